@@ -1,0 +1,84 @@
+// Windows paths in the prefix: normalisation, case-insensitive lookup and
+// attempts to climb out of a drive.
+#include "platform/files/path_mapping.h"
+
+#include "platform/base/text.h"
+#include "tests/support/test_prefix.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NormalizeWindowsPath, AppliesWindowsRules) {
+    struct Case {
+        std::u16string path;
+        std::u16string expected; // empty: refused
+    };
+    const Case cases[] = {
+        {u"C:\\a\\b", u"C:\\a\\b"},
+        {u"c:/a/b/", u"C:\\a\\b"},
+        {u"C:\\a\\.\\b\\..\\c", u"C:\\a\\c"},
+        {u"C:\\..\\..\\etc\\passwd", u"C:\\etc\\passwd"},
+        {u"C:", u"C:\\"},
+        {u"\\windows", u"C:\\windows"},
+        {u"relative\\file.txt", u"C:\\relative\\file.txt"},
+        {u"C:\\name. \\x", u"C:\\name\\x"},
+        {u"\\\\?\\C:\\long", u"C:\\long"},
+        {u"\\\\server\\share\\x", u""},
+        {u"C:\\bad|name", u""},
+        {u"C:\\a\\wild*", u""},
+        {u"", u""},
+    };
+    for (const auto& c : cases) {
+        const auto normalized = kx::NormalizeWindowsPath(c.path);
+        EXPECT_EQ(normalized.value_or(u""), c.expected) << kx::Utf16ToUtf8(c.path);
+    }
+    EXPECT_EQ(kx::NormalizeWindowsPath(u"C:\\a\\*.OVL", kx::Wildcards::AllowInLastName).value_or(u""),
+              u"C:\\a\\*.OVL");
+}
+
+TEST(ToUnixPath, FindsExistingNamesInAnyCase) {
+    kxtest::TestPrefix prefix;
+    prefix.WriteFile("drive_c/Windows/System32/Spool/DRIVERS/model.INI", "x");
+    const auto path = kx::ToUnixPath(u"c:\\windows\\system32\\spool\\drivers\\MODEL.ini");
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, prefix.DriveC() + "/Windows/System32/Spool/DRIVERS/model.INI");
+
+    const auto fresh = kx::ToUnixPath(u"C:\\WINDOWS\\NewFolder\\New.txt");
+    ASSERT_TRUE(fresh.has_value());
+    EXPECT_EQ(*fresh, prefix.DriveC() + "/Windows/NewFolder/New.txt");
+}
+
+TEST(ToUnixPath, NeverLeavesTheDrive) {
+    kxtest::TestPrefix prefix;
+    prefix.WriteFile("secret.txt", "outside the drive");
+    for (const char16_t* attempt : {u"C:\\..\\secret.txt", u"C:\\a\\..\\..\\..\\secret.txt",
+                                    u"..\\..\\secret.txt", u"C:/../../../../etc/passwd"}) {
+        const auto path = kx::ToUnixPath(attempt);
+        ASSERT_TRUE(path.has_value()) << kx::Utf16ToUtf8(attempt);
+        EXPECT_EQ(path->rfind(prefix.DriveC() + "/", 0), 0u) << *path;
+    }
+    std::filesystem::create_directory_symlink(prefix.root(), prefix.DriveC() + "/escape");
+    DWORD error = 0;
+    EXPECT_FALSE(kx::ToUnixPath(u"C:\\escape\\secret.txt", kx::Wildcards::Refuse, &error));
+    EXPECT_EQ(error, ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(kx::ToUnixPath(u"D:\\x", kx::Wildcards::Refuse, &error)) << "D: is not mapped";
+    EXPECT_EQ(error, ERROR_PATH_NOT_FOUND);
+}
+
+TEST(ToUnixPath, NullDeviceIsASink) {
+    kxtest::TestPrefix prefix;
+    for (const char16_t* name : {u"NUL", u"nul:", u"\\\\.\\NUL"})
+        EXPECT_EQ(kx::ToUnixPath(name).value_or(""), "/dev/null");
+}
+
+TEST(ToWindowsPath, NamesFilesOfTheDrivesAndMarksOthers) {
+    kxtest::TestPrefix prefix;
+    prefix.WriteFile("drive_c/Dir/File.txt", "x");
+    EXPECT_EQ(kx::ToWindowsPath(prefix.DriveC() + "/Dir/File.txt"), u"C:\\Dir\\File.txt");
+    EXPECT_EQ(kx::ToWindowsPath(prefix.DriveC()), u"C:\\");
+    EXPECT_EQ(kx::ToWindowsPath("/usr/lib"), u"Z:\\usr\\lib");
+}
+
+} // namespace
