@@ -22,8 +22,10 @@ struct DEVMODEW {
     WORD dmSize;
     WORD dmDriverExtra;
     DWORD dmFields;
-    union {
-        struct {
+    // Anonymous members as in the system header; __extension__ keeps
+    // pedantic builds quiet about them.
+    __extension__ union {
+        __extension__ struct {
             SHORT dmOrientation;
             SHORT dmPaperSize;
             SHORT dmPaperLength;
@@ -33,7 +35,7 @@ struct DEVMODEW {
             SHORT dmDefaultSource;
             SHORT dmPrintQuality;
         };
-        struct {
+        __extension__ struct {
             POINTL dmPosition;
             DWORD dmDisplayOrientation;
             DWORD dmDisplayFixedOutput;
@@ -49,7 +51,7 @@ struct DEVMODEW {
     DWORD dmBitsPerPel;
     DWORD dmPelsWidth;
     DWORD dmPelsHeight;
-    union {
+    __extension__ union {
         DWORD dmDisplayFlags;
         DWORD dmNup;
     };
