@@ -1,0 +1,8 @@
+// The Win32 subset in one include, for the module's code.
+#pragma once
+
+#include "platform/base/devmode_public.h"
+#include "platform/base/win_types.h"
+#include "platform/files/file_api.h"
+#include "platform/system/system_api.h"
+#include "platform/pending_declarations.h"
