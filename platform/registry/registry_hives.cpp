@@ -1,0 +1,157 @@
+// The current prefix's hives, cached by file path, and the predefined keys.
+#include "platform/registry/registry_hives.h"
+
+#include "platform/base/text.h"
+#include "platform/files/prefix.h"
+#include "platform/registry/registry_api.h"
+
+#include <array>
+#include <map>
+#include <mutex>
+
+namespace kx {
+namespace {
+
+struct PredefinedKey {
+    uint32_t value;
+    std::u16string_view name;
+    std::u16string_view shortName;
+};
+
+constexpr std::array kPredefinedKeys = {
+    PredefinedKey{0x80000000u, u"HKEY_CLASSES_ROOT", u"HKCR"},
+    PredefinedKey{0x80000001u, u"HKEY_CURRENT_USER", u"HKCU"},
+    PredefinedKey{0x80000002u, u"HKEY_LOCAL_MACHINE", u"HKLM"},
+    PredefinedKey{0x80000003u, u"HKEY_USERS", u"HKU"},
+    PredefinedKey{0x80000005u, u"HKEY_CURRENT_CONFIG", u"HKCC"},
+};
+
+constexpr std::array<const char*, 2> kHiveFiles = {"user.db", "system.db"};
+
+class HiveCache {
+public:
+    std::shared_ptr<RegistryHive> Get(HiveKind kind, DWORD* error) {
+        std::lock_guard lock(m_mutex);
+        const std::string& root = Prefix::Current().Root();
+        if (root != m_root) {
+            // Hives of an earlier prefix stay open only while keys use them.
+            m_root = root;
+            m_folder.clear();
+            for (auto it = m_hives.begin(); it != m_hives.end();)
+                it = it->second.use_count() == 1 ? m_hives.erase(it) : std::next(it);
+        }
+        if (m_folder.empty())
+            m_folder = Prefix::Current().DataFolder("registry");
+        const std::string path = m_folder + "/" + kHiveFiles[static_cast<size_t>(kind)];
+        auto& slot = m_hives[path];
+        if (!slot)
+            slot = RegistryHive::Open(path, error);
+        else
+            *error = ERROR_SUCCESS;
+        if (!slot) {
+            // A bad hive is tried again on the next call, never replaced.
+            m_hives.erase(path);
+            return nullptr;
+        }
+        return slot;
+    }
+
+    std::string Path(HiveKind kind) {
+        return Prefix::Current().DataFolder("registry") + "/" +
+               kHiveFiles[static_cast<size_t>(kind)];
+    }
+
+private:
+    std::mutex m_mutex;
+    std::string m_root;
+    std::string m_folder;
+    std::map<std::string, std::shared_ptr<RegistryHive>> m_hives;
+};
+
+HiveCache& Hives() {
+    static HiveCache cache;
+    return cache;
+}
+
+const std::u16string kClassesPath[] = {u"Software", u"Classes"};
+
+} // namespace
+
+std::string HivePath(HiveKind kind) { return Hives().Path(kind); }
+
+std::shared_ptr<RegistryHive> CurrentHive(HiveKind kind, DWORD* error) {
+    return Hives().Get(kind, error);
+}
+
+bool IsPredefinedKey(uint32_t handleValue) {
+    for (const auto& key : kPredefinedKeys) {
+        if (key.value == handleValue)
+            return true;
+    }
+    return false;
+}
+
+DWORD ResolvePredefinedKey(uint32_t handleValue, HiveKey* key) {
+    DWORD error = ERROR_SUCCESS;
+    switch (handleValue) {
+    case 0x80000001u:
+        key->hive = CurrentHive(HiveKind::CurrentUser, &error);
+        key->id = RegistryHive::kRootKey;
+        return error;
+    case 0x80000002u:
+        key->hive = CurrentHive(HiveKind::LocalMachine, &error);
+        key->id = RegistryHive::kRootKey;
+        return error;
+    case 0x80000000u: {
+        key->hive = CurrentHive(HiveKind::LocalMachine, &error);
+        if (!key->hive)
+            return error;
+        bool created = false;
+        return key->hive->CreateKey(RegistryHive::kRootKey, kClassesPath, &key->id, &created);
+    }
+    default:
+        return ERROR_INVALID_HANDLE;
+    }
+}
+
+DWORD SplitKeyPath(std::u16string_view path, std::vector<std::u16string>* levels) {
+    levels->clear();
+    if (path.empty())
+        return ERROR_SUCCESS;
+    if (path.front() == u'\\')
+        return ERROR_BAD_PATHNAME;
+    if (path.back() == u'\\')
+        path.remove_suffix(1);
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find(u'\\', start);
+        if (end == std::u16string_view::npos)
+            end = path.size();
+        const std::u16string_view level = path.substr(start, end - start);
+        if (level.empty())
+            return ERROR_BAD_PATHNAME;
+        if (level.size() > RegistryHive::kMaxKeyNameLength)
+            return ERROR_INVALID_PARAMETER;
+        levels->emplace_back(level);
+        start = end + 1;
+    }
+    return ERROR_SUCCESS;
+}
+
+uint32_t PredefinedKeyByName(std::u16string_view name) {
+    for (const auto& key : kPredefinedKeys) {
+        if (EqualsNoCase(name, key.name) || EqualsNoCase(name, key.shortName))
+            return key.value;
+    }
+    return 0;
+}
+
+std::u16string_view PredefinedKeyName(uint32_t handleValue) {
+    for (const auto& key : kPredefinedKeys) {
+        if (key.value == handleValue)
+            return key.name;
+    }
+    return {};
+}
+
+} // namespace kx
