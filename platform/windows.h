@@ -6,3 +6,5 @@
 #include "platform/files/file_api.h"
 #include "platform/system/system_api.h"
 #include "platform/pending_declarations.h"
+#include "platform/profile/profile_api.h"
+#include "platform/registry/registry_api.h"
