@@ -3,6 +3,7 @@
 #include "devmode/model_profile.h"
 
 #include "platform/base/format.h"
+#include "platform/base/text.h"
 
 #include <algorithm>
 
@@ -100,14 +101,17 @@ void ModelProfile::ReadProfile(const ProfileDevmodeView& devmode) {
 }
 
 bool ModelProfile::ReadKeys(std::u16string_view section, Pass pass) {
+    // Asking once which keys the section has spares a read of every absent key.
+    const std::unordered_set<std::u16string> present = m_settings.KeyNames(section);
     bool doubleSidedPapersRead = false;
     for (const auto& entry : kProfileKeys) {
         switch (entry.kind) {
         case KeyKind::Number:
-            ReadNumberKey(section, entry.key, this->*entry.number, entry.defaultValue, pass);
+            ReadNumberKey(section, entry.key, this->*entry.number, entry.defaultValue, pass,
+                          &present);
             break;
         case KeyKind::List: {
-            const bool read = ReadListKey(section, entry.key, this->*entry.list, pass);
+            const bool read = ReadListKey(section, entry.key, this->*entry.list, pass, &present);
             if (entry.list == &ProfileValues::DoubleSidedPapers)
                 doubleSidedPapersRead = read;
             break;
@@ -115,7 +119,7 @@ bool ModelProfile::ReadKeys(std::u16string_view section, Pass pass) {
         case KeyKind::Kroma:
             for (int n = 1; n <= kKromaCmsListCount; ++n)
                 ReadListKey(section, FormatText(u"%s%d", {entry.key, n}), GraphicsKromaCMS[n - 1],
-                            pass);
+                            pass, &present);
             break;
         }
     }
@@ -123,8 +127,10 @@ bool ModelProfile::ReadKeys(std::u16string_view section, Pass pass) {
 }
 
 void ModelProfile::ReadNumberKey(std::u16string_view section, std::u16string_view key,
-                                 int32_t& member, int32_t defaultValue, Pass pass) {
-    if (const auto value = m_settings.ReadNumber(section, key)) {
+                                 int32_t& member, int32_t defaultValue, Pass pass,
+                                 const std::unordered_set<std::u16string>* present) {
+    const bool mayBeThere = present == nullptr || present->contains(ToUpperText(key));
+    if (const auto value = mayBeThere ? m_settings.ReadNumber(section, key) : std::nullopt) {
         member = *value;
         return;
     }
@@ -136,8 +142,10 @@ void ModelProfile::ReadNumberKey(std::u16string_view section, std::u16string_vie
 }
 
 bool ModelProfile::ReadListKey(std::u16string_view section, std::u16string_view key,
-                               std::vector<int32_t>& member, Pass pass) {
-    if (auto value = m_settings.ReadList(section, key)) {
+                               std::vector<int32_t>& member, Pass pass,
+                               const std::unordered_set<std::u16string>* present) {
+    const bool mayBeThere = present == nullptr || present->contains(ToUpperText(key));
+    if (auto value = mayBeThere ? m_settings.ReadList(section, key) : std::nullopt) {
         member = std::move(*value);
         return true;
     }

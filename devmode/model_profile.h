@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace kx {
@@ -168,9 +169,11 @@ private:
     /// Reads every key of the passes; returns whether DoubleSidedPapers was read.
     bool ReadKeys(std::u16string_view section, Pass pass);
     void ReadNumberKey(std::u16string_view section, std::u16string_view key, int32_t& member,
-                       int32_t defaultValue, Pass pass);
+                       int32_t defaultValue, Pass pass,
+                       const std::unordered_set<std::u16string>* present = nullptr);
     bool ReadListKey(std::u16string_view section, std::u16string_view key,
-                     std::vector<int32_t>& member, Pass pass);
+                     std::vector<int32_t>& member, Pass pass,
+                     const std::unordered_set<std::u16string>* present = nullptr);
     void ApplyListRules(Pass pass, bool doubleSidedPapersRead);
     void ReadAnyLanguageFlags();
     void ReadOtherSections();

@@ -3,6 +3,7 @@
 
 #include "platform/base/format.h"
 #include "platform/base/number.h"
+#include "platform/base/text.h"
 #include "platform/windows.h"
 
 #include <vector>
@@ -59,6 +60,28 @@ std::optional<std::vector<int32_t>> ProfileFile::ReadList(std::u16string_view se
     if (!text)
         return std::nullopt;
     return ParseProfileList(*text);
+}
+
+std::unordered_set<std::u16string> ProfileFile::KeyNames(std::u16string_view section) const {
+    std::unordered_set<std::u16string> names;
+    if (m_path.empty())
+        return names;
+    const std::u16string sectionText(section.empty() ? u"Common" : section);
+    // A full buffer comes back cut with its size less two: grow and ask again.
+    for (DWORD size = 4096; size <= (1u << 22); size *= 4) {
+        std::vector<WCHAR> buffer(size, 0);
+        const DWORD read = GetPrivateProfileStringW(sectionText.c_str(), nullptr, u"",
+                                                    buffer.data(), size, m_path.c_str());
+        if (read >= size - 2 && size < (1u << 22))
+            continue;
+        for (size_t pos = 0; pos < read && buffer[pos] != 0;) {
+            const std::u16string_view name(buffer.data() + pos);
+            names.insert(ToUpperText(name));
+            pos += name.size() + 1;
+        }
+        break;
+    }
+    return names;
 }
 
 void ProfileFile::WriteNumber(std::u16string_view section, std::u16string_view key,

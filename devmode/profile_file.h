@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace kx {
@@ -33,6 +34,10 @@ public:
     std::optional<int32_t> ReadNumber(std::u16string_view section, std::u16string_view key) const;
     std::optional<std::vector<int32_t>> ReadList(std::u16string_view section,
                                                  std::u16string_view key) const;
+    /// The names of the keys a section holds, upper-cased, so a pass reads
+    /// only the keys that are there.
+    std::unordered_set<std::u16string> KeyNames(std::u16string_view section) const;
+
     /// Writes a default back into the file ("%d", "0x%X" above 8192).
     void WriteNumber(std::u16string_view section, std::u16string_view key, int32_t value) const;
     void WriteText(std::u16string_view section, std::u16string_view key,
