@@ -18,7 +18,8 @@
 namespace {
 
 const std::string& FuzzRoot() {
-    static const std::string root = [] {
+    // Never destroyed: the clean-up at exit still needs it.
+    static const std::string* root = new std::string([] {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "kx-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
@@ -28,8 +29,8 @@ const std::string& FuzzRoot() {
             std::filesystem::remove_all(FuzzRoot(), error);
         });
         return pattern;
-    }();
-    return root;
+    }());
+    return *root;
 }
 
 void CheckValueRead(const uint8_t* data, size_t size) {
