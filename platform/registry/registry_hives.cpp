@@ -8,6 +8,9 @@
 #include <array>
 #include <map>
 #include <mutex>
+#include <vector>
+
+#include <pthread.h>
 
 namespace kx {
 namespace {
@@ -30,8 +33,12 @@ constexpr std::array<const char*, 2> kHiveFiles = {"user.db", "system.db"};
 
 class HiveCache {
 public:
+    HiveCache() { pthread_atfork(nullptr, nullptr, [] { m_forked = true; }); }
+
     std::shared_ptr<RegistryHive> Get(HiveKind kind, DWORD* error) {
         std::lock_guard lock(m_mutex);
+        if (m_forked)
+            AbandonInheritedHives();
         const std::string& root = Prefix::Current().Root();
         if (root != m_root) {
             // Hives of an earlier prefix stay open only while keys use them.
@@ -62,6 +69,18 @@ public:
     }
 
 private:
+    // A connection must not cross a fork: closing the parent's in the child
+    // could checkpoint or remove the write-ahead log under the parent. The
+    // child leaves them open and unused, and opens its own.
+    void AbandonInheritedHives() {
+        m_forked = false;
+        static auto* abandoned = new std::vector<std::shared_ptr<RegistryHive>>;
+        for (auto& [path, hive] : m_hives)
+            abandoned->push_back(std::move(hive));
+        m_hives.clear();
+    }
+
+    static inline bool m_forked = false;
     std::mutex m_mutex;
     std::string m_root;
     std::string m_folder;
@@ -105,6 +124,10 @@ DWORD ResolvePredefinedKey(uint32_t handleValue, HiveKey* key) {
     case 0x80000000u: {
         key->hive = CurrentHive(HiveKind::LocalMachine, &error);
         if (!key->hive)
+            return error;
+        // Looked up first: creating it takes the write lock on every call.
+        error = key->hive->FindKey(RegistryHive::kRootKey, kClassesPath, &key->id);
+        if (error != ERROR_FILE_NOT_FOUND)
             return error;
         bool created = false;
         return key->hive->CreateKey(RegistryHive::kRootKey, kClassesPath, &key->id, &created);

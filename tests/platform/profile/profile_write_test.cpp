@@ -221,4 +221,37 @@ TEST(WritePrivateProfileString, ReadersNeverSeeAHalfWrittenFile) {
     EXPECT_EQ(torn.load(), 0);
 }
 
+TEST(WritePrivateProfileString, TwoProcessesWritingOneFileLoseNoKey) {
+    kxtest::TestPrefix prefix;
+    constexpr int kWriters = 2;
+    constexpr int kKeys = 40;
+    ASSERT_TRUE(WritePrivateProfileStringW(u"S", u"start", u"1", u"C:\\shared.ini"));
+    pid_t children[kWriters];
+    for (int writer = 0; writer < kWriters; ++writer) {
+        children[writer] = fork();
+        ASSERT_GE(children[writer], 0);
+        if (children[writer] == 0) {
+            int failures = 0;
+            for (int i = 0; i < kKeys; ++i) {
+                const std::u16string key =
+                    kx::Utf8ToUtf16("w" + std::to_string(writer) + "k" + std::to_string(i));
+                if (!WritePrivateProfileStringW(u"S", key.c_str(), u"v", u"C:\\shared.ini"))
+                    ++failures;
+            }
+            _exit(failures == 0 ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer failed";
+    }
+    WCHAR keys[4096];
+    const DWORD length = GetPrivateProfileStringW(u"S", nullptr, u"", keys, 4096, u"C:\\shared.ini");
+    int count = 0;
+    for (DWORD i = 0; i < length; ++i)
+        count += keys[i] == u'\0';
+    EXPECT_EQ(count, 1 + kWriters * kKeys);
+}
+
 } // namespace
