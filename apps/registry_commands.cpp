@@ -32,9 +32,9 @@ int Export(const Arguments& arguments) {
     if (const DWORD error = kx::ExportRegistry(key, format, &bytes); error != ERROR_SUCCESS) {
         std::fprintf(stderr, "kxhost: cannot export %s: %s\n",
                      key.empty() ? "the registry" : rest[0].c_str(),
-                     error == ERROR_FILE_NOT_FOUND ? "no such key"
-                                                   : ("registry error " +
-                                                      std::to_string(error)).c_str());
+                     error == ERROR_FILE_NOT_FOUND
+                         ? "no such key"
+                         : ("registry error " + std::to_string(error)).c_str());
         return 1;
     }
     std::ofstream out(file, std::ios::binary);

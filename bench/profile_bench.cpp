@@ -17,8 +17,7 @@ namespace {
 class BenchPrefix {
 public:
     BenchPrefix() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kx-bench-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "kx-bench-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             std::abort();
         m_root = pattern;
@@ -87,8 +86,8 @@ void Read400KeysWarm(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& lookup : lookups) {
             benchmark::DoNotOptimize(GetPrivateProfileStringW(lookup.section.c_str(),
-                                                              lookup.key.c_str(), u"", buffer,
-                                                              260, u"C:\\Model\\model.ini"));
+                                                              lookup.key.c_str(), u"", buffer, 260,
+                                                              u"C:\\Model\\model.ini"));
         }
     }
     state.counters["keys"] = 400;
@@ -102,8 +101,8 @@ void ParseModelFileCold(benchmark::State& state) {
     for (auto _ : state) {
         // Flushing drops the parsed copy: each read parses the file again.
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, u"C:\\Model\\model.ini");
-        benchmark::DoNotOptimize(GetPrivateProfileStringW(u"SectionA0", u"Key0", u"", buffer,
-                                                          260, u"C:\\Model\\model.ini"));
+        benchmark::DoNotOptimize(GetPrivateProfileStringW(u"SectionA0", u"Key0", u"", buffer, 260,
+                                                          u"C:\\Model\\model.ini"));
     }
 }
 BENCHMARK(ParseModelFileCold)->Unit(benchmark::kMillisecond);

@@ -15,8 +15,7 @@ namespace {
 class BenchPrefix {
 public:
     BenchPrefix() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kx-bench-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "kx-bench-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             std::abort();
         m_root = pattern;

@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto value = edited.FindValue(u"fuzz section", u"fuzzkey");
     if (!value || *value != u"value")
         std::abort();
-    const kx::ProfileDocument without(edited.WithoutSection(u"Fuzz Section"),
-                                      edited.Encoding());
+    const kx::ProfileDocument without(edited.WithoutSection(u"Fuzz Section"), edited.Encoding());
     (void)without.WithoutKey(u"a", u"b");
     return 0;
 }

@@ -20,8 +20,7 @@ namespace {
 const std::string& FuzzRoot() {
     // Never destroyed: the clean-up at exit still needs it.
     static const std::string* root = new std::string([] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kx-fuzz-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "kx-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             std::abort();
         std::atexit([] {

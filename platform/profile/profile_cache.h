@@ -36,8 +36,7 @@ public:
     /// The Linux path of a profile file's Windows name; a name without a
     /// folder is in the Windows directory. `cached` tells whether the answer
     /// came from the cache (the caller maps again when the file is missing).
-    std::optional<std::string> MapPath(std::u16string_view windowsPath, DWORD* error,
-                                       bool* cached);
+    std::optional<std::string> MapPath(std::u16string_view windowsPath, DWORD* error, bool* cached);
     void ForgetPath(std::u16string_view windowsPath);
 
 private:
@@ -55,7 +54,7 @@ private:
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_files;
     std::list<std::string> m_recent; // most recent first
-    std::string m_pathsRoot; // the prefix the mapped paths belong to
+    std::string m_pathsRoot;         // the prefix the mapped paths belong to
     std::unordered_map<std::u16string, std::string> m_paths;
 };
 

@@ -10,7 +10,9 @@
 namespace kx {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\v'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v';
+}
 
 std::u16string_view TrimmedBlanks(std::u16string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -186,8 +188,7 @@ std::vector<std::u16string_view> ProfileDocument::KeyNames(std::u16string_view s
     return names;
 }
 
-std::vector<std::u16string_view> ProfileDocument::SectionLines(
-    std::u16string_view section) const {
+std::vector<std::u16string_view> ProfileDocument::SectionLines(std::u16string_view section) const {
     std::vector<std::u16string_view> lines;
     if (const Section* found = FindSection(section)) {
         for (uint32_t line = found->headerLine + 1; line < found->endLine; ++line) {

@@ -13,7 +13,9 @@ namespace {
 constexpr std::u16string_view kVersion5Header = u"Windows Registry Editor Version 5.00";
 constexpr std::u16string_view kRegedit4Header = u"REGEDIT4";
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
 
 std::u16string_view SkipBlanks(std::u16string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -313,6 +315,8 @@ private:
 
 } // namespace
 
-RegParseResult ParseRegFile(std::string_view bytes) { return Parser(bytes).Run(); }
+RegParseResult ParseRegFile(std::string_view bytes) {
+    return Parser(bytes).Run();
+}
 
 } // namespace kx

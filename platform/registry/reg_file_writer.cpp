@@ -56,7 +56,9 @@ bool IsPlainString(const std::vector<uint8_t>& data) {
     return body.find_first_of(std::u16string_view(u"\0\r\n", 3)) == std::u16string_view::npos;
 }
 
-bool IsTextType(DWORD type) { return type == 1 || type == 2 || type == 7; }
+bool IsTextType(DWORD type) {
+    return type == 1 || type == 2 || type == 7;
+}
 
 } // namespace
 

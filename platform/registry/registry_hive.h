@@ -55,14 +55,12 @@ public:
     DWORD FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key);
     /// Creates every missing key on the way; `*created` tells whether the
     /// last one is new.
-    DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key,
-                    bool* created);
+    DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key, bool* created);
     /// ERROR_KEY_DELETED when the key no longer exists.
     DWORD CheckKey(KeyId key);
 
     DWORD QueryValue(KeyId key, std::u16string_view name, RegistryValue* value);
-    DWORD SetValue(KeyId key, std::u16string_view name, DWORD type,
-                   std::span<const uint8_t> data);
+    DWORD SetValue(KeyId key, std::u16string_view name, DWORD type, std::span<const uint8_t> data);
     DWORD DeleteValue(KeyId key, std::u16string_view name);
 
     /// Deletes a key and its values; ERROR_ACCESS_DENIED when it has subkeys

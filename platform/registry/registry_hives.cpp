@@ -33,7 +33,9 @@ constexpr std::array<const char*, 2> kHiveFiles = {"user.db", "system.db"};
 
 class HiveCache {
 public:
-    HiveCache() { pthread_atfork(nullptr, nullptr, [] { m_forked = true; }); }
+    HiveCache() {
+        pthread_atfork(nullptr, nullptr, [] { m_forked = true; });
+    }
 
     std::shared_ptr<RegistryHive> Get(HiveKind kind, DWORD* error) {
         std::lock_guard lock(m_mutex);
@@ -96,7 +98,9 @@ const std::u16string kClassesPath[] = {u"Software", u"Classes"};
 
 } // namespace
 
-std::string HivePath(HiveKind kind) { return Hives().Path(kind); }
+std::string HivePath(HiveKind kind) {
+    return Hives().Path(kind);
+}
 
 std::shared_ptr<RegistryHive> CurrentHive(HiveKind kind, DWORD* error) {
     return Hives().Get(kind, error);

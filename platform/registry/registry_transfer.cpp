@@ -120,7 +120,9 @@ private:
     std::vector<std::shared_ptr<RegistryHive>> m_open;
 };
 
-std::string ErrorText(DWORD error) { return "registry error " + std::to_string(error); }
+std::string ErrorText(DWORD error) {
+    return "registry error " + std::to_string(error);
+}
 
 } // namespace
 

@@ -41,8 +41,8 @@ TEST(WritePrivateProfileString, PlacesAndRemovesLines) {
     } rows[] = {
         {"existing key rewritten in place, spelling kept", "[App]\r\nKEY = old\r\nother=1\r\n",
          u"app", u"key", u"new", "[App]\r\nKEY=new\r\nother=1\r\n"},
-        {"new key after the section's last key", "[A]\r\nk1=1\r\n;c\r\n[B]\r\nk=2\r\n", u"A",
-         u"k2", u"v", "[A]\r\nk1=1\r\nk2=v\r\n;c\r\n[B]\r\nk=2\r\n"},
+        {"new key after the section's last key", "[A]\r\nk1=1\r\n;c\r\n[B]\r\nk=2\r\n", u"A", u"k2",
+         u"v", "[A]\r\nk1=1\r\nk2=v\r\n;c\r\n[B]\r\nk=2\r\n"},
         {"new key in a section without keys", "[A]\r\n;c\r\n[B]\r\n", u"A", u"k", u"v",
          "[A]\r\nk=v\r\n;c\r\n[B]\r\n"},
         {"new section at the end", "[A]\r\nk=1", u"B", u"k", u"2", "[A]\r\nk=1\r\n[B]\r\nk=2\r\n"},
@@ -55,10 +55,10 @@ TEST(WritePrivateProfileString, PlacesAndRemovesLines) {
          "[A]\r\nj=2\r\n"},
         {"header stays when its last key goes", "[A]\r\nk=1\r\n[B]\r\n", u"A", u"k", nullptr,
          "[A]\r\n[B]\r\n"},
-        {"NULL key deletes the section, comments stay", "[A]\r\nk=1\r\n;note\r\nplain\r\n[B]\r\nj=2\r\n",
-         u"a", nullptr, nullptr, ";note\r\n[B]\r\nj=2\r\n"},
-        {"deleting a missing key changes nothing", "[A]\nk=1", u"A", u"x", nullptr,
-         "[A]\nk=1"},
+        {"NULL key deletes the section, comments stay",
+         "[A]\r\nk=1\r\n;note\r\nplain\r\n[B]\r\nj=2\r\n", u"a", nullptr, nullptr,
+         ";note\r\n[B]\r\nj=2\r\n"},
+        {"deleting a missing key changes nothing", "[A]\nk=1", u"A", u"x", nullptr, "[A]\nk=1"},
         {"deleting a missing section changes nothing", "[A]\nk=1", u"Z", nullptr, nullptr,
          "[A]\nk=1"},
     };
@@ -95,8 +95,7 @@ TEST(WritePrivateProfileString, NewFilesAreUtf16AndEncodingsAreKept) {
     };
     for (const auto& row : rows) {
         prefix.WriteFile("drive_c/enc.ini", row.before);
-        EXPECT_TRUE(WritePrivateProfileStringW(u"S", u"j", row.value, u"C:\\enc.ini"))
-            << row.label;
+        EXPECT_TRUE(WritePrivateProfileStringW(u"S", u"j", row.value, u"C:\\enc.ini")) << row.label;
         EXPECT_EQ(prefix.ReadFile("drive_c/enc.ini"), row.after) << row.label;
     }
 }
@@ -119,8 +118,7 @@ TEST(WritePrivateProfileString, RefusesWhatItMustNotWrite) {
     };
     for (const auto& row : rows) {
         SetLastError(0);
-        EXPECT_FALSE(WritePrivateProfileStringW(row.section, row.key, u"2", row.file))
-            << row.label;
+        EXPECT_FALSE(WritePrivateProfileStringW(row.section, row.key, u"2", row.file)) << row.label;
         EXPECT_EQ(GetLastError(), row.error) << row.label;
     }
     EXPECT_EQ(prefix.ReadFile("drive_c/ro.ini"), "[S]\r\nk=1\r\n");
@@ -214,8 +212,8 @@ TEST(WritePrivateProfileString, ReadersNeverSeeAHalfWrittenFile) {
         }
     });
     for (int i = 0; i < 40; ++i)
-        ASSERT_TRUE(WritePrivateProfileStringW(u"S", u"k", (i % 2 ? large : small).c_str(),
-                                               u"C:\\r.ini"));
+        ASSERT_TRUE(
+            WritePrivateProfileStringW(u"S", u"k", (i % 2 ? large : small).c_str(), u"C:\\r.ini"));
     done = true;
     reader.join();
     EXPECT_EQ(torn.load(), 0);
@@ -247,7 +245,8 @@ TEST(WritePrivateProfileString, TwoProcessesWritingOneFileLoseNoKey) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer failed";
     }
     WCHAR keys[4096];
-    const DWORD length = GetPrivateProfileStringW(u"S", nullptr, u"", keys, 4096, u"C:\\shared.ini");
+    const DWORD length =
+        GetPrivateProfileStringW(u"S", nullptr, u"", keys, 4096, u"C:\\shared.ini");
     int count = 0;
     for (DWORD i = 0; i < length; ++i)
         count += keys[i] == u'\0';

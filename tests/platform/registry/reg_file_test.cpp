@@ -37,24 +37,23 @@ std::string Hex(const Bytes& bytes) {
 }
 
 TEST(RegFileParser, ReadsEveryValueForm) {
-    const std::u16string file =
-        u"Windows Registry Editor Version 5.00\r\n"
-        u"\r\n"
-        u"; a comment\r\n"
-        u"# another\r\n"
-        u"[HKEY_CURRENT_USER\\Software\\Maker]\r\n"
-        u"\"Text\"=\"a \\\"b\\\" \\\\c\"\r\n"
-        u"@=\"default\"\r\n"
-        u"\"Num\" = dword:2A ; answer\r\n"
-        u"\"Bin\"=hex:01,02,\\\r\n"
-        u"  ff,10,\\ ; continued\r\n"
-        u"  20\r\n"
-        u"\"Multi\"=hex(7):61,00,00,00,00,00\r\n"
-        u"\"None\"=hex(0):\r\n"
-        u"\"Gone\"=-\r\n"
-        u"\"back\\\\slash\"=\"\u00e9\"\r\n"
-        u"[-HKCU\\Software\\Old]\r\n"
-        u"\"ignored\"=\"under a deleted key\"\r\n";
+    const std::u16string file = u"Windows Registry Editor Version 5.00\r\n"
+                                u"\r\n"
+                                u"; a comment\r\n"
+                                u"# another\r\n"
+                                u"[HKEY_CURRENT_USER\\Software\\Maker]\r\n"
+                                u"\"Text\"=\"a \\\"b\\\" \\\\c\"\r\n"
+                                u"@=\"default\"\r\n"
+                                u"\"Num\" = dword:2A ; answer\r\n"
+                                u"\"Bin\"=hex:01,02,\\\r\n"
+                                u"  ff,10,\\ ; continued\r\n"
+                                u"  20\r\n"
+                                u"\"Multi\"=hex(7):61,00,00,00,00,00\r\n"
+                                u"\"None\"=hex(0):\r\n"
+                                u"\"Gone\"=-\r\n"
+                                u"\"back\\\\slash\"=\"\u00e9\"\r\n"
+                                u"[-HKCU\\Software\\Old]\r\n"
+                                u"\"ignored\"=\"under a deleted key\"\r\n";
     const kx::RegParseResult result = kx::ParseRegFile(Utf16File(file));
     ASSERT_EQ(result.error, ERROR_SUCCESS) << result.message;
     struct Row {
@@ -66,18 +65,38 @@ TEST(RegFileParser, ReadsEveryValueForm) {
         Bytes data;
     } rows[] = {
         {"key", Kind::CreateKey, u"Software\\Maker", u"", 0, {}},
-        {"escaped string", Kind::SetValue, u"Software\\Maker", u"Text", REG_SZ,
+        {"escaped string",
+         Kind::SetValue,
+         u"Software\\Maker",
+         u"Text",
+         REG_SZ,
          {'a', 0, ' ', 0, '"', 0, 'b', 0, '"', 0, ' ', 0, '\\', 0, 'c', 0, 0, 0}},
-        {"default value", Kind::SetValue, u"Software\\Maker", u"", REG_SZ,
+        {"default value",
+         Kind::SetValue,
+         u"Software\\Maker",
+         u"",
+         REG_SZ,
          {'d', 0, 'e', 0, 'f', 0, 'a', 0, 'u', 0, 'l', 0, 't', 0, 0, 0}},
         {"dword", Kind::SetValue, u"Software\\Maker", u"Num", REG_DWORD, {0x2A, 0, 0, 0}},
-        {"continued hex", Kind::SetValue, u"Software\\Maker", u"Bin", REG_BINARY,
+        {"continued hex",
+         Kind::SetValue,
+         u"Software\\Maker",
+         u"Bin",
+         REG_BINARY,
          {1, 2, 0xFF, 0x10, 0x20}},
-        {"hex(7)", Kind::SetValue, u"Software\\Maker", u"Multi", REG_MULTI_SZ,
+        {"hex(7)",
+         Kind::SetValue,
+         u"Software\\Maker",
+         u"Multi",
+         REG_MULTI_SZ,
          {0x61, 0, 0, 0, 0, 0}},
         {"empty hex(0)", Kind::SetValue, u"Software\\Maker", u"None", REG_NONE, {}},
         {"value deletion", Kind::DeleteValue, u"Software\\Maker", u"Gone", 0, {}},
-        {"escaped name", Kind::SetValue, u"Software\\Maker", u"back\\slash", REG_SZ,
+        {"escaped name",
+         Kind::SetValue,
+         u"Software\\Maker",
+         u"back\\slash",
+         REG_SZ,
          {0xE9, 0, 0, 0}},
         {"key deletion", Kind::DeleteKey, u"Software\\Old", u"", 0, {}},
     };
@@ -140,8 +159,8 @@ DWORD ReadDword(HKEY root, const char16_t* path, const char16_t* name, LSTATUS* 
     DWORD value = 0, size = 4;
     *status = RegOpenKeyExW(root, path, 0, KEY_READ, &key);
     if (*status == ERROR_SUCCESS) {
-        *status = RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
-                                   &size);
+        *status =
+            RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
         RegCloseKey(key);
     }
     return value;
@@ -168,11 +187,12 @@ TEST(RegistryImport, AppliesEverythingOrNothing) {
     ReadDword(HKEY_LOCAL_MACHINE, u"Software\\C", u"w", &status);
     EXPECT_EQ(status, ERROR_FILE_NOT_FOUND);
     // Deletions: a value, and a key with everything below it.
-    ASSERT_EQ(kx::ImportRegistry("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\A\\Deep]\r\n"
-                                 "\"y\"=-\r\n\"never there\"=-\r\n[-HKEY_LOCAL_MACHINE\\Software\\B]\r\n"
-                                 "[-HKEY_LOCAL_MACHINE\\Software\\Missing]\r\n",
-                                 &message),
-              ERROR_SUCCESS)
+    ASSERT_EQ(
+        kx::ImportRegistry("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\A\\Deep]\r\n"
+                           "\"y\"=-\r\n\"never there\"=-\r\n[-HKEY_LOCAL_MACHINE\\Software\\B]\r\n"
+                           "[-HKEY_LOCAL_MACHINE\\Software\\Missing]\r\n",
+                           &message),
+        ERROR_SUCCESS)
         << message;
     ReadDword(HKEY_CURRENT_USER, u"Software\\A\\Deep", u"y", &status);
     EXPECT_EQ(status, ERROR_FILE_NOT_FOUND);
@@ -191,8 +211,8 @@ TEST(RegistryExport, RoundTripsThroughAnEmptyPrefix) {
         {
             kxtest::TestPrefix prefix;
             HKEY key = nullptr;
-            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Velmora\\ABC\\TSF", 0,
-                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Velmora\\ABC\\TSF", 0, nullptr,
+                                      0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
                       ERROR_SUCCESS);
             Bytes snapshot(3555);
             for (size_t i = 0; i < snapshot.size(); ++i)
@@ -233,9 +253,9 @@ TEST(RegistryExport, RoundTripsThroughAnEmptyPrefix) {
             EXPECT_NE(first.find("\\\r\n  "), std::string::npos);
         }
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Velmora\\ABC\\TSF", 0, KEY_READ,
-                                &key),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Velmora\\ABC\\TSF", 0, KEY_READ, &key),
+            ERROR_SUCCESS);
         BYTE data[8];
         DWORD size = sizeof data, type = 0;
         ASSERT_EQ(RegQueryValueExW(key, u"Unterminated", nullptr, &type, data, &size),
@@ -248,10 +268,11 @@ TEST(RegistryExport, RoundTripsThroughAnEmptyPrefix) {
 TEST(RegistryExport, ExportsOneTreeAndRefusesMissingKeys) {
     kxtest::TestPrefix prefix;
     std::string message;
-    ASSERT_EQ(kx::ImportRegistry("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\A\\B]\r\n\"v\"=\"1\"\r\n"
-                                 "[HKEY_CURRENT_USER\\Software\\Other]\r\n",
-                                 &message),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        kx::ImportRegistry("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\A\\B]\r\n\"v\"=\"1\"\r\n"
+                           "[HKEY_CURRENT_USER\\Software\\Other]\r\n",
+                           &message),
+        ERROR_SUCCESS);
     std::string bytes;
     ASSERT_EQ(kx::ExportRegistry(u"HKCU\\Software\\A", kx::RegFormat::Regedit4, &bytes),
               ERROR_SUCCESS);

@@ -178,9 +178,9 @@ TEST(Registry, ReadAccessRefusesChanges) {
     EXPECT_EQ(SetDword(reading.key, u"Value", 2), ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegDeleteValueW(reading.key, u"Value"), ERROR_ACCESS_DENIED);
     HKEY sub = nullptr;
-    EXPECT_EQ(RegCreateKeyExW(reading.key, u"Sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub,
-                              nullptr),
-              ERROR_ACCESS_DENIED);
+    EXPECT_EQ(
+        RegCreateKeyExW(reading.key, u"Sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr),
+        ERROR_ACCESS_DENIED);
     DWORD value = 0, size = 4;
     EXPECT_EQ(RegQueryValueExW(reading.key, u"Value", nullptr, nullptr,
                                reinterpret_cast<BYTE*>(&value), &size),
@@ -273,9 +273,9 @@ TEST(Registry, ClassesRootIsAViewOfMachineClasses) {
     KeyOwner viaClasses{CreateKey(HKEY_CLASSES_ROOT, u".kxs")};
     ASSERT_EQ(SetDword(viaClasses.key, u"Seen", 7), ERROR_SUCCESS);
     KeyOwner viaMachine;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Classes\\.KXS", 0, KEY_READ,
-                            &viaMachine.key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Classes\\.KXS", 0, KEY_READ, &viaMachine.key),
+        ERROR_SUCCESS);
     DWORD value = 0, size = 4;
     EXPECT_EQ(RegQueryValueExW(viaMachine.key, u"Seen", nullptr, nullptr,
                                reinterpret_cast<BYTE*>(&value), &size),

@@ -33,8 +33,7 @@ void MakeForeignDatabase(const std::string& path) {
     int code = 0;
     auto database = kx::SqliteDatabase::Open(path, &code);
     ASSERT_TRUE(database) << "sqlite result " << code;
-    ASSERT_EQ(database->Execute("CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');"),
-              0);
+    ASSERT_EQ(database->Execute("CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');"), 0);
 }
 
 TEST(RegistryHive, RefusesFilesThatAreNotHivesAndLeavesThemAlone) {
@@ -92,8 +91,8 @@ TEST(RegistryHive, ReopensAfterTheFileIsMended) {
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         _exit(100);
     for (int i = 0; i < count; ++i) {
-        const std::u16string name = kx::Utf8ToUtf16("W" + std::to_string(writer) + "_" +
-                                                    std::to_string(i));
+        const std::u16string name =
+            kx::Utf8ToUtf16("W" + std::to_string(writer) + "_" + std::to_string(i));
         const DWORD value = static_cast<DWORD>(writer * 100000 + i);
         if (RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                            4) != ERROR_SUCCESS)
@@ -110,8 +109,8 @@ TEST(RegistryHive, TwoProcessesWritingOneHiveLoseNothing) {
     // The parent has the hive open when it forks: the writers must not use
     // (or close) its connection.
     HKEY parentKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Shared", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &parentKey, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Shared", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &parentKey, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExW(parentKey, u"parent", 0, REG_BINARY, nullptr, 0), ERROR_SUCCESS);
     RegCloseKey(parentKey);
@@ -134,8 +133,8 @@ TEST(RegistryHive, TwoProcessesWritingOneHiveLoseNothing) {
     int missing = 0;
     for (int writer = 0; writer < kWriters; ++writer) {
         for (int i = 0; i < kValues; ++i) {
-            const std::u16string name = kx::Utf8ToUtf16("w" + std::to_string(writer) + "_" +
-                                                        std::to_string(i));
+            const std::u16string name =
+                kx::Utf8ToUtf16("w" + std::to_string(writer) + "_" + std::to_string(i));
             DWORD value = 0, size = 4;
             if (RegQueryValueExW(key, name.c_str(), nullptr, nullptr,
                                  reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
