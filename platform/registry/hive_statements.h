@@ -48,5 +48,13 @@ inline constexpr const char* kSubKeyInfo =
 inline constexpr const char* kValueInfo =
     "SELECT count(*), coalesce(max(length(name)), 0) / 2, coalesce(max(length(data)), 0)"
     " FROM hive_values WHERE key = ?1";
+// The levels between a key and the root, bounded so that a damaged file whose
+// parents form a loop still ends.
+inline constexpr const char* kKeyDepth =
+    "WITH RECURSIVE up(id, parent, depth) AS ("
+    " SELECT id, parent, 0 FROM keys WHERE id = ?1"
+    " UNION ALL SELECT keys.id, keys.parent, up.depth + 1 FROM keys JOIN up"
+    " ON keys.id = up.parent WHERE up.depth < 1024)"
+    " SELECT max(depth) FROM up";
 
 } // namespace kx::hive_sql

@@ -163,6 +163,20 @@ DWORD RegistryHive::FindChild(KeyId parent, std::u16string_view name, KeyId* chi
     return code == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : RegistryErrorFromSqlite(code);
 }
 
+DWORD RegistryHive::Depth(KeyId key, size_t* depth) {
+    DWORD error;
+    SqliteStatement* walk = Statement(kKeyDepth, &error);
+    if (!walk)
+        return error;
+    StatementScope scope(walk);
+    walk->BindInt(1, key);
+    const int code = walk->Step();
+    if (code != SQLITE_ROW)
+        return RegistryErrorFromSqlite(code);
+    *depth = static_cast<size_t>(walk->ColumnInt(0));
+    return ERROR_SUCCESS;
+}
+
 DWORD RegistryHive::CheckKey(KeyId key) {
     DWORD error;
     SqliteStatement* exists = Statement(kKeyExists, &error);
@@ -196,12 +210,22 @@ DWORD RegistryHive::CreateKey(KeyId base, std::span<const std::u16string> names,
             return error;
         KeyId current = base;
         *created = false;
-        for (const auto& name : names) {
+        for (size_t level = 0; level < names.size(); ++level) {
+            const auto& name = names[level];
             DWORD error = FindChild(current, name, &current);
             if (error == ERROR_SUCCESS)
                 continue;
             if (error != ERROR_FILE_NOT_FOUND)
                 return error;
+            if (!*created) {
+                // Bounded depth keeps every walk of the tree (deletion,
+                // export) within the stack.
+                size_t depth = 0;
+                if (error = Depth(current, &depth); error != ERROR_SUCCESS)
+                    return error;
+                if (depth + names.size() - level > kMaxDepth)
+                    return ERROR_INVALID_PARAMETER;
+            }
             SqliteStatement* insert = Statement(kInsertKey, &error);
             if (!insert)
                 return error;

@@ -82,6 +82,20 @@ TEST(Registry, OpenAndCreateRejectBadPaths) {
     HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyExW(HandleFromValue<HKEY>(0x1234), u"x", 0, KEY_READ, &key),
               ERROR_INVALID_HANDLE);
+    // 512 levels below the root are allowed, 513 are not, also when reached
+    // in two steps.
+    std::u16string deep = u"d";
+    for (int level = 1; level < 512; ++level)
+        deep += u"\\d";
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, deep.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    HKEY deeper = nullptr;
+    EXPECT_EQ(
+        RegCreateKeyExW(key, u"one more", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &deeper, nullptr),
+        ERROR_INVALID_PARAMETER);
+    RegCloseKey(key);
+    EXPECT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, u"d"), ERROR_SUCCESS);
 }
 
 TEST(Registry, QueryFollowsTheSizeContract) {
