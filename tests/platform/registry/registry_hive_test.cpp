@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -80,6 +81,28 @@ TEST(RegistryHive, ReopensAfterTheFileIsMended) {
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, KEY_READ, &key), ERROR_BADDB);
     ASSERT_EQ(unlink(path.c_str()), 0);
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+TEST(RegistryHive, AHiveRemovedBehindItsBackIsMadeAgain) {
+    kxtest::TestPrefix prefix;
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Before", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    const std::string path = kx::HivePath(kx::HiveKind::CurrentUser);
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\After", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    // The change went into a file that exists, not into the removed one.
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Before", 0, KEY_READ, &key),
+              ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\After", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
     RegCloseKey(key);
 }
 
