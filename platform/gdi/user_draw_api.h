@@ -105,6 +105,10 @@ constexpr UINT LR_DEFAULTSIZE = 0x0040;
 constexpr UINT LR_CREATEDIBSECTION = 0x2000;
 constexpr UINT LR_SHARED = 0x8000;
 
+constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
+constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
+constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
+
 /// A resource number in the place of a resource name.
 inline LPCWSTR MAKEINTRESOURCEW(WORD id) {
     return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(id));

@@ -33,6 +33,13 @@ struct SystemProcedure {
     FARPROC address;
 };
 
+/// Any function as the untyped address GetProcAddress returns.
+template <typename Function>
+FARPROC ProcedureAddress(Function* function) {
+    // A cast through void(*)() is the sanctioned way between function types.
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
 /// Makes `name` ("MSIMG32.DLL", "hhctrl.ocx") loadable with these procedures.
 /// Registering a name again replaces its table.
 void RegisterSystemLibrary(std::u16string_view name, std::vector<SystemProcedure> procedures);
