@@ -5,6 +5,7 @@
 #include "platform/base/text.h"
 
 #include <array>
+#include <cairo.h>
 #include <fontconfig/fontconfig.h>
 #include <map>
 #include <memory>

@@ -2,9 +2,11 @@
 // (metric-compatible substitutes first), and hands out Cairo faces for them.
 #pragma once
 
-#include <cairo.h>
 #include <string>
 #include <string_view>
+
+// Declared as cairo.h does, so that this header needs no Cairo include path.
+typedef struct _cairo_font_face cairo_font_face_t;
 
 namespace kx {
 
