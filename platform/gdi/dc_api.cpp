@@ -2,6 +2,7 @@
 // coordinates and device capabilities.
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_api.h"
+#include "platform/gdi/printer_job.h"
 
 #include <atomic>
 #include <cmath>
@@ -114,8 +115,12 @@ BOOL WINAPI DeleteDC(HDC hdc) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    if (dc->Job() != nullptr)
-        AbortDoc(hdc);
+    // A document still open is dropped with its partial output.
+    if (dc->Job() != nullptr) {
+        dc->SetPageSurface(nullptr, 1, 1, POINT{0, 0});
+        dc->Job()->Abort();
+        dc->SetJob(nullptr);
+    }
     return TRUE;
 }
 

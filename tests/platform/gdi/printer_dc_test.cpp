@@ -140,3 +140,20 @@ TEST(StartDocW, NullOutputAbortAndMissingPort) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DeleteDC, DropsAnOpenDocument) {
+    kxtest::TestPrefix prefix;
+    const DEVMODEW dm = DeviceMode(9, DMORIENT_PORTRAIT, 300);
+    HDC dc = CreateDCW(u"pscript", u"Office Laser", nullptr, &dm);
+    DOCINFOW doc{sizeof(DOCINFOW), u"WaterMark File", u"C:\\open.ps", nullptr, 0};
+    ASSERT_GT(StartDocW(dc, &doc), 0);
+    StartPage(dc);
+    Ellipse(dc, 0, 0, 300, 300);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_FALSE(std::filesystem::exists(prefix.DriveC() + "/open.ps"));
+    EXPECT_EQ(StartPage(dc), SP_ERROR) << "the handle is gone";
+}
+
+} // namespace
