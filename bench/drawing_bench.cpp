@@ -24,8 +24,8 @@ struct Scene {
 
     explicit Scene(WORD bitsPerPixel) {
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, bitsPerPixel, BI_RGB,
-                          0, 0, 0, 0, 0};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, bitsPerPixel, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         oldBitmap = SelectObject(dc, bitmap);
@@ -68,8 +68,9 @@ struct Scene {
             const int x = 64 + (i % 4) * 44;
             const int y = 14 + (i / 4) * 56;
             Rectangle(dc, x, y, x + 38, y + 50);
-            const std::u16string text = i < 9 ? std::u16string(1, static_cast<char16_t>(u'1' + i))
-                                              : u"1" + std::u16string(1, static_cast<char16_t>(u'0' + i - 9));
+            const std::u16string text =
+                i < 9 ? std::u16string(1, static_cast<char16_t>(u'1' + i))
+                      : u"1" + std::u16string(1, static_cast<char16_t>(u'0' + i - 9));
             TextOutW(dc, x + 12, y + 18, text.data(), static_cast<int>(text.size()));
         }
     }

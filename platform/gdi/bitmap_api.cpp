@@ -25,7 +25,8 @@ DibLayout DeviceRowsLayout(int width, int height, int bitsPerPixel) {
     layout.height = height;
     layout.bitsPerPixel = bitsPerPixel;
     layout.topDown = true;
-    layout.stride = ((static_cast<size_t>(width) * static_cast<size_t>(bitsPerPixel) + 15) / 16) * 2;
+    layout.stride =
+        ((static_cast<size_t>(width) * static_cast<size_t>(bitsPerPixel) + 15) / 16) * 2;
     if (bitsPerPixel == 1)
         layout.palette = {RGBQUAD{0, 0, 0, 0}, RGBQUAD{255, 255, 255, 0}};
     return layout;
@@ -43,8 +44,7 @@ bool SaveBitmapAsPng(HBITMAP bitmap, const std::string& linuxPath) {
     auto found = FindGdiObjectAs<BitmapObject>(bitmap);
     if (found == nullptr)
         return false;
-    return cairo_surface_write_to_png(found->BeginUse(), linuxPath.c_str()) ==
-           CAIRO_STATUS_SUCCESS;
+    return cairo_surface_write_to_png(found->BeginUse(), linuxPath.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 } // namespace kx
@@ -58,10 +58,10 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height) {
     if (width <= 0 || height <= 0)
         return kx::Add(kx::BitmapObject::CreateDevice(1, 1, 1));
     // A memory DC still holding its default bitmap makes monochrome bitmaps.
-    const bool monochrome = dc->Kind() == kx::DcKind::Memory &&
-                            dc->State().bitmap.handle == kx::DefaultBitmap().handle;
-    return kx::Add(kx::BitmapObject::CreateDevice(
-        width, height, monochrome ? 1 : dc->Geometry().bitsPerPixel));
+    const bool monochrome =
+        dc->Kind() == kx::DcKind::Memory && dc->State().bitmap.handle == kx::DefaultBitmap().handle;
+    return kx::Add(kx::BitmapObject::CreateDevice(width, height,
+                                                  monochrome ? 1 : dc->Geometry().bitsPerPixel));
 }
 
 HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,
@@ -112,8 +112,8 @@ int WINAPI GetDIBits(HDC /*hdc*/, HBITMAP bitmap, UINT start, UINT lines, LPVOID
             header.biBitCount = static_cast<WORD>(std::max(found->BitsPerPixel(), 24));
             header.biCompression = BI_RGB;
         }
-        header.biSizeImage = static_cast<DWORD>(
-            kx::DibStride(found->Width(), header.biBitCount) * static_cast<size_t>(found->Height()));
+        header.biSizeImage = static_cast<DWORD>(kx::DibStride(found->Width(), header.biBitCount) *
+                                                static_cast<size_t>(found->Height()));
         return found->Height();
     }
     auto layout = kx::LayoutFromInfo(info, usage);
@@ -129,7 +129,8 @@ int WINAPI GetDIBits(HDC /*hdc*/, HBITMAP bitmap, UINT start, UINT lines, LPVOID
     auto* out = static_cast<uint8_t*>(bits);
     for (int i = 0; i < count; ++i) {
         const int row = kx::PictureRow(*layout, static_cast<int>(start) + i, found->Height());
-        kx::PixelsToDibRow(*layout, found->PixelRow(row), out + layout->stride * static_cast<size_t>(i));
+        kx::PixelsToDibRow(*layout, found->PixelRow(row),
+                           out + layout->stride * static_cast<size_t>(i));
     }
     return count;
 }

@@ -13,8 +13,7 @@ BitmapObject::~BitmapObject() {
         cairo_surface_destroy(m_surface);
 }
 
-std::shared_ptr<BitmapObject> BitmapObject::CreateDevice(int width, int height,
-                                                         int bitsPerPixel) {
+std::shared_ptr<BitmapObject> BitmapObject::CreateDevice(int width, int height, int bitsPerPixel) {
     if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
         return nullptr;
     std::shared_ptr<BitmapObject> bitmap(new BitmapObject(width, height, bitsPerPixel));
@@ -35,9 +34,9 @@ std::shared_ptr<BitmapObject> BitmapObject::CreateDib(const DibLayout& layout) {
         // Cairo takes a negative stride, so bottom-up rows need no copy.
         const int stride = static_cast<int>(layout.stride);
         uint8_t* firstRow = bitmap->m_dib.get() + layout.RowOffset(0);
-        bitmap->m_surface = cairo_image_surface_create_for_data(
-            firstRow, CAIRO_FORMAT_RGB24, layout.width, layout.height,
-            layout.topDown ? stride : -stride);
+        bitmap->m_surface =
+            cairo_image_surface_create_for_data(firstRow, CAIRO_FORMAT_RGB24, layout.width,
+                                                layout.height, layout.topDown ? stride : -stride);
     } else {
         bitmap->m_surface =
             cairo_image_surface_create(CAIRO_FORMAT_RGB24, layout.width, layout.height);
@@ -53,8 +52,9 @@ int BitmapObject::Describe(int size, void* buffer) const {
     bm.bmHeight = m_height;
     bm.bmPlanes = 1;
     bm.bmBitsPixel = static_cast<WORD>(m_bitsPerPixel);
-    bm.bmWidthBytes = IsDibSection() ? static_cast<LONG>(m_layout.stride)
-                                     : static_cast<LONG>(((m_width * m_bitsPerPixel + 15) / 16) * 2);
+    bm.bmWidthBytes = IsDibSection()
+                          ? static_cast<LONG>(m_layout.stride)
+                          : static_cast<LONG>(((m_width * m_bitsPerPixel + 15) / 16) * 2);
     bm.bmBits = m_dib.get();
     if (IsDibSection() && (buffer == nullptr || size >= static_cast<int>(sizeof(DIBSECTION)))) {
         DIBSECTION section{};

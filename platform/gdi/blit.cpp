@@ -41,7 +41,9 @@ const SourceRop* FindSourceRop(DWORD rop) {
     return nullptr;
 }
 
-bool UsesSource(DWORD rop) { return rop == SRCCOPY || FindSourceRop(rop) != nullptr; }
+bool UsesSource(DWORD rop) {
+    return rop == SRCCOPY || FindSourceRop(rop) != nullptr;
+}
 
 /// The source DC's pixels: a memory DC's bitmap, with the DC's origin.
 struct Source {
@@ -97,8 +99,8 @@ bool PaintScaled(DeviceContext& destination, cairo_surface_t* surface, int x, in
 }
 
 /// Combines source and destination pixels bit by bit, within the clip.
-bool CombinePixels(DeviceContext& destination, Source& source, int x, int y, int width,
-                   int height, const SourceRop& rop) {
+bool CombinePixels(DeviceContext& destination, Source& source, int x, int y, int width, int height,
+                   const SourceRop& rop) {
     auto target = destination.Bitmap();
     if (destination.Kind() != DcKind::Memory || target == nullptr)
         return false;
@@ -194,10 +196,9 @@ BOOL WINAPI BitBlt(HDC destination, int x, int y, int width, int height, HDC sou
     return kx::Blit(destination, x, y, width, height, source, xSrc, ySrc, width, height, rop);
 }
 
-BOOL WINAPI StretchBlt(HDC destination, int x, int y, int width, int height, HDC source,
-                       int xSrc, int ySrc, int srcWidth, int srcHeight, DWORD rop) {
-    return kx::Blit(destination, x, y, width, height, source, xSrc, ySrc, srcWidth, srcHeight,
-                    rop);
+BOOL WINAPI StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int xSrc,
+                       int ySrc, int srcWidth, int srcHeight, DWORD rop) {
+    return kx::Blit(destination, x, y, width, height, source, xSrc, ySrc, srcWidth, srcHeight, rop);
 }
 
 BOOL WINAPI TransparentBlt(HDC destination, int x, int y, int width, int height, HDC source,

@@ -88,14 +88,15 @@ std::optional<BmpHeader> ReadHeader(std::span<const uint8_t> file) {
         header.colorsUsed = Read32(file, at + 28);
     }
     const int64_t rows = header.height < 0 ? -header.height : header.height;
-    if (planes != 1 || !Contains(kDepths, header.bitsPerPixel) || header.width <= 0 ||
-        rows == 0 || header.width > kMaxBmpSide || rows > kMaxBmpSide)
+    if (planes != 1 || !Contains(kDepths, header.bitsPerPixel) || header.width <= 0 || rows == 0 ||
+        header.width > kMaxBmpSide || rows > kMaxBmpSide)
         return std::nullopt;
     const bool bitFields = header.compression == BI_BITFIELDS &&
                            (header.bitsPerPixel == 16 || header.bitsPerPixel == 32);
     if (header.compression != BI_RGB && !bitFields)
         return std::nullopt;
-    const uint64_t stride = ((static_cast<uint64_t>(header.width) * header.bitsPerPixel + 31) / 32) * 4;
+    const uint64_t stride =
+        ((static_cast<uint64_t>(header.width) * header.bitsPerPixel + 31) / 32) * 4;
     if (header.dataOffset < kFileHeaderSize + header.headerSize ||
         header.dataOffset + stride * static_cast<uint64_t>(rows) > file.size())
         return std::nullopt;
@@ -144,8 +145,8 @@ std::optional<DecodedBmp> DecodeBmp(std::span<const uint8_t> file) {
     decoded.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     for (size_t i = 0; i < decoded.pixels.size(); ++i) {
         const stbi_uc* p = rgba + 4 * i;
-        decoded.pixels[i] = (static_cast<uint32_t>(p[0]) << 16) |
-                            (static_cast<uint32_t>(p[1]) << 8) | p[2];
+        decoded.pixels[i] =
+            (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
     }
     stbi_image_free(rgba);
     return decoded;

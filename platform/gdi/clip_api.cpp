@@ -61,7 +61,9 @@ int WINAPI ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
     return clip.Complexity();
 }
 
-int WINAPI SelectClipRgn(HDC hdc, HRGN region) { return ExtSelectClipRgn(hdc, region, RGN_COPY); }
+int WINAPI SelectClipRgn(HDC hdc, HRGN region) {
+    return ExtSelectClipRgn(hdc, region, RGN_COPY);
+}
 
 int WINAPI GetClipRgn(HDC hdc, HRGN region) {
     auto dc = kx::FindDeviceContext(hdc);

@@ -18,36 +18,57 @@ int MillimetresOf(int pixels, int dpi) {
     return static_cast<int>(std::lround(pixels * kTenthsMmPerInchTimes10 / (10.0 * dpi)));
 }
 
-int ColoursOf(int bitsPerPixel) { return bitsPerPixel <= 8 ? 1 << bitsPerPixel : -1; }
+int ColoursOf(int bitsPerPixel) {
+    return bitsPerPixel <= 8 ? 1 << bitsPerPixel : -1;
+}
 
 int Capability(const DeviceContext& dc, int index) {
     const DeviceGeometry& g = dc.Geometry();
     const bool printer = dc.Kind() == DcKind::Printer;
     switch (index) {
-    case DRIVERVERSION: return 0x400;
-    case TECHNOLOGY: return g.technology;
-    case HORZSIZE: return MillimetresOf(g.horzRes, g.dpiX);
-    case VERTSIZE: return MillimetresOf(g.vertRes, g.dpiY);
-    case HORZRES: return g.horzRes;
-    case VERTRES: return g.vertRes;
-    case BITSPIXEL: return g.bitsPerPixel;
-    case PLANES: return 1;
+    case DRIVERVERSION:
+        return 0x400;
+    case TECHNOLOGY:
+        return g.technology;
+    case HORZSIZE:
+        return MillimetresOf(g.horzRes, g.dpiX);
+    case VERTSIZE:
+        return MillimetresOf(g.vertRes, g.dpiY);
+    case HORZRES:
+        return g.horzRes;
+    case VERTRES:
+        return g.vertRes;
+    case BITSPIXEL:
+        return g.bitsPerPixel;
+    case PLANES:
+        return 1;
     case NUMBRUSHES:
-    case NUMPENS: return -1;
-    case NUMFONTS: return 0;
-    case NUMCOLORS: return ColoursOf(g.bitsPerPixel);
+    case NUMPENS:
+        return -1;
+    case NUMFONTS:
+        return 0;
+    case NUMCOLORS:
+        return ColoursOf(g.bitsPerPixel);
     case RASTERCAPS:
-        return RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT |
-               RC_STRETCHDIB;
-    case LOGPIXELSX: return g.dpiX;
-    case LOGPIXELSY: return g.dpiY;
-    case SIZEPALETTE: return g.bitsPerPixel <= 8 ? 1 << g.bitsPerPixel : 0;
-    case COLORRES: return 24;
-    case PHYSICALWIDTH: return printer ? g.physicalWidth : 0;
-    case PHYSICALHEIGHT: return printer ? g.physicalHeight : 0;
-    case PHYSICALOFFSETX: return printer ? g.offsetX : 0;
-    case PHYSICALOFFSETY: return printer ? g.offsetY : 0;
-    default: return 0;
+        return RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
+    case LOGPIXELSX:
+        return g.dpiX;
+    case LOGPIXELSY:
+        return g.dpiY;
+    case SIZEPALETTE:
+        return g.bitsPerPixel <= 8 ? 1 << g.bitsPerPixel : 0;
+    case COLORRES:
+        return 24;
+    case PHYSICALWIDTH:
+        return printer ? g.physicalWidth : 0;
+    case PHYSICALHEIGHT:
+        return printer ? g.physicalHeight : 0;
+    case PHYSICALOFFSETX:
+        return printer ? g.offsetX : 0;
+    case PHYSICALOFFSETY:
+        return printer ? g.offsetY : 0;
+    default:
+        return 0;
     }
 }
 
@@ -88,8 +109,12 @@ BOOL MoveOrigin(HDC hdc, POINT DcState::*field, POINT origin, bool relative, LPP
 
 } // namespace
 
-int ScreenBitsPerPixel() { return g_screenBitsPerPixel.load(); }
-void SetScreenBitsPerPixel(int bitsPerPixel) { g_screenBitsPerPixel.store(bitsPerPixel); }
+int ScreenBitsPerPixel() {
+    return g_screenBitsPerPixel.load();
+}
+void SetScreenBitsPerPixel(int bitsPerPixel) {
+    g_screenBitsPerPixel.store(bitsPerPixel);
+}
 
 } // namespace kx
 
@@ -139,7 +164,9 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
     return dc == nullptr ? 0 : kx::Capability(*dc, index);
 }
 
-BOOL WINAPI GdiFlush() { return TRUE; }
+BOOL WINAPI GdiFlush() {
+    return TRUE;
+}
 
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
     auto dc = kx::FindDeviceContext(hdc);
@@ -150,9 +177,12 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
     }
     kx::DcState& state = dc->State();
     switch (found->Type()) {
-    case OBJ_PEN: return kx::Swap(state.pen, object, found);
-    case OBJ_BRUSH: return kx::Swap(state.brush, object, found);
-    case OBJ_FONT: return kx::Swap(state.font, object, found);
+    case OBJ_PEN:
+        return kx::Swap(state.pen, object, found);
+    case OBJ_BRUSH:
+        return kx::Swap(state.brush, object, found);
+    case OBJ_FONT:
+        return kx::Swap(state.font, object, found);
     case OBJ_BITMAP: {
         if (dc->Kind() != kx::DcKind::Memory)
             return nullptr;
@@ -164,7 +194,8 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
         // Selecting a region sets the clip and returns the region's kind.
         return reinterpret_cast<HGDIOBJ>(
             static_cast<LONG_PTR>(SelectClipRgn(hdc, static_cast<HRGN>(object))));
-    default: return nullptr;
+    default:
+        return nullptr;
     }
 }
 
@@ -174,11 +205,16 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
         return nullptr;
     const kx::DcState& state = dc->State();
     switch (type) {
-    case OBJ_PEN: return state.pen.handle;
-    case OBJ_BRUSH: return state.brush.handle;
-    case OBJ_FONT: return state.font.handle;
-    case OBJ_BITMAP: return state.bitmap.handle;
-    default: return nullptr;
+    case OBJ_PEN:
+        return state.pen.handle;
+    case OBJ_BRUSH:
+        return state.brush.handle;
+    case OBJ_FONT:
+        return state.font.handle;
+    case OBJ_BITMAP:
+        return state.bitmap.handle;
+    default:
+        return nullptr;
     }
 }
 
@@ -210,11 +246,15 @@ int WINAPI SetBkMode(HDC hdc, int mode) {
     }
     return kx::Exchange(hdc, &kx::DcState::bkMode, mode, 0);
 }
-int WINAPI GetBkMode(HDC hdc) { return kx::Read(hdc, &kx::DcState::bkMode, 0); }
+int WINAPI GetBkMode(HDC hdc) {
+    return kx::Read(hdc, &kx::DcState::bkMode, 0);
+}
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
     return kx::Exchange(hdc, &kx::DcState::bkColor, color, CLR_INVALID);
 }
-COLORREF WINAPI GetBkColor(HDC hdc) { return kx::Read(hdc, &kx::DcState::bkColor, CLR_INVALID); }
+COLORREF WINAPI GetBkColor(HDC hdc) {
+    return kx::Read(hdc, &kx::DcState::bkColor, CLR_INVALID);
+}
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
     return kx::Exchange(hdc, &kx::DcState::textColor, color, CLR_INVALID);
 }
@@ -224,32 +264,42 @@ COLORREF WINAPI GetTextColor(HDC hdc) {
 UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
     return kx::Exchange(hdc, &kx::DcState::textAlign, align, GDI_ERROR);
 }
-UINT WINAPI GetTextAlign(HDC hdc) { return kx::Read(hdc, &kx::DcState::textAlign, GDI_ERROR); }
+UINT WINAPI GetTextAlign(HDC hdc) {
+    return kx::Read(hdc, &kx::DcState::textAlign, GDI_ERROR);
+}
 int WINAPI SetROP2(HDC hdc, int mode) {
     if (mode < R2_BLACK || mode > R2_WHITE)
         return 0;
     return kx::Exchange(hdc, &kx::DcState::rop2, mode, 0);
 }
-int WINAPI GetROP2(HDC hdc) { return kx::Read(hdc, &kx::DcState::rop2, 0); }
+int WINAPI GetROP2(HDC hdc) {
+    return kx::Read(hdc, &kx::DcState::rop2, 0);
+}
 int WINAPI SetPolyFillMode(HDC hdc, int mode) {
     if (mode != ALTERNATE && mode != WINDING)
         return 0;
     return kx::Exchange(hdc, &kx::DcState::polyFillMode, mode, 0);
 }
-int WINAPI GetPolyFillMode(HDC hdc) { return kx::Read(hdc, &kx::DcState::polyFillMode, 0); }
+int WINAPI GetPolyFillMode(HDC hdc) {
+    return kx::Read(hdc, &kx::DcState::polyFillMode, 0);
+}
 int WINAPI SetStretchBltMode(HDC hdc, int mode) {
     if (mode < BLACKONWHITE || mode > HALFTONE)
         return 0;
     return kx::Exchange(hdc, &kx::DcState::stretchMode, mode, 0);
 }
-int WINAPI GetStretchBltMode(HDC hdc) { return kx::Read(hdc, &kx::DcState::stretchMode, 0); }
+int WINAPI GetStretchBltMode(HDC hdc) {
+    return kx::Read(hdc, &kx::DcState::stretchMode, 0);
+}
 
 int WINAPI SetMapMode(HDC hdc, int mode) {
     if (kx::FindDeviceContext(hdc) == nullptr || mode != MM_TEXT)
         return 0;
     return MM_TEXT;
 }
-int WINAPI GetMapMode(HDC hdc) { return kx::FindDeviceContext(hdc) == nullptr ? 0 : MM_TEXT; }
+int WINAPI GetMapMode(HDC hdc) {
+    return kx::FindDeviceContext(hdc) == nullptr ? 0 : MM_TEXT;
+}
 
 BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
     return kx::MoveOrigin(hdc, &kx::DcState::viewportOrg, POINT{x, y}, false, previous);

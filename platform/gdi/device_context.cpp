@@ -15,8 +15,7 @@ HandleTable<DeviceContext>& Contexts() {
 }
 
 cairo_surface_t* RecorderSurface() {
-    static cairo_surface_t* const surface =
-        cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    static cairo_surface_t* const surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     return surface;
 }
 
@@ -77,13 +76,14 @@ void DeviceContext::SetPageSurface(cairo_surface_t* surface, double scaleX, doub
     BindCanvas(surface);
 }
 
-void DeviceContext::SetJob(std::unique_ptr<PrinterJob> job) { m_job = std::move(job); }
+void DeviceContext::SetJob(std::unique_ptr<PrinterJob> job) {
+    m_job = std::move(job);
+}
 
 RECT DeviceContext::SurfaceRect() const {
     if (m_kind == DcKind::Memory) {
         const auto& bitmap = m_state.bitmap.object;
-        return bitmap == nullptr ? RECT{0, 0, 0, 0}
-                                 : RECT{0, 0, bitmap->Width(), bitmap->Height()};
+        return bitmap == nullptr ? RECT{0, 0, 0, 0} : RECT{0, 0, bitmap->Width(), bitmap->Height()};
     }
     return RECT{0, 0, m_geometry.horzRes, m_geometry.vertRes};
 }

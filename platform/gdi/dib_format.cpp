@@ -10,8 +10,8 @@ namespace {
 constexpr std::array kSupportedDepths{1, 4, 8, 24, 32};
 
 uint32_t PixelFromQuad(const RGBQUAD& quad) {
-    return (static_cast<uint32_t>(quad.rgbRed) << 16) | (static_cast<uint32_t>(quad.rgbGreen) << 8) |
-           quad.rgbBlue;
+    return (static_cast<uint32_t>(quad.rgbRed) << 16) |
+           (static_cast<uint32_t>(quad.rgbGreen) << 8) | quad.rgbBlue;
 }
 
 int Distance(uint32_t a, uint32_t b) {
@@ -79,9 +79,8 @@ std::optional<DibLayout> LayoutFromInfo(const BITMAPINFO* info, UINT usage) {
     layout.stride = DibStride(layout.width, layout.bitsPerPixel);
     if (layout.bitsPerPixel <= 8) {
         const size_t maximum = size_t{1} << layout.bitsPerPixel;
-        const size_t used = header.biClrUsed == 0 || header.biClrUsed > maximum
-                                ? maximum
-                                : header.biClrUsed;
+        const size_t used =
+            header.biClrUsed == 0 || header.biClrUsed > maximum ? maximum : header.biClrUsed;
         const auto* colors = reinterpret_cast<const RGBQUAD*>(
             reinterpret_cast<const uint8_t*>(info) + header.biSize);
         layout.palette.assign(colors, colors + used);
@@ -101,8 +100,8 @@ void DibRowToPixels(const DibLayout& layout, const uint8_t* row, uint32_t* pixel
     case 24:
         for (int x = 0; x < layout.width; ++x) {
             const uint8_t* p = row + 3 * x;
-            pixels[x] = (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[1]) << 8) |
-                        p[0];
+            pixels[x] =
+                (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[0];
         }
         return;
     default: {

@@ -14,10 +14,10 @@ constexpr int kMaxBitmapSide = 16384;
 
 struct DibLayout {
     int width = 0;
-    int height = 0;          ///< rows, always positive
-    int bitsPerPixel = 0;    ///< 1, 4, 8, 24 or 32
-    bool topDown = false;    ///< a negative biHeight
-    size_t stride = 0;       ///< bytes per row, a multiple of 4
+    int height = 0;       ///< rows, always positive
+    int bitsPerPixel = 0; ///< 1, 4, 8, 24 or 32
+    bool topDown = false; ///< a negative biHeight
+    size_t stride = 0;    ///< bytes per row, a multiple of 4
     std::vector<RGBQUAD> palette;
 
     size_t ImageSize() const { return stride * static_cast<size_t>(height); }

@@ -73,8 +73,8 @@ std::vector<std::u16string> WrapParagraph(std::u16string_view paragraph, int wid
         const size_t blank = paragraph.find(u' ', position);
         const size_t end = blank == std::u16string_view::npos ? paragraph.size() : blank;
         const std::u16string_view word = paragraph.substr(position, end - position);
-        std::u16string candidate = current.empty() ? std::u16string(word)
-                                                   : current + u" " + std::u16string(word);
+        std::u16string candidate =
+            current.empty() ? std::u16string(word) : current + u" " + std::u16string(word);
         if (!current.empty() && measure.Width(candidate) > width) {
             lines.push_back(current);
             current = std::u16string(word);
@@ -129,8 +129,8 @@ int DrawLines(HDC hdc, std::u16string_view source, RECT* rect, UINT format) {
     const Measurer measure(hdc);
     TEXTMETRICW metrics{};
     GetTextMetricsW(hdc, &metrics);
-    const int lineHeight = metrics.tmHeight +
-                           ((format & DT_EXTERNALLEADING) != 0 ? metrics.tmExternalLeading : 0);
+    const int lineHeight =
+        metrics.tmHeight + ((format & DT_EXTERNALLEADING) != 0 ? metrics.tmExternalLeading : 0);
     const std::u16string expanded =
         (format & DT_EXPANDTABS) != 0 ? ExpandTabs(source) : std::u16string(source);
     const int width = rect->right - rect->left;
@@ -174,7 +174,8 @@ int DrawLines(HDC hdc, std::u16string_view source, RECT* rect, UINT format) {
         if (line.prefixIndex != std::u16string::npos && (format & DT_HIDEPREFIX) == 0) {
             const std::u16string_view before(line.text.data(), line.prefixIndex);
             const int x0 = left + measure.Width(before);
-            const int x1 = x0 + measure.Width(std::u16string_view(line.text).substr(line.prefixIndex, 1));
+            const int x1 =
+                x0 + measure.Width(std::u16string_view(line.text).substr(line.prefixIndex, 1));
             auto dc = FindDeviceContext(hdc);
             HPEN pen = CreatePen(PS_SOLID, 1, dc->State().textColor);
             HGDIOBJ old = SelectObject(hdc, pen);

@@ -23,13 +23,20 @@ constexpr std::array kDashStyles{
 
 bool HatchCovers(int hatch, int x, int y) {
     switch (hatch) {
-    case HS_HORIZONTAL: return y == kHatchSize / 2;
-    case HS_VERTICAL: return x == kHatchSize / 2;
-    case HS_FDIAGONAL: return x == y;
-    case HS_BDIAGONAL: return x + y == kHatchSize - 1;
-    case HS_CROSS: return x == kHatchSize / 2 || y == kHatchSize / 2;
-    case HS_DIAGCROSS: return x == y || x + y == kHatchSize - 1;
-    default: return false;
+    case HS_HORIZONTAL:
+        return y == kHatchSize / 2;
+    case HS_VERTICAL:
+        return x == kHatchSize / 2;
+    case HS_FDIAGONAL:
+        return x == y;
+    case HS_BDIAGONAL:
+        return x + y == kHatchSize - 1;
+    case HS_CROSS:
+        return x == kHatchSize / 2 || y == kHatchSize / 2;
+    case HS_DIAGCROSS:
+        return x == y || x + y == kHatchSize - 1;
+    default:
+        return false;
     }
 }
 
@@ -90,7 +97,9 @@ bool SetMixSource(cairo_t* cairo, const DeviceContext& dc, COLORREF color) {
     }
 }
 
-void ResetMix(cairo_t* cairo) { cairo_set_operator(cairo, CAIRO_OPERATOR_OVER); }
+void ResetMix(cairo_t* cairo) {
+    cairo_set_operator(cairo, CAIRO_OPERATOR_OVER);
+}
 
 bool SetBrushSource(cairo_t* cairo, const DeviceContext& dc, const BrushObject* brush) {
     if (brush == nullptr || brush->IsNull())
@@ -100,8 +109,8 @@ bool SetBrushSource(cairo_t* cairo, const DeviceContext& dc, const BrushObject* 
         return SetMixSource(cairo, dc, color);
     if (dc.State().rop2 == R2_NOP)
         return false;
-    cairo_pattern_t* pattern = HatchPattern(brush->Hatch(), color, dc.State().bkMode == OPAQUE,
-                                            dc.State().bkColor);
+    cairo_pattern_t* pattern =
+        HatchPattern(brush->Hatch(), color, dc.State().bkMode == OPAQUE, dc.State().bkColor);
     cairo_set_source(cairo, pattern);
     cairo_pattern_destroy(pattern);
     return true;
@@ -127,7 +136,7 @@ bool SetPenSource(cairo_t* cairo, const DeviceContext& dc) {
 
 void FillWithBrush(cairo_t* cairo, const DeviceContext& dc, const BrushObject* brush) {
     cairo_set_fill_rule(cairo, dc.State().polyFillMode == WINDING ? CAIRO_FILL_RULE_WINDING
-                                                                   : CAIRO_FILL_RULE_EVEN_ODD);
+                                                                  : CAIRO_FILL_RULE_EVEN_ODD);
     if (SetBrushSource(cairo, dc, brush))
         cairo_fill_preserve(cairo);
     ResetMix(cairo);

@@ -52,9 +52,8 @@ struct FamilyInfo {
 };
 
 bool Covers(FcCharSet* charSet, const CharSetProbe& probe) {
-    return std::all_of(probe.characters.begin(), probe.characters.end(), [&](FcChar32 c) {
-        return c == 0 || FcCharSetHasChar(charSet, c);
-    });
+    return std::all_of(probe.characters.begin(), probe.characters.end(),
+                       [&](FcChar32 c) { return c == 0 || FcCharSetHasChar(charSet, c); });
 }
 
 std::map<std::string, FamilyInfo> InstalledFamilies() {

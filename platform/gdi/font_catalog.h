@@ -10,11 +10,11 @@
 namespace kx {
 
 struct CatalogFace {
-    std::u16string name;          ///< as listed ("Arial", "@MS Gothic" ...)
-    std::string family;           ///< the installed family that draws it
-    std::vector<BYTE> charSets;   ///< in enumeration order
+    std::u16string name;        ///< as listed ("Arial", "@MS Gothic" ...)
+    std::string family;         ///< the installed family that draws it
+    std::vector<BYTE> charSets; ///< in enumeration order
     bool fixedPitch = false;
-    bool vertical = false;        ///< an "@" face
+    bool vertical = false; ///< an "@" face
 };
 
 /// Every scalable face, sorted by name, with each "@" vertical face right

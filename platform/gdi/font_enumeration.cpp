@@ -90,8 +90,8 @@ int WINAPI EnumFontFamiliesExW(HDC hdc, LPLOGFONTW logFont, FONTENUMPROCW proc, 
                 continue;
             const kx::EnumRecord record = kx::MakeRecord(face, charSet);
             result = proc(&record.logFont.elfLogFont,
-                          reinterpret_cast<const TEXTMETRICW*>(&record.metrics),
-                          TRUETYPE_FONTTYPE, lParam);
+                          reinterpret_cast<const TEXTMETRICW*>(&record.metrics), TRUETYPE_FONTTYPE,
+                          lParam);
             if (result == 0)
                 return 0;
         }

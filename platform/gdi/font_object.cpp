@@ -56,7 +56,9 @@ FontObject::~FontObject() {
         cairo_scaled_font_destroy(m_scaled);
 }
 
-int FontObject::Describe(int size, void* buffer) const { return DescribeAs(m_font, size, buffer); }
+int FontObject::Describe(int size, void* buffer) const {
+    return DescribeAs(m_font, size, buffer);
+}
 
 double FontObject::EscapementRadians() const {
     return m_font.lfEscapement / 10.0 * std::numbers::pi / 180.0;
@@ -191,8 +193,9 @@ HFONT WINAPI CreateFontW(int height, int width, int escapement, int orientation,
     font.lfQuality = static_cast<BYTE>(quality);
     font.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
     if (faceName != nullptr)
-        kx::CopyText(font.lfFaceName, LF_FACESIZE, std::u16string_view(faceName).substr(
-                                                       0, kx::TextLength(faceName, LF_FACESIZE)));
+        kx::CopyText(
+            font.lfFaceName, LF_FACESIZE,
+            std::u16string_view(faceName).substr(0, kx::TextLength(faceName, LF_FACESIZE)));
     return CreateFontIndirectW(&font);
 }
 

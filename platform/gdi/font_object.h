@@ -12,8 +12,8 @@
 namespace kx {
 
 struct FontMetrics {
-    double emSize = 0;     ///< character height
-    double xScale = 1;     ///< horizontal stretch for a given lfWidth
+    double emSize = 0; ///< character height
+    double xScale = 1; ///< horizontal stretch for a given lfWidth
     double ascent = 0;
     double descent = 0;
     double lineGap = 0;

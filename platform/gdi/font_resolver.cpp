@@ -53,7 +53,8 @@ std::string MatchedFamily(const std::string& family) {
     std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> match(
         FcFontMatch(nullptr, pattern.get(), &result), &FcPatternDestroy);
     FcChar8* matched = nullptr;
-    if (match == nullptr || FcPatternGetString(match.get(), FC_FAMILY, 0, &matched) != FcResultMatch)
+    if (match == nullptr ||
+        FcPatternGetString(match.get(), FC_FAMILY, 0, &matched) != FcResultMatch)
         return std::string();
     return reinterpret_cast<const char*>(matched);
 }
@@ -79,7 +80,9 @@ std::string ResolveUncached(std::u16string_view face) {
 
 } // namespace
 
-std::u16string_view DefaultFaceName() { return kDefaultFace; }
+std::u16string_view DefaultFaceName() {
+    return kDefaultFace;
+}
 
 bool IsFamilyInstalled(const std::string& family) {
     return !family.empty() && SameFamily(MatchedFamily(family), family);

@@ -16,8 +16,7 @@ extern "C" {
 KXAPI HDC WINAPI CreateCompatibleDC(HDC hdc);
 /// "DISPLAY" gives a screen DC; "WINSPOOL" or a "pscript" driver name with a
 /// printer name gives a printer DC whose page follows `devMode`.
-KXAPI HDC WINAPI CreateDCW(LPCWSTR driver, LPCWSTR device, LPCWSTR output,
-                           const DEVMODEW* devMode);
+KXAPI HDC WINAPI CreateDCW(LPCWSTR driver, LPCWSTR device, LPCWSTR output, const DEVMODEW* devMode);
 KXAPI BOOL WINAPI DeleteDC(HDC hdc);
 /// The saved level (1, 2 ...) or 0.
 KXAPI int WINAPI SaveDC(HDC hdc);
@@ -40,10 +39,10 @@ KXAPI HPEN WINAPI CreatePenIndirect(const LOGPEN* pen);
 KXAPI HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 KXAPI HBRUSH WINAPI CreateHatchBrush(int hatch, COLORREF color);
 KXAPI HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* brush);
-KXAPI HFONT WINAPI CreateFontW(int height, int width, int escapement, int orientation,
-                               int weight, DWORD italic, DWORD underline, DWORD strikeOut,
-                               DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                               DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName);
+KXAPI HFONT WINAPI CreateFontW(int height, int width, int escapement, int orientation, int weight,
+                               DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                               DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                               DWORD pitchAndFamily, LPCWSTR faceName);
 KXAPI HFONT WINAPI CreateFontIndirectW(const LOGFONTW* font);
 KXAPI COLORREF WINAPI SetDCBrushColor(HDC hdc, COLORREF color);
 KXAPI COLORREF WINAPI SetDCPenColor(HDC hdc, COLORREF color);
@@ -95,8 +94,8 @@ KXAPI COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
 
 // Text.
 KXAPI BOOL WINAPI TextOutW(HDC hdc, int x, int y, LPCWSTR text, int length);
-KXAPI BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect,
-                              LPCWSTR text, UINT length, const INT* dx);
+KXAPI BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text,
+                              UINT length, const INT* dx);
 KXAPI BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size);
 KXAPI BOOL WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW metrics);
 /// The character set of the selected font; DEFAULT_CHARSET asks the face.
@@ -105,8 +104,8 @@ KXAPI int WINAPI GetTextCharset(HDC hdc);
 KXAPI int WINAPI GetTextFaceW(HDC hdc, int size, LPWSTR faceName);
 /// One callback per scalable face and character set (`logFont` lfCharSet
 /// DEFAULT_CHARSET lists all sets, an empty lfFaceName all faces).
-KXAPI int WINAPI EnumFontFamiliesExW(HDC hdc, LPLOGFONTW logFont, FONTENUMPROCW proc,
-                                     LPARAM lParam, DWORD flags);
+KXAPI int WINAPI EnumFontFamiliesExW(HDC hdc, LPLOGFONTW logFont, FONTENUMPROCW proc, LPARAM lParam,
+                                     DWORD flags);
 
 // Regions and clipping. Regions are in device coordinates.
 KXAPI HRGN WINAPI CreateRectRgn(int left, int top, int right, int bottom);
@@ -158,14 +157,13 @@ KXAPI int WINAPI SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, cons
 KXAPI int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight,
                                int xSrc, int ySrc, int srcWidth, int srcHeight, const void* bits,
                                const BITMAPINFO* info, UINT usage, DWORD rop);
-KXAPI BOOL WINAPI BitBlt(HDC destination, int x, int y, int width, int height, HDC source,
-                         int xSrc, int ySrc, DWORD rop);
+KXAPI BOOL WINAPI BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int xSrc,
+                         int ySrc, DWORD rop);
 KXAPI BOOL WINAPI StretchBlt(HDC destination, int x, int y, int width, int height, HDC source,
                              int xSrc, int ySrc, int srcWidth, int srcHeight, DWORD rop);
 /// Copies all but the source pixels of colour `transparent`.
-KXAPI BOOL WINAPI TransparentBlt(HDC destination, int x, int y, int width, int height,
-                                 HDC source, int xSrc, int ySrc, int srcWidth, int srcHeight,
-                                 UINT transparent);
+KXAPI BOOL WINAPI TransparentBlt(HDC destination, int x, int y, int width, int height, HDC source,
+                                 int xSrc, int ySrc, int srcWidth, int srcHeight, UINT transparent);
 
 // Print jobs on a printer DC.
 /// The job number (> 0) or SP_ERROR.

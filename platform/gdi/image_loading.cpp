@@ -46,10 +46,10 @@ DibLayout SectionLayout(const DecodedBmp& picture) {
 }
 
 std::shared_ptr<BitmapObject> MakeBitmap(const DecodedBmp& picture, UINT flags) {
-    auto bitmap = (flags & LR_CREATEDIBSECTION) != 0
-                      ? BitmapObject::CreateDib(SectionLayout(picture))
-                      : BitmapObject::CreateDevice(picture.width, picture.height,
-                                                   ScreenBitsPerPixel());
+    auto bitmap =
+        (flags & LR_CREATEDIBSECTION) != 0
+            ? BitmapObject::CreateDib(SectionLayout(picture))
+            : BitmapObject::CreateDevice(picture.width, picture.height, ScreenBitsPerPixel());
     if (bitmap == nullptr)
         return nullptr;
     cairo_surface_t* surface = bitmap->BeginUse();
@@ -63,8 +63,8 @@ std::shared_ptr<BitmapObject> MakeBitmap(const DecodedBmp& picture, UINT flags) 
 }
 
 /// The picture scaled to the size LoadImageW was asked for.
-std::shared_ptr<BitmapObject> Resized(std::shared_ptr<BitmapObject> bitmap, int width,
-                                      int height, UINT flags) {
+std::shared_ptr<BitmapObject> Resized(std::shared_ptr<BitmapObject> bitmap, int width, int height,
+                                      UINT flags) {
     if ((width == 0 || width == bitmap->Width()) && (height == 0 || height == bitmap->Height()))
         return bitmap;
     width = width == 0 ? bitmap->Width() : width;

@@ -67,9 +67,15 @@ BOOL WINAPI CloseFigure(HDC hdc) {
     return TRUE;
 }
 
-BOOL WINAPI StrokePath(HDC hdc) { return kx::RenderPath(hdc, kx::PathUse::Stroke); }
-BOOL WINAPI FillPath(HDC hdc) { return kx::RenderPath(hdc, kx::PathUse::Fill); }
-BOOL WINAPI StrokeAndFillPath(HDC hdc) { return kx::RenderPath(hdc, kx::PathUse::StrokeAndFill); }
+BOOL WINAPI StrokePath(HDC hdc) {
+    return kx::RenderPath(hdc, kx::PathUse::Stroke);
+}
+BOOL WINAPI FillPath(HDC hdc) {
+    return kx::RenderPath(hdc, kx::PathUse::Fill);
+}
+BOOL WINAPI StrokeAndFillPath(HDC hdc) {
+    return kx::RenderPath(hdc, kx::PathUse::StrokeAndFill);
+}
 
 BOOL WINAPI SelectClipPath(HDC hdc, int /*mode*/) {
     // FIXME: clip regions are unions of rectangles; a path is not turned

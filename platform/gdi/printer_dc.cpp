@@ -72,14 +72,15 @@ DeviceGeometry PrinterGeometry(const DEVMODEW* devMode) {
     DeviceGeometry geometry;
     geometry.technology = DT_RASPRINTER;
     geometry.bitsPerPixel = 24;
-    geometry.dpiX = devMode != nullptr ? ResolutionOf(devMode->dmPrintQuality, kDefaultDpi)
-                                       : kDefaultDpi;
-    geometry.dpiY = devMode != nullptr && devMode->dmYResolution > 0 ? devMode->dmYResolution
-                                                                     : geometry.dpiX;
+    geometry.dpiX =
+        devMode != nullptr ? ResolutionOf(devMode->dmPrintQuality, kDefaultDpi) : kDefaultDpi;
+    geometry.dpiY =
+        devMode != nullptr && devMode->dmYResolution > 0 ? devMode->dmYResolution : geometry.dpiX;
     auto [width, length] = PaperOf(devMode);
     if (devMode != nullptr && devMode->dmOrientation == DMORIENT_LANDSCAPE)
         std::swap(width, length);
-    geometry.physicalWidth = static_cast<int>(std::lround(width * geometry.dpiX / kTenthsMmPerInch));
+    geometry.physicalWidth =
+        static_cast<int>(std::lround(width * geometry.dpiX / kTenthsMmPerInch));
     geometry.physicalHeight =
         static_cast<int>(std::lround(length * geometry.dpiY / kTenthsMmPerInch));
     geometry.offsetX = geometry.dpiX / kMarginDivisor;
@@ -149,7 +150,8 @@ int WINAPI StartDocW(HDC hdc, const DOCINFOW* docInfo) {
     }
     const int id = job->Id();
     dc->SetPageSurface(job->Surface(), kx::kPointsPerInch / geometry.dpiX,
-                       kx::kPointsPerInch / geometry.dpiY, POINT{geometry.offsetX, geometry.offsetY});
+                       kx::kPointsPerInch / geometry.dpiY,
+                       POINT{geometry.offsetX, geometry.offsetY});
     dc->SetJob(std::move(job));
     return id;
 }

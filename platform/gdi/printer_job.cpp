@@ -65,8 +65,8 @@ std::unique_ptr<PrinterJob> PrinterJob::Start(const std::u16string& printerName,
         job->m_filePath = *path;
         job->m_output = Output::File;
     }
-    job->m_surface =
-        cairo_ps_surface_create_for_stream(&PrinterJob::Write, job.get(), widthPoints, heightPoints);
+    job->m_surface = cairo_ps_surface_create_for_stream(&PrinterJob::Write, job.get(), widthPoints,
+                                                        heightPoints);
     if (cairo_surface_status(job->m_surface) != CAIRO_STATUS_SUCCESS) {
         job->Abort();
         *error = ERROR_NOT_ENOUGH_MEMORY;

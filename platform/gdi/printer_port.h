@@ -8,9 +8,9 @@
 namespace kx {
 
 /// Takes a finished job for a printer's port; false when it cannot be sent.
-using PrinterPortSink = std::function<bool(const std::u16string& printerName,
-                                           const std::u16string& documentName,
-                                           const std::string& data)>;
+using PrinterPortSink =
+    std::function<bool(const std::u16string& printerName, const std::u16string& documentName,
+                       const std::string& data)>;
 
 /// The spooler installs the sink that sends jobs to printer ports; until
 /// then jobs without an output file fail at StartDocW.

@@ -35,7 +35,9 @@ Region& Region::operator=(const Region& other) {
     return *this;
 }
 
-Region::~Region() { cairo_region_destroy(m_region); }
+Region::~Region() {
+    cairo_region_destroy(m_region);
+}
 
 int Region::Complexity() const {
     const int count = cairo_region_num_rectangles(m_region);
@@ -63,7 +65,9 @@ bool Region::operator==(const Region& other) const {
     return cairo_region_equal(m_region, other.m_region) != 0;
 }
 
-void Region::Offset(int dx, int dy) { cairo_region_translate(m_region, dx, dy); }
+void Region::Offset(int dx, int dy) {
+    cairo_region_translate(m_region, dx, dy);
+}
 
 bool Region::Combine(const Region& other, int mode) {
     switch (mode) {
@@ -83,7 +87,9 @@ bool Region::Combine(const Region& other, int mode) {
     }
 }
 
-int Region::RectangleCount() const { return cairo_region_num_rectangles(m_region); }
+int Region::RectangleCount() const {
+    return cairo_region_num_rectangles(m_region);
+}
 
 RECT Region::RectangleAt(int index) const {
     cairo_rectangle_int_t r{};
@@ -181,7 +187,7 @@ BOOL WINAPI EqualRgn(HRGN region1, HRGN region2) {
     auto first = FindRegion(region1);
     auto second = FindRegion(region2);
     return first != nullptr && second != nullptr && first->Value() == second->Value() ? TRUE
-                                                                                       : FALSE;
+                                                                                      : FALSE;
 }
 
 } // extern "C"

@@ -70,12 +70,14 @@ bool IsZeroBlock(std::span<const uint8_t> block) {
 /// case, and a leading "#" dropped from numbers; empty for other members.
 std::u16string KeyOfMember(std::string_view path) {
     const size_t slash = path.find_last_of('/');
-    std::u16string name = ToUpperText(Utf8ToUtf16(path.substr(slash == std::string_view::npos ? 0 : slash + 1)));
+    std::u16string name =
+        ToUpperText(Utf8ToUtf16(path.substr(slash == std::string_view::npos ? 0 : slash + 1)));
     if (name.size() <= kBitmapSuffix.size() ||
         name.compare(name.size() - kBitmapSuffix.size(), kBitmapSuffix.size(), kBitmapSuffix) != 0)
         return std::u16string();
     name.resize(name.size() - kBitmapSuffix.size());
-    if (name.size() > 1 && name[0] == u'#' && name.find_first_not_of(u"0123456789", 1) == std::u16string::npos)
+    if (name.size() > 1 && name[0] == u'#' &&
+        name.find_first_not_of(u"0123456789", 1) == std::u16string::npos)
         name.erase(0, 1);
     return name;
 }

@@ -82,7 +82,9 @@ BOOL DrawClosedShape(HDC hdc, AddPath addPath) {
     return TRUE;
 }
 
-bool PenIsNull(const DeviceContext& dc) { return dc.Pen() == nullptr || dc.Pen()->IsNull(); }
+bool PenIsNull(const DeviceContext& dc) {
+    return dc.Pen() == nullptr || dc.Pen()->IsNull();
+}
 
 /// One pen line from `from` to `to`, leaving out the last pixel.
 void AddLine(cairo_t* cairo, POINT from, POINT to) {
@@ -189,14 +191,14 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return kx::DrawClosedShape(hdc, [&](cairo_t* cairo, kx::ShapePart part,
-                                        const kx::DeviceContext&) {
-        const double offset = part == kx::ShapePart::Outline ? 0.5 : 0;
-        cairo_new_sub_path(cairo);
-        for (int i = 0; i < count; ++i)
-            cairo_line_to(cairo, points[i].x + offset, points[i].y + offset);
-        cairo_close_path(cairo);
-    });
+    return kx::DrawClosedShape(
+        hdc, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
+            const double offset = part == kx::ShapePart::Outline ? 0.5 : 0;
+            cairo_new_sub_path(cairo);
+            for (int i = 0; i < count; ++i)
+                cairo_line_to(cairo, points[i].x + offset, points[i].y + offset);
+            cairo_close_path(cairo);
+        });
 }
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
@@ -216,21 +218,21 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     const RECT r = kx::Normalized(left, top, right, bottom);
-    return kx::DrawClosedShape(hdc, [&](cairo_t* cairo, kx::ShapePart part,
-                                        const kx::DeviceContext&) {
-        const double inset = part == kx::ShapePart::Outline ? 0.5 : 0;
-        kx::AddEllipse(cairo, r.left + inset, r.top + inset, r.right - inset, r.bottom - inset);
-    });
+    return kx::DrawClosedShape(
+        hdc, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
+            const double inset = part == kx::ShapePart::Outline ? 0.5 : 0;
+            kx::AddEllipse(cairo, r.left + inset, r.top + inset, r.right - inset, r.bottom - inset);
+        });
 }
 
 BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
     const RECT r = kx::Normalized(left, top, right, bottom);
-    return kx::DrawClosedShape(hdc, [&](cairo_t* cairo, kx::ShapePart part,
-                                        const kx::DeviceContext&) {
-        const double inset = part == kx::ShapePart::Outline ? 0.5 : 0;
-        kx::AddRoundRect(cairo, r.left + inset, r.top + inset, r.right - inset, r.bottom - inset,
-                         width, height);
-    });
+    return kx::DrawClosedShape(
+        hdc, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
+            const double inset = part == kx::ShapePart::Outline ? 0.5 : 0;
+            kx::AddRoundRect(cairo, r.left + inset, r.top + inset, r.right - inset,
+                             r.bottom - inset, width, height);
+        });
 }
 
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
@@ -239,9 +241,12 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
         return FALSE;
     const RECT r = kx::Normalized(x, y, x + width, y + height);
     switch (rop) {
-    case BLACKNESS: return kx::FillRectangle(hdc, r, RGB(0, 0, 0), R2_COPYPEN);
-    case WHITENESS: return kx::FillRectangle(hdc, r, RGB(255, 255, 255), R2_COPYPEN);
-    case DSTINVERT: return kx::FillRectangle(hdc, r, 0, R2_NOT);
+    case BLACKNESS:
+        return kx::FillRectangle(hdc, r, RGB(0, 0, 0), R2_COPYPEN);
+    case WHITENESS:
+        return kx::FillRectangle(hdc, r, RGB(255, 255, 255), R2_COPYPEN);
+    case DSTINVERT:
+        return kx::FillRectangle(hdc, r, 0, R2_NOT);
     case PATCOPY:
     case PATINVERT: {
         auto brush = dc->Brush();

@@ -82,8 +82,8 @@ std::array<Selection<GdiObject>, kStockCount> MakeStockObjects() {
         CopyText(lf.lfFaceName, LF_FACESIZE, font.face);
         stock[font.index] = AddStock(std::make_shared<FontObject>(lf));
     }
-    stock[DC_BRUSH] = AddStock(
-        std::make_shared<BrushObject>(LOGBRUSH{BS_SOLID, RGB(255, 255, 255), 0}, true));
+    stock[DC_BRUSH] =
+        AddStock(std::make_shared<BrushObject>(LOGBRUSH{BS_SOLID, RGB(255, 255, 255), 0}, true));
     stock[DC_PEN] =
         AddStock(std::make_shared<PenObject>(LOGPEN{PS_SOLID, {0, 0}, RGB(0, 0, 0)}, true));
     return stock;
@@ -112,6 +112,8 @@ Selection<BitmapObject> DefaultBitmap() {
 
 extern "C" {
 
-HGDIOBJ WINAPI GetStockObject(int index) { return kx::StockObject(index).handle; }
+HGDIOBJ WINAPI GetStockObject(int index) {
+    return kx::StockObject(index).handle;
+}
 
 } // extern "C"

@@ -44,7 +44,9 @@ constexpr std::array<COLORREF, COLOR_MENUBAR + 1> kClassicColors{
     RGB(192, 192, 192), // COLOR_MENUBAR
 };
 
-bool ValidIndex(int index) { return index >= 0 && index < static_cast<int>(kClassicColors.size()); }
+bool ValidIndex(int index) {
+    return index >= 0 && index < static_cast<int>(kClassicColors.size());
+}
 
 std::array<HBRUSH, kClassicColors.size()> MakeBrushes() {
     std::array<HBRUSH, kClassicColors.size()> brushes{};

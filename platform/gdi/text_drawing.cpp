@@ -113,8 +113,10 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, std::u16s
     const TextLayout layout = LayOut(*dc, *font, utf8, text, dx);
     const double angle = font->EscapementRadians();
     if (updatePosition) {
-        state.position.x = origin.x + static_cast<LONG>(std::lround(layout.width * std::cos(angle)));
-        state.position.y = origin.y - static_cast<LONG>(std::lround(layout.width * std::sin(angle)));
+        state.position.x =
+            origin.x + static_cast<LONG>(std::lround(layout.width * std::cos(angle)));
+        state.position.y =
+            origin.y - static_cast<LONG>(std::lround(layout.width * std::sin(angle)));
     }
 
     if (dc->InPath()) {
@@ -184,8 +186,8 @@ BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size
     if (dc == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0))
         return FALSE;
     auto font = dc->Font();
-    const std::string utf8 = kx::Utf16ToUtf8(std::u16string_view(text == nullptr ? u"" : text,
-                                                                  static_cast<size_t>(length)));
+    const std::string utf8 = kx::Utf16ToUtf8(
+        std::u16string_view(text == nullptr ? u"" : text, static_cast<size_t>(length)));
     size->cx = static_cast<LONG>(std::lround(font->TextWidth(utf8)));
     size->cy = font->TextMetrics().tmHeight;
     return TRUE;

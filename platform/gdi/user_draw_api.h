@@ -137,8 +137,8 @@ KXAPI int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int length, LPRECT rect, UINT 
 
 /// With LR_LOADFROMFILE `name` is a ".bmp" file; otherwise a bitmap resource
 /// of `instance` by name or number. Only IMAGE_BITMAP is supported.
-KXAPI HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int width,
-                               int height, UINT flags);
+KXAPI HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int width, int height,
+                               UINT flags);
 KXAPI HBITMAP WINAPI LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 
 } // extern "C"

@@ -10,7 +10,9 @@
 namespace kx {
 namespace {
 
-bool IsEmpty(const RECT& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+bool IsEmpty(const RECT& rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
 
 /// Fills rectangles of one DC with a brush, a colour or an inversion.
 class RectPainter {

@@ -33,8 +33,7 @@ std::mutex g_mutex;
 
 std::map<std::u16string, std::vector<SystemProcedure>>& SystemLibraries() {
     static std::map<std::u16string, std::vector<SystemProcedure>> libraries{
-        {u"MSIMG32.DLL",
-         {SystemProcedure{"TransparentBlt", ProcedureAddress(&TransparentBlt)}}},
+        {u"MSIMG32.DLL", {SystemProcedure{"TransparentBlt", ProcedureAddress(&TransparentBlt)}}},
     };
     return libraries;
 }
@@ -171,7 +170,9 @@ HMODULE WINAPI LoadLibraryExW(LPCWSTR fileName, HANDLE /*reserved*/, DWORD flags
     return kx::LoadLibraryFile(*path, flags);
 }
 
-HMODULE WINAPI LoadLibraryW(LPCWSTR fileName) { return LoadLibraryExW(fileName, nullptr, 0); }
+HMODULE WINAPI LoadLibraryW(LPCWSTR fileName) {
+    return LoadLibraryExW(fileName, nullptr, 0);
+}
 
 FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
     std::lock_guard lock(kx::g_mutex);

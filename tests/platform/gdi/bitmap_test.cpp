@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -112,8 +112,7 @@ TEST(LoadImageW, RefusesMalformedFiles) {
     };
     for (const auto& c : cases) {
         prefix.WriteFile("drive_c/bad.bmp", c.file);
-        EXPECT_EQ(LoadImageW(nullptr, u"C:\\bad.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE),
-                  nullptr)
+        EXPECT_EQ(LoadImageW(nullptr, u"C:\\bad.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr)
             << c.label;
     }
     EXPECT_EQ(LoadImageW(nullptr, u"C:\\missing.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE),
@@ -195,8 +194,8 @@ TEST(BitBlt, CopiesCombinesAndStretches) {
         {"and", [](HDC d, HDC s) { BitBlt(d, 0, 0, 8, 8, s, 0, 0, SRCAND); }, 0, 0, kRed},
         {"xor", [](HDC d, HDC s) { BitBlt(d, 0, 0, 8, 8, s, 0, 0, SRCINVERT); }, 0, 0,
          RGB(0, 255, 255)},
-        {"stretch doubles", [](HDC d, HDC s) { StretchBlt(d, 0, 0, 16, 16, s, 0, 0, 8, 8, SRCCOPY); },
-         3, 3, kGreen},
+        {"stretch doubles",
+         [](HDC d, HDC s) { StretchBlt(d, 0, 0, 16, 16, s, 0, 0, 8, 8, SRCCOPY); }, 3, 3, kGreen},
         {"stretch mirrors",
          [](HDC d, HDC s) { StretchBlt(d, 7, 0, -8, 8, s, 0, 0, 8, 8, SRCCOPY); }, 5, 1, kGreen},
         {"pattern copy needs no source",

@@ -67,9 +67,9 @@ inline std::string MakeBmp(int bits, bool topDown) {
             } else {
                 const int perByte = 8 / bits;
                 const int shift = 8 - bits * (x % perByte + 1);
-                line[static_cast<size_t>(x / perByte)] = static_cast<char>(
-                    static_cast<uint8_t>(line[static_cast<size_t>(x / perByte)]) |
-                    (indexOf(c) << shift));
+                line[static_cast<size_t>(x / perByte)] =
+                    static_cast<char>(static_cast<uint8_t>(line[static_cast<size_t>(x / perByte)]) |
+                                      (indexOf(c) << shift));
             }
         }
         pixels += line;

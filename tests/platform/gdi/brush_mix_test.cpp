@@ -126,9 +126,9 @@ TEST(StretchDIBits, BottomUpSourceCountsFromTheLowerLeft) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     Canvas canvas(4, 4);
-    EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 4, 4, 0, 0, 1, 1, pixels, &info, DIB_RGB_COLORS,
-                            SRCCOPY),
-              1);
+    EXPECT_EQ(
+        StretchDIBits(canvas.dc(), 0, 0, 4, 4, 0, 0, 1, 1, pixels, &info, DIB_RGB_COLORS, SRCCOPY),
+        1);
     EXPECT_EQ(canvas.At(2, 2), kBlue) << Hex(canvas.At(2, 2));
 }
 

@@ -108,8 +108,8 @@ TEST(Clipping, ChildOriginsAndClipsComposeAndRestore) {
     const struct {
         int x, y;
         COLORREF expected;
-    } probes[] = {{12, 12, kRed}, {13, 13, kRed}, {14, 14, kWhite}, {11, 11, kWhite},
-                  {20, 20, kWhite}};
+    } probes[] = {
+        {12, 12, kRed}, {13, 13, kRed}, {14, 14, kWhite}, {11, 11, kWhite}, {20, 20, kWhite}};
     for (const auto& p : probes)
         EXPECT_EQ(canvas.At(p.x, p.y), p.expected)
             << "(" << p.x << ", " << p.y << "): " << Hex(canvas.At(p.x, p.y));

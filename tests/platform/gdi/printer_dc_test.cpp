@@ -123,12 +123,12 @@ TEST(StartDocW, NullOutputAbortAndMissingPort) {
     DOCINFOW toPort{sizeof(DOCINFOW), u"Deco File", nullptr, nullptr, 0};
     EXPECT_EQ(StartDocW(dc, &toPort), SP_ERROR) << "no spooler port yet";
     std::string delivered;
-    kx::SetPrinterPortSink([&](const std::u16string& printer, const std::u16string&,
-                               const std::string& data) {
-        EXPECT_EQ(printer, u"Office Laser");
-        delivered = data;
-        return true;
-    });
+    kx::SetPrinterPortSink(
+        [&](const std::u16string& printer, const std::u16string&, const std::string& data) {
+            EXPECT_EQ(printer, u"Office Laser");
+            delivered = data;
+            return true;
+        });
     ASSERT_GT(StartDocW(dc, &toPort), 0);
     StartPage(dc);
     EndPage(dc);

@@ -40,8 +40,14 @@ TEST(Shapes, FollowWindowsPixelGeometry) {
     const std::vector<ShapeCase> cases = {
         {"Rectangle: pen on the outer pixels, right and bottom edge excluded",
          [](HDC dc) { WithRedBrush(dc, [](HDC d) { Rectangle(d, 2, 2, 8, 6); }); },
-         {{2, 2, kBlack}, {7, 5, kBlack}, {7, 2, kBlack}, {2, 5, kBlack}, {4, 4, kRed},
-          {8, 5, kWhite}, {7, 6, kWhite}, {1, 1, kWhite}}},
+         {{2, 2, kBlack},
+          {7, 5, kBlack},
+          {7, 2, kBlack},
+          {2, 5, kBlack},
+          {4, 4, kRed},
+          {8, 5, kWhite},
+          {7, 6, kWhite},
+          {1, 1, kWhite}}},
         {"Rectangle with the null pen fills one pixel less each way",
          [](HDC dc) {
              SelectObject(dc, GetStockObject(NULL_PEN));
@@ -89,7 +95,11 @@ TEST(Shapes, FollowWindowsPixelGeometry) {
              MoveToEx(dc, 6, 4, nullptr);
              LineTo(dc, 6, 0);
          },
-         {{3, 0, kBlack}, {3, 3, kBlack}, {3, 4, kWhite}, {6, 4, kBlack}, {6, 1, kBlack},
+         {{3, 0, kBlack},
+          {3, 3, kBlack},
+          {3, 4, kWhite},
+          {6, 4, kBlack},
+          {6, 1, kBlack},
           {6, 0, kWhite}}},
         {"Polygon fills its inside and outlines through its vertices",
          [](HDC dc) {

@@ -38,8 +38,8 @@ class SelectedFont {
 public:
     SelectedFont(HDC dc, int height, int escapement, const char16_t* face, int weight = FW_NORMAL)
         : m_dc(dc) {
-        m_font = CreateFontW(height, 0, escapement, escapement, weight, 0, 0, 0, DEFAULT_CHARSET,
-                             0, 0, 0, 0, face);
+        m_font = CreateFontW(height, 0, escapement, escapement, weight, 0, 0, 0, DEFAULT_CHARSET, 0,
+                             0, 0, 0, face);
         m_old = SelectObject(dc, m_font);
     }
     ~SelectedFont() {
@@ -60,9 +60,12 @@ TEST(FontResolution, WindowsFacesFindTheirSubstitutes) {
         const char16_t* face;
         const char* family;
     } cases[] = {
-        {u"Arial", "Liberation Sans"},           {u"arial", "Liberation Sans"},
-        {u"MS Shell Dlg", "Liberation Sans"},    {u"Microsoft Sans Serif", "Liberation Sans"},
-        {u"Times New Roman", "Liberation Serif"}, {u"Courier New", "Liberation Mono"},
+        {u"Arial", "Liberation Sans"},
+        {u"arial", "Liberation Sans"},
+        {u"MS Shell Dlg", "Liberation Sans"},
+        {u"Microsoft Sans Serif", "Liberation Sans"},
+        {u"Times New Roman", "Liberation Serif"},
+        {u"Courier New", "Liberation Mono"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(kx::ResolveFamily(c.face), c.family)
@@ -237,7 +240,8 @@ TEST(EnumFontFamiliesExW, OneCallbackPerFaceAndCharacterSet) {
     EXPECT_TRUE(unique.contains({u"Arial", RUSSIAN_CHARSET})) << "the substitute covers Cyrillic";
     for (const auto& [face, charSet] : all.entries) {
         if (!face.empty() && face[0] == u'@') {
-            EXPECT_TRUE(unique.contains({face.substr(1), charSet})) << "vertical faces follow theirs";
+            EXPECT_TRUE(unique.contains({face.substr(1), charSet}))
+                << "vertical faces follow theirs";
         }
     }
 

@@ -38,12 +38,14 @@ std::string Ustar(const std::vector<std::pair<std::string, std::string>>& member
     return archive + std::string(1024, '\0');
 }
 
-intptr_t CALLBACK Sample() { return 7; }
+intptr_t CALLBACK Sample() {
+    return 7;
+}
 
 TEST(LoadLibraryW, SystemLibrariesByNameInAnyCase) {
     kxtest::TestPrefix prefix;
-    for (const char16_t* name : {u"MSIMG32.DLL", u"msimg32.dll", u"Msimg32",
-                                 u"C:\\Windows\\System32\\msimg32.dll"}) {
+    for (const char16_t* name :
+         {u"MSIMG32.DLL", u"msimg32.dll", u"Msimg32", u"C:\\Windows\\System32\\msimg32.dll"}) {
         HMODULE module = LoadLibraryW(name);
         ASSERT_NE(module, nullptr);
         EXPECT_EQ(GetProcAddress(module, "TransparentBlt"), kx::ProcedureAddress(&TransparentBlt));
