@@ -21,12 +21,13 @@ struct ScaledFontDeleter {
     void operator()(cairo_scaled_font_t* font) const { cairo_scaled_font_destroy(font); }
 };
 
-cairo_scaled_font_t* MakeScaledFont(cairo_font_face_t* face, double xSize, double ySize) {
+cairo_scaled_font_t* MakeScaledFont(cairo_font_face_t* face, double xSize, double ySize,
+                                    bool antialiased = true) {
     cairo_matrix_t fontMatrix;
     cairo_matrix_init_scale(&fontMatrix, xSize, ySize);
     cairo_matrix_t identity;
     cairo_matrix_init_identity(&identity);
-    return cairo_scaled_font_create(face, &fontMatrix, &identity, TextFontOptions());
+    return cairo_scaled_font_create(face, &fontMatrix, &identity, TextFontOptions(antialiased));
 }
 
 double Advance(cairo_scaled_font_t* font, const char* utf8) {
@@ -37,14 +38,16 @@ double Advance(cairo_scaled_font_t* font, const char* utf8) {
 
 } // namespace
 
-const cairo_font_options_t* TextFontOptions() {
-    static cairo_font_options_t* const options = [] {
+const cairo_font_options_t* TextFontOptions(bool antialiased) {
+    const auto make = [](cairo_antialias_t antialias) {
         cairo_font_options_t* made = cairo_font_options_create();
-        cairo_font_options_set_antialias(made, CAIRO_ANTIALIAS_GRAY);
+        cairo_font_options_set_antialias(made, antialias);
         cairo_font_options_set_hint_metrics(made, CAIRO_HINT_METRICS_ON);
         return made;
-    }();
-    return options;
+    };
+    static cairo_font_options_t* const smooth = make(CAIRO_ANTIALIAS_GRAY);
+    static cairo_font_options_t* const sharp = make(CAIRO_ANTIALIAS_NONE);
+    return antialiased ? smooth : sharp;
 }
 
 FontObject::FontObject(const LOGFONTW& font) : m_font(font) {
@@ -89,7 +92,8 @@ void FontObject::Resolve() const {
             if (naturalAverage > 0)
                 xScale = m_font.lfWidth / naturalAverage;
         }
-        m_scaled = MakeScaledFont(cairoFace, em * xScale, em);
+        m_scaled = MakeScaledFont(cairoFace, em * xScale, em,
+                                  m_font.lfQuality != NONANTIALIASED_QUALITY);
         cairo_font_extents_t scaled{};
         cairo_scaled_font_extents(m_scaled, &scaled);
         m_metrics.emSize = em;
@@ -135,7 +139,12 @@ BYTE FontObject::CharSet() const {
     return FirstCharSetOfFamily(Family());
 }
 
-TEXTMETRICW FontObject::TextMetrics() const {
+const TEXTMETRICW& FontObject::TextMetrics() const {
+    std::call_once(m_measured, [this] { m_textMetrics = ComputeTextMetrics(); });
+    return m_textMetrics;
+}
+
+TEXTMETRICW FontObject::ComputeTextMetrics() const {
     const FontMetrics& metrics = Metrics();
     TEXTMETRICW tm{};
     tm.tmAscent = static_cast<LONG>(std::lround(metrics.ascent));

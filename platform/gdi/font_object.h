@@ -48,20 +48,24 @@ public:
     /// The character set reported for the font: lfCharSet, or the face's
     /// first set for DEFAULT_CHARSET.
     BYTE CharSet() const;
-    TEXTMETRICW TextMetrics() const;
+    /// Worked out once per font: text output asks for it on every call.
+    const TEXTMETRICW& TextMetrics() const;
 
 private:
     void Resolve() const;
+    TEXTMETRICW ComputeTextMetrics() const;
 
     LOGFONTW m_font;
     mutable std::once_flag m_resolved;
     mutable std::string m_family;
     mutable cairo_scaled_font_t* m_scaled = nullptr;
     mutable FontMetrics m_metrics;
+    mutable std::once_flag m_measured;
+    mutable TEXTMETRICW m_textMetrics{};
 };
 
-/// Cairo font options of all text drawing: grey antialiasing, whole-pixel
-/// advances as on the screen.
-const cairo_font_options_t* TextFontOptions();
+/// Cairo font options of all text drawing: whole-pixel advances as on the
+/// screen, grey antialiasing unless the font asks for none.
+const cairo_font_options_t* TextFontOptions(bool antialiased = true);
 
 } // namespace kx

@@ -315,3 +315,34 @@ TEST(DrawTextW, FormatsAndMeasures) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CreateFontW, QualityChoosesSmoothOrSharpEdges) {
+    const struct {
+        const char* label;
+        BYTE quality;
+        bool onlyTwoColours;
+    } cases[] = {
+        {"default quality is smoothed", DEFAULT_QUALITY, false},
+        {"non-antialiased quality has hard edges", NONANTIALIASED_QUALITY, true},
+    };
+    for (const auto& c : cases) {
+        kxtest::Canvas canvas(80, 30);
+        HFONT font = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, c.quality, 0, u"Arial");
+        SelectObject(canvas.dc(), font);
+        SetBkMode(canvas.dc(), TRANSPARENT);
+        TextOutW(canvas.dc(), 2, 2, u"Sow", 3);
+        const int notWhite = canvas.CountNot(RGB(255, 255, 255), RECT{0, 0, 80, 30});
+        int grey = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 80; ++x)
+                grey += canvas.At(x, y) != RGB(255, 255, 255) && canvas.At(x, y) != 0 ? 1 : 0;
+        EXPECT_GT(notWhite, 20) << c.label;
+        EXPECT_EQ(grey == 0, c.onlyTwoColours) << c.label << ": " << grey << " grey pixels";
+        SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
+        DeleteObject(font);
+    }
+}
+
+} // namespace
