@@ -1,6 +1,7 @@
 // Device bitmaps and DIB sections over Cairo image surfaces.
 #include "platform/gdi/bitmap_object.h"
 
+#include <algorithm>
 #include <new>
 
 namespace kx {
@@ -72,10 +73,10 @@ int BitmapObject::Describe(int size, void* buffer) const {
     return DescribeAs(bm, size, buffer);
 }
 
-cairo_surface_t* BitmapObject::BeginUse() {
+cairo_surface_t* BitmapObject::BeginUse(int top, int bottom) {
     if (m_dib != nullptr && !SharesRows()) {
         cairo_surface_flush(m_surface);
-        for (int y = 0; y < m_height; ++y)
+        for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
             DibRowToPixels(m_layout, m_dib.get() + m_layout.RowOffset(y), PixelRow(y));
     }
     // The owner may have written the rows directly.
@@ -84,11 +85,11 @@ cairo_surface_t* BitmapObject::BeginUse() {
     return m_surface;
 }
 
-void BitmapObject::EndDrawing() {
+void BitmapObject::EndDrawing(int top, int bottom) {
     cairo_surface_flush(m_surface);
     if (m_dib == nullptr || SharesRows())
         return;
-    for (int y = 0; y < m_height; ++y)
+    for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
         PixelsToDibRow(m_layout, PixelRow(y), m_dib.get() + m_layout.RowOffset(y));
 }
 

@@ -33,9 +33,13 @@ public:
     const DibLayout& Layout() const { return m_layout; }
 
     /// The surface with the current pixels, ready for Cairo to read or draw.
-    cairo_surface_t* BeginUse();
-    /// After drawing: makes the DIB rows match what was drawn.
-    void EndDrawing();
+    /// A DIB section of another depth than 32 bits converts its rows `top`
+    /// to `bottom` (exclusive; all by default).
+    cairo_surface_t* BeginUse(int top = 0, int bottom = kAllRows);
+    /// After drawing into rows `top` to `bottom`: makes the DIB rows match.
+    void EndDrawing(int top = 0, int bottom = kAllRows);
+
+    static constexpr int kAllRows = 1 << 30;
 
     /// Pixels as 0x00RRGGBB, top row first (the surface's own memory).
     uint32_t* PixelRow(int y);

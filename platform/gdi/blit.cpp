@@ -80,7 +80,8 @@ SurfacePtr CopyOf(cairo_surface_t* surface) {
 bool PaintScaled(DeviceContext& destination, cairo_surface_t* surface, int x, int y, int width,
                  int height, double sourceX, double sourceY, double sourceWidth,
                  double sourceHeight, bool smooth) {
-    cairo_t* cairo = destination.BeginDraw();
+    const RECT bounds{x, y, x + width, y + height};
+    cairo_t* cairo = destination.BeginDraw(&bounds);
     if (cairo == nullptr)
         return true;
     cairo_save(cairo);

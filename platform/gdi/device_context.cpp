@@ -128,11 +128,19 @@ void DeviceContext::ApplyLogicalMatrix(cairo_t* cairo) const {
                     m_state.viewportOrg.y - m_state.windowOrg.y);
 }
 
-cairo_t* DeviceContext::BeginDraw() {
+cairo_t* DeviceContext::BeginDraw(const RECT* bounds) {
     if (m_cairo == nullptr)
         return nullptr;
+    m_drawTop = 0;
+    m_drawBottom = BitmapObject::kAllRows;
+    if (bounds != nullptr) {
+        // A margin for antialiased edges and rounding.
+        constexpr int kSlack = 2;
+        m_drawTop = ToDevice(POINT{0, std::min(bounds->top, bounds->bottom)}).y - kSlack;
+        m_drawBottom = ToDevice(POINT{0, std::max(bounds->top, bounds->bottom)}).y + kSlack;
+    }
     if (m_state.bitmap.object != nullptr)
-        m_state.bitmap.object->BeginUse();
+        m_state.bitmap.object->BeginUse(m_drawTop, m_drawBottom);
     if (m_clipDirty)
         ApplyClip();
     cairo_new_path(m_cairo);
@@ -145,7 +153,7 @@ void DeviceContext::EndDraw() {
         return;
     cairo_new_path(m_cairo);
     if (m_kind == DcKind::Memory && m_state.bitmap.object != nullptr)
-        m_state.bitmap.object->EndDrawing();
+        m_state.bitmap.object->EndDrawing(m_drawTop, m_drawBottom);
 }
 
 cairo_t* DeviceContext::PathRecorder() {

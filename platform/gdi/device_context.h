@@ -96,8 +96,10 @@ public:
     POINT ToLogical(POINT device) const;
 
     /// The canvas ready for drawing in logical coordinates with the clip
-    /// applied, or nullptr when the DC has nothing to draw on.
-    cairo_t* BeginDraw();
+    /// applied, or nullptr when the DC has nothing to draw on. `bounds`
+    /// (logical) holds everything the drawing can touch; DIB sections kept
+    /// in another depth then convert only those rows.
+    cairo_t* BeginDraw(const RECT* bounds = nullptr);
     void EndDraw();
 
     /// Paths: while a path is open, shapes and text add to it instead of
@@ -128,6 +130,8 @@ private:
     cairo_t* m_cairo = nullptr;
     double m_scaleX = 1;
     double m_scaleY = 1;
+    int m_drawTop = 0;
+    int m_drawBottom = BitmapObject::kAllRows;
     POINT m_surfaceOffset{0, 0};
     bool m_clipDirty = true;
     std::unique_ptr<PrinterJob> m_job;

@@ -92,8 +92,8 @@ void FontObject::Resolve() const {
             if (naturalAverage > 0)
                 xScale = m_font.lfWidth / naturalAverage;
         }
-        m_scaled = MakeScaledFont(cairoFace, em * xScale, em,
-                                  m_font.lfQuality != NONANTIALIASED_QUALITY);
+        m_scaled =
+            MakeScaledFont(cairoFace, em * xScale, em, m_font.lfQuality != NONANTIALIASED_QUALITY);
         cairo_font_extents_t scaled{};
         cairo_scaled_font_extents(m_scaled, &scaled);
         m_metrics.emSize = em;

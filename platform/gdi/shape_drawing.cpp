@@ -59,10 +59,27 @@ void AddRoundRect(cairo_t* cairo, double left, double top, double right, double 
     cairo_close_path(cairo);
 }
 
-/// Draws a closed shape with the DC's brush and pen, or adds it to the open
-/// path. `addPath` adds the shape's fill or outline path.
+/// What a shape within `box` can touch, its pen included.
+RECT PenBounds(const DeviceContext& dc, RECT box) {
+    const int reach = dc.Pen() != nullptr ? dc.Pen()->Width() : 1;
+    return RECT{box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
+}
+
+RECT BoxOfPoints(const POINT* points, int count) {
+    RECT box{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (int i = 1; i < count; ++i) {
+        box.left = std::min(box.left, points[i].x);
+        box.top = std::min(box.top, points[i].y);
+        box.right = std::max(box.right, points[i].x);
+        box.bottom = std::max(box.bottom, points[i].y);
+    }
+    return box;
+}
+
+/// Draws a closed shape within `box` with the DC's brush and pen, or adds
+/// it to the open path. `addPath` adds the shape's fill or outline path.
 template <typename AddPath>
-BOOL DrawClosedShape(HDC hdc, AddPath addPath) {
+BOOL DrawClosedShape(HDC hdc, const RECT& box, AddPath addPath) {
     auto dc = FindDeviceContext(hdc);
     if (dc == nullptr)
         return FALSE;
@@ -70,7 +87,8 @@ BOOL DrawClosedShape(HDC hdc, AddPath addPath) {
         addPath(dc->PathRecorder(), ShapePart::Fill, *dc);
         return TRUE;
     }
-    cairo_t* cairo = dc->BeginDraw();
+    const RECT bounds = PenBounds(*dc, box);
+    cairo_t* cairo = dc->BeginDraw(&bounds);
     if (cairo == nullptr)
         return TRUE;
     addPath(cairo, ShapePart::Fill, *dc);
@@ -113,7 +131,8 @@ BOOL DrawLines(HDC hdc, const POINT* points, int count) {
             cairo_line_to(recorder, points[i].x, points[i].y);
         return TRUE;
     }
-    cairo_t* cairo = dc->BeginDraw();
+    const RECT bounds = PenBounds(*dc, BoxOfPoints(points, count));
+    cairo_t* cairo = dc->BeginDraw(&bounds);
     if (cairo == nullptr)
         return TRUE;
     // Each segment is stroked on its own so that every one keeps Windows'
@@ -130,7 +149,7 @@ BOOL FillRectangle(HDC hdc, const RECT& rect, COLORREF color, int rop2) {
     auto dc = FindDeviceContext(hdc);
     if (dc == nullptr)
         return FALSE;
-    cairo_t* cairo = dc->BeginDraw();
+    cairo_t* cairo = dc->BeginDraw(&rect);
     if (cairo == nullptr)
         return TRUE;
     const int savedMix = dc->State().rop2;
@@ -191,35 +210,37 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return kx::DrawClosedShape(
-        hdc, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
-            const double offset = part == kx::ShapePart::Outline ? 0.5 : 0;
-            cairo_new_sub_path(cairo);
-            for (int i = 0; i < count; ++i)
-                cairo_line_to(cairo, points[i].x + offset, points[i].y + offset);
-            cairo_close_path(cairo);
-        });
+    return kx::DrawClosedShape(hdc, kx::BoxOfPoints(points, count),
+                               [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
+                                   const double offset = part == kx::ShapePart::Outline ? 0.5 : 0;
+                                   cairo_new_sub_path(cairo);
+                                   for (int i = 0; i < count; ++i)
+                                       cairo_line_to(cairo, points[i].x + offset,
+                                                     points[i].y + offset);
+                                   cairo_close_path(cairo);
+                               });
 }
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     const RECT r = kx::Normalized(left, top, right, bottom);
-    return kx::DrawClosedShape(hdc, [&](cairo_t* cairo, kx::ShapePart part,
-                                        const kx::DeviceContext& dc) {
-        if (part == kx::ShapePart::Outline) {
-            cairo_rectangle(cairo, r.left + 0.5, r.top + 0.5, r.right - r.left - 1,
-                            r.bottom - r.top - 1);
-            return;
-        }
-        // Without a pen the filled area is one pixel smaller each way.
-        const int shrink = dc.InPath() || !kx::PenIsNull(dc) ? 0 : 1;
-        cairo_rectangle(cairo, r.left, r.top, r.right - r.left - shrink, r.bottom - r.top - shrink);
-    });
+    return kx::DrawClosedShape(
+        hdc, r, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext& dc) {
+            if (part == kx::ShapePart::Outline) {
+                cairo_rectangle(cairo, r.left + 0.5, r.top + 0.5, r.right - r.left - 1,
+                                r.bottom - r.top - 1);
+                return;
+            }
+            // Without a pen the filled area is one pixel smaller each way.
+            const int shrink = dc.InPath() || !kx::PenIsNull(dc) ? 0 : 1;
+            cairo_rectangle(cairo, r.left, r.top, r.right - r.left - shrink,
+                            r.bottom - r.top - shrink);
+        });
 }
 
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     const RECT r = kx::Normalized(left, top, right, bottom);
     return kx::DrawClosedShape(
-        hdc, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
+        hdc, r, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
             const double inset = part == kx::ShapePart::Outline ? 0.5 : 0;
             kx::AddEllipse(cairo, r.left + inset, r.top + inset, r.right - inset, r.bottom - inset);
         });
@@ -228,7 +249,7 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
     const RECT r = kx::Normalized(left, top, right, bottom);
     return kx::DrawClosedShape(
-        hdc, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
+        hdc, r, [&](cairo_t* cairo, kx::ShapePart part, const kx::DeviceContext&) {
             const double inset = part == kx::ShapePart::Outline ? 0.5 : 0;
             kx::AddRoundRect(cairo, r.left + inset, r.top + inset, r.right - inset,
                              r.bottom - inset, width, height);
@@ -287,7 +308,8 @@ BOOL WINAPI FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     auto fill = kx::BrushFromHandle(brush);
     if (dc == nullptr || found == nullptr || fill == nullptr)
         return FALSE;
-    cairo_t* cairo = dc->BeginDraw();
+    const RECT bounds = found->Value().Bounds();
+    cairo_t* cairo = dc->BeginDraw(&bounds);
     if (cairo == nullptr)
         return TRUE;
     found->Value().AppendToPath(cairo);

@@ -7,6 +7,7 @@
 #include "platform/gdi/font_resolver.h"
 #include "platform/gdi/gdi_api.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -98,6 +99,32 @@ void DrawDecorations(cairo_t* cairo, const FontObject& font, const TextLayout& l
     cairo_fill(cairo);
 }
 
+/// Everything the text can touch: its cell turned about the reference
+/// point, with a character height of room for overhangs.
+RECT TextBounds(const FontObject& font, const TextLayout& layout, POINT origin, double angle) {
+    const double slack = font.Metrics().emSize;
+    const double left = layout.startX - slack;
+    const double right = layout.startX + layout.width + slack;
+    const double top = layout.baseline - layout.metrics.tmAscent - slack;
+    const double bottom = layout.baseline + layout.metrics.tmDescent + slack;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    double minX = 1e18, minY = 1e18, maxX = -1e18, maxY = -1e18;
+    for (double u : {left, right}) {
+        for (double v : {top, bottom}) {
+            const double x = origin.x + u * c + v * s;
+            const double y = origin.y - u * s + v * c;
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
+        }
+    }
+    const auto clamp = [](double value) { return static_cast<LONG>(std::clamp(value, -1e9, 1e9)); };
+    return RECT{clamp(std::floor(minX)), clamp(std::floor(minY)), clamp(std::ceil(maxX)),
+                clamp(std::ceil(maxY))};
+}
+
 BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, std::u16string_view text,
                 const INT* dx) {
     auto dc = FindDeviceContext(hdc);
@@ -126,7 +153,11 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, std::u16s
         PlaceGlyphs(recorder, *font, layout, utf8, text, dx, true);
         return TRUE;
     }
-    cairo_t* cairo = dc->BeginDraw();
+    RECT bounds = TextBounds(*font, layout, origin, angle);
+    if (rect != nullptr && (options & ETO_OPAQUE) != 0)
+        bounds = RECT{std::min(bounds.left, rect->left), std::min(bounds.top, rect->top),
+                      std::max(bounds.right, rect->right), std::max(bounds.bottom, rect->bottom)};
+    cairo_t* cairo = dc->BeginDraw(&bounds);
     if (cairo == nullptr)
         return TRUE;
     cairo_save(cairo);

@@ -17,8 +17,9 @@ bool IsEmpty(const RECT& rect) {
 /// Fills rectangles of one DC with a brush, a colour or an inversion.
 class RectPainter {
 public:
-    explicit RectPainter(HDC hdc) : m_dc(FindDeviceContext(hdc)) {
-        m_cairo = m_dc != nullptr ? m_dc->BeginDraw() : nullptr;
+    /// Paints within `bounds` (anywhere when null).
+    RectPainter(HDC hdc, const RECT* bounds) : m_dc(FindDeviceContext(hdc)) {
+        m_cairo = m_dc != nullptr ? m_dc->BeginDraw(bounds) : nullptr;
     }
     ~RectPainter() {
         if (m_cairo != nullptr)
@@ -147,7 +148,7 @@ void DrawBorder(RectPainter& painter, RECT& rect, COLORREF topLeft, COLORREF bot
 extern "C" {
 
 int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    kx::RectPainter painter(hdc);
+    kx::RectPainter painter(hdc, rect);
     auto fill = kx::BrushFromHandle(brush);
     if (!painter.Valid() || rect == nullptr || fill == nullptr)
         return 0;
@@ -156,7 +157,7 @@ int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 }
 
 int WINAPI FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    kx::RectPainter painter(hdc);
+    kx::RectPainter painter(hdc, rect);
     auto fill = kx::BrushFromHandle(brush);
     if (!painter.Valid() || rect == nullptr || fill == nullptr)
         return 0;
@@ -168,7 +169,7 @@ int WINAPI FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 }
 
 BOOL WINAPI InvertRect(HDC hdc, const RECT* rect) {
-    kx::RectPainter painter(hdc);
+    kx::RectPainter painter(hdc, rect);
     if (!painter.Valid() || rect == nullptr)
         return FALSE;
     painter.Invert(*rect, false);
@@ -176,7 +177,7 @@ BOOL WINAPI InvertRect(HDC hdc, const RECT* rect) {
 }
 
 BOOL WINAPI DrawFocusRect(HDC hdc, const RECT* rect) {
-    kx::RectPainter painter(hdc);
+    kx::RectPainter painter(hdc, rect);
     if (!painter.Valid() || rect == nullptr)
         return FALSE;
     if (kx::IsEmpty(*rect))
@@ -187,7 +188,7 @@ BOOL WINAPI DrawFocusRect(HDC hdc, const RECT* rect) {
 }
 
 BOOL WINAPI DrawEdge(HDC hdc, LPRECT rect, UINT edge, UINT flags) {
-    kx::RectPainter painter(hdc);
+    kx::RectPainter painter(hdc, rect);
     if (!painter.Valid() || rect == nullptr)
         return FALSE;
     RECT inside = *rect;

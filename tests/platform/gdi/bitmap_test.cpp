@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -277,6 +278,60 @@ TEST(SaveBitmapAsPng, WritesAPngFile) {
     file.read(signature, 8);
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
     EXPECT_FALSE(kx::SaveBitmapAsPng(nullptr, path));
+}
+
+} // namespace
+
+namespace {
+
+/// Draws a mixed scene: shapes, turned and level text, a blit, helpers.
+void DrawMixedScene(HDC dc, HDC source) {
+    RECT all{0, 0, 60, 60};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    HBRUSH red = CreateSolidBrush(kRed);
+    HGDIOBJ oldBrush = SelectObject(dc, red);
+    Rectangle(dc, 5, 5, 30, 20);
+    Ellipse(dc, 30, 30, 55, 50);
+    const POINT arrow[] = {{10, 40}, {20, 35}, {20, 45}};
+    Polygon(dc, arrow, 3);
+    SelectObject(dc, oldBrush);
+    DeleteObject(red);
+    HFONT turned = CreateFontW(-14, 0, 900, 900, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, u"Arial");
+    HGDIOBJ oldFont = SelectObject(dc, turned);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, 40, 30, u"Up", 2);
+    SelectObject(dc, oldFont);
+    DeleteObject(turned);
+    TextOutW(dc, 2, 44, u"ok", 2);
+    MoveToEx(dc, 0, 25, nullptr);
+    LineTo(dc, 60, 25);
+    BitBlt(dc, 50, 0, 8, 8, source, 0, 0, SRCCOPY);
+    RECT edge{2, 50, 20, 58};
+    DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+}
+
+TEST(DibSection, TwentyFourBitSectionsDrawLikeThirtyTwoBitOnes) {
+    // 24-bit sections convert only the rows each call can touch; a call
+    // that touched more than it claimed would lose pixels here.
+    Canvas source(8, 8, kGreen);
+    std::vector<COLORREF> pictures[2];
+    const WORD depths[2] = {32, 24};
+    for (int i = 0; i < 2; ++i) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 60, 60, 1, depths[i], BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ASSERT_NE(bitmap, nullptr);
+        Selected selected(bitmap);
+        DrawMixedScene(selected.dc(), source.dc());
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x)
+                pictures[i].push_back(GetPixel(selected.dc(), x, y));
+    }
+    int differing = 0;
+    for (size_t p = 0; p < pictures[0].size(); ++p)
+        differing += pictures[0][p] != pictures[1][p] ? 1 : 0;
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace
