@@ -91,7 +91,7 @@ std::shared_ptr<BitmapObject> Resized(std::shared_ptr<BitmapObject> bitmap, int 
 HBITMAP LoadBitmapImage(HINSTANCE instance, LPCWSTR name, int width, int height, UINT flags) {
     std::optional<DecodedBmp> picture;
     if ((flags & LR_LOADFROMFILE) != 0) {
-        if (IS_INTRESOURCE(name)) {
+        if (IsResourceNumber(name)) {
             SetLastError(ERROR_INVALID_PARAMETER);
             return nullptr;
         }

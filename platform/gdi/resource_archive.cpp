@@ -83,7 +83,7 @@ std::u16string KeyOfMember(std::string_view path) {
 }
 
 std::u16string KeyOfName(LPCWSTR name) {
-    if (IS_INTRESOURCE(name))
+    if (IsResourceNumber(name))
         return Utf8ToUtf16(std::to_string(reinterpret_cast<ULONG_PTR>(name)));
     std::u16string key = ToUpperText(name);
     if (key.size() > 1 && key[0] == u'#')

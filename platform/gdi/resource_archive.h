@@ -19,6 +19,17 @@
 
 namespace kx {
 
+// The window manager's header declares MAKEINTRESOURCEW and IS_INTRESOURCE;
+// the drawing layer keeps its own names for them so that both can be
+// included together.
+/// A resource number in the place of a resource name.
+inline LPCWSTR ResourceNumber(WORD id) {
+    return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(id));
+}
+inline bool IsResourceNumber(LPCWSTR name) {
+    return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0;
+}
+
 class ResourceArchive {
 public:
     /// The archive in `bytes`, or nullptr when they are not a well-formed

@@ -109,14 +109,6 @@ constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
 constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
 constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 
-/// A resource number in the place of a resource name.
-inline LPCWSTR MAKEINTRESOURCEW(WORD id) {
-    return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(id));
-}
-inline bool IS_INTRESOURCE(LPCWSTR name) {
-    return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0;
-}
-
 extern "C" {
 
 /// The classic scheme (silver 192,192,192 button faces).

@@ -181,18 +181,19 @@ FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return nullptr;
     }
-    // Procedures are looked up by name only; an ordinal is a small number.
-    if (procName != nullptr && reinterpret_cast<ULONG_PTR>(procName) > 0xFFFF) {
-        if (it->second.procedures != nullptr) {
-            for (const auto& procedure : *it->second.procedures) {
-                if (std::string_view(procedure.name) == procName)
-                    return procedure.address;
-            }
+    // An export number is passed in the place of the name, as a small value.
+    const auto value = reinterpret_cast<ULONG_PTR>(procName);
+    const bool byOrdinal = value <= 0xFFFF;
+    if (it->second.procedures != nullptr && value != 0) {
+        for (const auto& procedure : *it->second.procedures) {
+            if (byOrdinal ? procedure.ordinal != 0 && procedure.ordinal == value
+                          : std::string_view(procedure.name) == procName)
+                return procedure.address;
         }
-        if (it->second.shared != nullptr) {
-            if (void* symbol = dlsym(it->second.shared, procName))
-                return reinterpret_cast<FARPROC>(symbol);
-        }
+    }
+    if (it->second.shared != nullptr && !byOrdinal) {
+        if (void* symbol = dlsym(it->second.shared, procName))
+            return reinterpret_cast<FARPROC>(symbol);
     }
     SetLastError(ERROR_PROC_NOT_FOUND);
     return nullptr;

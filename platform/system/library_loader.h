@@ -21,16 +21,20 @@ extern "C" {
 /// ERROR_MOD_NOT_FOUND otherwise. Each load counts; FreeLibrary undoes one.
 KXAPI HMODULE WINAPI LoadLibraryW(LPCWSTR fileName);
 KXAPI HMODULE WINAPI LoadLibraryExW(LPCWSTR fileName, HANDLE reserved, DWORD flags);
-/// NULL with ERROR_PROC_NOT_FOUND for an unknown name or a resource library.
+/// By name, or by export number when `procName` is a number below 0x10000.
+/// NULL with ERROR_PROC_NOT_FOUND for an unknown one or a resource library.
 KXAPI FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName);
 KXAPI BOOL WINAPI FreeLibrary(HMODULE module);
 }
 
 namespace kx {
 
+/// A procedure of a built-in library, found by name and, when `ordinal` is
+/// not 0, by that export number too.
 struct SystemProcedure {
     const char* name;
     FARPROC address;
+    WORD ordinal = 0;
 };
 
 /// Any function as the untyped address GetProcAddress returns.

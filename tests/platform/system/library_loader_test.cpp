@@ -59,7 +59,7 @@ TEST(LoadLibraryW, SystemLibrariesByNameInAnyCase) {
 
 TEST(LoadLibraryW, RegisteredSystemLibrariesAndCounting) {
     kxtest::TestPrefix prefix;
-    kx::RegisterSystemLibrary(u"hhctrl.ocx", {{"Sample", kx::ProcedureAddress(&Sample)}});
+    kx::RegisterSystemLibrary(u"hhctrl.ocx", {{"Sample", kx::ProcedureAddress(&Sample), 15}});
     HMODULE first = LoadLibraryW(u"HHCTRL.OCX");
     HMODULE second = LoadLibraryW(u"hhctrl.ocx");
     ASSERT_NE(first, nullptr);
@@ -67,6 +67,8 @@ TEST(LoadLibraryW, RegisteredSystemLibrariesAndCounting) {
     FARPROC sample = GetProcAddress(first, "Sample");
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(sample(), 7);
+    EXPECT_EQ(GetProcAddress(first, reinterpret_cast<LPCSTR>(15)), sample) << "by export number";
+    EXPECT_EQ(GetProcAddress(first, reinterpret_cast<LPCSTR>(16)), nullptr);
     EXPECT_TRUE(FreeLibrary(first));
     EXPECT_NE(GetProcAddress(second, "Sample"), nullptr) << "one load is still counted";
     EXPECT_TRUE(FreeLibrary(second));
@@ -107,10 +109,10 @@ TEST(ResourceLibrary, BitmapsByNameAndNumber) {
     } cases[] = {
         {"name", u"LOGO", true},
         {"name in another case", u"logo", true},
-        {"number", MAKEINTRESOURCEW(101), true},
+        {"number", kx::ResourceNumber(101), true},
         {"number as #text", u"#101", true},
         {"missing name", u"BADGE", false},
-        {"missing number", MAKEINTRESOURCEW(102), false},
+        {"missing number", kx::ResourceNumber(102), false},
         {"other member", u"readme", false},
     };
     for (const auto& c : cases) {
