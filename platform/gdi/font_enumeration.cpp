@@ -6,6 +6,8 @@
 #include "platform/base/text.h"
 
 #include <cmath>
+#include <map>
+#include <mutex>
 
 namespace kx {
 namespace {
@@ -20,7 +22,7 @@ struct EnumRecord {
     NEWTEXTMETRICEXW metrics{};
 };
 
-EnumRecord MakeRecord(const CatalogFace& face, BYTE charSet) {
+EnumRecord MeasureRecord(const CatalogFace& face, BYTE charSet) {
     EnumRecord record;
     LOGFONTW& lf = record.logFont.elfLogFont;
     lf.lfHeight = kEnumCellHeight;
@@ -61,6 +63,25 @@ EnumRecord MakeRecord(const CatalogFace& face, BYTE charSet) {
     ntm.ntmAvgWidth = static_cast<UINT>(
         std::lround(kDesignEm * static_cast<double>(tm.tmAveCharWidth) / font.Metrics().emSize));
     lf.lfWidth = tm.tmAveCharWidth;
+    return record;
+}
+
+/// The record of a face and set; faces are measured once per process, as
+/// dialogs enumerate the same faces every time they open.
+EnumRecord MakeRecord(const CatalogFace& face, BYTE charSet) {
+    static std::mutex mutex;
+    static std::map<std::u16string, EnumRecord> measured;
+    EnumRecord record;
+    {
+        std::lock_guard lock(mutex);
+        auto it = measured.find(face.name);
+        if (it == measured.end())
+            it = measured.emplace(face.name, MeasureRecord(face, charSet)).first;
+        record = it->second;
+    }
+    record.logFont.elfLogFont.lfCharSet = charSet;
+    record.metrics.ntmTm.tmCharSet = charSet;
+    CopyText(record.logFont.elfScript, LF_FACESIZE, ScriptName(charSet));
     return record;
 }
 
