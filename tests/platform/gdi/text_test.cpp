@@ -346,3 +346,21 @@ TEST(CreateFontW, QualityChoosesSmoothOrSharpEdges) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GetTextExtentPoint32W, DialogFontGivesTheClassicBaseUnits) {
+    // Dialog base units from the 8-point dialog face at 96 dpi: the average
+    // width of the 52 letters and the cell height, 6 by 13 on Windows.
+    kxtest::Canvas canvas(4, 4);
+    SelectObject(canvas.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    SIZE letters{};
+    GetTextExtentPoint32W(canvas.dc(), u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                          &letters);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(canvas.dc(), &tm);
+    EXPECT_EQ((letters.cx / 26 + 1) / 2, 6) << letters.cx;
+    EXPECT_EQ(tm.tmHeight, 13);
+}
+
+} // namespace
