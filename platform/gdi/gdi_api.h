@@ -97,6 +97,12 @@ KXAPI BOOL WINAPI TextOutW(HDC hdc, int x, int y, LPCWSTR text, int length);
 KXAPI BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text,
                               UINT length, const INT* dx);
 KXAPI BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size);
+/// How many characters fit `maxExtent` (in `fit`, when not NULL) and the
+/// extent of each prefix of the text (in `dx`, one per character).
+KXAPI BOOL WINAPI GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPINT fit,
+                                        LPINT dx, LPSIZE size);
+/// The advance widths of the characters `first` to `last`.
+KXAPI BOOL WINAPI GetCharWidth32W(HDC hdc, UINT first, UINT last, LPINT widths);
 KXAPI BOOL WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW metrics);
 /// The character set of the selected font; DEFAULT_CHARSET asks the face.
 KXAPI int WINAPI GetTextCharset(HDC hdc);

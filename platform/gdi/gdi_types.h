@@ -4,6 +4,8 @@
 
 #include "platform/base/win_types.h"
 
+using LPINT = INT*;
+
 // Object types (GetObjectType).
 constexpr DWORD OBJ_PEN = 1;
 constexpr DWORD OBJ_BRUSH = 2;

@@ -224,6 +224,49 @@ BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size
     return TRUE;
 }
 
+BOOL WINAPI GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPINT fit,
+                                  LPINT dx, LPSIZE size) {
+    auto dc = kx::FindDeviceContext(hdc);
+    if (dc == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0))
+        return FALSE;
+    const auto font = dc->Font();
+    const std::u16string_view whole(text == nullptr ? u"" : text, static_cast<size_t>(length));
+    const auto characters = kx::Characters(whole);
+    std::string prefix;
+    int fitting = 0;
+    for (size_t i = 0; i < characters.size(); ++i) {
+        prefix += characters[i];
+        const int extent = static_cast<int>(std::lround(font->TextWidth(prefix)));
+        if (dx != nullptr)
+            dx[i] = extent;
+        if (extent <= maxExtent && fitting == static_cast<int>(i))
+            fitting = static_cast<int>(i) + 1;
+    }
+    if (fit != nullptr)
+        *fit = fitting;
+    size->cx = static_cast<LONG>(std::lround(font->TextWidth(prefix)));
+    size->cy = font->TextMetrics().tmHeight;
+    return TRUE;
+}
+
+BOOL WINAPI GetCharWidth32W(HDC hdc, UINT first, UINT last, LPINT widths) {
+    auto dc = kx::FindDeviceContext(hdc);
+    if (dc == nullptr || widths == nullptr || last < first || last > 0x10FFFF)
+        return FALSE;
+    const auto font = dc->Font();
+    for (UINT c = first; c <= last; ++c) {
+        std::u16string utf16;
+        if (c >= 0x10000) {
+            utf16.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+            utf16.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        } else {
+            utf16.push_back(static_cast<char16_t>(c));
+        }
+        widths[c - first] = static_cast<INT>(std::lround(font->TextWidth(kx::Utf16ToUtf8(utf16))));
+    }
+    return TRUE;
+}
+
 BOOL WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW metrics) {
     auto dc = kx::FindDeviceContext(hdc);
     if (dc == nullptr || metrics == nullptr)

@@ -364,3 +364,38 @@ TEST(GetTextExtentPoint32W, DialogFontGivesTheClassicBaseUnits) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GetTextExtentExPointW, CountsWhatFitsAndGivesPrefixExtents) {
+    kxtest::Canvas canvas(4, 4);
+    HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, u"Courier New");
+    SelectObject(canvas.dc(), font);
+    INT widths[3] = {};
+    ASSERT_TRUE(GetCharWidth32W(canvas.dc(), u'a', u'c', widths));
+    EXPECT_GT(widths[0], 0);
+    EXPECT_EQ(widths[0], widths[2]) << "a fixed-pitch face";
+    const int w = widths[0];
+    const struct {
+        const char* label;
+        int maxExtent;
+        int fit;
+    } cases[] = {
+        {"nothing fits", w - 1, 0},          {"exactly one", w, 1},
+        {"one and a bit", w + 1, 1},         {"all four", 4 * w, 4},
+        {"more room than text", 100 * w, 4},
+    };
+    for (const auto& c : cases) {
+        INT fit = -1;
+        INT dx[4] = {};
+        SIZE size{};
+        ASSERT_TRUE(GetTextExtentExPointW(canvas.dc(), u"abcd", 4, c.maxExtent, &fit, dx, &size));
+        EXPECT_EQ(fit, c.fit) << c.label;
+        EXPECT_EQ(dx[3], size.cx) << c.label << ": the last prefix is the whole text";
+        EXPECT_EQ(dx[1], 2 * w) << c.label;
+    }
+    SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
+    DeleteObject(font);
+}
+
+} // namespace
