@@ -46,18 +46,14 @@ constexpr std::array kVerticalCharSets{SHIFTJIS_CHARSET, HANGUL_CHARSET, GB2312_
 constexpr std::array<std::u16string_view, 5> kListedWindowsFaces{
     u"Arial", u"Courier New", u"Microsoft Sans Serif", u"Tahoma", u"Times New Roman"};
 
-struct FamilyInfo {
-    std::vector<bool> covered = std::vector<bool>(kCharSetProbes.size(), false);
-    bool fixedPitch = false;
-};
-
 bool Covers(FcCharSet* charSet, const CharSetProbe& probe) {
     return std::all_of(probe.characters.begin(), probe.characters.end(),
                        [&](FcChar32 c) { return c == 0 || FcCharSetHasChar(charSet, c); });
 }
 
-std::map<std::string, FamilyInfo> InstalledFamilies() {
-    std::map<std::string, FamilyInfo> families;
+std::map<std::string, InstalledFamily> InstalledFamilies() {
+    std::map<std::string, std::vector<bool>> covered;
+    std::map<std::string, InstalledFamily> families;
     std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(),
                                                                     &FcPatternDestroy);
     FcPatternAddBool(pattern.get(), FC_OUTLINE, FcTrue);
@@ -72,26 +68,31 @@ std::map<std::string, FamilyInfo> InstalledFamilies() {
         FcChar8* family = nullptr;
         if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) != FcResultMatch)
             continue;
-        FamilyInfo& info = families[reinterpret_cast<const char*>(family)];
+        const std::string name = reinterpret_cast<const char*>(family);
+        InstalledFamily& info = families[name];
+        std::vector<bool>& sets = covered[name];
+        sets.resize(kCharSetProbes.size());
         FcCharSet* charSet = nullptr;
         if (FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &charSet) == FcResultMatch) {
             for (size_t p = 0; p < kCharSetProbes.size(); ++p)
-                info.covered[p] = info.covered[p] || Covers(charSet, kCharSetProbes[p]);
+                sets[p] = sets[p] || Covers(charSet, kCharSetProbes[p]);
         }
         int spacing = FC_PROPORTIONAL;
         if (FcPatternGetInteger(fonts->fonts[i], FC_SPACING, 0, &spacing) == FcResultMatch &&
             spacing >= FC_MONO)
             info.fixedPitch = true;
     }
+    for (auto& [name, info] : families) {
+        for (size_t p = 0; p < kCharSetProbes.size(); ++p) {
+            if (covered[name][p])
+                info.charSets.push_back(kCharSetProbes[p].charSet);
+        }
+    }
     return families;
 }
 
-CatalogFace MakeFace(std::u16string name, const std::string& family, const FamilyInfo& info) {
-    CatalogFace face{std::move(name), family, {}, info.fixedPitch, false};
-    for (size_t p = 0; p < kCharSetProbes.size(); ++p) {
-        if (info.covered[p])
-            face.charSets.push_back(kCharSetProbes[p].charSet);
-    }
+CatalogFace MakeFace(std::u16string name, const std::string& family, const InstalledFamily& info) {
+    CatalogFace face{std::move(name), family, info.charSets, info.fixedPitch, false};
     if (face.charSets.empty())
         face.charSets.push_back(SYMBOL_CHARSET);
     return face;
@@ -104,8 +105,9 @@ bool HasVerticalForm(const CatalogFace& face) {
     });
 }
 
-std::vector<CatalogFace> BuildCatalog() {
-    const auto families = InstalledFamilies();
+} // namespace
+
+std::vector<CatalogFace> MakeCatalog(const std::map<std::string, InstalledFamily>& families) {
     std::vector<CatalogFace> faces;
     for (const auto& [family, info] : families)
         faces.push_back(MakeFace(Utf8ToUtf16(family), family, info));
@@ -135,10 +137,8 @@ std::vector<CatalogFace> BuildCatalog() {
     return withVertical;
 }
 
-} // namespace
-
 const std::vector<CatalogFace>& FontCatalog() {
-    static const std::vector<CatalogFace> catalog = BuildCatalog();
+    static const std::vector<CatalogFace> catalog = MakeCatalog(InstalledFamilies());
     return catalog;
 }
 

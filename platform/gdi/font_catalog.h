@@ -4,6 +4,7 @@
 
 #include "platform/gdi/gdi_types.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,18 @@ struct CatalogFace {
     bool fixedPitch = false;
     bool vertical = false; ///< an "@" face
 };
+
+/// An installed family as fontconfig lists it.
+struct InstalledFamily {
+    std::vector<BYTE> charSets; ///< the sets it covers, in enumeration order
+    bool fixedPitch = false;
+};
+
+/// The catalogue of these families (by family name): sorted by face name,
+/// the Windows core faces added under their names when their substitute is
+/// among them, each face that covers an East Asian set followed by its "@"
+/// vertical face.
+std::vector<CatalogFace> MakeCatalog(const std::map<std::string, InstalledFamily>& families);
 
 /// Every scalable face, sorted by name, with each "@" vertical face right
 /// after its horizontal face. Windows faces whose substitute is installed are
