@@ -87,10 +87,27 @@ cairo_surface_t* BitmapObject::BeginUse(int top, int bottom) {
 
 void BitmapObject::EndDrawing(int top, int bottom) {
     cairo_surface_flush(m_surface);
+    if (IsMonochrome()) {
+        KeepBlackAndWhite(top, bottom);
+        return;
+    }
     if (m_dib == nullptr || SharesRows())
         return;
     for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
         PixelsToDibRow(m_layout, PixelRow(y), m_dib.get() + m_layout.RowOffset(y));
+}
+
+void BitmapObject::KeepBlackAndWhite(int top, int bottom) {
+    // Each colour becomes the nearer of black and white.
+    for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y) {
+        uint32_t* row = PixelRow(y);
+        for (int x = 0; x < m_width; ++x) {
+            const uint32_t p = row[x];
+            const int sum = static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF));
+            row[x] = sum * 2 >= 3 * 255 ? 0x00FFFFFF : 0;
+        }
+    }
+    cairo_surface_mark_dirty(m_surface);
 }
 
 uint32_t* BitmapObject::PixelRow(int y) {

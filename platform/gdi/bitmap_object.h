@@ -28,6 +28,8 @@ public:
     int Height() const { return m_height; }
     int BitsPerPixel() const { return m_bitsPerPixel; }
     bool IsDibSection() const { return m_dib != nullptr; }
+    /// A one-bit device bitmap: it holds only black and white.
+    bool IsMonochrome() const { return m_dib == nullptr && m_bitsPerPixel == 1; }
     /// The DIB section's rows in Windows' layout; nullptr for device bitmaps.
     void* Bits() const { return m_dib.get(); }
     const DibLayout& Layout() const { return m_layout; }
@@ -48,6 +50,7 @@ public:
 private:
     BitmapObject(int width, int height, int bitsPerPixel);
     bool SharesRows() const { return m_layout.bitsPerPixel == 32; }
+    void KeepBlackAndWhite(int top, int bottom);
 
     int m_width;
     int m_height;

@@ -99,9 +99,54 @@ bool PaintScaled(DeviceContext& destination, cairo_surface_t* surface, int x, in
     return true;
 }
 
+uint32_t* SurfaceRow(cairo_surface_t* surface, int y) {
+    uint8_t* data = cairo_image_surface_get_data(surface);
+    return reinterpret_cast<uint32_t*>(
+        data + static_cast<ptrdiff_t>(cairo_image_surface_get_stride(surface)) * y);
+}
+
+/// A copy of a surface with each pixel mapped: how pixels change between a
+/// monochrome bitmap and a colour one.
+template <typename Map>
+SurfacePtr Mapped(cairo_surface_t* surface, Map map) {
+    const int width = cairo_image_surface_get_width(surface);
+    const int height = cairo_image_surface_get_height(surface);
+    SurfacePtr copy(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+    cairo_surface_flush(surface);
+    cairo_surface_flush(copy.get());
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* in = SurfaceRow(surface, y);
+        uint32_t* out = SurfaceRow(copy.get(), y);
+        for (int x = 0; x < width; ++x)
+            out[x] = map(in[x] & 0x00FFFFFF);
+    }
+    cairo_surface_mark_dirty(copy.get());
+    return copy;
+}
+
+/// The source's pixels as the destination takes them: a monochrome source
+/// draws black in the destination's text colour and white in its background
+/// colour; a monochrome destination takes the source's background colour as
+/// white and everything else as black.
+SurfacePtr ConvertedForDestination(const Source& source, const DeviceContext& destination) {
+    const auto target = destination.Bitmap();
+    const bool targetMonochrome = target != nullptr && target->IsMonochrome();
+    cairo_surface_t* surface = source.bitmap->BeginUse();
+    if (source.bitmap->IsMonochrome() && !targetMonochrome) {
+        const uint32_t text = PixelFromColor(destination.State().textColor);
+        const uint32_t background = PixelFromColor(destination.State().bkColor);
+        return Mapped(surface, [=](uint32_t p) { return p == 0 ? text : background; });
+    }
+    if (targetMonochrome && !source.bitmap->IsMonochrome()) {
+        const uint32_t background = PixelFromColor(source.dc->State().bkColor);
+        return Mapped(surface, [=](uint32_t p) { return p == background ? 0x00FFFFFFu : 0u; });
+    }
+    return nullptr;
+}
+
 /// Combines source and destination pixels bit by bit, within the clip.
-bool CombinePixels(DeviceContext& destination, Source& source, int x, int y, int width, int height,
-                   const SourceRop& rop) {
+bool CombinePixels(DeviceContext& destination, cairo_surface_t* source, POINT sourcePoint, int x,
+                   int y, int width, int height, const SourceRop& rop) {
     auto target = destination.Bitmap();
     if (destination.Kind() != DcKind::Memory || target == nullptr)
         return false;
@@ -109,18 +154,20 @@ bool CombinePixels(DeviceContext& destination, Source& source, int x, int y, int
     Region area(RECT{origin.x, origin.y, origin.x + width, origin.y + height});
     area.Combine(destination.EffectiveClip(), RGN_AND);
     target->BeginUse();
-    cairo_surface_flush(source.bitmap->BeginUse());
+    cairo_surface_flush(source);
+    const int sourceWidth = cairo_image_surface_get_width(source);
+    const int sourceHeight = cairo_image_surface_get_height(source);
     for (int r = 0; r < area.RectangleCount(); ++r) {
         const RECT rect = area.RectangleAt(r);
         for (int dy = rect.top; dy < rect.bottom; ++dy) {
-            const int sy = source.devicePoint.y + (dy - origin.y);
-            if (sy < 0 || sy >= source.bitmap->Height())
+            const int sy = sourcePoint.y + (dy - origin.y);
+            if (sy < 0 || sy >= sourceHeight)
                 continue;
-            const uint32_t* in = source.bitmap->PixelRow(sy);
+            const uint32_t* in = SurfaceRow(source, sy);
             uint32_t* out = target->PixelRow(dy);
             for (int dx = rect.left; dx < rect.right; ++dx) {
-                const int sx = source.devicePoint.x + (dx - origin.x);
-                if (sx >= 0 && sx < source.bitmap->Width())
+                const int sx = sourcePoint.x + (dx - origin.x);
+                if (sx >= 0 && sx < sourceWidth)
                     out[dx] = rop.combine(in[sx], out[dx]) & 0x00FFFFFF;
             }
         }
@@ -142,14 +189,18 @@ BOOL Blit(HDC hdcDest, int x, int y, int width, int height, HDC hdcSrc, int xSrc
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    SurfacePtr converted = ConvertedForDestination(source, *destination);
+    cairo_surface_t* surface = converted != nullptr ? converted.get() : source.bitmap->BeginUse();
     if (const SourceRop* combine = FindSourceRop(rop)) {
         if (width != srcWidth || height != srcHeight)
             return FALSE; // FIXME: raster operations other than copying do not stretch
-        return CombinePixels(*destination, source, x, y, width, height, *combine) ? TRUE : FALSE;
+        return CombinePixels(*destination, surface, source.devicePoint, x, y, width, height,
+                             *combine)
+                   ? TRUE
+                   : FALSE;
     }
-    cairo_surface_t* surface = source.bitmap->BeginUse();
     SurfacePtr privateCopy;
-    if (source.bitmap == destination->Bitmap()) {
+    if (converted == nullptr && source.bitmap == destination->Bitmap()) {
         privateCopy = CopyOf(surface);
         surface = privateCopy.get();
     }

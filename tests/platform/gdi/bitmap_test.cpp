@@ -335,3 +335,51 @@ TEST(DibSection, TwentyFourBitSectionsDrawLikeThirtyTwoBitOnes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MonochromeBitmaps, MaskTechniqueCopiesAroundTheTransparentColour) {
+    // The classic transparent copy without TransparentBlt: a mask made by
+    // copying into a monochrome bitmap with the transparent colour as
+    // background, then XOR, AND with the mask, XOR.
+    Canvas picture(4, 4, kMagenta);
+    SetPixel(picture.dc(), 1, 1, kRed);
+    SetPixel(picture.dc(), 2, 2, RGB(0, 0, 0));
+    HDC maskDc = CreateCompatibleDC(nullptr);
+    HBITMAP mask = CreateCompatibleBitmap(maskDc, 4, 4);
+    HGDIOBJ oldMask = SelectObject(maskDc, mask);
+    SetBkColor(picture.dc(), kMagenta);
+    ASSERT_TRUE(BitBlt(maskDc, 0, 0, 4, 4, picture.dc(), 0, 0, SRCCOPY));
+    EXPECT_EQ(GetPixel(maskDc, 0, 0), kWhite) << "the background colour becomes white";
+    EXPECT_EQ(GetPixel(maskDc, 1, 1), RGB(0, 0, 0)) << "every other colour black";
+
+    Canvas destination(4, 4, kGreen);
+    SetTextColor(destination.dc(), RGB(0, 0, 0));
+    SetBkColor(destination.dc(), kWhite);
+    BitBlt(destination.dc(), 0, 0, 4, 4, picture.dc(), 0, 0, SRCINVERT);
+    BitBlt(destination.dc(), 0, 0, 4, 4, maskDc, 0, 0, SRCAND);
+    BitBlt(destination.dc(), 0, 0, 4, 4, picture.dc(), 0, 0, SRCINVERT);
+    EXPECT_EQ(destination.At(0, 0), kGreen) << Hex(destination.At(0, 0));
+    EXPECT_EQ(destination.At(1, 1), kRed) << Hex(destination.At(1, 1));
+    EXPECT_EQ(destination.At(2, 2), RGB(0, 0, 0)) << Hex(destination.At(2, 2));
+
+    // A monochrome source draws in the destination's text and background.
+    Canvas coloured(4, 4);
+    SetTextColor(coloured.dc(), kRed);
+    SetBkColor(coloured.dc(), kGreen);
+    BitBlt(coloured.dc(), 0, 0, 4, 4, maskDc, 0, 0, SRCCOPY);
+    EXPECT_EQ(coloured.At(1, 1), kRed);
+    EXPECT_EQ(coloured.At(0, 0), kGreen);
+
+    // Drawing in colour on a monochrome bitmap gives black or white.
+    HBRUSH grey = CreateSolidBrush(RGB(200, 200, 200));
+    RECT r{0, 0, 2, 2};
+    FillRect(maskDc, &r, grey);
+    DeleteObject(grey);
+    EXPECT_EQ(GetPixel(maskDc, 0, 0), kWhite);
+    SelectObject(maskDc, oldMask);
+    DeleteObject(mask);
+    DeleteDC(maskDc);
+}
+
+} // namespace
