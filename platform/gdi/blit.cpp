@@ -1,5 +1,6 @@
 // Copying pixels between DCs: BitBlt, StretchBlt, StretchDIBits and
 // TransparentBlt.
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing_tools.h"
 #include "platform/gdi/gdi_api.h"
@@ -179,6 +180,12 @@ bool CombinePixels(DeviceContext& destination, cairo_surface_t* source, POINT so
 
 BOOL Blit(HDC hdcDest, int x, int y, int width, int height, HDC hdcSrc, int xSrc, int ySrc,
           int srcWidth, int srcHeight, DWORD rop) {
+    x = ClampCoordinate(x);
+    y = ClampCoordinate(y);
+    width = ClampCoordinate(width);
+    height = ClampCoordinate(height);
+    srcWidth = ClampCoordinate(srcWidth);
+    srcHeight = ClampCoordinate(srcHeight);
     auto destination = FindDeviceContext(hdcDest);
     if (destination == nullptr)
         return FALSE;
@@ -255,6 +262,12 @@ BOOL WINAPI StretchBlt(HDC destination, int x, int y, int width, int height, HDC
 
 BOOL WINAPI TransparentBlt(HDC destination, int x, int y, int width, int height, HDC source,
                            int xSrc, int ySrc, int srcWidth, int srcHeight, UINT transparent) {
+    x = kx::ClampCoordinate(x);
+    y = kx::ClampCoordinate(y);
+    width = kx::ClampCoordinate(width);
+    height = kx::ClampCoordinate(height);
+    srcWidth = kx::ClampCoordinate(srcWidth);
+    srcHeight = kx::ClampCoordinate(srcHeight);
     auto target = kx::FindDeviceContext(destination);
     kx::Source from;
     if (target == nullptr || !kx::FindSource(source, xSrc, ySrc, &from) || width <= 0 ||
@@ -276,6 +289,12 @@ BOOL WINAPI TransparentBlt(HDC destination, int x, int y, int width, int height,
 int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSrc,
                          int ySrc, int srcWidth, int srcHeight, const void* bits,
                          const BITMAPINFO* info, UINT usage, DWORD rop) {
+    xDest = kx::ClampCoordinate(xDest);
+    yDest = kx::ClampCoordinate(yDest);
+    destWidth = kx::ClampCoordinate(destWidth);
+    destHeight = kx::ClampCoordinate(destHeight);
+    srcHeight = kx::ClampCoordinate(srcHeight);
+    ySrc = kx::ClampCoordinate(ySrc);
     auto dc = kx::FindDeviceContext(hdc);
     const auto layout = kx::LayoutFromInfo(info, usage);
     if (dc == nullptr || bits == nullptr || !layout.has_value() || srcWidth == 0 ||

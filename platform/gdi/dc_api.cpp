@@ -1,5 +1,6 @@
 // The DC calls: creation, saved levels, object selection, attributes,
 // coordinates and device capabilities.
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_api.h"
 #include "platform/gdi/printer_job.h"
@@ -103,7 +104,9 @@ BOOL MoveOrigin(HDC hdc, POINT DcState::*field, POINT origin, bool relative, LPP
     POINT& slot = dc->State().*field;
     if (previous != nullptr)
         *previous = slot;
-    slot = relative ? POINT{slot.x + origin.x, slot.y + origin.y} : origin;
+    slot = relative ? POINT{ClampCoordinate(int64_t{slot.x} + origin.x),
+                            ClampCoordinate(int64_t{slot.y} + origin.y)}
+                    : POINT{ClampCoordinate(origin.x), ClampCoordinate(origin.y)};
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/gdi/device_context.h"
 
 #include "platform/base/handle_table.h"
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/gdi_api.h"
 #include "platform/gdi/printer_job.h"
 #include "platform/gdi/stock_objects.h"
@@ -96,13 +97,15 @@ Region DeviceContext::EffectiveClip() const {
 }
 
 POINT DeviceContext::ToDevice(POINT logical) const {
-    return POINT{logical.x - m_state.windowOrg.x + m_state.viewportOrg.x,
-                 logical.y - m_state.windowOrg.y + m_state.viewportOrg.y};
+    const DcState& s = m_state;
+    return POINT{ClampCoordinate(int64_t{logical.x} - s.windowOrg.x + s.viewportOrg.x),
+                 ClampCoordinate(int64_t{logical.y} - s.windowOrg.y + s.viewportOrg.y)};
 }
 
 POINT DeviceContext::ToLogical(POINT device) const {
-    return POINT{device.x - m_state.viewportOrg.x + m_state.windowOrg.x,
-                 device.y - m_state.viewportOrg.y + m_state.windowOrg.y};
+    const DcState& s = m_state;
+    return POINT{ClampCoordinate(int64_t{device.x} - s.viewportOrg.x + s.windowOrg.x),
+                 ClampCoordinate(int64_t{device.y} - s.viewportOrg.y + s.windowOrg.y)};
 }
 
 void DeviceContext::ApplyClip() {

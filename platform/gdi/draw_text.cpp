@@ -1,6 +1,7 @@
 // DrawTextW: formatted text in a rectangle (alignment, word breaks,
 // mnemonic prefixes, tab expansion, end ellipsis, measuring).
 #include "platform/base/text.h"
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_api.h"
 #include "platform/gdi/user_draw_api.h"
@@ -205,8 +206,12 @@ int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int length, LPRECT rect, UINT format
     const size_t size = text == nullptr ? 0
                         : length < 0    ? std::char_traits<char16_t>::length(text)
                                         : static_cast<size_t>(length);
-    return kx::DrawLines(hdc, std::u16string_view(text == nullptr ? u"" : text, size), rect,
-                         format);
+    RECT bounded = kx::ClampRect(*rect);
+    const int height = kx::DrawLines(hdc, std::u16string_view(text == nullptr ? u"" : text, size),
+                                     &bounded, format);
+    if ((format & DT_CALCRECT) != 0)
+        *rect = bounded;
+    return height;
 }
 
 } // extern "C"

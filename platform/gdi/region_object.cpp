@@ -1,6 +1,7 @@
 // Regions and the region calls.
 #include "platform/gdi/region_object.h"
 
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/gdi_api.h"
 
 #include <algorithm>
@@ -9,10 +10,11 @@ namespace kx {
 namespace {
 
 cairo_rectangle_int_t ToCairo(const RECT& rect) {
-    const int left = std::min(rect.left, rect.right);
-    const int top = std::min(rect.top, rect.bottom);
-    return {left, top, std::max(rect.left, rect.right) - left,
-            std::max(rect.top, rect.bottom) - top};
+    const RECT r{ClampCoordinate(rect.left), ClampCoordinate(rect.top), ClampCoordinate(rect.right),
+                 ClampCoordinate(rect.bottom)};
+    const int left = std::min(r.left, r.right);
+    const int top = std::min(r.top, r.bottom);
+    return {left, top, std::max(r.left, r.right) - left, std::max(r.top, r.bottom) - top};
 }
 
 } // namespace
@@ -66,7 +68,7 @@ bool Region::operator==(const Region& other) const {
 }
 
 void Region::Offset(int dx, int dy) {
-    cairo_region_translate(m_region, dx, dy);
+    cairo_region_translate(m_region, ClampCoordinate(dx), ClampCoordinate(dy));
 }
 
 bool Region::Combine(const Region& other, int mode) {

@@ -1,6 +1,7 @@
 // Lines, shapes and pixels with Windows' pixel geometry: rectangles cover
 // [left, right) x [top, bottom), lines leave out their last pixel, outlines
 // run along pixel centres.
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing_tools.h"
 #include "platform/gdi/gdi_api.h"
@@ -16,9 +17,11 @@ namespace {
 /// which its pen runs (half a pixel in, through pixel centres).
 enum class ShapePart { Fill, Outline };
 
-RECT Normalized(int left, int top, int right, int bottom) {
-    return RECT{std::min(left, right), std::min(top, bottom), std::max(left, right),
-                std::max(top, bottom)};
+RECT Normalized(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    const RECT r = ClampRect(RECT{ClampCoordinate(left), ClampCoordinate(top),
+                                  ClampCoordinate(right), ClampCoordinate(bottom)});
+    return RECT{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                std::max(r.top, r.bottom)};
 }
 
 void AddEllipse(cairo_t* cairo, double left, double top, double right, double bottom) {
@@ -61,8 +64,9 @@ void AddRoundRect(cairo_t* cairo, double left, double top, double right, double 
 
 /// What a shape within `box` can touch, its pen included.
 RECT PenBounds(const DeviceContext& dc, RECT box) {
-    const int reach = dc.Pen() != nullptr ? dc.Pen()->Width() : 1;
-    return RECT{box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
+    const int64_t reach = dc.Pen() != nullptr ? dc.Pen()->Width() : 1;
+    return Normalized(int64_t{box.left} - reach, int64_t{box.top} - reach,
+                      int64_t{box.right} + reach, int64_t{box.bottom} + reach);
 }
 
 RECT BoxOfPoints(const POINT* points, int count) {
@@ -73,7 +77,7 @@ RECT BoxOfPoints(const POINT* points, int count) {
         box.right = std::max(box.right, points[i].x);
         box.bottom = std::max(box.bottom, points[i].y);
     }
-    return box;
+    return ClampRect(box);
 }
 
 /// Draws a closed shape within `box` with the DC's brush and pen, or adds
@@ -260,7 +264,7 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     auto dc = kx::FindDeviceContext(hdc);
     if (dc == nullptr)
         return FALSE;
-    const RECT r = kx::Normalized(x, y, x + width, y + height);
+    const RECT r = kx::Normalized(x, y, int64_t{x} + width, int64_t{y} + height);
     switch (rop) {
     case BLACKNESS:
         return kx::FillRectangle(hdc, r, RGB(0, 0, 0), R2_COPYPEN);
@@ -283,7 +287,8 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
-    if (!kx::FillRectangle(hdc, RECT{x, y, x + 1, y + 1}, color, R2_COPYPEN))
+    const POINT p = kx::ClampPoint(POINT{x, y});
+    if (!kx::FillRectangle(hdc, RECT{p.x, p.y, p.x + 1, p.y + 1}, color, R2_COPYPEN))
         return CLR_INVALID;
     return color & 0x00FFFFFF;
 }

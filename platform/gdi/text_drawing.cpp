@@ -2,6 +2,7 @@
 // Text is laid out in the font's own frame, turned by its escapement
 // counter-clockwise about the reference point.
 #include "platform/base/text.h"
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing_tools.h"
 #include "platform/gdi/font_resolver.h"
@@ -120,7 +121,9 @@ RECT TextBounds(const FontObject& font, const TextLayout& layout, POINT origin, 
             maxY = std::max(maxY, y);
         }
     }
-    const auto clamp = [](double value) { return static_cast<LONG>(std::clamp(value, -1e9, 1e9)); };
+    const auto clamp = [](double value) {
+        return ClampCoordinate(static_cast<int64_t>(std::clamp(value, -1e12, 1e12)));
+    };
     return RECT{clamp(std::floor(minX)), clamp(std::floor(minY)), clamp(std::ceil(maxX)),
                 clamp(std::ceil(maxY))};
 }
@@ -162,8 +165,8 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, std::u16s
         return TRUE;
     cairo_save(cairo);
     if (rect != nullptr && (options & (ETO_OPAQUE | ETO_CLIPPED)) != 0) {
-        cairo_rectangle(cairo, rect->left, rect->top, rect->right - rect->left,
-                        rect->bottom - rect->top);
+        const RECT r = ClampRect(*rect);
+        cairo_rectangle(cairo, r.left, r.top, r.right - r.left, r.bottom - r.top);
         if ((options & ETO_OPAQUE) != 0) {
             SetSourceColor(cairo, state.bkColor);
             cairo_fill_preserve(cairo);

@@ -1,5 +1,6 @@
 // The window library's rectangle helpers: FillRect, FrameRect, InvertRect,
 // DrawFocusRect and DrawEdge in the classic three-dimensional look.
+#include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing_tools.h"
 #include "platform/gdi/gdi_api.h"
@@ -68,8 +69,8 @@ public:
 
 private:
     void Add(const RECT& rect) {
-        cairo_rectangle(m_cairo, rect.left, rect.top, rect.right - rect.left,
-                        rect.bottom - rect.top);
+        const RECT r = ClampRect(rect);
+        cairo_rectangle(m_cairo, r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
 
     static cairo_pattern_t* DotPattern() {
@@ -163,7 +164,7 @@ int WINAPI FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
         return 0;
     if (kx::IsEmpty(*rect))
         return 1;
-    for (const RECT& side : kx::Sides(*rect))
+    for (const RECT& side : kx::Sides(kx::ClampRect(*rect)))
         painter.FillBrush(side, *fill);
     return 1;
 }
@@ -182,7 +183,7 @@ BOOL WINAPI DrawFocusRect(HDC hdc, const RECT* rect) {
         return FALSE;
     if (kx::IsEmpty(*rect))
         return TRUE;
-    for (const RECT& side : kx::Sides(*rect))
+    for (const RECT& side : kx::Sides(kx::ClampRect(*rect)))
         painter.Invert(side, true);
     return TRUE;
 }
@@ -191,7 +192,7 @@ BOOL WINAPI DrawEdge(HDC hdc, LPRECT rect, UINT edge, UINT flags) {
     kx::RectPainter painter(hdc, rect);
     if (!painter.Valid() || rect == nullptr)
         return FALSE;
-    RECT inside = *rect;
+    RECT inside = kx::ClampRect(*rect);
     const kx::EdgeColors* outer = kx::FindEdge(kx::kOuterEdges, edge);
     const kx::EdgeColors* inner = kx::FindEdge(kx::kInnerEdges, edge);
     if ((flags & (BF_FLAT | BF_MONO)) != 0) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -229,6 +230,88 @@ TEST(GetPixel, ReadsBackAndRefusesOutside) {
     EXPECT_EQ(GetPixel(canvas.dc(), 1, 2), RGB(1, 2, 3));
     EXPECT_EQ(GetPixel(canvas.dc(), 4, 0), CLR_INVALID);
     EXPECT_EQ(GetPixel(canvas.dc(), -1, 0), CLR_INVALID);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExtremeCoordinates, DrawNothingHarmful) {
+    // Every call with coordinates at the ends of the integer range: nothing
+    // may overflow (the sanitizer build checks), and the canvas stays sane.
+    constexpr int kLow = INT32_MIN;
+    constexpr int kHigh = INT32_MAX;
+    Canvas canvas(8, 8);
+    HDC dc = canvas.dc();
+    const std::vector<std::pair<const char*, std::function<void()>>> calls = {
+        {"Rectangle", [&] { Rectangle(dc, kLow, kLow, kHigh, kHigh); }},
+        {"Ellipse", [&] { Ellipse(dc, kHigh, kHigh, kLow, kLow); }},
+        {"RoundRect", [&] { RoundRect(dc, kLow, kLow, kHigh, kHigh, kHigh, kHigh); }},
+        {"LineTo",
+         [&] {
+             MoveToEx(dc, kLow, kLow, nullptr);
+             LineTo(dc, kHigh, kHigh);
+         }},
+        {"Polygon",
+         [&] {
+             const POINT p[] = {{kLow, kLow}, {kHigh, 0}, {0, kHigh}};
+             Polygon(dc, p, 3);
+         }},
+        {"PatBlt", [&] { PatBlt(dc, kHigh, kHigh, kHigh, kHigh, PATCOPY); }},
+        {"SetPixel", [&] { SetPixel(dc, kHigh, kLow, kBlue); }},
+        {"FillRect",
+         [&] {
+             RECT r{kLow, kLow, kHigh, kHigh};
+             FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+         }},
+        {"FrameRect",
+         [&] {
+             RECT r{kLow, kLow, kHigh, kHigh};
+             FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+         }},
+        {"DrawEdge",
+         [&] {
+             RECT r{kLow, kLow, kHigh, kHigh};
+             DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
+         }},
+        {"DrawTextW",
+         [&] {
+             RECT r{kLow, kLow, kHigh, kHigh};
+             DrawTextW(dc, u"x y", -1, &r, DT_WORDBREAK | DT_CENTER);
+         }},
+        {"ExtTextOutW",
+         [&] {
+             RECT r{kLow, kLow, kHigh, kHigh};
+             ExtTextOutW(dc, kHigh, kHigh, ETO_OPAQUE | ETO_CLIPPED, &r, u"x", 1, nullptr);
+         }},
+        {"BitBlt", [&] { BitBlt(dc, kHigh, kHigh, kHigh, kHigh, dc, kLow, kLow, SRCCOPY); }},
+        {"StretchBlt", [&] { StretchBlt(dc, kLow, kLow, kHigh, kHigh, dc, 0, 0, 1, 1, SRCCOPY); }},
+        {"origins",
+         [&] {
+             SetViewportOrgEx(dc, kHigh, kHigh, nullptr);
+             OffsetViewportOrgEx(dc, kHigh, kHigh, nullptr);
+             SetWindowOrgEx(dc, kLow, kLow, nullptr);
+             Rectangle(dc, 0, 0, 4, 4);
+             SetViewportOrgEx(dc, 0, 0, nullptr);
+             SetWindowOrgEx(dc, 0, 0, nullptr);
+         }},
+        {"clip",
+         [&] {
+             IntersectClipRect(dc, kLow, kLow, kHigh, kHigh);
+             ExcludeClipRect(dc, kLow, kLow, kHigh, kHigh);
+             SelectClipRgn(dc, nullptr);
+         }},
+        {"regions",
+         [&] {
+             HRGN r = CreateRectRgn(kLow, kLow, kHigh, kHigh);
+             OffsetRgn(r, kHigh, kHigh);
+             DeleteObject(r);
+         }},
+    };
+    for (const auto& [label, call] : calls) {
+        call();
+        EXPECT_NE(GetPixel(dc, 3, 3), CLR_INVALID) << label;
+    }
 }
 
 } // namespace
