@@ -6,6 +6,7 @@
 #include "platform/gdi/font_resolver.h"
 #include "platform/gdi/gdi_api.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -15,6 +16,10 @@ namespace {
 // A font of height 0 gets the cell height of the classic system font.
 constexpr double kDefaultCellHeight = 16;
 constexpr double kReferenceSize = 100;
+// Sizes beyond any page (a 999-point watermark at 1200 dpi is about 16,650
+// pixels) are held to this, so that metrics stay well inside 32 bits.
+constexpr double kMinimumSize = 1.0 / 64;
+constexpr double kMaximumSize = 1 << 17;
 constexpr char kAverageSample[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 struct ScaledFontDeleter {
@@ -85,12 +90,14 @@ void FontObject::Resolve() const {
             em = m_font.lfHeight / (cellPerEm > 0 ? cellPerEm : 1);
         else
             em = kDefaultCellHeight / (cellPerEm > 0 ? cellPerEm : 1);
+        em = std::clamp(em, kMinimumSize, kMaximumSize);
         double xScale = 1;
         if (m_font.lfWidth > 0) {
             const double naturalAverage =
                 Advance(reference.get(), kAverageSample) / 52.0 * em / kReferenceSize;
             if (naturalAverage > 0)
-                xScale = m_font.lfWidth / naturalAverage;
+                xScale = std::clamp(m_font.lfWidth / naturalAverage, kMinimumSize / em,
+                                    kMaximumSize / em);
         }
         m_scaled =
             MakeScaledFont(cairoFace, em * xScale, em, m_font.lfQuality != NONANTIALIASED_QUALITY);

@@ -399,3 +399,34 @@ TEST(GetTextExtentExPointW, CountsWhatFitsAndGivesPrefixExtents) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CreateFontW, ExtremeSizesAndAnglesStayHarmless) {
+    const struct {
+        const char* label;
+        int height;
+        int width;
+        int escapement;
+    } cases[] = {
+        {"huge character height", INT32_MIN, 0, 0}, {"huge cell height", INT32_MAX, 0, 0},
+        {"huge width", 12, INT32_MAX, 0},           {"huge angle", 12, 0, INT32_MAX},
+        {"negative angle", 12, 0, INT32_MIN},
+    };
+    for (const auto& c : cases) {
+        kxtest::Canvas canvas(16, 16);
+        HFONT font = CreateFontW(c.height, c.width, c.escapement, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0,
+                                 0, u"Arial");
+        SelectObject(canvas.dc(), font);
+        TEXTMETRICW tm{};
+        EXPECT_TRUE(GetTextMetricsW(canvas.dc(), &tm)) << c.label;
+        EXPECT_GE(tm.tmHeight, 0) << c.label;
+        SIZE size{};
+        EXPECT_TRUE(GetTextExtentPoint32W(canvas.dc(), u"Ww", 2, &size)) << c.label;
+        EXPECT_TRUE(TextOutW(canvas.dc(), 0, 0, u"Ww", 2)) << c.label;
+        SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
+        DeleteObject(font);
+    }
+}
+
+} // namespace
