@@ -130,6 +130,12 @@ TEST(ResourceLibrary, BitmapsByNameAndNumber) {
     HANDLE image = LoadImageW(module, u"LOGO", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     EXPECT_NE(image, nullptr);
     DeleteObject(image);
+    HMODULE asData = LoadLibraryExW(u"C:\\drv\\MODEL2.DLL", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    EXPECT_EQ(asData, module) << "the same library, counted twice";
+    EXPECT_TRUE(FreeLibrary(asData));
+    HBITMAP still = LoadBitmapW(module, u"LOGO");
+    EXPECT_NE(still, nullptr) << "still loaded once";
+    DeleteObject(still);
     EXPECT_TRUE(FreeLibrary(module));
     EXPECT_EQ(LoadBitmapW(module, u"LOGO"), nullptr) << "a freed library has no pictures";
     EXPECT_EQ(LoadLibraryW(u"C:\\drv\\OTHER2.dll"), nullptr) << "no file: no resource library";
