@@ -17,9 +17,10 @@ namespace {
 constexpr double kDefaultCellHeight = 16;
 constexpr double kReferenceSize = 100;
 // Sizes beyond any page (a 999-point watermark at 1200 dpi is about 16,650
-// pixels) are held to this, so that metrics stay well inside 32 bits.
+// pixels) are held below Cairo's 16-bit integer range for font sizes, which
+// it cannot make fonts of, so that metrics stay well inside 32 bits.
 constexpr double kMinimumSize = 1.0 / 64;
-constexpr double kMaximumSize = 1 << 17;
+constexpr double kMaximumSize = 30000;
 constexpr char kAverageSample[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 struct ScaledFontDeleter {
