@@ -2,6 +2,7 @@
 #include "platform/gdi/bitmap_object.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace kx {
@@ -85,16 +86,42 @@ cairo_surface_t* BitmapObject::BeginUse(int top, int bottom) {
     return m_surface;
 }
 
-void BitmapObject::EndDrawing(int top, int bottom) {
+void BitmapObject::EndDrawing(int top, int bottom, int left, int right) {
     cairo_surface_flush(m_surface);
     if (IsMonochrome()) {
         KeepBlackAndWhite(top, bottom);
         return;
     }
-    if (m_dib == nullptr || SharesRows())
+    if (m_dib == nullptr)
         return;
+    if (SharesRows()) {
+        ClearReservedBytes(top, bottom, left, right);
+        return;
+    }
     for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
         PixelsToDibRow(m_layout, PixelRow(y), m_dib.get() + m_layout.RowOffset(y));
+}
+
+void BitmapObject::ClearReservedBytes(int top, int bottom, int left, int right) {
+    // Cairo fills the fourth byte of each pixel; in a DIB section it is
+    // reserved and zero, and callers may compare whole pixels.
+    // Four pixels at a time: this runs after every drawing call.
+    using Quad = uint32_t __attribute__((vector_size(16)));
+    constexpr Quad kColourBits{0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF};
+    const int first = std::max(left, 0);
+    const int end = std::min(right, m_width);
+    for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y) {
+        uint32_t* row = PixelRow(y);
+        int x = first;
+        for (; x + 4 <= end; x += 4) {
+            Quad quad;
+            std::memcpy(&quad, row + x, sizeof quad);
+            quad &= kColourBits;
+            std::memcpy(row + x, &quad, sizeof quad);
+        }
+        for (; x < end; ++x)
+            row[x] &= 0x00FFFFFF;
+    }
 }
 
 void BitmapObject::KeepBlackAndWhite(int top, int bottom) {

@@ -38,8 +38,9 @@ public:
     /// A DIB section of another depth than 32 bits converts its rows `top`
     /// to `bottom` (exclusive; all by default).
     cairo_surface_t* BeginUse(int top = 0, int bottom = kAllRows);
-    /// After drawing into rows `top` to `bottom`: makes the DIB rows match.
-    void EndDrawing(int top = 0, int bottom = kAllRows);
+    /// After drawing into rows `top` to `bottom`, columns `left` to `right`:
+    /// makes the DIB rows match.
+    void EndDrawing(int top = 0, int bottom = kAllRows, int left = 0, int right = kAllRows);
 
     static constexpr int kAllRows = 1 << 30;
 
@@ -51,6 +52,7 @@ private:
     BitmapObject(int width, int height, int bitsPerPixel);
     bool SharesRows() const { return m_layout.bitsPerPixel == 32; }
     void KeepBlackAndWhite(int top, int bottom);
+    void ClearReservedBytes(int top, int bottom, int left, int right);
 
     int m_width;
     int m_height;

@@ -134,16 +134,25 @@ void DeviceContext::ApplyLogicalMatrix(cairo_t* cairo) const {
 cairo_t* DeviceContext::BeginDraw(const RECT* bounds) {
     if (m_cairo == nullptr)
         return nullptr;
-    m_drawTop = 0;
-    m_drawBottom = BitmapObject::kAllRows;
+    m_drawArea = RECT{0, 0, BitmapObject::kAllRows, BitmapObject::kAllRows};
     if (bounds != nullptr) {
         // A margin for antialiased edges and rounding.
         constexpr int kSlack = 2;
-        m_drawTop = ToDevice(POINT{0, std::min(bounds->top, bounds->bottom)}).y - kSlack;
-        m_drawBottom = ToDevice(POINT{0, std::max(bounds->top, bounds->bottom)}).y + kSlack;
+        const POINT topLeft = ToDevice(
+            POINT{std::min(bounds->left, bounds->right), std::min(bounds->top, bounds->bottom)});
+        const POINT bottomRight = ToDevice(
+            POINT{std::max(bounds->left, bounds->right), std::max(bounds->top, bounds->bottom)});
+        m_drawArea = RECT{topLeft.x - kSlack, topLeft.y - kSlack, bottomRight.x + kSlack,
+                          bottomRight.y + kSlack};
+    }
+    if (m_state.clip.has_value()) {
+        const RECT clip = m_state.clip->Bounds();
+        m_drawArea =
+            RECT{std::max(m_drawArea.left, clip.left), std::max(m_drawArea.top, clip.top),
+                 std::min(m_drawArea.right, clip.right), std::min(m_drawArea.bottom, clip.bottom)};
     }
     if (m_state.bitmap.object != nullptr)
-        m_state.bitmap.object->BeginUse(m_drawTop, m_drawBottom);
+        m_state.bitmap.object->BeginUse(m_drawArea.top, m_drawArea.bottom);
     if (m_clipDirty)
         ApplyClip();
     cairo_new_path(m_cairo);
@@ -156,7 +165,8 @@ void DeviceContext::EndDraw() {
         return;
     cairo_new_path(m_cairo);
     if (m_kind == DcKind::Memory && m_state.bitmap.object != nullptr)
-        m_state.bitmap.object->EndDrawing(m_drawTop, m_drawBottom);
+        m_state.bitmap.object->EndDrawing(m_drawArea.top, m_drawArea.bottom, m_drawArea.left,
+                                          m_drawArea.right);
 }
 
 cairo_t* DeviceContext::PathRecorder() {

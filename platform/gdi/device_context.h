@@ -130,8 +130,8 @@ private:
     cairo_t* m_cairo = nullptr;
     double m_scaleX = 1;
     double m_scaleY = 1;
-    int m_drawTop = 0;
-    int m_drawBottom = BitmapObject::kAllRows;
+    /// What the drawing under way can touch, in device pixels.
+    RECT m_drawArea{0, 0, BitmapObject::kAllRows, BitmapObject::kAllRows};
     POINT m_surfaceOffset{0, 0};
     bool m_clipDirty = true;
     std::unique_ptr<PrinterJob> m_job;

@@ -149,8 +149,8 @@ TEST(DibSection, RowsCanBeReversedInPlace) {
     DeleteObject(red);
     SetPixel(selected.dc(), 0, 1, kGreen);
     auto* rows = static_cast<uint32_t*>(bits);
-    // The reserved byte of drawn pixels is not kept at zero; colours are.
-    EXPECT_EQ(rows[0] & 0x00FFFFFF, 0x0000FF00u) << "a bottom-up DIB starts with its bottom row";
+    EXPECT_EQ(rows[0], 0x0000FF00u) << "a bottom-up DIB starts with its bottom row, "
+                                       "the reserved byte zero";
     for (int row = 0; row < 2; ++row)
         std::reverse(rows + row * 8, rows + row * 8 + 8);
     const struct {
@@ -324,6 +324,12 @@ TEST(DibSection, TwentyFourBitSectionsDrawLikeThirtyTwoBitOnes) {
         ASSERT_NE(bitmap, nullptr);
         Selected selected(bitmap);
         DrawMixedScene(selected.dc(), source.dc());
+        if (depths[i] == 32) {
+            int reservedSet = 0;
+            for (int p = 0; p < 60 * 60; ++p)
+                reservedSet += (static_cast<const uint32_t*>(bits)[p] >> 24) != 0 ? 1 : 0;
+            EXPECT_EQ(reservedSet, 0) << "GDI leaves the reserved byte of each pixel zero";
+        }
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 60; ++x)
                 pictures[i].push_back(GetPixel(selected.dc(), x, y));
