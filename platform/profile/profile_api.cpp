@@ -193,8 +193,8 @@ DWORD WINAPI GetPrivateProfileStringW(LPCWSTR appName, LPCWSTR keyName, LPCWSTR 
         }
     }
     SetLastError(file.document ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND);
-    (void)CopyValue(WithoutTrailingSpaces(defaultValue ? defaultValue : u""), returnedString,
-                    size, &copied);
+    (void)CopyValue(WithoutTrailingSpaces(defaultValue ? defaultValue : u""), returnedString, size,
+                    &copied);
     return copied;
 }
 
@@ -203,9 +203,9 @@ UINT WINAPI GetPrivateProfileIntW(LPCWSTR appName, LPCWSTR keyName, INT defaultV
     if (!appName || !keyName)
         return static_cast<UINT>(defaultValue);
     const ProfileFile file = OpenProfile(fileName);
-    const auto value = file.document ? file.document->FindValue(TrimSpaces(appName),
-                                                                TrimSpaces(keyName))
-                                     : std::nullopt;
+    const auto value = file.document
+                           ? file.document->FindValue(TrimSpaces(appName), TrimSpaces(keyName))
+                           : std::nullopt;
     if (!value)
         return static_cast<UINT>(defaultValue);
     std::u16string_view text = *value;
@@ -232,12 +232,10 @@ DWORD WINAPI GetPrivateProfileSectionW(LPCWSTR appName, LPWSTR returnedString, D
     const ProfileFile file = OpenProfile(fileName);
     return CopyList(file.document ? file.document->SectionLines(TrimSpaces(appName))
                                   : std::vector<std::u16string_view>{},
-                    returnedString, size,
-                    file.document ? FileState::Present : FileState::Missing);
+                    returnedString, size, file.document ? FileState::Present : FileState::Missing);
 }
 
-DWORD WINAPI GetPrivateProfileSectionNamesW(LPWSTR returnedBuffer, DWORD size,
-                                            LPCWSTR fileName) {
+DWORD WINAPI GetPrivateProfileSectionNamesW(LPWSTR returnedBuffer, DWORD size, LPCWSTR fileName) {
     return GetPrivateProfileStringW(nullptr, nullptr, nullptr, returnedBuffer, size, fileName);
 }
 

@@ -13,16 +13,15 @@ extern "C" {
 /// NULL `keyName` the section's key names, each terminated, the list by one
 /// more NUL. Counts are in characters; a value cut to the buffer returns
 /// size-1 (ERROR_MORE_DATA), a cut list size-2.
-KXAPI DWORD WINAPI GetPrivateProfileStringW(LPCWSTR appName, LPCWSTR keyName,
-                                            LPCWSTR defaultValue, LPWSTR returnedString,
-                                            DWORD size, LPCWSTR fileName);
+KXAPI DWORD WINAPI GetPrivateProfileStringW(LPCWSTR appName, LPCWSTR keyName, LPCWSTR defaultValue,
+                                            LPWSTR returnedString, DWORD size, LPCWSTR fileName);
 /// The value as a signed decimal number, wrapping modulo 2^32; `defaultValue`
 /// when the key is absent, 0 when the value does not start with a number.
 KXAPI UINT WINAPI GetPrivateProfileIntW(LPCWSTR appName, LPCWSTR keyName, INT defaultValue,
                                         LPCWSTR fileName);
 /// The section's lines other than comments, as a list like the name lists.
-KXAPI DWORD WINAPI GetPrivateProfileSectionW(LPCWSTR appName, LPWSTR returnedString,
-                                             DWORD size, LPCWSTR fileName);
+KXAPI DWORD WINAPI GetPrivateProfileSectionW(LPCWSTR appName, LPWSTR returnedString, DWORD size,
+                                             LPCWSTR fileName);
 KXAPI DWORD WINAPI GetPrivateProfileSectionNamesW(LPWSTR returnedBuffer, DWORD size,
                                                   LPCWSTR fileName);
 
@@ -34,6 +33,5 @@ KXAPI BOOL WINAPI WritePrivateProfileStringW(LPCWSTR appName, LPCWSTR keyName, L
                                              LPCWSTR fileName);
 /// Replaces the section's lines with `string`, a list of NUL-terminated
 /// lines ended by one more NUL; NULL deletes the section.
-KXAPI BOOL WINAPI WritePrivateProfileSectionW(LPCWSTR appName, LPCWSTR string,
-                                              LPCWSTR fileName);
+KXAPI BOOL WINAPI WritePrivateProfileSectionW(LPCWSTR appName, LPCWSTR string, LPCWSTR fileName);
 }

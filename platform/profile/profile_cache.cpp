@@ -92,24 +92,25 @@ void ProfileCache::Clear() {
     m_paths.clear();
 }
 
-std::string ProfileCache::PathKey(std::u16string_view windowsPath) const {
-    // The same Windows name means another file in another prefix, and a
-    // relative name another file after the current directory moved.
+std::u16string ProfileCache::PathKey(std::u16string_view windowsPath) {
+    // A relative name means another file once the current directory moved.
     const bool absolute = windowsPath.size() >= 3 && windowsPath[1] == u':' &&
                           (windowsPath[2] == u'\\' || windowsPath[2] == u'/');
-    std::string key = Prefix::Current().Root();
-    key += '\n';
-    if (!absolute)
-        key += Utf16ToUtf8(CurrentWindowsDirectory()) + '\n';
-    key += Utf16ToUtf8(windowsPath);
-    return key;
+    if (absolute)
+        return std::u16string(windowsPath);
+    return CurrentWindowsDirectory() + u'\n' + std::u16string(windowsPath);
 }
 
 std::optional<std::string> ProfileCache::MapPath(std::u16string_view windowsPath, DWORD* error,
                                                  bool* cached) {
-    const std::string key = PathKey(windowsPath);
+    const std::u16string key = PathKey(windowsPath);
     {
         std::lock_guard lock(m_mutex);
+        // The same Windows name is another file in another prefix.
+        if (Prefix::Current().Root() != m_pathsRoot) {
+            m_paths.clear();
+            m_pathsRoot = Prefix::Current().Root();
+        }
         if (auto it = m_paths.find(key); it != m_paths.end()) {
             *cached = true;
             *error = ERROR_SUCCESS;
@@ -131,7 +132,7 @@ std::optional<std::string> ProfileCache::MapPath(std::u16string_view windowsPath
 }
 
 void ProfileCache::ForgetPath(std::u16string_view windowsPath) {
-    const std::string key = PathKey(windowsPath);
+    const std::u16string key = PathKey(windowsPath);
     std::lock_guard lock(m_mutex);
     m_paths.erase(key);
 }

@@ -36,8 +36,7 @@ public:
     /// The Linux path of a profile file's Windows name; a name without a
     /// folder is in the Windows directory. `cached` tells whether the answer
     /// came from the cache (the caller maps again when the file is missing).
-    std::optional<std::string> MapPath(std::u16string_view windowsPath, DWORD* error,
-                                       bool* cached);
+    std::optional<std::string> MapPath(std::u16string_view windowsPath, DWORD* error, bool* cached);
     void ForgetPath(std::u16string_view windowsPath);
 
 private:
@@ -50,12 +49,13 @@ private:
     void Touch(Entry& entry);
     void Insert(const std::string& path, const FileStamp& stamp,
                 std::shared_ptr<const ProfileDocument> document);
-    std::string PathKey(std::u16string_view windowsPath) const;
+    std::u16string PathKey(std::u16string_view windowsPath);
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_files;
     std::list<std::string> m_recent; // most recent first
-    std::unordered_map<std::string, std::string> m_paths;
+    std::string m_pathsRoot;         // the prefix the mapped paths belong to
+    std::unordered_map<std::u16string, std::string> m_paths;
 };
 
 } // namespace kx

@@ -10,7 +10,9 @@
 namespace kx {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\v'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v';
+}
 
 std::u16string_view TrimmedBlanks(std::u16string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -32,7 +34,9 @@ constexpr uint64_t kHashPrime = 1099511628211ull;
 
 uint64_t HashFolded(std::u16string_view name, uint64_t hash = kHashBasis) {
     for (char16_t c : name) {
-        hash = (hash ^ FoldCase(c)) * kHashPrime;
+        // Names are nearly always ASCII: fold those here.
+        const char16_t folded = c < 0x80 ? (c >= u'a' && c <= u'z' ? c - 0x20 : c) : FoldCase(c);
+        hash = (hash ^ folded) * kHashPrime;
     }
     return hash;
 }
@@ -115,21 +119,24 @@ void ProfileDocument::ParseLine(uint32_t line) {
 
 void ProfileDocument::BuildIndexes() {
     m_sectionIndex.reserve(m_sections.size());
+    m_keyIndex.reserve(m_keys.size());
     for (uint32_t i = 0; i < m_sections.size(); ++i) {
-        m_sectionIndex.push_back({HashFolded(View(m_sections[i].name)), i});
+        // emplace keeps the first of duplicates, which is the one that counts.
+        m_sectionIndex.emplace(HashFolded(View(m_sections[i].name)), i);
         for (uint32_t k = m_sections[i].firstKey; k < m_sections[i].endKey; ++k)
-            m_keyIndex.push_back({KeyHash(i, View(m_keys[k].name)), k});
+            m_keyIndex.emplace(KeyHash(i, View(m_keys[k].name)), k);
     }
-    std::sort(m_sectionIndex.begin(), m_sectionIndex.end());
-    std::sort(m_keyIndex.begin(), m_keyIndex.end());
 }
 
 const ProfileDocument::Section* ProfileDocument::FindSection(std::u16string_view name) const {
-    const IndexEntry probe{HashFolded(name), 0};
-    for (auto it = std::lower_bound(m_sectionIndex.begin(), m_sectionIndex.end(), probe);
-         it != m_sectionIndex.end() && it->hash == probe.hash; ++it) {
-        if (EqualsNoCase(View(m_sections[it->item].name), name))
-            return &m_sections[it->item];
+    const auto it = m_sectionIndex.find(HashFolded(name));
+    if (it == m_sectionIndex.end())
+        return nullptr;
+    if (EqualsNoCase(View(m_sections[it->second].name), name))
+        return &m_sections[it->second];
+    for (const auto& section : m_sections) {
+        if (EqualsNoCase(View(section.name), name))
+            return &section;
     }
     return nullptr;
 }
@@ -137,13 +144,14 @@ const ProfileDocument::Section* ProfileDocument::FindSection(std::u16string_view
 const ProfileDocument::Key* ProfileDocument::FindKey(const Section& section,
                                                      std::u16string_view name) const {
     const auto sectionNumber = static_cast<uint32_t>(&section - m_sections.data());
-    const IndexEntry probe{KeyHash(sectionNumber, name), 0};
-    for (auto it = std::lower_bound(m_keyIndex.begin(), m_keyIndex.end(), probe);
-         it != m_keyIndex.end() && it->hash == probe.hash; ++it) {
-        const Key& key = m_keys[it->item];
-        if (it->item >= section.firstKey && it->item < section.endKey &&
-            EqualsNoCase(View(key.name), name))
-            return &key;
+    const auto it = m_keyIndex.find(KeyHash(sectionNumber, name));
+    if (it == m_keyIndex.end())
+        return nullptr;
+    if (EqualsNoCase(View(m_keys[it->second].name), name))
+        return &m_keys[it->second];
+    for (uint32_t k = section.firstKey; k < section.endKey; ++k) {
+        if (EqualsNoCase(View(m_keys[k].name), name))
+            return &m_keys[k];
     }
     return nullptr;
 }
@@ -180,8 +188,7 @@ std::vector<std::u16string_view> ProfileDocument::KeyNames(std::u16string_view s
     return names;
 }
 
-std::vector<std::u16string_view> ProfileDocument::SectionLines(
-    std::u16string_view section) const {
+std::vector<std::u16string_view> ProfileDocument::SectionLines(std::u16string_view section) const {
     std::vector<std::u16string_view> lines;
     if (const Section* found = FindSection(section)) {
         for (uint32_t line = found->headerLine + 1; line < found->endLine; ++line) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kx {
@@ -76,13 +77,6 @@ private:
         uint32_t firstKey = 0;
         uint32_t endKey = 0;
     };
-    struct IndexEntry {
-        uint64_t hash;
-        uint32_t item;
-        bool operator<(const IndexEntry& other) const {
-            return hash != other.hash ? hash < other.hash : item < other.item;
-        }
-    };
 
     void Parse();
     void ParseLine(uint32_t line);
@@ -100,8 +94,10 @@ private:
     std::vector<Span> m_lines;
     std::vector<Section> m_sections;
     std::vector<Key> m_keys;
-    std::vector<IndexEntry> m_sectionIndex;
-    std::vector<IndexEntry> m_keyIndex;
+    // The first section or key of each folded-name hash; a name whose hash
+    // is shared by another is found by a scan.
+    std::unordered_map<uint64_t, uint32_t> m_sectionIndex;
+    std::unordered_map<uint64_t, uint32_t> m_keyIndex;
 };
 
 } // namespace kx

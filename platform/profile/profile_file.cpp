@@ -81,8 +81,7 @@ DWORD StampFile(const std::string& path, FileStamp* stamp) {
     return ERROR_SUCCESS;
 }
 
-DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes,
-                      FileStamp* stamp) {
+DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes, FileStamp* stamp) {
     Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0)
         return errno == ENOENT ? ERROR_FILE_NOT_FOUND : ErrorForMissing(errno);
@@ -112,7 +111,9 @@ DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes,
     return ERROR_SUCCESS;
 }
 
-bool IsReadOnlyFile(const FileStamp& stamp) { return (stamp.mode & S_IWUSR) == 0; }
+bool IsReadOnlyFile(const FileStamp& stamp) {
+    return (stamp.mode & S_IWUSR) == 0;
+}
 
 DWORD ReplaceFileAtomically(const std::string& path, std::string_view bytes, mode_t mode) {
     const size_t slash = path.rfind('/');

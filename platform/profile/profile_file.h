@@ -30,8 +30,7 @@ DWORD StampFile(const std::string& path, FileStamp* stamp);
 
 /// Reads at most `limit` + 1 bytes (so that the caller sees a longer file is
 /// longer) and the stamp of what was read.
-DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes,
-                      FileStamp* stamp);
+DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes, FileStamp* stamp);
 
 /// True when the file has no owner write permission: the read-only attribute.
 bool IsReadOnlyFile(const FileStamp& stamp);

@@ -243,10 +243,9 @@ LSTATUS WINAPI RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD va
     return ReturnValueData(value, type, data, dataSize);
 }
 
-LSTATUS WINAPI RegQueryInfoKeyW(HKEY key, LPWSTR keyClass, LPDWORD classLength,
-                                LPDWORD reserved, LPDWORD subKeys, LPDWORD maxSubKeyLength,
-                                LPDWORD maxClassLength, LPDWORD values,
-                                LPDWORD maxValueNameLength, LPDWORD maxValueLength,
+LSTATUS WINAPI RegQueryInfoKeyW(HKEY key, LPWSTR keyClass, LPDWORD classLength, LPDWORD reserved,
+                                LPDWORD subKeys, LPDWORD maxSubKeyLength, LPDWORD maxClassLength,
+                                LPDWORD values, LPDWORD maxValueNameLength, LPDWORD maxValueLength,
                                 LPDWORD securityDescriptorSize, FILETIME* lastWriteTime) {
     if (reserved)
         return ERROR_INVALID_PARAMETER;

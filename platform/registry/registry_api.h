@@ -51,9 +51,8 @@ extern "C" {
 /// Creates the key and any missing keys on the way (REG_CREATED_NEW_KEY when
 /// the last one was made), or opens it when it exists.
 KXAPI LSTATUS WINAPI RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD reserved, LPWSTR keyClass,
-                                     DWORD options, REGSAM desired,
-                                     SECURITY_ATTRIBUTES* security, PHKEY result,
-                                     LPDWORD disposition);
+                                     DWORD options, REGSAM desired, SECURITY_ATTRIBUTES* security,
+                                     PHKEY result, LPDWORD disposition);
 /// ERROR_FILE_NOT_FOUND when the key does not exist; a NULL or empty subkey
 /// opens a new handle to `key` itself.
 KXAPI LSTATUS WINAPI RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD options, REGSAM desired,
@@ -63,8 +62,8 @@ KXAPI LSTATUS WINAPI RegCloseKey(HKEY key);
 /// `*dataSize` is in bytes: in, the buffer's size; out, the bytes stored or
 /// needed. ERROR_MORE_DATA when the buffer is too small (its content is then
 /// unchanged). Strings come back exactly as stored, terminator or not.
-KXAPI LSTATUS WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved,
-                                      LPDWORD type, LPBYTE data, LPDWORD dataSize);
+KXAPI LSTATUS WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type,
+                                      LPBYTE data, LPDWORD dataSize);
 /// The value's bytes as given: a REG_SZ keeps or lacks its terminator as the
 /// caller passed it.
 KXAPI LSTATUS WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type,
@@ -84,9 +83,8 @@ KXAPI LSTATUS WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD n
                                    LPDWORD reserved, LPWSTR keyClass, LPDWORD classLength,
                                    FILETIME* lastWriteTime);
 /// Values in the order they were first created.
-KXAPI LSTATUS WINAPI RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName,
-                                   LPDWORD valueNameLength, LPDWORD reserved, LPDWORD type,
-                                   LPBYTE data, LPDWORD dataSize);
+KXAPI LSTATUS WINAPI RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD valueNameLength,
+                                   LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD dataSize);
 KXAPI LSTATUS WINAPI RegQueryInfoKeyW(HKEY key, LPWSTR keyClass, LPDWORD classLength,
                                       LPDWORD reserved, LPDWORD subKeys, LPDWORD maxSubKeyLength,
                                       LPDWORD maxClassLength, LPDWORD values,

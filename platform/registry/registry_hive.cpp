@@ -4,6 +4,7 @@
 #include "platform/registry/registry_hive.h"
 
 #include "platform/base/text.h"
+#include "platform/registry/hive_statements.h"
 
 #include <sqlite3.h>
 
@@ -12,43 +13,7 @@
 namespace kx {
 namespace {
 
-// "KXRG": marks a database as a hive, so that another database is refused.
-constexpr int64_t kApplicationId = 0x4B585247;
-
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS keys("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT, parent INTEGER NOT NULL,"
-    " name BLOB NOT NULL, folded BLOB NOT NULL, UNIQUE(parent, folded));"
-    "INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES(1, 0, x'', x'');"
-    "CREATE TABLE IF NOT EXISTS hive_values("
-    " id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL,"
-    " folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, UNIQUE(key, folded));"
-    "PRAGMA application_id = 1264079431;";
-
-constexpr const char* kFindChild = "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2";
-constexpr const char* kKeyExists = "SELECT 1 FROM keys WHERE id = ?1";
-constexpr const char* kInsertKey = "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)";
-constexpr const char* kQueryValue =
-    "SELECT type, data, name FROM hive_values WHERE key = ?1 AND folded = ?2";
-constexpr const char* kSetValue =
-    "INSERT INTO hive_values(key, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
-    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data";
-constexpr const char* kDeleteValue = "DELETE FROM hive_values WHERE key = ?1 AND folded = ?2";
-constexpr const char* kHasSubKeys = "SELECT 1 FROM keys WHERE parent = ?1 LIMIT 1";
-constexpr const char* kDeleteValuesOf = "DELETE FROM hive_values WHERE key = ?1";
-constexpr const char* kDeleteKey = "DELETE FROM keys WHERE id = ?1";
-constexpr const char* kSubKeys = "SELECT id, name FROM keys WHERE parent = ?1 ORDER BY folded";
-constexpr const char* kSubKeyAt =
-    "SELECT name FROM keys WHERE parent = ?1 ORDER BY folded LIMIT 1 OFFSET ?2";
-constexpr const char* kValues =
-    "SELECT name, type, data FROM hive_values WHERE key = ?1 ORDER BY id";
-constexpr const char* kValueAt =
-    "SELECT name, type, data FROM hive_values WHERE key = ?1 ORDER BY id LIMIT 1 OFFSET ?2";
-constexpr const char* kSubKeyInfo =
-    "SELECT count(*), coalesce(max(length(name)), 0) / 2 FROM keys WHERE parent = ?1";
-constexpr const char* kValueInfo =
-    "SELECT count(*), coalesce(max(length(name)), 0) / 2, coalesce(max(length(data)), 0)"
-    " FROM hive_values WHERE key = ?1";
+using namespace hive_sql;
 
 RegistryValue ValueFromRow(const SqliteStatement& row, int nameColumn, int typeColumn,
                            int dataColumn) {
@@ -117,9 +82,8 @@ DWORD RegistryHive::Initialize() {
     if (tableCount == 0) {
         // Another process may be creating the same hive: the schema is
         // idempotent and runs under the write lock.
-        return RunInTransaction([this] {
-            return RegistryErrorFromSqlite(m_database->Execute(kSchema));
-        });
+        return RunInTransaction(
+            [this] { return RegistryErrorFromSqlite(m_database->Execute(kSchema)); });
     }
     return ERROR_SUCCESS;
 }
@@ -199,6 +163,20 @@ DWORD RegistryHive::FindChild(KeyId parent, std::u16string_view name, KeyId* chi
     return code == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : RegistryErrorFromSqlite(code);
 }
 
+DWORD RegistryHive::Depth(KeyId key, size_t* depth) {
+    DWORD error;
+    SqliteStatement* walk = Statement(kKeyDepth, &error);
+    if (!walk)
+        return error;
+    StatementScope scope(walk);
+    walk->BindInt(1, key);
+    const int code = walk->Step();
+    if (code != SQLITE_ROW)
+        return RegistryErrorFromSqlite(code);
+    *depth = static_cast<size_t>(walk->ColumnInt(0));
+    return ERROR_SUCCESS;
+}
+
 DWORD RegistryHive::CheckKey(KeyId key) {
     DWORD error;
     SqliteStatement* exists = Statement(kKeyExists, &error);
@@ -232,12 +210,22 @@ DWORD RegistryHive::CreateKey(KeyId base, std::span<const std::u16string> names,
             return error;
         KeyId current = base;
         *created = false;
-        for (const auto& name : names) {
+        for (size_t level = 0; level < names.size(); ++level) {
+            const auto& name = names[level];
             DWORD error = FindChild(current, name, &current);
             if (error == ERROR_SUCCESS)
                 continue;
             if (error != ERROR_FILE_NOT_FOUND)
                 return error;
+            if (!*created) {
+                // Bounded depth keeps every walk of the tree (deletion,
+                // export) within the stack.
+                size_t depth = 0;
+                if (error = Depth(current, &depth); error != ERROR_SUCCESS)
+                    return error;
+                if (depth + names.size() - level > kMaxDepth)
+                    return ERROR_INVALID_PARAMETER;
+            }
             SqliteStatement* insert = Statement(kInsertKey, &error);
             if (!insert)
                 return error;

@@ -43,6 +43,8 @@ public:
     /// Longest name of one key level and of a value, in characters.
     static constexpr size_t kMaxKeyNameLength = 255;
     static constexpr size_t kMaxValueNameLength = 16383;
+    /// Deepest level a key can be below the root.
+    static constexpr size_t kMaxDepth = 512;
 
     /// Opens or creates the hive file. A file that is not a hive (not a
     /// database, or a database of something else) gives ERROR_BADDB and is
@@ -54,15 +56,13 @@ public:
     /// The key at `names` below `base`: ERROR_FILE_NOT_FOUND when absent.
     DWORD FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key);
     /// Creates every missing key on the way; `*created` tells whether the
-    /// last one is new.
-    DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key,
-                    bool* created);
+    /// last one is new. ERROR_INVALID_PARAMETER past kMaxDepth levels.
+    DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key, bool* created);
     /// ERROR_KEY_DELETED when the key no longer exists.
     DWORD CheckKey(KeyId key);
 
     DWORD QueryValue(KeyId key, std::u16string_view name, RegistryValue* value);
-    DWORD SetValue(KeyId key, std::u16string_view name, DWORD type,
-                   std::span<const uint8_t> data);
+    DWORD SetValue(KeyId key, std::u16string_view name, DWORD type, std::span<const uint8_t> data);
     DWORD DeleteValue(KeyId key, std::u16string_view name);
 
     /// Deletes a key and its values; ERROR_ACCESS_DENIED when it has subkeys
@@ -92,6 +92,7 @@ private:
     RegistryHive(std::string path, std::unique_ptr<SqliteDatabase> database);
     DWORD Initialize();
     DWORD FindChild(KeyId parent, std::u16string_view name, KeyId* child);
+    DWORD Depth(KeyId key, size_t* depth);
     DWORD DeleteBelow(KeyId key);
     template <typename Work>
     DWORD Write(Work&& work);

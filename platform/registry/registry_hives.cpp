@@ -8,6 +8,10 @@
 #include <array>
 #include <map>
 #include <mutex>
+#include <vector>
+
+#include <pthread.h>
+#include <sys/stat.h>
 
 namespace kx {
 namespace {
@@ -30,30 +34,42 @@ constexpr std::array<const char*, 2> kHiveFiles = {"user.db", "system.db"};
 
 class HiveCache {
 public:
+    HiveCache() {
+        pthread_atfork(nullptr, nullptr, [] { m_forked = true; });
+    }
+
     std::shared_ptr<RegistryHive> Get(HiveKind kind, DWORD* error) {
         std::lock_guard lock(m_mutex);
+        if (m_forked)
+            AbandonInheritedHives();
         const std::string& root = Prefix::Current().Root();
         if (root != m_root) {
             // Hives of an earlier prefix stay open only while keys use them.
             m_root = root;
             m_folder.clear();
             for (auto it = m_hives.begin(); it != m_hives.end();)
-                it = it->second.use_count() == 1 ? m_hives.erase(it) : std::next(it);
+                it = it->second.hive.use_count() == 1 ? m_hives.erase(it) : std::next(it);
         }
-        if (m_folder.empty())
-            m_folder = Prefix::Current().DataFolder("registry");
-        const std::string path = m_folder + "/" + kHiveFiles[static_cast<size_t>(kind)];
+        const std::string path = Folder() + "/" + kHiveFiles[static_cast<size_t>(kind)];
         auto& slot = m_hives[path];
-        if (!slot)
-            slot = RegistryHive::Open(path, error);
-        else
-            *error = ERROR_SUCCESS;
-        if (!slot) {
+        if (slot.hive && !slot.IsStill(path)) {
+            // The file was removed or replaced (the prefix was made anew):
+            // writing on through the old connection would lose every change.
+            slot = {};
+            m_folder.clear();
+            (void)Folder(); // makes the folder again if it went too
+        }
+        *error = ERROR_SUCCESS;
+        if (!slot.hive) {
+            slot.hive = RegistryHive::Open(path, error);
+            slot.Remember(path);
+        }
+        if (!slot.hive) {
             // A bad hive is tried again on the next call, never replaced.
             m_hives.erase(path);
             return nullptr;
         }
-        return slot;
+        return slot.hive;
     }
 
     std::string Path(HiveKind kind) {
@@ -62,10 +78,46 @@ public:
     }
 
 private:
+    struct OpenHive {
+        std::shared_ptr<RegistryHive> hive;
+        dev_t device = 0;
+        ino_t inode = 0;
+
+        void Remember(const std::string& path) {
+            struct stat info;
+            if (stat(path.c_str(), &info) == 0) {
+                device = info.st_dev;
+                inode = info.st_ino;
+            }
+        }
+        bool IsStill(const std::string& path) const {
+            struct stat info;
+            return stat(path.c_str(), &info) == 0 && info.st_dev == device && info.st_ino == inode;
+        }
+    };
+
+    const std::string& Folder() {
+        if (m_folder.empty())
+            m_folder = Prefix::Current().DataFolder("registry");
+        return m_folder;
+    }
+
+    // A connection must not cross a fork: closing the parent's in the child
+    // could checkpoint or remove the write-ahead log under the parent. The
+    // child leaves them open and unused, and opens its own.
+    void AbandonInheritedHives() {
+        m_forked = false;
+        static auto* abandoned = new std::vector<std::shared_ptr<RegistryHive>>;
+        for (auto& [path, open] : m_hives)
+            abandoned->push_back(std::move(open.hive));
+        m_hives.clear();
+    }
+
+    static inline bool m_forked = false;
     std::mutex m_mutex;
     std::string m_root;
     std::string m_folder;
-    std::map<std::string, std::shared_ptr<RegistryHive>> m_hives;
+    std::map<std::string, OpenHive> m_hives;
 };
 
 HiveCache& Hives() {
@@ -77,7 +129,9 @@ const std::u16string kClassesPath[] = {u"Software", u"Classes"};
 
 } // namespace
 
-std::string HivePath(HiveKind kind) { return Hives().Path(kind); }
+std::string HivePath(HiveKind kind) {
+    return Hives().Path(kind);
+}
 
 std::shared_ptr<RegistryHive> CurrentHive(HiveKind kind, DWORD* error) {
     return Hives().Get(kind, error);
@@ -105,6 +159,10 @@ DWORD ResolvePredefinedKey(uint32_t handleValue, HiveKey* key) {
     case 0x80000000u: {
         key->hive = CurrentHive(HiveKind::LocalMachine, &error);
         if (!key->hive)
+            return error;
+        // Looked up first: creating it takes the write lock on every call.
+        error = key->hive->FindKey(RegistryHive::kRootKey, kClassesPath, &key->id);
+        if (error != ERROR_FILE_NOT_FOUND)
             return error;
         bool created = false;
         return key->hive->CreateKey(RegistryHive::kRootKey, kClassesPath, &key->id, &created);

@@ -58,7 +58,9 @@ void SqliteStatement::BindText16(int index, std::u16string_view text) {
     BindBlob(index, bytes);
 }
 
-int SqliteStatement::Step() { return sqlite3_step(m_statement.get()); }
+int SqliteStatement::Step() {
+    return sqlite3_step(m_statement.get());
+}
 
 void SqliteStatement::Reset() {
     sqlite3_reset(m_statement.get());
@@ -121,8 +123,8 @@ SqliteStatement* SqliteDatabase::Prepare(const char* sql, int* code) {
         return slot.get();
     }
     sqlite3_stmt* statement = nullptr;
-    *code = sqlite3_prepare_v3(m_connection, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement,
-                               nullptr);
+    *code =
+        sqlite3_prepare_v3(m_connection, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
     if (*code != SQLITE_OK) {
         sqlite3_finalize(statement);
         m_cache->statements.erase(sql);
@@ -132,8 +134,12 @@ SqliteStatement* SqliteDatabase::Prepare(const char* sql, int* code) {
     return slot.get();
 }
 
-int64_t SqliteDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(m_connection); }
+int64_t SqliteDatabase::LastInsertRowId() const {
+    return sqlite3_last_insert_rowid(m_connection);
+}
 
-int SqliteDatabase::Changes() const { return sqlite3_changes(m_connection); }
+int SqliteDatabase::Changes() const {
+    return sqlite3_changes(m_connection);
+}
 
 } // namespace kx

@@ -85,13 +85,11 @@ TEST(GetPrivateProfileString, FollowsTheLookupRules) {
         {"comment is no key", u"Paper", u";Hidden", u"-", 64, u"-", ERROR_SUCCESS},
         {"line without equals", u"Paper", u"NoEquals line", u"-", 64, u"-", ERROR_SUCCESS},
         {"before the first section", u"", u"orphan", u"-", 64, u"-", ERROR_SUCCESS},
-        {"header trimmed, text after ]", u"Spaced Section", u"Key", u"-", 64, u"v",
-         ERROR_SUCCESS},
+        {"header trimmed, text after ]", u"Spaced Section", u"Key", u"-", 64, u"v", ERROR_SUCCESS},
         {"spaces around arguments", u"  Paper ", u" Size  ", u"-", 64, u"A4", ERROR_SUCCESS},
         {"tab in argument kept", u"Paper\t", u"Size", u"-", 64, u"-", ERROR_SUCCESS},
         {"header without ]", u"Unclosed", u"U", u"-", 64, u"1", ERROR_SUCCESS},
-        {"default loses trailing spaces", u"Paper", u"None", u" def  ", 64, u" def",
-         ERROR_SUCCESS},
+        {"default loses trailing spaces", u"Paper", u"None", u" def  ", 64, u" def", ERROR_SUCCESS},
         {"default NULL", u"Paper", u"None", nullptr, 64, u"", ERROR_SUCCESS},
         {"value cut to size-1", u"Paper", u"Dup", u"-", 3, u"fi", ERROR_MORE_DATA},
         {"value exactly fitting", u"Paper", u"Dup", u"-", 6, u"first", ERROR_SUCCESS},
@@ -102,9 +100,8 @@ TEST(GetPrivateProfileString, FollowsTheLookupRules) {
     for (const auto& row : rows) {
         std::vector<WCHAR> buffer(row.size + 1, u'#');
         SetLastError(12345);
-        const DWORD count =
-            GetPrivateProfileStringW(row.section, row.key, row.fallback, buffer.data(), row.size,
-                                     kFile);
+        const DWORD count = GetPrivateProfileStringW(row.section, row.key, row.fallback,
+                                                     buffer.data(), row.size, kFile);
         const std::u16string got(buffer.data());
         EXPECT_EQ(Printable(got), Printable(row.expected)) << row.label;
         EXPECT_EQ(count, row.expected.size()) << row.label;
@@ -128,8 +125,8 @@ TEST(GetPrivateProfileString, ListsNamesWithDoubleTermination) {
     } rows[] = {
         {"sections", u"C:\\list.ini", nullptr, 64, std::u16string(u"section1\0section2\0\0", 19),
          18},
-        {"sections cut", u"C:\\list.ini", nullptr, 16,
-         std::u16string(u"section1\0secti\0\0", 16), 14},
+        {"sections cut", u"C:\\list.ini", nullptr, 16, std::u16string(u"section1\0secti\0\0", 16),
+         14},
         {"exactly fitting counts as cut", u"C:\\list.ini", nullptr, 19,
          std::u16string(u"section1\0section2\0\0", 19), 17},
         {"one character to spare", u"C:\\list.ini", nullptr, 20,
@@ -137,10 +134,9 @@ TEST(GetPrivateProfileString, ListsNamesWithDoubleTermination) {
         {"size one", u"C:\\list.ini", nullptr, 1, std::u16string(u"\0", 1), 0},
         {"keys with duplicates", u"C:\\list.ini", u"SECTION1", 64,
          std::u16string(u"k\0k\0K2\0\0", 8), 7},
-        {"keys of an empty section", u"C:\\list.ini", u"section2", 64,
-         std::u16string(u"\0\0", 2), 0},
-        {"keys of a missing section", u"C:\\list.ini", u"none", 64,
-         std::u16string(u"\0\0", 2), 0},
+        {"keys of an empty section", u"C:\\list.ini", u"section2", 64, std::u16string(u"\0\0", 2),
+         0},
+        {"keys of a missing section", u"C:\\list.ini", u"none", 64, std::u16string(u"\0\0", 2), 0},
         {"duplicate sections listed twice", u"C:\\model.ini", nullptr, 64,
          std::u16string(u"Paper\0Spaced Section\0paper\0Unclosed\0\0", 37), 36},
         {"missing file", u"C:\\none.ini", nullptr, 64, std::u16string(u"\0", 1), 0},
@@ -148,8 +144,7 @@ TEST(GetPrivateProfileString, ListsNamesWithDoubleTermination) {
     for (const auto& row : rows) {
         std::vector<WCHAR> buffer(row.size, u'#');
         const DWORD count = GetPrivateProfileStringW(row.section, row.section ? nullptr : u"k",
-                                                     u"default", buffer.data(), row.size,
-                                                     row.file);
+                                                     u"default", buffer.data(), row.size, row.file);
         EXPECT_EQ(count, row.count) << row.label;
         const std::u16string got(buffer.data(), row.expected.size());
         EXPECT_EQ(Printable(got), Printable(row.expected)) << row.label;
@@ -160,8 +155,7 @@ TEST(GetPrivateProfileString, MissingFileGivesTheDefault) {
     kxtest::TestPrefix prefix;
     WCHAR buffer[16];
     SetLastError(0);
-    EXPECT_EQ(GetPrivateProfileStringW(u"A", u"B", u"fallback", buffer, 16, u"C:\\absent.ini"),
-              8u);
+    EXPECT_EQ(GetPrivateProfileStringW(u"A", u"B", u"fallback", buffer, 16, u"C:\\absent.ini"), 8u);
     EXPECT_EQ(std::u16string(buffer), u"fallback");
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(GetPrivateProfileStringW(u"A", u"B", u"x", buffer, 0, u"C:\\absent.ini"), 0u);
@@ -172,20 +166,28 @@ TEST(GetPrivateProfileSection, ReturnsTheSectionsLines) {
     prefix.WriteFile("drive_c/sec.ini", "[A]\r\n k = 1 \r\n;note\r\nplain line\r\n\r\n[B]\r\n");
     WCHAR buffer[64];
     EXPECT_EQ(GetPrivateProfileSectionW(u"a", buffer, 64, u"C:\\sec.ini"), 17u);
-    EXPECT_EQ(Printable(std::u16string(buffer, 18)), Printable(std::u16string(u"k = 1\0plain line\0\0", 18)));
+    EXPECT_EQ(Printable(std::u16string(buffer, 18)),
+              Printable(std::u16string(u"k = 1\0plain line\0\0", 18)));
     EXPECT_EQ(GetPrivateProfileSectionW(u"A", buffer, 8, u"C:\\sec.ini"), 6u);
 }
 
 TEST(GetPrivateProfileInt, ParsesSignedDecimalsThatWrap) {
     kxtest::TestPrefix prefix;
-    prefix.WriteFile("drive_c/n.ini", "[N]\r\nplain=42\r\nplus=+1\r\nminus=-1\r\nwrap=4294967297\r\n"
-                                      "negwrap=-4294967297\r\ntail=42A\r\nlead=B42\r\nquoted=\"7\"\r\n");
+    prefix.WriteFile("drive_c/n.ini",
+                     "[N]\r\nplain=42\r\nplus=+1\r\nminus=-1\r\nwrap=4294967297\r\n"
+                     "negwrap=-4294967297\r\ntail=42A\r\nlead=B42\r\nquoted=\"7\"\r\n");
     struct Row {
         const char16_t* key;
         UINT expected;
     } rows[] = {
-        {u"plain", 42},       {u"plus", 1},     {u"minus", 0xFFFFFFFFu}, {u"wrap", 1},
-        {u"negwrap", 0xFFFFFFFFu}, {u"tail", 42}, {u"lead", 0},          {u"quoted", 7},
+        {u"plain", 42},
+        {u"plus", 1},
+        {u"minus", 0xFFFFFFFFu},
+        {u"wrap", 1},
+        {u"negwrap", 0xFFFFFFFFu},
+        {u"tail", 42},
+        {u"lead", 0},
+        {u"quoted", 7},
         {u"absent", 99},
     };
     for (const auto& row : rows) {

@@ -82,6 +82,20 @@ TEST(Registry, OpenAndCreateRejectBadPaths) {
     HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyExW(HandleFromValue<HKEY>(0x1234), u"x", 0, KEY_READ, &key),
               ERROR_INVALID_HANDLE);
+    // 512 levels below the root are allowed, 513 are not, also when reached
+    // in two steps.
+    std::u16string deep = u"d";
+    for (int level = 1; level < 512; ++level)
+        deep += u"\\d";
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, deep.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    HKEY deeper = nullptr;
+    EXPECT_EQ(
+        RegCreateKeyExW(key, u"one more", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &deeper, nullptr),
+        ERROR_INVALID_PARAMETER);
+    RegCloseKey(key);
+    EXPECT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, u"d"), ERROR_SUCCESS);
 }
 
 TEST(Registry, QueryFollowsTheSizeContract) {
@@ -178,9 +192,9 @@ TEST(Registry, ReadAccessRefusesChanges) {
     EXPECT_EQ(SetDword(reading.key, u"Value", 2), ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegDeleteValueW(reading.key, u"Value"), ERROR_ACCESS_DENIED);
     HKEY sub = nullptr;
-    EXPECT_EQ(RegCreateKeyExW(reading.key, u"Sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub,
-                              nullptr),
-              ERROR_ACCESS_DENIED);
+    EXPECT_EQ(
+        RegCreateKeyExW(reading.key, u"Sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr),
+        ERROR_ACCESS_DENIED);
     DWORD value = 0, size = 4;
     EXPECT_EQ(RegQueryValueExW(reading.key, u"Value", nullptr, nullptr,
                                reinterpret_cast<BYTE*>(&value), &size),
@@ -273,9 +287,9 @@ TEST(Registry, ClassesRootIsAViewOfMachineClasses) {
     KeyOwner viaClasses{CreateKey(HKEY_CLASSES_ROOT, u".kxs")};
     ASSERT_EQ(SetDword(viaClasses.key, u"Seen", 7), ERROR_SUCCESS);
     KeyOwner viaMachine;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Classes\\.KXS", 0, KEY_READ,
-                            &viaMachine.key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Classes\\.KXS", 0, KEY_READ, &viaMachine.key),
+        ERROR_SUCCESS);
     DWORD value = 0, size = 4;
     EXPECT_EQ(RegQueryValueExW(viaMachine.key, u"Seen", nullptr, nullptr,
                                reinterpret_cast<BYTE*>(&value), &size),

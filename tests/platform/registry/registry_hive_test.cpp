@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -33,8 +34,7 @@ void MakeForeignDatabase(const std::string& path) {
     int code = 0;
     auto database = kx::SqliteDatabase::Open(path, &code);
     ASSERT_TRUE(database) << "sqlite result " << code;
-    ASSERT_EQ(database->Execute("CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');"),
-              0);
+    ASSERT_EQ(database->Execute("CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');"), 0);
 }
 
 TEST(RegistryHive, RefusesFilesThatAreNotHivesAndLeavesThemAlone) {
@@ -84,6 +84,28 @@ TEST(RegistryHive, ReopensAfterTheFileIsMended) {
     RegCloseKey(key);
 }
 
+TEST(RegistryHive, AHiveRemovedBehindItsBackIsMadeAgain) {
+    kxtest::TestPrefix prefix;
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Before", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    const std::string path = kx::HivePath(kx::HiveKind::CurrentUser);
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\After", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    // The change went into a file that exists, not into the removed one.
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Before", 0, KEY_READ, &key),
+              ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\After", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
 // Each writer commits its own values one call at a time, as the module does.
 [[noreturn]] void RunWriter(int writer, int count) {
     HKEY key = nullptr;
@@ -92,8 +114,8 @@ TEST(RegistryHive, ReopensAfterTheFileIsMended) {
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         _exit(100);
     for (int i = 0; i < count; ++i) {
-        const std::u16string name = kx::Utf8ToUtf16("W" + std::to_string(writer) + "_" +
-                                                    std::to_string(i));
+        const std::u16string name =
+            kx::Utf8ToUtf16("W" + std::to_string(writer) + "_" + std::to_string(i));
         const DWORD value = static_cast<DWORD>(writer * 100000 + i);
         if (RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                            4) != ERROR_SUCCESS)
@@ -107,6 +129,14 @@ TEST(RegistryHive, TwoProcessesWritingOneHiveLoseNothing) {
     kxtest::TestPrefix prefix;
     constexpr int kWriters = 2;
     constexpr int kValues = 300;
+    // The parent has the hive open when it forks: the writers must not use
+    // (or close) its connection.
+    HKEY parentKey = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Shared", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &parentKey, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(parentKey, u"parent", 0, REG_BINARY, nullptr, 0), ERROR_SUCCESS);
+    RegCloseKey(parentKey);
     pid_t children[kWriters];
     for (int writer = 0; writer < kWriters; ++writer) {
         children[writer] = fork();
@@ -126,8 +156,8 @@ TEST(RegistryHive, TwoProcessesWritingOneHiveLoseNothing) {
     int missing = 0;
     for (int writer = 0; writer < kWriters; ++writer) {
         for (int i = 0; i < kValues; ++i) {
-            const std::u16string name = kx::Utf8ToUtf16("w" + std::to_string(writer) + "_" +
-                                                        std::to_string(i));
+            const std::u16string name =
+                kx::Utf8ToUtf16("w" + std::to_string(writer) + "_" + std::to_string(i));
             DWORD value = 0, size = 4;
             if (RegQueryValueExW(key, name.c_str(), nullptr, nullptr,
                                  reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
@@ -140,7 +170,7 @@ TEST(RegistryHive, TwoProcessesWritingOneHiveLoseNothing) {
     EXPECT_EQ(RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
                                nullptr, nullptr, nullptr, nullptr),
               ERROR_SUCCESS);
-    EXPECT_EQ(values, static_cast<DWORD>(kWriters * kValues));
+    EXPECT_EQ(values, static_cast<DWORD>(kWriters * kValues + 1));
     RegCloseKey(key);
 }
 
