@@ -254,6 +254,9 @@ int CompareDevmodes(const BYTE* a, const BYTE* b, int* layoutChanged, Configurat
         return versions;
     if (PublicPartDiffers(a, b, profile))
         return 1;
+    // Equal private parts stay equal whatever the rules ignore.
+    if (std::memcmp(a + kPublicDevmodeSize, b + kPublicDevmodeSize, kPrivateDevmodeSize) == 0)
+        return 0;
     Scratch scratch(a, b);
     IgnoreInactiveSettings(scratch, a, b, configuration, profile);
     return scratch.CompareWithA();

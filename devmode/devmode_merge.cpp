@@ -13,10 +13,6 @@ namespace {
 constexpr size_t kHeaderSize = FieldNamed("dmFields").End();
 constexpr const DevmodeField& kPosition = FieldNamed("dmPosition");
 
-void CopyBytes(BYTE* target, const BYTE* source, size_t offset, size_t width) {
-    std::memcpy(target + offset, source + offset, width);
-}
-
 } // namespace
 
 void MergeDevmode(BYTE* target, const BYTE* source) {
@@ -30,7 +26,7 @@ void MergeDevmode(BYTE* target, const BYTE* source) {
         if (rule.position && (bits & DM_POSITION))
             continue;
         if (rule.mergeBit == kAlways || (bits & rule.mergeBit))
-            CopyBytes(target, source, rule.offset, rule.width);
+            CopyBytesAt(target, source, rule.offset, rule.width);
     }
     std::memcpy(target + kPublicDevmodeSize, source + kPublicDevmodeSize, kPrivateDevmodeSize);
 }

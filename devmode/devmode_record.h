@@ -104,9 +104,26 @@ size_t WriteText(BYTE* record, const DevmodeField& field, std::u16string_view te
 /// after it keep the target's values.
 void CopyTextField(BYTE* target, const BYTE* source, const DevmodeField& field);
 
+/// Copies width bytes at offset; the common widths become single moves.
+inline void CopyBytesAt(BYTE* target, const BYTE* source, size_t offset, size_t width) {
+    switch (width) {
+    case 1:
+        target[offset] = source[offset];
+        return;
+    case 2:
+        std::memcpy(target + offset, source + offset, 2);
+        return;
+    case 4:
+        std::memcpy(target + offset, source + offset, 4);
+        return;
+    default:
+        std::memcpy(target + offset, source + offset, width);
+    }
+}
+
 /// Whole-field copy and comparison of the bytes a field covers.
 inline void CopyField(BYTE* target, const BYTE* source, const DevmodeField& field) {
-    std::memcpy(target + field.offset, source + field.offset, field.width);
+    CopyBytesAt(target, source, field.offset, field.width);
 }
 inline bool SameField(const BYTE* a, const BYTE* b, const DevmodeField& field) {
     return std::memcmp(a + field.offset, b + field.offset, field.width) == 0;
