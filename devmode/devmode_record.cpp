@@ -16,35 +16,27 @@ const DevmodeField* FindDevmodeField(std::string_view name) {
     return found == kDevmodeFields.end() ? nullptr : &*found;
 }
 
-size_t TextFieldLength(const BYTE* record, const DevmodeField& field) {
-    assert(field.type == FieldType::Text);
-    const BYTE* at = record + field.offset;
-    const size_t capacity = field.Capacity();
+size_t TextLengthAt(const BYTE* at, size_t capacity) {
     for (size_t i = 0; i < capacity; ++i)
         if (LoadU16(at + 2 * i) == 0)
             return i;
     return capacity;
 }
 
-std::u16string ReadText(const BYTE* record, const DevmodeField& field) {
-    const size_t length = TextFieldLength(record, field);
+std::u16string ReadTextAt(const BYTE* at, size_t capacity) {
+    const size_t length = TextLengthAt(at, capacity);
     std::u16string text(length, u'\0');
-    const BYTE* at = record + field.offset;
     for (size_t i = 0; i < length; ++i)
         text[i] = static_cast<char16_t>(LoadU16(at + 2 * i));
     return text;
 }
 
-size_t WriteText(BYTE* record, const DevmodeField& field, std::u16string_view text) {
-    assert(field.type == FieldType::Text);
-    const size_t capacity = field.Capacity();
+size_t WriteTextAt(BYTE* at, size_t capacity, std::u16string_view text) {
     if (capacity == 0)
         return 0;
     size_t count = std::min(text.size(), capacity - 1);
-    // A surrogate pair is never split at the end of the field.
     if (count > 0 && count < text.size() && text[count - 1] >= 0xD800 && text[count - 1] < 0xDC00)
         --count;
-    BYTE* at = record + field.offset;
     for (size_t i = 0; i < count; ++i)
         StoreU16(at + 2 * i, text[i]);
     StoreU16(at + 2 * count, 0);

@@ -84,20 +84,37 @@ inline DWORD FieldBits(const BYTE* record) {
     return LoadU32(record + FieldNamed("dmFields").offset);
 }
 
+/// Unaligned UTF-16 text of `capacity` code units at `at`: its length
+/// before the terminator (the capacity when there is none), its text, and a
+/// bounded write of at most capacity - 1 code units and a terminator that
+/// never splits a surrogate pair. The write returns the code units written.
+size_t TextLengthAt(const BYTE* at, size_t capacity);
+std::u16string ReadTextAt(const BYTE* at, size_t capacity);
+size_t WriteTextAt(BYTE* at, size_t capacity, std::u16string_view text);
+
 /// Code units of a text field before its terminator, or its capacity when
 /// the stored text has none.
-size_t TextFieldLength(const BYTE* record, const DevmodeField& field);
+inline size_t TextFieldLength(const BYTE* record, const DevmodeField& field) {
+    assert(field.type == FieldType::Text);
+    return TextLengthAt(record + field.offset, field.Capacity());
+}
 
 inline bool IsTextFieldEmpty(const BYTE* record, const DevmodeField& field) {
     assert(field.type == FieldType::Text);
     return LoadU16(record + field.offset) == 0;
 }
 
-std::u16string ReadText(const BYTE* record, const DevmodeField& field);
+inline std::u16string ReadText(const BYTE* record, const DevmodeField& field) {
+    assert(field.type == FieldType::Text);
+    return ReadTextAt(record + field.offset, field.Capacity());
+}
 
 /// Writes at most capacity - 1 code units and a terminator; the rest of the
 /// field keeps its bytes. Returns the code units written.
-size_t WriteText(BYTE* record, const DevmodeField& field, std::u16string_view text);
+inline size_t WriteText(BYTE* record, const DevmodeField& field, std::u16string_view text) {
+    assert(field.type == FieldType::Text);
+    return WriteTextAt(record + field.offset, field.Capacity(), text);
+}
 
 /// Copies a text field as a zero-terminated string: the source's text up to
 /// its terminator, cut to capacity - 1 code units, then a terminator; bytes

@@ -234,10 +234,7 @@ int FindDevmodeSet(std::u16string_view deviceName) {
 void FillUserName(BYTE* field, size_t capacity) {
     if (capacity == 0 || LoadU16(field) != 0)
         return;
-    const std::u16string name = UserNameFromSystem();
-    const DevmodeField whole{"", 0, FieldType::Text, static_cast<uint16_t>(2 * capacity),
-                             FieldView::Private};
-    (void)WriteText(field, whole, name);
+    (void)WriteTextAt(field, capacity, UserNameFromSystem());
 }
 
 void FillUserName(BYTE* record, const DevmodeField& field) {
