@@ -34,7 +34,7 @@ constexpr size_t kCaptionCapacity = 128;
 
 HostAddress SheetRecordView::Context() const { return LoadU32(m_bytes + sheet::kContext); }
 DWORD SheetRecordView::Closing() const { return LoadU32(m_bytes + sheet::kClosing); }
-void SheetRecordView::SetClosing(DWORD value) { StoreU32(m_bytes + sheet::kClosing, value); }
+void SheetRecordView::SetClosing(DWORD value) const { StoreU32(m_bytes + sheet::kClosing, value); }
 
 DWORD SheetRecordView::PageSlot(int index) const {
     if (index < 0 || index >= kPageSlotCount)
@@ -42,7 +42,7 @@ DWORD SheetRecordView::PageSlot(int index) const {
     return LoadU32(m_bytes + sheet::kPages + 4 * static_cast<size_t>(index));
 }
 
-void SheetRecordView::SetPageSlot(int index, DWORD handle) {
+void SheetRecordView::SetPageSlot(int index, DWORD handle) const {
     if (index < 0 || index >= kPageSlotCount)
         return;
     StoreU32(m_bytes + sheet::kPages + 4 * static_cast<size_t>(index), handle);
@@ -56,15 +56,15 @@ std::optional<SheetContextView> SheetContextView::At(HostAddress address) {
 }
 
 DWORD SheetContextView::SixteenBit() const { return LoadU32(m_bytes + context::kSixteenBit); }
-void SheetContextView::SetSixteenBit(DWORD value) {
+void SheetContextView::SetSixteenBit(DWORD value) const {
     StoreU32(m_bytes + context::kSixteenBit, value);
 }
 DWORD SheetContextView::Changed() const { return LoadU32(m_bytes + context::kChanged); }
-void SheetContextView::SetChanged(DWORD value) { StoreU32(m_bytes + context::kChanged, value); }
+void SheetContextView::SetChanged(DWORD value) const { StoreU32(m_bytes + context::kChanged, value); }
 DWORD SheetContextView::Applied() const { return LoadU32(m_bytes + context::kApplied); }
-void SheetContextView::SetApplied(DWORD value) { StoreU32(m_bytes + context::kApplied, value); }
+void SheetContextView::SetApplied(DWORD value) const { StoreU32(m_bytes + context::kApplied, value); }
 DWORD SheetContextView::Reset() const { return LoadU32(m_bytes + context::kReset); }
-void SheetContextView::SetReset(DWORD value) { StoreU32(m_bytes + context::kReset, value); }
+void SheetContextView::SetReset(DWORD value) const { StoreU32(m_bytes + context::kReset, value); }
 DWORD SheetContextView::SheetFlags() const { return LoadU32(m_bytes + context::kSheetFlags); }
 
 HostAddress SheetContextView::HostDevmodeAddress() const {
@@ -85,14 +85,14 @@ LONG PageInfoRecordView::Cx() const {
 LONG PageInfoRecordView::Cy() const {
     return static_cast<LONG>(LoadU32(m_bytes + page_info::kCy));
 }
-void PageInfoRecordView::SetSize(LONG cx, LONG cy) {
+void PageInfoRecordView::SetSize(LONG cx, LONG cy) const {
     StoreU32(m_bytes + page_info::kCx, static_cast<uint32_t>(cx));
     StoreU32(m_bytes + page_info::kCy, static_cast<uint32_t>(cy));
 }
 std::u16string PageInfoRecordView::Caption() const {
     return ReadTextAt(m_bytes + page_info::kCaption, page_info::kCaptionCapacity);
 }
-void PageInfoRecordView::SetCaption(std::u16string_view caption) {
+void PageInfoRecordView::SetCaption(std::u16string_view caption) const {
     (void)WriteTextAt(m_bytes + page_info::kCaption, page_info::kCaptionCapacity, caption);
 }
 

@@ -1,6 +1,7 @@
 // The records the driver host owns and hands over, read and written in place
 // by offset: SheetRecord (416 bytes), SheetContext (324) and PageInfoRecord
-// (268). Address fields hold 32-bit host addresses.
+// (268). Address fields hold 32-bit host addresses. The views are shallow,
+// like spans: a const view still writes the host's bytes.
 #pragma once
 
 #include "platform/base/host_memory.h"
@@ -24,11 +25,11 @@ public:
 
     HostAddress Context() const;
     DWORD Closing() const;
-    void SetClosing(DWORD value);
+    void SetClosing(DWORD value) const;
     /// The page-object handle of a page index, 0 for none or an index
     /// outside 0..21.
     DWORD PageSlot(int index) const;
-    void SetPageSlot(int index, DWORD handle);
+    void SetPageSlot(int index, DWORD handle) const;
     BYTE* Bytes() const { return m_bytes; }
 
 private:
@@ -46,13 +47,13 @@ public:
     HostAddress Address() const { return m_address; }
 
     DWORD SixteenBit() const;
-    void SetSixteenBit(DWORD value);
+    void SetSixteenBit(DWORD value) const;
     DWORD Changed() const;
-    void SetChanged(DWORD value);
+    void SetChanged(DWORD value) const;
     DWORD Applied() const;
-    void SetApplied(DWORD value);
+    void SetApplied(DWORD value) const;
     DWORD Reset() const;
-    void SetReset(DWORD value);
+    void SetReset(DWORD value) const;
     DWORD SheetFlags() const;
 
     /// Bit 31: the pages are read-only.
@@ -82,10 +83,10 @@ public:
 
     LONG Cx() const;
     LONG Cy() const;
-    void SetSize(LONG cx, LONG cy);
+    void SetSize(LONG cx, LONG cy) const;
     std::u16string Caption() const;
     /// Stores at most 127 code units and a terminator.
-    void SetCaption(std::u16string_view caption);
+    void SetCaption(std::u16string_view caption) const;
 
 private:
     BYTE* m_bytes;

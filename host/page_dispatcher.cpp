@@ -20,7 +20,8 @@ void RunMarkFileStep(const SheetRecordView& record) {
 } // namespace
 
 PageDispatcher& PageDispatcher::Instance() {
-    static PageDispatcher dispatcher;
+    static PageDispatcher dispatcher(
+        [](int index) { return CreatePage(index, ActiveModelProfile()); });
     return dispatcher;
 }
 
@@ -52,7 +53,7 @@ BOOL PageDispatcher::InitDialog(HWND window, LPARAM lParam, int index) {
     const auto context = ContextOf(record);
     if (!context)
         return FALSE;
-    std::shared_ptr<HostPage> page = CreatePage(index, ActiveModelProfile());
+    std::shared_ptr<HostPage> page = m_factory(index);
     if (!page)
         return FALSE;
     if (const DWORD stale = record.PageSlot(index); stale != 0)

@@ -8,14 +8,21 @@
 #include "host/host_windows.h"
 #include "platform/base/handle_table.h"
 
+#include <functional>
 #include <memory>
 
 namespace kx {
 
 class PageDispatcher {
 public:
-    /// The module-wide dispatcher, owner of every page object.
+    /// Makes the page object of a page index, or null for none.
+    using PageFactory = std::function<std::unique_ptr<HostPage>(int index)>;
+
+    /// The module-wide dispatcher, owner of every page object, making pages
+    /// from the page table.
     static PageDispatcher& Instance();
+
+    explicit PageDispatcher(PageFactory factory) : m_factory(std::move(factory)) {}
 
     /// The dialog-procedure result: TRUE when handled.
     BOOL Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int index);
@@ -31,6 +38,7 @@ private:
     void Apply(HWND window, SheetRecordView record, HostPage& page);
     void Reset(HWND window, SheetRecordView record, HostPage& page);
 
+    PageFactory m_factory;
     HandleTable<HostPage> m_pages{0x00C00000};
 };
 
