@@ -8,396 +8,201 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace {
 
 using kx::Configuration;
 using kx::DevmodeBuffer;
-using kx::ModelProfile;
 
-void Set(BYTE* record, std::string_view name, int64_t value) {
-    const kx::DevmodeField* field = kx::FindDevmodeField(name);
-    ASSERT_NE(field, nullptr) << name;
-    kx::WriteNumber(record, *field, value);
+enum Side { A, B, Both };
+/// A value for a field of a, b or both; a text field gets `value` x's, a
+/// byte field its first byte.
+struct Assign {
+    Side side;
+    const char* field;
+    int64_t value;
+};
+
+// Profile keys a case turns on.
+enum Keys : unsigned {
+    kNone = 0,
+    kCollate = 1,
+    kManualDuplex = 2,
+    kDuplex = 4,
+    kAccounting = 8,
+    kMemory = 16,
+    kMemoryListOfZero = 32,
+};
+
+kx::ModelProfile ProfileWith(unsigned keys) {
+    kx::ModelProfile profile;
+    profile.PaperCollate = (keys & kCollate) ? 1 : 0;
+    profile.LayoutDoubleManual = (keys & kManualDuplex) ? 1 : 0;
+    profile.PrinterDuplex = (keys & kDuplex) ? 1 : 0;
+    profile.PrinterJobAccounting = (keys & kAccounting) ? 1 : 0;
+    if (keys & kMemory)
+        profile.PrinterMemorySizes = {64};
+    if (keys & kMemoryListOfZero)
+        profile.PrinterMemorySizes = {0, 64};
+    return profile;
 }
 
-void SetText(BYTE* record, std::string_view name, std::u16string_view text) {
+void Put(BYTE* record, const char* name, int64_t value) {
     const kx::DevmodeField* field = kx::FindDevmodeField(name);
     ASSERT_NE(field, nullptr) << name;
-    kx::WriteText(record, *field, text);
-}
-
-void SetBothBits(BYTE* a, BYTE* b, DWORD bits) {
-    Set(a, "dmFields", bits);
-    Set(b, "dmFields", bits);
+    if (field->type == kx::FieldType::Text)
+        kx::WriteText(record, *field, std::u16string(static_cast<size_t>(value), u'x'));
+    else if (field->type == kx::FieldType::Bytes)
+        record[field->offset] = static_cast<BYTE>(value);
+    else
+        kx::WriteNumber(record, *field, value);
 }
 
 DevmodeBuffer Record() {
     DevmodeBuffer record = kx::AllocateDevmode();
-    Set(record.get(), "dmSpecVersion", DM_SPECVERSION);
-    Set(record.get(), "dmSize", 220);
-    Set(record.get(), "dmDriverExtra", 3335);
+    Put(record.get(), "dmSpecVersion", 0x401);
+    Put(record.get(), "dmSize", 220);
+    Put(record.get(), "dmDriverExtra", 3335);
     return record;
 }
 
-using Arrange = void (*)(BYTE* a, BYTE* b, ModelProfile& profile);
-
 struct Case {
     const char* label;
-    Arrange setup;
+    std::vector<Assign> assigns;
+    unsigned keys;
     bool different;
     Configuration configuration = Configuration::Include;
 };
 
-void RunCases(const Case* begin, const Case* end) {
-    for (const Case* c = begin; c != end; ++c) {
-        auto a = Record();
-        auto b = Record();
-        ModelProfile profile;
-        c->setup(a.get(), b.get(), profile);
-        const int result = kx::CompareDevmodes(a.get(), b.get(), nullptr, c->configuration, profile);
-        EXPECT_EQ(result != 0, c->different) << c->label << " (result " << result << ")";
+int Compare(const Case& c, int* layout = nullptr) {
+    auto a = Record();
+    auto b = Record();
+    for (const Assign& assign : c.assigns) {
+        if (assign.side != B)
+            Put(a.get(), assign.field, assign.value);
+        if (assign.side != A)
+            Put(b.get(), assign.field, assign.value);
     }
+    return kx::CompareDevmodes(a.get(), b.get(), layout, c.configuration, ProfileWith(c.keys));
 }
 
 TEST(CompareDevmodes, PrivateRulesIgnoreOnlyUnderTheirCondition) {
     const Case cases[] = {
-        {"identical", [](BYTE*, BYTE*, ModelProfile&) {}, false},
-        {"plain private field", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iTonerSave", 1); }, true},
-        {"host-kept word", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "dwPrivDATA", 7); }, true},
-        {"option block byte", [](BYTE*, BYTE* b, ModelProfile&) { b[220 + 1265] = 1; }, true},
-        {"paper length, bits clear",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iPaperLength", 2970); }, false},
-        {"paper length, bit in a only",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "dmFields", DM_PAPERLENGTH);
-             Set(b, "iPaperLength", 2970);
-         },
-         false},
-        {"paper length, bit in both",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_PAPERLENGTH);
-             Set(b, "iPaperLength", 2970);
-         },
-         true},
-        {"paper width, bits clear",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iPaperWidth", 2100); }, false},
-        {"paper width, bit in both",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_PAPERWIDTH);
-             Set(b, "iPaperWidth", 2100);
-         },
-         true},
-        {"N-up layout, N-up off", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iNupLayout", 3); },
-         false},
-        {"N-up layout, N-up on",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iNup", 2);
-             Set(b, "iNup", 2);
-             Set(b, "iNupLayout", 3);
-         },
-         true},
-        {"N-up border, N-up off, no clone",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iNupBorder", 1); }, false},
-        {"N-up border, N-up off, b clones",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iClone", 1);
-             Set(b, "iClone", 1);
-             Set(b, "iNupBorder", 1);
-         },
-         true},
-        {"poster scale, poster off", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iPoster_Scale", 4); },
-         false},
-        {"poster overlap, poster on in a",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iPoster", 1);
-             Set(b, "iPoster", 1);
-             Set(b, "iPosterOverlap", 4);
-         },
-         true},
-        {"ratio, both off", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iERRatio", 150); }, false},
-        {"ratio, a on",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iER", 1);
-             Set(b, "iERRatio", 150);
-         },
-         true},
-        {"ratio, b on",
-         [](BYTE*, BYTE* b, ModelProfile&) {
-             Set(b, "iER", 1);
-             Set(b, "iERRatio", 150);
-         },
-         true},
-        {"fit paper, fit off", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iFitPagePaper", 9); },
-         false},
-        {"fit paper, fit on",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iFitPage", 1);
-             Set(b, "iFitPage", 1);
-             Set(b, "iFitPagePaper", 9);
-         },
-         true},
-        {"virtual layout, virtual off",
-         [](BYTE*, BYTE* b, ModelProfile&) {
-             Set(b, "iVirtualPaper", 9);
-             Set(b, "iVirtualLayout", 2);
-         },
-         false},
-        {"virtual paper, virtual on",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iVirtualPrint", 1);
-             Set(b, "iVirtualPrint", 1);
-             Set(b, "iVirtualPaper", 9);
-         },
-         true},
-        {"watermark fields, no watermark text",
-         [](BYTE*, BYTE* b, ModelProfile&) {
-             Set(b, "iWaterCombo", 2);
-             Set(b, "iWaterSize", 72);
-             SetText(b, "WaterStrFaceName", u"Serif");
-             Set(b, "WaterColor", 0xFF);
-             Set(b, "lfItalic", 1);
-             SetText(b, "cWaterTextEx", u"long text");
-         },
-         false},
-        {"watermark size, both with text",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetText(a, "cWaterText", u"DRAFT");
-             SetText(b, "cWaterText", u"DRAFT");
-             Set(b, "iWaterSize", 72);
-         },
-         true},
-        {"watermark italic, both with text",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetText(a, "cWaterText", u"DRAFT");
-             SetText(b, "cWaterText", u"DRAFT");
-             Set(b, "lfItalic", 1);
-         },
-         true},
-        {"frame style is no watermark field",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "FrameStyle", 1); }, true},
-        {"watermark status, always ignored",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iWaterMarkStatus", 2); }, false},
-        {"deco status, always ignored",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iDecoStatus", 2); }, false},
-        {"shared block, no frame, plain model",
-         [](BYTE*, BYTE* b, ModelProfile&) { SetText(b, "StrDecoNote", u"note"); }, false},
-        {"shared block, frame in a",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "FrameStyle", 1);
-             Set(b, "FrameStyle", 1);
-             SetText(b, "StrDecoNote", u"note");
-         },
-         true},
-        {"shared block, job accounting model",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.PrinterJobAccounting = 1;
-             Set(b, "bMultiBinMode", 1);
-         },
-         true},
-        {"shared block, memory list starting with 0",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.PrinterMemorySizes = {0, 64};
-             Set(b, "bMultiBinMode", 1);
-         },
-         false},
-        {"shared block, memory sizes offered",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.PrinterMemorySizes = {64};
-             Set(b, "bMultiBinMode", 1);
-         },
-         true},
-        {"driver collation, model does not collate",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "bDrvCollate", 1); }, false},
-        {"driver collation, model collates",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.PaperCollate = 1;
-             Set(b, "bDrvCollate", 1);
-         },
-         true},
-        {"manual duplex, no manual double-siding",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iManualDuplex", 1); }, false},
-        {"hardware duplex, no manual double-siding",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iHardwareDuplex", 1); }, true},
-        {"manual duplex, manual double-siding",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.LayoutDoubleManual = 1;
-             Set(b, "iManualDuplex", 1);
-         },
-         true},
-        {"hardware duplex, manual double-siding",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.LayoutDoubleManual = 1;
-             Set(b, "iHardwareDuplex", 1);
-         },
-         false},
-        {"manual duplex, duplex unit installed in a",
-         [](BYTE* a, BYTE* b, ModelProfile& profile) {
-             profile.LayoutDoubleManual = 1;
-             profile.PrinterDuplex = 1;
-             Set(a, "iDuplexUnit", 1);
-             Set(b, "iDuplexUnit", 1);
-             Set(b, "iManualDuplex", 1);
-         },
-         false},
-        {"manual duplex, duplex unit only in b",
-         [](BYTE*, BYTE* b, ModelProfile& profile) {
-             profile.LayoutDoubleManual = 1;
-             profile.PrinterDuplex = 1;
-             Set(b, "iManualDuplex", 1);
-         },
-         true},
-        {"overlay file, overlay off",
-         [](BYTE*, BYTE* b, ModelProfile&) { SetText(b, "ovrFileName", u"C:\\form.ovl"); }, false},
-        {"overlay file, overlay used",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "ovrLoadCreate", 1);
-             Set(b, "ovrLoadCreate", 1);
-             SetText(b, "ovrFileName", u"C:\\form.ovl");
-         },
-         true},
-        {"N-up orientation, page number, language monitor",
-         [](BYTE*, BYTE* b, ModelProfile&) {
-             Set(b, "NupOrgOrientation", 2);
-             Set(b, "iPageNumber", 5);
-             Set(b, "jUseLangMon", 1);
-         },
-         false},
-        {"first paper type, no cover source",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "sFirstPaperType", 3); }, false},
-        {"first paper type, cover source",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "wCoverSource", 2);
-             Set(b, "wCoverSource", 2);
-             Set(b, "sFirstPaperType", 3);
-         },
-         true},
-        {"last paper type, no last source",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "sLastPaperType", 3); }, false},
-        {"last paper type, last source",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "sLastPaperSource", 2);
-             Set(b, "sLastPaperSource", 2);
-             Set(b, "sLastPaperType", 3);
-         },
-         true},
-        {"cover fields, no covers",
-         [](BYTE*, BYTE* b, ModelProfile&) {
-             Set(b, "sFrontPaperSource", 1);
-             Set(b, "sBackPaperType", 2);
-             Set(b, "sFrontBackPaperSize", 3);
-         },
-         false},
-        {"front cover size, front cover on",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "jFrontCoverOpt", 1);
-             Set(b, "jFrontCoverOpt", 1);
-             Set(b, "sFrontPaperSize", 3);
-         },
-         true},
-        {"back cover source, back cover on",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "jBackCoverOpt", 1);
-             Set(b, "jBackCoverOpt", 1);
-             Set(b, "sBackPaperSource", 3);
-         },
-         true},
-        {"front-and-back type, front cover only",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "jFrontCoverOpt", 1);
-             Set(b, "jFrontCoverOpt", 1);
-             Set(b, "sFrontBackPaperType", 3);
-         },
-         false},
-        {"separator tray, no separators",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iOhpSpTray", 7); }, false},
-        {"separator tray, separators",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iOhp", 1);
-             Set(b, "iOhp", 1);
-             Set(b, "iOhpSpTray", 7);
-         },
-         true},
+        {"identical", {}, kNone, false},
+        {"plain field", {{B, "iTonerSave", 1}}, kNone, true},
+        {"host-kept word", {{B, "dwPrivDATA", 7}}, kNone, true},
+        {"option block", {{B, "options", 1}}, kNone, true},
+        {"length, no bits", {{B, "iPaperLength", 2970}}, kNone, false},
+        {"length, bit in a", {{A, "dmFields", DM_PAPERLENGTH}, {B, "iPaperLength", 9}}, kNone, false},
+        {"length, bit in both", {{Both, "dmFields", DM_PAPERLENGTH}, {B, "iPaperLength", 9}}, kNone, true},
+        {"width, no bits", {{B, "iPaperWidth", 2100}}, kNone, false},
+        {"width, bit in a", {{A, "dmFields", DM_PAPERWIDTH}, {B, "iPaperWidth", 9}}, kNone, false},
+        {"width, bit in both", {{Both, "dmFields", DM_PAPERWIDTH}, {B, "iPaperWidth", 9}}, kNone, true},
+        {"N-up layout, N-up off", {{B, "iNupLayout", 3}}, kNone, false},
+        {"N-up layout, N-up on", {{Both, "iNup", 2}, {B, "iNupLayout", 3}}, kNone, true},
+        {"N-up border, no clone", {{B, "iNupBorder", 1}}, kNone, false},
+        {"N-up border, cloning", {{Both, "iClone", 1}, {B, "iNupBorder", 1}}, kNone, true},
+        {"poster scale, poster off", {{B, "iPoster_Scale", 4}}, kNone, false},
+        {"poster overlap, poster on", {{Both, "iPoster", 1}, {B, "iPosterOverlap", 4}}, kNone, true},
+        {"ratio, both off", {{B, "iERRatio", 150}}, kNone, false},
+        {"ratio, a on", {{A, "iER", 1}, {B, "iERRatio", 150}}, kNone, true},
+        {"ratio, both on", {{Both, "iER", 1}, {B, "iERRatio", 150}}, kNone, true},
+        {"fit paper, fit off", {{B, "iFitPagePaper", 9}}, kNone, false},
+        {"fit paper, fit on", {{Both, "iFitPage", 1}, {B, "iFitPagePaper", 9}}, kNone, true},
+        {"virtual fields, off", {{B, "iVirtualPaper", 9}, {B, "iVirtualLayout", 2}}, kNone, false},
+        {"virtual paper, on", {{Both, "iVirtualPrint", 1}, {B, "iVirtualPaper", 9}}, kNone, true},
+        {"watermark fields, no text",
+         {{B, "iWaterCombo", 2}, {B, "WaterStrFaceName", 5}, {B, "WaterColor", 255},
+          {B, "lfItalic", 1}, {B, "cWaterTextEx", 9}},
+         kNone, false},
+        {"watermark size, text", {{Both, "cWaterText", 5}, {B, "iWaterSize", 72}}, kNone, true},
+        {"watermark italic, text", {{Both, "cWaterText", 5}, {B, "lfItalic", 1}}, kNone, true},
+        {"long watermark text, text", {{Both, "cWaterText", 5}, {B, "cWaterTextEx", 3}}, kNone, true},
+        {"frame style is no watermark field", {{B, "FrameStyle", 1}}, kNone, true},
+        {"watermark status", {{B, "iWaterMarkStatus", 2}}, kNone, false},
+        {"deco status", {{B, "iDecoStatus", 2}}, kNone, false},
+        {"shared block, no frame", {{B, "StrDecoNote", 4}, {B, "iDecoFirstpage", 1}}, kNone, false},
+        {"shared block, frame", {{Both, "FrameStyle", 1}, {B, "StrDecoNote", 4}}, kNone, true},
+        {"shared block, job accounting", {{B, "bMultiBinMode", 1}}, kAccounting, true},
+        {"shared block, memory list of 0", {{B, "bMultiBinMode", 1}}, kMemoryListOfZero, false},
+        {"shared block, memory sizes", {{B, "bMultiBinMode", 1}}, kMemory, true},
+        {"driver collation, no collation", {{B, "bDrvCollate", 1}}, kNone, false},
+        {"driver collation, collation", {{B, "bDrvCollate", 1}}, kCollate, true},
+        {"manual duplex, no manual", {{B, "iManualDuplex", 1}}, kNone, false},
+        {"hardware duplex, no manual", {{B, "iHardwareDuplex", 1}}, kNone, true},
+        {"manual duplex, manual", {{B, "iManualDuplex", 1}}, kManualDuplex, true},
+        {"hardware duplex, manual", {{B, "iHardwareDuplex", 1}}, kManualDuplex, false},
+        // The installed duplex unit is configuration: ignoring it shows that
+        // a's unit decides, not b's.
+        {"manual duplex, unit in a",
+         {{A, "iDuplexUnit", 1}, {B, "iManualDuplex", 1}}, kManualDuplex | kDuplex, false,
+         Configuration::Ignore},
+        {"manual duplex, unit in b only",
+         {{B, "iDuplexUnit", 1}, {B, "iManualDuplex", 1}}, kManualDuplex | kDuplex, true,
+         Configuration::Ignore},
+        {"manual duplex, no duplex key",
+         {{Both, "iDuplexUnit", 1}, {B, "iManualDuplex", 1}}, kManualDuplex, true},
+        {"overlay file, overlay off", {{B, "ovrFileName", 8}}, kNone, false},
+        {"overlay file, overlay on", {{Both, "ovrLoadCreate", 1}, {B, "ovrFileName", 8}}, kNone, true},
+        {"always ignored",
+         {{B, "NupOrgOrientation", 2}, {B, "iPageNumber", 5}, {B, "jUseLangMon", 1}}, kNone, false},
+        {"first type, no cover", {{B, "sFirstPaperType", 3}}, kNone, false},
+        {"first type, cover", {{Both, "wCoverSource", 2}, {B, "sFirstPaperType", 3}}, kNone, true},
+        {"last type, no source", {{B, "sLastPaperType", 3}}, kNone, false},
+        {"last type, source", {{Both, "sLastPaperSource", 2}, {B, "sLastPaperType", 3}}, kNone, true},
+        {"covers off",
+         {{B, "sFrontPaperSource", 1}, {B, "sBackPaperType", 2}, {B, "sFrontBackPaperSize", 3}},
+         kNone, false},
+        {"front cover on", {{Both, "jFrontCoverOpt", 1}, {B, "sFrontPaperSize", 3}}, kNone, true},
+        {"back cover on", {{Both, "jBackCoverOpt", 1}, {B, "sBackPaperSource", 3}}, kNone, true},
+        {"both covers on", {{Both, "jFrontBackCoverOpt", 4}, {B, "sFrontBackPaperType", 3}}, kNone, true},
+        {"front-and-back, front only", {{Both, "jFrontCoverOpt", 1}, {B, "sFrontBackPaperType", 3}},
+         kNone, false},
+        {"separator tray, none", {{B, "iOhpSpTray", 7}}, kNone, false},
+        {"separator tray, separators", {{Both, "iOhp", 1}, {B, "iOhpSpTray", 7}}, kNone, true},
     };
-    RunCases(std::begin(cases), std::end(cases));
+    for (const Case& c : cases) {
+        const int result = Compare(c);
+        EXPECT_EQ(result != 0, c.different) << c.label << " (result " << result << ")";
+    }
 }
 
 TEST(CompareDevmodes, PublicFieldsCountOnlyUnderTheirBitsInBoth) {
     const Case cases[] = {
-        {"copies, bits clear", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "dmCopies", 3); }, false},
-        {"copies, bit in b only",
-         [](BYTE*, BYTE* b, ModelProfile&) {
-             Set(b, "dmFields", DM_COPIES);
-             Set(b, "dmCopies", 3);
-         },
-         false},
-        {"copies, bit in both",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_COPIES);
-             Set(b, "dmCopies", 3);
-         },
-         true},
-        {"colour management, bits in both",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_ICMINTENT | DM_ICMMETHOD);
-             Set(b, "dmICMIntent", 3);
-             Set(b, "dmICMMethod", 2);
-         },
-         false},
-        {"collate, model does not collate",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_COLLATE);
-             Set(b, "dmCollate", 1);
-         },
-         false},
-        {"collate, model collates",
-         [](BYTE* a, BYTE* b, ModelProfile& profile) {
-             profile.PaperCollate = 1;
-             SetBothBits(a, b, DM_COLLATE);
-             Set(b, "dmCollate", 1);
-         },
-         true},
-        {"form name, bytes after the text",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_FORMNAME);
-             SetText(a, "dmFormName", u"A4");
-             SetText(b, "dmFormName", u"A4");
-             b[102 + 40] = 9;
-         },
-         false},
-        {"form name, other text",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_FORMNAME);
-             SetText(b, "dmFormName", u"Letter");
-         },
-         true},
-        {"N-up word under the display-flags bit",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_DISPLAYFLAGS);
-             Set(b, "dmNup", 2);
-         },
-         false},
-        {"N-up word under its own bit",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_NUP);
-             Set(b, "dmNup", 2);
-         },
-         true},
-        {"position under its bit",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             SetBothBits(a, b, DM_POSITION);
-             Set(b, "dmPaperWidth", 5);
-         },
-         true},
-        {"reserved word, no bits", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "dmReserved2", 1); },
-         true},
-        {"driver extra size", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "dmDriverExtra", 0); },
-         true},
-        {"device name is not compared",
-         [](BYTE*, BYTE* b, ModelProfile&) { SetText(b, "dmDeviceName", u"Other"); }, false},
+        {"copies, no bits", {{B, "dmCopies", 3}}, kNone, false},
+        {"copies, bit in b", {{B, "dmFields", DM_COPIES}, {B, "dmCopies", 3}}, kNone, false},
+        {"copies, bit in both", {{Both, "dmFields", DM_COPIES}, {B, "dmCopies", 3}}, kNone, true},
+        {"colour management",
+         {{Both, "dmFields", DM_ICMINTENT | DM_ICMMETHOD}, {B, "dmICMIntent", 3},
+          {B, "dmICMMethod", 2}},
+         kNone, false},
+        {"collate, no collation", {{Both, "dmFields", DM_COLLATE}, {B, "dmCollate", 1}}, kNone, false},
+        {"collate, collation", {{Both, "dmFields", DM_COLLATE}, {B, "dmCollate", 1}}, kCollate, true},
+        {"form name, other text", {{Both, "dmFields", DM_FORMNAME}, {B, "dmFormName", 6}}, kNone, true},
+        {"N-up word, display bit", {{Both, "dmFields", DM_DISPLAYFLAGS}, {B, "dmNup", 2}}, kNone, false},
+        {"N-up word, N-up bit", {{Both, "dmFields", DM_NUP}, {B, "dmNup", 2}}, kNone, true},
+        {"position bytes", {{Both, "dmFields", DM_POSITION}, {B, "dmPaperWidth", 5}}, kNone, true},
+        {"reserved word, no bits", {{B, "dmReserved2", 1}}, kNone, true},
+        {"driver extra size", {{B, "dmDriverExtra", 0}}, kNone, true},
+        {"device name", {{B, "dmDeviceName", 5}}, kNone, false},
     };
-    RunCases(std::begin(cases), std::end(cases));
+    for (const Case& c : cases) {
+        const int result = Compare(c);
+        EXPECT_EQ(result != 0, c.different) << c.label << " (result " << result << ")";
+    }
+}
+
+TEST(CompareDevmodes, FormNameComparesAsText) {
+    auto a = Record();
+    auto b = Record();
+    for (BYTE* record : {a.get(), b.get()}) {
+        Put(record, "dmFields", DM_FORMNAME);
+        kx::WriteText(record, kx::FieldNamed("dmFormName"), u"A4");
+    }
+    b[kx::FieldNamed("dmFormName").offset + 40] = 9; // after the terminator
+    EXPECT_EQ(kx::CompareDevmodes(a.get(), b.get(), nullptr, Configuration::Include, {}), 0);
 }
 
 TEST(CompareDevmodes, ConfigurationGroupIsIgnoredOnlyWhenAsked) {
@@ -405,11 +210,9 @@ TEST(CompareDevmodes, ConfigurationGroupIsIgnoredOnlyWhenAsked) {
         for (const Configuration configuration : {Configuration::Ignore, Configuration::Include}) {
             auto a = Record();
             auto b = Record();
-            ModelProfile profile;
-            profile.PrinterJobAccounting = 1; // keeps the shared block compared
-            b[field->offset] = 1;
-            const bool different =
-                kx::CompareDevmodes(a.get(), b.get(), nullptr, configuration, profile) != 0;
+            b[field->End() - 1] = 1; // the last byte: after a text's terminator too
+            const bool different = kx::CompareDevmodes(a.get(), b.get(), nullptr, configuration,
+                                                       ProfileWith(kAccounting)) != 0;
             EXPECT_EQ(different, configuration == Configuration::Include) << field->name;
         }
     }
@@ -417,70 +220,28 @@ TEST(CompareDevmodes, ConfigurationGroupIsIgnoredOnlyWhenAsked) {
 
 TEST(CompareDevmodes, LayoutCheckFlagsAndDecidesAtOnce) {
     struct LayoutCase {
-        const char* label;
-        Arrange setup;
-        Configuration configuration;
+        Case compare;
         int layout;
-        bool different;
     };
     const LayoutCase cases[] = {
-        {"unit of measure",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "IsMMInch", 1); }, Configuration::Include, 1,
-         true},
-        {"N-up switched on", [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iNup", 1); },
-         Configuration::Include, 1, true},
-        {"orientation with N-up 1",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iNup", 1);
-             Set(b, "iNup", 1);
-             Set(b, "dmOrientation", 2);
-         },
-         Configuration::Include, 1, true},
-        {"orientation with N-up 2, no bits",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "iNup", 2);
-             Set(b, "iNup", 2);
-             Set(b, "dmOrientation", 2);
-         },
-         Configuration::Include, 0, false},
-        {"one large paper",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "dmPaperSize", 134); },
-         Configuration::Include, 1, true},
-        {"two large papers",
-         [](BYTE* a, BYTE* b, ModelProfile&) {
-             Set(a, "dmPaperSize", 134);
-             Set(b, "dmPaperSize", 135);
-         },
-         Configuration::Include, 0, false},
-        {"printer language, configuration compared",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "sDrvLang", 1); }, Configuration::Include, 1,
-         true},
-        {"printer language, configuration ignored",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "sDrvLang", 1); }, Configuration::Ignore, 0,
-         false},
-        {"plain difference is no layout",
-         [](BYTE*, BYTE* b, ModelProfile&) { Set(b, "iTonerSave", 1); }, Configuration::Include, 0,
-         true},
+        {{"unit of measure", {{B, "IsMMInch", 1}}, kNone, true}, 1},
+        {{"N-up switched on", {{B, "iNup", 1}}, kNone, true}, 1},
+        {{"orientation, N-up 1", {{Both, "iNup", 1}, {B, "dmOrientation", 2}}, kNone, true}, 1},
+        {{"orientation, N-up 2", {{Both, "iNup", 2}, {B, "dmOrientation", 2}}, kNone, false}, 0},
+        {{"one large paper", {{B, "dmPaperSize", 134}}, kNone, true}, 1},
+        {{"two large papers", {{A, "dmPaperSize", 134}, {B, "dmPaperSize", 135}}, kNone, false}, 0},
+        {{"language, configuration compared", {{B, "sDrvLang", 1}}, kNone, true}, 1},
+        {{"language, configuration ignored", {{B, "sDrvLang", 1}}, kNone, false,
+          Configuration::Ignore},
+         0},
+        {{"plain difference", {{B, "iTonerSave", 1}}, kNone, true}, 0},
     };
     for (const LayoutCase& c : cases) {
-        auto a = Record();
-        auto b = Record();
-        ModelProfile profile;
-        c.setup(a.get(), b.get(), profile);
         int layout = 0;
-        const int result = kx::CompareDevmodes(a.get(), b.get(), &layout, c.configuration, profile);
-        EXPECT_EQ(layout, c.layout) << c.label;
-        EXPECT_EQ(result != 0, c.different) << c.label << " (result " << result << ")";
+        const int result = Compare(c.compare, &layout);
+        EXPECT_EQ(layout, c.layout) << c.compare.label;
+        EXPECT_EQ(result != 0, c.compare.different) << c.compare.label << " (result " << result << ")";
     }
-}
-
-TEST(CompareDevmodes, SignFollowsTheFirstDifferingPrivateByte) {
-    auto a = Record();
-    auto b = Record();
-    Set(b.get(), "iTonerSave", 1);
-    // b's byte is the greater one: the result is positive, as b is the one compared.
-    EXPECT_GT(kx::CompareDevmodes(a.get(), b.get(), nullptr, Configuration::Include, {}), 0);
-    EXPECT_LT(kx::CompareDevmodes(b.get(), a.get(), nullptr, Configuration::Include, {}), 0);
 }
 
 // Bad records: every byte 0xFF (no terminator in any text) and all zeros, in
@@ -489,19 +250,11 @@ TEST(CompareDevmodes, BadRecordsStayInsideTheirBytes) {
     DevmodeBuffer ones = kx::AllocateDevmode();
     DevmodeBuffer zeros = kx::AllocateDevmode();
     std::memset(ones.get(), 0xFF, kx::kDevmodeSize);
-    ModelProfile profile;
-    profile.PaperCollate = 1;
-    profile.LayoutDoubleManual = 1;
+    const kx::ModelProfile profile = ProfileWith(kCollate | kManualDuplex);
     int layout = 0;
-    EXPECT_EQ(kx::CompareDevmodes(ones.get(), ones.get(), &layout, Configuration::Include, profile),
-              0);
-    EXPECT_EQ(layout, 0);
-    EXPECT_NE(kx::CompareDevmodes(ones.get(), zeros.get(), &layout, Configuration::Ignore, profile),
-              0);
-    EXPECT_EQ(kx::CompareDevmodes(zeros.get(), zeros.get(), nullptr, Configuration::Include, profile),
-              0);
-    kx::MergeDevmode(zeros.get(), ones.get());
-    kx::CopyPrinterConfiguration(ones.get(), zeros.get());
+    EXPECT_EQ(kx::CompareDevmodes(ones.get(), ones.get(), &layout, Configuration::Include, profile), 0);
+    EXPECT_NE(kx::CompareDevmodes(ones.get(), zeros.get(), &layout, Configuration::Ignore, profile), 0);
+    EXPECT_EQ(kx::CompareDevmodes(zeros.get(), zeros.get(), nullptr, Configuration::Include, profile), 0);
 }
 
 } // namespace
