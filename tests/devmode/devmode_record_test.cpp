@@ -99,18 +99,13 @@ TEST(DevmodeFieldTable, PublicOffsetsAgreeWithTheSystemStructure) {
         size_t offset;
     };
     const Case cases[] = {
-        {"dmSpecVersion", offsetof(DEVMODEW, dmSpecVersion)},
         {"dmFields", offsetof(DEVMODEW, dmFields)},
-        {"dmOrientation", offsetof(DEVMODEW, dmOrientation)},
         {"dmPrintQuality", offsetof(DEVMODEW, dmPrintQuality)},
-        {"dmPosition", offsetof(DEVMODEW, dmPosition)},
         {"dmDisplayFixedOutput", offsetof(DEVMODEW, dmDisplayFixedOutput)},
         {"dmCollate", offsetof(DEVMODEW, dmCollate)},
-        {"dmFormName", offsetof(DEVMODEW, dmFormName)},
         {"dmLogPixels", offsetof(DEVMODEW, dmLogPixels)},
         {"dmNup", offsetof(DEVMODEW, dmNup)},
         {"dmICMIntent", offsetof(DEVMODEW, dmICMIntent)},
-        {"dmPanningHeight", offsetof(DEVMODEW, dmPanningHeight)},
     };
     for (const Case& c : cases) {
         const DevmodeField* field = kx::FindDevmodeField(c.name);
@@ -188,38 +183,6 @@ TEST(DevmodeRecord, WriteTextKeepsRoomForTheTerminator) {
         EXPECT_EQ(kx::ReadText(record.get(), field), c.stored) << c.label;
         EXPECT_EQ(record[field.End()], 0xEE) << c.label << ": wrote past the field";
     }
-}
-
-TEST(DevmodeRecord, CopyTextFieldTerminatesAnUnterminatedSource) {
-    const DevmodeField& field = FieldNamed("JobAccountUserID"); // 33 code units
-    auto source = kx::AllocateDevmode();
-    auto target = kx::AllocateDevmode();
-    std::memset(source.get(), 0x41, kDevmodeSize); // U+4141 everywhere, no terminator
-    std::memset(target.get(), 0x00, kDevmodeSize);
-    kx::CopyTextField(target.get(), source.get(), field);
-    EXPECT_EQ(kx::ReadText(target.get(), field), std::u16string(32, u'\x4141'));
-    EXPECT_EQ(target[field.End()], 0) << "wrote past the field";
-
-    kx::WriteText(source.get(), field, u"ab");
-    std::memset(target.get() + field.offset, 0x33, field.width);
-    kx::CopyTextField(target.get(), source.get(), field);
-    EXPECT_EQ(kx::ReadText(target.get(), field), u"ab");
-    EXPECT_EQ(target[field.offset + 6], 0x33) << "bytes after the terminator keep the target's";
-}
-
-TEST(DevmodeRecord, SameTextIgnoresBytesAfterTheTerminator) {
-    const DevmodeField& field = FieldNamed("dmFormName");
-    auto a = kx::AllocateDevmode();
-    auto b = kx::AllocateDevmode();
-    kx::WriteText(a.get(), field, u"A4");
-    kx::WriteText(b.get(), field, u"A4");
-    b[field.offset + 10] = 0x7F;
-    EXPECT_TRUE(kx::SameText(a.get(), b.get(), field));
-    kx::WriteText(b.get(), field, u"A5");
-    EXPECT_FALSE(kx::SameText(a.get(), b.get(), field));
-    std::memset(a.get() + field.offset, 0x42, field.width);
-    std::memset(b.get() + field.offset, 0x42, field.width);
-    EXPECT_TRUE(kx::SameText(a.get(), b.get(), field)) << "unterminated and equal";
 }
 
 } // namespace

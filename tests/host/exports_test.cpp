@@ -10,7 +10,6 @@
 
 #include <cstring>
 #include <dlfcn.h>
-#include <memory>
 
 namespace {
 
@@ -82,8 +81,7 @@ TEST_F(ExportsTest, PageInfoForPagesAndTheSheet) {
         LONG cy;
     };
     const Case cases[] = {
-        {0, u"Layout", 336, 250}, {19, u"Deco", 336, 250}, {12, u"Troubleshooting", 336, 250},
-        {-1, u"", -1, -1},        {9, nullptr, -1, -1},    {22, nullptr, -1, -1},
+        {0, u"Layout", 336, 250}, {-1, u"", -1, -1}, {9, nullptr, -1, -1}, {22, nullptr, -1, -1},
     };
     for (const Case& c : cases) {
         BYTE info[268];
@@ -146,36 +144,6 @@ TEST_F(ExportsTest, SheetInTheHostsCallingOrder) {
     EXPECT_EQ(m().page0CallBack(sheetWindow, 1, reinterpret_cast<SheetRecord*>(sheet.record())), 1);
     EXPECT_EQ(sheet.applied(), 1u) << "stage 1 keeps the flags for the host to read";
     EXPECT_EQ(Notify(layout, kx::kPsnSetActive, 0), FALSE) << "the page is gone";
-}
-
-TEST_F(ExportsTest, PagesThatCannotBeBoundStayEmpty) {
-    SheetBuilder unmapped;
-    kxtest::Store32(unmapped.record(), 0x7FFFF000);
-    EXPECT_EQ(m().dialogProc(Window(0x7100), kx::kWmInitDialog, 0, unmapped.recordParam(), 0),
-              FALSE);
-    EXPECT_EQ(unmapped.pageSlot(0), 0u);
-    EXPECT_EQ(Notify(Window(0x7100), kx::kPsnApply, 0), FALSE);
-
-    SheetBuilder sheet;
-    EXPECT_EQ(m().dialogProc(Window(0x7104), kx::kWmInitDialog, 0, sheet.recordParam(), 9), FALSE);
-    EXPECT_EQ(m().dialogProc(Window(0x7108), kx::kWmInitDialog, 0, 0, 0), FALSE);
-    EXPECT_EQ(m().dialogProc(Window(0x710C), 0x0111, 0, 0, 0), FALSE) << "no record stored";
-}
-
-TEST_F(ExportsTest, NinthSheetStillOpensAndEveryContextIsFreed) {
-    std::vector<std::unique_ptr<SheetBuilder>> sheets;
-    for (DWORD i = 0; i < 9; ++i) {
-        sheets.push_back(std::make_unique<SheetBuilder>());
-        EXPECT_EQ(m().dialogProc(Window(0x7200 + 4 * i), kx::kWmInitDialog, 0,
-                                 sheets.back()->recordParam(), 16),
-                  TRUE)
-            << i;
-        EXPECT_NE(sheets.back()->pageSlot(16), 0u) << i;
-    }
-    EXPECT_EQ(Notify(Window(0x7220), kx::kPsnApply, 16), TRUE);
-    EXPECT_EQ(sheets[8]->applied(), 1u);
-    for (DWORD i = 0; i < 9; ++i)
-        EXPECT_EQ(m().dialogProc(Window(0x7200 + 4 * i), kx::kWmDestroy, 0, 0, 16), TRUE) << i;
 }
 
 // Records of all 0xFF (no terminator anywhere) and of all zeros go through

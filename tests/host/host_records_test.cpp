@@ -74,32 +74,12 @@ TEST(SheetContextView, UnmappedAddressesGiveNothing) {
     const auto context = kx::SheetContextView::At(sheet.contextAddress());
     ASSERT_TRUE(context);
     EXPECT_EQ(context->HostDevmode(), nullptr);
+    std::memset(sheet.context() + 164, 0x41, 160); // no terminator
+    EXPECT_EQ(context->PrinterName(), std::u16string(80, u'\x4141'));
     // A context block too short for the record is not a context.
     const kx::HostAddress shortBlock = kx::HostAddressSpace::Instance().Allocate(100);
     EXPECT_FALSE(kx::SheetContextView::At(shortBlock));
     kx::HostAddressSpace::Instance().Unregister(shortBlock);
-}
-
-TEST(SheetContextView, UnterminatedPrinterNameIsBounded) {
-    SheetBuilder sheet;
-    std::memset(sheet.context() + 164, 0x41, 160);
-    const auto context = kx::SheetContextView::At(sheet.contextAddress());
-    ASSERT_TRUE(context);
-    EXPECT_EQ(context->PrinterName(), std::u16string(80, u'\x4141'));
-}
-
-TEST(PageInfoRecordView, SizeAndCaptionByOffset) {
-    BYTE bytes[268];
-    std::memset(bytes, 0xCC, sizeof bytes);
-    kx::PageInfoRecordView info(bytes);
-    info.SetSize(420, -5);
-    info.SetCaption(std::u16string(200, u'x'));
-    EXPECT_EQ(Load32(bytes), 0xCCCCCCCCu) << "the window field is the host's";
-    EXPECT_EQ(info.Cx(), 420);
-    EXPECT_EQ(info.Cy(), -5);
-    EXPECT_EQ(Load32(bytes + 4), 420u);
-    EXPECT_EQ(info.Caption().size(), 127u);
-    EXPECT_EQ(bytes[12 + 254], 0) << "terminator in the last code unit";
 }
 
 } // namespace

@@ -106,6 +106,10 @@ TEST(FillPageInfo, CaptionFromStringFileElsePageName) {
         kx::FillPageInfo(info.bytes, c.index, ModelProfile{}, texts);
         EXPECT_EQ(info.view().Caption(), c.caption) << "index " << c.index;
     }
+    texts.texts[{kx::TextFile::Strings, u"Main Dialog", u"Caption"}] = std::u16string(200, u'x');
+    PageInfo info;
+    kx::FillPageInfo(info.bytes, 21, ModelProfile{}, texts);
+    EXPECT_EQ(info.view().Caption(), std::u16string(127, u'x')) << "cut to the caption field";
 }
 
 TEST(FillPageInfo, SheetCaptionLeavesTheSizeAndNoPageLeavesAll) {
