@@ -241,11 +241,4 @@ TEST_F(DevmodeSetTest, FillUserNameFillsOnlyEmptyFieldsWithinCapacity) {
     }
 }
 
-TEST_F(DevmodeSetTest, SaveDefaultDevmodeStoresTheWholeRecord) {
-    kx::WriteNumber(m_host.get(), FieldNamed("iOptTray"), 3);
-    EXPECT_EQ(kx::SaveDefaultDevmode(m_host.get()), ERROR_SUCCESS);
-    ASSERT_EQ(m_store.StoredDefault().size(), kDevmodeSize);
-    EXPECT_EQ(std::memcmp(m_store.StoredDefault().data(), m_host.get(), kDevmodeSize), 0);
-}
-
 } // namespace
