@@ -245,6 +245,9 @@ void IgnoreInactiveSettings(Scratch& scratch, const BYTE* a, const BYTE* b,
 
 int CompareDevmodes(const BYTE* a, const BYTE* b, int* layoutChanged, Configuration configuration,
                     const ModelProfile& profile) {
+    // Identical records, the usual case after a change that changed nothing.
+    if (std::memcmp(a, b, kDevmodeSize) == 0)
+        return 0;
     if (layoutChanged != nullptr && LayoutDiffers(a, b, configuration)) {
         *layoutChanged = 1;
         return 1;
