@@ -1,0 +1,45 @@
+// Registers the platform's own window classes: the dialog class and every
+// control, once per process, before the first window is made.
+#include "platform/controls/common_controls.h"
+#include "platform/controls/control_procs.h"
+#include "platform/window/dialog_state.h"
+#include "platform/window/window_world.h"
+
+namespace kx {
+namespace {
+
+struct SystemClass {
+    const char16_t* name;
+    WNDPROC proc;
+    int windowExtra;
+};
+
+constexpr SystemClass kSystemClasses[] = {
+    {kDialogClassName, DefDlgProcW, DLGWINDOWEXTRA},
+};
+
+} // namespace
+
+void EnsureSystemClasses() {
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    for (const auto& entry : kSystemClasses)
+        RegisterSystemClass(entry.name, entry.proc, entry.windowExtra);
+}
+
+} // namespace kx
+
+extern "C" {
+
+KXAPI BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+    if (!init || init->dwSize != sizeof(INITCOMMONCONTROLSEX))
+        return FALSE;
+    kx::EnsureSystemClasses();
+    return TRUE;
+}
+
+KXAPI void WINAPI InitCommonControls() { kx::EnsureSystemClasses(); }
+
+} // extern "C"
