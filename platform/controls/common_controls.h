@@ -198,6 +198,16 @@ constexpr UINT TTTOOLINFOW_V1_SIZE = offsetof(TTTOOLINFOW, lParam);
 constexpr UINT TTTOOLINFOW_V2_SIZE = offsetof(TTTOOLINFOW, lpReserved);
 constexpr UINT TTTOOLINFOW_V3_SIZE = sizeof(TTTOOLINFOW);
 
+/// Native layout; sent with TTN_GETDISPINFOW for tools whose text is asked for.
+struct NMTTDISPINFOW {
+    NMHDR hdr;
+    LPWSTR lpszText;
+    WCHAR szText[80];
+    HINSTANCE hinst;
+    UINT uFlags;
+    LPARAM lParam;
+};
+
 // Common-control initialisation (the controls are always available).
 struct INITCOMMONCONTROLSEX {
     DWORD dwSize;

@@ -2,3 +2,27 @@
 #pragma once
 
 #include "platform/window/window_api.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kx {
+
+LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TrackbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TabControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK DateTimePickerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ToolTipProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// What drawing needs to know of a control's state.
+std::u16string EditDisplayText(HWND edit);
+bool TrackbarGeometry(HWND trackbar, LONG* minimum, LONG* maximum, LONG* position);
+std::vector<std::pair<std::u16string, RECT>> TabStrip(HWND tab, int* selection);
+
+} // namespace kx

@@ -16,6 +16,16 @@ struct SystemClass {
 
 constexpr SystemClass kSystemClasses[] = {
     {kDialogClassName, DefDlgProcW, DLGWINDOWEXTRA},
+    {u"Button", ButtonProc, 0},
+    {u"Static", StaticProc, 0},
+    {u"Edit", EditProc, 0},
+    {u"ComboBox", ComboBoxProc, 0},
+    {u"ListBox", ListBoxProc, 0},
+    {UPDOWN_CLASSW, UpDownProc, 0},
+    {TRACKBAR_CLASSW, TrackbarProc, 0},
+    {WC_TABCONTROLW, TabControlProc, 0},
+    {DATETIMEPICK_CLASSW, DateTimePickerProc, 0},
+    {TOOLTIPS_CLASSW, ToolTipProc, 0},
 };
 
 } // namespace

@@ -34,10 +34,8 @@ RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits);
 /// meanwhile) until EndDialog, then destroys it and returns its result.
 INT_PTR RunModalLoop(HWND dialog, HWND owner);
 
-/// Tells the observer (the scripted user's log) that a dialog was shown.
+/// Reports a shown top-level dialog with its caption to the UI event sink.
 void NotifyDialogShown(HWND dialog);
-using DialogObserver = void (*)(HWND dialog);
-void SetDialogObserver(DialogObserver observer);
 
 /// Registers a dialog script under a resource number of a module, for
 /// CreateDialogParamW and DialogBoxParamW. Returns false when it does not

@@ -1,6 +1,7 @@
-// Dialog base units and the registered dialog resources.
+// Dialog base units, the registered dialog resources and the UI event sink.
 #include "platform/window/dialog_state.h"
 #include "platform/window/dialog_template.h"
+#include "platform/window/ui_events.h"
 #include "platform/window/window_api.h"
 
 #include <algorithm>
@@ -21,9 +22,9 @@ LONG MulDivRounded(LONG value, LONG numerator, LONG denominator) {
                                           : (product - half) / denominator);
 }
 
-DialogObserver& Observer() {
-    static DialogObserver observer = nullptr;
-    return observer;
+UiEventSink& Sink() {
+    static UiEventSink sink;
+    return sink;
 }
 
 std::map<std::pair<HINSTANCE, WORD>, std::vector<DWORD>>& Resources() {
@@ -47,11 +48,22 @@ RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits) {
 }
 
 void NotifyDialogShown(HWND dialog) {
-    if (Observer())
-        Observer()(dialog);
+    WCHAR caption[256];
+    GetWindowTextW(dialog, caption, 256);
+    ReportUiEvent(UiEvent{UiEventKind::Dialog, dialog, caption, {}, 0, 0});
 }
 
-void SetDialogObserver(DialogObserver observer) { Observer() = observer; }
+UiEventSink SetUiEventSink(UiEventSink sink) {
+    UiEventSink previous = std::move(Sink());
+    Sink() = std::move(sink);
+    return previous;
+}
+
+void ReportUiEvent(const UiEvent& event) {
+    UiEventSink sink = Sink();
+    if (sink)
+        sink(event);
+}
 
 bool RegisterDialogResource(HINSTANCE instance, WORD id, std::u16string_view script) {
     auto compiled = CompileDialogScript(script);
