@@ -395,7 +395,13 @@ private:
         if (m_failed || m_token.kind != TokenKind::Comma)
             return;
         Advance();
-        item.style = ReadStyle(item.style);
+        DWORD cleared = 0;
+        const auto given = static_cast<DWORD>(ReadValue(&cleared));
+        item.style = (item.style & ~cleared) | given;
+        // A combo box given its own kind (drop-down, drop-down list) is not
+        // also simple: the kind replaces the default instead of adding to it.
+        if (item.className == u"ComboBox" && (given & 0x3))
+            item.style = (item.style & ~DWORD{0x3}) | (given & 0x3);
         if (m_token.kind != TokenKind::Comma)
             return;
         Advance();
