@@ -1,6 +1,7 @@
 // Dialog base units, the registered dialog resources and the UI event sink.
 #include "platform/window/dialog_state.h"
 #include "platform/window/dialog_template.h"
+#include "platform/window/message_box.h"
 #include "platform/window/ui_events.h"
 #include "platform/window/window_api.h"
 
@@ -48,6 +49,8 @@ RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits) {
 }
 
 void NotifyDialogShown(HWND dialog) {
+    if (IsMessageBox(dialog))
+        return; // reported with its text by MessageBoxW
     WCHAR caption[256];
     GetWindowTextW(dialog, caption, 256);
     ReportUiEvent(UiEvent{UiEventKind::Dialog, dialog, caption, {}, 0, 0});
