@@ -96,6 +96,12 @@ HWND CreateDialogWindow(HINSTANCE instance, const DLGTEMPLATE* templateData, HWN
     state->pointSize = dialog.pointSize;
     AttachState(window, std::move(state));
     SetWindowLongPtrW(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
+    // The dialog hears of its font before its controls exist.
+    // FIXME: no font object is made until the drawing layer provides fonts.
+    if (dialog.style & DS_SETFONT)
+        SendMessageW(window, WM_SETFONT, 0, FALSE);
+    if (!IsWindow(window))
+        return nullptr;
     if (!CreateItems(window, dialog, units, instance)) {
         DestroyWindow(window);
         return nullptr;
