@@ -1,0 +1,192 @@
+// The dialog command: makes a dialog from a script file, lets the scripted
+// user act on it, and prints what every control shows and what appeared.
+#include "apps/host_command.h"
+
+#include "platform/automation/scripted_user.h"
+#include "platform/base/number.h"
+#include "platform/base/text.h"
+#include "platform/window/dialog_template.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace kxhost {
+namespace {
+
+struct DialogResult {
+    bool ended = false;
+    INT_PTR result = 0;
+};
+
+INT_PTR CALLBACK HostDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && HIWORD(wParam) == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        auto* outcome = reinterpret_cast<DialogResult*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        outcome->ended = true;
+        outcome->result = LOWORD(wParam);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+std::string Utf8(std::u16string_view text) { return kx::Utf16ToUtf8(text); }
+
+/// A control named by number ("1050") or by its text ("OK", "&Collate").
+HWND FindControl(kx::ScriptedUser& user, HWND dialog, const std::string& name) {
+    const std::u16string wide = kx::Utf8ToUtf16(name);
+    const kx::ParsedNumber number = kx::ParseAutoBase(wide);
+    if (!wide.empty() && number.consumed == wide.size())
+        return user.FindById(dialog, number.value);
+    return user.FindByText(dialog, wide);
+}
+
+bool SplitAction(const std::string& action, std::string& verb, std::string& target, std::string& value) {
+    const size_t colon = action.find(':');
+    if (colon == std::string::npos)
+        return false;
+    verb = action.substr(0, colon);
+    const std::string rest = action.substr(colon + 1);
+    const size_t equals = rest.find('=');
+    target = rest.substr(0, equals);
+    value = equals == std::string::npos ? "" : rest.substr(equals + 1);
+    return true;
+}
+
+bool RunKey(kx::ScriptedUser& user, const std::string& name) {
+    struct KeyName {
+        const char* name;
+        kx::Key key;
+    };
+    static constexpr KeyName kKeys[] = {{"enter", kx::Key::Enter}, {"escape", kx::Key::Escape},
+                                        {"tab", kx::Key::Tab},     {"up", kx::Key::Up},
+                                        {"down", kx::Key::Down},   {"space", kx::Key::Space}};
+    for (const auto& key : kKeys) {
+        if (name == key.name)
+            return user.Press(key.key);
+    }
+    return false;
+}
+
+int ToInt(const std::string& text) { return kx::ParseSaturatingDecimal(kx::Utf8ToUtf16(text)); }
+
+/// One action of the command line; false when it could not be done.
+bool RunAction(kx::ScriptedUser& user, HWND dialog, const std::string& action) {
+    std::string verb, target, value;
+    if (!SplitAction(action, verb, target, value))
+        return false;
+    if (verb == "key")
+        return RunKey(user, target);
+    if (verb == "clock") {
+        user.AdvanceClock(static_cast<uint64_t>(std::max(0, ToInt(target))));
+        return true;
+    }
+    if (verb == "answer") {
+        user.AnswerNextMessageBox(ToInt(target));
+        return true;
+    }
+    if (verb == "file") {
+        user.AnswerNextFileDialog(kx::Utf8ToUtf16(target));
+        return true;
+    }
+    const HWND control = FindControl(user, dialog, target);
+    if (verb == "click")
+        return user.Click(control);
+    if (verb == "check" || verb == "uncheck")
+        return user.SetCheck(control, verb == "check");
+    if (verb == "type")
+        return user.Type(control, kx::Utf8ToUtf16(value));
+    if (verb == "choose")
+        return user.ChooseByText(control, kx::Utf8ToUtf16(value));
+    if (verb == "spin")
+        return user.Spin(control, ToInt(value));
+    if (verb == "slide")
+        return user.MoveSlider(control, ToInt(value));
+    if (verb == "tab")
+        return user.ChooseTab(control, ToInt(value));
+    if (verb == "hover")
+        return user.Hover(control).has_value();
+    return false;
+}
+
+void PrintControls(kx::ScriptedUser& user, HWND dialog) {
+    // In creation order: from the bottom of the z-order up.
+    const HWND first = GetWindow(dialog, GW_CHILD);
+    for (HWND control = first ? GetWindow(first, GW_HWNDLAST) : nullptr; control;
+         control = GetWindow(control, GW_HWNDPREV)) {
+        const kx::ControlSnapshot state = user.Read(control);
+        std::printf("%6d %-18s %-24s%s%s", GetDlgCtrlID(control), Utf8(state.className).c_str(),
+                    ("\"" + Utf8(state.text) + "\"").c_str(), state.enabled ? "" : " disabled",
+                    state.visible ? "" : " hidden");
+        if (state.checked)
+            std::printf(" checked=%u", state.checked);
+        if (!state.items.empty())
+            std::printf(" items=%zu selection=%d", state.items.size(), state.selection);
+        std::printf("\n");
+    }
+}
+
+void PrintLog(const kx::ScriptedUser& user) {
+    static constexpr const char* kKinds[] = {"dialog", "message box", "tip", "file dialog"};
+    for (const auto& event : user.Log()) {
+        std::printf("shown %s: \"%s\" %s\n", kKinds[static_cast<int>(event.kind)], Utf8(event.title).c_str(),
+                    Utf8(event.text).c_str());
+    }
+}
+
+int RunDialog(const Arguments& arguments) {
+    if (arguments.empty()) {
+        std::fprintf(stderr, "kxhost dialog: a dialog script file is needed\n");
+        return 2;
+    }
+    std::ifstream file(arguments[0], std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    if (!file) {
+        std::fprintf(stderr, "kxhost dialog: cannot read %s\n", arguments[0].c_str());
+        return 1;
+    }
+    kx::DialogScriptError error;
+    const auto binary = kx::CompileDialogScript(kx::Utf8ToUtf16(text.str()), &error);
+    if (binary.empty()) {
+        std::fprintf(stderr, "%s:%d: %s\n", arguments[0].c_str(), error.line, error.message.c_str());
+        return 1;
+    }
+    kx::ScriptedUser user;
+    DialogResult outcome;
+    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
+                                                   nullptr, HostDialogProc, reinterpret_cast<LPARAM>(&outcome));
+    if (!dialog) {
+        std::fprintf(stderr, "kxhost dialog: the dialog could not be created\n");
+        return 1;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    int status = 0;
+    for (size_t i = 1; i < arguments.size() && !outcome.ended; ++i) {
+        if (!RunAction(user, dialog, arguments[i])) {
+            std::fprintf(stderr, "kxhost dialog: could not %s\n", arguments[i].c_str());
+            status = 1;
+        }
+    }
+    PrintControls(user, dialog);
+    PrintLog(user);
+    if (outcome.ended)
+        std::printf("ended with %s\n", outcome.result == IDOK ? "OK" : "Cancel");
+    // FIXME: write the dialog's PNG once windows paint through the drawing layer.
+    DestroyWindow(dialog);
+    return status;
+}
+
+const bool kRegistered = RegisterCommand(
+    {"dialog", "FILE [VERB:CONTROL[=VALUE]...]",
+     "make a dialog from a script, act on it (click, check, uncheck, type, choose, spin, slide, tab, hover, "
+     "key, clock, answer, file) and show its controls",
+     RunDialog});
+
+} // namespace
+} // namespace kxhost
