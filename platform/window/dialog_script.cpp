@@ -96,6 +96,10 @@ private:
             }
             if (c == u'\n')
                 ++m_line;
+            // A NUL or U+FFFF would end the text or read as a number in the
+            // binary template, so neither may appear in one.
+            if (c == 0 || c == 0xFFFF)
+                break;
             token.text.push_back(c);
         }
         m_failed = true; // unterminated text
@@ -193,6 +197,9 @@ public:
         }
         if (!ReadHeader(dialog))
             return std::nullopt;
+        // A FONT statement sets the font style whatever STYLE says after it.
+        if (!dialog.typeface.empty())
+            dialog.style |= DS_SETFONT;
         while (!m_failed && !IsWord(u"END") && !IsWord(u"}")) {
             if (m_token.kind == TokenKind::End)
                 return Fail("END expected");

@@ -69,7 +69,7 @@ TEST(DialogScript, ParsesHeaderAndControlsWithDefaultsAndNot) {
 TEST(DialogScript, ReportsTheLineOfAnError) {
     struct Row {
         const char* label;
-        const char16_t* script;
+        std::u16string_view script;
         int line;
     };
     const Row rows[] = {
@@ -79,6 +79,7 @@ TEST(DialogScript, ReportsTheLineOfAnError) {
         {"missing END", u"DIALOGEX 0,0,1,1\nBEGIN\nLTEXT \"a\", 1, 0, 0, 1, 1\n", 4},
         {"missing coordinate", u"DIALOGEX 0,0,1,1\nBEGIN\nPUSHBUTTON \"a\", 1, 0, 0, 1\nEND", 4},
         {"unknown statement", u"DIALOGEX 0,0,1,1\nBEGIN\nSLIDER 1, 0, 0, 1, 1\nEND", 3},
+        {"NUL inside a text", std::u16string_view(u"DIALOGEX 0,0,1,1\nCAPTION \"a\0b\"\nBEGIN\nEND", 40), 2},
     };
     for (const auto& row : rows) {
         kx::DialogScriptError error;
