@@ -84,8 +84,6 @@ constexpr WORD STN_CLICKED = 0;
 constexpr WORD STN_DBLCLK = 1;
 constexpr WORD STN_ENABLE = 2;
 constexpr WORD STN_DISABLE = 3;
-constexpr UINT IMAGE_BITMAP = 0;
-constexpr UINT IMAGE_ICON = 1;
 
 // Edit styles, messages and notifications.
 constexpr DWORD ES_LEFT = 0x0;

@@ -20,7 +20,7 @@ CDialog::CDialog(UINT templateId, HINSTANCE instance, HWND parent)
 const DLGTEMPLATE* CDialog::Template() const {
     if (m_template)
         return m_template;
-    return FindDialogResource(m_instance, MAKEINTRESOURCEW(m_templateId));
+    return FindDialogResource(m_instance, MAKEINTRESOURCEW(static_cast<WORD>(m_templateId)));
 }
 
 void CDialog::SetPending(CDialog* dialog) { t_pending = dialog; }

@@ -17,7 +17,7 @@ public:
     HICON SetIcon(HICON icon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon))); }
     HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
     HBITMAP SetBitmap(HBITMAP bitmap) {
-        return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+        return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, 0 /* IMAGE_BITMAP */, reinterpret_cast<LPARAM>(bitmap)));
     }
 };
 
