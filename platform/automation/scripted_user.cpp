@@ -200,7 +200,25 @@ bool ScriptedUser::Type(HWND control, std::u16string_view text, bool replace) {
     return true;
 }
 
+bool ScriptedUser::AskForHelp(HWND control) {
+    if (!IsWindow(control) || !IsWindowVisible(control))
+        return false;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    HELPINFO help{};
+    help.cbSize = sizeof help;
+    help.iContextType = HELPINFO_WINDOW;
+    help.iCtrlId = GetDlgCtrlID(control);
+    help.hItemHandle = control;
+    help.dwContextId = 0;
+    help.MousePos = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    SendMessageW(control, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    return true;
+}
+
 bool ScriptedUser::Press(Key key) {
+    if (key == Key::F1)
+        return AskForHelp(GetFocus() ? GetFocus() : ActiveWindow());
     auto code = std::find_if(std::begin(kKeyCodes), std::end(kKeyCodes),
                              [&](const KeyCode& entry) { return entry.key == key; });
     HWND focus = GetFocus();

@@ -63,6 +63,10 @@ public:
     bool MoveSlider(HWND trackbar, int position);
     bool ChooseTab(HWND tab, int index);
     bool PickDate(HWND picker, const SYSTEMTIME& date);
+    /// Clicks the caption's "?" and then the control (WM_HELP goes to the
+    /// control and, unhandled, up to its parent). F1 does the same for the
+    /// focused control.
+    bool AskForHelp(HWND control);
     /// Points at a control; returns the tip that appears.
     std::optional<std::u16string> Hover(HWND control);
     void AdvanceClock(uint64_t milliseconds);
