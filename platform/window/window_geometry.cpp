@@ -14,19 +14,31 @@ constexpr int kClientEdge = 2;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 
-POINT ClientOriginOnScreen(const Window& window) {
-    POINT origin{window.rect.left, window.rect.top};
-    if (window.parent) {
-        if (auto parent = World().windows.Find(HandleValue(window.parent))) {
-            const POINT parentOrigin = ClientOriginOnScreen(*parent);
-            origin.x += parentOrigin.x;
-            origin.y += parentOrigin.y;
-        }
-    }
+bool IsMirrored(const Window& window) { return window.exStyle & WS_EX_LAYOUTRTL; }
+
+RECT ClientRectOnScreen(const Window& window);
+
+/// The window's rectangle on the screen. A child of a mirrored (right-to-
+/// left) parent is placed from the parent's right edge.
+RECT ScreenRect(const Window& window) {
+    if (!window.parent)
+        return window.rect;
+    auto parent = World().windows.Find(HandleValue(window.parent));
+    if (!parent)
+        return window.rect;
+    const RECT client = ClientRectOnScreen(*parent);
+    if (IsMirrored(*parent))
+        return RECT{client.right - window.rect.right, client.top + window.rect.top, client.right - window.rect.left,
+                    client.top + window.rect.bottom};
+    return RECT{client.left + window.rect.left, client.top + window.rect.top, client.left + window.rect.right,
+                client.top + window.rect.bottom};
+}
+
+RECT ClientRectOnScreen(const Window& window) {
+    const RECT outer = ScreenRect(window);
     const RECT insets = NonClientInsets(window.style, window.exStyle);
-    origin.x += insets.left;
-    origin.y += insets.top;
-    return origin;
+    return RECT{outer.left + insets.left, outer.top + insets.top, std::max(outer.left + insets.left, outer.right - insets.right),
+                std::max(outer.top + insets.top, outer.bottom - insets.bottom)};
 }
 
 void SendPositionMessages(HWND handle, WINDOWPOS& position) {
@@ -86,13 +98,7 @@ KXAPI BOOL WINAPI GetWindowRect(HWND handle, LPRECT rect) {
     auto window = kx::FindWindowObject(handle);
     if (!window || !rect)
         return FALSE;
-    POINT origin{0, 0};
-    if (window->parent) {
-        if (auto parent = kx::World().windows.Find(HandleValue(window->parent)))
-            origin = kx::ClientOriginOnScreen(*parent);
-    }
-    *rect = RECT{window->rect.left + origin.x, window->rect.top + origin.y,
-                 window->rect.right + origin.x, window->rect.bottom + origin.y};
+    *rect = kx::ScreenRect(*window);
     return TRUE;
 }
 
@@ -111,9 +117,9 @@ KXAPI BOOL WINAPI ClientToScreen(HWND handle, LPPOINT point) {
     auto window = kx::FindWindowObject(handle);
     if (!window || !point)
         return FALSE;
-    const POINT origin = kx::ClientOriginOnScreen(*window);
-    point->x += origin.x;
-    point->y += origin.y;
+    const RECT client = kx::ClientRectOnScreen(*window);
+    point->x = kx::IsMirrored(*window) ? client.right - point->x : client.left + point->x;
+    point->y += client.top;
     return TRUE;
 }
 
@@ -121,27 +127,35 @@ KXAPI BOOL WINAPI ScreenToClient(HWND handle, LPPOINT point) {
     auto window = kx::FindWindowObject(handle);
     if (!window || !point)
         return FALSE;
-    const POINT origin = kx::ClientOriginOnScreen(*window);
-    point->x -= origin.x;
-    point->y -= origin.y;
+    const RECT client = kx::ClientRectOnScreen(*window);
+    point->x = kx::IsMirrored(*window) ? client.right - point->x : point->x - client.left;
+    point->y -= client.top;
     return TRUE;
 }
 
 KXAPI int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
-    POINT fromOrigin{0, 0};
-    POINT toOrigin{0, 0};
-    if (from && !ClientToScreen(from, &fromOrigin))
+    if ((from && !IsWindow(from)) || (to && !IsWindow(to)))
         return 0;
-    if (to && !ClientToScreen(to, &toOrigin))
-        return 0;
-    const LONG dx = fromOrigin.x - toOrigin.x;
-    const LONG dy = fromOrigin.y - toOrigin.y;
+    auto mirrored = [](HWND window) {
+        return window && (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
+    };
+    POINT origin{0, 0};
+    if (from)
+        ClientToScreen(from, &origin);
+    if (to)
+        ScreenToClient(to, &origin);
     for (UINT i = 0; points && i < count; ++i) {
-        points[i].x += dx;
-        points[i].y += dy;
+        if (from)
+            ClientToScreen(from, &points[i]);
+        if (to)
+            ScreenToClient(to, &points[i]);
     }
+    // Two points are a rectangle: through a mirror its left and right swap
+    // back, so it stays well ordered.
+    if (points && count == 2 && mirrored(from) != mirrored(to))
+        std::swap(points[0].x, points[1].x);
     SetLastError(ERROR_SUCCESS);
-    return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
+    return MAKELONG(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y));
 }
 
 KXAPI BOOL WINAPI SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int cx, int cy,
@@ -309,15 +323,13 @@ KXAPI HWND WINAPI WindowFromPoint(POINT point) {
     // The deepest visible window under the point, topmost first at each level.
     std::vector<HWND> level = kx::TopLevelWindows();
     HWND found = nullptr;
-    POINT local = point;
     while (true) {
         HWND hit = nullptr;
         for (HWND candidate : level) {
-            auto window = kx::World().windows.Find(HandleValue(candidate));
-            if (!window || !(window->style & WS_VISIBLE))
+            RECT r{};
+            if (!IsWindowVisible(candidate) || !GetWindowRect(candidate, &r))
                 continue;
-            const RECT& r = window->rect;
-            if (local.x >= r.left && local.x < r.right && local.y >= r.top && local.y < r.bottom) {
+            if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom) {
                 hit = candidate;
                 break;
             }
@@ -325,8 +337,6 @@ KXAPI HWND WINAPI WindowFromPoint(POINT point) {
         if (!hit)
             return found;
         found = hit;
-        local = point;
-        ScreenToClient(hit, &local);
         level = kx::FindWindowObject(hit)->children;
     }
 }

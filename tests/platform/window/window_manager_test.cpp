@@ -206,3 +206,44 @@ TEST(WindowManager, ShowAndEnableReportThePreviousState) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WindowManager, MirroredParentsPlaceChildrenFromTheRightEdge) {
+    const HWND top = MakeWindow(nullptr, 0, {100, 100, 300, 200}, 0, WS_EX_LAYOUTRTL);
+    const HWND child = MakeWindow(top, 1, {10, 5, 60, 25});
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    EXPECT_EQ(rect.left, 240) << "200 wide: 200 - 60 from the left edge";
+    EXPECT_EQ(rect.right, 290);
+    EXPECT_EQ(rect.top, 105);
+    POINT point{0, 0};
+    ClientToScreen(top, &point);
+    EXPECT_EQ(point.x, 300) << "a mirrored client area starts at its right edge";
+    struct Row {
+        const char* label;
+        HWND from;
+        HWND to;
+        RECT in;
+        RECT out;
+    };
+    const Row rows[] = {
+        {"child to mirrored parent", child, top, {0, 0, 50, 20}, {10, 5, 60, 25}},
+        {"mirrored parent to screen keeps left < right", top, nullptr, {10, 5, 60, 25}, {240, 105, 290, 125}},
+        {"screen to mirrored parent", nullptr, top, {240, 105, 290, 125}, {10, 5, 60, 25}},
+    };
+    for (const auto& row : rows) {
+        RECT mapped = row.in;
+        MapWindowPoints(row.from, row.to, reinterpret_cast<POINT*>(&mapped), 2);
+        EXPECT_EQ(mapped.left, row.out.left) << row.label;
+        EXPECT_EQ(mapped.right, row.out.right) << row.label;
+        EXPECT_EQ(mapped.top, row.out.top) << row.label;
+    }
+    ShowWindow(top, SW_SHOW);
+    ShowWindow(child, SW_SHOW);
+    EXPECT_EQ(WindowFromPoint(POINT{250, 110}), child);
+    EXPECT_EQ(WindowFromPoint(POINT{110, 110}), top);
+    DestroyWindow(top);
+}
+
+} // namespace
