@@ -12,10 +12,13 @@ struct SystemClass {
     const char16_t* name;
     WNDPROC proc;
     int windowExtra;
+    int backgroundColor = -1; ///< A system colour index, or -1 for none.
 };
 
+constexpr int kColorButtonFace = 15; // COLOR_BTNFACE
+
 constexpr SystemClass kSystemClasses[] = {
-    {kDialogClassName, DefDlgProcW, DLGWINDOWEXTRA},
+    {kDialogClassName, DefDlgProcW, DLGWINDOWEXTRA, kColorButtonFace},
     {u"Button", ButtonProc, 0},
     {u"Static", StaticProc, 0},
     {u"Edit", EditProc, 0},
@@ -35,8 +38,12 @@ void EnsureSystemClasses() {
     if (registered)
         return;
     registered = true;
+    // A class brush of colour index + 1 stands for that system colour.
     for (const auto& entry : kSystemClasses)
-        RegisterSystemClass(entry.name, entry.proc, entry.windowExtra);
+        RegisterSystemClass(entry.name, entry.proc, entry.windowExtra,
+                            entry.backgroundColor < 0
+                                ? nullptr
+                                : reinterpret_cast<HBRUSH>(static_cast<intptr_t>(entry.backgroundColor + 1)));
 }
 
 } // namespace kx

@@ -39,19 +39,34 @@ RECT DialogWindowRect(const DialogTemplate& dialog, SIZE units, HWND parent, DWO
     return rect;
 }
 
+/// Edits and list boxes asked for a flat border get the sunken 3-D edge, as
+/// the dialog manager gives them in dialogs of this era.
+void ApplyThreeDimensionalBorder(const DialogItem& item, DWORD& style, DWORD& exStyle) {
+    if ((style & WS_BORDER) && (item.className == u"Edit" || item.className == u"ListBox" ||
+                                item.className == u"EDIT" || item.className == u"LISTBOX")) {
+        style &= ~WS_BORDER;
+        exStyle |= WS_EX_CLIENTEDGE;
+    }
+}
+
 bool CreateItems(HWND dialog, const DialogTemplate& dialogTemplate, SIZE units,
-                 HINSTANCE instance) {
+                 HINSTANCE instance, HFONT font) {
     for (const auto& item : dialogTemplate.items) {
         const RECT rect =
             DialogUnitsToPixels(RECT{item.x, item.y, item.x + item.cx, item.y + item.cy}, units);
+        DWORD style = item.style | WS_CHILD;
+        DWORD exStyle = item.exStyle | WS_EX_NOPARENTNOTIFY;
+        ApplyThreeDimensionalBorder(item, style, exStyle);
         const HWND control = CreateWindowExW(
-            item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(), item.text.c_str(),
-            item.style | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+            exStyle, item.className.c_str(), item.text.c_str(),
+            style, rect.left, rect.top, rect.right - rect.left,
             rect.bottom - rect.top, dialog,
             reinterpret_cast<HMENU>(static_cast<intptr_t>(static_cast<int>(item.id))), instance,
             nullptr);
         if (!control && !(dialogTemplate.style & DS_NOFAILCREATE))
             return false;
+        if (control && font)
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (control && (item.style & 0xF) == BS_DEFPUSHBUTTON &&
             HasClassName(control, u"Button")) {
             if (auto* state = StateOf<DialogState>(dialog); state && !state->defaultId)
@@ -97,12 +112,12 @@ HWND CreateDialogWindow(HINSTANCE instance, const DLGTEMPLATE* templateData, HWN
     AttachState(window, std::move(state));
     SetWindowLongPtrW(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
     // The dialog hears of its font before its controls exist.
-    // FIXME: no font object is made until the drawing layer provides fonts.
+    const HFONT font = (dialog.style & DS_SETFONT) ? DialogFont(dialog.typeface, dialog.pointSize) : nullptr;
     if (dialog.style & DS_SETFONT)
-        SendMessageW(window, WM_SETFONT, 0, FALSE);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (!IsWindow(window))
         return nullptr;
-    if (!CreateItems(window, dialog, units, instance)) {
+    if (!CreateItems(window, dialog, units, instance, font)) {
         DestroyWindow(window);
         return nullptr;
     }

@@ -27,6 +27,11 @@ public:
 /// the font's 52 letters and its height.
 SIZE DialogBaseUnits(std::u16string_view typeface, WORD pointSize);
 
+/// The shared font object of a dialog font (created once, kept for the
+/// process); nullptr when fonts cannot be made.
+/// FIXME: no font object is made until the drawing layer provides fonts.
+HFONT DialogFont(std::u16string_view typeface, WORD pointSize);
+
 /// Dialog units to pixels with the given base units.
 RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits);
 

@@ -42,6 +42,8 @@ SIZE DialogBaseUnits(std::u16string_view typeface, WORD pointSize) {
                 std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cy, pointSize, 8))};
 }
 
+HFONT DialogFont(std::u16string_view, WORD) { return nullptr; }
+
 RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits) {
     return RECT{MulDivRounded(units.left, baseUnits.cx, 4), MulDivRounded(units.top, baseUnits.cy, 8),
                 MulDivRounded(units.right, baseUnits.cx, 4),

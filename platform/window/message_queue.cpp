@@ -177,8 +177,11 @@ KXAPI LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM wParam, LP
         const HWND next = (object->style & WS_CHILD) ? object->parent : object->owner;
         return next ? SendMessageW(next, WM_HELP, wParam, lParam) : 0;
     }
-    case WM_GETFONT:
+    case WM_SETFONT:
+        object->font = reinterpret_cast<HFONT>(wParam);
         return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(object->font);
     case WM_NCHITTEST:
         return 1; // HTCLIENT
     default:

@@ -43,6 +43,7 @@ struct Window {
     HWND owner = nullptr;
     std::vector<HWND> children; ///< Z-order, topmost first.
     LONG_PTR userData = 0;
+    HFONT font = nullptr; ///< Set by WM_SETFONT, answered by WM_GETFONT.
     std::vector<BYTE> extra;
     bool destroying = false;
     bool created = false;
@@ -59,7 +60,7 @@ std::shared_ptr<const WindowClass> FindWindowClass(std::u16string_view name, HIN
 
 /// Registers a class of the platform itself (controls, dialogs); idempotent.
 void RegisterSystemClass(std::u16string_view name, WNDPROC proc, int windowExtra,
-                         UINT style = 0);
+                         HBRUSH background = nullptr);
 
 /// Top-level windows in z-order, topmost first.
 std::vector<HWND> TopLevelWindows();

@@ -52,14 +52,14 @@ std::shared_ptr<const WindowClass> FindWindowClass(std::u16string_view name, HIN
     return FindRegistered(name, nullptr, false);
 }
 
-void RegisterSystemClass(std::u16string_view name, WNDPROC proc, int windowExtra, UINT style) {
+void RegisterSystemClass(std::u16string_view name, WNDPROC proc, int windowExtra, HBRUSH background) {
     if (FindRegistered(name, nullptr, true))
         return;
     auto windowClass = std::make_shared<WindowClass>();
     windowClass->name = name;
     windowClass->proc = proc;
     windowClass->windowExtra = windowExtra;
-    windowClass->style = style;
+    windowClass->background = background;
     windowClass->atom = Classes().nextAtom++;
     Classes().classes.push_back(std::move(windowClass));
 }
