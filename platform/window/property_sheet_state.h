@@ -51,6 +51,9 @@ void CloseSheet(HWND sheet, SheetData& data);
 LRESULT SendPageNotify(HWND sheet, HWND page, UINT code, LPARAM lParam);
 void UpdateApplyButton(HWND sheet, const SheetData& data);
 
+/// Answers a message of the sheet window; FALSE when it is not one of its own.
+INT_PTR SheetMessage(HWND sheet, SheetData& data, UINT message, WPARAM wParam, LPARAM lParam);
+
 /// Creates the page's window if it has none yet; false when it cannot.
 bool EnsurePageWindow(HWND sheet, SheetData& data, int index);
 
