@@ -24,7 +24,11 @@ public:
     bool settingEdit = false;
     UINT itemHeight = kDefaultItemHeight;
     UINT fieldHeight = kDefaultItemHeight;
+    LONG droppedHeight = 0; ///< The height asked for at creation: the open list's.
 };
+
+// The selection field is the item height plus its sunken edges and margins.
+constexpr LONG kFieldExtra = 8;
 
 ComboState* State(HWND combo) { return StateOf<ComboState>(combo); }
 
@@ -198,6 +202,15 @@ LRESULT ComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wParam,
         return TRUE;
     case CB_GETDROPPEDSTATE:
         return state.dropped ? TRUE : FALSE;
+    case CB_GETDROPPEDCONTROLRECT: {
+        if (!lParam)
+            return CB_ERR;
+        RECT rect{};
+        GetWindowRect(combo, &rect);
+        rect.bottom = rect.top + state.droppedHeight;
+        *reinterpret_cast<RECT*>(lParam) = rect;
+        return TRUE;
+    }
     case CB_LIMITTEXT:
         if (state.edit)
             SendMessageW(state.edit, EM_LIMITTEXT, wParam, 0);
@@ -274,17 +287,26 @@ void Create(HWND combo) {
     auto state = std::make_unique<ComboState>();
     ComboState* raw = state.get();
     AttachState(combo, std::move(state));
-    if (ComboType(combo) != CBS_DROPDOWNLIST) {
-        RECT client{};
-        GetClientRect(combo, &client);
-        raw->edit = CreateWindowExW(0, u"Edit", u"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0,
-                                    client.right - 18, client.bottom, combo,
-                                    reinterpret_cast<HMENU>(static_cast<intptr_t>(kEditId)),
-                                    nullptr, nullptr);
-    }
     if (WindowStyle(combo) & CBS_OWNERDRAWFIXED) {
         raw->fieldHeight = Measure(combo, static_cast<UINT>(-1), 0);
         raw->itemHeight = Measure(combo, 0, 0);
+    }
+    // A drop-down combo box is as high as its selection field; the height it
+    // was created with is that of the list it opens.
+    RECT rect{};
+    GetClientRect(combo, &rect);
+    raw->droppedHeight = rect.bottom;
+    if (ComboType(combo) != CBS_SIMPLE)
+        SetWindowPos(combo, nullptr, 0, 0, rect.right, static_cast<int>(raw->fieldHeight) + kFieldExtra,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (ComboType(combo) != CBS_DROPDOWNLIST) {
+        RECT client{};
+        GetClientRect(combo, &client);
+        // Inside the sunken edge, left of the arrow button.
+        raw->edit = CreateWindowExW(0, u"Edit", u"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 3, 3,
+                                    client.right - 21, client.bottom - 6, combo,
+                                    reinterpret_cast<HMENU>(static_cast<intptr_t>(kEditId)),
+                                    nullptr, nullptr);
     }
 }
 

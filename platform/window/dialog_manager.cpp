@@ -22,8 +22,8 @@ bool ReturnsValueDirectly(UINT message) {
 
 RECT DialogWindowRect(const DialogTemplate& dialog, SIZE units, HWND parent, DWORD style,
                       DWORD exStyle) {
-    const RECT client = DialogUnitsToPixels(
-        RECT{dialog.x, dialog.y, dialog.x + dialog.cx, dialog.y + dialog.cy}, units);
+    const RECT scaled = DialogUnitsToPixels(RECT{dialog.x, dialog.y, dialog.cx, dialog.cy}, units);
+    const RECT client{scaled.left, scaled.top, scaled.left + scaled.right, scaled.top + scaled.bottom};
     const RECT insets = NonClientInsets(style, exStyle);
     RECT rect{client.left, client.top, client.right + insets.left + insets.right,
               client.bottom + insets.top + insets.bottom};
@@ -52,8 +52,9 @@ void ApplyThreeDimensionalBorder(const DialogItem& item, DWORD& style, DWORD& ex
 bool CreateItems(HWND dialog, const DialogTemplate& dialogTemplate, SIZE units,
                  HINSTANCE instance, HFONT font) {
     for (const auto& item : dialogTemplate.items) {
-        const RECT rect =
-            DialogUnitsToPixels(RECT{item.x, item.y, item.x + item.cx, item.y + item.cy}, units);
+        // Position and size convert separately, so equal sizes stay equal.
+        const RECT origin = DialogUnitsToPixels(RECT{item.x, item.y, item.cx, item.cy}, units);
+        const RECT rect{origin.left, origin.top, origin.left + origin.right, origin.top + origin.bottom};
         DWORD style = item.style | WS_CHILD;
         DWORD exStyle = item.exStyle | WS_EX_NOPARENTNOTIFY;
         ApplyThreeDimensionalBorder(item, style, exStyle);

@@ -103,9 +103,18 @@ TEST(ComboBox, DropDownEditReportsEditChangesAndHonoursItsLimit) {
     EXPECT_EQ(dialog.Notes(), expected);
 }
 
-struct MeasuringParent {
-    std::vector<UINT> measured;
-};
+TEST(ComboBox, DropDownIsAsHighAsItsFieldAndRemembersItsListHeight) {
+    RecordingDialog dialog(u"COMBOBOX 200, 5, 5, 80, 60, CBS_DROPDOWNLIST\nCOMBOBOX 201, 5, 25, 80, 60, CBS_SIMPLE");
+    RECT field{};
+    GetWindowRect(dialog.Item(kCombo), &field);
+    EXPECT_EQ(field.bottom - field.top, 21);
+    RECT dropped{};
+    SendMessageW(dialog.Item(kCombo), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top, 98) << "60 dialog units of list";
+    RECT simple{};
+    GetWindowRect(dialog.Item(201), &simple);
+    EXPECT_EQ(simple.bottom - simple.top, 98) << "a simple combo box shows its list";
+}
 
 TEST(ComboBox, OwnerDrawnItemsWithoutStringsKeepTheirDataAndAreMeasured) {
     std::vector<UINT> measured;
