@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -207,6 +209,63 @@ TEST(FileDialog, DefaultExtensionMustExistAndOverwritePrompt) {
     ofn.nMaxFile = 5;
     EXPECT_FALSE(GetOpenFileNameW(&ofn));
     EXPECT_EQ(CommDlgExtendedError(), FNERR_BUFFERTOOSMALL);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<int>& HelpSeen() {
+    static std::vector<int> seen;
+    return seen;
+}
+
+LRESULT CALLBACK HelpOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HELP) {
+        HelpSeen().push_back(reinterpret_cast<const HELPINFO*>(lParam)->iCtrlId);
+        return TRUE;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(MessageBox, HelpButtonAsksTheOwnerAndLeavesTheBoxOpen) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = HelpOwnerProc;
+    windowClass.lpszClassName = u"KxHelpOwner";
+    RegisterClassExW(&windowClass);
+    const HWND owner = CreateWindowExW(0, u"KxHelpOwner", u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                       nullptr);
+    HelpSeen().clear();
+    kx::ScriptedUser user;
+    user.AnswerNextMessageBox(IDHELP);
+    // The help answer does not close the box; nobody answers again, so it
+    // ends with its default button.
+    EXPECT_EQ(MessageBoxW(owner, u"Text", u"Title", MB_YESNO | MB_HELP | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(HelpSeen(), (std::vector<int>{IDHELP}));
+    DestroyWindow(owner);
+}
+
+TEST(FileDialog, PathMustExistAndStructureSizes) {
+    kxtest::TestPrefix prefix;
+    kx::ScriptedUser user;
+    WCHAR file[MAX_PATH] = {};
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = offsetof(OPENFILENAMEW, pvReserved); // the older, shorter structure
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_PATHMUSTEXIST;
+    user.AnswerNextFileDialog(u"C:\\no\\such\\folder\\x.txt");
+    user.AnswerNextFileDialog(u"C:\\x.txt");
+    ASSERT_TRUE(GetSaveFileNameW(&ofn));
+    EXPECT_EQ(std::u16string(file), u"C:\\x.txt");
+    ofn.lStructSize = 12;
+    EXPECT_FALSE(GetSaveFileNameW(&ofn));
+    EXPECT_EQ(CommDlgExtendedError(), CDERR_STRUCTSIZE);
+    user.AnswerNextFileDialog(std::nullopt);
+    ofn.lStructSize = sizeof ofn;
+    EXPECT_FALSE(GetOpenFileNameW(&ofn)) << "the user cancels";
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
 }
 
 } // namespace
