@@ -1,6 +1,7 @@
 // The button class: push buttons, check boxes, radio buttons (with automatic
 // groups) and group boxes.
 #include "platform/base/text.h"
+#include "platform/controls/classic_look.h"
 #include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/controls/control_procs.h"
@@ -131,6 +132,14 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_GETDLGCODE:
         return DialogCode(button);
+    case WM_ERASEBKGND:
+        EraseWithParentBrush(button, reinterpret_cast<HDC>(wParam),
+                             ButtonType(button) == BS_GROUPBOX || Checkable(ButtonType(button)) ? WM_CTLCOLORSTATIC
+                                                                                               : WM_CTLCOLORBTN);
+        return TRUE;
+    case WM_PAINT:
+        PaintButton(button);
+        return 0;
     case WM_SETFOCUS:
         State(button).focused = true;
         if (WindowStyle(button) & BS_NOTIFY)

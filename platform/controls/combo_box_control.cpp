@@ -278,6 +278,11 @@ LRESULT ComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wParam,
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_ERASEBKGND:
+        return TRUE; // the paint fills every pixel
+    case WM_PAINT:
+        PaintComboBox(combo);
+        return 0;
     default:
         return DefWindowProcW(combo, message, wParam, lParam);
     }

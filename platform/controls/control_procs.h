@@ -20,6 +20,18 @@ LRESULT CALLBACK TabControlProc(HWND window, UINT message, WPARAM wParam, LPARAM
 LRESULT CALLBACK DateTimePickerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ToolTipProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Painting of each control (on WM_PAINT).
+void PaintButton(HWND button);
+void PaintStatic(HWND control);
+void PaintEdit(HWND edit);
+void PaintComboBox(HWND combo);
+void PaintListBox(HWND list);
+void PaintUpDown(HWND upDown);
+void PaintTrackbar(HWND trackbar);
+void PaintTabControl(HWND tab);
+void PaintDateTimePicker(HWND picker);
+void PaintToolTip(HWND tip);
+
 // What drawing needs to know of a control's state.
 std::u16string EditDisplayText(HWND edit);
 bool TrackbarGeometry(HWND trackbar, LONG* minimum, LONG* maximum, LONG* position);

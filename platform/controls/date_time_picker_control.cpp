@@ -111,6 +111,11 @@ LRESULT DateTimeMessage(HWND picker, DateTimeState& state, UINT message, WPARAM 
     }
     case DTM_SETFORMATW:
         return TRUE;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        PaintDateTimePicker(picker);
+        return 0;
     case WM_GETTEXT:
         return static_cast<LRESULT>(CopyText(reinterpret_cast<LPWSTR>(lParam),
                                              static_cast<size_t>(wParam), FormatDate(picker, state)));

@@ -232,6 +232,11 @@ LRESULT EditMessage(HWND edit, EditState& state, UINT message, WPARAM wParam, LP
         return LineCount(state);
     case WM_GETDLGCODE:
         return DialogCode(edit);
+    case WM_ERASEBKGND:
+        return TRUE; // the paint fills every pixel
+    case WM_PAINT:
+        PaintEdit(edit);
+        return 0;
     case WM_SETFOCUS:
         NotifyParentCommand(edit, EN_SETFOCUS);
         return 0;

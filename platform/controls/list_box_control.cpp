@@ -168,6 +168,11 @@ LRESULT ListMessage(HWND list, ListBoxState& state, UINT message, WPARAM wParam,
     }
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_ERASEBKGND:
+        return TRUE; // the paint fills every pixel
+    case WM_PAINT:
+        PaintListBox(list);
+        return 0;
     case WM_SETFOCUS:
         Notify(list, LBN_SETFOCUS);
         return 0;

@@ -1,4 +1,5 @@
 // The static class: texts, icons, bitmaps, frames and owner-drawn statics.
+#include "platform/controls/classic_look.h"
 #include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/controls/control_procs.h"
@@ -53,6 +54,12 @@ LRESULT CALLBACK StaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_GETDLGCODE:
         return DLGC_STATIC;
+    case WM_ERASEBKGND:
+        EraseWithParentBrush(control, reinterpret_cast<HDC>(wParam), WM_CTLCOLORSTATIC);
+        return TRUE;
+    case WM_PAINT:
+        PaintStatic(control);
+        return 0;
     default:
         return DefWindowProcW(control, message, wParam, lParam);
     }

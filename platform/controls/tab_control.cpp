@@ -132,6 +132,11 @@ LRESULT TabMessage(HWND control, TabState& state, UINT message, WPARAM wParam, L
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_ERASEBKGND:
+        return TRUE; // the paint fills every pixel
+    case WM_PAINT:
+        PaintTabControl(control);
+        return 0;
     default:
         return DefWindowProcW(control, message, wParam, lParam);
     }

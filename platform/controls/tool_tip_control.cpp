@@ -245,6 +245,11 @@ LRESULT ToolTipMessage(HWND tip, ToolTipState& state, UINT message, WPARAM wPara
         return state.maxWidth;
     case WM_NCHITTEST:
         return -1; // HTTRANSPARENT
+    case WM_ERASEBKGND:
+        return TRUE; // the paint fills every pixel
+    case WM_PAINT:
+        PaintToolTip(tip);
+        return 0;
     default:
         return DefWindowProcW(tip, message, wParam, lParam);
     }

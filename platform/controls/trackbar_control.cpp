@@ -125,6 +125,11 @@ LRESULT TrackbarMessage(HWND trackbar, TrackbarState& state, UINT message, WPARA
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_ERASEBKGND:
+        return TRUE; // the paint fills every pixel
+    case WM_PAINT:
+        PaintTrackbar(trackbar);
+        return 0;
     default:
         return DefWindowProcW(trackbar, message, wParam, lParam);
     }

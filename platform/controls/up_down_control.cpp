@@ -166,6 +166,11 @@ LRESULT UpDownMessage(HWND upDown, UpDownState& state, UINT message, WPARAM wPar
         return state.base;
     case UDM_SETACCEL:
         return TRUE;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        PaintUpDown(upDown);
+        return 0;
     default:
         return DefWindowProcW(upDown, message, wParam, lParam);
     }

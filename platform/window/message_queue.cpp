@@ -2,6 +2,7 @@
 // window procedure.
 #include "platform/base/text.h"
 #include "platform/window/message_loop.h"
+#include "platform/window/paint_api.h"
 #include "platform/window/virtual_clock.h"
 #include "platform/window/window_world.h"
 
@@ -34,6 +35,20 @@ LRESULT DefaultText(Window& window, UINT message, WPARAM wParam, LPARAM lParam) 
     default:
         return 0;
     }
+}
+
+/// A class brush below 32 is a system colour index plus one.
+LRESULT EraseWithClassBrush(const Window& window, HDC dc) {
+    HBRUSH brush = window.windowClass ? window.windowClass->background : nullptr;
+    if (!brush || !dc)
+        return FALSE;
+    const auto value = reinterpret_cast<uintptr_t>(brush);
+    if (value <= 32)
+        brush = GetSysColorBrush(static_cast<int>(value) - 1);
+    RECT client{};
+    GetClientRect(window.handle, &client);
+    FillRect(dc, &client, brush);
+    return TRUE;
 }
 
 } // namespace
@@ -184,6 +199,14 @@ KXAPI LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM wParam, LP
         return reinterpret_cast<LRESULT>(object->font);
     case WM_NCHITTEST:
         return 1; // HTCLIENT
+    case WM_ERASEBKGND:
+        return kx::EraseWithClassBrush(*object, reinterpret_cast<HDC>(wParam));
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
     default:
         return 0;
     }
