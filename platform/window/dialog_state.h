@@ -21,15 +21,13 @@ public:
     WORD pointSize = 0;
 };
 
-/// Horizontal and vertical dialog base units of a dialog font. A dialog
-/// without its own font uses the system font's units.
-/// FIXME: fixed average-character metrics until the drawing layer measures
-/// the font's 52 letters and its height.
+/// Horizontal and vertical dialog base units of a dialog font, measured from
+/// its 52 letters and its height. A dialog without its own font uses the
+/// system font's units.
 SIZE DialogBaseUnits(std::u16string_view typeface, WORD pointSize);
 
 /// The shared font object of a dialog font (created once, kept for the
 /// process); nullptr when fonts cannot be made.
-/// FIXME: no font object is made until the drawing layer provides fonts.
 HFONT DialogFont(std::u16string_view typeface, WORD pointSize);
 
 /// Dialog units to pixels with the given base units.

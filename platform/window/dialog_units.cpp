@@ -1,5 +1,6 @@
 // Dialog base units, the registered dialog resources and the UI event sink.
 #include "platform/window/dialog_state.h"
+#include "platform/gdi/gdi.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/message_box.h"
 #include "platform/window/ui_events.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace kx {
 namespace {
@@ -35,14 +37,52 @@ std::map<std::pair<HINSTANCE, WORD>, std::vector<DWORD>>& Resources() {
 
 } // namespace
 
+/// The average width of the 52 letters, rounded, and the character height
+/// of the font; nothing when it cannot be measured.
+std::optional<SIZE> MeasuredBaseUnits(HFONT font) {
+    static constexpr char16_t kLetters[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc || !font)
+        return std::nullopt;
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    TEXTMETRICW metrics{};
+    const bool measured = GetTextExtentPoint32W(dc, kLetters, 52, &extent) && GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    if (!measured || extent.cx <= 0 || metrics.tmHeight <= 0)
+        return std::nullopt;
+    return SIZE{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
 SIZE DialogBaseUnits(std::u16string_view typeface, WORD pointSize) {
     if (typeface.empty() || pointSize == 0)
         return kSystemFontUnits;
-    return SIZE{std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cx, pointSize, 8)),
-                std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cy, pointSize, 8))};
+    static std::map<std::pair<std::u16string, WORD>, SIZE> cache;
+    const auto key = std::make_pair(std::u16string(typeface), pointSize);
+    if (auto it = cache.find(key); it != cache.end())
+        return it->second;
+    // Without a usable font, "MS Shell Dlg" at 8 points averages 6 by 13.
+    const SIZE units = MeasuredBaseUnits(DialogFont(typeface, pointSize))
+                           .value_or(SIZE{std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cx, pointSize, 8)),
+                                          std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cy, pointSize, 8))});
+    cache.emplace(key, units);
+    return units;
 }
 
-HFONT DialogFont(std::u16string_view, WORD) { return nullptr; }
+HFONT DialogFont(std::u16string_view typeface, WORD pointSize) {
+    static std::map<std::pair<std::u16string, WORD>, HFONT> fonts;
+    const auto key = std::make_pair(std::u16string(typeface), pointSize);
+    auto it = fonts.find(key);
+    if (it != fonts.end())
+        return it->second;
+    // Points at the screen's 96 pixels per inch, as a negative (character) height.
+    const int height = -MulDivRounded(pointSize, 96, 72);
+    const HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                   key.first.c_str());
+    fonts.emplace(key, font);
+    return font;
+}
 
 RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits) {
     return RECT{MulDivRounded(units.left, baseUnits.cx, 4), MulDivRounded(units.top, baseUnits.cy, 8),
