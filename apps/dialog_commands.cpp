@@ -6,6 +6,7 @@
 #include "platform/base/number.h"
 #include "platform/base/text.h"
 #include "platform/window/dialog_template.h"
+#include "platform/window/paint_api.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -167,7 +168,12 @@ int RunDialog(const Arguments& arguments) {
     }
     ShowWindow(dialog, SW_SHOW);
     int status = 0;
+    std::string pngPath;
     for (size_t i = 1; i < arguments.size() && !outcome.ended; ++i) {
+        if (arguments[i] == "--png" && i + 1 < arguments.size()) {
+            pngPath = arguments[++i];
+            continue;
+        }
         if (!RunAction(user, dialog, arguments[i])) {
             std::fprintf(stderr, "kxhost dialog: could not %s\n", arguments[i].c_str());
             status = 1;
@@ -177,15 +183,20 @@ int RunDialog(const Arguments& arguments) {
     PrintLog(user);
     if (outcome.ended)
         std::printf("ended with %s\n", outcome.result == IDOK ? "OK" : "Cancel");
-    // FIXME: write the dialog's PNG once windows paint through the drawing layer.
+    if (!pngPath.empty()) {
+        if (kx::RenderWindowToPng(dialog, pngPath))
+            std::printf("wrote %s\n", pngPath.c_str());
+        else
+            status = 1;
+    }
     DestroyWindow(dialog);
     return status;
 }
 
 const bool kRegistered = RegisterCommand(
-    {"dialog", "FILE [VERB:CONTROL[=VALUE]...]",
+    {"dialog", "FILE [VERB:CONTROL[=VALUE]...] [--png OUT]",
      "make a dialog from a script, act on it (click, check, uncheck, type, choose, spin, slide, tab, hover, "
-     "key, clock, answer, file) and show its controls",
+     "key, clock, answer, file), show its controls and write its picture",
      RunDialog});
 
 } // namespace

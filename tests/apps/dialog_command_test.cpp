@@ -61,6 +61,16 @@ TEST_F(DialogCommand, ActsOnTheDialogAndPrintsItsControls) {
     EXPECT_NE(run.output.find("ended with OK"), std::string::npos) << run.output;
 }
 
+TEST_F(DialogCommand, WritesThePictureOfTheDialog) {
+    const std::string png = File("copies.png");
+    const HostRun run = RunHost("dialog " + File("copies.rc") + " check:Collate --png " + png);
+    EXPECT_EQ(run.status, 0) << run.output;
+    std::ifstream file(png, std::ios::binary);
+    char signature[8] = {};
+    file.read(signature, 8);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << run.output;
+}
+
 TEST_F(DialogCommand, ReportsScriptErrorsAndImpossibleActions) {
     HostRun run = RunHost("dialog " + File("broken.rc"));
     EXPECT_NE(run.status, 0);
