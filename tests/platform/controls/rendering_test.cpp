@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -133,6 +134,50 @@ END
     EXPECT_EQ(image.DarkPixels(InDialog(dialog, 1)), 0) << "grey, not black";
     const RECT edit = InDialog(dialog, 2);
     EXPECT_EQ(image.At((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2), kFace) << "hidden edit";
+    DestroyWindow(dialog);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<UINT>& DrawnStates() {
+    static std::vector<UINT> states;
+    return states;
+}
+
+INT_PTR CALLBACK ComboOwnerProc(HWND, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        DrawnStates().push_back(item->itemState);
+        // The item's data is the colour it stands for, as a colour list has.
+        const HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(item->itemData));
+        FillRect(item->hDC, &item->rcItem, brush);
+        DeleteObject(brush);
+        return TRUE;
+    }
+    return message == WM_INITDIALOG;
+}
+
+TEST(Rendering, OwnerDrawnComboDrawsItsSelectionThroughTheParent) {
+    const auto data = kx::CompileDialogScript(uR"(DIALOGEX 0, 0, 120, 40
+STYLE DS_SETFONT | WS_POPUP
+FONT 8, "MS Shell Dlg"
+BEGIN
+    COMBOBOX 1, 5, 5, 100, 60, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED
+END
+)");
+    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
+                                                   nullptr, ComboOwnerProc, 0);
+    const HWND combo = GetDlgItem(dialog, 1);
+    SendMessageW(combo, CB_ADDSTRING, 0, static_cast<LPARAM>(RGB(0, 0, 255)));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    DrawnStates().clear();
+    Rendered image(dialog);
+    ASSERT_EQ(DrawnStates().size(), 1u);
+    EXPECT_TRUE(DrawnStates()[0] & ODS_COMBOBOXEDIT);
+    const RECT field = InDialog(dialog, 1);
+    EXPECT_EQ(image.At(field.left + 10, (field.top + field.bottom) / 2), RGB(0, 0, 255));
     DestroyWindow(dialog);
 }
 
