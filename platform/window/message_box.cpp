@@ -3,6 +3,7 @@
 
 #include "platform/base/text.h"
 #include "platform/controls/control_constants.h"
+#include "platform/gdi/gdi.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/ui_events.h"
 
@@ -113,8 +114,8 @@ DialogTemplate BuildTemplate(const std::u16string& text, const std::u16string& c
     const short buttonTop = static_cast<short>(std::max<short>(textHeight, 20) + 2 * kGap);
     dialog.cy = static_cast<short>(buttonTop + kButtonHeight + kGap);
     if (hasIcon)
-        dialog.items.push_back({0, WS_CHILD | WS_VISIBLE | SS_ICON, 0, kGap, kGap, 20, 20,
-                                kIconId, u"Static", u"", static_cast<WORD>(params.type & MB_ICONMASK)});
+        dialog.items.push_back({0, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, kGap, kGap, 20, 20, kIconId,
+                                u"Static", u"", 0});
     const DWORD textStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | ((params.type & MB_RIGHT) ? SS_RIGHT : SS_LEFT);
     dialog.items.push_back({0, textStyle, (params.type & MB_RTLREADING) ? WS_EX_RTLREADING : 0,
                             textLeft, kGap, textWidth, textHeight, kTextId, u"Static", text, 0});
@@ -129,8 +130,59 @@ DialogTemplate BuildTemplate(const std::u16string& text, const std::u16string& c
     return dialog;
 }
 
+/// The classic icons: a red disc with a cross, a yellow triangle with "!",
+/// a white bubble with "?" or "i".
+void DrawIcon(const DRAWITEMSTRUCT& item, UINT icon) {
+    struct IconLook {
+        UINT icon;
+        COLORREF fill;
+        COLORREF mark;
+        const char16_t* glyph;
+        bool triangle;
+    };
+    static constexpr IconLook kLooks[] = {
+        {MB_ICONHAND, RGB(255, 0, 0), RGB(255, 255, 255), u"X", false},
+        {MB_ICONQUESTION, RGB(255, 255, 255), RGB(0, 0, 255), u"?", false},
+        {MB_ICONEXCLAMATION, RGB(255, 255, 0), RGB(0, 0, 0), u"!", true},
+        {MB_ICONASTERISK, RGB(255, 255, 255), RGB(0, 0, 255), u"i", false},
+    };
+    const IconLook* look = nullptr;
+    for (const auto& candidate : kLooks) {
+        if (candidate.icon == icon)
+            look = &candidate;
+    }
+    if (!look)
+        return;
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const HBRUSH brush = CreateSolidBrush(look->fill);
+    const HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    if (look->triangle) {
+        const POINT corners[3] = {{(r.left + r.right) / 2, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
+        Polygon(dc, corners, 3);
+    } else {
+        Ellipse(dc, r.left, r.top, r.right, r.bottom);
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look->mark);
+    r.top += look->triangle ? 4 : 0;
+    DrawTextW(dc, look->glyph, 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
 INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_DRAWITEM: {
+        const auto* params = reinterpret_cast<const BoxParams*>(GetWindowLongPtrW(box, DWLP_USER));
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (params && item->CtlID == kIconId)
+            DrawIcon(*item, params->type & MB_ICONMASK);
+        SetWindowLongPtrW(box, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     case WM_INITDIALOG: {
         SetWindowLongPtrW(box, DWLP_USER, lParam);
         const auto* params = reinterpret_cast<const BoxParams*>(lParam);

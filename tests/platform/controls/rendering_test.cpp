@@ -3,6 +3,8 @@
 #include "platform/controls/common_controls.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/dialog_template.h"
+#include "platform/window/message_box.h"
+#include "platform/window/message_loop.h"
 #include "platform/window/paint_api.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +181,34 @@ END
     const RECT field = InDialog(dialog, 1);
     EXPECT_EQ(image.At(field.left + 10, (field.top + field.bottom) / 2), RGB(0, 0, 255));
     DestroyWindow(dialog);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Rendering, MessageBoxShowsItsIconAndButtons) {
+    int redPixels = -1;
+    int iconLeft = 0;
+    const auto previous = kx::SetIdleHandler([&](HWND box) {
+        Rendered image(box);
+        RECT outer{};
+        GetWindowRect(box, &outer);
+        RECT icon{};
+        GetWindowRect(GetDlgItem(box, 20), &icon);
+        OffsetRect(&icon, -outer.left, -outer.top);
+        iconLeft = icon.left;
+        redPixels = 0;
+        for (LONG y = icon.top; y < icon.bottom; ++y)
+            for (LONG x = icon.left; x < icon.right; ++x)
+                redPixels += image.At(x, y) == RGB(255, 0, 0) ? 1 : 0;
+        SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(MessageBoxW(nullptr, u"The job failed.", u"Error", MB_OK | MB_ICONSTOP), IDOK);
+    kx::SetIdleHandler(previous);
+    EXPECT_GT(iconLeft, 0);
+    EXPECT_GT(redPixels, 50) << "the red disc of the stop icon";
 }
 
 } // namespace
