@@ -1,15 +1,21 @@
-// The dialog command: makes a dialog from a script file, lets the scripted
-// user act on it, and prints what every control shows and what appeared.
+// The dialog and sheet commands: make a dialog (or a property sheet of pages)
+// from script files, let the scripted user act on it, and print what every
+// control shows and what appeared, or write its picture.
 #include "apps/host_command.h"
 
 #include "platform/automation/scripted_user.h"
 #include "platform/base/number.h"
 #include "platform/base/text.h"
+#include "platform/controls/common_controls.h"
 #include "platform/window/dialog_template.h"
+#include "platform/window/property_sheet_api.h"
 #include "platform/window/paint_api.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
+#include <functional>
+#include <vector>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -110,6 +116,8 @@ bool RunAction(kx::ScriptedUser& user, HWND dialog, const std::string& action) {
         return user.MoveSlider(control, ToInt(value));
     if (verb == "tab")
         return user.ChooseTab(control, ToInt(value));
+    if (verb == "page")
+        return user.ChooseTab(user.FindByClass(dialog, WC_TABCONTROLW), ToInt(target));
     if (verb == "hover")
         return user.Hover(control).has_value();
     return false;
@@ -140,24 +148,47 @@ void PrintLog(const kx::ScriptedUser& user) {
     }
 }
 
+/// The compiled script of a file; empty (and the reason printed) on error.
+std::vector<DWORD> CompileFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    if (!file) {
+        std::fprintf(stderr, "kxhost: cannot read %s\n", path.c_str());
+        return {};
+    }
+    kx::DialogScriptError error;
+    auto binary = kx::CompileDialogScript(kx::Utf8ToUtf16(text.str()), &error);
+    if (binary.empty())
+        std::fprintf(stderr, "%s:%d: %s\n", path.c_str(), error.line, error.message.c_str());
+    return binary;
+}
+
+/// Runs the actions (and notes --png OUT); false when one could not be done.
+bool RunActions(kx::ScriptedUser& user, HWND window, const Arguments& actions, std::string& pngPath,
+                const std::function<bool()>& ended) {
+    bool allDone = true;
+    for (size_t i = 0; i < actions.size() && !ended(); ++i) {
+        if (actions[i] == "--png" && i + 1 < actions.size()) {
+            pngPath = actions[++i];
+            continue;
+        }
+        if (!RunAction(user, window, actions[i])) {
+            std::fprintf(stderr, "kxhost: could not %s\n", actions[i].c_str());
+            allDone = false;
+        }
+    }
+    return allDone;
+}
+
 int RunDialog(const Arguments& arguments) {
     if (arguments.empty()) {
         std::fprintf(stderr, "kxhost dialog: a dialog script file is needed\n");
         return 2;
     }
-    std::ifstream file(arguments[0], std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    if (!file) {
-        std::fprintf(stderr, "kxhost dialog: cannot read %s\n", arguments[0].c_str());
+    const auto binary = CompileFile(arguments[0]);
+    if (binary.empty())
         return 1;
-    }
-    kx::DialogScriptError error;
-    const auto binary = kx::CompileDialogScript(kx::Utf8ToUtf16(text.str()), &error);
-    if (binary.empty()) {
-        std::fprintf(stderr, "%s:%d: %s\n", arguments[0].c_str(), error.line, error.message.c_str());
-        return 1;
-    }
     kx::ScriptedUser user;
     DialogResult outcome;
     const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
@@ -167,18 +198,11 @@ int RunDialog(const Arguments& arguments) {
         return 1;
     }
     ShowWindow(dialog, SW_SHOW);
-    int status = 0;
     std::string pngPath;
-    for (size_t i = 1; i < arguments.size() && !outcome.ended; ++i) {
-        if (arguments[i] == "--png" && i + 1 < arguments.size()) {
-            pngPath = arguments[++i];
-            continue;
-        }
-        if (!RunAction(user, dialog, arguments[i])) {
-            std::fprintf(stderr, "kxhost dialog: could not %s\n", arguments[i].c_str());
-            status = 1;
-        }
-    }
+    int status = RunActions(user, dialog, Arguments(arguments.begin() + 1, arguments.end()), pngPath,
+                            [&] { return outcome.ended; })
+                     ? 0
+                     : 1;
     PrintControls(user, dialog);
     PrintLog(user);
     if (outcome.ended)
@@ -192,6 +216,73 @@ int RunDialog(const Arguments& arguments) {
     DestroyWindow(dialog);
     return status;
 }
+
+INT_PTR CALLBACK HostPageProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+int RunSheet(const Arguments& arguments) {
+    size_t firstAction = 1;
+    while (firstAction < arguments.size() && arguments[firstAction].find(':') == std::string::npos &&
+           arguments[firstAction] != "--png")
+        ++firstAction;
+    if (arguments.size() < 2 || firstAction < 2) {
+        std::fprintf(stderr, "kxhost sheet: a caption and at least one page script are needed\n");
+        return 2;
+    }
+    std::vector<std::vector<DWORD>> templates;
+    std::vector<PROPSHEETPAGEW> pages;
+    for (size_t i = 1; i < firstAction; ++i) {
+        templates.push_back(CompileFile(arguments[i]));
+        if (templates.back().empty())
+            return 1;
+    }
+    for (const auto& binary : templates) {
+        PROPSHEETPAGEW page{};
+        page.dwSize = sizeof page;
+        page.dwFlags = PSP_DLGINDIRECT;
+        page.pResource = reinterpret_cast<const DLGTEMPLATE*>(binary.data());
+        page.pfnDlgProc = HostPageProc;
+        pages.push_back(page);
+    }
+    const std::u16string caption = kx::Utf8ToUtf16(arguments[0]);
+    PROPSHEETHEADERW header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_HASHELP;
+    header.pszCaption = caption.c_str();
+    header.nPages = static_cast<UINT>(pages.size());
+    header.ppsp = pages.data();
+    kx::ScriptedUser user;
+    const auto sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
+    if (!sheet) {
+        std::fprintf(stderr, "kxhost sheet: the sheet could not be created\n");
+        return 1;
+    }
+    auto closed = [&] { return SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0) == 0; };
+    std::string pngPath;
+    int status = RunActions(user, sheet, Arguments(arguments.begin() + static_cast<std::ptrdiff_t>(firstAction),
+                                                   arguments.end()),
+                            pngPath, closed)
+                     ? 0
+                     : 1;
+    if (!closed())
+        PrintControls(user, reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+    PrintLog(user);
+    if (closed())
+        std::printf("closed\n");
+    if (!pngPath.empty()) {
+        if (kx::RenderWindowToPng(sheet, pngPath))
+            std::printf("wrote %s\n", pngPath.c_str());
+        else
+            status = 1;
+    }
+    DestroyWindow(sheet);
+    return status;
+}
+
+const bool kSheetRegistered = RegisterCommand(
+    {"sheet", "CAPTION PAGE.rc... [VERB:...] [--png OUT]",
+     "make a property sheet of dialog-script pages, act on it as the dialog command does (page:N picks a tab) "
+     "and write its picture",
+     RunSheet});
 
 const bool kRegistered = RegisterCommand(
     {"dialog", "FILE [VERB:CONTROL[=VALUE]...] [--png OUT]",

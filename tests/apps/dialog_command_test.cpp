@@ -71,6 +71,16 @@ TEST_F(DialogCommand, WritesThePictureOfTheDialog) {
     EXPECT_EQ(std::string(signature + 1, 3), "PNG") << run.output;
 }
 
+TEST_F(DialogCommand, SheetOfPagesSwitchesPagesAndCloses) {
+    std::ofstream(m_folder / "paper.rc") << "DIALOGEX 0, 0, 150, 80\nSTYLE DS_SETFONT | WS_CHILD\nCAPTION \"Paper\"\n"
+                                             "FONT 8, \"MS Shell Dlg\"\nBEGIN\nAUTOCHECKBOX \"Duplex\", 30, 7, 7, 60, 10\nEND\n";
+    HostRun run = RunHost("sheet Preferences " + File("copies.rc") + " " + File("paper.rc") + " page:1 check:Duplex");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("Duplex"), std::string::npos) << "the second page is current\n" << run.output;
+    run = RunHost("sheet Preferences " + File("paper.rc") + " click:OK");
+    EXPECT_NE(run.output.find("closed"), std::string::npos) << run.output;
+}
+
 TEST_F(DialogCommand, ReportsScriptErrorsAndImpossibleActions) {
     HostRun run = RunHost("dialog " + File("broken.rc"));
     EXPECT_NE(run.status, 0);
