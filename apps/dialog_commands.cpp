@@ -71,7 +71,8 @@ bool RunKey(kx::ScriptedUser& user, const std::string& name) {
         kx::Key key;
     };
     static constexpr KeyName kKeys[] = {{"enter", kx::Key::Enter}, {"escape", kx::Key::Escape},
-                                        {"tab", kx::Key::Tab},     {"up", kx::Key::Up},
+                                        {"tab", kx::Key::Tab},     {"shift-tab", kx::Key::ShiftTab},
+                                        {"up", kx::Key::Up},
                                         {"down", kx::Key::Down},   {"space", kx::Key::Space}};
     for (const auto& key : kKeys) {
         if (name == key.name)

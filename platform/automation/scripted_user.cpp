@@ -22,7 +22,7 @@ struct KeyCode {
     UINT virtualKey;
 };
 constexpr KeyCode kKeyCodes[] = {
-    {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE}, {Key::Tab, VK_TAB},
+    {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE}, {Key::Tab, VK_TAB}, {Key::ShiftTab, VK_TAB},
     {Key::Up, VK_UP},        {Key::Down, VK_DOWN},     {Key::Left, VK_LEFT},
     {Key::Right, VK_RIGHT},  {Key::Space, VK_SPACE},   {Key::Delete, VK_DELETE},
     {Key::F1, VK_F1},
@@ -219,6 +219,12 @@ bool ScriptedUser::AskForHelp(HWND control) {
 bool ScriptedUser::Press(Key key) {
     if (key == Key::F1)
         return AskForHelp(GetFocus() ? GetFocus() : ActiveWindow());
+    if (key == Key::ShiftTab) {
+        SetKeyDown(VK_SHIFT, true);
+        const bool pressed = Press(Key::Tab);
+        SetKeyDown(VK_SHIFT, false);
+        return pressed;
+    }
     auto code = std::find_if(std::begin(kKeyCodes), std::end(kKeyCodes),
                              [&](const KeyCode& entry) { return entry.key == key; });
     HWND focus = GetFocus();

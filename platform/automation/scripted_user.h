@@ -28,7 +28,7 @@ struct ControlSnapshot {
     std::optional<std::u16string> tip;
 };
 
-enum class Key { Enter, Escape, Tab, Up, Down, Left, Right, Space, Delete, F1 };
+enum class Key { Enter, Escape, Tab, ShiftTab, Up, Down, Left, Right, Space, Delete, F1 };
 
 class ScriptedUser {
 public:

@@ -78,7 +78,7 @@ bool HandleDialogKey(HWND dialog, const MSG& msg) {
     case VK_TAB:
         if (code & DLGC_WANTTAB)
             return false;
-        if (HWND next = GetNextDlgTabItem(dialog, focus, FALSE))
+        if (HWND next = GetNextDlgTabItem(dialog, focus, GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE))
             SetFocus(next);
         return true;
     case VK_RETURN:

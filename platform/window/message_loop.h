@@ -21,6 +21,9 @@ bool RunIdleHandler(HWND modalWindow);
 /// there is none.
 bool DispatchPending(HWND window);
 
+/// Presses or releases a key for GetKeyState.
+void SetKeyDown(UINT virtualKey, bool down);
+
 /// Drops queued messages of a destroyed window.
 void DiscardMessagesFor(HWND window);
 

@@ -200,6 +200,10 @@ KXAPI int WINAPI GetSystemMetrics(int index);
 KXAPI BOOL WINAPI GetCursorPos(LPPOINT point);
 KXAPI BOOL WINAPI SetCursorPos(int x, int y);
 KXAPI UINT WINAPI GetDoubleClickTime();
+/// The high bit is set while the key is down (keys are pressed only by the
+/// scripted user).
+KXAPI SHORT WINAPI GetKeyState(int virtualKey);
+KXAPI SHORT WINAPI GetAsyncKeyState(int virtualKey);
 
 // Messages.
 KXAPI LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

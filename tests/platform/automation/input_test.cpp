@@ -90,6 +90,9 @@ TEST_F(InputTest, ArrowKeysMoveWithinARadioGroupAndCheckAsTheyGo) {
     EXPECT_EQ(m_seen.clicks, (std::vector<int>{10, 11, 12, 10}));
     m_user.Press(kx::Key::Tab);
     EXPECT_EQ(GetFocus(), m_user.FindById(m_dialog, 30)) << "the list has no tab stop";
+    m_user.Press(kx::Key::ShiftTab);
+    EXPECT_EQ(GetFocus(), m_user.FindById(m_dialog, 10)) << "back to the group's tab stop";
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0) << "released again";
 }
 
 TEST_F(InputTest, ActionsOnHiddenOrDisabledControlsFail) {
