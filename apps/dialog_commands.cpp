@@ -281,14 +281,12 @@ int RunSheet(const Arguments& arguments) {
 
 const bool kSheetRegistered = RegisterCommand(
     {"sheet", "CAPTION PAGE.rc... [VERB:...] [--png OUT]",
-     "make a property sheet of dialog-script pages, act on it as the dialog command does (page:N picks a tab) "
-     "and write its picture",
+     "a sheet of dialog-script pages; acts as 'dialog' does, page:N picks a tab",
      RunSheet});
 
 const bool kRegistered = RegisterCommand(
     {"dialog", "FILE [VERB:CONTROL[=VALUE]...] [--png OUT]",
-     "make a dialog from a script, act on it (click, check, uncheck, type, choose, spin, slide, tab, hover, "
-     "key, clock, answer, file), show its controls and write its picture",
+     "a dialog from a script; click/check/uncheck/type/choose/spin/slide/tab/hover/key/clock/answer/file",
      RunDialog});
 
 } // namespace
