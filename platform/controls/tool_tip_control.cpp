@@ -38,6 +38,8 @@ public:
     POINT trackPosition{};
     int maxWidth = -1;
     int delays[4] = {500, 500, 5000, 500}; // automatic, reshow, autopop, initial
+    HWND shownWindow = nullptr; ///< The tool whose tip is showing, told of TTN_POP.
+    UINT_PTR shownId = 0;
 };
 
 ToolTipState* State(HWND tip) { return StateOf<ToolTipState>(tip); }
@@ -103,18 +105,40 @@ SIZE TipSize(const ToolTipState& state, const std::u16string& text) {
     return SIZE{width + 2 * kPadding, lines * kLineHeight + 2 * kPadding};
 }
 
+void NotifyTool(HWND tip, HWND window, UINT_PTR id, UINT code) {
+    if (!window || !IsWindow(window))
+        return;
+    NMHDR header{tip, id, code};
+    SendMessageW(window, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
+}
+
 void ShowTip(HWND tip, const Tool& tool, POINT at) {
     const std::u16string text = TextOf(tip, tool);
-    const ToolTipState* state = State(tip);
+    ToolTipState* state = State(tip);
     if (!state || !state->active || text.empty())
         return;
     SetWindowTextW(tip, text.c_str());
     const SIZE size = TipSize(*state, text);
-    SetWindowPos(tip, HWND_TOPMOST, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    state->shownWindow = tool.window;
+    state->shownId = tool.id;
+    SetWindowPos(tip, HWND_TOPMOST, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE);
+    NotifyTool(tip, tool.window, tool.id, TTN_SHOW);
+    if (!IsWindow(tip))
+        return;
+    ShowWindow(tip, SW_SHOWNA);
     ReportUiEvent(UiEvent{UiEventKind::ToolTip, tip, {}, text, tool.flags, 0});
 }
 
-void HideTip(HWND tip) { ShowWindow(tip, SW_HIDE); }
+void HideTip(HWND tip) {
+    ToolTipState* state = State(tip);
+    if (!state || !IsWindowVisible(tip))
+        return;
+    const HWND window = state->shownWindow;
+    const UINT_PTR id = state->shownId;
+    state->shownWindow = nullptr;
+    ShowWindow(tip, SW_HIDE);
+    NotifyTool(tip, window, id, TTN_POP);
+}
 
 LRESULT AddTool(ToolTipState& state, LPARAM lParam) {
     TTTOOLINFOW info;

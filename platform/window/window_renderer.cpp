@@ -110,7 +110,7 @@ void PaintTree(const Canvas& canvas, HWND handle, const RECT& parentVisible) {
     POINT clientOrigin{0, 0};
     ClientToScreen(handle, &clientOrigin);
     if (window->exStyle & WS_EX_LAYOUTRTL)
-        clientOrigin.x -= client.right; // drawn unmirrored, from the left edge
+        clientOrigin.x -= client.right; // FIXME: contents drawn unmirrored; the drawing layer has no mirrored DCs
     const RECT clientOnScreen{clientOrigin.x, clientOrigin.y, clientOrigin.x + client.right,
                               clientOrigin.y + client.bottom};
     const RECT clientVisible = Intersect(clientOnScreen, visible);

@@ -190,6 +190,9 @@ TEST(ToolTip, ToolsByWindowTrackingTipsAndOldStructureSizes) {
     EXPECT_EQ(rect.top, 60);
     SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&track));
     EXPECT_FALSE(IsWindowVisible(tip)) << "removing the tracked tool hides the tip";
+    const std::vector<Note> told = {{WM_NOTIFY, 1, static_cast<int>(TTN_SHOW)},
+                                    {WM_NOTIFY, 1, static_cast<int>(TTN_POP)}};
+    EXPECT_EQ(dialog.Notes(), told) << "the tool's window hears the tip come and go";
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
     SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, 1000);
     EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 10000);
