@@ -57,11 +57,13 @@ DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile,
     case PortKind::Null:
         return ERROR_SUCCESS;
     case PortKind::File:
-        return ERROR_INVALID_PARAMETER;
+        return target.file.empty() ? ERROR_INVALID_PARAMETER : DeliverToFile(target.file, bytes);
     case PortKind::Tcp:
         return DeliverOverTcp(target.host, target.port, bytes, CurrentDeliveryTimeouts());
     case PortKind::Cups:
         return DeliverToCups(target.queue, title, bytes, CurrentDeliveryTimeouts());
+    case PortKind::Unsupported:
+        return ERROR_NOT_SUPPORTED;
     }
     return ERROR_INVALID_PARAMETER;
 }

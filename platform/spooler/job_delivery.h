@@ -16,13 +16,14 @@ constexpr DWORD ERROR_HOST_UNREACHABLE = 1232;
 
 namespace kx {
 
-enum class PortKind { File, Null, Tcp, Cups };
+enum class PortKind { File, Null, Tcp, Cups, Unsupported };
 
 struct PortTarget {
     PortKind kind = PortKind::Null;
     std::string host;      // Tcp: a dotted address or a host name
     uint16_t port = 9100;  // Tcp
     std::string queue;     // Cups
+    std::u16string file;   // File: a fixed output file, empty for "FILE:"
 };
 
 struct DeliveryTimeouts {
@@ -52,7 +53,8 @@ DWORD DeliverToCups(const std::string& queue, const std::string& title,
 
 /// Delivers by the port's kind. An output file, when given, takes the job
 /// instead of the port, whatever the port is; "FILE:" without one fails
-/// with ERROR_INVALID_PARAMETER (nobody can be asked for a file name).
+/// with ERROR_INVALID_PARAMETER (nobody can be asked for a file name), and
+/// ports of no known kind (LPT1:, COM1:) with ERROR_NOT_SUPPORTED.
 DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile,
                  const std::string& title, std::span<const BYTE> bytes);
 

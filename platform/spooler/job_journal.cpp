@@ -155,23 +155,37 @@ JournalEntry JobJournal::ParseRecord(const std::string& text) {
     return entry;
 }
 
+namespace {
+
+bool WriteBytes(const std::string& path, std::span<const BYTE> bytes) {
+    std::ofstream data(path, std::ios::binary | std::ios::trunc);
+    data.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(data.flush());
+}
+
+} // namespace
+
 DWORD JobJournal::Add(JournalEntry entry, std::span<const BYTE> bytes) {
     const std::string folder = Folder();
     const DWORD jobId = ClaimJobId(folder);
     if (jobId == 0)
         return 0;
-    {
-        std::ofstream data(folder + "/" + JobName(jobId, "prn"), std::ios::binary);
-        data.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        if (!data.flush())
-            return 0;
-    }
+    if (!WriteBytes(folder + "/" + JobName(jobId, "prn"), bytes))
+        return 0;
     entry.jobId = jobId;
     entry.byteCount = bytes.size();
     entry.status = "spooling";
     entry.time = NowUtc();
     return WriteAtomically(folder + "/" + JobName(jobId, "txt"), FormatRecord(entry)) ? jobId : 0;
+}
+
+bool JobJournal::StoreBytes(DWORD jobId, std::span<const BYTE> bytes) {
+    auto entry = Find(jobId);
+    if (!entry || !WriteBytes(Folder() + "/" + JobName(jobId, "prn"), bytes))
+        return false;
+    entry->byteCount = bytes.size();
+    return WriteAtomically(Folder() + "/" + JobName(jobId, "txt"), FormatRecord(*entry));
 }
 
 bool JobJournal::SetStatus(DWORD jobId, const std::string& status) {

@@ -22,7 +22,7 @@ struct JournalEntry {
     std::u16string port;
     std::u16string outputFile;
     uint64_t byteCount = 0;
-    std::string status; // "spooling", "delivered", or "failed (error N)"
+    std::string status; // "spooling", "delivered", "aborted" or "failed (error N)"
     std::string time;   // UTC, ISO 8601
 };
 
@@ -35,6 +35,8 @@ public:
     /// number is the next free one, safe with several processes. Returns 0
     /// when the journal cannot be written.
     static DWORD Add(JournalEntry entry, std::span<const BYTE> bytes);
+    /// Replaces a job's bytes (and its byte count).
+    static bool StoreBytes(DWORD jobId, std::span<const BYTE> bytes);
     /// Rewrites a job's status once it is delivered or has failed.
     static bool SetStatus(DWORD jobId, const std::string& status);
 

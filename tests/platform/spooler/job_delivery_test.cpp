@@ -93,6 +93,9 @@ TEST(JobDelivery, ChoosesByPortAndOutputFile) {
     const kx::PortTarget file{kx::PortKind::File};
     const kx::PortTarget null{kx::PortKind::Null};
     const kx::PortTarget unreachable{kx::PortKind::Tcp, "127.0.0.1", 1};
+    const kx::PortTarget parallel{kx::PortKind::Unsupported};
+    kx::PortTarget named{kx::PortKind::File};
+    named.file = u"C:\\out\\port.prn";
     struct Case {
         const char* label;
         kx::PortTarget target;
@@ -105,6 +108,8 @@ TEST(JobDelivery, ChoosesByPortAndOutputFile) {
         {"NUL:", null, u"", ERROR_SUCCESS},
         {"output file wins over the port", unreachable, u"C:\\out\\other.prn", ERROR_SUCCESS},
         {"output file in a missing folder", file, u"C:\\none\\x\\job.prn", ERROR_PATH_NOT_FOUND},
+        {"a port of no known kind", parallel, u"", ERROR_NOT_SUPPORTED},
+        {"a port named by a file", named, u"", ERROR_SUCCESS},
     };
     std::filesystem::create_directories(prefix.DriveC() + "/out");
     for (const auto& c : cases) {
@@ -114,6 +119,7 @@ TEST(JobDelivery, ChoosesByPortAndOutputFile) {
     }
     EXPECT_EQ(prefix.ReadFile("drive_c/out/job.prn"), kHeadCleaning);
     EXPECT_EQ(prefix.ReadFile("drive_c/out/other.prn"), kHeadCleaning);
+    EXPECT_EQ(prefix.ReadFile("drive_c/out/port.prn"), kHeadCleaning);
 }
 
 class CupsFixture : public ::testing::Test {
