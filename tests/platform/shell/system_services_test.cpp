@@ -99,7 +99,7 @@ protected:
                            "# product texts\n"
                            "FileDescription = Printer Driver User Interface\r\n"
                            "FileVersion=2.10.3.44\n"
-                           "CompanyName=Kestrel Imaging\n"
+                           "CompanyName=Kx Printing\n"
                            "not a line\n"
                            "Comments=\n");
     }
@@ -127,7 +127,7 @@ TEST_F(VersionResourceFixture, AnswersStringsAndFixedInformation) {
     };
     const Case cases[] = {
         {u"\\StringFileInfo\\040904B0\\FileDescription", true, u"Printer Driver User Interface"},
-        {u"\\StringFileInfo\\040904b0\\companyname", true, u"Kestrel Imaging"},
+        {u"\\StringFileInfo\\040904b0\\companyname", true, u"Kx Printing"},
         {u"\\StringFileInfo\\040904B0\\Comments", true, u""},
         {u"\\StringFileInfo\\040904B0\\LegalCopyright", false, u""},
         {u"\\StringFileInfo\\040704B0\\FileVersion", false, u""},
