@@ -41,13 +41,22 @@ std::u16string Flatten(std::u16string_view field) {
     return flat;
 }
 
+bool HasDesktop() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0')
+            return true;
+    }
+    return false;
+}
+
 DesktopMode ModeFromEnvironment() {
     const char* value = std::getenv(DesktopRequests::kHeadlessVariable);
-    if (value == nullptr)
-        return DesktopMode::Run;
+    if (value == nullptr || *value == '\0')
+        return HasDesktop() ? DesktopMode::Run : DesktopMode::Record;
     const std::string_view text(value);
-    return (text == "1" || text == "yes" || text == "record") ? DesktopMode::Record
-                                                               : DesktopMode::Run;
+    return (text == "0" || text == "no" || text == "run") ? DesktopMode::Run
+                                                          : DesktopMode::Record;
 }
 
 } // namespace

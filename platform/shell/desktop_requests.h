@@ -24,12 +24,14 @@ struct DesktopRequest {
 
 class DesktopRequests {
 public:
-    /// The environment variable that selects recording ("1", "yes" or "record").
+    /// The environment variable that chooses: "0", "no" or "run" carries
+    /// requests out, any other value records them. Unset, requests are
+    /// carried out only when there is a desktop (DISPLAY or WAYLAND_DISPLAY).
     static constexpr const char* kHeadlessVariable = "KX_HEADLESS";
 
     static DesktopRequests& Instance();
 
-    /// Recording when KX_HEADLESS says so, unless SetMode chose otherwise.
+    /// As KX_HEADLESS and the desktop say, unless SetMode chose otherwise.
     DesktopMode Mode() const;
     void SetMode(DesktopMode mode);
 
