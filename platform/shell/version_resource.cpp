@@ -118,7 +118,9 @@ VersionStrings ParseVersionData(std::string_view text) {
             continue;
         const auto name = TrimBlanks(trimmed.substr(0, equals));
         const auto value = TrimBlanks(trimmed.substr(equals + 1));
-        if (name.empty() || name.size() > kMaxText || value.size() > kMaxText)
+        // A name with a zero in it could never be asked for.
+        if (name.empty() || name.size() > kMaxText || value.size() > kMaxText ||
+            name.find(u'\0') != std::u16string_view::npos)
             continue;
         strings.emplace_back(std::u16string(name), std::u16string(value));
     }

@@ -158,6 +158,31 @@ TEST_F(VersionResourceFixture, AnswersStringsAndFixedInformation) {
     EXPECT_EQ(*static_cast<const DWORD*>(translation), 0x04B00409u);
 }
 
+TEST(VersionData, ParsesNamesAndVersionNumbers) {
+    using namespace std::string_literals;
+    const auto strings =
+        kx::ParseVersionData("; c\n#c\n A = 1 \nB=\nbad\n=v\nZero\0Name=x\nC=a=b\r\n"s);
+    const kx::VersionStrings expected = {{u"A", u"1"}, {u"B", u""}, {u"C", u"a=b"}};
+    EXPECT_EQ(strings, expected);
+
+    struct Case {
+        const char16_t* text;
+        DWORD high, low;
+    };
+    const Case cases[] = {
+        {u"1.2.3.4", 0x00010002, 0x00030004},
+        {u"5,6", 0x00050006, 0},
+        {u"70000.1", 0xFFFF0001, 0}, // parts saturate at 16 bits
+        {u"2.x", 0x00020000, 0},
+        {u"", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto [high, low] = kx::ParseVersionNumber(c.text);
+        EXPECT_EQ(high, c.high) << kx::Utf16ToUtf8(c.text);
+        EXPECT_EQ(low, c.low) << kx::Utf16ToUtf8(c.text);
+    }
+}
+
 TEST_F(VersionResourceFixture, FailuresAndSmallBuffers) {
     DWORD handle = 0;
     EXPECT_EQ(GetFileVersionInfoSizeW(u"C:\\drv\\missing.dll", &handle), 0u);
