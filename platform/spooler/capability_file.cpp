@@ -15,7 +15,16 @@ constexpr size_t kMaxEntries = 256;
 constexpr LONG kMaxLength = 100000;
 constexpr size_t kMaxName = 256;
 
-enum class Section { None, Papers, Bins, MediaTypes, OutputBins, Resolutions, Settings };
+enum class Section {
+    None,
+    Papers,
+    Bins,
+    MediaTypes,
+    OutputBins,
+    Resolutions,
+    Settings,
+    UserPapers
+};
 
 struct SectionName {
     std::u16string_view name;
@@ -26,6 +35,19 @@ constexpr SectionName kSections[] = {
     {u"Papers", Section::Papers},           {u"Bins", Section::Bins},
     {u"MediaTypes", Section::MediaTypes},   {u"OutputBins", Section::OutputBins},
     {u"Resolutions", Section::Resolutions}, {u"Settings", Section::Settings},
+    {u"UserPapers", Section::UserPapers},
+};
+
+// The names of the user paper source, with the member each one fills.
+struct UserPaperField {
+    std::u16string_view name;
+    std::u16string UserPaperSource::*member;
+};
+
+constexpr UserPaperField kUserPaperFields[] = {
+    {u"Key", &UserPaperSource::key},       {u"Count", &UserPaperSource::count},
+    {u"Name", &UserPaperSource::name},     {u"Width", &UserPaperSource::width},
+    {u"Length", &UserPaperSource::length},
 };
 
 enum class Shape { Number, Pair };
@@ -144,7 +166,16 @@ public:
         Entry(key, value, equals != std::u16string_view::npos);
     }
 
-    CapabilityFile Take() { return std::move(m_file); }
+    CapabilityFile Take() {
+        // A source that does not name every value cannot be read.
+        if (m_file.userPapers) {
+            const auto& source = *m_file.userPapers;
+            if (source.key.empty() || source.count.empty() || source.name.empty() ||
+                source.width.empty() || source.length.empty())
+                m_file.userPapers.reset();
+        }
+        return std::move(m_file);
+    }
 
 private:
     void StartSection(std::u16string_view line) {
@@ -179,6 +210,9 @@ private:
             break;
         case Section::Settings:
             Setting(key, value);
+            break;
+        case Section::UserPapers:
+            UserPaper(key, value);
             break;
         case Section::None:
             break;
@@ -236,6 +270,23 @@ private:
                                                                          100000);
         if (x && y)
             m_file.resolutions.push_back({*x, *y});
+    }
+
+    void UserPaper(std::u16string_view key, std::u16string_view value) {
+        const auto fields = SplitFields(value);
+        if (fields.size() != 1 || fields[0].empty() || fields[0].size() > kMaxName)
+            return;
+        if (!m_file.userPapers)
+            m_file.userPapers.emplace();
+        if (EqualsNoCase(key, u"FirstId")) {
+            if (const auto id = ParseNumber(fields[0], 1, 0xFFFF))
+                m_file.userPapers->firstId = static_cast<WORD>(*id);
+            return;
+        }
+        for (const auto& field : kUserPaperFields) {
+            if (EqualsNoCase(field.name, key))
+                (*m_file.userPapers).*field.member = fields[0];
+        }
     }
 
     void Setting(std::u16string_view key, std::u16string_view value) {

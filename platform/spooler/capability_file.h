@@ -21,6 +21,13 @@
 //   [Settings]
 //   Copies = 999
 //   Duplex = 1
+//   [UserPapers]                     ; the user's papers, kept by the driver
+//   Key = SOFTWARE\Vendor\Driver\Papers
+//   Count = Count
+//   Name = Name
+//   Width = Width
+//   Length = Length
+//   FirstId = 257
 //
 // Sections and setting names compare without case; unknown sections, bad
 // lines, duplicate ids (the first wins) and entries past 256 per list are
@@ -31,6 +38,7 @@
 
 #include "platform/base/win_types.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,8 +62,22 @@ struct CapabilitySetting {
     LONG value;
 };
 
+/// Where the user's own paper sizes are kept, below HKEY_CURRENT_USER: a
+/// count value and per paper i the values Name+i, Width+i and Length+i
+/// (numbers as decimal text or REG_DWORD, tenths of a millimetre). They
+/// follow the file's papers with the ids FirstId + i.
+struct UserPaperSource {
+    std::u16string key;
+    std::u16string count;
+    std::u16string name;
+    std::u16string width;
+    std::u16string length;
+    WORD firstId = 257;
+};
+
 struct CapabilityFile {
     std::vector<CapabilityPaper> papers;
+    std::optional<UserPaperSource> userPapers;
     std::vector<CapabilityItem> bins;
     std::vector<CapabilityItem> mediaTypes;
     std::vector<CapabilityItem> outputBins;

@@ -150,6 +150,21 @@ TEST(CapabilityFile, EncodingsAndMalformedInput) {
     }
 }
 
+TEST(CapabilityFile, UserPaperSource) {
+    const auto file = ParseCapabilityFile("[UserPapers]\n"
+                                          "Key = \"SOFTWARE\\V\\KX\\TSF\\Custom Paper Data\"\n"
+                                          "Count = CPNum\nName = Nm\nWidth = Wd\nLength = Hg\n"
+                                          "FirstId = 300\n");
+    ASSERT_TRUE(file.userPapers.has_value());
+    EXPECT_EQ(file.userPapers->key, u"SOFTWARE\\V\\KX\\TSF\\Custom Paper Data");
+    EXPECT_EQ(file.userPapers->count, u"CPNum");
+    EXPECT_EQ(file.userPapers->length, u"Hg");
+    EXPECT_EQ(file.userPapers->firstId, 300);
+    EXPECT_FALSE(ParseCapabilityFile("[UserPapers]\nKey = K\nCount = C\nName = N\n")
+                     .userPapers.has_value())
+        << "a source without its size values";
+}
+
 TEST(CapabilityFile, ListsAreBounded) {
     std::string many = "[Bins]\n";
     for (int id = 1; id <= 400; ++id)
