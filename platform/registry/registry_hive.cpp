@@ -1,0 +1,460 @@
+// A hive in an SQLite database: keys(id, parent, name, folded) and
+// hive_values(id, key, name, folded, type, data). Key ids are never reused,
+// so a handle to a deleted key cannot reach a newer key.
+#include "platform/registry/registry_hive.h"
+
+#include "platform/base/text.h"
+#include "platform/registry/hive_statements.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace kx {
+namespace {
+
+using namespace hive_sql;
+
+RegistryValue ValueFromRow(const SqliteStatement& row, int nameColumn, int typeColumn,
+                           int dataColumn) {
+    RegistryValue value;
+    value.name = row.ColumnText16(nameColumn);
+    value.type = static_cast<DWORD>(row.ColumnInt(typeColumn));
+    const auto data = row.ColumnBlob(dataColumn);
+    value.data.assign(data.begin(), data.end());
+    return value;
+}
+
+} // namespace
+
+std::vector<uint8_t> FoldedNameKey(std::u16string_view name) {
+    std::vector<uint8_t> key(name.size() * 2);
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char16_t folded = FoldCase(name[i]);
+        key[2 * i] = static_cast<uint8_t>(folded >> 8);
+        key[2 * i + 1] = static_cast<uint8_t>(folded & 0xFF);
+    }
+    return key;
+}
+
+RegistryHive::RegistryHive(std::string path, std::unique_ptr<SqliteDatabase> database)
+    : m_path(std::move(path)), m_database(std::move(database)) {}
+
+std::shared_ptr<RegistryHive> RegistryHive::Open(const std::string& path, DWORD* error) {
+    int code = SQLITE_OK;
+    auto database = SqliteDatabase::Open(path, &code);
+    if (!database) {
+        *error = RegistryErrorFromSqlite(code);
+        return nullptr;
+    }
+    std::shared_ptr<RegistryHive> hive(new RegistryHive(path, std::move(database)));
+    *error = hive->Initialize();
+    return *error == ERROR_SUCCESS ? hive : nullptr;
+}
+
+DWORD RegistryHive::Initialize() {
+    int code = m_database->Execute("PRAGMA busy_timeout = 10000");
+    if (code != SQLITE_OK)
+        return RegistryErrorFromSqlite(code);
+    // Reading the schema is what reveals a file that is not a database.
+    SqliteStatement* tables = m_database->Prepare("SELECT count(*) FROM sqlite_master", &code);
+    if (!tables)
+        return RegistryErrorFromSqlite(code);
+    int64_t tableCount = 0;
+    {
+        StatementScope scope(tables);
+        code = tables->Step();
+        if (code != SQLITE_ROW)
+            return RegistryErrorFromSqlite(code);
+        tableCount = tables->ColumnInt(0);
+    }
+    if (tableCount > 0) {
+        SqliteStatement* id = m_database->Prepare("PRAGMA application_id", &code);
+        if (!id)
+            return RegistryErrorFromSqlite(code);
+        StatementScope scope(id);
+        if (id->Step() != SQLITE_ROW || id->ColumnInt(0) != kApplicationId)
+            return ERROR_BADDB;
+    }
+    code = m_database->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
+    if (code != SQLITE_OK)
+        return RegistryErrorFromSqlite(code);
+    if (tableCount == 0) {
+        // Another process may be creating the same hive: the schema is
+        // idempotent and runs under the write lock.
+        return RunInTransaction(
+            [this] { return RegistryErrorFromSqlite(m_database->Execute(kSchema)); });
+    }
+    return ERROR_SUCCESS;
+}
+
+SqliteStatement* RegistryHive::Statement(const char* sql, DWORD* error) {
+    int code = SQLITE_OK;
+    SqliteStatement* statement = m_database->Prepare(sql, &code);
+    *error = statement ? ERROR_SUCCESS : RegistryErrorFromSqlite(code);
+    return statement;
+}
+
+DWORD RegistryHive::Begin() {
+    m_mutex.lock();
+    if (m_depth++ > 0)
+        return ERROR_SUCCESS;
+    const int code = m_database->Execute("BEGIN IMMEDIATE");
+    if (code != SQLITE_OK) {
+        --m_depth;
+        m_mutex.unlock();
+        return RegistryErrorFromSqlite(code);
+    }
+    return ERROR_SUCCESS;
+}
+
+DWORD RegistryHive::Commit() {
+    DWORD error = ERROR_SUCCESS;
+    if (--m_depth == 0) {
+        const int code = m_database->Execute("COMMIT");
+        if (code != SQLITE_OK) {
+            error = RegistryErrorFromSqlite(code);
+            m_database->Execute("ROLLBACK");
+        }
+    }
+    m_mutex.unlock();
+    return error;
+}
+
+void RegistryHive::Rollback() {
+    if (--m_depth == 0)
+        m_database->Execute("ROLLBACK");
+    m_mutex.unlock();
+}
+
+DWORD RegistryHive::RunInTransaction(const std::function<DWORD()>& work) {
+    return Write(work);
+}
+
+template <typename Work>
+DWORD RegistryHive::Write(Work&& work) {
+    if (const DWORD error = Begin(); error != ERROR_SUCCESS)
+        return error;
+    const DWORD error = work();
+    if (error != ERROR_SUCCESS) {
+        // Inside a joined transaction the outermost caller decides.
+        if (m_depth == 1)
+            Rollback();
+        else
+            Commit();
+        return error;
+    }
+    return Commit();
+}
+
+DWORD RegistryHive::FindChild(KeyId parent, std::u16string_view name, KeyId* child) {
+    DWORD error;
+    SqliteStatement* find = Statement(kFindChild, &error);
+    if (!find)
+        return error;
+    StatementScope scope(find);
+    find->BindInt(1, parent);
+    find->BindBlob(2, FoldedNameKey(name));
+    const int code = find->Step();
+    if (code == SQLITE_ROW) {
+        *child = find->ColumnInt(0);
+        return ERROR_SUCCESS;
+    }
+    return code == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : RegistryErrorFromSqlite(code);
+}
+
+DWORD RegistryHive::Depth(KeyId key, size_t* depth) {
+    DWORD error;
+    SqliteStatement* walk = Statement(kKeyDepth, &error);
+    if (!walk)
+        return error;
+    StatementScope scope(walk);
+    walk->BindInt(1, key);
+    const int code = walk->Step();
+    if (code != SQLITE_ROW)
+        return RegistryErrorFromSqlite(code);
+    *depth = static_cast<size_t>(walk->ColumnInt(0));
+    return ERROR_SUCCESS;
+}
+
+DWORD RegistryHive::CheckKey(KeyId key) {
+    DWORD error;
+    SqliteStatement* exists = Statement(kKeyExists, &error);
+    if (!exists)
+        return error;
+    StatementScope scope(exists);
+    exists->BindInt(1, key);
+    const int code = exists->Step();
+    if (code == SQLITE_ROW)
+        return ERROR_SUCCESS;
+    return code == SQLITE_DONE ? ERROR_KEY_DELETED : RegistryErrorFromSqlite(code);
+}
+
+DWORD RegistryHive::FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key) {
+    std::lock_guard lock(m_mutex);
+    if (const DWORD error = CheckKey(base); error != ERROR_SUCCESS)
+        return error;
+    KeyId current = base;
+    for (const auto& name : names) {
+        if (const DWORD error = FindChild(current, name, &current); error != ERROR_SUCCESS)
+            return error;
+    }
+    *key = current;
+    return ERROR_SUCCESS;
+}
+
+DWORD RegistryHive::CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key,
+                              bool* created) {
+    return Write([&]() -> DWORD {
+        if (const DWORD error = CheckKey(base); error != ERROR_SUCCESS)
+            return error;
+        KeyId current = base;
+        *created = false;
+        for (size_t level = 0; level < names.size(); ++level) {
+            const auto& name = names[level];
+            DWORD error = FindChild(current, name, &current);
+            if (error == ERROR_SUCCESS)
+                continue;
+            if (error != ERROR_FILE_NOT_FOUND)
+                return error;
+            if (!*created) {
+                // Bounded depth keeps every walk of the tree (deletion,
+                // export) within the stack.
+                size_t depth = 0;
+                if (error = Depth(current, &depth); error != ERROR_SUCCESS)
+                    return error;
+                if (depth + names.size() - level > kMaxDepth)
+                    return ERROR_INVALID_PARAMETER;
+            }
+            SqliteStatement* insert = Statement(kInsertKey, &error);
+            if (!insert)
+                return error;
+            StatementScope scope(insert);
+            insert->BindInt(1, current);
+            insert->BindText16(2, name);
+            insert->BindBlob(3, FoldedNameKey(name));
+            if (const int code = insert->Step(); code != SQLITE_DONE)
+                return RegistryErrorFromSqlite(code);
+            current = m_database->LastInsertRowId();
+            *created = true;
+        }
+        *key = current;
+        return ERROR_SUCCESS;
+    });
+}
+
+DWORD RegistryHive::QueryValue(KeyId key, std::u16string_view name, RegistryValue* value) {
+    std::lock_guard lock(m_mutex);
+    DWORD error;
+    SqliteStatement* query = Statement(kQueryValue, &error);
+    if (!query)
+        return error;
+    StatementScope scope(query);
+    query->BindInt(1, key);
+    query->BindBlob(2, FoldedNameKey(name));
+    const int code = query->Step();
+    if (code == SQLITE_ROW) {
+        *value = ValueFromRow(*query, 2, 0, 1);
+        return ERROR_SUCCESS;
+    }
+    if (code != SQLITE_DONE)
+        return RegistryErrorFromSqlite(code);
+    error = CheckKey(key);
+    return error == ERROR_SUCCESS ? ERROR_FILE_NOT_FOUND : error;
+}
+
+DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
+                             std::span<const uint8_t> data) {
+    return Write([&]() -> DWORD {
+        if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
+            return error;
+        DWORD error;
+        SqliteStatement* set = Statement(kSetValue, &error);
+        if (!set)
+            return error;
+        StatementScope scope(set);
+        set->BindInt(1, key);
+        set->BindText16(2, name);
+        set->BindBlob(3, FoldedNameKey(name));
+        set->BindInt(4, type);
+        set->BindBlob(5, data);
+        return RegistryErrorFromSqlite(set->Step());
+    });
+}
+
+DWORD RegistryHive::DeleteValue(KeyId key, std::u16string_view name) {
+    return Write([&]() -> DWORD {
+        if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
+            return error;
+        DWORD error;
+        SqliteStatement* remove = Statement(kDeleteValue, &error);
+        if (!remove)
+            return error;
+        StatementScope scope(remove);
+        remove->BindInt(1, key);
+        remove->BindBlob(2, FoldedNameKey(name));
+        if (const int code = remove->Step(); code != SQLITE_DONE)
+            return RegistryErrorFromSqlite(code);
+        return m_database->Changes() > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    });
+}
+
+DWORD RegistryHive::DeleteKey(KeyId key) {
+    return Write([&]() -> DWORD {
+        if (key == kRootKey)
+            return ERROR_ACCESS_DENIED;
+        if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
+            return error;
+        DWORD error;
+        SqliteStatement* hasSubKeys = Statement(kHasSubKeys, &error);
+        if (!hasSubKeys)
+            return error;
+        {
+            StatementScope scope(hasSubKeys);
+            hasSubKeys->BindInt(1, key);
+            const int code = hasSubKeys->Step();
+            if (code == SQLITE_ROW)
+                return ERROR_ACCESS_DENIED;
+            if (code != SQLITE_DONE)
+                return RegistryErrorFromSqlite(code);
+        }
+        for (const char* sql : {kDeleteValuesOf, kDeleteKey}) {
+            SqliteStatement* remove = Statement(sql, &error);
+            if (!remove)
+                return error;
+            StatementScope scope(remove);
+            remove->BindInt(1, key);
+            if (const int code = remove->Step(); code != SQLITE_DONE)
+                return RegistryErrorFromSqlite(code);
+        }
+        return ERROR_SUCCESS;
+    });
+}
+
+DWORD RegistryHive::DeleteBelow(KeyId key) {
+    std::vector<RegistrySubKey> subKeys;
+    if (const DWORD error = ListSubKeys(key, &subKeys); error != ERROR_SUCCESS)
+        return error;
+    for (const auto& subKey : subKeys) {
+        if (DWORD error = DeleteBelow(subKey.id); error != ERROR_SUCCESS)
+            return error;
+        if (DWORD error = DeleteKey(subKey.id); error != ERROR_SUCCESS)
+            return error;
+    }
+    return ERROR_SUCCESS;
+}
+
+DWORD RegistryHive::DeleteTree(KeyId key, DeleteSelf self) {
+    return Write([&]() -> DWORD {
+        if (const DWORD error = DeleteBelow(key); error != ERROR_SUCCESS)
+            return error;
+        if (self == DeleteSelf::Yes)
+            return DeleteKey(key);
+        DWORD error;
+        SqliteStatement* remove = Statement(kDeleteValuesOf, &error);
+        if (!remove)
+            return error;
+        StatementScope scope(remove);
+        remove->BindInt(1, key);
+        return RegistryErrorFromSqlite(remove->Step());
+    });
+}
+
+DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
+    std::lock_guard lock(m_mutex);
+    DWORD error;
+    SqliteStatement* at = Statement(kSubKeyAt, &error);
+    if (!at)
+        return error;
+    StatementScope scope(at);
+    at->BindInt(1, key);
+    at->BindInt(2, index);
+    const int code = at->Step();
+    if (code == SQLITE_ROW) {
+        *name = at->ColumnText16(0);
+        return ERROR_SUCCESS;
+    }
+    if (code != SQLITE_DONE)
+        return RegistryErrorFromSqlite(code);
+    error = CheckKey(key);
+    return error == ERROR_SUCCESS ? ERROR_NO_MORE_ITEMS : error;
+}
+
+DWORD RegistryHive::EnumValue(KeyId key, DWORD index, RegistryValue* value) {
+    std::lock_guard lock(m_mutex);
+    DWORD error;
+    SqliteStatement* at = Statement(kValueAt, &error);
+    if (!at)
+        return error;
+    StatementScope scope(at);
+    at->BindInt(1, key);
+    at->BindInt(2, index);
+    const int code = at->Step();
+    if (code == SQLITE_ROW) {
+        *value = ValueFromRow(*at, 0, 1, 2);
+        return ERROR_SUCCESS;
+    }
+    if (code != SQLITE_DONE)
+        return RegistryErrorFromSqlite(code);
+    error = CheckKey(key);
+    return error == ERROR_SUCCESS ? ERROR_NO_MORE_ITEMS : error;
+}
+
+DWORD RegistryHive::QueryInfo(KeyId key, RegistryKeyInfo* info) {
+    std::lock_guard lock(m_mutex);
+    if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
+        return error;
+    DWORD error;
+    SqliteStatement* subKeys = Statement(kSubKeyInfo, &error);
+    if (!subKeys)
+        return error;
+    {
+        StatementScope scope(subKeys);
+        subKeys->BindInt(1, key);
+        if (const int code = subKeys->Step(); code != SQLITE_ROW)
+            return RegistryErrorFromSqlite(code);
+        info->subKeys = static_cast<DWORD>(subKeys->ColumnInt(0));
+        info->maxSubKeyLength = static_cast<DWORD>(subKeys->ColumnInt(1));
+    }
+    SqliteStatement* values = Statement(kValueInfo, &error);
+    if (!values)
+        return error;
+    StatementScope scope(values);
+    values->BindInt(1, key);
+    if (const int code = values->Step(); code != SQLITE_ROW)
+        return RegistryErrorFromSqlite(code);
+    info->values = static_cast<DWORD>(values->ColumnInt(0));
+    info->maxValueNameLength = static_cast<DWORD>(values->ColumnInt(1));
+    info->maxValueLength = static_cast<DWORD>(values->ColumnInt(2));
+    return ERROR_SUCCESS;
+}
+
+DWORD RegistryHive::ListSubKeys(KeyId key, std::vector<RegistrySubKey>* subKeys) {
+    std::lock_guard lock(m_mutex);
+    DWORD error;
+    SqliteStatement* list = Statement(kSubKeys, &error);
+    if (!list)
+        return error;
+    StatementScope scope(list);
+    list->BindInt(1, key);
+    int code;
+    while ((code = list->Step()) == SQLITE_ROW)
+        subKeys->push_back({list->ColumnInt(0), list->ColumnText16(1)});
+    return RegistryErrorFromSqlite(code);
+}
+
+DWORD RegistryHive::ListValues(KeyId key, std::vector<RegistryValue>* values) {
+    std::lock_guard lock(m_mutex);
+    DWORD error;
+    SqliteStatement* list = Statement(kValues, &error);
+    if (!list)
+        return error;
+    StatementScope scope(list);
+    list->BindInt(1, key);
+    int code;
+    while ((code = list->Step()) == SQLITE_ROW)
+        values->push_back(ValueFromRow(*list, 0, 1, 2));
+    return RegistryErrorFromSqlite(code);
+}
+
+} // namespace kx

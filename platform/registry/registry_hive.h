@@ -1,0 +1,111 @@
+// One hive: a tree of keys with typed values in an SQLite database file.
+// Names are compared case-insensitively and kept as written. Every change
+// is one transaction; several can be joined into one (an import).
+#pragma once
+
+#include "platform/base/win_types.h"
+#include "platform/registry/sqlite_database.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kx {
+
+struct RegistryValue {
+    std::u16string name;
+    DWORD type = 0;
+    std::vector<uint8_t> data;
+};
+
+struct RegistryKeyInfo {
+    DWORD subKeys = 0;
+    DWORD maxSubKeyLength = 0;
+    DWORD values = 0;
+    DWORD maxValueNameLength = 0;
+    DWORD maxValueLength = 0;
+};
+
+struct RegistrySubKey {
+    int64_t id = 0;
+    std::u16string name;
+};
+
+class RegistryHive {
+public:
+    using KeyId = int64_t;
+    static constexpr KeyId kRootKey = 1;
+    /// Longest name of one key level and of a value, in characters.
+    static constexpr size_t kMaxKeyNameLength = 255;
+    static constexpr size_t kMaxValueNameLength = 16383;
+    /// Deepest level a key can be below the root.
+    static constexpr size_t kMaxDepth = 512;
+
+    /// Opens or creates the hive file. A file that is not a hive (not a
+    /// database, or a database of something else) gives ERROR_BADDB and is
+    /// left as it is.
+    static std::shared_ptr<RegistryHive> Open(const std::string& path, DWORD* error);
+
+    const std::string& Path() const { return m_path; }
+
+    /// The key at `names` below `base`: ERROR_FILE_NOT_FOUND when absent.
+    DWORD FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key);
+    /// Creates every missing key on the way; `*created` tells whether the
+    /// last one is new. ERROR_INVALID_PARAMETER past kMaxDepth levels.
+    DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key, bool* created);
+    /// ERROR_KEY_DELETED when the key no longer exists.
+    DWORD CheckKey(KeyId key);
+
+    DWORD QueryValue(KeyId key, std::u16string_view name, RegistryValue* value);
+    DWORD SetValue(KeyId key, std::u16string_view name, DWORD type, std::span<const uint8_t> data);
+    DWORD DeleteValue(KeyId key, std::u16string_view name);
+
+    /// Deletes a key and its values; ERROR_ACCESS_DENIED when it has subkeys
+    /// or is the hive's root.
+    DWORD DeleteKey(KeyId key);
+    /// Deletes everything below the key, and the key itself when asked.
+    enum class DeleteSelf { No, Yes };
+    DWORD DeleteTree(KeyId key, DeleteSelf self);
+
+    DWORD EnumKey(KeyId key, DWORD index, std::u16string* name);
+    DWORD EnumValue(KeyId key, DWORD index, RegistryValue* value);
+    DWORD QueryInfo(KeyId key, RegistryKeyInfo* info);
+    DWORD ListSubKeys(KeyId key, std::vector<RegistrySubKey>* subKeys);
+    DWORD ListValues(KeyId key, std::vector<RegistryValue>* values);
+
+    /// Runs `work` as one write transaction: every change it makes through
+    /// this hive is kept when it returns ERROR_SUCCESS, none otherwise.
+    DWORD RunInTransaction(const std::function<DWORD()>& work);
+
+    /// Begins a write transaction that Commit or Rollback ends (several hives
+    /// changed together).
+    DWORD Begin();
+    DWORD Commit();
+    void Rollback();
+
+private:
+    RegistryHive(std::string path, std::unique_ptr<SqliteDatabase> database);
+    DWORD Initialize();
+    DWORD FindChild(KeyId parent, std::u16string_view name, KeyId* child);
+    DWORD Depth(KeyId key, size_t* depth);
+    DWORD DeleteBelow(KeyId key);
+    template <typename Work>
+    DWORD Write(Work&& work);
+    SqliteStatement* Statement(const char* sql, DWORD* error);
+
+    std::string m_path;
+    std::unique_ptr<SqliteDatabase> m_database;
+    std::recursive_mutex m_mutex;
+    int m_depth = 0;
+};
+
+/// The key of a name as the hive compares it: case-folded UTF-16, big-endian
+/// so that byte order is code-unit order.
+std::vector<uint8_t> FoldedNameKey(std::u16string_view name);
+
+} // namespace kx
