@@ -2,6 +2,9 @@
 #include "platform/spooler/device_capabilities.h"
 
 #include "platform/base/text.h"
+#include "platform/files/path_mapping.h"
+#include "platform/spooler/printer_store.h"
+#include "platform/spooler/user_papers.h"
 
 #include <cstring>
 #include <fstream>
@@ -111,3 +114,42 @@ std::shared_ptr<const CapabilityFile> LoadCapabilityFile(const std::string& unix
 }
 
 } // namespace kx
+
+namespace {
+
+constexpr size_t kMaxPapers = 512;
+
+std::shared_ptr<const kx::CapabilityFile> CapabilitiesOfPrinter(LPCWSTR printerName) {
+    if (printerName == nullptr)
+        return nullptr;
+    const auto file = kx::PrinterStore::CapabilityFileOf(printerName);
+    if (!file)
+        return nullptr;
+    const auto path = kx::ToUnixPath(*file);
+    return path ? kx::LoadCapabilityFile(*path) : nullptr;
+}
+
+} // namespace
+
+extern "C" {
+
+int WINAPI DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR, WORD fwCapability, LPWSTR pOutput,
+                               const DEVMODEW*) {
+    const auto file = CapabilitiesOfPrinter(pDevice);
+    if (!file) {
+        SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return -1;
+    }
+    const bool asksPapers = fwCapability == DC_PAPERS || fwCapability == DC_PAPERNAMES ||
+                            fwCapability == DC_PAPERSIZE;
+    if (!asksPapers || !file->userPapers)
+        return kx::AnswerCapability(*file, fwCapability, pOutput);
+    // The user's papers are read on every call, so one just added is listed.
+    kx::CapabilityFile papers;
+    papers.papers = file->papers;
+    for (auto& paper : kx::ReadUserPapers(*file->userPapers, kMaxPapers - file->papers.size()))
+        papers.papers.push_back(std::move(paper));
+    return kx::AnswerCapability(papers, fwCapability, pOutput);
+}
+
+} // extern "C"
