@@ -120,6 +120,11 @@ BOOL PackInto(size_t fixedSize, LPBYTE buffer, DWORD bufferSize, LPDWORD needed,
     const size_t size = measure.Used();
     if (needed != nullptr)
         *needed = static_cast<DWORD>(size);
+    // Nothing to hand out (no printers) succeeds even without a buffer.
+    if (size == 0) {
+        SetLastError(ERROR_SUCCESS);
+        return TRUE;
+    }
     if (buffer == nullptr || bufferSize < size) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
@@ -170,8 +175,14 @@ BOOL WINAPI EnumPrintersW(DWORD Flags, LPWSTR Name, DWORD Level, LPBYTE pPrinter
         return FALSE;
     }
     std::vector<PrinterRecord> printers;
-    if ((Flags & (PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS | PRINTER_ENUM_DEFAULT)) != 0)
+    if ((Flags & (PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS | PRINTER_ENUM_NAME)) != 0) {
         printers = PrinterStore::Printers();
+    } else if ((Flags & PRINTER_ENUM_DEFAULT) != 0) {
+        for (auto& printer : PrinterStore::Printers()) {
+            if ((printer.attributes & PRINTER_ATTRIBUTE_DEFAULT) != 0)
+                printers.push_back(std::move(printer));
+        }
+    }
     const size_t recordSize = PrinterRecordSize(Level);
     const BOOL done = PackInto(recordSize * printers.size(), pPrinterEnum, cbBuf, pcbNeeded,
                                [&](InfoPacker& packer, LPBYTE buffer) {

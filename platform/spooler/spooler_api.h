@@ -109,8 +109,9 @@ struct PRINTER_DEFAULTSW {
 };
 
 extern "C" {
-/// Local printers at levels 2 and 4; Name must be NULL or empty. With too
-/// small a buffer: FALSE, ERROR_INSUFFICIENT_BUFFER and *pcbNeeded.
+/// Local printers at levels 2 and 4 (PRINTER_ENUM_DEFAULT alone: those with
+/// the default attribute); Name must be NULL or empty. With too small a
+/// buffer: FALSE, ERROR_INSUFFICIENT_BUFFER and *pcbNeeded.
 KXAPI BOOL WINAPI EnumPrintersW(DWORD Flags, LPWSTR Name, DWORD Level, LPBYTE pPrinterEnum,
                                 DWORD cbBuf, LPDWORD pcbNeeded, LPDWORD pcReturned);
 /// ERROR_INVALID_PRINTER_NAME for a printer that is not installed.

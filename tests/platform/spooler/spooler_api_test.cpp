@@ -65,6 +65,18 @@ TEST_F(SpoolerFixture, EnumPrintersRoundTrip) {
     DWORD needed = 0;
     EXPECT_FALSE(EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 3, nullptr, 0, &needed, &count));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_LEVEL);
+
+    // Only the printer marked as the default answers PRINTER_ENUM_DEFAULT.
+    EXPECT_TRUE(EnumPrintersW(PRINTER_ENUM_DEFAULT, nullptr, 4, nullptr, 0, &needed, &count));
+    EXPECT_EQ(needed, 0u) << "no default printer yet";
+    EXPECT_EQ(count, 0u);
+    AddPrinter(u"Office Laser", u"IP_192.0.2.5", PRINTER_ATTRIBUTE_DEFAULT);
+    std::vector<BYTE> level4(512);
+    ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_DEFAULT, nullptr, 4, level4.data(), 512, &needed,
+                              &count));
+    ASSERT_EQ(count, 1u);
+    EXPECT_EQ(std::u16string(reinterpret_cast<PRINTER_INFO_4W*>(level4.data())->pPrinterName),
+              u"Office Laser");
 }
 
 TEST_F(SpoolerFixture, EnumPortsRoundTrip) {
