@@ -9,6 +9,7 @@
 #include "platform/shell/help_control.h"
 #include "platform/spooler/device_capabilities.h"
 #include "platform/spooler/job_journal.h"
+#include "platform/spooler/port_sink.h"
 #include "platform/spooler/printer_store.h"
 #include "platform/spooler/spooler_api.h"
 
@@ -304,6 +305,13 @@ int InstallSamples(const Arguments&) {
     }
     return ListPrinters({});
 }
+
+// The host prints through the spooler from its start: printer device
+// contexts without an output file go to the printer's port.
+const bool kSpoolerConnected = [] {
+    kx::InstallSpoolerPortSink();
+    return true;
+}();
 
 const bool kRegistered =
     RegisterCommand({"printers", "", "list the printers", ListPrinters}) &&

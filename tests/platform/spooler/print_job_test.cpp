@@ -1,7 +1,10 @@
 // Raw jobs through printer handles: delivered byte-exact by the printer's
 // port and kept in the journal, with failures reported and journalled.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/printer_port.h"
 #include "platform/spooler/job_delivery.h"
 #include "platform/spooler/job_journal.h"
+#include "platform/spooler/port_sink.h"
 
 #include "tests/platform/spooler/loopback_listener.h"
 #include "tests/platform/spooler/spooler_fixture.h"
@@ -87,6 +90,34 @@ TEST_F(SpoolerFixture, SubmittedJobsFromTheDrawingLayer) {
 
     EXPECT_EQ(kx::SubmitRawJob(u"No Printer", u"Page", u"", bytes, &error), 0u);
     EXPECT_EQ(error, ERROR_INVALID_PRINTER_NAME);
+}
+
+TEST_F(SpoolerFixture, PrinterDeviceContextsPrintThroughThePort) {
+    kxtest::LoopbackListener listener;
+    ASSERT_EQ(PrinterStore::AddTcpPort(u"IP_127.0.0.1", u"127.0.0.1", listener.port()),
+              ERROR_SUCCESS);
+    AddPrinter(u"Network Laser", u"IP_127.0.0.1");
+    kx::InstallSpoolerPortSink();
+
+    HDC dc = CreateDCW(u"WINSPOOL", u"Network Laser", nullptr, nullptr);
+    ASSERT_NE(dc, nullptr);
+    DOCINFOW document{sizeof(DOCINFOW), u"WaterMark File", nullptr, nullptr, 0};
+    const int started = StartDocW(dc, &document);
+    EXPECT_GT(started, 0);
+    StartPage(dc);
+    Rectangle(dc, 10, 10, 200, 100);
+    EndPage(dc);
+    EXPECT_GT(EndDoc(dc), 0);
+    DeleteDC(dc);
+    kx::SetPrinterPortSink(nullptr);
+
+    const std::string received = listener.Received();
+    EXPECT_EQ(received.rfind("%!PS", 0), 0u) << received.substr(0, 40);
+    const auto jobs = JobJournal::List();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].document, u"WaterMark File");
+    EXPECT_EQ(jobs[0].byteCount, received.size());
+    EXPECT_EQ(jobs[0].status, "delivered");
 }
 
 TEST_F(SpoolerFixture, ADeadPrinterFailsWithinItsTimeOut) {
