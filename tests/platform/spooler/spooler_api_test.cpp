@@ -84,6 +84,17 @@ TEST_F(SpoolerFixture, EnumPortsRoundTrip) {
     ASSERT_EQ(PrinterStore::AddTcpPort(u"office", u"printer.lan", 9101), ERROR_SUCCESS);
     ASSERT_EQ(PrinterStore::AddCupsPort(u"CUPS:laser", u"laser"), ERROR_SUCCESS);
     ASSERT_EQ(PrinterStore::AddLocalPort(u"LPT1:"), ERROR_SUCCESS);
+    // A vendor's monitor keeps its ports below "Port Names".
+    HKEY vendor = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE,
+                              u"SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\"
+                              u"Kx LAN Port\\Port Names\\LAN_1",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &vendor, nullptr),
+              ERROR_SUCCESS);
+    const std::u16string address = u"127.0.0.9";
+    RegSetValueExW(vendor, u"DeviceIP", 0, REG_SZ, reinterpret_cast<const BYTE*>(address.c_str()),
+                   static_cast<DWORD>((address.size() + 1) * 2));
+    RegCloseKey(vendor);
 
     DWORD count = 0;
     auto buffer = TwoSteps(
@@ -102,6 +113,7 @@ TEST_F(SpoolerFixture, EnumPortsRoundTrip) {
         {u"NUL:", u"Local Port", PORT_TYPE_WRITE},
         {u"LPT1:", u"Local Port", PORT_TYPE_WRITE},
         {u"CUPS:laser", u"CUPS Port", PORT_TYPE_WRITE},
+        {u"LAN_1", u"Kx LAN Port", PORT_TYPE_WRITE | PORT_TYPE_NET_ATTACHED},
         {u"IP_127.0.0.1", u"TCPMON.DLL", PORT_TYPE_WRITE | PORT_TYPE_NET_ATTACHED},
         {u"office", u"TCPMON.DLL", PORT_TYPE_WRITE | PORT_TYPE_NET_ATTACHED},
     };
@@ -115,6 +127,10 @@ TEST_F(SpoolerFixture, EnumPortsRoundTrip) {
     ASSERT_TRUE(office.has_value());
     EXPECT_EQ(office->target.host, "printer.lan");
     EXPECT_EQ(office->target.port, 9101);
+    const auto lan = PrinterStore::FindPort(u"lan_1");
+    ASSERT_TRUE(lan.has_value());
+    EXPECT_EQ(lan->target.host, "127.0.0.9");
+    EXPECT_EQ(lan->target.port, 9100) << "raw printing's port unless the monitor says";
 }
 
 TEST_F(SpoolerFixture, SavePrinterChecksDriverPortAndName) {
