@@ -1,0 +1,28 @@
+// The keyed texts of the model files that the host entry reads: the string
+// file and the settings file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kx {
+
+enum class TextFile { Strings, Settings };
+
+class ModuleTexts {
+public:
+    virtual ~ModuleTexts() = default;
+
+    /// The text of key in section of a file, or nothing when absent or empty.
+    virtual std::optional<std::u16string> Read(TextFile file, std::u16string_view section,
+                                               std::u16string_view key) = 0;
+};
+
+/// The texts in use: the ones installed, else model files that hold no text.
+// FIXME: the text stores of the model files replace the stand-in.
+ModuleTexts& CurrentModuleTexts();
+/// Makes texts current (not owned); nullptr goes back to the stand-in.
+void InstallModuleTexts(ModuleTexts* texts);
+
+} // namespace kx

@@ -1,0 +1,136 @@
+// Page binding, sheet notifications and tear-down.
+#include "host/page_dispatcher.h"
+
+#include "devmode/model_profile.h"
+#include "host/mark_file_step.h"
+#include "host/page_table.h"
+
+namespace kx {
+namespace {
+
+std::optional<SheetContextView> ContextOf(const SheetRecordView& record) {
+    return SheetContextView::At(record.Context());
+}
+
+void RunMarkFileStep(const SheetRecordView& record) {
+    if (const auto context = ContextOf(record))
+        MarkFileStep::Instance().Run(*context, ActiveModelProfile());
+}
+
+} // namespace
+
+PageDispatcher& PageDispatcher::Instance() {
+    static PageDispatcher dispatcher(
+        [](int index) { return CreatePage(index, ActiveModelProfile()); });
+    return dispatcher;
+}
+
+BOOL PageDispatcher::Dispatch(HWND window, UINT message, WPARAM, LPARAM lParam, int index) {
+    if (message == kWmInitDialog)
+        return InitDialog(window, lParam, index);
+    auto* bytes = reinterpret_cast<BYTE*>(CurrentHostWindows().SheetUserData(window));
+    if (bytes == nullptr)
+        return FALSE;
+    const SheetRecordView record(bytes);
+    const DWORD handle = record.PageSlot(index);
+    const std::shared_ptr<HostPage> page = handle != 0 ? m_pages.Find(handle) : nullptr;
+    if (!page)
+        return FALSE;
+    if (message == kWmDestroy)
+        return Destroy(record, handle, index);
+    if (message == kWmNotify && lParam != 0)
+        return Notify(window, record, *page, *reinterpret_cast<const NotifyHeader*>(lParam));
+    return FALSE;
+}
+
+BOOL PageDispatcher::InitDialog(HWND window, LPARAM lParam, int index) {
+    auto* bytes = reinterpret_cast<BYTE*>(lParam);
+    if (bytes == nullptr)
+        return FALSE;
+    CurrentHostWindows().SetSheetUserData(window, lParam);
+    SheetRecordView record(bytes);
+    // A context the host did not map leaves the page empty.
+    const auto context = ContextOf(record);
+    if (!context)
+        return FALSE;
+    std::shared_ptr<HostPage> page = m_factory(index);
+    if (!page)
+        return FALSE;
+    if (const DWORD stale = record.PageSlot(index); stale != 0)
+        m_pages.Remove(stale);
+    HostPage& bound = *page;
+    record.SetPageSlot(index, m_pages.Add(std::move(page)));
+    // A page whose context gets no device-mode set stays, without one.
+    (void)bound.BindToHost(window, *context);
+    return TRUE;
+}
+
+BOOL PageDispatcher::Destroy(SheetRecordView record, DWORD handle, int index) {
+    if (record.Closing() == 0) {
+        record.SetClosing(1);
+        const auto context = ContextOf(record);
+        if (context && !context->SkipsMarkFileStep())
+            MarkFileStep::Instance().Run(*context, ActiveModelProfile());
+    }
+    record.SetPageSlot(index, 0);
+    if (const auto page = m_pages.Remove(handle))
+        page->DestroyDialog();
+    return TRUE;
+}
+
+BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, HostPage& page,
+                            const NotifyHeader& header) {
+    switch (static_cast<int>(header.code)) {
+    case kPsnSetActive:
+        page.RefreshControls();
+        return TRUE;
+    case kPsnKillActive: {
+        const int leave = page.QueryLeavePage();
+        if (leave == kKeepPage)
+            CurrentHostWindows().SetMessageResult(window, TRUE);
+        else if (leave == kLeaveAndSave)
+            page.SaveControls();
+        return TRUE;
+    }
+    case kPsnApply:
+        Apply(window, record, page);
+        return TRUE;
+    case kPsnReset:
+        Reset(window, record, page);
+        return TRUE;
+    case kPsnHelp:
+        page.OpenHelp();
+        return TRUE;
+    case kPsnQueryCancel:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void PageDispatcher::Apply(HWND window, SheetRecordView record, HostPage& page) {
+    if (page.ApplyPage() != 0) {
+        CurrentHostWindows().SetMessageResult(window, kPsnRetInvalid);
+        return;
+    }
+    CurrentHostWindows().SetMessageResult(window, kPsnRetNoError);
+    if (auto context = ContextOf(record)) {
+        context->SetChanged(1);
+        context->SetApplied(1);
+    }
+    RunMarkFileStep(record);
+}
+
+void PageDispatcher::Reset(HWND window, SheetRecordView record, HostPage& page) {
+    if (page.ResetPage() != 0) {
+        CurrentHostWindows().SetMessageResult(window, kPsnRetInvalid);
+        return;
+    }
+    CurrentHostWindows().SetMessageResult(window, kPsnRetNoError);
+    if (auto context = ContextOf(record)) {
+        context->SetChanged(1);
+        context->SetReset(1);
+    }
+}
+
+} // namespace kx

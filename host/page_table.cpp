@@ -1,0 +1,87 @@
+// Page names, classes and dialog templates by page index.
+#include "host/page_table.h"
+
+#include <array>
+#include <new>
+
+namespace kx {
+namespace {
+
+/// The profile condition that picks a row's first class.
+enum class Condition : uint8_t { None, LayoutMore, ExtrasSimple, LargeScale, ColorSettings };
+
+struct PageClass {
+    std::string_view name;
+    int dialogTemplate;  ///< 0: the class's own template
+    int previewTemplate; ///< template when the model adds a printer preview
+};
+
+struct PageRow {
+    std::u16string_view pageName; ///< empty: the index makes no page
+    Condition condition;
+    PageClass whenMet;
+    PageClass otherwise;
+};
+
+constexpr PageClass Plain(std::string_view name) { return {name, 0, 0}; }
+
+// The About variants take a larger dialog at this vertical scale and above.
+constexpr int kLargeScaleY = 110;
+
+constexpr std::array<PageRow, kPageSlotCount> kPageTable = {{
+    {u"Layout", Condition::LayoutMore, Plain("CLayout2Dlg"), Plain("CLayoutDlg")},
+    {u"Paper", Condition::LayoutMore, Plain("CPaper2Dlg"), Plain("CPaperDlg")},
+    {u"Graphics", Condition::None, Plain("CGraphicDlg"), Plain("CGraphicDlg")},
+    {u"Extras", Condition::ExtrasSimple, Plain("CExtras2Dlg"), Plain("CExtrasDlg")},
+    {u"Printer", Condition::None, Plain("CPrinterDlg"), Plain("CPrinterDlg")},
+    {u"About", Condition::LargeScale, Plain("CTovaris2Dlg"), {"CTovarisDlg", 3014, 3059}},
+    {u"Watermark", Condition::None, Plain("CWatermarkDlg"), Plain("CWatermarkDlg")},
+    {u"Overlay", Condition::None, Plain("COverlayDlg"), Plain("COverlayDlg")},
+    {u"About", Condition::None, {"CHarvoDlg", 3069, 3070}, {"CHarvoDlg", 3069, 3070}},
+    {u"", Condition::None, {}, {}},
+    {u"About", Condition::None, Plain("CMerrowDlg"), Plain("CMerrowDlg")},
+    {u"About", Condition::None, Plain("CTessanDlg"), Plain("CTessanDlg")},
+    {u"Troubleshooting", Condition::None, Plain("CTroubleDlg"), Plain("CTroubleDlg")},
+    {u"About", Condition::None, Plain("COemDlg"), Plain("COemDlg")},
+    {u"About", Condition::None, Plain("CMerrow2Dlg"), Plain("CMerrow2Dlg")},
+    {u"About", Condition::None, Plain("CPellanDlg"), Plain("CPellanDlg")},
+    {u"Basics", Condition::None, Plain("CBasicsDlg"), Plain("CBasicsDlg")},
+    {u"Output", Condition::None, Plain("COutput2Dlg"), Plain("COutput2Dlg")},
+    {u"Graphics", Condition::ColorSettings, Plain("CGraphic2Dlg"), Plain("CGraphic3Dlg")},
+    {u"Deco", Condition::LargeScale, Plain("CDeco2Dlg"), {"CDecoDlg", 3030, 3030}},
+    {u"Printer", Condition::LargeScale, Plain("CPrinter3Dlg"), {"CPrinter2Dlg", 3036, 3036}},
+    {u"Main", Condition::None, Plain("CMainDlg"), Plain("CMainDlg")},
+}};
+
+bool IsMet(Condition condition, const ModelProfile& profile) {
+    switch (condition) {
+    case Condition::None:
+        return true;
+    case Condition::LayoutMore:
+        return profile.LayoutMore != 0;
+    case Condition::ExtrasSimple:
+        return profile.ExtrasSimple != 0;
+    case Condition::LargeScale:
+        return profile.CPSUI_Scale_Y >= kLargeScaleY;
+    case Condition::ColorSettings:
+        return profile.GraphicsColorSettings != 0;
+    }
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<HostPage> CreatePage(int index, const ModelProfile& profile) {
+    if (index < 0 || index >= kPageSlotCount)
+        return nullptr;
+    const PageRow& row = kPageTable[static_cast<size_t>(index)];
+    if (row.pageName.empty())
+        return nullptr;
+    const PageClass& chosen = IsMet(row.condition, profile) ? row.whenMet : row.otherwise;
+    const int dialogTemplate =
+        profile.AdditionalPrinterPreview != 0 ? chosen.previewTemplate : chosen.dialogTemplate;
+    return std::unique_ptr<HostPage>(new (std::nothrow)
+                                         HostPage(row.pageName, chosen.name, dialogTemplate));
+}
+
+} // namespace kx

@@ -1,0 +1,183 @@
+// The module loaded as a driver host loads it: the entry points called in
+// the host's order on records in host memory.
+#include "host/exports.h"
+
+#include "host/host_windows.h"
+#include "platform/system/system_api.h"
+#include "sheet_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <dlfcn.h>
+
+namespace {
+
+using kxtest::SheetBuilder;
+
+struct Module {
+    void* library = nullptr;
+    TELV_PageInfoProc pageInfo = nullptr;
+    TELV_DialogProcProc dialogProc = nullptr;
+    TELV_Page0CallBackProc page0CallBack = nullptr;
+    TELV_GetTextProc getText = nullptr;
+    TELV_RemoveCustomDataProc removeCustomData = nullptr;
+    TELV_SaveDefDevModeProc saveDefDevMode = nullptr;
+
+    Module() {
+        library = dlopen(KX_MODULE_FILE, RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr)
+            return;
+        pageInfo = Find<TELV_PageInfoProc>("TELV_PageInfo");
+        dialogProc = Find<TELV_DialogProcProc>("TELV_DialogProc");
+        page0CallBack = Find<TELV_Page0CallBackProc>("TELV_Page0CallBack");
+        getText = Find<TELV_GetTextProc>("TELV_GetText");
+        removeCustomData = Find<TELV_RemoveCustomDataProc>("TELV_RemoveCustomData");
+        saveDefDevMode = Find<TELV_SaveDefDevModeProc>("TELV_SaveDefDevMode");
+    }
+    template <typename Proc>
+    Proc Find(const char* name) {
+        return reinterpret_cast<Proc>(dlsym(library, name));
+    }
+    bool Complete() const {
+        return pageInfo && dialogProc && page0CallBack && getText && removeCustomData &&
+               saveDefDevMode;
+    }
+};
+
+Module& TheModule() {
+    static Module module;
+    return module;
+}
+
+HWND Window(DWORD value) { return HandleFromValue<HWND>(value); }
+
+class ExportsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(TheModule().Complete()) << dlerror();
+        kx::SetUserNameOverride(u"tester");
+    }
+    void TearDown() override { kx::SetUserNameOverride(u""); }
+
+    static Module& m() { return TheModule(); }
+    static BOOL Notify(HWND window, int code, int index) {
+        const kx::NotifyHeader header{window, 0, static_cast<UINT>(code)};
+        return m().dialogProc(window, kx::kWmNotify, 0, reinterpret_cast<LPARAM>(&header), index);
+    }
+};
+
+// The module exports its entry points and hides the code behind them.
+TEST_F(ExportsTest, OnlyTheEntryPointsAreExported) {
+    EXPECT_EQ(dlsym(m().library, "_ZN2kx15DevmodeSetTable8InstanceEv"), nullptr);
+    EXPECT_EQ(dlsym(m().library, "_ZN2kx12MergeDevmodeEPhPKh"), nullptr);
+}
+
+TEST_F(ExportsTest, PageInfoForPagesAndTheSheet) {
+    struct Case {
+        int index;
+        const char16_t* caption;
+        LONG cx;
+        LONG cy;
+    };
+    const Case cases[] = {
+        {0, u"Layout", 336, 250}, {-1, u"", -1, -1}, {9, nullptr, -1, -1}, {22, nullptr, -1, -1},
+    };
+    for (const Case& c : cases) {
+        BYTE info[268];
+        std::memset(info, 0xFF, sizeof info);
+        m().pageInfo(reinterpret_cast<PageInfoRecord*>(info), c.index);
+        EXPECT_EQ(static_cast<LONG>(kxtest::Load32(info + 4)), c.cx) << "index " << c.index;
+        EXPECT_EQ(static_cast<LONG>(kxtest::Load32(info + 8)), c.cy) << "index " << c.index;
+        if (c.caption == nullptr) {
+            EXPECT_EQ(info[12], 0xFF) << "index " << c.index << " leaves the record";
+        } else {
+            EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(info + 12)), c.caption)
+                << "index " << c.index;
+        }
+    }
+    m().pageInfo(nullptr, 0);
+}
+
+TEST_F(ExportsTest, SheetInTheHostsCallingOrder) {
+    SheetBuilder sheet;
+    BYTE* context = sheet.context();
+    for (size_t offset : {0u, 4u, 8u, 12u})
+        kxtest::Store32(context + offset, 7);
+    BYTE* devmode = sheet.devmode();
+    kxtest::Store32(devmode + 72, 0x100); // dmFields: DM_COPIES
+
+    const HWND sheetWindow = Window(0x7000);
+    const HWND layout = Window(0x7004);
+    const HWND paper = Window(0x7008);
+    EXPECT_EQ(m().page0CallBack(sheetWindow, 2, reinterpret_cast<SheetRecord*>(sheet.record())), 1);
+    EXPECT_EQ(kxtest::Load32(context), 0u) << "sixteenBit";
+    EXPECT_EQ(sheet.changed() + sheet.applied() + sheet.reset(), 0u) << "cleared at creation";
+
+    EXPECT_EQ(m().dialogProc(layout, kx::kWmInitDialog, 0, sheet.recordParam(), 0), TRUE);
+    EXPECT_EQ(m().dialogProc(paper, kx::kWmInitDialog, 0, sheet.recordParam(), 1), TRUE);
+    EXPECT_NE(sheet.pageSlot(0), 0u);
+    EXPECT_NE(sheet.pageSlot(1), 0u);
+    EXPECT_NE(sheet.pageSlot(0), sheet.pageSlot(1));
+    EXPECT_EQ(sheet.pageSlot(2), 0u);
+
+    EXPECT_EQ(Notify(layout, kx::kPsnSetActive, 0), TRUE);
+    EXPECT_EQ(Notify(layout, kx::kPsnKillActive, 0), TRUE);
+    EXPECT_EQ(Notify(paper, kx::kPsnSetActive, 1), TRUE);
+    EXPECT_EQ(Notify(paper, kx::kPsnKillActive, 1), TRUE);
+    EXPECT_EQ(Notify(paper, kx::kPsnApply, 1), TRUE);
+    EXPECT_EQ(Notify(layout, kx::kPsnApply, 0), TRUE);
+    EXPECT_EQ(sheet.changed(), 1u);
+    EXPECT_EQ(sheet.applied(), 1u);
+    EXPECT_EQ(sheet.reset(), 0u);
+    EXPECT_EQ(Notify(paper, kx::kPsnQueryCancel, 1), TRUE);
+    EXPECT_EQ(Notify(paper, kx::kPsnReset, 1), TRUE);
+    EXPECT_EQ(sheet.reset(), 1u);
+    EXPECT_EQ(sheet.applied(), 1u) << "applied and later cancelled reports both";
+    EXPECT_EQ(kxtest::Load32(devmode + 72), 0x100u) << "the merged record keeps its bits";
+
+    EXPECT_EQ(m().dialogProc(layout, kx::kWmDestroy, 0, 0, 0), TRUE);
+    EXPECT_EQ(sheet.closing(), 1u);
+    EXPECT_EQ(sheet.pageSlot(0), 0u);
+    EXPECT_EQ(m().dialogProc(paper, kx::kWmDestroy, 0, 0, 1), TRUE);
+    EXPECT_EQ(sheet.pageSlot(1), 0u);
+    EXPECT_EQ(m().page0CallBack(sheetWindow, 1, reinterpret_cast<SheetRecord*>(sheet.record())), 1);
+    EXPECT_EQ(sheet.applied(), 1u) << "stage 1 keeps the flags for the host to read";
+    EXPECT_EQ(Notify(layout, kx::kPsnSetActive, 0), FALSE) << "the page is gone";
+}
+
+// Records of all 0xFF (no terminator anywhere) and of all zeros go through
+// binding, apply and closing inside their bytes; the sanitizer build checks.
+TEST_F(ExportsTest, BadHostDeviceModesGoThroughTheWholeSheet) {
+    for (const BYTE fill : {BYTE{0xFF}, BYTE{0x00}}) {
+        SheetBuilder sheet;
+        std::memset(sheet.devmode(), fill, 3555);
+        std::memset(sheet.context() + 164, fill, 160);
+        const HWND window = Window(0x7300);
+        EXPECT_EQ(m().dialogProc(window, kx::kWmInitDialog, 0, sheet.recordParam(), 21), TRUE);
+        EXPECT_EQ(Notify(window, kx::kPsnSetActive, 21), TRUE);
+        EXPECT_EQ(Notify(window, kx::kPsnApply, 21), TRUE);
+        EXPECT_EQ(m().dialogProc(window, kx::kWmDestroy, 0, 0, 21), TRUE);
+        EXPECT_EQ(sheet.applied(), 1u) << int{fill};
+    }
+}
+
+TEST_F(ExportsTest, GetTextAlwaysAnswersAndEmptiesTheBuffer) {
+    char16_t out[8] = u"abcdefg";
+    EXPECT_NE(m().getText(1, u"Paper Dialog", u"NoSuchKey", out, 8), 0);
+    EXPECT_EQ(out[0], u'\0');
+    char16_t untouched[4] = u"abc";
+    EXPECT_NE(m().getText(0, nullptr, u"Caption", untouched, 0), 0);
+    EXPECT_EQ(untouched[0], u'a') << "size 0 writes nothing";
+    EXPECT_NE(m().getText(0, nullptr, nullptr, nullptr, 5), 0);
+}
+
+TEST_F(ExportsTest, StoredItemsAndDefaultDeviceMode) {
+    EXPECT_EQ(m().removeCustomData(u"Office Driver"), 0) << "no other printer uses the driver";
+    EXPECT_EQ(m().removeCustomData(nullptr), 0);
+    SheetBuilder sheet;
+    EXPECT_EQ(m().saveDefDevMode(sheet.devmode()), 0);
+    EXPECT_NE(m().saveDefDevMode(nullptr), 0);
+}
+
+} // namespace

@@ -1,0 +1,253 @@
+// Page binding, notifications with their message results and sheet flags,
+// tear-down, and set sharing, through a dispatcher with scripted pages.
+#include "host/page_dispatcher.h"
+
+#include "devmode/devmode_record.h"
+#include "devmode/model_profile.h"
+#include "devmode/user_store.h"
+#include "host/mark_file_step.h"
+#include "platform/base/devmode_public.h"
+#include "sheet_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using kx::PageDispatcher;
+using kxtest::SheetBuilder;
+
+class RecordingWindows : public kx::HostWindows {
+public:
+    LONG_PTR SheetUserData(HWND page) override { return userData.count(page) ? userData[page] : 0; }
+    void SetSheetUserData(HWND page, LONG_PTR value) override { userData[page] = value; }
+    void SetMessageResult(HWND page, LONG_PTR value) override { results[page] = value; }
+
+    std::map<HWND, LONG_PTR> userData;
+    std::map<HWND, LONG_PTR> results;
+};
+
+/// A page whose answers the test sets and whose calls it records.
+class ScriptedPage : public kx::HostPage {
+public:
+    explicit ScriptedPage(std::vector<std::string>* log) : HostPage(u"Layout", "Scripted", 0), m_log(log) {}
+    void RefreshControls() override { m_log->push_back("refresh"); }
+    int QueryLeavePage() override {
+        m_log->push_back("query-leave");
+        return leave;
+    }
+    void SaveControls() override { m_log->push_back("save"); }
+    int ApplyPage() override {
+        m_log->push_back("apply");
+        return applyResult != 0 ? applyResult : HostPage::ApplyPage();
+    }
+    int ResetPage() override {
+        m_log->push_back("reset");
+        return resetResult;
+    }
+    void OpenHelp() override { m_log->push_back("help"); }
+    void DestroyDialog() override { m_log->push_back("destroy-dialog"); }
+
+    static inline int leave = kx::kLeaveAndSave;
+    static inline int applyResult = 0;
+    static inline int resetResult = 0;
+
+private:
+    std::vector<std::string>* m_log;
+};
+
+HWND Window(DWORD value) { return HandleFromValue<HWND>(value); }
+
+class PageDispatcherTest : public testing::Test {
+protected:
+    void SetUp() override {
+        kx::InstallHostWindows(&m_windows);
+        kx::InstallUserStore(&m_store);
+        kx::DevmodeSetTable::Instance().Clear();
+        kx::MarkFileStep::Instance().Forget();
+        kx::ActiveModelProfile() = kx::ModelProfile{};
+        ScriptedPage::leave = kx::kLeaveAndSave;
+        ScriptedPage::applyResult = 0;
+        ScriptedPage::resetResult = 0;
+    }
+    void TearDown() override {
+        kx::InstallHostWindows(nullptr);
+        kx::InstallUserStore(nullptr);
+        kx::DevmodeSetTable::Instance().Clear();
+        kx::MarkFileStep::Instance().SetGenerator(nullptr);
+        kx::ActiveModelProfile() = kx::ModelProfile{};
+    }
+
+    BOOL Notify(HWND window, int code, int index) {
+        const kx::NotifyHeader header{window, 0, static_cast<UINT>(code)};
+        return m_dispatcher.Dispatch(window, kx::kWmNotify, 0, reinterpret_cast<LPARAM>(&header),
+                                     index);
+    }
+    BOOL Init(HWND window, const SheetBuilder& sheet, int index) {
+        return m_dispatcher.Dispatch(window, kx::kWmInitDialog, 0, sheet.recordParam(), index);
+    }
+    BOOL Destroy(HWND window, int index) {
+        return m_dispatcher.Dispatch(window, kx::kWmDestroy, 0, 0, index);
+    }
+    kx::HostPage* PageAt(const SheetBuilder& sheet, int index) {
+        return m_dispatcher.PageOf(sheet.pageSlot(index)).get();
+    }
+
+    RecordingWindows m_windows;
+    kx::MemoryUserStore m_store;
+    std::vector<std::string> m_log;
+    PageDispatcher m_dispatcher{[this](int index) -> std::unique_ptr<kx::HostPage> {
+        if (index == 9 || index < 0 || index > 21)
+            return nullptr;
+        return std::make_unique<ScriptedPage>(&m_log);
+    }};
+};
+
+TEST_F(PageDispatcherTest, TwoPagesOfOneSheetShareOneSet) {
+    SheetBuilder sheet;
+    EXPECT_EQ(Init(Window(0x100), sheet, 0), TRUE);
+    EXPECT_EQ(Init(Window(0x104), sheet, 1), TRUE);
+    ASSERT_NE(sheet.pageSlot(0), 0u);
+    ASSERT_NE(sheet.pageSlot(1), 0u);
+    const auto& first = PageAt(sheet, 0)->Copies();
+    const auto& second = PageAt(sheet, 1)->Copies();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->working, second->working);
+    EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 1);
+
+    EXPECT_EQ(Destroy(Window(0x100), 0), TRUE);
+    EXPECT_EQ(sheet.pageSlot(0), 0u);
+    EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 1);
+    EXPECT_EQ(Destroy(Window(0x104), 1), TRUE);
+    EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 0) << "the last page frees the set";
+    EXPECT_EQ(m_dispatcher.PageCount(), 0u);
+    EXPECT_EQ(Destroy(Window(0x104), 1), FALSE) << "no page left in the slot";
+}
+
+TEST_F(PageDispatcherTest, NinthSheetGetsPagesWithoutASet) {
+    std::vector<std::unique_ptr<SheetBuilder>> sheets;
+    for (int i = 0; i < 9; ++i) {
+        sheets.push_back(std::make_unique<SheetBuilder>());
+        EXPECT_EQ(Init(Window(0x200 + 4 * static_cast<DWORD>(i)), *sheets.back(), 2), TRUE) << i;
+    }
+    EXPECT_TRUE(PageAt(*sheets[7], 2)->Copies().has_value());
+    kx::HostPage* ninth = PageAt(*sheets[8], 2);
+    ASSERT_NE(ninth, nullptr) << "the page object stays in its slot";
+    EXPECT_FALSE(ninth->Copies().has_value());
+    EXPECT_EQ(Notify(Window(0x220), kx::kPsnApply, 2), TRUE) << "a page without a set still applies";
+    for (int i = 0; i < 9; ++i)
+        Destroy(Window(0x200 + 4 * static_cast<DWORD>(i)), 2);
+    EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 0);
+}
+
+TEST_F(PageDispatcherTest, PagesThatCannotBeMadeStayEmpty) {
+    SheetBuilder sheet;
+    EXPECT_EQ(Init(Window(0x300), sheet, 9), FALSE);
+    EXPECT_EQ(Init(Window(0x304), sheet, 22), FALSE);
+    EXPECT_EQ(Notify(Window(0x300), kx::kPsnSetActive, 9), FALSE);
+    EXPECT_EQ(m_dispatcher.Dispatch(Window(0x308), kx::kWmInitDialog, 0, 0, 0), FALSE)
+        << "no record";
+    EXPECT_EQ(Notify(Window(0x30C), kx::kPsnSetActive, 0), FALSE) << "no record in the sheet";
+
+    SheetBuilder unmapped;
+    kxtest::Store32(unmapped.record(), 0x7FFFF000);
+    EXPECT_EQ(Init(Window(0x310), unmapped, 0), FALSE);
+    EXPECT_EQ(unmapped.pageSlot(0), 0u);
+    EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 0);
+}
+
+TEST_F(PageDispatcherTest, NotificationsCallThePageAndSetResultsAndFlags) {
+    struct Case {
+        const char* label;
+        int code;
+        int leave;
+        int applyResult;
+        int resetResult;
+        BOOL handled;
+        std::vector<std::string> calls;
+        std::optional<LONG_PTR> result;
+        uint32_t changed, applied, reset;
+    };
+    const Case cases[] = {
+        {"set active", kx::kPsnSetActive, 6, 0, 0, TRUE, {"refresh"}, std::nullopt, 0, 0, 0},
+        {"kill active, keep", kx::kPsnKillActive, 2, 0, 0, TRUE, {"query-leave"}, 1, 0, 0, 0},
+        {"kill active, save", kx::kPsnKillActive, 6, 0, 0, TRUE, {"query-leave", "save"},
+         std::nullopt, 0, 0, 0},
+        {"kill active, other", kx::kPsnKillActive, 3, 0, 0, TRUE, {"query-leave"}, std::nullopt,
+         0, 0, 0},
+        {"apply accepted", kx::kPsnApply, 6, 0, 0, TRUE, {"apply"}, 0, 1, 1, 0},
+        {"apply refused", kx::kPsnApply, 6, 5, 0, TRUE, {"apply"}, 1, 0, 0, 0},
+        {"reset accepted", kx::kPsnReset, 6, 0, 0, TRUE, {"reset"}, 0, 1, 0, 1},
+        {"reset refused", kx::kPsnReset, 6, 0, 1, TRUE, {"reset"}, 1, 0, 0, 0},
+        {"help", kx::kPsnHelp, 6, 0, 0, TRUE, {"help"}, std::nullopt, 0, 0, 0},
+        {"query cancel", kx::kPsnQueryCancel, 6, 0, 0, TRUE, {}, std::nullopt, 0, 0, 0},
+        {"unlisted code", -204, 6, 0, 0, FALSE, {}, std::nullopt, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SheetBuilder sheet;
+        const HWND window = Window(0x400);
+        ASSERT_EQ(Init(window, sheet, 0), TRUE);
+        m_log.clear();
+        m_windows.results.clear();
+        ScriptedPage::leave = c.leave;
+        ScriptedPage::applyResult = c.applyResult;
+        ScriptedPage::resetResult = c.resetResult;
+        EXPECT_EQ(Notify(window, c.code, 0), c.handled) << c.label;
+        EXPECT_EQ(m_log, c.calls) << c.label;
+        const auto result = m_windows.results.find(window);
+        EXPECT_EQ(result != m_windows.results.end(), c.result.has_value()) << c.label;
+        if (c.result && result != m_windows.results.end()) {
+            EXPECT_EQ(result->second, *c.result) << c.label;
+        }
+        EXPECT_EQ(sheet.changed(), c.changed) << c.label;
+        EXPECT_EQ(sheet.applied(), c.applied) << c.label;
+        EXPECT_EQ(sheet.reset(), c.reset) << c.label;
+        EXPECT_EQ(m_dispatcher.Dispatch(window, 0x0111, 0, 0, 0), FALSE) << "other messages";
+        Destroy(window, 0);
+    }
+}
+
+TEST_F(PageDispatcherTest, ApplyMergesTheWorkingCopyIntoTheHostRecord) {
+    SheetBuilder sheet;
+    ASSERT_EQ(Init(Window(0x500), sheet, 0), TRUE);
+    BYTE* working = PageAt(sheet, 0)->Copies()->working;
+    kx::WriteNumber(working, kx::FieldNamed("iNup"), 4);
+    kx::WriteNumber(working, kx::FieldNamed("dmFields"), DM_COPIES);
+    kx::WriteNumber(working, kx::FieldNamed("dmCopies"), 3);
+    EXPECT_EQ(Notify(Window(0x500), kx::kPsnApply, 0), TRUE);
+    EXPECT_EQ(kx::ReadNumber(sheet.devmode(), kx::FieldNamed("iNup")), 4);
+    EXPECT_EQ(kx::ReadNumber(sheet.devmode(), kx::FieldNamed("dmCopies")), 3);
+    Destroy(Window(0x500), 0);
+}
+
+TEST_F(PageDispatcherTest, ClosingRunsTheMarkFileStepOncePerSheet) {
+    int generated = 0;
+    kx::MarkFileStep::Instance().SetGenerator(
+        [&](BYTE*, SHORT, kx::MarkFile, int) { ++generated; });
+    kx::ActiveModelProfile().CheckWaterMarkFile = 1;
+    struct Case {
+        const char* label;
+        uint32_t sheetFlags;
+        int generated;
+    };
+    const Case cases[] = {{"closing runs the step", 0, 2}, {"low byte 1 skips it", 1, 0}};
+    for (const Case& c : cases) {
+        kx::MarkFileStep::Instance().Forget();
+        generated = 0;
+        SheetBuilder sheet;
+        sheet.setSheetFlags(c.sheetFlags);
+        kx::WriteText(sheet.devmode(), kx::FieldNamed("cWaterText"), u"DRAFT");
+        Init(Window(0x600), sheet, 0);
+        Init(Window(0x604), sheet, 1);
+        kxtest::Store32(sheet.context() + 8, 1); // applied earlier
+        EXPECT_EQ(Destroy(Window(0x600), 0), TRUE);
+        EXPECT_EQ(sheet.closing(), 1u) << c.label;
+        EXPECT_EQ(Destroy(Window(0x604), 1), TRUE);
+        EXPECT_EQ(generated, c.generated) << c.label;
+    }
+}
+
+} // namespace
