@@ -1,0 +1,202 @@
+// Raw print jobs: collected through a printer handle, kept in the journal
+// and delivered through the printer's port when the document ends.
+#include "platform/spooler/spooler_api.h"
+
+#include "platform/base/text.h"
+#include "platform/spooler/job_delivery.h"
+#include "platform/spooler/job_journal.h"
+#include "platform/spooler/printer_session.h"
+#include "platform/spooler/printer_store.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A raw job larger than this is refused rather than held in memory.
+constexpr size_t kMaxJobBytes = size_t{1} << 30;
+
+std::u16string TextOrEmpty(LPCWSTR text) { return text == nullptr ? std::u16string() : text; }
+
+std::string FailureStatus(DWORD error) { return "failed (error " + std::to_string(error) + ")"; }
+
+DWORD Deliver(const std::u16string& printerName, const kx::PrintDocument& document) {
+    const auto printer = kx::PrinterStore::FindPrinter(printerName);
+    if (!printer)
+        return ERROR_INVALID_PRINTER_NAME;
+    kx::PortTarget target{kx::PortKind::Unsupported};
+    if (document.outputFile.empty()) {
+        const auto port = kx::PrinterStore::FindPort(printer->port);
+        if (!port)
+            return ERROR_UNKNOWN_PORT;
+        target = port->target;
+    }
+    return kx::DeliverJob(target, document.outputFile, kx::Utf16ToUtf8(document.name),
+                          document.bytes);
+}
+
+} // namespace
+
+extern "C" {
+
+DWORD WINAPI StartDocPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo) {
+    const auto session = kx::FindPrinterSession(hPrinter);
+    if (!session)
+        return 0;
+    if (Level != 1 || pDocInfo == nullptr) {
+        SetLastError(Level != 1 ? ERROR_INVALID_LEVEL : ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    DOC_INFO_1W info{};
+    std::memcpy(&info, pDocInfo, sizeof info);
+    const std::u16string datatype = info.pDatatype == nullptr ? u"RAW" : info.pDatatype;
+    if (!kx::EqualsNoCase(datatype, u"RAW")) {
+        SetLastError(ERROR_INVALID_DATATYPE);
+        return 0;
+    }
+    std::lock_guard lock(session->mutex);
+    if (session->document) {
+        SetLastError(ERROR_INVALID_PRINTER_STATE);
+        return 0;
+    }
+    kx::PrintDocument document;
+    document.name = TextOrEmpty(info.pDocName);
+    document.outputFile = TextOrEmpty(info.pOutputFile);
+    document.datatype = datatype;
+    const auto printer = kx::PrinterStore::FindPrinter(session->printer);
+    kx::JournalEntry entry{0,
+                           session->printer,
+                           document.name,
+                           datatype,
+                           printer ? printer->port : std::u16string(),
+                           document.outputFile};
+    document.jobId = kx::JobJournal::Add(entry, {});
+    if (document.jobId == 0) {
+        SetLastError(ERROR_CANTWRITE);
+        return 0;
+    }
+    const DWORD jobId = document.jobId;
+    session->document = std::move(document);
+    SetLastError(ERROR_SUCCESS);
+    return jobId;
+}
+
+BOOL WINAPI StartPagePrinter(HANDLE hPrinter) {
+    const auto session = kx::FindPrinterSession(hPrinter);
+    if (!session)
+        return FALSE;
+    std::lock_guard lock(session->mutex);
+    if (!session->document) {
+        SetLastError(ERROR_SPL_NO_STARTDOC);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL WINAPI EndPagePrinter(HANDLE hPrinter) { return StartPagePrinter(hPrinter); }
+
+BOOL WINAPI WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWritten) {
+    if (pcWritten != nullptr)
+        *pcWritten = 0;
+    const auto session = kx::FindPrinterSession(hPrinter);
+    if (!session)
+        return FALSE;
+    if (pBuf == nullptr && cbBuf != 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    std::lock_guard lock(session->mutex);
+    if (!session->document) {
+        SetLastError(ERROR_SPL_NO_STARTDOC);
+        return FALSE;
+    }
+    auto& bytes = session->document->bytes;
+    if (bytes.size() + cbBuf > kMaxJobBytes) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
+    const auto* data = static_cast<const BYTE*>(pBuf);
+    bytes.insert(bytes.end(), data, data + cbBuf);
+    if (pcWritten != nullptr)
+        *pcWritten = cbBuf;
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
+}
+
+BOOL WINAPI EndDocPrinter(HANDLE hPrinter) {
+    const auto session = kx::FindPrinterSession(hPrinter);
+    if (!session)
+        return FALSE;
+    kx::PrintDocument document;
+    {
+        std::lock_guard lock(session->mutex);
+        if (!session->document) {
+            SetLastError(ERROR_SPL_NO_STARTDOC);
+            return FALSE;
+        }
+        document = std::move(*session->document);
+        session->document.reset();
+    }
+    kx::JobJournal::StoreBytes(document.jobId, document.bytes);
+    const DWORD error = Deliver(session->printer, document);
+    kx::JobJournal::SetStatus(document.jobId,
+                              error == ERROR_SUCCESS ? "delivered" : FailureStatus(error));
+    SetLastError(error);
+    return error == ERROR_SUCCESS ? TRUE : FALSE;
+}
+
+BOOL WINAPI AbortPrinter(HANDLE hPrinter) {
+    const auto session = kx::FindPrinterSession(hPrinter);
+    if (!session)
+        return FALSE;
+    std::lock_guard lock(session->mutex);
+    if (!session->document) {
+        SetLastError(ERROR_SPL_NO_STARTDOC);
+        return FALSE;
+    }
+    kx::JobJournal::SetStatus(session->document->jobId, "aborted");
+    session->document.reset();
+    return TRUE;
+}
+
+} // extern "C"
+
+namespace kx {
+
+DWORD SubmitRawJob(std::u16string_view printer, std::u16string_view document,
+                   std::u16string_view outputFile, std::span<const BYTE> bytes, DWORD* error) {
+    DWORD failure = ERROR_SUCCESS;
+    DWORD jobId = 0;
+    std::u16string printerName(printer);
+    std::u16string documentName(document);
+    std::u16string output(outputFile);
+    std::u16string raw = u"RAW";
+    HANDLE handle = nullptr;
+    if (bytes.size() > kMaxJobBytes) {
+        failure = ERROR_NOT_ENOUGH_MEMORY;
+    } else if (!OpenPrinterW(printerName.data(), &handle, nullptr)) {
+        failure = GetLastError();
+    } else {
+        DOC_INFO_1W info{documentName.data(), output.empty() ? nullptr : output.data(),
+                         raw.data()};
+        jobId = StartDocPrinterW(handle, 1, reinterpret_cast<LPBYTE>(&info));
+        if (jobId == 0) {
+            failure = GetLastError();
+        } else {
+            DWORD written = 0;
+            auto* data = const_cast<BYTE*>(bytes.data());
+            if (!WritePrinter(handle, data, static_cast<DWORD>(bytes.size()), &written))
+                failure = GetLastError();
+            if (failure != ERROR_SUCCESS)
+                AbortPrinter(handle);
+            else if (!EndDocPrinter(handle))
+                failure = GetLastError();
+        }
+        ClosePrinter(handle);
+    }
+    if (error != nullptr)
+        *error = failure;
+    return failure == ERROR_SUCCESS ? jobId : 0;
+}
+
+} // namespace kx
