@@ -51,8 +51,10 @@ std::u16string PrinterNameOf(const DEVMODEW* devmode) {
 } // namespace
 
 CKROMAUIApp& TheApp() {
-    static CKROMAUIApp app;
-    return app;
+    // Never destroyed: the module's unload code may still reach it after
+    // the library's static objects are gone. ExitInstance frees what it holds.
+    static CKROMAUIApp* const app = new CKROMAUIApp;
+    return *app;
 }
 
 CKROMAUIApp::CKROMAUIApp() {
@@ -75,9 +77,8 @@ BOOL CKROMAUIApp::InitInstance() {
     helpFilePath = modelStem + u".HLP";
     settingsFile.SetFile(names.moduleDirectory + names.moduleBaseName + u".INI", ClearReadOnly::No);
 
-    // The model profile's base pass; for now the one key the stores need.
-    settingsFile.SelectSection(u"");
-    showDevmodeChanges = settingsFile.ReadNumber(u"ShowDevmodeChanges", TextStore::kNoDefault);
+    profile.SetFiles(settingsFile.file(), stringFile.file());
+    profile.ReadProfile();
 
     const std::u16string resourcePath = names.moduleDirectory + names.moduleBaseName + u"2.dll";
     resourceLibrary = LoadLibraryW(resourcePath.c_str());

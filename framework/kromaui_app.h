@@ -3,6 +3,7 @@
 // the user gets, and opens the keyed text stores every page reads.
 #pragma once
 
+#include "devmode/model_profile.h"
 #include "framework/module_file_names.h"
 #include "framework/text_store.h"
 #include "platform/base/devmode_public.h"
@@ -52,15 +53,15 @@ public:
     /// section, macros expanded, each followed by "\n".
     std::u16string DriverInformationText();
 
-    /// The diagnostic switch (profile key ShowDevmodeChanges).
-    int32_t showDevmodeChanges = 0;
+    /// The model profile; its ShowDevmodeChanges is the stores' diagnostic switch.
+    ModelProfile& profile = ActiveModelProfile();
 
     ModuleFileNames names;
     std::u16string modelStem;
     std::u16string helpFilePath;
-    TextStore stringFile{&showDevmodeChanges};
-    TextStore settingsFile{&showDevmodeChanges};
-    TextStore versionFile{&showDevmodeChanges};
+    TextStore stringFile{&profile.ShowDevmodeChanges};
+    TextStore settingsFile{&profile.ShowDevmodeChanges};
+    TextStore versionFile{&profile.ShowDevmodeChanges};
     HMODULE resourceLibrary = nullptr;
     HMODULE imageLibrary = nullptr;
     TransparentBltProc transparentBlt = nullptr;
