@@ -7,6 +7,7 @@
 #include "devmode/printer_queries.h"
 #include "devmode/user_store.h"
 #include "host/host_records.h"
+#include "host/module_start.h"
 #include "host/module_texts.h"
 #include "host/page_dispatcher.h"
 #include "host/page_info.h"
@@ -22,14 +23,20 @@ std::u16string_view TextOrEmpty(LPCWSTR text) {
     return text == nullptr ? std::u16string_view() : std::u16string_view(text);
 }
 
+// Starts the module if needed, then runs the call; an exception becomes the
+// entry point's failure answer.
 template <typename Result, typename Call>
 Result Guarded(Result onFailure, Call call) noexcept {
     try {
+        kx::EnsureModuleStarted();
         return call();
     } catch (...) {
         return onFailure;
     }
 }
+
+// The loader's counterpart of start-up: libraries are freed at unload.
+__attribute__((destructor)) void ModuleUnloaded() { kx::StopModule(); }
 
 } // namespace
 

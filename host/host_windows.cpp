@@ -1,26 +1,23 @@
-// The current host windows and the stand-in used before the window manager.
+// The host's windows as the page dispatcher reaches them: the sheet window's
+// user-data slot and the page window's message-result slot.
 #include "host/host_windows.h"
-
-#include <unordered_map>
 
 namespace kx {
 namespace {
 
-// FIXME: keeps the sheet's user data per page window, since the parent of a
-// page window is not known without the window manager; message results are
-// kept but cannot be read by the host yet.
-class StandInWindows : public HostWindows {
+class WindowManagerWindows : public HostWindows {
 public:
     LONG_PTR SheetUserData(HWND page) override {
-        const auto found = m_userData.find(page);
-        return found == m_userData.end() ? 0 : found->second;
+        const HWND sheet = GetParent(page);
+        return sheet == nullptr ? 0 : GetWindowLongPtrW(sheet, GWLP_USERDATA);
     }
-    void SetSheetUserData(HWND page, LONG_PTR value) override { m_userData[page] = value; }
-    void SetMessageResult(HWND page, LONG_PTR value) override { m_results[page] = value; }
-
-private:
-    std::unordered_map<HWND, LONG_PTR> m_userData;
-    std::unordered_map<HWND, LONG_PTR> m_results;
+    void SetSheetUserData(HWND page, LONG_PTR value) override {
+        if (const HWND sheet = GetParent(page))
+            SetWindowLongPtrW(sheet, GWLP_USERDATA, value);
+    }
+    void SetMessageResult(HWND page, LONG_PTR value) override {
+        SetWindowLongPtrW(page, DWLP_MSGRESULT, value);
+    }
 };
 
 HostWindows* g_installed = nullptr;
@@ -28,8 +25,8 @@ HostWindows* g_installed = nullptr;
 } // namespace
 
 HostWindows& CurrentHostWindows() {
-    static StandInWindows standIn;
-    return g_installed != nullptr ? *g_installed : standIn;
+    static WindowManagerWindows windows;
+    return g_installed != nullptr ? *g_installed : windows;
 }
 
 void InstallHostWindows(HostWindows* windows) { g_installed = windows; }

@@ -4,32 +4,28 @@
 #pragma once
 
 #include "platform/base/win_types.h"
+#include "platform/window/property_sheet_api.h"
+#include "platform/window/window_api.h"
+#include "platform/window/window_constants.h"
 
 namespace kx {
 
-// FIXME: these mirror the window manager's WM_INITDIALOG, WM_DESTROY,
-// WM_NOTIFY, NMHDR and PSN_* until its headers are on this branch.
-constexpr UINT kWmDestroy = 0x0002;
-constexpr UINT kWmNotify = 0x004E;
-constexpr UINT kWmInitDialog = 0x0110;
+constexpr UINT kWmDestroy = WM_DESTROY;
+constexpr UINT kWmNotify = WM_NOTIFY;
+constexpr UINT kWmInitDialog = WM_INITDIALOG;
 
-/// The notification header a WM_NOTIFY lParam points to, in the native
-/// layout.
-struct NotifyHeader {
-    HWND hwndFrom;
-    UINT_PTR idFrom;
-    UINT code;
-};
+/// The notification header a WM_NOTIFY lParam points to, in the native layout.
+using NotifyHeader = NMHDR;
 
-constexpr int kPsnSetActive = -200;
-constexpr int kPsnKillActive = -201;
-constexpr int kPsnApply = -202;
-constexpr int kPsnReset = -203;
-constexpr int kPsnHelp = -205;
-constexpr int kPsnQueryCancel = -209;
+constexpr int kPsnSetActive = static_cast<int>(PSN_SETACTIVE);
+constexpr int kPsnKillActive = static_cast<int>(PSN_KILLACTIVE);
+constexpr int kPsnApply = static_cast<int>(PSN_APPLY);
+constexpr int kPsnReset = static_cast<int>(PSN_RESET);
+constexpr int kPsnHelp = static_cast<int>(PSN_HELP);
+constexpr int kPsnQueryCancel = static_cast<int>(PSN_QUERYCANCEL);
 
-constexpr LONG_PTR kPsnRetNoError = 0;
-constexpr LONG_PTR kPsnRetInvalid = 1;
+constexpr LONG_PTR kPsnRetNoError = PSNRET_NOERROR;
+constexpr LONG_PTR kPsnRetInvalid = PSNRET_INVALID;
 
 class HostWindows {
 public:
@@ -42,7 +38,7 @@ public:
     virtual void SetMessageResult(HWND page, LONG_PTR value) = 0;
 };
 
-/// The windows in use: the ones installed, else a module-side stand-in.
+/// The windows in use: the ones installed, else the window manager's.
 HostWindows& CurrentHostWindows();
 /// Makes windows current (not owned); nullptr goes back to the stand-in.
 void InstallHostWindows(HostWindows* windows);

@@ -5,7 +5,6 @@
 
 #include "platform/base/win_types.h"
 
-constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
 
 extern "C" {
 /// The value of `keyName` in `appName`, or `defaultValue` (trailing spaces

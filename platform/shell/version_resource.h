@@ -37,8 +37,6 @@ constexpr DWORD VS_FFI_STRUCVERSION = 0x00010000;
 constexpr DWORD VS_FFI_FILEFLAGSMASK = 0x0000003F;
 constexpr DWORD VOS_NT_WINDOWS32 = 0x00040004;
 constexpr DWORD VFT_DLL = 0x00000002;
-constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
-constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
 
 extern "C" {
 /// The size of the version block; 0 with ERROR_FILE_NOT_FOUND when the file

@@ -31,16 +31,18 @@ struct LoadedLibrary {
 
 std::mutex g_mutex;
 
+// The tables live as long as the process: a module's unload code runs after
+// the program's static objects are gone and may still free its libraries.
 std::map<std::u16string, std::vector<SystemProcedure>>& SystemLibraries() {
-    static std::map<std::u16string, std::vector<SystemProcedure>> libraries{
+    static auto* const libraries = new std::map<std::u16string, std::vector<SystemProcedure>>{
         {u"MSIMG32.DLL", {SystemProcedure{"TransparentBlt", ProcedureAddress(&TransparentBlt)}}},
     };
-    return libraries;
+    return *libraries;
 }
 
 std::map<uint32_t, LoadedLibrary>& Loaded() {
-    static std::map<uint32_t, LoadedLibrary> loaded;
-    return loaded;
+    static auto* const loaded = new std::map<uint32_t, LoadedLibrary>;
+    return *loaded;
 }
 
 std::u16string BaseName(std::u16string_view name) {

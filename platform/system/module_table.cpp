@@ -23,8 +23,14 @@ constexpr uint32_t kFirstModule = 0x10000000;
 constexpr uint32_t kModuleStride = 0x10000;
 
 std::mutex g_moduleMutex;
-std::map<uint32_t, ModuleEntry> g_modules;
 uint32_t g_nextModule = kFirstModule + kModuleStride; // the program takes the first
+
+// Lives as long as the process, like the library table: unload code that
+// runs after the program's static objects still finds its modules.
+std::map<uint32_t, ModuleEntry>& Modules() {
+    static auto* const modules = new std::map<uint32_t, ModuleEntry>;
+    return *modules;
+}
 
 std::string ProgramPath() {
     std::error_code error;
@@ -36,13 +42,13 @@ std::string ProgramPath() {
 
 HMODULE RegisterModule(const std::string& linuxPath, void* libraryHandle) {
     std::lock_guard lock(g_moduleMutex);
-    for (const auto& [value, entry] : g_modules) {
+    for (const auto& [value, entry] : Modules()) {
         if (entry.linuxPath == linuxPath)
             return HandleFromValue<HMODULE>(value);
     }
     const uint32_t value = g_nextModule;
     g_nextModule += kModuleStride;
-    g_modules.emplace(value, ModuleEntry{linuxPath, libraryHandle});
+    Modules().emplace(value, ModuleEntry{linuxPath, libraryHandle});
     return HandleFromValue<HMODULE>(value);
 }
 
@@ -56,8 +62,8 @@ bool FindModule(HMODULE module, std::string* linuxPath, void** libraryHandle) {
         return true;
     }
     std::lock_guard lock(g_moduleMutex);
-    const auto it = g_modules.find(value);
-    if (it == g_modules.end())
+    const auto it = Modules().find(value);
+    if (it == Modules().end())
         return false;
     if (linuxPath != nullptr)
         *linuxPath = it->second.linuxPath;
@@ -68,7 +74,7 @@ bool FindModule(HMODULE module, std::string* linuxPath, void** libraryHandle) {
 
 bool UnregisterModule(HMODULE module) {
     std::lock_guard lock(g_moduleMutex);
-    return g_modules.erase(HandleValue(module)) == 1;
+    return Modules().erase(HandleValue(module)) == 1;
 }
 
 HMODULE ModuleFromAddress(const void* address) {
@@ -114,7 +120,7 @@ HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName) {
     if (slash != std::u16string::npos)
         wanted = wanted.substr(slash + 1);
     std::lock_guard lock(kx::g_moduleMutex);
-    for (const auto& [value, entry] : kx::g_modules) {
+    for (const auto& [value, entry] : kx::Modules()) {
         const std::u16string name =
             kx::Utf8ToUtf16(std::filesystem::path(entry.linuxPath).filename().string());
         if (kx::EqualsNoCase(name, wanted) ||

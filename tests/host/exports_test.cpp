@@ -4,7 +4,10 @@
 
 #include "host/host_windows.h"
 #include "platform/system/system_api.h"
+#include "platform/window/window_api.h"
+#include "platform/window/window_constants.h"
 #include "sheet_builder.h"
+#include "tests/support/test_prefix.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +53,16 @@ Module& TheModule() {
     return module;
 }
 
-HWND Window(DWORD value) { return HandleFromValue<HWND>(value); }
+// The host's windows: a sheet window and page windows inside it, as the
+// host creates them before routing the pages' messages to the module.
+HWND SheetWindow() {
+    return CreateWindowExW(0, u"STATIC", u"Sheet", WS_POPUP, 0, 0, 400, 320, nullptr, nullptr,
+                           nullptr, nullptr);
+}
+HWND PageWindow(HWND sheet) {
+    return CreateWindowExW(0, u"STATIC", u"", WS_CHILD, 0, 0, 336, 250, sheet, nullptr, nullptr,
+                           nullptr);
+}
 
 class ExportsTest : public testing::Test {
 protected:
@@ -59,6 +71,8 @@ protected:
         kx::SetUserNameOverride(u"tester");
     }
     void TearDown() override { kx::SetUserNameOverride(u""); }
+
+    kxtest::TestPrefix prefix;
 
     static Module& m() { return TheModule(); }
     static BOOL Notify(HWND window, int code, int index) {
@@ -107,9 +121,9 @@ TEST_F(ExportsTest, SheetInTheHostsCallingOrder) {
     BYTE* devmode = sheet.devmode();
     kxtest::Store32(devmode + 72, 0x100); // dmFields: DM_COPIES
 
-    const HWND sheetWindow = Window(0x7000);
-    const HWND layout = Window(0x7004);
-    const HWND paper = Window(0x7008);
+    const HWND sheetWindow = SheetWindow();
+    const HWND layout = PageWindow(sheetWindow);
+    const HWND paper = PageWindow(sheetWindow);
     EXPECT_EQ(m().page0CallBack(sheetWindow, 2, reinterpret_cast<SheetRecord*>(sheet.record())), 1);
     EXPECT_EQ(kxtest::Load32(context), 0u) << "sixteenBit";
     EXPECT_EQ(sheet.changed() + sheet.applied() + sheet.reset(), 0u) << "cleared at creation";
@@ -144,6 +158,7 @@ TEST_F(ExportsTest, SheetInTheHostsCallingOrder) {
     EXPECT_EQ(m().page0CallBack(sheetWindow, 1, reinterpret_cast<SheetRecord*>(sheet.record())), 1);
     EXPECT_EQ(sheet.applied(), 1u) << "stage 1 keeps the flags for the host to read";
     EXPECT_EQ(Notify(layout, kx::kPsnSetActive, 0), FALSE) << "the page is gone";
+    DestroyWindow(sheetWindow);
 }
 
 // Records of all 0xFF (no terminator anywhere) and of all zeros go through
@@ -153,12 +168,14 @@ TEST_F(ExportsTest, BadHostDeviceModesGoThroughTheWholeSheet) {
         SheetBuilder sheet;
         std::memset(sheet.devmode(), fill, 3555);
         std::memset(sheet.context() + 164, fill, 160);
-        const HWND window = Window(0x7300);
+        const HWND sheetWindow = SheetWindow();
+        const HWND window = PageWindow(sheetWindow);
         EXPECT_EQ(m().dialogProc(window, kx::kWmInitDialog, 0, sheet.recordParam(), 21), TRUE);
         EXPECT_EQ(Notify(window, kx::kPsnSetActive, 21), TRUE);
         EXPECT_EQ(Notify(window, kx::kPsnApply, 21), TRUE);
         EXPECT_EQ(m().dialogProc(window, kx::kWmDestroy, 0, 0, 21), TRUE);
         EXPECT_EQ(sheet.applied(), 1u) << int{fill};
+        DestroyWindow(sheetWindow);
     }
 }
 

@@ -1,0 +1,59 @@
+// Starting and stopping the module.
+#include "host/module_start.h"
+
+#include "framework/kromaui_app.h"
+#include "host/module_instance.h"
+#include "host/module_texts.h"
+#include "host/spooler_printer_queries.h"
+
+#include <optional>
+
+namespace kx {
+namespace {
+
+// The host entry's keyed texts, read through the application's stores
+// without disturbing the section their other readers selected.
+class StoreTexts : public ModuleTexts {
+public:
+    std::optional<std::u16string> Read(TextFile file, std::u16string_view section,
+                                       std::u16string_view key) override {
+        constexpr size_t kCapacity = 4096;
+        CKROMAUIApp& app = TheApp();
+        TextStore& store = file == TextFile::Strings ? app.stringFile : app.settingsFile;
+        const std::u16string saved = store.section();
+        store.SelectSection(section);
+        std::u16string text = store.ReadText(key, kCapacity);
+        store.SelectSection(saved);
+        if (text.empty())
+            return std::nullopt;
+        return text;
+    }
+};
+
+StoreTexts g_storeTexts;
+SpoolerPrinterQueries g_printerQueries;
+bool g_started = false;
+
+} // namespace
+
+void EnsureModuleStarted() {
+    if (g_started)
+        return;
+    g_started = true;
+    CKROMAUIApp& app = TheApp();
+    app.SetInstance(ModuleInstance());
+    app.InitInstance();
+    InstallModuleTexts(&g_storeTexts);
+    InstallPrinterQueries(&g_printerQueries);
+}
+
+void StopModule() {
+    if (!g_started)
+        return;
+    TheApp().ExitInstance();
+    InstallModuleTexts(nullptr);
+    InstallPrinterQueries(nullptr);
+    g_started = false;
+}
+
+} // namespace kx
