@@ -1,0 +1,249 @@
+// The device-mode set table and the favourites cache of each set.
+#include "devmode/devmode_set.h"
+
+#include "devmode/printer_queries.h"
+#include "devmode/user_store.h"
+#include "platform/system/system_api.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace kx {
+namespace {
+
+constexpr const DevmodeField& kDeviceName = FieldNamed("dmDeviceName");
+constexpr const DevmodeField& kUserId = FieldNamed("cUserId");
+constexpr const DevmodeField& kJobAccountUserId = FieldNamed("JobAccountUserID");
+constexpr DWORD kUserNameBufferSize = 261;
+
+std::u16string UserNameFromSystem() {
+    std::u16string name(kUserNameBufferSize, u'\0');
+    DWORD size = kUserNameBufferSize;
+    if (!GetUserNameW(name.data(), &size)) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+            return {};
+        name.assign(size, u'\0');
+        if (!GetUserNameW(name.data(), &size))
+            return {};
+    }
+    name.resize(std::char_traits<char16_t>::length(name.c_str()));
+    return name;
+}
+
+} // namespace
+
+void DevmodeSet::DropFavourites() {
+    favouriteCount = -1;
+    favouriteRecords.clear();
+    favouriteNames.clear();
+}
+
+DevmodeSetTable& DevmodeSetTable::Instance() {
+    static DevmodeSetTable table;
+    return table;
+}
+
+int DevmodeSetTable::SlotOf(DevmodeOwner owner) const {
+    for (int i = 0; i < kSlotCount; ++i)
+        if (m_slots[static_cast<size_t>(i)].InUse() && m_slots[static_cast<size_t>(i)].owner == owner)
+            return i;
+    return -1;
+}
+
+std::optional<DevmodeCopies> DevmodeSetTable::Acquire(DevmodeOwner owner, BYTE* hostDevmode,
+                                                      std::u16string_view printerName) {
+    if (const int slot = SlotOf(owner); slot >= 0) {
+        DevmodeSet& set = m_slots[static_cast<size_t>(slot)];
+        ++set.referenceCount;
+        return set.Copies();
+    }
+    const auto free = std::find_if(m_slots.begin(), m_slots.end(),
+                                   [](const DevmodeSet& set) { return !set.InUse(); });
+    if (free == m_slots.end() || hostDevmode == nullptr)
+        return std::nullopt;
+    DevmodeSet& set = *free;
+    set.working = AllocateDevmode();
+    set.reference = AllocateDevmode();
+    set.defaults = AllocateDevmode();
+    if (!set.working || !set.reference || !set.defaults) {
+        set = DevmodeSet{};
+        return std::nullopt;
+    }
+    std::memcpy(set.working.get(), hostDevmode, kDevmodeSize);
+    std::memcpy(set.reference.get(), hostDevmode, kDevmodeSize);
+    MakeDefaultCopy(set, hostDevmode, printerName);
+    set.owner = owner;
+    set.referenceCount = 1;
+    set.DropFavourites();
+    return set.Copies();
+}
+
+// The default copy is the printer's global default carrying the user's own
+// IDs, or the user's stored default when the spooler has no global default.
+void DevmodeSetTable::MakeDefaultCopy(DevmodeSet& set, BYTE* hostDevmode,
+                                      std::u16string_view printerName) {
+    BYTE* defaults = set.defaults.get();
+    UserStore& store = CurrentUserStore();
+    if (!store.ReadDefaultDevmode(defaults)) {
+        FillUserName(hostDevmode, kUserId);
+        FillUserName(hostDevmode, kJobAccountUserId);
+        (void)store.SaveDefaultDevmode(hostDevmode);
+        std::memcpy(defaults, hostDevmode, kDevmodeSize);
+    }
+    auto global = CurrentPrinterQueries().GlobalDefaultDevmode(printerName);
+    // A global default of another size has another layout: reading it by
+    // this record's offsets would take garbage for settings, so it is not
+    // used and the stored default stays.
+    if (!global || global->size() != kDevmodeSize)
+        return;
+    CopyField(global->data(), defaults, kUserId);
+    CopyField(global->data(), defaults, kJobAccountUserId);
+    std::memcpy(defaults, global->data(), kDevmodeSize);
+}
+
+void DevmodeSetTable::Release(DevmodeOwner owner) {
+    const int slot = SlotOf(owner);
+    if (slot < 0)
+        return;
+    DevmodeSet& set = m_slots[static_cast<size_t>(slot)];
+    if (--set.referenceCount == 0)
+        set = DevmodeSet{};
+}
+
+int DevmodeSetTable::Find(const BYTE* devmode) const {
+    if (devmode == nullptr)
+        return -1;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const DevmodeSet& set = m_slots[static_cast<size_t>(i)];
+        if (set.InUse() && set.working.get() == devmode)
+            return i;
+    }
+    for (int i = 0; i < kSlotCount; ++i) {
+        const DevmodeSet& set = m_slots[static_cast<size_t>(i)];
+        if (set.InUse() && SameText(set.working.get(), devmode, kDeviceName))
+            return i;
+    }
+    return -1;
+}
+
+int DevmodeSetTable::Find(std::u16string_view deviceName) const {
+    for (int i = 0; i < kSlotCount; ++i) {
+        const DevmodeSet& set = m_slots[static_cast<size_t>(i)];
+        if (set.InUse() && ReadText(set.working.get(), kDeviceName) == deviceName)
+            return i;
+    }
+    return -1;
+}
+
+DevmodeSet* DevmodeSetTable::SetFor(const BYTE* devmode) {
+    const int slot = Find(devmode);
+    return slot < 0 ? nullptr : &m_slots[static_cast<size_t>(slot)];
+}
+
+const DevmodeSet* DevmodeSetTable::SetFor(const BYTE* devmode) const {
+    const int slot = Find(devmode);
+    return slot < 0 ? nullptr : &m_slots[static_cast<size_t>(slot)];
+}
+
+int DevmodeSetTable::ResetFavouriteCache(const BYTE* devmode, int count) {
+    DevmodeSet* set = SetFor(devmode);
+    if (set == nullptr)
+        return 0;
+    set->DropFavourites();
+    if (count < 0)
+        return 0;
+    set->favouriteRecords.resize(static_cast<size_t>(count));
+    set->favouriteNames.resize(static_cast<size_t>(count));
+    set->favouriteCount = count;
+    return 1;
+}
+
+int DevmodeSetTable::CachedFavouriteCount(const BYTE* devmode) const {
+    const DevmodeSet* set = SetFor(devmode);
+    return set == nullptr ? 0 : set->favouriteCount;
+}
+
+int DevmodeSetTable::StoreCachedFavourite(int index, const BYTE* devmode, const BYTE* record,
+                                          std::u16string_view name) {
+    DevmodeSet* set = SetFor(devmode);
+    if (set == nullptr || index < 0 || index >= set->favouriteCount || record == nullptr)
+        return 0;
+    const auto at = static_cast<size_t>(index);
+    if (!set->favouriteRecords[at]) {
+        set->favouriteRecords[at] = AllocateDevmode();
+        if (!set->favouriteRecords[at])
+            return 0;
+    }
+    std::memcpy(set->favouriteRecords[at].get(), record, kDevmodeSize);
+    // The name takes whatever length it has now, not the first name's.
+    set->favouriteNames[at] = std::u16string(name);
+    return 1;
+}
+
+int DevmodeSetTable::LoadCachedFavourite(int index, const BYTE* devmode, BYTE* outRecord,
+                                         std::u16string* outName) const {
+    const DevmodeSet* set = SetFor(devmode);
+    if (set == nullptr || index < 0)
+        return 0;
+    if (index == set->favouriteCount)
+        return 1;
+    if (index > set->favouriteCount)
+        return 0;
+    const auto at = static_cast<size_t>(index);
+    if (!set->favouriteRecords[at])
+        return 0;
+    if (outRecord != nullptr)
+        std::memcpy(outRecord, set->favouriteRecords[at].get(), kDevmodeSize);
+    if (outName != nullptr)
+        *outName = set->favouriteNames[at].value_or(std::u16string());
+    return 1;
+}
+
+int DevmodeSetTable::DropFavouriteCache(const BYTE* devmode) {
+    DevmodeSet* set = SetFor(devmode);
+    if (set == nullptr)
+        return 0;
+    set->DropFavourites();
+    return 1;
+}
+
+int DevmodeSetTable::SlotsInUse() const {
+    return static_cast<int>(std::count_if(m_slots.begin(), m_slots.end(),
+                                          [](const DevmodeSet& set) { return set.InUse(); }));
+}
+
+void DevmodeSetTable::Clear() {
+    for (DevmodeSet& set : m_slots)
+        set = DevmodeSet{};
+}
+
+std::optional<DevmodeCopies> AcquireDevmodeSet(DevmodeOwner owner, BYTE* hostDevmode,
+                                               std::u16string_view printerName) {
+    return DevmodeSetTable::Instance().Acquire(owner, hostDevmode, printerName);
+}
+
+void ReleaseDevmodeSet(DevmodeOwner owner) { DevmodeSetTable::Instance().Release(owner); }
+
+int FindDevmodeSet(const BYTE* devmode) { return DevmodeSetTable::Instance().Find(devmode); }
+
+int FindDevmodeSet(std::u16string_view deviceName) {
+    return DevmodeSetTable::Instance().Find(deviceName);
+}
+
+void FillUserName(BYTE* field, size_t capacity) {
+    if (capacity == 0 || LoadU16(field) != 0)
+        return;
+    const std::u16string name = UserNameFromSystem();
+    const DevmodeField whole{"", 0, FieldType::Text, static_cast<uint16_t>(2 * capacity),
+                             FieldView::Private};
+    (void)WriteText(field, whole, name);
+}
+
+void FillUserName(BYTE* record, const DevmodeField& field) {
+    FillUserName(record + field.offset, field.Capacity());
+}
+
+LONG SaveDefaultDevmode(const BYTE* record) { return CurrentUserStore().SaveDefaultDevmode(record); }
+
+} // namespace kx

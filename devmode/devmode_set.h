@@ -1,0 +1,102 @@
+// The per-printer-context copies of the device mode (working, reference and
+// default), shared by all pages of one context, in a table of 8 slots; and
+// each set's cache of favourites.
+#pragma once
+
+#include "devmode/devmode_record.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kx {
+
+/// The key of a printer context: the host address of its sheet context.
+using DevmodeOwner = uint32_t;
+
+struct DevmodeCopies {
+    BYTE* working = nullptr;
+    BYTE* reference = nullptr;
+    BYTE* defaults = nullptr;
+};
+
+struct DevmodeSet {
+    int referenceCount = 0;
+    DevmodeOwner owner = 0;
+    DevmodeBuffer working;
+    DevmodeBuffer reference;
+    DevmodeBuffer defaults;
+    /// -1 while the favourites are not loaded.
+    int favouriteCount = -1;
+    std::vector<DevmodeBuffer> favouriteRecords;
+    std::vector<std::optional<std::u16string>> favouriteNames;
+
+    bool InUse() const { return referenceCount > 0; }
+    DevmodeCopies Copies() const { return {working.get(), reference.get(), defaults.get()}; }
+    void DropFavourites();
+};
+
+class DevmodeSetTable {
+public:
+    static constexpr int kSlotCount = 8;
+
+    /// The module-wide table.
+    static DevmodeSetTable& Instance();
+
+    /// The set of owner, made from hostDevmode (3,555 bytes) when the owner
+    /// has none yet; nothing when all slots are in use or memory is short.
+    /// Making a set may fill the user's name into hostDevmode when no
+    /// default device mode is stored yet.
+    std::optional<DevmodeCopies> Acquire(DevmodeOwner owner, BYTE* hostDevmode,
+                                         std::u16string_view printerName);
+    /// Drops one hold on the owner's set; the last frees it.
+    void Release(DevmodeOwner owner);
+
+    /// The slot whose working copy is devmode itself, else the slot whose
+    /// working copy has devmode's device name; -1 when none.
+    int Find(const BYTE* devmode) const;
+    int Find(std::u16string_view deviceName) const;
+
+    /// Favourites cache of the set found for devmode; a set that is not
+    /// found gives 0.
+    int ResetFavouriteCache(const BYTE* devmode, int count);
+    int CachedFavouriteCount(const BYTE* devmode) const;
+    int StoreCachedFavourite(int index, const BYTE* devmode, const BYTE* record,
+                             std::u16string_view name);
+    int LoadCachedFavourite(int index, const BYTE* devmode, BYTE* outRecord,
+                            std::u16string* outName) const;
+    int DropFavouriteCache(const BYTE* devmode);
+
+    const DevmodeSet& Slot(int index) const { return m_slots[static_cast<size_t>(index)]; }
+    int SlotsInUse() const;
+    /// Frees every set (tests and module unload).
+    void Clear();
+
+private:
+    int SlotOf(DevmodeOwner owner) const;
+    DevmodeSet* SetFor(const BYTE* devmode);
+    const DevmodeSet* SetFor(const BYTE* devmode) const;
+    void MakeDefaultCopy(DevmodeSet& set, BYTE* hostDevmode, std::u16string_view printerName);
+
+    std::array<DevmodeSet, kSlotCount> m_slots;
+};
+
+/// The same operations on the module-wide table, by their usual names.
+std::optional<DevmodeCopies> AcquireDevmodeSet(DevmodeOwner owner, BYTE* hostDevmode,
+                                               std::u16string_view printerName);
+void ReleaseDevmodeSet(DevmodeOwner owner);
+int FindDevmodeSet(const BYTE* devmode);
+int FindDevmodeSet(std::u16string_view deviceName);
+
+/// Puts the logged-on user's name into an empty text field of `capacity`
+/// code units at `field` (unaligned); a field that holds text is left alone.
+void FillUserName(BYTE* field, size_t capacity);
+void FillUserName(BYTE* record, const DevmodeField& field);
+
+/// Stores record as the user's default device mode; the store's result.
+LONG SaveDefaultDevmode(const BYTE* record);
+
+} // namespace kx
