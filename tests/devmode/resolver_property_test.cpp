@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -101,5 +102,51 @@ TEST_P(ResolverProperties, HoldOverRandomRecords) {
 
 INSTANTIATE_TEST_SUITE_P(SampleModels, ResolverProperties,
                          ::testing::Values("VML42", "VCL65", "VIJ98"));
+
+} // namespace
+
+namespace {
+
+TEST(ResolverBadInput, ExtremeValuesAndHugeListsStayInsideTheRecord) {
+    kxtest::TestPrefix prefix;
+    std::string lists = "[Common]\n";
+    std::string thousand;
+    for (int i = 0; i < 1000; ++i)
+        thousand += std::to_string(i) + ",";
+    for (const char* key : {"Tray7Papers", "Media1Papers", "Staple1Papers", "ChangeMedia1Papers"})
+        lists += std::string(key) + "=" + thousand + "\n";
+    prefix.WriteFile("drive_c/M/MODELU.INI", lists);
+    kx::ModelProfile profile;
+    profile.SetFiles(u"C:\\M\\MODELU.INI", u"");
+    profile.ReadProfile();
+    kxtest::FakeResolverTexts texts;
+    const std::vector<int32_t> huge(1000, 7);
+    for (const bool hugeProfile : {false, true}) {
+        if (hugeProfile) {
+            profile.DoubleSidedPapers = huge;
+            profile.DoubleSidedMedias = huge;
+            profile.TrayIndex = huge;
+            profile.PaperType = huge;
+            profile.PaperIndex = huge;
+            profile.PrinterEmulation = {1};
+        }
+        for (const int64_t value : {int64_t{-32768}, int64_t{32767}, int64_t{0xFFFF}, int64_t{0xFF}, int64_t{0}}) {
+            Record working;
+            Record defaults;
+            for (const auto& field : kx::kDevmodeFields) {
+                if (field.type == kx::FieldType::Text || field.type == kx::FieldType::Bytes) {
+                    std::memset(working.data() + field.offset, 0xFF, field.width);
+                    continue;
+                }
+                kx::WriteNumber(working.data(), field, value);
+                kx::WriteNumber(defaults.data(), field, value == 0 ? 1 : 0);
+            }
+            kx::ConflictReport report;
+            kx::Resolve(working.data(), defaults.data(), defaults.data(), &report, profile, texts);
+            EXPECT_LT(report.conflicts().size(), kx::ConflictReport::kCapacity) << value;
+            EXPECT_LT(report.adjusted().size(), kx::ConflictReport::kCapacity) << value;
+        }
+    }
+}
 
 } // namespace
