@@ -1,0 +1,63 @@
+// The settings that exclude each other: the effective paper, the
+// double-sided value, and the blocking rules that say why double-sided
+// printing, first and last pages or covers cannot be used now.
+#pragma once
+
+#include "devmode/devmode_field_table.h"
+#include "devmode/model_profile.h"
+#include "platform/base/win_types.h"
+
+#include <functional>
+
+namespace kx {
+
+/// The paper most rules test: the virtual page's paper, else the fit-to-page
+/// target, else the paper size.
+int32_t EffectivePaper(const BYTE* devmode);
+/// Fit to page counts for the double-sided rules only when its target paper
+/// differs from the paper size.
+bool FitToPageCounts(const BYTE* devmode);
+/// Papers 19-23, 27-33 and 35-38.
+bool IsEnvelopePaper(int32_t paper);
+
+class BlockingRules {
+public:
+    /// `localPrintingOnly` answers the network-port condition; it is asked
+    /// only when manual duplexing applies.
+    BlockingRules(const ModelProfile& profile, std::function<bool()> localPrintingOnly)
+        : m_profile(profile), m_localPrintingOnly(std::move(localPrintingOnly)) {}
+
+    /// Each rule writes its reason codes in order into `codes` (up to
+    /// `capacity`), then a 0 when room is left, and returns non-zero when
+    /// anything blocks. `codes` may be null.
+    int DoubleSidedBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
+    int FirstPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
+    int LastPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
+    int FrontCoverBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
+    int OtherCoversBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
+
+    /// Double-sided printing is chosen (1 or 2) and nothing blocks it.
+    bool DoubleSidedInEffect(const BYTE* devmode) const;
+
+    /// The field holding the user's double-sided choice for this model and
+    /// record: iHardwareDuplex when the printer duplexes, else iManualDuplex.
+    const DevmodeField& DoubleSidedField(const BYTE* devmode) const;
+    /// The driver turns the pages: the model offers manual double-sided
+    /// printing and the printer's own duplexing does not apply.
+    bool ManualDuplexConfigured(const BYTE* devmode) const;
+    /// The copies setting (separate grayscale copies) is in use; without the
+    /// duplex conditions.
+    bool CopiesSettingInUse(const BYTE* devmode) const;
+    /// A paper that double-sided printing accepts (the lists and large papers).
+    bool PaperAllowsDoubleSided(int32_t paper) const;
+    /// A media that double-sided printing accepts.
+    bool MediaAllowsDoubleSided(int32_t media) const;
+
+private:
+    bool PrinterDuplexes(const BYTE* devmode) const;
+
+    const ModelProfile& m_profile;
+    std::function<bool()> m_localPrintingOnly;
+};
+
+} // namespace kx

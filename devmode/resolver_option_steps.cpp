@@ -1,0 +1,331 @@
+// The resolver's layout, finishing, storage, colour and output steps.
+#include "devmode/cover_fields.h"
+#include "devmode/resolver_fields.h"
+#include "devmode/resolver_steps.h"
+#include "platform/base/text.h"
+
+#include <array>
+
+namespace kx {
+
+using namespace resolver_fields;
+
+namespace {
+
+constexpr size_t kReasonRoom = 32;
+constexpr int64_t kFrontCoverDoubleSided = 4;
+
+// The reasons that name a setting in the report when double-sided printing
+// was repaired: the setting's item and where its value comes from.
+enum class ReasonValue { EffectivePaper, Fixed, PaperType, FirstPaperType, LastPaperType, CoverType, CoverSize };
+
+struct ReasonItem {
+    int code;
+    ReasonValue value;
+    std::u16string_view format; // for Fixed and the paper types
+    size_t cover;               // for CoverType and CoverSize
+};
+
+constexpr ReasonItem kReasonItems[] = {
+    {6, ReasonValue::EffectivePaper, {}, 0},
+    {17, ReasonValue::EffectivePaper, {}, 0},
+    {51, ReasonValue::EffectivePaper, {}, 0},
+    {11, ReasonValue::Fixed, u"Duplex Unit: Off", 0},
+    {12, ReasonValue::PaperType, u"Paper Type: %s", 0},
+    {27, ReasonValue::Fixed, u"Mono Copies: > 0", 0},
+    {42, ReasonValue::FirstPaperType, u"First Paper Type: %s", 0},
+    {43, ReasonValue::LastPaperType, u"Last Paper Type: %s", 0},
+    {44, ReasonValue::CoverType, {}, 0},
+    {46, ReasonValue::CoverType, {}, 1},
+    {48, ReasonValue::CoverType, {}, 2},
+    {45, ReasonValue::CoverSize, {}, 0},
+    {47, ReasonValue::CoverSize, {}, 1},
+    {49, ReasonValue::CoverSize, {}, 2},
+};
+
+// Overlay file extensions by printer language.
+std::u16string_view OverlayExtension(const ModelProfile& profile, int64_t language) {
+    if (profile.PrinterEmulation.empty())
+        return u"OVL";
+    return language == 0 ? u"OVS" : u"OVP";
+}
+
+} // namespace
+
+void ResolverSteps::ReportLayoutConflicts(bool poster, bool booklet) {
+    if (poster)
+        m_report.Fixed(Side::Conflict, u"Layout Type: Poster Printing");
+    if (booklet)
+        m_report.Fixed(Side::Conflict, u"Layout Type: Booklet Printing");
+}
+
+void ResolverSteps::ReportReasonConflicts(const int* codes, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        for (const auto& item : kReasonItems) {
+            if (item.code != codes[i])
+                continue;
+            const CoverFields& cover = kCovers[item.cover];
+            switch (item.value) {
+            case ReasonValue::EffectivePaper: {
+                const PaperItem paper = EffectivePaperItem();
+                m_report.Paper(Side::Conflict, paper.format, paper.paper);
+                break;
+            }
+            case ReasonValue::Fixed:
+                m_report.Fixed(Side::Conflict, item.format);
+                break;
+            case ReasonValue::PaperType:
+                m_report.Media(Side::Conflict, item.format, Get(kPaperType));
+                break;
+            case ReasonValue::FirstPaperType:
+                m_report.Media(Side::Conflict, item.format, Get(kFirstPaperType));
+                break;
+            case ReasonValue::LastPaperType:
+                m_report.Media(Side::Conflict, item.format, Get(kLastPaperType));
+                break;
+            case ReasonValue::CoverType:
+                m_report.Media(Side::Conflict, cover.typeItem, Get(*cover.type));
+                break;
+            case ReasonValue::CoverSize:
+                m_report.Paper(Side::Conflict, cover.sizeItem, Get(*cover.size));
+                break;
+            }
+        }
+    }
+}
+
+void ResolverSteps::ResolveDoubleSided() {
+    std::array<int, kReasonRoom> codes{};
+    const bool blocked = m_rules.DoubleSidedBlocked(m_working, codes.data(), codes.size()) != 0;
+    bool changed = false;
+    if (blocked) {
+        if (Revert(kBooklet)) {
+            m_report.Fixed(Side::Conflict, u"Layout Type: Booklet Printing");
+            m_report.Fixed(Side::Adjusted, u"Layout Type: Multiple Pages per Side");
+            changed = true;
+        }
+        for (size_t i = 0; i < std::size(kCovers); ++i) {
+            const CoverFields& cover = kCovers[i];
+            const bool coverBlocked = i == 0
+                                          ? m_rules.FrontCoverBlocked(m_working, nullptr, 0) != 0
+                                          : m_rules.OtherCoversBlocked(m_working, nullptr, 0) != 0;
+            if (coverBlocked || Get(*cover.option) != kFrontCoverDoubleSided ||
+                Default(*cover.option) == kFrontCoverDoubleSided)
+                continue;
+            Revert(*cover.option);
+            m_report.Fixed(Side::Conflict, cover.doubleSidedItem);
+            m_report.Fixed(Side::Adjusted, cover.noCoversItem);
+            changed = true;
+        }
+    }
+    const bool poster = Get(kPoster) > 0;
+    const bool booklet = Get(kBooklet) != 0;
+    if (blocked || poster || booklet) {
+        const DevmodeField& doubleSided = m_rules.DoubleSidedField(m_working);
+        const int64_t before = Get(doubleSided);
+        if (Revert(doubleSided)) {
+            m_report.Word(Side::Conflict, u"Double-sided Printing: %s", ValueWords::DoubleSided, before);
+            ReportLayoutConflicts(poster, booklet);
+            m_report.Word(Side::Adjusted, u"Double-sided Printing: %s", ValueWords::DoubleSided,
+                          Get(doubleSided));
+            changed = true;
+        }
+    }
+    if (changed && m_report.active()) {
+        size_t count = 0;
+        while (count < codes.size() && codes[count] != 0)
+            ++count;
+        ReportReasonConflicts(codes.data(), count);
+    }
+}
+
+int64_t ResolverSteps::RetentionWithoutDisk(int64_t mode) const {
+    if (m_profile.PrinterInstalledHDD != 0 || Get(kInHard) != 0)
+        return mode;
+    return (mode == 1 || mode == 3 || mode == 5 || mode == 7 || mode == 11) ? mode - 1 : mode;
+}
+
+void ResolverSteps::ResolvePrintAndHold() {
+    const bool copies = m_rules.CopiesSettingInUse(m_working);
+    if (!copies && (m_profile.PrinterInstalledHDD != 0 || m_profile.ExtrasSecurePrint != 0 ||
+                    Get(kInHard) > 0))
+        return;
+    const bool lowMemory =
+        m_profile.CriticalMemorySize == 0 || Get(kPrinterMemory) < m_profile.CriticalMemorySize;
+    if (!lowMemory || !m_profile.JobSettingsInForce().empty())
+        return;
+    // The default copy's print mode as this printer can keep it: a stored
+    // mode that needs a disk the printer lacks would only be lowered again
+    // by the last step, so a second run would report the same change anew.
+    const int64_t before = Get(kJobRetention);
+    const int64_t target = RetentionWithoutDisk(Default(kJobRetention));
+    if (before == target)
+        return;
+    Set(kJobRetention, target);
+    m_report.Word(Side::Conflict, u"Print Mode: %s", ValueWords::PrintMode, before);
+    m_report.Fixed(Side::Conflict, copies ? u"Mono Copies: > 0" : u"Optional Hard Disk Drive: Off");
+    m_report.Word(Side::Adjusted, u"Print Mode: %s", ValueWords::PrintMode, target);
+}
+
+void ResolverSteps::CheckOptionPapers(const DevmodeField& field, PaperKeyKind kind,
+                                      std::u16string_view format) {
+    const auto allows = [&](int64_t paper) {
+        return m_profile.OptionAllowsPaper(kind, static_cast<int32_t>(Get(field)),
+                                           static_cast<int32_t>(paper));
+    };
+    const auto revert = [&](const PaperItem& paper) {
+        const int64_t before = Get(field);
+        if (!Revert(field))
+            return;
+        const bool staple = kind == PaperKeyKind::Staple;
+        if (staple)
+            m_report.Staple(Side::Conflict, format, before);
+        else
+            m_report.Word(Side::Conflict, format, ValueWords::RequestOffset, before);
+        m_report.Paper(Side::Conflict, paper.format, paper.paper);
+        if (staple)
+            m_report.Staple(Side::Adjusted, format, Get(field));
+        else
+            m_report.Word(Side::Adjusted, format, ValueWords::RequestOffset, Get(field));
+    };
+    if (!allows(Paper()))
+        revert(EffectivePaperItem());
+    if (m_profile.PaperCoverSize == 0)
+        return;
+    // Only covers in use have a size that matters.
+    for (const auto& cover : kCovers) {
+        if (Get(*cover.option) != 0 && !allows(Get(*cover.size)))
+            revert(PaperItem{cover.sizeItem, Get(*cover.size)});
+    }
+}
+
+void ResolverSteps::ResolveStaple() {
+    CheckOptionPapers(kStaple, PaperKeyKind::Staple, u"Staple: %s");
+    const bool poster = Get(kPoster) > 0;
+    const bool booklet = Get(kBooklet) != 0;
+    const bool noFinisher = Get(kOptFinisher) == 0;
+    if (!(noFinisher || poster || booklet))
+        return;
+    const int64_t before = Get(kStaple);
+    if (!Revert(kStaple))
+        return;
+    m_report.Staple(Side::Conflict, u"Staple: %s", before);
+    ReportLayoutConflicts(poster, booklet);
+    if (noFinisher)
+        m_report.Fixed(Side::Conflict, u"Optional Finisher: Off");
+    m_report.Staple(Side::Adjusted, u"Staple: %s", Get(kStaple));
+}
+
+void ResolverSteps::ResolveRequestOffset() {
+    CheckOptionPapers(kOffset, PaperKeyKind::Stacker, u"Request Offset: %s");
+    if (Get(kOptFinisher) != 0)
+        return;
+    const int64_t before = Get(kOffset);
+    if (!Revert(kOffset))
+        return;
+    m_report.Word(Side::Conflict, u"Request Offset: %s", ValueWords::RequestOffset, before);
+    m_report.Fixed(Side::Conflict, u"Optional Finisher: Off");
+    m_report.Word(Side::Adjusted, u"Request Offset: %s", ValueWords::RequestOffset, Get(kOffset));
+}
+
+void ResolverSteps::ResolveOverlay() {
+    const int64_t loadCreate = Get(kOverlayLoadCreate);
+    if (loadCreate == 0)
+        return;
+    const std::u16string file = kx::ReadText(m_working, kOverlayFileName);
+    if (file.size() <= 3)
+        return;
+    const int64_t language = Get(kDrvLang);
+    if (EqualsNoCase(std::u16string_view(file).substr(file.size() - 3),
+                     OverlayExtension(m_profile, language)))
+        return;
+    Set(kOverlayLoadCreate, 0);
+    kx::WriteText(m_working, kOverlayFileName, u"");
+    m_changed = true;
+    m_report.Word(Side::Conflict, u"Printer Language: %s", ValueWords::PrinterLanguage, language);
+    m_report.Word(Side::Conflict, u"Overlay: %s", ValueWords::Overlay, loadCreate);
+    m_report.Word(Side::Adjusted, u"Overlay: %s", ValueWords::Overlay, 0);
+}
+
+void ResolverSteps::ResolveDriverTonerSave() {
+    if (Get(kDrvTonerSave) == 0)
+        return;
+    const int64_t before = Get(kBrightness);
+    if (!Revert(kBrightness))
+        return;
+    m_report.Fixed(Side::Conflict, u"Driver Toner Save: On");
+    m_report.Number(Side::Conflict, u"Brightness: %d", before);
+    m_report.Number(Side::Adjusted, u"Brightness: %d", Get(kBrightness));
+}
+
+void ResolverSteps::ResolveGrayscale() {
+    if (m_profile.GraphicsColorMode != 0 && Get(kGrayMode) != 0)
+        return;
+    struct ColourPair {
+        const DevmodeField* field;
+        const DevmodeField* partner; // copied from the default copy along with it
+        std::u16string_view format;
+    };
+    constexpr ColourPair kColours[] = {
+        {&kSaturation, nullptr, u"Saturation: %d"},
+        {&kCyan, &kRed, u"Cyan-Red: %d"},
+        {&kMagenta, &kGreen, u"Magenta-Green: %d"},
+        {&kYellow, &kBlue, u"Yellow-Blue: %d"},
+    };
+    for (const auto& colour : kColours) {
+        const int64_t before = Get(*colour.field);
+        const bool changed = Revert(*colour.field);
+        const bool partnerChanged = colour.partner != nullptr && Revert(*colour.partner);
+        if (!changed && !partnerChanged)
+            continue;
+        m_report.Number(Side::Conflict, colour.format, before);
+        m_report.Fixed(Side::Conflict, u"Grayscale: On");
+        m_report.Number(Side::Adjusted, colour.format, Get(*colour.field));
+    }
+}
+
+void ResolverSteps::ResolveOutputDevices() {
+    const int64_t finisher = Get(kOptFinisher);
+    const bool finisherExcludesMailbox =
+        m_profile.PrinterFinisher != 0 && (finisher == 0 || finisher == 4);
+    const bool outBinExcludesMailbox = m_profile.PrinterOptOutBin != 0 && Get(kOptionalOutBin) != 0;
+    if (finisherExcludesMailbox || outBinExcludesMailbox)
+        Revert(kOptMailBox);
+    if (finisher != 5 || Get(kStaple) != 0 || Get(kOffset) != 0)
+        WriteNumber(m_working, kMultiBinMode, 0); // never counts as a change on its own
+    const int64_t multiBin = Get(kMultiBinMode);
+    if ((Get(kOptionalOutBin) == 0 && Get(kOptMailBox) == 0 && finisher != 5) ||
+        (multiBin != 0 && multiBin != 1))
+        Set(kOutBin, 0);
+}
+
+void ResolverSteps::ResolvePageOrderAndCovers() {
+    if (Get(kBooklet) != 0 || m_rules.DoubleSidedInEffect(m_working))
+        Set(kPrintOrder, 0);
+    const int64_t paperSize = Get(kPaperSize);
+    for (size_t i = 0; i < std::size(kCovers); ++i) {
+        const CoverFields& cover = kCovers[i];
+        const bool blocked = i == 0 ? m_rules.FrontCoverBlocked(m_working, nullptr, 0) != 0
+                                    : m_rules.OtherCoversBlocked(m_working, nullptr, 0) != 0;
+        if (blocked)
+            Set(*cover.option, 0);
+        if (Get(*cover.option) > 1)
+            Set(*cover.size, paperSize);
+    }
+    if (m_rules.FirstPageBlocked(m_working, nullptr, 0) != 0) {
+        Set(kCoverSource, 0);
+        Set(kFirstPaperType, 0);
+    }
+    if (m_rules.LastPageBlocked(m_working, nullptr, 0) != 0) {
+        Set(kLastPaperSource, 0);
+        Set(kLastPaperType, 0);
+    }
+    if (Get(kPoster) > 0)
+        Set(kAllTextBlack, 0);
+}
+
+void ResolverSteps::ResolveJobRetentionWithoutDisk() {
+    Set(kJobRetention, RetentionWithoutDisk(Get(kJobRetention)));
+}
+
+} // namespace kx
