@@ -56,17 +56,6 @@ TEST_F(CustomDataKeyTest, ValueNamesCarryTheItemNumberWithoutLeadingZeros) {
     EXPECT_FALSE(GetRaw(kx::kWatermarkKey, u"Tx09").has_value());
 }
 
-TEST_F(CustomDataKeyTest, OpensTheStoreKeyOfTheCurrentModule) {
-    {
-        CCustomDataKey key;
-        ASSERT_TRUE(key.Open({}, kNoItem, Create::Yes));
-        key.WriteText(kx::kOverlaysDirValue.name, u"C:\\Forms");
-    }
-    const auto raw = GetRaw({}, kx::kOverlaysDirValue.name);
-    ASSERT_TRUE(raw.has_value());
-    EXPECT_EQ(raw->type, REG_SZ);
-}
-
 TEST_F(CustomDataKeyTest, TextsAreReadWholeUpToTheirLimitAndEmptyOnePast) {
     struct Row {
         const char* label;
@@ -247,21 +236,6 @@ TEST_F(CustomDataKeyTest, SnapshotsFillOnlyWhatIsStored) {
     }
 }
 
-TEST_F(CustomDataKeyTest, SnapshotsAreWrittenAsWholeBinaryRecords) {
-    std::vector<BYTE> record(kDevmodeSize);
-    for (size_t i = 0; i < record.size(); ++i)
-        record[i] = static_cast<BYTE>(i * 7);
-    {
-        CCustomDataKey key;
-        ASSERT_TRUE(key.Open(kx::kFavouriteKey, 0, Create::Yes));
-        key.WriteSnapshot(u"CDM", record.data());
-    }
-    const auto raw = GetRaw(kx::kFavouriteKey, u"CDM0");
-    ASSERT_TRUE(raw.has_value());
-    EXPECT_EQ(raw->type, REG_BINARY);
-    EXPECT_EQ(raw->bytes, record);
-}
-
 TEST_F(CustomDataKeyTest, KeyThatCannotBeOpenedReadsEmptyAndIgnoresWrites) {
     CCustomDataKey key;
     EXPECT_FALSE(key.Open(kx::kCustomPaperKey, kNoItem, Create::No));
@@ -276,15 +250,6 @@ TEST_F(CustomDataKeyTest, KeyThatCannotBeOpenedReadsEmptyAndIgnoresWrites) {
     key.WriteNumber(u"CPNum", 3);
     EXPECT_EQ(key.writeStatus(), static_cast<LONG>(ERROR_INVALID_HANDLE));
     EXPECT_FALSE(KeyExists(kx::kCustomPaperKey));
-}
-
-TEST_F(CustomDataKeyTest, KeyOpenedForReadingDoesNotWrite) {
-    SetText(kx::kCustomPaperKey, u"CPNum", u"1");
-    CCustomDataKey key;
-    ASSERT_TRUE(key.Open(kx::kCustomPaperKey, kNoItem, Create::No));
-    key.WriteNumber(u"CPNum", 5);
-    EXPECT_NE(key.writeStatus(), static_cast<LONG>(ERROR_SUCCESS));
-    EXPECT_EQ(key.ReadNumber(u"CPNum"), 1);
 }
 
 TEST_F(CustomDataKeyTest, EmptyModuleKeyNameOpensNothing) {

@@ -85,12 +85,6 @@ TEST_F(StoreOperationsTest, RemoveAllItemsKeepsItemsWhileAnotherPrinterUsesTheDr
     }
 }
 
-TEST(StoreLayout, ItemKindsAreRemovedPapersFirstFavouritesLast) {
-    ASSERT_EQ(kx::kItemKinds.size(), std::size(kAllKinds));
-    for (size_t i = 0; i < kx::kItemKinds.size(); ++i)
-        EXPECT_EQ(Utf16ToUtf8(kx::kItemKinds[i]), Utf16ToUtf8(kAllKinds[i])) << "position " << i;
-}
-
 TEST_F(StoreOperationsTest, RemoveAllItemsWithoutSpoolerAnswerDeletes) {
     SeedEveryItemKind();
     EXPECT_EQ(kx::store::RemoveAllItems(u"Office Laser PCL"), 0);
@@ -190,14 +184,6 @@ TEST_F(RegistryUserStoreTest, StoredDefaultFeedsTheDefaultCopyAndStays) {
     ASSERT_TRUE(copies.has_value());
     EXPECT_EQ(std::memcmp(copies->defaults, m_image.data(), kDevmodeSize), 0);
     EXPECT_EQ(GetRaw({}, kx::kDefaultDevmodeValue)->bytes, m_image);
-}
-
-TEST_F(RegistryUserStoreTest, DeleteAllItemsLeavesTheDefault) {
-    SeedEveryItemKind();
-    kx::CurrentUserStore().DeleteAllItems();
-    for (const std::u16string_view kind : kAllKinds)
-        EXPECT_FALSE(KeyExists(kind)) << Utf16ToUtf8(kind);
-    EXPECT_TRUE(GetRaw({}, kx::kDefaultDevmodeValue).has_value());
 }
 
 } // namespace
