@@ -1,0 +1,60 @@
+// Operations on the per-user store as a whole.
+#include "store/store_operations.h"
+
+#include "devmode/printer_queries.h"
+#include "framework/kromaui_app.h"
+#include "platform/registry/registry_api.h"
+#include "store/custom_data_key.h"
+#include "store/store_layout.h"
+
+namespace kx::store {
+namespace {
+
+// The store is shared by every printer of the driver: counting stops here
+// because the answer only says whether another printer still needs it.
+constexpr int kSharingPrinters = 2;
+
+} // namespace
+
+bool DeleteKind(std::u16string_view subkey) {
+    if (subkey.empty())
+        return false;
+    const std::u16string path = StoreKeyPath(TheApp().names.driverBaseName, subkey);
+    const LSTATUS status = RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+void DeleteAllItemKinds() {
+    for (const std::u16string_view kind : kItemKinds)
+        (void)DeleteKind(kind);
+}
+
+LONG SaveDefaultDevmode(const BYTE* record) {
+    CCustomDataKey key;
+    if (!key.Open({}, CCustomDataKey::kNoItem, Create::Yes))
+        return key.openStatus();
+    key.WriteSnapshot(kDefaultDevmodeValue, record);
+    // A failed write must not pass for success behind a successful close.
+    const LSTATUS written = key.writeStatus();
+    const LONG closed = key.Close();
+    return written != ERROR_SUCCESS ? written : closed;
+}
+
+bool ReadDefaultDevmode(BYTE* record) {
+    CCustomDataKey key;
+    key.Open({}, CCustomDataKey::kNoItem, Create::No);
+    return key.ReadSnapshot(kDefaultDevmodeValue, record) != FALSE;
+}
+
+int RemoveAllItems(std::u16string_view driverName, PrinterQueries& printers) {
+    if (printers.CountPrintersUsingDriver(driverName, kSharingPrinters) >= kSharingPrinters)
+        return 1;
+    DeleteAllItemKinds();
+    return 0;
+}
+
+int RemoveAllItems(std::u16string_view driverName) {
+    return RemoveAllItems(driverName, CurrentPrinterQueries());
+}
+
+} // namespace kx::store
