@@ -9,9 +9,8 @@
 namespace kx {
 namespace {
 
-constexpr size_t kPaperNameSlot = 64;
-constexpr size_t kMediaNameSlot = 64;
-constexpr size_t kBinNameSlot = 24;
+// Media names have the slots of paper names.
+constexpr size_t kMediaNameSlot = kPaperNameSlot;
 
 const DEVMODEW* PublicPart(const BYTE* devmode) { return reinterpret_cast<const DEVMODEW*>(devmode); }
 
