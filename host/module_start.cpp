@@ -5,6 +5,7 @@
 #include "host/module_instance.h"
 #include "host/module_texts.h"
 #include "host/spooler_printer_queries.h"
+#include "store/registry_user_store.h"
 
 #include <optional>
 
@@ -32,6 +33,7 @@ public:
 
 StoreTexts g_storeTexts;
 SpoolerPrinterQueries g_printerQueries;
+RegistryUserStore g_userStore;
 bool g_started = false;
 
 } // namespace
@@ -45,6 +47,7 @@ void EnsureModuleStarted() {
     app.InitInstance();
     InstallModuleTexts(&g_storeTexts);
     InstallPrinterQueries(&g_printerQueries);
+    InstallUserStore(&g_userStore);
 }
 
 void StopModule() {
@@ -53,6 +56,7 @@ void StopModule() {
     TheApp().ExitInstance();
     InstallModuleTexts(nullptr);
     InstallPrinterQueries(nullptr);
+    InstallUserStore(nullptr);
     g_started = false;
 }
 

@@ -3,6 +3,8 @@
 #include "host/exports.h"
 
 #include "host/host_windows.h"
+#include "platform/registry/registry_api.h"
+#include "platform/spooler/printer_store.h"
 #include "platform/system/system_api.h"
 #include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
@@ -189,11 +191,78 @@ TEST_F(ExportsTest, GetTextAlwaysAnswersAndEmptiesTheBuffer) {
     EXPECT_NE(m().getText(0, nullptr, nullptr, nullptr, 5), 0);
 }
 
-TEST_F(ExportsTest, StoredItemsAndDefaultDeviceMode) {
-    EXPECT_EQ(m().removeCustomData(u"Office Driver"), 0) << "no other printer uses the driver";
+// The user's stored items live under the module's key; the module file of
+// these tests is libkxui.so, so its key name is "libkxui".
+constexpr const char16_t* kStoreKey = u"SOFTWARE\\Velmora\\libkxui\\TSF";
+
+bool StoreHas(std::u16string_view subkey) {
+    HKEY key = nullptr;
+    const std::u16string path = std::u16string(kStoreKey) + u"\\" + std::u16string(subkey);
+    const bool found = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (found)
+        RegCloseKey(key);
+    return found;
+}
+
+void MakeStoreKey(std::u16string_view subkey) {
+    HKEY key = nullptr;
+    const std::u16string path = std::u16string(kStoreKey) + u"\\" + std::u16string(subkey);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+TEST_F(ExportsTest, RemoveCustomDataKeepsItemsOtherPrintersShare) {
+    prefix.WriteFile("drive_c/windows/system32/spool/drivers/x64/3/OFFICE.CAP", "[Papers]\n9\n");
+    ASSERT_EQ(kx::PrinterStore::SaveDriver({u"Office Driver", 3, u"OFFICEU.DLL", u"OFFICE.CAP",
+                                            u"OFFICEU.DLL", u"OFFICE.CAP"}),
+              ERROR_SUCCESS);
+    const auto addPrinter = [](const char16_t* name) {
+        kx::PrinterRecord printer;
+        printer.name = name;
+        printer.driver = u"Office Driver";
+        printer.port = u"NUL:";
+        ASSERT_EQ(kx::PrinterStore::SavePrinter(printer), ERROR_SUCCESS);
+    };
+    struct Case {
+        const char* label;
+        const char16_t* printerToAdd; // before the call; nullptr adds none
+        int result;
+        bool itemsKept;
+    };
+    const Case cases[] = {
+        {"no printer of the driver", nullptr, 0, false},
+        {"one printer", u"First", 0, false},
+        {"two printers share the items", u"Second", 1, true},
+    };
+    for (const auto& c : cases) {
+        if (c.printerToAdd != nullptr)
+            addPrinter(c.printerToAdd);
+        MakeStoreKey(u"Watermark Data");
+        MakeStoreKey(u"Device Modes");
+        EXPECT_EQ(m().removeCustomData(u"Office Driver"), c.result) << c.label;
+        EXPECT_EQ(StoreHas(u"Watermark Data"), c.itemsKept) << c.label;
+        EXPECT_EQ(StoreHas(u"Device Modes"), c.itemsKept) << c.label;
+    }
+    EXPECT_EQ(m().removeCustomData(u"office driver"), 0) << "driver names compare exactly";
     EXPECT_EQ(m().removeCustomData(nullptr), 0);
+}
+
+TEST_F(ExportsTest, SaveDefDevModeStoresTheWholeRecord) {
     SheetBuilder sheet;
+    sheet.devmode()[3554] = 0x5A;
     EXPECT_EQ(m().saveDefDevMode(sheet.devmode()), 0);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kStoreKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    BYTE stored[3600] = {};
+    DWORD size = sizeof stored;
+    DWORD type = 0;
+    EXPECT_EQ(RegQueryValueExW(key, u"Default DevMode", nullptr, &type, stored, &size), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(type, REG_BINARY);
+    EXPECT_EQ(size, 3555u);
+    EXPECT_EQ(stored[3554], 0x5A);
     EXPECT_NE(m().saveDefDevMode(nullptr), 0);
 }
 
