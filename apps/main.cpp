@@ -1,6 +1,7 @@
 // The reference driver host: a program that plays the printer driver's
 // property-sheet shell around the module, on a prefix of its own.
 #include "apps/host_command.h"
+#include "apps/sample_family.h"
 
 #include "platform/files/prefix.h"
 
@@ -35,7 +36,7 @@ bool EnsurePrefix() {
                      TemplateFolder().c_str());
         return false;
     }
-    return true;
+    return InstallSampleFamily();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // printer's attributes and printer data, show a printer's capabilities and
 // list the job journal.
 #include "apps/host_command.h"
+#include "apps/sample_family.h"
 
 #include "platform/base/number.h"
 #include "platform/base/text.h"
@@ -273,36 +274,11 @@ int PrintRaw(const Arguments& arguments) {
     return error == ERROR_SUCCESS ? 0 : Fail("printing", error);
 }
 
-// The sample drivers of the bundled models, a network port on this machine
-// and one printer per kind of port.
+// The sample family: the models' module files, drivers and printers (a new
+// prefix gets them when it is made; this refreshes them).
 int InstallSamples(const Arguments&) {
-    if (!EnsurePrefix())
+    if (!EnsurePrefix() || !InstallSampleFamily())
         return 1;
-    const kx::DriverRecord drivers[] = {
-        {u"KX Laser L5", 3, u"KXUI.DLL", u"KXL5.INI", u"KXUI.DLL", u"KXL5.CAP"},
-        {u"KX Inkjet J2", 3, u"KXUI.DLL", u"KXJ2.INI", u"KXUI.DLL", u"KXJ2.CAP"},
-    };
-    for (const auto& driver : drivers) {
-        if (const DWORD error = PrinterStore::SaveDriver(driver); error != ERROR_SUCCESS)
-            return Fail("installing a driver", error);
-    }
-    if (const DWORD error = PrinterStore::AddTcpPort(u"IP_127.0.0.1", u"127.0.0.1", 9100);
-        error != ERROR_SUCCESS)
-        return Fail("adding the network port", error);
-    const kx::PrinterRecord printers[] = {
-        {u"KX Laser L5", u"KX Laser L5", u"IP_127.0.0.1", u"Network printer on port 9100"},
-        {u"KX Laser L5 (File)", u"KX Laser L5", u"FILE:", u"Prints to a file"},
-        {u"KX Inkjet J2", u"KX Inkjet J2", u"NUL:", u"Prints nowhere"},
-    };
-    if (const DWORD error = kx::RegisterHelpControlPath(); error != ERROR_SUCCESS)
-        return Fail("registering the help control", error);
-    const DWORD attributes[] = {0x50, 0x40, 0x40}; // network and local, local, local
-    for (size_t i = 0; i < std::size(printers); ++i) {
-        kx::PrinterRecord printer = printers[i];
-        printer.attributes = attributes[i];
-        if (const DWORD error = PrinterStore::SavePrinter(printer); error != ERROR_SUCCESS)
-            return Fail("adding a printer", error);
-    }
     return ListPrinters({});
 }
 

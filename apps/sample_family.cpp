@@ -1,0 +1,93 @@
+// The bundled sample driver family in the host's prefix.
+#include "apps/sample_family.h"
+
+#include "platform/base/text.h"
+#include "platform/files/path_mapping.h"
+#include "platform/shell/help_control.h"
+#include "platform/spooler/printer_store.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace kxhost {
+namespace {
+
+namespace fs = std::filesystem;
+using kx::PrinterStore;
+
+struct SampleModel {
+    const char16_t* printer;
+    const char16_t* driver;
+    const char16_t* stem; // the driver's base name: VML42U.DLL, VML42.CAP ...
+    const char16_t* port;
+    const char16_t* comment;
+    DWORD attributes;
+};
+
+// One printer per model, each on another kind of port.
+constexpr SampleModel kModels[] = {
+    {u"Velmora ML-4200", u"Velmora ML-4200", u"VML42", u"IP_127.0.0.1",
+     u"Network printer on this machine, port 9100", 0x50},
+    {u"Velmora CL-6500", u"Velmora CL-6500", u"VCL65", u"FILE:", u"Prints to a file", 0x40},
+    {u"Velmora IJ-980", u"Velmora IJ-980", u"VIJ98", u"NUL:", u"Prints nowhere", 0x40},
+};
+
+bool Failed(const char* what, DWORD error) {
+    std::fprintf(stderr, "kxhost: %s failed (error %u)\n", what, error);
+    return false;
+}
+
+// Copies the built module into the driver folder under the model's module
+// name when it is missing or older than the build.
+bool InstallModuleFile(const std::u16string& moduleName) {
+    const auto target = kx::ToUnixPath(PrinterStore::DriverFilePath(moduleName));
+    if (!target)
+        return Failed("mapping the driver folder", ERROR_PATH_NOT_FOUND);
+    std::error_code error;
+    const fs::path source(KX_MODULE_FILE);
+    if (!fs::exists(source, error))
+        return Failed("finding the built module", ERROR_FILE_NOT_FOUND);
+    if (fs::exists(*target, error) &&
+        fs::last_write_time(*target, error) >= fs::last_write_time(source, error) &&
+        fs::file_size(*target, error) == fs::file_size(source, error))
+        return true;
+    fs::create_directories(fs::path(*target).parent_path(), error);
+    fs::copy_file(source, *target, fs::copy_options::overwrite_existing, error);
+    return !error || Failed("installing the module file", ERROR_WRITE_FAULT);
+}
+
+} // namespace
+
+bool InstallSampleFamily() {
+    for (const auto& model : kModels) {
+        const std::u16string stem = model.stem;
+        if (!InstallModuleFile(stem + u"U.DLL"))
+            return false;
+        const kx::DriverRecord driver{model.driver, 3, stem + u"U.DLL", stem + u".CAP",
+                                      stem + u"U.DLL", stem + u".CAP"};
+        if (const DWORD error = PrinterStore::SaveDriver(driver); error != ERROR_SUCCESS)
+            return Failed("installing a driver", error);
+    }
+    if (!PrinterStore::FindPort(u"IP_127.0.0.1")) {
+        if (const DWORD error = PrinterStore::AddTcpPort(u"IP_127.0.0.1", u"127.0.0.1", 9100);
+            error != ERROR_SUCCESS)
+            return Failed("adding the network port", error);
+    }
+    for (const auto& model : kModels) {
+        if (PrinterStore::FindPrinter(model.printer))
+            continue;
+        kx::PrinterRecord printer;
+        printer.name = model.printer;
+        printer.driver = model.driver;
+        printer.port = model.port;
+        printer.comment = model.comment;
+        printer.attributes = model.attributes;
+        if (const DWORD error = PrinterStore::SavePrinter(printer); error != ERROR_SUCCESS)
+            return Failed("adding a printer", error);
+    }
+    if (const DWORD error = kx::RegisterHelpControlPath(); error != ERROR_SUCCESS)
+        return Failed("registering the help control", error);
+    return true;
+}
+
+} // namespace kxhost

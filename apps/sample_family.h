@@ -1,0 +1,12 @@
+// The bundled sample driver family in the host's prefix: the module file
+// installed under each model's name, the drivers, and one printer per model
+// on different ports.
+#pragma once
+
+namespace kxhost {
+
+/// Installs (or refreshes) the module files, drivers, ports and printers of
+/// the sample family. Prints what failed and returns false on a failure.
+bool InstallSampleFamily();
+
+} // namespace kxhost

@@ -1,0 +1,35 @@
+// Runs the reference host program as a user runs it and collects what it
+// prints (standard output and error together).
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace kxtest {
+
+struct HostRun {
+    int status;
+    std::string output;
+};
+
+/// Runs `kxhost --prefix PREFIX ARGUMENTS`, with `environment` ("NAME=value ...")
+/// set for the run.
+inline HostRun RunHost(const std::string& prefix, const std::string& arguments,
+                       const std::string& environment = "") {
+    const std::string command = (environment.empty() ? "" : "env " + environment + " ") +
+                                std::string(KX_HOST_PROGRAM) + " --prefix '" + prefix + "' " +
+                                arguments + " 2>&1";
+    HostRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    std::array<char, 4096> buffer;
+    size_t got = 0;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.output.append(buffer.data(), got);
+    run.status = pclose(pipe);
+    return run;
+}
+
+} // namespace kxtest
