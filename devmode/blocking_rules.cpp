@@ -34,6 +34,8 @@ bool Contains(const std::vector<int32_t>& list, int64_t value) {
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
+} // namespace
+
 // Collects reason codes into the caller's array as far as it has room.
 class CodeSink {
 public:
@@ -58,8 +60,6 @@ private:
     size_t m_count = 0;
     bool m_blocked = false;
 };
-
-} // namespace
 
 int32_t EffectivePaper(const BYTE* devmode) {
     if (Get(devmode, kVirtualPrint) != 0)
@@ -146,14 +146,18 @@ bool BlockingRules::DoubleSidedInEffect(const BYTE* devmode) const {
     return (value == 1 || value == 2) && DoubleSidedBlocked(devmode, nullptr, 0) == 0;
 }
 
-int BlockingRules::FirstPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
-    CodeSink sink(codes, capacity);
+void BlockingRules::AddPrintedCoverReasons(const BYTE* devmode, CodeSink& sink) const {
     for (const auto& cover : kCovers) {
         if (!(m_profile.*cover.list).empty() && Get(devmode, *cover.option) > 1)
             sink.Add(cover.printedCode);
     }
     if (Get(devmode, kOhp) != 0)
         sink.Add(35);
+}
+
+int BlockingRules::FirstPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
+    CodeSink sink(codes, capacity);
+    AddPrintedCoverReasons(devmode, sink);
     const bool manual = ManualDuplexConfigured(devmode);
     if (manual && Get(devmode, kBooklet) != 0)
         sink.Add(37);
@@ -164,12 +168,7 @@ int BlockingRules::FirstPageBlocked(const BYTE* devmode, int* codes, size_t capa
 
 int BlockingRules::LastPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
     CodeSink sink(codes, capacity);
-    for (const auto& cover : kCovers) {
-        if (!(m_profile.*cover.list).empty() && Get(devmode, *cover.option) > 1)
-            sink.Add(cover.printedCode);
-    }
-    if (Get(devmode, kOhp) != 0)
-        sink.Add(35);
+    AddPrintedCoverReasons(devmode, sink);
     if (Get(devmode, kPoster) > 0 || Get(devmode, kBooklet) != 0)
         sink.Add(39);
     if (ManualDuplexConfigured(devmode) && DoubleSidedInEffect(devmode))
@@ -177,26 +176,26 @@ int BlockingRules::LastPageBlocked(const BYTE* devmode, int* codes, size_t capac
     return sink.Result();
 }
 
+void BlockingRules::AddManualDuplexCoverReasons(const BYTE* devmode, CodeSink& sink) const {
+    const bool manual = ManualDuplexConfigured(devmode);
+    if (manual && Get(devmode, kBooklet) != 0)
+        sink.Add(41);
+    if (manual && DoubleSidedInEffect(devmode))
+        sink.Add(40);
+}
+
 int BlockingRules::FrontCoverBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
     CodeSink sink(codes, capacity);
     if (!m_profile.PaperFrontBackCover.empty() &&
         Get(devmode, FieldNamed("jFrontBackCoverOpt")) != 0)
         sink.Add(50);
-    const bool manual = ManualDuplexConfigured(devmode);
-    if (manual && Get(devmode, kBooklet) != 0)
-        sink.Add(41);
-    if (manual && DoubleSidedInEffect(devmode))
-        sink.Add(40);
+    AddManualDuplexCoverReasons(devmode, sink);
     return sink.Result();
 }
 
 int BlockingRules::OtherCoversBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
     CodeSink sink(codes, capacity);
-    const bool manual = ManualDuplexConfigured(devmode);
-    if (manual && Get(devmode, kBooklet) != 0)
-        sink.Add(41);
-    if (manual && DoubleSidedInEffect(devmode))
-        sink.Add(40);
+    AddManualDuplexCoverReasons(devmode, sink);
     return sink.Result();
 }
 

@@ -11,6 +11,8 @@
 
 namespace kx {
 
+class CodeSink;
+
 /// The paper most rules test: the virtual page's paper, else the fit-to-page
 /// target, else the paper size.
 int32_t EffectivePaper(const BYTE* devmode);
@@ -55,6 +57,10 @@ public:
 
 private:
     bool PrinterDuplexes(const BYTE* devmode) const;
+    /// Printed covers and transparency separators exclude first and last pages.
+    void AddPrintedCoverReasons(const BYTE* devmode, CodeSink& sink) const;
+    /// Booklets and double-sided printing by hand exclude covers.
+    void AddManualDuplexCoverReasons(const BYTE* devmode, CodeSink& sink) const;
 
     const ModelProfile& m_profile;
     std::function<bool()> m_localPrintingOnly;

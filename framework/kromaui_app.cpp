@@ -50,11 +50,21 @@ std::u16string PrinterNameOf(const DEVMODEW* devmode) {
 
 } // namespace
 
+namespace {
+// Made on first use and released by the module's unload code, which may run
+// after the library's static objects are gone.
+CKROMAUIApp* g_app = nullptr;
+} // namespace
+
 CKROMAUIApp& TheApp() {
-    // Never destroyed: the module's unload code may still reach it after
-    // the library's static objects are gone. ExitInstance frees what it holds.
-    static CKROMAUIApp* const app = new CKROMAUIApp;
-    return *app;
+    if (g_app == nullptr)
+        g_app = new CKROMAUIApp;
+    return *g_app;
+}
+
+void ReleaseTheApp() {
+    delete g_app;
+    g_app = nullptr;
 }
 
 CKROMAUIApp::CKROMAUIApp() {

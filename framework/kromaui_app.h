@@ -76,5 +76,7 @@ private:
 
 /// The module's application object.
 CKROMAUIApp& TheApp();
+/// Destroys the application object when the module is unloaded.
+void ReleaseTheApp();
 
 } // namespace kx

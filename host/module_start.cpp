@@ -54,6 +54,7 @@ void StopModule() {
     if (!g_started)
         return;
     TheApp().ExitInstance();
+    ReleaseTheApp();
     InstallModuleTexts(nullptr);
     InstallPrinterQueries(nullptr);
     InstallUserStore(nullptr);
