@@ -360,10 +360,11 @@ DWORD RegistryHive::DeleteTree(KeyId key, DeleteSelf self) {
     });
 }
 
-DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
+template <typename ReadRow>
+DWORD RegistryHive::EnumRow(const char* statement, KeyId key, DWORD index, ReadRow readRow) {
     std::lock_guard lock(m_mutex);
     DWORD error;
-    SqliteStatement* at = Statement(kSubKeyAt, &error);
+    SqliteStatement* at = Statement(statement, &error);
     if (!at)
         return error;
     StatementScope scope(at);
@@ -371,33 +372,24 @@ DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
     at->BindInt(2, index);
     const int code = at->Step();
     if (code == SQLITE_ROW) {
-        *name = at->ColumnText16(0);
+        readRow(*at);
         return ERROR_SUCCESS;
     }
     if (code != SQLITE_DONE)
         return RegistryErrorFromSqlite(code);
+    // Past the last row: the key may have gone meanwhile.
     error = CheckKey(key);
     return error == ERROR_SUCCESS ? ERROR_NO_MORE_ITEMS : error;
 }
 
+DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
+    return EnumRow(kSubKeyAt, key, index,
+                   [&](SqliteStatement& row) { *name = row.ColumnText16(0); });
+}
+
 DWORD RegistryHive::EnumValue(KeyId key, DWORD index, RegistryValue* value) {
-    std::lock_guard lock(m_mutex);
-    DWORD error;
-    SqliteStatement* at = Statement(kValueAt, &error);
-    if (!at)
-        return error;
-    StatementScope scope(at);
-    at->BindInt(1, key);
-    at->BindInt(2, index);
-    const int code = at->Step();
-    if (code == SQLITE_ROW) {
-        *value = ValueFromRow(*at, 0, 1, 2);
-        return ERROR_SUCCESS;
-    }
-    if (code != SQLITE_DONE)
-        return RegistryErrorFromSqlite(code);
-    error = CheckKey(key);
-    return error == ERROR_SUCCESS ? ERROR_NO_MORE_ITEMS : error;
+    return EnumRow(kValueAt, key, index,
+                   [&](SqliteStatement& row) { *value = ValueFromRow(row, 0, 1, 2); });
 }
 
 DWORD RegistryHive::QueryInfo(KeyId key, RegistryKeyInfo* info) {

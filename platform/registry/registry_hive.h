@@ -97,6 +97,9 @@ private:
     template <typename Work>
     DWORD Write(Work&& work);
     SqliteStatement* Statement(const char* sql, DWORD* error);
+    /// Reads row `index` of an enumeration statement over a key's children.
+    template <typename ReadRow>
+    DWORD EnumRow(const char* statement, KeyId key, DWORD index, ReadRow readRow);
 
     std::string m_path;
     std::unique_ptr<SqliteDatabase> m_database;
