@@ -1,0 +1,38 @@
+// Device-mode records as the host shows them: record files read and written
+// whole, each field's value as text, and the fields two records differ in.
+#pragma once
+
+#include "devmode/devmode_field.h"
+#include "platform/base/win_types.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kxhost {
+
+using DevmodeBytes = std::vector<BYTE>;
+
+/// The record in a file, or nothing with `error` saying why (unreadable, or
+/// not exactly 3,555 bytes long).
+std::optional<DevmodeBytes> ReadDevmodeFile(const std::string& path, std::string& error);
+/// Writes the whole record; false with `error` when the file cannot be written.
+bool WriteDevmodeFile(const std::string& path, const DevmodeBytes& record, std::string& error);
+
+/// A field's value: numbers in decimal (unsigned 32-bit ones also in hex),
+/// texts quoted and bounded by their field, byte blocks in hex.
+std::string FieldValueText(const BYTE* record, const kx::DevmodeField& field);
+
+/// The fields, in table order, whose bytes differ between two records. The
+/// display view of the public unions is left out: a printer's record is read
+/// through the printer view, whose fields cover the same bytes.
+std::vector<const kx::DevmodeField*> DifferingFields(const BYTE* before, const BYTE* after);
+
+/// The first offset whose byte differs and that no field covers, or -1.
+long FirstDifferenceOutsideFields(const BYTE* before, const BYTE* after);
+
+/// Prints "  name: old -> new" for each differing field and a line for bytes
+/// outside every field; returns the number of differences printed.
+size_t PrintDifferences(const BYTE* before, const BYTE* after);
+
+} // namespace kxhost
