@@ -37,16 +37,6 @@ std::string HexText(const BYTE* at, size_t width) {
     return text;
 }
 
-// Marks the bytes some field covers, so that differences in unused bytes
-// are not reported as "equal".
-constexpr auto kCoveredBytes = [] {
-    std::array<bool, kx::kDevmodeSize> covered{};
-    for (const kx::DevmodeField& field : kx::kDevmodeFields)
-        for (size_t at = field.offset; at < field.End() && at < covered.size(); ++at)
-            covered[at] = true;
-    return covered;
-}();
-
 } // namespace
 
 std::optional<DevmodeBytes> ReadDevmodeFile(const std::string& path, std::string& error) {
@@ -103,22 +93,12 @@ std::vector<const kx::DevmodeField*> DifferingFields(const BYTE* before, const B
     return fields;
 }
 
-long FirstDifferenceOutsideFields(const BYTE* before, const BYTE* after) {
-    for (size_t at = 0; at < kx::kDevmodeSize; ++at)
-        if (!kCoveredBytes[at] && before[at] != after[at])
-            return static_cast<long>(at);
-    return -1;
-}
-
 size_t PrintDifferences(const BYTE* before, const BYTE* after) {
     const auto fields = DifferingFields(before, after);
     for (const kx::DevmodeField* field : fields)
         std::printf("  %s: %s -> %s\n", std::string(field->name).c_str(),
                     FieldValueText(before, *field).c_str(), FieldValueText(after, *field).c_str());
-    const long outside = FirstDifferenceOutsideFields(before, after);
-    if (outside >= 0)
-        std::printf("  bytes outside every field differ, first at offset %ld\n", outside);
-    return fields.size() + (outside >= 0 ? 1 : 0);
+    return fields.size();
 }
 
 } // namespace kxhost

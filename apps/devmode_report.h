@@ -28,11 +28,8 @@ std::string FieldValueText(const BYTE* record, const kx::DevmodeField& field);
 /// through the printer view, whose fields cover the same bytes.
 std::vector<const kx::DevmodeField*> DifferingFields(const BYTE* before, const BYTE* after);
 
-/// The first offset whose byte differs and that no field covers, or -1.
-long FirstDifferenceOutsideFields(const BYTE* before, const BYTE* after);
-
-/// Prints "  name: old -> new" for each differing field and a line for bytes
-/// outside every field; returns the number of differences printed.
+/// Prints "  name: old -> new" for each differing field; returns how many
+/// fields differ. The field table covers every byte of the record.
 size_t PrintDifferences(const BYTE* before, const BYTE* after);
 
 } // namespace kxhost
