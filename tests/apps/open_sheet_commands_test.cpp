@@ -37,6 +37,22 @@ protected:
     }
     std::string Path(const char* name) const { return scratch.root() + "/" + name; }
 
+    /// Stores bytes as the sample printer's global default device mode.
+    kxtest::HostRun ImportDefault(const std::string& bytes) const {
+        std::string hex;
+        for (const char byte : bytes) {
+            char digits[4];
+            std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(byte));
+            hex += (hex.empty() ? "" : ",") + std::string(digits);
+        }
+        std::ofstream(Path("default.reg"))
+            << "Windows Registry Editor Version 5.00\r\n\r\n"
+            << "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
+               "Velmora ML-4200]\r\n"
+            << "\"Default DevMode\"=hex:" << hex << "\r\n";
+        return Run("reg import '" + Path("default.reg") + "'");
+    }
+
     kxtest::TestPrefix scratch;
     std::string prefix = scratch.root() + "/prefix";
 };
@@ -123,22 +139,6 @@ TEST_F(OpenSheet, StepsAfterTheSheetClosedAreIgnored) {
 // starts; one of another size is not used.
 TEST_F(OpenSheet, StartsFromThePrintersDefaultDeviceModeOnlyWhenItHasTheRecordsSize) {
     ASSERT_EQ(ExitCode(Run("printers")), 0);
-    const auto importDefault = [&](size_t size) {
-        std::string hex;
-        const std::string name = "Stored";
-        for (size_t i = 0; i < size; ++i) {
-            char byte[4];
-            const unsigned value = i < 2 * name.size() && i % 2 == 0 ? name[i / 2] : 0;
-            std::snprintf(byte, sizeof byte, "%02x", value);
-            hex += (i == 0 ? "" : ",") + std::string(byte);
-        }
-        std::ofstream(Path("default.reg"))
-            << "Windows Registry Editor Version 5.00\r\n\r\n"
-            << "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
-               "Velmora ML-4200]\r\n"
-            << "\"Default DevMode\"=hex:" << hex << "\r\n";
-        return Run("reg import '" + Path("default.reg") + "'");
-    };
     struct Case {
         size_t size;
         const char* deviceName;
@@ -149,7 +149,9 @@ TEST_F(OpenSheet, StartsFromThePrintersDefaultDeviceModeOnlyWhenItHasTheRecordsS
         {3554, "\"Velmora ML-4200\"", "has 3554 bytes, not 3555; not used"},
     };
     for (const Case& c : cases) {
-        const auto imported = importDefault(c.size);
+        std::string record(c.size, '\0');
+        record.replace(0, 12, std::string("S\0t\0o\0r\0e\0d\0", 12));
+        const auto imported = ImportDefault(record);
         ASSERT_EQ(ExitCode(imported), 0) << imported.output;
         const auto run = Run(std::string("open-sheet ") + kPrinter + " --pages 0 --actions cancel" +
                              " --out '" + Path("start.dm") + "'");
@@ -158,6 +160,28 @@ TEST_F(OpenSheet, StartsFromThePrintersDefaultDeviceModeOnlyWhenItHasTheRecordsS
         const auto shown = Run("devmode show '" + Path("start.dm") + "'");
         EXPECT_TRUE(Contains(FieldLine(shown.output, "dmDeviceName"), c.deviceName))
             << c.size << "\n" << shown.output;
+    }
+}
+
+// A record with no terminator in any text: applying it runs the mark-file
+// step, which marks the watermark text as present; cancelling leaves it.
+TEST_F(OpenSheet, ReportsTheFieldsTheSheetChanged) {
+    ASSERT_EQ(ExitCode(Run("printers")), 0);
+    const auto imported = ImportDefault(std::string(3555, '\xFF'));
+    ASSERT_EQ(ExitCode(imported), 0) << imported.output;
+    struct Case {
+        const char* actions;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"ok", "device mode:\n  iWaterMarkStatus: 65535 -> 2\n"},
+        {"cancel", "device mode:\n  unchanged\n"},
+    };
+    for (const Case& c : cases) {
+        const auto run =
+            Run(std::string("open-sheet ") + kPrinter + " --pages 0,1 --actions " + c.actions);
+        EXPECT_EQ(ExitCode(run), 0) << c.actions << "\n" << run.output;
+        EXPECT_TRUE(Contains(run.output, c.report)) << c.actions << "\n" << run.output;
     }
 }
 
