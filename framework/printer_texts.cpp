@@ -1,9 +1,11 @@
 // The names and texts the conflict rules show, for one printer.
 #include "framework/printer_texts.h"
 
+#include "devmode/devmode_record.h"
 #include "platform/base/text.h"
 #include "platform/windows.h"
 
+#include <memory>
 #include <vector>
 
 namespace kx {
@@ -30,34 +32,72 @@ std::vector<T> Capability(const std::u16string& printer, WORD capability, size_t
     return entries;
 }
 
-// The name of `number` in a pair of lists: numbers and fixed-size name slots.
+// A pair of lists: the numbers, and the names in fixed-size slots.
 template <typename Number>
-std::u16string NameOf(const std::u16string& printer, WORD numbersCapability,
-                      WORD namesCapability, size_t slot, const BYTE* devmode, int32_t number) {
-    const auto numbers = Capability<Number>(printer, numbersCapability, 1, devmode);
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        if (static_cast<int32_t>(numbers[i]) != number)
-            continue;
-        const auto names = Capability<WCHAR>(printer, namesCapability, slot, devmode);
-        if ((i + 1) * slot > names.size())
-            return {};
-        return TextFromField(names.data() + i * slot, slot);
-    }
-    return {};
+CapabilityNames ReadNames(const std::u16string& printer, WORD numbersCapability,
+                          WORD namesCapability, size_t slot, const BYTE* devmode) {
+    CapabilityNames list;
+    for (const Number number : Capability<Number>(printer, numbersCapability, 1, devmode))
+        list.numbers.push_back(static_cast<int32_t>(number));
+    const auto names = Capability<WCHAR>(printer, namesCapability, slot, devmode);
+    for (size_t i = 0; i < list.numbers.size() && (i + 1) * slot <= names.size(); ++i)
+        list.names.push_back(TextFromField(names.data() + i * slot, slot));
+    return list;
 }
 
 } // namespace
 
+std::u16string CapabilityNames::NameOf(int32_t number) const {
+    for (size_t i = 0; i < numbers.size() && i < names.size(); ++i) {
+        if (numbers[i] == number)
+            return names[i];
+    }
+    return {};
+}
+
+void PrinterTexts::Refresh() {
+    m_papers.reset();
+    m_media.reset();
+    m_trays.clear();
+}
+
+const CapabilityNames& PrinterTexts::Papers(const BYTE* devmode) {
+    if (!m_papers)
+        m_papers = ReadNames<WORD>(m_printer, DC_PAPERS, DC_PAPERNAMES, kPaperNameSlot, devmode);
+    return *m_papers;
+}
+
+const CapabilityNames& PrinterTexts::Media(const BYTE* devmode) {
+    if (!m_media)
+        m_media = ReadNames<DWORD>(m_printer, DC_MEDIATYPES, DC_MEDIATYPENAMES, kMediaNameSlot,
+                                   devmode);
+    return *m_media;
+}
+
+const CapabilityNames& PrinterTexts::Trays(const BYTE* devmode) {
+    static const DevmodeField& kOptTray = FieldNamed("iOptTray");
+    static const DevmodeField& kEnvelopeSupply = FieldNamed("iEvlSupply");
+    const std::pair<int64_t, int64_t> options =
+        devmode == nullptr ? std::pair<int64_t, int64_t>{0, 0}
+                           : std::pair{ReadNumber(devmode, kOptTray), ReadNumber(devmode, kEnvelopeSupply)};
+    auto it = m_trays.find(options);
+    if (it == m_trays.end())
+        it = m_trays.emplace(options, ReadNames<WORD>(m_printer, DC_BINS, DC_BINNAMES,
+                                                      kBinNameSlot, devmode))
+                 .first;
+    return it->second;
+}
+
 std::u16string PrinterTexts::PaperName(const BYTE* devmode, int32_t paper) {
-    return NameOf<WORD>(m_printer, DC_PAPERS, DC_PAPERNAMES, kPaperNameSlot, devmode, paper);
+    return Papers(devmode).NameOf(paper);
 }
 
 std::u16string PrinterTexts::MediaName(const BYTE* devmode, int32_t media) {
-    return NameOf<DWORD>(m_printer, DC_MEDIATYPES, DC_MEDIATYPENAMES, kMediaNameSlot, devmode, media);
+    return Media(devmode).NameOf(media);
 }
 
 std::u16string PrinterTexts::TrayName(const BYTE* devmode, int32_t tray) {
-    return NameOf<WORD>(m_printer, DC_BINS, DC_BINNAMES, kBinNameSlot, devmode, tray);
+    return Trays(devmode).NameOf(tray);
 }
 
 std::u16string PrinterTexts::StringText(std::u16string_view section, std::u16string_view key,
@@ -70,15 +110,22 @@ std::u16string PrinterTexts::StringText(std::u16string_view section, std::u16str
 }
 
 PaperSizeLookup PrinterPaperSizes(std::u16string printerName, const BYTE* devmode) {
-    return [printerName = std::move(printerName), devmode](int32_t paper) -> std::optional<PaperDimensions> {
-        const auto papers = Capability<WORD>(printerName, DC_PAPERS, 1, devmode);
-        for (size_t i = 0; i < papers.size(); ++i) {
-            if (papers[i] != paper)
-                continue;
-            const auto sizes = Capability<POINT>(printerName, DC_PAPERSIZE, 1, devmode);
-            if (i >= sizes.size())
-                return std::nullopt;
-            return PaperDimensions{sizes[i].x, sizes[i].y};
+    struct Sizes {
+        bool read = false;
+        std::vector<WORD> papers;
+        std::vector<POINT> sizes;
+    };
+    auto sizes = std::make_shared<Sizes>();
+    return [printerName = std::move(printerName), devmode,
+            sizes](int32_t paper) -> std::optional<PaperDimensions> {
+        if (!sizes->read) {
+            sizes->papers = Capability<WORD>(printerName, DC_PAPERS, 1, devmode);
+            sizes->sizes = Capability<POINT>(printerName, DC_PAPERSIZE, 1, devmode);
+            sizes->read = true;
+        }
+        for (size_t i = 0; i < sizes->papers.size() && i < sizes->sizes.size(); ++i) {
+            if (sizes->papers[i] == paper)
+                return PaperDimensions{sizes->sizes[i].x, sizes->sizes[i].y};
         }
         return std::nullopt;
     };
