@@ -244,23 +244,10 @@ DWORD RegistryHive::CreateKey(KeyId base, std::span<const std::u16string> names,
 }
 
 DWORD RegistryHive::QueryValue(KeyId key, std::u16string_view name, RegistryValue* value) {
-    std::lock_guard lock(m_mutex);
-    DWORD error;
-    SqliteStatement* query = Statement(kQueryValue, &error);
-    if (!query)
-        return error;
-    StatementScope scope(query);
-    query->BindInt(1, key);
-    query->BindBlob(2, FoldedNameKey(name));
-    const int code = query->Step();
-    if (code == SQLITE_ROW) {
-        *value = ValueFromRow(*query, 2, 0, 1);
-        return ERROR_SUCCESS;
-    }
-    if (code != SQLITE_DONE)
-        return RegistryErrorFromSqlite(code);
-    error = CheckKey(key);
-    return error == ERROR_SUCCESS ? ERROR_FILE_NOT_FOUND : error;
+    const std::vector<BYTE> folded = FoldedNameKey(name);
+    return RowOfKey(
+        kQueryValue, key, [&](SqliteStatement& query) { query.BindBlob(2, folded); },
+        [&](SqliteStatement& row) { *value = ValueFromRow(row, 2, 0, 1); }, ERROR_FILE_NOT_FOUND);
 }
 
 DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
@@ -360,36 +347,39 @@ DWORD RegistryHive::DeleteTree(KeyId key, DeleteSelf self) {
     });
 }
 
-template <typename ReadRow>
-DWORD RegistryHive::EnumRow(const char* statement, KeyId key, DWORD index, ReadRow readRow) {
+template <typename BindRest, typename ReadRow>
+DWORD RegistryHive::RowOfKey(const char* statement, KeyId key, BindRest bindRest, ReadRow readRow,
+                             DWORD notFound) {
     std::lock_guard lock(m_mutex);
     DWORD error;
-    SqliteStatement* at = Statement(statement, &error);
-    if (!at)
+    SqliteStatement* query = Statement(statement, &error);
+    if (!query)
         return error;
-    StatementScope scope(at);
-    at->BindInt(1, key);
-    at->BindInt(2, index);
-    const int code = at->Step();
+    StatementScope scope(query);
+    query->BindInt(1, key);
+    bindRest(*query);
+    const int code = query->Step();
     if (code == SQLITE_ROW) {
-        readRow(*at);
+        readRow(*query);
         return ERROR_SUCCESS;
     }
     if (code != SQLITE_DONE)
         return RegistryErrorFromSqlite(code);
-    // Past the last row: the key may have gone meanwhile.
+    // No row: the key itself may have gone meanwhile.
     error = CheckKey(key);
-    return error == ERROR_SUCCESS ? ERROR_NO_MORE_ITEMS : error;
+    return error == ERROR_SUCCESS ? notFound : error;
 }
 
 DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
-    return EnumRow(kSubKeyAt, key, index,
-                   [&](SqliteStatement& row) { *name = row.ColumnText16(0); });
+    return RowOfKey(
+        kSubKeyAt, key, [&](SqliteStatement& query) { query.BindInt(2, index); },
+        [&](SqliteStatement& row) { *name = row.ColumnText16(0); }, ERROR_NO_MORE_ITEMS);
 }
 
 DWORD RegistryHive::EnumValue(KeyId key, DWORD index, RegistryValue* value) {
-    return EnumRow(kValueAt, key, index,
-                   [&](SqliteStatement& row) { *value = ValueFromRow(row, 0, 1, 2); });
+    return RowOfKey(
+        kValueAt, key, [&](SqliteStatement& query) { query.BindInt(2, index); },
+        [&](SqliteStatement& row) { *value = ValueFromRow(row, 0, 1, 2); }, ERROR_NO_MORE_ITEMS);
 }
 
 DWORD RegistryHive::QueryInfo(KeyId key, RegistryKeyInfo* info) {

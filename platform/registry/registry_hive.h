@@ -97,9 +97,12 @@ private:
     template <typename Work>
     DWORD Write(Work&& work);
     SqliteStatement* Statement(const char* sql, DWORD* error);
-    /// Reads row `index` of an enumeration statement over a key's children.
-    template <typename ReadRow>
-    DWORD EnumRow(const char* statement, KeyId key, DWORD index, ReadRow readRow);
+    /// Runs a one-row statement about a key (parameter 1 the key, the rest
+    /// bound by `bindRest`) and reads its row; `notFound` when there is none
+    /// but the key exists.
+    template <typename BindRest, typename ReadRow>
+    DWORD RowOfKey(const char* statement, KeyId key, BindRest bindRest, ReadRow readRow,
+                   DWORD notFound);
 
     std::string m_path;
     std::unique_ptr<SqliteDatabase> m_database;
