@@ -111,6 +111,15 @@ std::u16string ClassOfOrdinal(WORD ordinal) {
     return {};
 }
 
+// Position and size in dialog units, as both template forms store them.
+template <typename Placed>
+void ReadPlacement(Reader& reader, Placed& placed) {
+    placed.x = reader.Read<short>();
+    placed.y = reader.Read<short>();
+    placed.cx = reader.Read<short>();
+    placed.cy = reader.Read<short>();
+}
+
 std::u16string ReadClass(Reader& reader) {
     WORD ordinal = 0;
     std::u16string name = reader.NameOrOrdinal(&ordinal);
@@ -130,10 +139,7 @@ std::optional<DialogTemplate> DecodeExtended(Reader& reader) {
     dialog.exStyle = reader.Read<DWORD>();
     dialog.style = reader.Read<DWORD>();
     const WORD count = reader.Read<WORD>();
-    dialog.x = reader.Read<short>();
-    dialog.y = reader.Read<short>();
-    dialog.cx = reader.Read<short>();
-    dialog.cy = reader.Read<short>();
+    ReadPlacement(reader, dialog);
     reader.NameOrOrdinal(nullptr); // menu: dialogs here have none
     dialog.className = ReadClass(reader);
     dialog.caption = reader.Text();
@@ -150,10 +156,7 @@ std::optional<DialogTemplate> DecodeExtended(Reader& reader) {
         item.helpId = reader.Read<DWORD>();
         item.exStyle = reader.Read<DWORD>();
         item.style = reader.Read<DWORD>();
-        item.x = reader.Read<short>();
-        item.y = reader.Read<short>();
-        item.cx = reader.Read<short>();
-        item.cy = reader.Read<short>();
+        ReadPlacement(reader, item);
         item.id = reader.Read<DWORD>();
         item.className = ReadClass(reader);
         ReadItemText(reader, item);
@@ -169,10 +172,7 @@ std::optional<DialogTemplate> DecodeClassic(Reader& reader) {
     dialog.style = reader.Read<DWORD>();
     dialog.exStyle = reader.Read<DWORD>();
     const WORD count = reader.Read<WORD>();
-    dialog.x = reader.Read<short>();
-    dialog.y = reader.Read<short>();
-    dialog.cx = reader.Read<short>();
-    dialog.cy = reader.Read<short>();
+    ReadPlacement(reader, dialog);
     reader.NameOrOrdinal(nullptr);
     dialog.className = ReadClass(reader);
     dialog.caption = reader.Text();
@@ -185,10 +185,7 @@ std::optional<DialogTemplate> DecodeClassic(Reader& reader) {
         DialogItem item;
         item.style = reader.Read<DWORD>();
         item.exStyle = reader.Read<DWORD>();
-        item.x = reader.Read<short>();
-        item.y = reader.Read<short>();
-        item.cx = reader.Read<short>();
-        item.cy = reader.Read<short>();
+        ReadPlacement(reader, item);
         item.id = reader.Read<WORD>();
         item.className = ReadClass(reader);
         ReadItemText(reader, item);
