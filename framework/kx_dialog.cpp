@@ -3,8 +3,7 @@
 
 #include "devmode/devmode_merge.h"
 #include "devmode/reason_texts.h"
-#include "devmode/resolver.h"
-#include "framework/page_localiser.h"
+#include "framework/change_cycle.h"
 #include "framework/page_templates.h"
 #include "framework/printer_texts.h"
 #include "platform/base/text.h"
@@ -192,10 +191,7 @@ BOOL CKxDialog::OnInitDialog() {
     AttachEmbeddedControls();
     if (const HWND separator = GetDlgItem(kVerticalSeparatorId))
         ::ShowWindow(separator, app.profile.VerticalSeparator != 0 ? SW_SHOW : SW_HIDE);
-    const std::u16string section = pageSection();
-    PageLocaliser localiser(app.stringFile, m_toolWnd, m_helpList);
-    m_captionAbsent = localiser.LocaliseCaption(m_hWnd, m_pageName, section);
-    localiser.LocaliseControls(m_hWnd, section, m_captionAbsent, IsReadOnly());
+    m_captionAbsent = LocalisePage(m_pageName, IsReadOnly());
     PlaceSheetOnTop();
     return TRUE;
 }
@@ -302,12 +298,8 @@ void CKxDialog::OnSettingChanged() {
         return;
     m_busy = true;
     SaveControls();
-    CKROMAUIApp& app = TheApp();
-    const ModelProfile& profile = app.profile;
     ConflictReport report;
-    int adjusted = Resolve(m_working, m_defaults, nullptr,
-                           profile.ShowConstraints != 0 ? &report : nullptr, profile,
-                           PrinterTextsFor(PrinterName()));
+    int adjusted = ResolveSettings(m_working, m_defaults, PrinterName(), report);
     if (m_reference != nullptr &&
         CompareDevmodes(m_reference, m_working, &adjusted, Configuration::Ignore) != 0) {
         std::memcpy(m_reference, m_working, kDevmodeSize);

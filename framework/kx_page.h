@@ -6,6 +6,7 @@
 
 #include "framework/help_list.h"
 #include "framework/kromaui_app.h"
+#include "framework/page_localiser.h"
 #include "framework/page_messages.h"
 #include "framework/tool_wnd.h"
 #include "platform/window/rect_api.h"
@@ -73,6 +74,16 @@ public:
     }
 
 protected:
+    /// Localises the caption and every control from the page's section of
+    /// the string file; returns whether the section lacked "Caption".
+    bool LocalisePage(std::u16string_view pageName, bool readOnly) {
+        const std::u16string section = std::u16string(pageName) + u" Dialog";
+        PageLocaliser localiser(TheApp().stringFile, m_toolWnd, m_helpList);
+        const bool captionAbsent = localiser.LocaliseCaption(this->m_hWnd, pageName, section);
+        localiser.LocaliseControls(this->m_hWnd, section, captionAbsent, readOnly);
+        return captionAbsent;
+    }
+
     BOOL OnInitDialog() override {
         const BOOL result = Base::OnInitDialog();
         m_toolWnd.Create(this->m_hWnd);
