@@ -138,10 +138,15 @@ void CKxDialog::FirstBindingOfModule() {
     app.stringFile.SelectSection(u"");
     g_untitled = app.stringFile.ReadText(u"Untitled", kUntitledCapacity, u"Untitled");
     profile.AddDoubleSidedCustomPapers(PrinterTextsFor(printer).CustomPaperCount(m_working));
+    // The templates follow the profile just read (a model with an extra
+    // printer preview has taller pages).
     RegisterPageTemplates(app.instance(), profile);
 }
 
 bool CKxDialog::CreatePageDialog(HWND hostWindow) {
+    m_instance = TheApp().instance();
+    if (Template() == nullptr)
+        RegisterPageTemplates(m_instance, TheApp().profile);
     if (!Create(hostWindow))
         return false;
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
