@@ -23,8 +23,7 @@ protected:
     // WM_PAINT is taken in WindowProc rather than in OnPaint: OnWndMsg loses
     // track of a handled message when the handler sends messages itself.
     void PaintControl();
-    /// Draws the text into `rect`; the base draws the window text.
-    virtual void DrawLabel(HDC dc, RECT rect);
+    void DrawLabel(HDC dc, RECT rect);
 
     HFONT LabelFont();
     UINT TextFormat() const;
