@@ -2,9 +2,11 @@
 #include "framework/printer_texts.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/kromaui_app.h"
 #include "platform/base/text.h"
 #include "platform/windows.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -13,6 +15,7 @@ namespace {
 
 // Media names have the slots of paper names.
 constexpr size_t kMediaNameSlot = kPaperNameSlot;
+constexpr int32_t kLastStandardPaper = 256;
 
 const DEVMODEW* PublicPart(const BYTE* devmode) { return reinterpret_cast<const DEVMODEW*>(devmode); }
 
@@ -59,6 +62,30 @@ void PrinterTexts::Refresh() {
     m_papers.reset();
     m_media.reset();
     m_trays.clear();
+}
+
+int PrinterTexts::CustomPaperCount(const BYTE* devmode) {
+    const auto& numbers = Papers(devmode).numbers;
+    return static_cast<int>(std::count_if(numbers.begin(), numbers.end(),
+                                          [](int32_t paper) { return paper > kLastStandardPaper; }));
+}
+
+PrinterTexts& PrinterTextsFor(std::u16string_view printerName) {
+    static std::map<std::u16string, std::unique_ptr<PrinterTexts>, std::less<>> texts;
+    // A module started anew has a new string file: texts made for the old
+    // one must not outlive it.
+    static const TextStore* store = nullptr;
+    if (store != &TheApp().stringFile) {
+        texts.clear();
+        store = &TheApp().stringFile;
+    }
+    auto found = texts.find(printerName);
+    if (found == texts.end()) {
+        std::u16string name(printerName);
+        auto made = std::make_unique<PrinterTexts>(name, TheApp().stringFile);
+        found = texts.emplace(std::move(name), std::move(made)).first;
+    }
+    return *found->second;
 }
 
 const CapabilityNames& PrinterTexts::Papers(const BYTE* devmode) {

@@ -36,6 +36,9 @@ public:
 
     /// Forgets the lists read so far.
     void Refresh();
+    /// How many of the printer's papers are the user's custom papers
+    /// (numbers above 256).
+    int CustomPaperCount(const BYTE* devmode);
 
     std::u16string PaperName(const BYTE* devmode, int32_t paper) override;
     std::u16string MediaName(const BYTE* devmode, int32_t media) override;
@@ -58,6 +61,10 @@ private:
     std::optional<CapabilityNames> m_media;
     std::map<std::pair<int64_t, int64_t>, CapabilityNames> m_trays;
 };
+
+/// The texts of a printer, kept for the module's life so every page of
+/// every sheet of that printer shares one set of lists.
+PrinterTexts& PrinterTextsFor(std::u16string_view printerName);
 
 /// The size of a paper number as the printer lists it for a device mode;
 /// the list is read on the first question and kept by the lookup.

@@ -33,7 +33,7 @@ BOOL PageDispatcher::Dispatch(HWND window, UINT message, WPARAM, LPARAM lParam, 
         return FALSE;
     const SheetRecordView record(bytes);
     const DWORD handle = record.PageSlot(index);
-    const std::shared_ptr<HostPage> page = handle != 0 ? m_pages.Find(handle) : nullptr;
+    const std::shared_ptr<CKxDialog> page = handle != 0 ? m_pages.Find(handle) : nullptr;
     if (!page)
         return FALSE;
     if (message == kWmDestroy)
@@ -53,16 +53,38 @@ BOOL PageDispatcher::InitDialog(HWND window, LPARAM lParam, int index) {
     const auto context = ContextOf(record);
     if (!context)
         return FALSE;
-    std::shared_ptr<HostPage> page = m_factory(index);
+    std::shared_ptr<CKxDialog> page = m_factory(index);
     if (!page)
         return FALSE;
     if (const DWORD stale = record.PageSlot(index); stale != 0)
         m_pages.Remove(stale);
-    HostPage& bound = *page;
+    CKxDialog& bound = *page;
     record.SetPageSlot(index, m_pages.Add(std::move(page)));
-    // A page whose context gets no device-mode set stays, without one.
-    (void)bound.BindToHost(window, *context);
+    // A page whose context gets no device-mode set, or whose dialog cannot
+    // be made, stays in its slot without a dialog.
+    (void)bound.BindToHost(window, ContextForPage(record, *context));
     return TRUE;
+}
+
+PageContext PageDispatcher::ContextForPage(const SheetRecordView& record,
+                                           const SheetContextView& context) const {
+    PageContext page;
+    page.owner = context.Address();
+    page.hostDevmode = context.HostDevmode();
+    page.printerName = context.PrinterName();
+    page.sheetFlags = context.SheetFlags();
+    BYTE* const bytes = record.Bytes();
+    page.sheetPageWindows = [this, bytes] {
+        const SheetRecordView sheet(bytes);
+        std::vector<HWND> windows;
+        for (int index = 0; index < kPageSlotCount; ++index) {
+            const DWORD handle = sheet.PageSlot(index);
+            if (const auto bound = handle != 0 ? m_pages.Find(handle) : nullptr)
+                windows.push_back(bound->hostWindow());
+        }
+        return windows;
+    };
+    return page;
 }
 
 BOOL PageDispatcher::Destroy(SheetRecordView record, DWORD handle, int index) {
@@ -74,11 +96,11 @@ BOOL PageDispatcher::Destroy(SheetRecordView record, DWORD handle, int index) {
     }
     record.SetPageSlot(index, 0);
     if (const auto page = m_pages.Remove(handle))
-        page->DestroyDialog();
+        page->DestroyPage();
     return TRUE;
 }
 
-BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, HostPage& page,
+BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, CKxDialog& page,
                             const NotifyHeader& header) {
     switch (static_cast<int>(header.code)) {
     case kPsnSetActive:
@@ -99,7 +121,7 @@ BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, HostPage& page,
         Reset(window, record, page);
         return TRUE;
     case kPsnHelp:
-        page.OpenHelp();
+        // FIXME: the help system opens the page's own topic here.
         return TRUE;
     case kPsnQueryCancel:
         return TRUE;
@@ -108,7 +130,7 @@ BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, HostPage& page,
     }
 }
 
-void PageDispatcher::Apply(HWND window, SheetRecordView record, HostPage& page) {
+void PageDispatcher::Apply(HWND window, SheetRecordView record, CKxDialog& page) {
     if (page.ApplyPage() != 0) {
         CurrentHostWindows().SetMessageResult(window, kPsnRetInvalid);
         return;
@@ -121,7 +143,7 @@ void PageDispatcher::Apply(HWND window, SheetRecordView record, HostPage& page) 
     RunMarkFileStep(record);
 }
 
-void PageDispatcher::Reset(HWND window, SheetRecordView record, HostPage& page) {
+void PageDispatcher::Reset(HWND window, SheetRecordView record, CKxDialog& page) {
     if (page.ResetPage() != 0) {
         CurrentHostWindows().SetMessageResult(window, kPsnRetInvalid);
         return;

@@ -3,7 +3,7 @@
 // and tears the page down with its window.
 #pragma once
 
-#include "host/host_page.h"
+#include "framework/kx_dialog.h"
 #include "host/host_records.h"
 #include "host/host_windows.h"
 #include "platform/base/handle_table.h"
@@ -16,7 +16,7 @@ namespace kx {
 class PageDispatcher {
 public:
     /// Makes the page object of a page index, or null for none.
-    using PageFactory = std::function<std::unique_ptr<HostPage>(int index)>;
+    using PageFactory = std::function<std::unique_ptr<CKxDialog>(int index)>;
 
     /// The module-wide dispatcher, owner of every page object, making pages
     /// from the page table.
@@ -28,18 +28,19 @@ public:
     BOOL Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int index);
 
     /// The page object behind a page slot's handle, or null.
-    std::shared_ptr<HostPage> PageOf(DWORD handle) const { return m_pages.Find(handle); }
+    std::shared_ptr<CKxDialog> PageOf(DWORD handle) const { return m_pages.Find(handle); }
     size_t PageCount() const { return m_pages.Size(); }
 
 private:
     BOOL InitDialog(HWND window, LPARAM lParam, int index);
     BOOL Destroy(SheetRecordView record, DWORD handle, int index);
-    BOOL Notify(HWND window, SheetRecordView record, HostPage& page, const NotifyHeader& header);
-    void Apply(HWND window, SheetRecordView record, HostPage& page);
-    void Reset(HWND window, SheetRecordView record, HostPage& page);
+    PageContext ContextForPage(const SheetRecordView& record, const SheetContextView& context) const;
+    BOOL Notify(HWND window, SheetRecordView record, CKxDialog& page, const NotifyHeader& header);
+    void Apply(HWND window, SheetRecordView record, CKxDialog& page);
+    void Reset(HWND window, SheetRecordView record, CKxDialog& page);
 
     PageFactory m_factory;
-    HandleTable<HostPage> m_pages{0x00C00000};
+    HandleTable<CKxDialog> m_pages{0x00C00000};
 };
 
 } // namespace kx

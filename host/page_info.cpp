@@ -39,11 +39,12 @@ LONG PageHeight(const ModelProfile& profile) {
 
 void FillPageInfo(BYTE* info, int index, const ModelProfile& profile, ModuleTexts& texts) {
     PageInfoRecordView record(info);
-    if (const auto page = CreatePage(index, profile)) {
-        const std::u16string section = page->PageName() + u" Dialog";
+    if (const auto page = ChoosePage(index, profile)) {
+        const std::u16string pageName(page->pageName);
+        const std::u16string section = pageName + u" Dialog";
         auto caption = texts.Read(TextFile::Strings, section, u"Caption");
         record.SetCaption(caption && !caption->empty() ? Bounded(std::move(*caption))
-                                                       : page->PageName());
+                                                       : pageName);
         record.SetSize(PageWidth(profile), PageHeight(profile));
         return;
     }

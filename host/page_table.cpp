@@ -2,6 +2,9 @@
 #include "host/page_table.h"
 
 #include <array>
+#include "framework/page_templates.h"
+#include "host/host_records.h"
+
 #include <new>
 
 namespace kx {
@@ -71,17 +74,28 @@ bool IsMet(Condition condition, const ModelProfile& profile) {
 
 } // namespace
 
-std::unique_ptr<HostPage> CreatePage(int index, const ModelProfile& profile) {
+std::optional<PageChoice> ChoosePage(int index, const ModelProfile& profile) {
     if (index < 0 || index >= kPageSlotCount)
-        return nullptr;
+        return std::nullopt;
     const PageRow& row = kPageTable[static_cast<size_t>(index)];
     if (row.pageName.empty())
-        return nullptr;
+        return std::nullopt;
     const PageClass& chosen = IsMet(row.condition, profile) ? row.whenMet : row.otherwise;
-    const int dialogTemplate =
-        profile.AdditionalPrinterPreview != 0 ? chosen.previewTemplate : chosen.dialogTemplate;
-    return std::unique_ptr<HostPage>(new (std::nothrow)
-                                         HostPage(row.pageName, chosen.name, dialogTemplate));
+    UINT templateId = static_cast<UINT>(
+        profile.AdditionalPrinterPreview != 0 ? chosen.previewTemplate : chosen.dialogTemplate);
+    if (templateId == 0) {
+        const PageTemplateRow* own = PageTemplateOf(chosen.name);
+        templateId = own != nullptr ? own->templateId : 0;
+    }
+    return PageChoice{row.pageName, chosen.name, templateId};
+}
+
+std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
+    const auto choice = ChoosePage(index, profile);
+    if (!choice)
+        return nullptr;
+    return std::unique_ptr<CKxDialog>(new (std::nothrow)
+                                          CKxDialog(choice->templateId, choice->pageName, index));
 }
 
 } // namespace kx

@@ -20,6 +20,9 @@ KXAPI LCID WINAPI GetUserDefaultLCID();
 KXAPI DWORD WINAPI GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size);
 /// NULL gives the program; otherwise a loaded module by file name, any case.
 KXAPI HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
+
+KXAPI DWORD WINAPI GetCurrentProcessId();
+KXAPI DWORD WINAPI GetCurrentThreadId();
 }
 
 namespace kx {

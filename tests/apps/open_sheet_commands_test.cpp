@@ -164,7 +164,8 @@ TEST_F(OpenSheet, StartsFromThePrintersDefaultDeviceModeOnlyWhenItHasTheRecordsS
 }
 
 // A record with no terminator in any text: applying it runs the mark-file
-// step, which marks the watermark text as present; cancelling leaves it.
+// step, which marks the watermark text as present, and the pages' unit
+// buttons save the unit they show; cancelling leaves it all.
 TEST_F(OpenSheet, ReportsTheFieldsTheSheetChanged) {
     ASSERT_EQ(ExitCode(Run("printers")), 0);
     const auto imported = ImportDefault(std::string(3555, '\xFF'));
@@ -174,7 +175,7 @@ TEST_F(OpenSheet, ReportsTheFieldsTheSheetChanged) {
         const char* report;
     };
     const Case cases[] = {
-        {"ok", "device mode:\n  iWaterMarkStatus: 65535 -> 2\n"},
+        {"ok", "device mode:\n  IsMMInch: 65535 -> 1\n  iWaterMarkStatus: 65535 -> 2\n"},
         {"cancel", "device mode:\n  unchanged\n"},
     };
     for (const Case& c : cases) {

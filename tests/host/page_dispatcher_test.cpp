@@ -31,9 +31,9 @@ public:
 };
 
 /// A page whose answers the test sets and whose calls it records.
-class ScriptedPage : public kx::HostPage {
+class ScriptedPage : public kx::CKxDialog {
 public:
-    explicit ScriptedPage(std::vector<std::string>* log) : HostPage(u"Layout", "Scripted", 0), m_log(log) {}
+    explicit ScriptedPage(std::vector<std::string>* log) : CKxDialog(0, u"Layout", 0), m_log(log) {}
     void RefreshControls() override { m_log->push_back("refresh"); }
     int QueryLeavePage() override {
         m_log->push_back("query-leave");
@@ -42,14 +42,12 @@ public:
     void SaveControls() override { m_log->push_back("save"); }
     int ApplyPage() override {
         m_log->push_back("apply");
-        return applyResult != 0 ? applyResult : HostPage::ApplyPage();
+        return applyResult != 0 ? applyResult : CKxDialog::ApplyPage();
     }
     int ResetPage() override {
         m_log->push_back("reset");
         return resetResult;
     }
-    void OpenHelp() override { m_log->push_back("help"); }
-    void DestroyDialog() override { m_log->push_back("destroy-dialog"); }
 
     static inline int leave = kx::kLeaveAndSave;
     static inline int applyResult = 0;
@@ -92,14 +90,14 @@ protected:
     BOOL Destroy(HWND window, int index) {
         return m_dispatcher.Dispatch(window, kx::kWmDestroy, 0, 0, index);
     }
-    kx::HostPage* PageAt(const SheetBuilder& sheet, int index) {
+    kx::CKxDialog* PageAt(const SheetBuilder& sheet, int index) {
         return m_dispatcher.PageOf(sheet.pageSlot(index)).get();
     }
 
     RecordingWindows m_windows;
     kx::MemoryUserStore m_store;
     std::vector<std::string> m_log;
-    PageDispatcher m_dispatcher{[this](int index) -> std::unique_ptr<kx::HostPage> {
+    PageDispatcher m_dispatcher{[this](int index) -> std::unique_ptr<kx::CKxDialog> {
         if (index == 9 || index < 0 || index > 21)
             return nullptr;
         return std::make_unique<ScriptedPage>(&m_log);
@@ -112,10 +110,10 @@ TEST_F(PageDispatcherTest, TwoPagesOfOneSheetShareOneSet) {
     EXPECT_EQ(Init(Window(0x104), sheet, 1), TRUE);
     ASSERT_NE(sheet.pageSlot(0), 0u);
     ASSERT_NE(sheet.pageSlot(1), 0u);
-    const auto& first = PageAt(sheet, 0)->Copies();
-    const auto& second = PageAt(sheet, 1)->Copies();
+    const BYTE* first = PageAt(sheet, 0)->working();
+    const BYTE* second = PageAt(sheet, 1)->working();
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->working, second->working);
+    EXPECT_EQ(first, second);
     EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 1);
 
     EXPECT_EQ(Destroy(Window(0x100), 0), TRUE);
@@ -133,10 +131,10 @@ TEST_F(PageDispatcherTest, NinthSheetGetsPagesWithoutASet) {
         sheets.push_back(std::make_unique<SheetBuilder>());
         EXPECT_EQ(Init(Window(0x200 + 4 * static_cast<DWORD>(i)), *sheets.back(), 2), TRUE) << i;
     }
-    EXPECT_TRUE(PageAt(*sheets[7], 2)->Copies().has_value());
-    kx::HostPage* ninth = PageAt(*sheets[8], 2);
+    EXPECT_NE(PageAt(*sheets[7], 2)->working(), nullptr);
+    kx::CKxDialog* ninth = PageAt(*sheets[8], 2);
     ASSERT_NE(ninth, nullptr) << "the page object stays in its slot";
-    EXPECT_FALSE(ninth->Copies().has_value());
+    EXPECT_EQ(ninth->working(), nullptr);
     EXPECT_EQ(Notify(Window(0x220), kx::kPsnApply, 2), TRUE) << "a page without a set still applies";
     for (int i = 0; i < 9; ++i)
         Destroy(Window(0x200 + 4 * static_cast<DWORD>(i)), 2);
@@ -182,7 +180,7 @@ TEST_F(PageDispatcherTest, NotificationsCallThePageAndSetResultsAndFlags) {
         {"apply refused", kx::kPsnApply, 6, 5, 0, TRUE, {"apply"}, 1, 0, 0, 0},
         {"reset accepted", kx::kPsnReset, 6, 0, 0, TRUE, {"reset"}, 0, 1, 0, 1},
         {"reset refused", kx::kPsnReset, 6, 0, 1, TRUE, {"reset"}, 1, 0, 0, 0},
-        {"help", kx::kPsnHelp, 6, 0, 0, TRUE, {"help"}, std::nullopt, 0, 0, 0},
+        {"help", kx::kPsnHelp, 6, 0, 0, TRUE, {}, std::nullopt, 0, 0, 0},
         {"query cancel", kx::kPsnQueryCancel, 6, 0, 0, TRUE, {}, std::nullopt, 0, 0, 0},
         {"unlisted code", -204, 6, 0, 0, FALSE, {}, std::nullopt, 0, 0, 0},
     };
@@ -213,7 +211,7 @@ TEST_F(PageDispatcherTest, NotificationsCallThePageAndSetResultsAndFlags) {
 TEST_F(PageDispatcherTest, ApplyMergesTheWorkingCopyIntoTheHostRecord) {
     SheetBuilder sheet;
     ASSERT_EQ(Init(Window(0x500), sheet, 0), TRUE);
-    BYTE* working = PageAt(sheet, 0)->Copies()->working;
+    BYTE* working = PageAt(sheet, 0)->working();
     kx::WriteNumber(working, kx::FieldNamed("iNup"), 4);
     kx::WriteNumber(working, kx::FieldNamed("dmFields"), DM_COPIES);
     kx::WriteNumber(working, kx::FieldNamed("dmCopies"), 3);
@@ -227,7 +225,6 @@ TEST_F(PageDispatcherTest, ClosingRunsTheMarkFileStepOncePerSheet) {
     int generated = 0;
     kx::MarkFileStep::Instance().SetGenerator(
         [&](BYTE*, SHORT, kx::MarkFile, int) { ++generated; });
-    kx::ActiveModelProfile().CheckWaterMarkFile = 1;
     struct Case {
         const char* label;
         uint32_t sheetFlags;
@@ -242,6 +239,8 @@ TEST_F(PageDispatcherTest, ClosingRunsTheMarkFileStepOncePerSheet) {
         kx::WriteText(sheet.devmode(), kx::FieldNamed("cWaterText"), u"DRAFT");
         Init(Window(0x600), sheet, 0);
         Init(Window(0x604), sheet, 1);
+        // After binding: the module's first binding reads the profile anew.
+        kx::ActiveModelProfile().CheckWaterMarkFile = 1;
         kxtest::Store32(sheet.context() + 8, 1); // applied earlier
         EXPECT_EQ(Destroy(Window(0x600), 0), TRUE);
         EXPECT_EQ(sheet.closing(), 1u) << c.label;

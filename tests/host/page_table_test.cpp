@@ -1,6 +1,8 @@
 // The page table's class choices and the page captions and sizes.
 #include "host/page_info.h"
+#include "host/host_records.h"
 #include "host/page_table.h"
+#include "framework/page_templates.h"
 
 #include <gtest/gtest.h>
 
@@ -59,14 +61,20 @@ TEST(CreatePage, ChoosesEveryClassByProfileKeys) {
     for (const Case& c : cases) {
         ModelProfile profile;
         c.tweak(profile);
-        const auto page = kx::CreatePage(c.index, profile);
-        ASSERT_NE(page, nullptr) << "index " << c.index;
-        EXPECT_EQ(page->PageName(), c.pageName) << "index " << c.index;
-        EXPECT_EQ(page->ClassName(), c.className) << "index " << c.index;
-        EXPECT_EQ(page->TemplateNumber(), c.dialogTemplate) << "index " << c.index;
+        const auto page = kx::ChoosePage(c.index, profile);
+        ASSERT_TRUE(page.has_value()) << "index " << c.index;
+        EXPECT_EQ(page->pageName, c.pageName) << "index " << c.index;
+        EXPECT_EQ(page->className, c.className) << "index " << c.index;
+        const kx::PageTemplateRow* own = kx::PageTemplateOf(c.className);
+        ASSERT_NE(own, nullptr) << c.className << " has a template of its own";
+        const UINT expected = c.dialogTemplate != 0 ? static_cast<UINT>(c.dialogTemplate) : own->templateId;
+        EXPECT_EQ(page->templateId, expected) << "index " << c.index;
+        EXPECT_NE(kx::PageTemplateWithId(page->templateId), nullptr) << "index " << c.index;
     }
-    for (const int index : {-1, 9, 22, 1000})
+    for (const int index : {-1, 9, 22, 1000}) {
+        EXPECT_FALSE(kx::ChoosePage(index, ModelProfile{}).has_value()) << "index " << index;
         EXPECT_EQ(kx::CreatePage(index, ModelProfile{}), nullptr) << "index " << index;
+    }
 }
 
 class FakeTexts : public kx::ModuleTexts {

@@ -1,0 +1,156 @@
+// CKxDialog: the base of every page of the host's property sheet and of the
+// modal dialogs the pages open. It binds a page to the host's page window
+// and the sheet's device-mode set, localises the page, and runs the change
+// cycle after every control change: save the controls, resolve conflicts,
+// tell the sheet whether anything differs from the host's record, refresh,
+// report adjustments and hand the previews the working copy.
+#pragma once
+
+#include "devmode/devmode_set.h"
+#include "framework/kx_page.h"
+#include "framework/kx_preview.h"
+#include "platform/wndclass/dialog.h"
+#include "platform/wndclass/standard_controls.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kx {
+
+/// Bits of a sheet's flags that pages honour.
+constexpr DWORD kSheetReadOnly = 0x80000000;
+constexpr DWORD kSheetNoChangeReports = 0x40000000;
+
+/// Results of QueryLeavePage.
+constexpr int kKeepPage = 2;
+constexpr int kLeaveAndSave = 6;
+
+/// The control identifiers the framework itself gives meaning to.
+enum FrameworkControl : int {
+    kLayoutPreviewId = 1128,
+    kPrinterPreviewId = 1129,
+    kColourPreviewId = 1236,
+    kStampPreviewId = 1240,
+    kMillimetreButtonId = 1186,
+    kInchButtonId = 1187,
+    kLogoId = 1071,
+    kFavouritesBoxId = 1046,
+    kFavouritesGroupId = 1208,
+    kVerticalSeparatorId = 1314,
+};
+
+/// What the host tells a page about its sheet when it binds it.
+struct PageContext {
+    DevmodeOwner owner = 0;
+    BYTE* hostDevmode = nullptr;
+    std::u16string printerName;
+    DWORD sheetFlags = 0;
+    /// The host's page windows of every page of the sheet.
+    std::function<std::vector<HWND>()> sheetPageWindows;
+};
+
+/// Shows the differences between the host's record and the working copy
+/// before an apply merges them (the diagnostic change report).
+using ChangeReportHook = std::function<void(HWND owner, const BYTE* before, const BYTE* after)>;
+void SetChangeReportHook(ChangeReportHook hook);
+
+/// The text the favourites box shows for settings that match no favourite;
+/// empty until the first page of the module's life is bound.
+const std::u16string& UntitledText();
+/// Forgets it, so the next binding counts as the first (tests).
+void ForgetUntitledText();
+
+class CKxDialog : public TKxPage<CDialog> {
+public:
+    /// A page of the host's sheet.
+    CKxDialog(UINT templateId, std::u16string_view pageName, int pageIndex);
+    /// A modal dialog opened from a page on the page's copies.
+    CKxDialog(UINT templateId, std::u16string_view pageName, HWND parent, BYTE* working,
+              BYTE* defaults);
+    ~CKxDialog() override;
+
+    /// Acquires the sheet's device-mode set, creates the page's dialog inside
+    /// the host's page window and shows it. False when the set could not be
+    /// had or the dialog not made.
+    bool BindToHost(HWND hostWindow, const PageContext& context);
+    /// Hides the page's dialog, detaches it from the host window and
+    /// destroys it.
+    void DestroyPage();
+
+    // The page's own operations, in this order after the dialog's.
+    virtual void RefreshControls();
+    virtual void SaveControls();
+    virtual int QueryLeavePage();
+    virtual int ResetPage();
+    virtual int ApplyPage();
+    virtual void OnSettingChanged();
+
+    /// The explanation tip of a disabled option, reason `messageNumber`.
+    void ShowOptionTip(HWND control, int messageNumber, bool show, HWND related = nullptr);
+
+    /// Enables a control by the page's own rule, never on a read-only sheet.
+    void EnableControl(int id, bool enable);
+    bool IsReadOnly() const { return (m_sheetFlags & kSheetReadOnly) != 0; }
+
+    const std::u16string& pageName() const { return m_pageName; }
+    std::u16string pageSection() const { return m_pageName + u" Dialog"; }
+    UINT templateId() const { return m_templateId; }
+    int kind() const { return m_kind; }
+    BYTE* working() const { return m_working; }
+    BYTE* defaults() const { return m_defaults; }
+    BYTE* reference() const { return m_reference; }
+    HWND hostWindow() const { return m_hostWindow; }
+    DWORD sheetFlags() const { return m_sheetFlags; }
+    bool busy() const { return m_busy; }
+    bool captionAbsent() const { return m_captionAbsent; }
+    CKxPreview* preview(PreviewRole role) const;
+
+protected:
+    void OnSetFont(HFONT font) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    /// Shows in the favourites box whether the settings still match: the
+    /// favourites list itself fills it.
+    void UpdateFavouritesBox(bool matchesDefaults);
+    /// Hands the working copy to the page's previews, in their order.
+    void UpdatePreviews();
+    /// The printer whose names and texts the page shows.
+    std::u16string PrinterName() const;
+
+    bool m_favouriteUpdate = false;
+
+private:
+    bool CreatePageDialog(HWND hostWindow);
+    void FirstBindingOfModule();
+    void AttachEmbeddedControls();
+    void AttachPreview(int id, PreviewRole role);
+    void PlaceUnitButtons();
+    void PlaceSheetOnTop();
+    bool ChangesReachSheet() const;
+    void ReportChangeToSheet();
+    bool HasControl(int id) const { return GetDlgItem(id) != nullptr; }
+
+    std::u16string m_pageName;
+    UINT m_templateId;
+    BYTE* m_working = nullptr;
+    BYTE* m_defaults = nullptr;
+    BYTE* m_reference = nullptr;
+    std::optional<PageContext> m_context;
+    DWORD m_sheetFlags = 0;
+    int m_kind;
+    bool m_busy = false;
+    bool m_captionAbsent = false;
+    bool m_holdsSet = false;
+    HWND m_hostWindow = nullptr;
+    std::vector<std::unique_ptr<CKxPreview>> m_previews;
+    CButton m_millimetres;
+    CButton m_inches;
+    CStatic m_logo;
+    CComboBox m_favourites;
+};
+
+} // namespace kx

@@ -1,0 +1,62 @@
+// The module's own sheet pages.
+#include "framework/kx_property.h"
+
+#include "devmode/devmode_merge.h"
+#include "framework/change_cycle.h"
+#include "framework/kx_dialog.h"
+
+#include <cstring>
+
+namespace kx {
+
+CKxProperty::CKxProperty(UINT templateId, std::u16string_view pageName, BYTE* working,
+                         const BYTE* defaults, const BYTE* sheetStart, DWORD sheetFlags)
+    : TKxPage<CPropertyPage>(templateId, TheApp().instance()), m_pageName(pageName), m_working(working),
+      m_defaults(defaults), m_sheetStart(sheetStart), m_reference(AllocateDevmode()),
+      m_sheetFlags(sheetFlags) {
+    if (m_reference && m_working != nullptr)
+        std::memcpy(m_reference.get(), m_working, kDevmodeSize);
+}
+
+bool CKxProperty::IsReadOnly() const { return (m_sheetFlags & kSheetReadOnly) != 0; }
+
+BOOL CKxProperty::OnInitDialog() {
+    TKxPage<CPropertyPage>::OnInitDialog();
+    LocalisePage(m_pageName, IsReadOnly());
+    return TRUE;
+}
+
+BOOL CKxProperty::OnSetActive() {
+    RefreshControls();
+    return TRUE;
+}
+
+BOOL CKxProperty::OnKillActive() {
+    SaveControls();
+    return TRUE;
+}
+
+void CKxProperty::RefreshControls() { UpdateData(FALSE); }
+
+void CKxProperty::SaveControls() { UpdateData(TRUE); }
+
+void CKxProperty::OnSettingChanged() {
+    if (m_busy || m_working == nullptr || m_defaults == nullptr)
+        return;
+    m_busy = true;
+    SaveControls();
+    ConflictReport report;
+    int adjusted = ResolveSettings(m_working, m_defaults, ReadText(m_working, FieldNamed("dmDeviceName")), report);
+    if (m_reference && CompareDevmodes(m_reference.get(), m_working, &adjusted, Configuration::Ignore) != 0) {
+        std::memcpy(m_reference.get(), m_working, kDevmodeSize);
+        if (m_sheetStart != nullptr)
+            SetModified(CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0);
+    }
+    if (adjusted != 0)
+        RefreshControls();
+    if (!report.adjusted().empty())
+        ShowReport(report.adjusted(), report.conflicts());
+    m_busy = false;
+}
+
+} // namespace kx
