@@ -22,6 +22,15 @@ bool Contains(const std::string& output, const std::string& text) {
     return output.find(text) != std::string::npos;
 }
 
+// The value `devmode show` prints for a field: the last word of its line.
+std::string FieldValue(const std::string& output, const std::string& field) {
+    const size_t at = output.find("\n  " + field + " ");
+    if (at == std::string::npos)
+        return {};
+    const std::string line = output.substr(at + 1, output.find('\n', at + 1) - at - 1);
+    return line.substr(line.find_last_of(' ') + 1);
+}
+
 class SheetCommand : public testing::Test {
 protected:
     /// Writes the script and plays it on pages 0, 1 and 2 (or `options`).
@@ -74,11 +83,57 @@ TEST_F(SheetCommand, TheSheetsButtonsSetTheFlags) {
     }
 }
 
+// The Layout page's unit buttons: the user's choice reaches the host's
+// record on apply, and nothing of it on cancel.
+TEST_F(SheetCommand, ChangesTheLayoutPagesUnitsAndFindsTheRecordMerged) {
+    struct Case {
+        const char* label;
+        const char* closing;
+        const char* flags;
+        bool merged;
+    };
+    const Case cases[] = {
+        {"apply, then OK", "apply\nexpect open\nok\n", "changed=1 applied=1 reset=0", true},
+        {"cancel", "cancel\n", "changed=1 applied=0 reset=1", false},
+    };
+    for (const Case& c : cases) {
+        const auto run = Play(std::string("# lengths in inches\n"
+                                          "expect \"Millimeters\" checked\n"
+                                          "check \"&Inches\"\n"
+                                          "expect 1187 checked\n"
+                                          "expect 1186 unchecked\n") +
+                                  c.closing,
+                              "--pages 0,1 --out '" + Path("out.dm") + "'");
+        ASSERT_EQ(ExitCode(run), 0) << c.label << "\n" << run.output;
+        EXPECT_TRUE(Contains(run.output, std::string("sheet context: ") + c.flags)) << c.label << "\n" << run.output;
+        EXPECT_EQ(Contains(run.output, "\n  IsMMInch: 0 -> 1\n"), c.merged) << c.label << "\n" << run.output;
+        const auto shown = Run("devmode show '" + Path("out.dm") + "'");
+        EXPECT_EQ(FieldValue(shown.output, "IsMMInch"), c.merged ? "1" : "0") << c.label << "\n" << shown.output;
+    }
+}
+
+// A tip the model's string file gives a unit button shows when pointed at.
+TEST_F(SheetCommand, PointingAtAControlShowsItsTip) {
+    ASSERT_EQ(ExitCode(Run("printers")), 0);
+    std::ofstream(prefix + "/drive_c/windows/system32/spool/drivers/x64/3/VML42EN.DAT", std::ios::app)
+        << "\r\n[Preview]\r\nInches tooltip=Lengths in inches\r\n";
+    const auto run = Play("expect no tip\n"
+                          "hover 1187\n"
+                          "expect tip \"IN INCHES\"\n"
+                          "? expect tip \"in inches\"\n"
+                          "hover Millimeters\n"
+                          "expect no tip\n"
+                          "ok\n",
+                          "--pages 0");
+    EXPECT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "shown:\n  tip: \"Lengths in inches\"\n")) << run.output;
+}
+
 TEST_F(SheetCommand, LinesMarkedToFailMayFail) {
-    const auto run = Play("? click 1186\n"
+    const auto run = Play("? click 9999\n"
                           "? check \"No Such Box\"\n"
-                          "? expect 1186 enabled\n"
-                          "expect 1186 absent\n"
+                          "? expect 9999 enabled\n"
+                          "expect 9999 absent\n"
                           "? page 5\n"
                           "? answer yes\n"
                           "? file cancel\n"
@@ -89,7 +144,7 @@ TEST_F(SheetCommand, LinesMarkedToFailMayFail) {
                           "ok\n");
     EXPECT_EQ(ExitCode(run), 0) << run.output;
     for (const char* expected : {
-             "line 1: ? click 1186: there is no control 1186 on the page, as expected",
+             "line 1: ? click 9999: there is no control 9999 on the page, as expected",
              "line 2: ? check \"No Such Box\": there is no \"No Such Box\" on the page, as expected",
              "line 5: ? page 5: the sheet has no page 5, as expected",
              "line 6: ? answer yes: no message box came, as expected",
@@ -118,8 +173,10 @@ TEST_F(SheetCommand, StopsAtTheFirstLineThatFails) {
          "script.txt:2: page \"Watermark\": the sheet has no page \"Watermark\""},
         {"check of the page", "page 1\nexpect page 2\nok\n",
          "script.txt:2: expect page 2: the active page is 1"},
-        {"check of a control", "expect 1186 checked\nok\n",
-         "script.txt:1: expect 1186 checked: there is no control 1186"},
+        {"check of a control", "expect 9999 checked\nok\n",
+         "script.txt:1: expect 9999 checked: there is no control 9999"},
+        {"check of a control's state", "expect 1187 checked\nok\n",
+         "script.txt:1: expect 1187 checked: control 1187 is unchecked"},
         {"a message box that never came", "expect message \"Name Required\"\nok\n",
          "script.txt:1: expect message \"Name Required\": no message box with \"Name Required\" "
          "since the last check (none shown)"},
