@@ -70,9 +70,13 @@ std::optional<DevmodeCopies> DevmodeSetTable::Acquire(DevmodeOwner owner, BYTE* 
         set = DevmodeSet{};
         return std::nullopt;
     }
+    // The default copy first: with no stored default it gives the host's
+    // record the user's IDs, which the working copy must carry too, or the
+    // first apply would clear them again and an untouched sheet would
+    // already differ from the host's record.
+    MakeDefaultCopy(set, hostDevmode, printerName);
     std::memcpy(set.working.get(), hostDevmode, kDevmodeSize);
     std::memcpy(set.reference.get(), hostDevmode, kDevmodeSize);
-    MakeDefaultCopy(set, hostDevmode, printerName);
     set.owner = owner;
     set.referenceCount = 1;
     set.DropFavourites();

@@ -49,8 +49,10 @@ void CKxProperty::OnSettingChanged() {
     int adjusted = ResolveSettings(m_working, m_defaults, ReadText(m_working, FieldNamed("dmDeviceName")), report);
     if (m_reference && CompareDevmodes(m_reference.get(), m_working, &adjusted, Configuration::Ignore) != 0) {
         std::memcpy(m_reference.get(), m_working, kDevmodeSize);
-        if (m_sheetStart != nullptr)
-            SetModified(CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0);
+        if (m_sheetStart != nullptr) {
+            m_modified = CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0;
+            SetModified(m_modified ? TRUE : FALSE);
+        }
     }
     if (adjusted != 0)
         RefreshControls();

@@ -31,6 +31,8 @@ public:
     BYTE* working() const { return m_working; }
     const BYTE* reference() const { return m_reference.get(); }
     bool busy() const { return m_busy; }
+    /// Whether the page last told its sheet it has changes.
+    bool modified() const { return m_modified; }
     bool IsReadOnly() const;
 
 protected:
@@ -44,6 +46,7 @@ private:
     DevmodeBuffer m_reference;
     DWORD m_sheetFlags;
     bool m_busy = false;
+    bool m_modified = false;
 };
 
 } // namespace kx

@@ -122,7 +122,6 @@ void CWnd::SetFocus() { ::SetFocus(m_hWnd); }
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    m_defaultCalled = true;
     if (m_superProc)
         return CallWindowProcW(m_superProc, m_hWnd, message, wParam, lParam);
     return DefWindowProcW(m_hWnd, message, wParam, lParam);
@@ -136,8 +135,17 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    // Each handler's base version falls through to Default; a handler that
-    // did so has not handled the message.
+    // A handler may send this window further messages; their answers must
+    // not decide whether this one was handled.
+    const bool outer = m_defaultCalled;
+    const bool handled = RouteToHandler(message, wParam, lParam, result);
+    m_defaultCalled = outer;
+    return handled;
+}
+
+bool CWnd::RouteToHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    // Each handler's base version marks the message as left to Default; a
+    // handler that kept that mark has not handled the message.
     m_defaultCalled = false;
     *result = 0;
     switch (message) {

@@ -85,7 +85,7 @@ protected:
 
     /// The procedure the window had before it was subclassed.
     WNDPROC m_superProc = nullptr;
-    /// True while a base handler falls through to Default.
+    /// Set by a base handler: the message is left to Default.
     bool m_defaultCalled = false;
 
     void Bind(HWND window);
@@ -93,6 +93,9 @@ protected:
 
     friend LRESULT CALLBACK CWndProc(HWND, UINT, WPARAM, LPARAM);
     friend struct CWndAccess;
+
+private:
+    bool RouteToHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 };
 
 LRESULT CALLBACK CWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -104,8 +104,9 @@ TEST_F(DevmodeSetTest, FirstAcquisitionStoresTheHostRecordWithTheUserName) {
     ASSERT_EQ(m_store.StoredDefault().size(), kDevmodeSize);
     EXPECT_EQ(std::memcmp(m_store.StoredDefault().data(), m_host.get(), kDevmodeSize), 0);
     EXPECT_EQ(std::memcmp(copies->defaults, m_host.get(), kDevmodeSize), 0);
-    EXPECT_TRUE(kx::IsTextFieldEmpty(copies->working, FieldNamed("cUserId")))
-        << "the working copy is taken before the name is filled in";
+    EXPECT_EQ(std::memcmp(copies->working, m_host.get(), kDevmodeSize), 0)
+        << "the working copy carries the IDs, so applying keeps them";
+    EXPECT_EQ(std::memcmp(copies->reference, m_host.get(), kDevmodeSize), 0);
     EXPECT_EQ(m_printers.lastPrinter, u"Office Laser");
 }
 

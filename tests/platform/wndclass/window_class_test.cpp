@@ -209,3 +209,33 @@ TEST(CPropertySheet, PagesSeeTheSheetsOrderAndOneCanRefuseToBeLeft) {
 }
 
 } // namespace
+
+namespace {
+
+// A handler that sends its own window a message (one the class leaves to
+// the default procedure) must still count as having handled its message.
+class TimerReadingText : public kx::CWnd {
+public:
+    int timers = 0;
+
+protected:
+    void OnTimer(UINT_PTR) override {
+        ++timers;
+        (void)GetWindowText(); // WM_GETTEXT goes to the default procedure
+    }
+};
+
+TEST(WindowClass, NestedMessagesDoNotUnhandleTheOuterOne) {
+    const HWND window = CreateWindowExW(0, u"Static", u"text", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        nullptr, nullptr);
+    TimerReadingText object;
+    ASSERT_TRUE(object.SubclassWindow(window));
+    LRESULT result = 0;
+    EXPECT_TRUE(object.OnWndMsg(WM_TIMER, 7, 0, &result)) << "handled despite the nested WM_GETTEXT";
+    EXPECT_EQ(object.timers, 1);
+    EXPECT_FALSE(object.OnWndMsg(WM_SIZE, 0, 0, &result)) << "a base handler still leaves it to Default";
+    object.UnsubclassWindow();
+    DestroyWindow(window);
+}
+
+} // namespace
