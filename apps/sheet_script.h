@@ -9,7 +9,8 @@
 // A CONTROL is a number (a control identifier, decimal or 0x hexadecimal) or
 // a text (a quoted text, or a single word that is not a number) that is
 // matched against the controls' texts, ignoring case and "&". Controls are
-// looked for in the active page, or inside a `dialog` block in that dialog.
+// looked for in the active page (then in a window the page opened without a
+// modal loop), or inside a `dialog` block in that dialog.
 //
 //   page N | page "Caption"      switch to the page with index N, or the tab
 //                                with that caption (the page must take it)
@@ -39,10 +40,12 @@
 //                                ok and cancel click the dialog's OK and
 //                                Cancel (IDOK, IDCANCEL)
 //
-// `answer`, `file` and `dialog` prepare for what the next acting line opens:
-// a message box, file dialog or dialog that the next acting line does not
-// bring up fails the preparing line. A message box nobody answered gets its
-// default button.
+// `answer`, `file` and `dialog` prepare for what the next acting line opens
+// (answers are used in the order written): a message box, file dialog or
+// dialog that the next acting line does not bring up fails the preparing
+// line. A message box nobody answered gets its default button; a file
+// dialog nobody answered, or one that refuses the path, is cancelled; a
+// dialog nobody acts in is closed as Escape would.
 //
 // Checks fail the script when not met:
 //   expect CONTROL checked | unchecked | indeterminate
@@ -56,10 +59,13 @@
 //   expect no message | expect no tip  none shown since the last check
 //   expect page N | expect page "Caption"   the active page
 //   expect closed | expect open        whether the sheet is still open
+// (quote a control text that is one of the words message, tip, no, page,
+// closed or open).
 //
 // A line that fails stops the script with its line number. A line starting
 // with "?" is expected to fail (a disabled control refuses a click, a check
-// is not met); it is an error when it succeeds.
+// is not met); it is an error when it succeeds. On `answer`, `file` and
+// `dialog` it means that no such window may come.
 #pragma once
 
 #include "platform/automation/scripted_user.h"

@@ -34,33 +34,9 @@ std::u16string WindowTextOf(HWND window) {
     return text;
 }
 
-std::u16string Folded(std::u16string_view text, bool dropAmpersands) {
-    std::u16string folded;
-    for (const char16_t c : text)
-        if (!dropAmpersands || c != u'&')
-            folded.push_back(kx::FoldCase(c));
-    return folded;
-}
-
-bool ContainsNoCase(std::u16string_view text, std::u16string_view part) {
-    return Folded(text, false).find(Folded(part, false)) != std::u16string::npos;
-}
-
-bool SameCaption(std::u16string_view a, std::u16string_view b) {
-    return Folded(a, true) == Folded(b, true);
-}
-
-std::string Describe(const Target& target) {
-    return target.id ? "control " + std::to_string(*target.id) : "\"" + Narrow(target.text) + "\"";
-}
-
-std::string PageName(const Target& target) {
-    return target.id ? std::to_string(*target.id) : "\"" + Narrow(target.text) + "\"";
-}
-
 // Why a control did not do what it was asked.
 std::string Refusal(HWND control, const Target& target) {
-    const std::string name = Describe(target);
+    const std::string name = DescribeControl(target);
     if (!IsWindow(control))
         return name + " is gone";
     if (!IsWindowVisible(control))
@@ -74,41 +50,6 @@ bool IsPreparation(StepKind kind) {
     return kind == StepKind::Answer || kind == StepKind::File || kind == StepKind::Dialog;
 }
 
-const char* CheckStateName(UINT checked) {
-    switch (checked) {
-    case BST_UNCHECKED:
-        return "unchecked";
-    case BST_CHECKED:
-        return "checked";
-    default:
-        return "indeterminate";
-    }
-}
-
-struct ExpectedState {
-    ExpectKind kind;
-    UINT checked;
-};
-constexpr ExpectedState kCheckStates[] = {
-    {ExpectKind::Checked, BST_CHECKED},
-    {ExpectKind::Unchecked, BST_UNCHECKED},
-    {ExpectKind::Indeterminate, BST_INDETERMINATE},
-};
-
-const char* WindowKindName(kx::UiEventKind kind) {
-    switch (kind) {
-    case kx::UiEventKind::MessageBox:
-        return "message box";
-    case kx::UiEventKind::FileDialog:
-        return "file dialog";
-    case kx::UiEventKind::ToolTip:
-        return "tip";
-    case kx::UiEventKind::Dialog:
-        break;
-    }
-    return "dialog";
-}
-
 kx::UiEventKind PreparedFor(StepKind kind) {
     if (kind == StepKind::Answer)
         return kx::UiEventKind::MessageBox;
@@ -118,7 +59,7 @@ kx::UiEventKind PreparedFor(StepKind kind) {
 } // namespace
 
 SheetScriptRunner::SheetScriptRunner(HostSheet& sheet, kx::ScriptedUser& user)
-    : m_sheet(sheet), m_user(user) {
+    : m_sheet(sheet), m_user(user), m_targets(sheet, user), m_checks(sheet, user, m_targets, m_shown) {
     m_userIdle = kx::SetIdleHandler([this](HWND modal) { return OnIdle(modal); });
     m_userSink = kx::SetUiEventSink([this](const kx::UiEvent& event) { OnUiEvent(event); });
 }
@@ -147,7 +88,7 @@ void SheetScriptRunner::RunSteps(const std::vector<ScriptStep>& steps, HWND dial
             Prepare(step, prepared);
             continue;
         }
-        const Outcome outcome = Act(step, dialog);
+        const StepOutcome outcome = Act(step, dialog);
         if (m_failure)
             return;
         Conclude(step, outcome);
@@ -193,7 +134,7 @@ void SheetScriptRunner::Settle(std::vector<std::shared_ptr<Prepared>>& prepared)
     prepared.clear();
 }
 
-SheetScriptRunner::Outcome SheetScriptRunner::Act(const ScriptStep& step, HWND dialog) {
+StepOutcome SheetScriptRunner::Act(const ScriptStep& step, HWND dialog) {
     switch (step.kind) {
     case StepKind::Page:
         return SwitchPage(step);
@@ -205,16 +146,16 @@ SheetScriptRunner::Outcome SheetScriptRunner::Act(const ScriptStep& step, HWND d
         m_user.AdvanceClock(step.milliseconds);
         return {true, {}};
     case StepKind::Expect:
-        return Check(step, dialog);
+        return m_checks.Check(step, dialog);
     default:
         return ActOnControl(step, dialog);
     }
 }
 
-SheetScriptRunner::Outcome SheetScriptRunner::ActOnControl(const ScriptStep& step, HWND dialog) {
-    const HWND control = step.target.empty() ? nullptr : FindControl(step.target, dialog);
+StepOutcome SheetScriptRunner::ActOnControl(const ScriptStep& step, HWND dialog) {
+    const HWND control = step.target.empty() ? nullptr : m_targets.FindControl(step.target, dialog);
     if (!step.target.empty() && control == nullptr)
-        return {false, "there is no " + Describe(step.target) +
+        return {false, "there is no " + DescribeControl(step.target) +
                            (dialog ? " in the dialog" : " on the page")};
     bool done = false;
     switch (step.kind) {
@@ -228,7 +169,7 @@ SheetScriptRunner::Outcome SheetScriptRunner::ActOnControl(const ScriptStep& ste
     case StepKind::Choose:
         done = m_user.ChooseByText(control, step.text);
         if (!done && IsWindowEnabled(control) && IsWindowVisible(control))
-            return {false, Describe(step.target) + " has no item \"" + Narrow(step.text) + "\""};
+            return {false, DescribeControl(step.target) + " has no item \"" + Narrow(step.text) + "\""};
         break;
     case StepKind::Type:
         done = m_user.Type(control, step.text);
@@ -254,7 +195,7 @@ SheetScriptRunner::Outcome SheetScriptRunner::ActOnControl(const ScriptStep& ste
                 return {false, Refusal(control, step.target)};
             SetFocus(control);
             if (GetFocus() != control)
-                return {false, Describe(step.target) + " does not take the focus"};
+                return {false, DescribeControl(step.target) + " does not take the focus"};
         }
         done = m_user.Press(step.key);
         if (!done)
@@ -266,7 +207,7 @@ SheetScriptRunner::Outcome SheetScriptRunner::ActOnControl(const ScriptStep& ste
     return {done, done ? std::string() : Refusal(control, step.target)};
 }
 
-SheetScriptRunner::Outcome SheetScriptRunner::SheetButton(const ScriptStep& step, HWND dialog) {
+StepOutcome SheetScriptRunner::SheetButton(const ScriptStep& step, HWND dialog) {
     if (dialog != nullptr) {
         // The dialog's own OK or Cancel; a dialog without the button takes
         // the command as Enter or Escape would give it.
@@ -277,7 +218,7 @@ SheetScriptRunner::Outcome SheetScriptRunner::SheetButton(const ScriptStep& step
             return {true, {}};
         }
         const Target target{id, {}};
-        return m_user.Click(button) ? Outcome{true, {}} : Outcome{false, Refusal(button, target)};
+        return m_user.Click(button) ? StepOutcome{true, {}} : StepOutcome{false, Refusal(button, target)};
     }
     if (!m_sheet.IsOpen())
         return {false, "the sheet is closed"};
@@ -298,107 +239,18 @@ SheetScriptRunner::Outcome SheetScriptRunner::SheetButton(const ScriptStep& step
     return {false, button->refusal};
 }
 
-SheetScriptRunner::Outcome SheetScriptRunner::SwitchPage(const ScriptStep& step) {
+StepOutcome SheetScriptRunner::SwitchPage(const ScriptStep& step) {
     if (!m_sheet.IsOpen())
         return {false, "the sheet is closed"};
-    const auto index = FindPage(step.target);
+    const auto index = m_targets.FindPage(step.target);
     if (!index)
-        return {false, "the sheet has no page " + PageName(step.target)};
+        return {false, "the sheet has no page " + DescribePage(step.target)};
     if (!m_sheet.Run({SheetAction::Switch, *index}))
         return {false, "the sheet stays on page " + std::to_string(m_sheet.ActivePage())};
     return {true, {}};
 }
 
-SheetScriptRunner::Outcome SheetScriptRunner::Check(const ScriptStep& step, HWND dialog) {
-    switch (step.expect) {
-    case ExpectKind::Message:
-    case ExpectKind::Tip:
-    case ExpectKind::NoMessage:
-    case ExpectKind::NoTip:
-        return CheckShown(step);
-    case ExpectKind::Page: {
-        const auto index = FindPage(step.target);
-        if (!index)
-            return {false, "the sheet has no such page"};
-        if (m_sheet.ActivePage() != *index)
-            return {false, "the active page is " + std::to_string(m_sheet.ActivePage())};
-        return {true, {}};
-    }
-    case ExpectKind::Closed:
-        return {!m_sheet.IsOpen(), "the sheet is open"};
-    case ExpectKind::Open:
-        return {m_sheet.IsOpen(), "the sheet is closed"};
-    default:
-        return CheckControl(step, dialog);
-    }
-}
-
-SheetScriptRunner::Outcome SheetScriptRunner::CheckControl(const ScriptStep& step, HWND dialog) {
-    const std::string name = Describe(step.target);
-    const HWND control = FindControl(step.target, dialog);
-    if (step.expect == ExpectKind::Absent)
-        return {control == nullptr, name + " is there"};
-    if (control == nullptr)
-        return {false, "there is no " + name};
-    const kx::ControlSnapshot shows = m_user.Read(control);
-    for (const ExpectedState& state : kCheckStates)
-        if (state.kind == step.expect)
-            return {shows.checked == state.checked,
-                    name + " is " + CheckStateName(shows.checked)};
-    switch (step.expect) {
-    case ExpectKind::Enabled:
-        return {shows.enabled, name + " is disabled"};
-    case ExpectKind::Disabled:
-        return {!shows.enabled, name + " is enabled"};
-    case ExpectKind::Visible:
-        return {shows.visible, name + " is hidden"};
-    case ExpectKind::Hidden:
-        return {!shows.visible, name + " is visible"};
-    case ExpectKind::Text:
-        return {shows.text == step.text, name + " shows \"" + Narrow(shows.text) + "\""};
-    case ExpectKind::Selection: {
-        const bool chosen = shows.selection >= 0 &&
-                            static_cast<size_t>(shows.selection) < shows.items.size();
-        const std::u16string item = chosen ? shows.items[static_cast<size_t>(shows.selection)]
-                                           : std::u16string();
-        return {item == step.text && (chosen || step.text.empty()),
-                chosen ? name + " has \"" + Narrow(item) + "\" chosen" : name + " has nothing chosen"};
-    }
-    default:
-        return {false, "unknown check"};
-    }
-}
-
-// Message boxes and tips are checked in the order they appeared: a match
-// moves past the one it matched, so two checks find two windows.
-SheetScriptRunner::Outcome SheetScriptRunner::CheckShown(const ScriptStep& step) {
-    const bool tips = step.expect == ExpectKind::Tip || step.expect == ExpectKind::NoTip;
-    const kx::UiEventKind kind = tips ? kx::UiEventKind::ToolTip : kx::UiEventKind::MessageBox;
-    size_t& checked = tips ? m_tipsChecked : m_messagesChecked;
-    const std::string kindName = WindowKindName(kind);
-    std::string seen;
-    for (size_t i = checked; i < m_shown.size(); ++i) {
-        const ShownWindow& shown = m_shown[i];
-        if (shown.kind != kind)
-            continue;
-        const std::u16string& what = tips ? shown.text : shown.title;
-        seen += (seen.empty() ? "\"" : ", \"") + Narrow(what.empty() ? shown.text : what) + "\"";
-        if (step.expect == ExpectKind::NoMessage || step.expect == ExpectKind::NoTip)
-            continue;
-        if (ContainsNoCase(shown.title, step.text) || ContainsNoCase(shown.text, step.text)) {
-            checked = i + 1;
-            return {true, {}};
-        }
-    }
-    if (step.expect == ExpectKind::NoMessage || step.expect == ExpectKind::NoTip) {
-        checked = m_shown.size();
-        return {seen.empty(), "shown: " + seen};
-    }
-    return {false, "no " + kindName + " with \"" + Narrow(step.text) + "\" since the last check (" +
-                       (seen.empty() ? std::string("none shown") : "shown: " + seen) + ")"};
-}
-
-void SheetScriptRunner::Conclude(const ScriptStep& step, const Outcome& outcome) {
+void SheetScriptRunner::Conclude(const ScriptStep& step, const StepOutcome& outcome) {
     if (!step.expectFailure) {
         if (!outcome.done)
             Fail(step.line, step.source + ": " + outcome.why);
@@ -413,32 +265,6 @@ void SheetScriptRunner::Conclude(const ScriptStep& step, const Outcome& outcome)
 void SheetScriptRunner::Fail(int line, std::string message) {
     if (!m_failure)
         m_failure = ScriptFailure{line, std::move(message)};
-}
-
-HWND SheetScriptRunner::FindControl(const Target& target, HWND dialog) const {
-    auto find = [&](HWND root) {
-        return target.id ? m_user.FindById(root, *target.id) : m_user.FindByText(root, target.text);
-    };
-    if (dialog != nullptr)
-        return find(dialog);
-    const HWND page = m_sheet.PageWindow(m_sheet.ActivePage());
-    if (page == nullptr)
-        return nullptr;
-    if (const HWND control = find(page))
-        return control;
-    // A window the page opened without a modal loop (a tool window, a
-    // modeless dialog) is where the user's eyes are then.
-    const HWND active = m_user.ActiveWindow();
-    if (active != nullptr && active != GetAncestor(page, GA_ROOT))
-        return find(active);
-    return nullptr;
-}
-
-std::optional<int> SheetScriptRunner::FindPage(const Target& target) const {
-    for (const int index : m_sheet.PageIndexes())
-        if (target.id ? index == *target.id : SameCaption(m_sheet.Caption(index), target.text))
-            return index;
-    return std::nullopt;
 }
 
 void SheetScriptRunner::OnUiEvent(const kx::UiEvent& event) {

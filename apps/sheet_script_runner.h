@@ -6,6 +6,8 @@
 
 #include "apps/host_sheet.h"
 #include "apps/sheet_script.h"
+#include "apps/sheet_script_checks.h"
+#include "apps/sheet_targets.h"
 
 #include "platform/window/message_loop.h"
 #include "platform/window/ui_events.h"
@@ -22,16 +24,6 @@ namespace kxhost {
 struct ScriptFailure {
     int line = 0;
     std::string message;
-};
-
-/// A message box, tip, dialog or file dialog that appeared, with the
-/// button that answered a message box.
-struct ShownWindow {
-    kx::UiEventKind kind = kx::UiEventKind::Dialog;
-    std::u16string title;
-    std::u16string text;
-    int answer = 0;       ///< 0 when nobody answered
-    bool byDefault = false; ///< answered with the box's default button
 };
 
 class SheetScriptRunner {
@@ -53,26 +45,16 @@ public:
 
 private:
     struct Prepared;
-    struct Outcome {
-        bool done;
-        std::string why; ///< what refused, when not done
-    };
 
     void RunSteps(const std::vector<ScriptStep>& steps, HWND dialog);
     void Prepare(const ScriptStep& step, std::vector<std::shared_ptr<Prepared>>& prepared);
     void Settle(std::vector<std::shared_ptr<Prepared>>& prepared);
-    Outcome Act(const ScriptStep& step, HWND dialog);
-    Outcome ActOnControl(const ScriptStep& step, HWND dialog);
-    Outcome SheetButton(const ScriptStep& step, HWND dialog);
-    Outcome SwitchPage(const ScriptStep& step);
-    Outcome Check(const ScriptStep& step, HWND dialog);
-    Outcome CheckControl(const ScriptStep& step, HWND dialog);
-    Outcome CheckShown(const ScriptStep& step);
-    void Conclude(const ScriptStep& step, const Outcome& outcome);
+    StepOutcome Act(const ScriptStep& step, HWND dialog);
+    StepOutcome ActOnControl(const ScriptStep& step, HWND dialog);
+    StepOutcome SheetButton(const ScriptStep& step, HWND dialog);
+    StepOutcome SwitchPage(const ScriptStep& step);
+    void Conclude(const ScriptStep& step, const StepOutcome& outcome);
     void Fail(int line, std::string message);
-
-    HWND FindControl(const Target& target, HWND dialog) const;
-    std::optional<int> FindPage(const Target& target) const;
 
     void OnUiEvent(const kx::UiEvent& event);
     bool OnIdle(HWND modal);
@@ -81,6 +63,9 @@ private:
 
     HostSheet& m_sheet;
     kx::ScriptedUser& m_user;
+    SheetTargets m_targets;
+    std::vector<ShownWindow> m_shown;
+    SheetScriptChecks m_checks;
     kx::IdleHandler m_userIdle;
     kx::UiEventSink m_userSink;
 
@@ -89,10 +74,6 @@ private:
     std::deque<std::shared_ptr<Prepared>> m_dialogPlans;
     std::optional<size_t> m_unansweredBox; ///< in m_shown
     HWND m_newDialog = nullptr;            ///< shown, not yet attended
-
-    std::vector<ShownWindow> m_shown;
-    size_t m_messagesChecked = 0; ///< m_shown before this was checked
-    size_t m_tipsChecked = 0;
     std::optional<ScriptFailure> m_failure;
 };
 
