@@ -323,9 +323,12 @@ std::optional<ScriptError> LineParser::Parse(ScriptStep& step) {
     return std::nullopt;
 }
 
-// Splits a line into words; a "#" outside quotes ends the line.
-std::optional<std::string> SplitWords(std::string_view line, std::vector<Word>& words) {
-    size_t at = 0;
+// Splits a line into words; a "#" outside quotes ends the line, and
+// `contentEnd` is left where it stands.
+std::optional<std::string> SplitWords(std::string_view line, std::vector<Word>& words,
+                                      size_t& contentEnd) {
+    size_t& at = contentEnd;
+    at = 0;
     while (at < line.size()) {
         const char c = line[at];
         if (c == ' ' || c == '\t' || c == '\r') {
@@ -370,7 +373,8 @@ std::string_view TrimmedLine(std::string_view line) {
 
 std::variant<ScriptLine, ScriptError> ParseScriptLine(int number, std::string_view line) {
     std::vector<Word> words;
-    if (auto problem = SplitWords(line, words))
+    size_t contentEnd = 0;
+    if (auto problem = SplitWords(line, words, contentEnd))
         return ScriptError{number, *problem};
     ScriptLine parsed;
     if (words.empty())
@@ -394,7 +398,7 @@ std::variant<ScriptLine, ScriptError> ParseScriptLine(int number, std::string_vi
     ScriptStep& step = parsed.step;
     step.line = number;
     step.expectFailure = expectFailure;
-    step.source = std::string(TrimmedLine(line));
+    step.source = std::string(TrimmedLine(line.substr(0, contentEnd)));
     if (auto error = LineParser(number, std::move(words)).Parse(step))
         return *error;
     return parsed;

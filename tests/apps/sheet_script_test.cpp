@@ -123,6 +123,9 @@ TEST(SheetScript, SkipsCommentsAndBlankLinesAndKeepsLineNumbers) {
     EXPECT_EQ(Summary(steps[0]), "4:" + Kind(StepKind::Page) + " id=1");
     EXPECT_EQ(Summary(steps[1]), "6:" + Kind(StepKind::Ok));
     EXPECT_EQ(steps[0].source, "page 1");
+    const auto commented = Steps("  type 7 \"#1\"   # the first\n");
+    ASSERT_EQ(commented.size(), 1u);
+    EXPECT_EQ(commented[0].source, "type 7 \"#1\"") << "the comment is no part of the step";
     EXPECT_TRUE(Steps("").empty());
     EXPECT_TRUE(Steps("# nothing\n\n").empty());
 }
