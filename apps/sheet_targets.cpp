@@ -15,11 +15,49 @@ std::u16string Folded(std::u16string_view text, bool dropAmpersands) {
     return folded;
 }
 
+std::u16string WindowTextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0)
+        return {};
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
+// How much a user could do with a control: one they can use beats one they
+// only see, which beats one hidden.
+int Reach(HWND window) {
+    if (!IsWindowVisible(window))
+        return 0;
+    return IsWindowEnabled(window) ? 2 : 1;
+}
+
+// Texts repeat (a page keeps a hidden "Save" beside the shown one), so the
+// control found by text is the one the user can reach best, the first of
+// those in window order.
+HWND FindByTextWithinReach(HWND root, std::u16string_view text) {
+    struct Search {
+        std::u16string_view text;
+        HWND best = nullptr;
+        int bestReach = -1;
+    } search{text};
+    auto visit = [](HWND window, LPARAM lParam) -> BOOL {
+        auto& found = *reinterpret_cast<Search*>(lParam);
+        if (SameCaption(WindowTextOf(window), found.text) && Reach(window) > found.bestReach) {
+            found.best = window;
+            found.bestReach = Reach(window);
+        }
+        return TRUE;
+    };
+    EnumChildWindows(root, visit, reinterpret_cast<LPARAM>(&search));
+    return search.best;
+}
+
 } // namespace
 
 HWND SheetTargets::FindControl(const Target& target, HWND dialog) const {
     auto find = [&](HWND root) {
-        return target.id ? m_user.FindById(root, *target.id) : m_user.FindByText(root, target.text);
+        return target.id ? m_user.FindById(root, *target.id) : FindByTextWithinReach(root, target.text);
     };
     if (dialog != nullptr)
         return find(dialog);

@@ -18,7 +18,8 @@ public:
 
     /// The control in the dialog, or at the sheet level in the active page
     /// and then in a window the page opened without a modal loop; nullptr
-    /// when there is none.
+    /// when there is none. Of controls with the same text, the first one
+    /// usable, else the first visible, else the first.
     HWND FindControl(const Target& target, HWND dialog) const;
     /// The index of the page with that index or caption (case and "&"
     /// ignored).

@@ -29,6 +29,7 @@ constexpr int kEdit = 11;
 constexpr int kBrowse = 12;
 constexpr int kDisabled = 13;
 constexpr int kHold = 14;
+constexpr int kHiddenAsk = 15;
 constexpr int kAnswerShown = 20;
 constexpr int kNameShown = 21;
 constexpr int kFileShown = 22;
@@ -92,6 +93,9 @@ void CreateControls(HWND page, int index) {
         return;
     }
     AddControl(page, u"Button", u"Ask", kAsk, WS_TABSTOP);
+    // A hidden twin with the same text, as pages keep them.
+    CreateWindowExW(0, u"Button", u"&Ask", WS_CHILD, 4, 4, 120, 14, page,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHiddenAsk)), nullptr, nullptr);
     AddControl(page, u"Button", u"&Edit...", kEdit, WS_TABSTOP);
     AddControl(page, u"Button", u"Browse", kBrowse, WS_TABSTOP);
     AddControl(page, u"Button", u"Disabled option", kDisabled, BS_AUTOCHECKBOX | WS_DISABLED);
@@ -276,7 +280,9 @@ TEST_F(SheetScriptRunnerTest, HandsAFileAnswerOnlyToAFileDialogThatCame) {
 }
 
 TEST_F(SheetScriptRunnerTest, LinesMarkedToFailMeetARefusal) {
-    const Played played = Play("? check 13\n"
+    const Played played = Play("expect ask visible\n"
+                               "? click 15\n"
+                               "? check 13\n"
                                "? click \"Disabled Option\"\n"
                                "expect 13 disabled\n"
                                "expect 13 unchecked\n"
