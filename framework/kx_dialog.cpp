@@ -227,9 +227,10 @@ void CKxDialog::AttachEmbeddedControls() {
         strings.SelectSection(u"Preview");
         m_previews.back()->SetCaption(strings.ReadExpanded(u"Caption", PrinterName(), Expand::Yes));
     }
-    if (HasControl(kLogoId))
-        m_logo.SubclassDlgItem(kLogoId, this);
+    if (HasControl(kLogoId) && m_logo.SubclassDlgItem(kLogoId, this))
+        m_logo.SetPicture(u"L.bmp");
     if (HasControl(kFavouritesBoxId)) {
+        m_favourites.m_kind = kFavouritesKind;
         m_favourites.SubclassDlgItem(kFavouritesBoxId, this);
         m_favourites.LimitText(kFavouriteNameLimit);
     }

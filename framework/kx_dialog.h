@@ -7,7 +7,9 @@
 #pragma once
 
 #include "devmode/devmode_set.h"
+#include "framework/kx_list_controls.h"
 #include "framework/kx_page.h"
+#include "framework/kx_pictures.h"
 #include "framework/kx_preview.h"
 #include "platform/wndclass/dialog.h"
 #include "platform/wndclass/standard_controls.h"
@@ -38,6 +40,7 @@ enum FrameworkControl : int {
     kLogoId = 1071,
     kFavouritesBoxId = 1046,
     kFavouritesGroupId = 1208,
+    kFavouritesKind = 3,
     kVerticalSeparatorId = 1314,
 };
 
@@ -149,8 +152,8 @@ private:
     std::vector<std::unique_ptr<CKxPreview>> m_previews;
     CButton m_millimetres;
     CButton m_inches;
-    CStatic m_logo;
-    CComboBox m_favourites;
+    CKxLogo m_logo;
+    TKxClass<CComboBox> m_favourites;
 };
 
 } // namespace kx

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/help_list.h"
+#include "framework/kx_list_controls.h"
 #include "framework/kromaui_app.h"
 #include "framework/page_localiser.h"
 #include "framework/page_messages.h"
@@ -71,6 +72,14 @@ public:
     int ShowMessage(int number, std::u16string_view section) {
         CKROMAUIApp& app = TheApp();
         return ShowPageMessage(this->m_hWnd, number, section, app.stringFile, app.profile);
+    }
+
+    /// The page's value combo boxes see their own notifications and draw
+    /// their entries before the page handles anything.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        if (CKxComboBox::ReflectFromParent(message, wParam, lParam, result))
+            return true;
+        return Base::OnWndMsg(message, wParam, lParam, result);
     }
 
 protected:

@@ -6,6 +6,7 @@
 #include "platform/window/dialog_template.h"
 #include "platform/window/paint_api.h"
 #include "platform/window/window_api.h"
+#include "tests/support/rendered_window.h"
 
 #include <string>
 #include <vector>
@@ -55,35 +56,6 @@ private:
     HWND m_window = nullptr;
 };
 
-class Rendered {
-public:
-    explicit Rendered(HWND window) : m_bitmap(kx::RenderWindow(window)), m_dc(CreateCompatibleDC(nullptr)) {
-        m_previous = SelectObject(m_dc, m_bitmap);
-    }
-    ~Rendered() {
-        SelectObject(m_dc, m_previous);
-        DeleteDC(m_dc);
-        DeleteObject(m_bitmap);
-    }
-    Rendered(const Rendered&) = delete;
-    Rendered& operator=(const Rendered&) = delete;
-
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
-    /// Pixels of the rectangle for which the test holds.
-    template <typename Test>
-    int Count(const RECT& r, Test test) const {
-        int count = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                count += test(At(x, y)) ? 1 : 0;
-        return count;
-    }
-
-private:
-    HBITMAP m_bitmap;
-    HDC m_dc;
-    HGDIOBJ m_previous = nullptr;
-};
 
 inline bool IsReddish(COLORREF c) { return GetRValue(c) > 160 && GetGValue(c) < 110 && GetBValue(c) < 110; }
 inline bool IsBluish(COLORREF c) { return GetBValue(c) > 160 && GetRValue(c) < 110 && GetGValue(c) < 110; }

@@ -8,6 +8,7 @@
 #include "devmode/devmode_merge.h"
 #include "platform/automation/scripted_user.h"
 #include "platform/window/virtual_clock.h"
+#include "platform/wow/wow_tasks.h"
 
 namespace {
 
@@ -247,6 +248,43 @@ TEST_F(PageFixture, OptionTipExplainsADisabledControl) {
     EXPECT_EQ(user.Hover(Item(1300)), std::optional<std::u16string>(u"The feature has been locked by Administrator."));
     bound.ShowOptionTip(Item(1300), 22, false);
     EXPECT_EQ(user.Hover(Item(1300)), std::nullopt) << "hiding removes the control's tip";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PageFixture, MirroredModelsMirrorEveryPageButTheAboutPages) {
+    std::string strings = kStrings;
+    strings.replace(strings.find("[Common]\n"), 9, "[Common]\nMirrorLayout=1\n");
+    WriteModel(strings, kSettings);
+    struct Case {
+        int index;
+        bool mirrored;
+    };
+    const Case cases[] = {{0, true}, {1, true}, {5, false}, {10, false}, {11, false},
+                          {13, false}, {14, false}, {15, false}, {16, true}};
+    for (const Case& c : cases) {
+        kxtest::TestPage& bound = Bind(0, kxtest::kTestTemplate, c.index);
+        EXPECT_EQ((GetWindowLongW(bound.m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, c.mirrored)
+            << "index " << c.index;
+    }
+    EXPECT_EQ(page().QueryLeavePage(), kx::kLeaveAndSave) << "leaving a page always saves it";
+}
+
+// The probe dialog ends in its own initialisation, before anyone sees it;
+// what shows is that the page still comes up whole after its modal run.
+TEST_F(PageFixture, InsideThe16BitHostThePageComesUpAfterTheFontProbe) {
+    kx::WowProcess process;
+    process.processId = 77;
+    process.tasks.push_back(kx::WowTask{GetCurrentThreadId(), 1, 2, "HOST16", "HOST16.EXE"});
+    kx::WowTasks::Instance().Set({process});
+    kx::ScriptedUser user;
+    Bind();
+    kx::WowTasks::Instance().Set({});
+    ASSERT_NE(page().m_hWnd, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(page().m_hWnd)) << "the modal run gave the page back";
+    EXPECT_EQ(TextOf(Item(1300)), u"Lie of the sheet") << "localised after the probe";
 }
 
 } // namespace

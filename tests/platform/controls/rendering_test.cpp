@@ -1,6 +1,7 @@
 // Dialogs rendered to bitmaps and PNG files: size, and chosen pixels of
 // the classic look (faces, fields, marks, owner-drawn items).
 #include "platform/controls/common_controls.h"
+#include "tests/support/rendered_window.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/message_box.h"
@@ -30,41 +31,7 @@ INT_PTR CALLBACK OwnerDrawProc(HWND, UINT message, WPARAM, LPARAM lParam) {
     return message == WM_INITDIALOG;
 }
 
-class Rendered {
-public:
-    explicit Rendered(HWND window) : m_bitmap(kx::RenderWindow(window)), m_dc(CreateCompatibleDC(nullptr)) {
-        m_previous = SelectObject(m_dc, m_bitmap);
-    }
-    ~Rendered() {
-        SelectObject(m_dc, m_previous);
-        DeleteDC(m_dc);
-        DeleteObject(m_bitmap);
-    }
-    Rendered(const Rendered&) = delete;
-    Rendered& operator=(const Rendered&) = delete;
-
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
-    /// Pixels in the rectangle whose colour is darker than mid-grey.
-    int DarkPixels(const RECT& r) const {
-        int count = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) {
-                const COLORREF c = At(x, y);
-                count += (GetRValue(c) + GetGValue(c) + GetBValue(c)) < 3 * 100 ? 1 : 0;
-            }
-        return count;
-    }
-    SIZE Size() const {
-        BITMAP info{};
-        GetObjectW(m_bitmap, sizeof info, &info);
-        return SIZE{info.bmWidth, info.bmHeight};
-    }
-
-private:
-    HBITMAP m_bitmap;
-    HDC m_dc;
-    HGDIOBJ m_previous = nullptr;
-};
+using kxtest::Rendered;
 
 /// The rectangle of a control inside the rendered dialog's bitmap.
 RECT InDialog(HWND dialog, int id) {

@@ -7,6 +7,7 @@
 #include "platform/system/system_api.h"
 #include "tests/platform/gdi/bmp_writer.h"
 #include "tests/support/test_prefix.h"
+#include "tests/support/ustar_archive.h"
 
 #include <gtest/gtest.h>
 
@@ -17,26 +18,7 @@
 
 namespace {
 
-/// An uncompressed ustar archive of (name, contents) members.
-std::string Ustar(const std::vector<std::pair<std::string, std::string>>& members) {
-    std::string archive;
-    for (const auto& [name, data] : members) {
-        std::string header(512, '\0');
-        header.replace(0, name.size(), name);
-        std::snprintf(header.data() + 100, 8, "%07o", 0644);
-        std::snprintf(header.data() + 124, 12, "%011o", static_cast<unsigned>(data.size()));
-        header[156] = '0';
-        header.replace(257, 6, std::string("ustar\0", 6));
-        header.replace(263, 2, "00");
-        header.replace(148, 8, "        ");
-        unsigned sum = 0;
-        for (unsigned char c : header)
-            sum += c;
-        std::snprintf(header.data() + 148, 8, "%06o", sum);
-        archive += header + data + std::string((512 - data.size() % 512) % 512, '\0');
-    }
-    return archive + std::string(1024, '\0');
-}
+using kxtest::Ustar;
 
 intptr_t CALLBACK Sample() {
     return 7;
