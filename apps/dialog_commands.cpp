@@ -1,4 +1,4 @@
-// The dialog and sheet commands: make a dialog (or a property sheet of pages)
+// The dialog and script-sheet commands: make a dialog (or a property sheet of pages)
 // from script files, let the scripted user act on it, and print what every
 // control shows and what appeared, or write its picture.
 #include "apps/host_command.h"
@@ -226,7 +226,7 @@ int RunSheet(const Arguments& arguments) {
            arguments[firstAction] != "--png")
         ++firstAction;
     if (arguments.size() < 2 || firstAction < 2) {
-        std::fprintf(stderr, "kxhost sheet: a caption and at least one page script are needed\n");
+        std::fprintf(stderr, "kxhost script-sheet: a caption and at least one page script are needed\n");
         return 2;
     }
     std::vector<std::vector<DWORD>> templates;
@@ -254,7 +254,7 @@ int RunSheet(const Arguments& arguments) {
     kx::ScriptedUser user;
     const auto sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
     if (!sheet) {
-        std::fprintf(stderr, "kxhost sheet: the sheet could not be created\n");
+        std::fprintf(stderr, "kxhost script-sheet: the sheet could not be created\n");
         return 1;
     }
     auto closed = [&] { return SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0) == 0; };
@@ -280,7 +280,7 @@ int RunSheet(const Arguments& arguments) {
 }
 
 const bool kSheetRegistered = RegisterCommand(
-    {"sheet", "CAPTION PAGE.rc... [VERB:...] [--png OUT]",
+    {"script-sheet", "CAPTION PAGE.rc... [VERB:...] [--png OUT]",
      "a sheet of dialog-script pages; acts as 'dialog' does, page:N picks a tab",
      RunSheet});
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 namespace kxhost {
 namespace {
@@ -160,6 +161,9 @@ bool HostSheet::CreateWindows(const std::u16string& caption) {
                                     nullptr, nullptr, nullptr, nullptr);
     if (m_sheetWindow == nullptr)
         return false;
+    // Shown, as a user sees it: a control counts as visible only when the
+    // windows around it are.
+    ShowWindow(m_sheetWindow, SW_SHOW);
     for (Page& page : m_pages) {
         page.window = CreateWindowExW(0, kPageClass, page.caption.c_str(), WS_CHILD, kMargin,
                                       kTabsHeight, page.cx, page.cy, m_sheetWindow, nullptr,
@@ -189,6 +193,18 @@ std::vector<int> HostSheet::PageIndexes() const {
     return indexes;
 }
 
+HWND HostSheet::PageWindow(int index) const {
+    const size_t position = PositionOf(index);
+    return position == m_pages.size() ? nullptr : m_pages[position].window;
+}
+
+std::u16string HostSheet::Caption(int index) const {
+    const size_t position = PositionOf(index);
+    return position == m_pages.size() ? std::u16string() : m_pages[position].caption;
+}
+
+int HostSheet::ActivePage() const { return m_open ? m_pages[m_active].index : -1; }
+
 size_t HostSheet::PositionOf(int index) const {
     for (size_t position = 0; position < m_pages.size(); ++position)
         if (m_pages[position].index == index)
@@ -212,17 +228,20 @@ bool HostSheet::LeaveActivePage() {
     return true;
 }
 
-void HostSheet::SwitchTo(int index) {
+bool HostSheet::SwitchTo(int index) {
     const size_t position = PositionOf(index);
     if (position == m_pages.size()) {
         std::printf("  switch:%d: the sheet has no such page\n", index);
-        return;
+        return false;
     }
-    if (position == m_active || !LeaveActivePage())
-        return;
+    if (position == m_active)
+        return true;
+    if (!LeaveActivePage())
+        return false;
     ShowWindow(m_pages[m_active].window, SW_HIDE);
     Activate(position);
     std::printf("  switched to page %d\n", index);
+    return true;
 }
 
 // A sheet checks the active page, then applies every page in tab order; the
@@ -246,37 +265,37 @@ bool HostSheet::ApplyEveryPage() {
     return true;
 }
 
-void HostSheet::Cancel() {
+bool HostSheet::Cancel() {
     if (Notify(m_pages[m_active], PSN_QUERYCANCEL) != FALSE) {
         std::printf("  page %d refuses to cancel\n", m_pages[m_active].index);
-        return;
+        return false;
     }
     for (const Page& page : m_pages)
         Notify(page, PSN_RESET);
     std::printf("  cancelled\n");
     Close();
+    return true;
 }
 
-void HostSheet::Run(const SheetStep& step) {
+bool HostSheet::Run(const SheetStep& step) {
     if (!m_open) {
         std::printf("  the sheet is closed; step ignored\n");
-        return;
+        return false;
     }
     switch (step.action) {
     case SheetAction::Switch:
-        SwitchTo(step.page);
-        return;
+        return SwitchTo(step.page);
     case SheetAction::Apply:
-        ApplyEveryPage();
-        return;
+        return ApplyEveryPage();
     case SheetAction::Ok:
-        if (ApplyEveryPage())
-            Close();
-        return;
+        if (!ApplyEveryPage())
+            return false;
+        Close();
+        return true;
     case SheetAction::Cancel:
-        Cancel();
-        return;
+        return Cancel();
     }
+    return false;
 }
 
 void HostSheet::CloseBox() {
@@ -291,6 +310,8 @@ void HostSheet::CloseBox() {
 // Each page window gets WM_DESTROY, its last message, then the module hears
 // that the sheet is released.
 void HostSheet::Close() {
+    if (m_whenClosing)
+        std::exchange(m_whenClosing, nullptr)();
     for (Page& page : m_pages) {
         SendMessageW(page.window, WM_DESTROY, 0, 0);
         Routes().erase(page.window);
@@ -312,6 +333,18 @@ SheetFlags HostSheet::Flags() const {
         return {};
     return {kx::LoadU32(context + kChangedAt), kx::LoadU32(context + kAppliedAt),
             kx::LoadU32(context + kResetAt)};
+}
+
+void HostSheet::PrintOutcome(const DevmodeBytes& before) const {
+    const SheetFlags flags = Flags();
+    std::printf("sheet context: changed=%u applied=%u reset=%u\n", flags.changed, flags.applied,
+                flags.reset);
+    std::printf("device mode:\n");
+    const DevmodeBytes after = Devmode();
+    if (before.size() != after.size())
+        std::printf("  not available\n");
+    else if (PrintDifferences(before.data(), after.data()) == 0)
+        std::printf("  unchanged\n");
 }
 
 DevmodeBytes HostSheet::Devmode() const {

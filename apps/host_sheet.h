@@ -8,6 +8,7 @@
 #include "apps/host_memory_block.h"
 #include "apps/sheet_module.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,17 +46,30 @@ public:
     /// page is left.
     bool Open(const std::vector<int>& indexes);
 
-    /// Runs one user step; steps on a closed sheet are ignored.
-    void Run(const SheetStep& step);
+    /// Runs one user step; steps on a closed sheet are ignored. True when
+    /// the step took effect: the page switched to is active, every page
+    /// applied, the sheet closed on OK or Cancel.
+    bool Run(const SheetStep& step);
     bool IsOpen() const { return m_open; }
     /// The indexes of the sheet's pages, in tab order.
     std::vector<int> PageIndexes() const;
+    /// The page's window and tab caption; nullptr and "" for an index the
+    /// sheet has no page for, and nullptr once the sheet is closed.
+    HWND PageWindow(int index) const;
+    std::u16string Caption(int index) const;
+    /// The index of the page in front; -1 once the sheet is closed.
+    int ActivePage() const;
+    /// Called once when the sheet closes, while its windows still exist.
+    void WhenClosing(std::function<void()> handler) { m_whenClosing = std::move(handler); }
     /// What the close box does: cancel, and when a page refuses, close
     /// without its consent as the host is quitting.
     void CloseBox();
 
     SheetFlags Flags() const;
     DevmodeBytes Devmode() const;
+    /// Prints the SheetContext flags and each device-mode field that differs
+    /// from `before`.
+    void PrintOutcome(const DevmodeBytes& before) const;
 
 private:
     struct Page {
@@ -70,11 +84,11 @@ private:
     bool CreateWindows(const std::u16string& caption);
     /// Sends a sheet notification to a page; returns its message result.
     LONG_PTR Notify(const Page& page, UINT code) const;
-    void SwitchTo(int index);
+    bool SwitchTo(int index);
     bool LeaveActivePage();
     void Activate(size_t position);
     bool ApplyEveryPage();
-    void Cancel();
+    bool Cancel();
     void Close();
     size_t PositionOf(int index) const;
 
@@ -87,6 +101,7 @@ private:
     HWND m_sheetWindow = nullptr;
     size_t m_active = 0;
     bool m_open = false;
+    std::function<void()> m_whenClosing;
 };
 
 } // namespace kxhost

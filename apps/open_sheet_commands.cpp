@@ -3,23 +3,14 @@
 // sheet's result flags and what became of the device mode.
 #include "apps/host_command.h"
 #include "apps/host_sheet.h"
+#include "apps/sheet_start.h"
 
-#include "devmode/devmode_record.h"
-#include "platform/base/text.h"
-#include "platform/spooler/printer_store.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
 namespace kxhost {
 namespace {
-
-constexpr uint16_t kPublicSize = 220;
-constexpr uint16_t kPrivateSize = 3335;
-constexpr uint16_t kSpecVersion = 0x0401;
-constexpr int kLastPageIndex = 21;
 
 struct SheetRequest {
     std::string printer;
@@ -40,58 +31,18 @@ constexpr NamedAction kActions[] = {
 };
 constexpr std::string_view kSwitchPrefix = "switch:";
 
-std::optional<int> ParseIndex(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 ||
-        value > kLastPageIndex)
-        return std::nullopt;
-    return value;
-}
-
-// Splits "a,b c" lists as the user may give them either way.
-std::vector<std::string_view> Items(std::string_view text) {
-    std::vector<std::string_view> items;
-    while (!text.empty()) {
-        const size_t comma = text.find(',');
-        if (comma != 0)
-            items.push_back(text.substr(0, comma));
-        if (comma == std::string_view::npos)
-            break;
-        text.remove_prefix(comma + 1);
-    }
-    return items;
-}
-
-bool ParsePages(std::string_view text, std::vector<int>& pages) {
-    for (const std::string_view item : Items(text)) {
-        const auto index = ParseIndex(item);
-        if (!index) {
-            std::fprintf(stderr, "kxhost: '%.*s' is not a page index 0..21\n",
-                         static_cast<int>(item.size()), item.data());
-            return false;
-        }
-        if (std::find(pages.begin(), pages.end(), *index) != pages.end()) {
-            std::fprintf(stderr, "kxhost: page %d is given twice\n", *index);
-            return false;
-        }
-        pages.push_back(*index);
-    }
-    return true;
-}
-
 std::optional<SheetStep> ParseStep(std::string_view text) {
     for (const NamedAction& named : kActions)
         if (text == named.name)
             return SheetStep{named.action};
     if (text.starts_with(kSwitchPrefix))
-        if (const auto index = ParseIndex(text.substr(kSwitchPrefix.size())))
+        if (const auto index = ParsePageIndex(text.substr(kSwitchPrefix.size())))
             return SheetStep{SheetAction::Switch, *index};
     return std::nullopt;
 }
 
 bool ParseSteps(std::string_view text, std::vector<SheetStep>& steps) {
-    for (const std::string_view item : Items(text)) {
+    for (const std::string_view item : ListItems(text)) {
         const auto step = ParseStep(item);
         if (!step) {
             std::fprintf(stderr, "kxhost: unknown action '%.*s' (apply, ok, cancel, switch:N)\n",
@@ -111,7 +62,7 @@ std::optional<SheetRequest> ParseRequest(const Arguments& arguments) {
         const bool hasValue = i + 1 < arguments.size();
         if (argument == "--pages" && hasValue) {
             inActions = false;
-            if (!ParsePages(arguments[++i], request.pages))
+            if (!ParsePageList(arguments[++i], request.pages))
                 return std::nullopt;
         } else if (argument == "--out" && hasValue) {
             inActions = false;
@@ -136,23 +87,6 @@ std::optional<SheetRequest> ParseRequest(const Arguments& arguments) {
     return request;
 }
 
-// The printer's global default device mode when the spooler keeps one of
-// the module's size; one of another size is not taken, as its fields would
-// not lie where the module reads them.
-DevmodeBytes StartingDevmode(const kx::PrinterRecord& printer) {
-    if (printer.defaultDevmode.size() == kx::kDevmodeSize)
-        return printer.defaultDevmode;
-    if (!printer.defaultDevmode.empty())
-        std::printf("  the printer's default device mode has %zu bytes, not 3555; not used\n",
-                    printer.defaultDevmode.size());
-    DevmodeBytes devmode(kx::kDevmodeSize);
-    kx::WriteText(devmode.data(), kx::FieldNamed("dmDeviceName"), printer.name);
-    kx::WriteNumber(devmode.data(), kx::FieldNamed("dmSpecVersion"), kSpecVersion);
-    kx::WriteNumber(devmode.data(), kx::FieldNamed("dmSize"), kPublicSize);
-    kx::WriteNumber(devmode.data(), kx::FieldNamed("dmDriverExtra"), kPrivateSize);
-    return devmode;
-}
-
 // Without steps a user looks at every page in turn and presses OK.
 std::vector<SheetStep> DefaultSteps(const std::vector<int>& pages) {
     std::vector<SheetStep> steps;
@@ -162,34 +96,13 @@ std::vector<SheetStep> DefaultSteps(const std::vector<int>& pages) {
     return steps;
 }
 
-std::vector<int> DefaultPages() {
-    std::vector<int> pages;
-    for (int index = 0; index <= kLastPageIndex; ++index)
-        pages.push_back(index);
-    return pages;
-}
-
-void Report(const HostSheet& sheet, const DevmodeBytes& before, const DevmodeBytes& after) {
-    const SheetFlags flags = sheet.Flags();
-    std::printf("sheet context: changed=%u applied=%u reset=%u\n", flags.changed, flags.applied,
-                flags.reset);
-    std::printf("device mode:\n");
-    if (PrintDifferences(before.data(), after.data()) == 0)
-        std::printf("  unchanged\n");
-}
-
 int OpenSheet(const Arguments& arguments) {
     auto request = ParseRequest(arguments);
     if (!request)
         return 2;
-    if (!EnsurePrefix())
+    const auto printer = FindSheetPrinter(request->printer);
+    if (!printer)
         return 1;
-    const std::u16string printerName = kx::Utf8ToUtf16(request->printer);
-    const auto printer = kx::PrinterStore::FindPrinter(printerName);
-    if (!printer) {
-        std::fprintf(stderr, "kxhost: %s: no such printer\n", request->printer.c_str());
-        return 1;
-    }
     const SheetModule module(printer->name);
     if (module.error() != nullptr) {
         std::fprintf(stderr, "kxhost: %s: %s\n", request->printer.c_str(), module.error());
@@ -199,7 +112,7 @@ int OpenSheet(const Arguments& arguments) {
     const DevmodeBytes before = StartingDevmode(*printer);
     HostSheet sheet(module, printer->name, before);
     if (request->pages.empty())
-        request->pages = DefaultPages();
+        request->pages = AllPageIndexes();
     if (!sheet.Open(request->pages)) {
         std::fprintf(stderr, "kxhost: %s: the sheet could not be opened\n",
                      request->printer.c_str());
@@ -209,8 +122,8 @@ int OpenSheet(const Arguments& arguments) {
     for (const SheetStep& step : steps)
         sheet.Run(step);
     sheet.CloseBox();
+    sheet.PrintOutcome(before);
     const DevmodeBytes after = sheet.Devmode();
-    Report(sheet, before, after);
     if (request->out.empty())
         return 0;
     std::string error;

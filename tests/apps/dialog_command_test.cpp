@@ -74,10 +74,10 @@ TEST_F(DialogCommand, WritesThePictureOfTheDialog) {
 TEST_F(DialogCommand, SheetOfPagesSwitchesPagesAndCloses) {
     std::ofstream(m_folder / "paper.rc") << "DIALOGEX 0, 0, 150, 80\nSTYLE DS_SETFONT | WS_CHILD\nCAPTION \"Paper\"\n"
                                              "FONT 8, \"MS Shell Dlg\"\nBEGIN\nAUTOCHECKBOX \"Duplex\", 30, 7, 7, 60, 10\nEND\n";
-    HostRun run = RunHost("sheet Preferences " + File("copies.rc") + " " + File("paper.rc") + " page:1 check:Duplex");
+    HostRun run = RunHost("script-sheet Preferences " + File("copies.rc") + " " + File("paper.rc") + " page:1 check:Duplex");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("Duplex"), std::string::npos) << "the second page is current\n" << run.output;
-    run = RunHost("sheet Preferences " + File("paper.rc") + " click:OK");
+    run = RunHost("script-sheet Preferences " + File("paper.rc") + " click:OK");
     EXPECT_NE(run.output.find("closed"), std::string::npos) << run.output;
 }
 
