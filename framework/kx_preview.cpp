@@ -38,9 +38,10 @@ void CKxPreview::OnPaint() {
     RECT client{};
     GetClientRect(&client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    // The paper stands above the unit band, where the unit buttons sit.
     const LONG margin = (client.right - client.left) / 5;
-    RECT paper{client.left + margin, client.top + margin / 2, client.right - margin,
-               client.bottom - margin / 2};
+    const RECT units = UnitArea();
+    RECT paper{client.left + margin, client.top + margin / 2, client.right - margin, units.top - margin / 4};
     if (paper.right > paper.left && paper.bottom > paper.top) {
         FillRect(dc, &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         FrameRect(dc, &paper, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

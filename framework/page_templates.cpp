@@ -43,8 +43,10 @@ constexpr int kTallPageHeight = 184;
 
 std::u16string Header(const PageTemplateRow& row, int height) {
     const std::u16string name = Utf8ToUtf16(row.className);
+    // No CAPTION statement: it would give the page a title bar; the page's
+    // caption is its window text, set when the page is localised.
     return FormatText(u"DIALOGEX 0, 0, %d, %d\nSTYLE DS_SETFONT | DS_CONTROL | WS_CHILD\n"
-                      u"CAPTION \"\"\nFONT 8, \"MS Shell Dlg\"\nBEGIN\n",
+                      u"FONT 8, \"MS Shell Dlg\"\nBEGIN\n",
                       {kPageWidth, height}) +
            FormatText(u"    // %s\n", {name});
 }

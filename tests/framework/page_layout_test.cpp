@@ -34,6 +34,7 @@ TEST(PageTemplates, EveryTemplateCompilesWithTheFrameworksControls) {
                                                 (layout && additionalPreview != 0))
                 << name;
             EXPECT_EQ(parsed->style & WS_CHILD, static_cast<DWORD>(WS_CHILD)) << name;
+            EXPECT_NE(parsed->style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION)) << name << ": no title bar";
         }
     }
     EXPECT_EQ(kx::PageTemplateOf("CNoSuchDlg"), nullptr);
