@@ -39,18 +39,7 @@ protected:
 
     /// Stores bytes as the sample printer's global default device mode.
     kxtest::HostRun ImportDefault(const std::string& bytes) const {
-        std::string hex;
-        for (const char byte : bytes) {
-            char digits[4];
-            std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(byte));
-            hex += (hex.empty() ? "" : ",") + std::string(digits);
-        }
-        std::ofstream(Path("default.reg"))
-            << "Windows Registry Editor Version 5.00\r\n\r\n"
-            << "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
-               "Velmora ML-4200]\r\n"
-            << "\"Default DevMode\"=hex:" << hex << "\r\n";
-        return Run("reg import '" + Path("default.reg") + "'");
+        return kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", bytes, Path("default.reg"));
     }
 
     kxtest::TestPrefix scratch;

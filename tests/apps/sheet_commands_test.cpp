@@ -1,6 +1,8 @@
 // The sheet command run as a user runs it: a script of user actions played
 // on a sample printer's sheet, the flags and windows it reports, the lines
 // it stops at, and the pictures of the pages.
+#include "devmode/devmode_record.h"
+#include "platform/base/devmode_public.h"
 #include "tests/support/host_runner.h"
 #include "tests/support/test_prefix.h"
 
@@ -279,6 +281,53 @@ TEST_F(SheetCommand, WritesTheRecordOnlyWhenTheScriptRanThrough) {
             EXPECT_EQ(std::filesystem::file_size(Path("out.dm")), 3555u) << run.output;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// The starting record prints A3 unscaled, but the model counts A3 as a large
+// paper that always prints fitted to the page. The first change the user
+// makes runs the resolver: it repairs the record,
+// the conflict tip tells what it adjusted and goes after its time, and
+// apply hands the host the repaired record with the user's change.
+TEST_F(SheetCommand, AChangeRepairsAConflictShowsTheTipAndApplies) {
+    ASSERT_EQ(ExitCode(Run("open-sheet " + std::string(kPrinter) + " --pages 0 --actions cancel --out '" +
+                           Path("fresh.dm") + "'")),
+              0);
+    std::string record(kx::kDevmodeSize + 1, '\0');
+    std::ifstream file(Path("fresh.dm"), std::ios::binary);
+    file.read(record.data(), static_cast<std::streamsize>(record.size()));
+    record.resize(static_cast<size_t>(file.gcount()));
+    ASSERT_EQ(record.size(), kx::kDevmodeSize);
+    auto* bytes = reinterpret_cast<BYTE*>(record.data());
+    kx::WriteNumber(bytes, kx::FieldNamed("dmFields"),
+                    kx::ReadNumber(bytes, kx::FieldNamed("dmFields")) | DM_PAPERSIZE);
+    kx::WriteNumber(bytes, kx::FieldNamed("dmPaperSize"), 8);
+    kx::WriteNumber(bytes, kx::FieldNamed("iFitPage"), 0);
+    kx::WriteNumber(bytes, kx::FieldNamed("IsMMInch"), 0);
+    const auto imported = kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", record, Path("default.reg"));
+    ASSERT_EQ(ExitCode(imported), 0) << imported.output;
+
+    const auto run = Play("page \"Layout\"\n"
+                          "expect no tip\n"
+                          "check \"Inches\"\n"
+                          "expect tip \"have been adjusted automatically\"\n"
+                          "clock 5000\n"
+                          "apply\n"
+                          "ok\n",
+                          "--pages 0,1 --out '" + Path("applied.dm") + "'");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    for (const char* expected :
+         {"sheet context: changed=1 applied=1 reset=0", "IsMMInch: 0 -> 1", "iFitPage: 0 -> 1",
+          // The host prints the tip's line breaks as \n.
+          "tip: \"There are conflicting settings: \\nPrinting Type: None\\nPaper Size: A3\\n\\nThe conflicting "
+          "settings have been adjusted automatically: \\nPrinting Type: Fit to Page\""})
+        EXPECT_TRUE(Contains(run.output, expected)) << expected << "\n" << run.output;
+    const auto shown = Run("devmode show '" + Path("applied.dm") + "'");
+    EXPECT_EQ(FieldValue(shown.output, "iFitPage"), "1") << shown.output;
+    EXPECT_EQ(FieldValue(shown.output, "IsMMInch"), "1") << shown.output;
 }
 
 } // namespace

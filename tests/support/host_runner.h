@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 namespace kxtest {
@@ -30,6 +31,23 @@ inline HostRun RunHost(const std::string& prefix, const std::string& arguments,
         run.output.append(buffer.data(), got);
     run.status = pclose(pipe);
     return run;
+}
+
+/// Makes `bytes` the printer's global default device mode through a `.reg`
+/// file written at regPath and imported with `kxhost reg import`.
+inline HostRun ImportPrinterDefault(const std::string& prefix, const std::string& printer,
+                                    const std::string& bytes, const std::string& regPath) {
+    std::string hex;
+    for (const char byte : bytes) {
+        char digits[4];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(byte));
+        hex += (hex.empty() ? "" : ",") + std::string(digits);
+    }
+    std::ofstream(regPath) << "Windows Registry Editor Version 5.00\r\n\r\n"
+                           << "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
+                           << printer << "]\r\n"
+                           << "\"Default DevMode\"=hex:" << hex << "\r\n";
+    return RunHost(prefix, "reg import '" + regPath + "'");
 }
 
 } // namespace kxtest
