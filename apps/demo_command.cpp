@@ -1,11 +1,14 @@
 // The main job: the host on the bundled sample prefix. It prepares the
-// prefix, lists its printers and loads each printer's driver module to show
-// the pages it offers.
+// prefix, lists its printers, loads each printer's driver module to show the
+// pages it offers, and plays a short user script on the first printer's
+// sheet, leaving the pictures of its pages in the prefix.
 #include "apps/host_command.h"
 
 #include "platform/files/prefix.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string_view>
 
 namespace kxhost {
@@ -19,6 +22,25 @@ int RunCommand(std::string_view name, const Arguments& arguments) {
     return 1;
 }
 
+constexpr const char* kDemoPrinter = "Velmora ML-4200";
+constexpr const char* kDemoScript = "# The user looks at the pages, switches the unit to inches and applies.\n"
+                                    "page \"Layout\"\n"
+                                    "expect \"Millimeters\" checked\n"
+                                    "check \"Inches\"\n"
+                                    "page 1\n"
+                                    "page 2\n"
+                                    "apply\n"
+                                    "ok\n";
+
+int PlayDemoSheet() {
+    const std::string folder = kx::Prefix::Current().Root() + "/out";
+    const std::string script = folder + "/demo-sheet.txt";
+    std::filesystem::create_directories(folder);
+    std::ofstream(script) << kDemoScript;
+    std::printf("\n== a user's session on the %s sheet (script %s)\n", kDemoPrinter, script.c_str());
+    return RunCommand("sheet", {kDemoPrinter, script, "--pages", "0,1,2", "--png-dir", folder + "/pages"});
+}
+
 int RunDemo(const Arguments&) {
     if (!EnsurePrefix())
         return 1;
@@ -26,6 +48,7 @@ int RunDemo(const Arguments&) {
     int status = RunCommand("printers", {});
     std::printf("\n== pages of each printer's module\n");
     status |= RunCommand("pages", {});
+    status |= PlayDemoSheet();
     return status;
 }
 
