@@ -21,7 +21,6 @@ namespace {
 
 constexpr size_t kUntitledCapacity = 257;
 constexpr int kFavouriteNameLimit = 32;
-constexpr UINT kFontProbeTemplate = 3024;
 constexpr UINT kDriverDetailsTemplate = 3026;
 constexpr INT_PTR kFontProbeResult = 2;
 

@@ -32,7 +32,6 @@ constexpr std::array<PageTemplateRow, 30> kPageTemplates = {{
     {"COemDlg", 3120, None, false},           {"CPellanDlg", 3121, None, false},
 }};
 
-constexpr UINT kFontProbeTemplate = 3024;
 constexpr std::u16string_view kFontProbeScript =
     u"DIALOGEX 0, 0, 10, 10\nSTYLE DS_SETFONT | WS_POPUP\nFONT 8, \"MS Shell Dlg\"\nBEGIN\nEND\n";
 

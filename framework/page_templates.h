@@ -22,6 +22,9 @@ struct PageTemplateRow {
     bool favourites;
 };
 
+/// The small dialog the 16-bit host's font set-up runs before each page.
+constexpr UINT kFontProbeTemplate = 3024;
+
 /// The template row of a page class, or null for a class without one.
 const PageTemplateRow* PageTemplateOf(std::string_view className);
 /// The row whose template number is id, or null.

@@ -288,3 +288,27 @@ TEST_F(PageFixture, InsideThe16BitHostThePageComesUpAfterTheFontProbe) {
 }
 
 } // namespace
+
+namespace {
+
+// The conflict tip's text comes from the model's string file: whatever
+// conversions it holds, only the two report texts are ever formatted in.
+TEST_F(PageFixture, ConflictTipTextIsFormattedSafely) {
+    struct Case {
+        const char* message;
+        const char16_t* expected;
+    };
+    const Case cases[] = {
+        {"", u"There are conflicting settings: B\n\nThe conflicting settings have been adjusted automatically: A"},
+        {"Was %s now %s", u"Was B\n\n now A"},
+        {"%s%s%s%n%x%d", u"B\n\nA%s%n%x%d"},
+        {"only %d", u"only B\n\n"}, // a text for a number: shown as the text
+        {"%-8.3s|", u"B\n\n     |"},
+    };
+    for (const Case& c : cases) {
+        WriteModel(std::string("[Common]\nConflictSettingsMsg=") + c.message + "\n", kSettings);
+        EXPECT_EQ(kx::ConflictTipText(kx::TheApp().stringFile, u"B", u"A"), c.expected) << c.message;
+    }
+}
+
+} // namespace
