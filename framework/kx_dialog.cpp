@@ -4,6 +4,7 @@
 #include "devmode/devmode_merge.h"
 #include "devmode/reason_texts.h"
 #include "framework/change_cycle.h"
+#include "framework/help_opener.h"
 #include "framework/page_templates.h"
 #include "framework/printer_texts.h"
 #include "platform/base/text.h"
@@ -382,8 +383,20 @@ void CKxDialog::OnOK() {
     EndDialog(IDOK);
 }
 
+void CKxDialog::OpenHelp(int control) { kx::OpenHelp(m_helpList, m_working, control, m_hWnd); }
+
+BOOL CKxDialog::OnHelpInfo(HELPINFO* help) {
+    if (help != nullptr)
+        OpenHelp(help->iCtrlId);
+    return TRUE;
+}
+
 BOOL CKxDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
+    if (HIWORD(wParam) == BN_CLICKED && id == IDHELP) {
+        OpenHelp(0);
+        return TRUE;
+    }
     if (HIWORD(wParam) == BN_CLICKED && (id == kMillimetreButtonId || id == kInchButtonId)) {
         OnSettingChanged();
         return TRUE;

@@ -90,6 +90,9 @@ public:
     virtual int ApplyPage();
     virtual void OnSettingChanged();
 
+    /// Opens the help topic of a control of the page (0: the page's own).
+    void OpenHelp(int control);
+
     /// The explanation tip of a disabled option, reason `messageNumber`.
     void ShowOptionTip(HWND control, int messageNumber, bool show, HWND related = nullptr);
 
@@ -115,6 +118,8 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    /// The context help of a control (WM_HELP).
+    BOOL OnHelpInfo(HELPINFO* help) override;
 
     /// Shows in the favourites box whether the settings still match: the
     /// favourites list itself fills it.

@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_merge.h"
 #include "framework/change_cycle.h"
+#include "framework/help_opener.h"
 #include "framework/kx_dialog.h"
 
 #include <cstring>
@@ -34,6 +35,22 @@ BOOL CKxProperty::OnSetActive() {
 BOOL CKxProperty::OnKillActive() {
     SaveControls();
     return TRUE;
+}
+
+void CKxProperty::OnHelp() { OpenHelp(m_helpList, m_working, 0, m_hWnd); }
+
+BOOL CKxProperty::OnHelpInfo(HELPINFO* help) {
+    if (help != nullptr)
+        OpenHelp(m_helpList, m_working, help->iCtrlId, m_hWnd);
+    return TRUE;
+}
+
+BOOL CKxProperty::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDHELP) {
+        OnHelp();
+        return TRUE;
+    }
+    return TKxPage<CPropertyPage>::OnCommand(wParam, lParam);
 }
 
 void CKxProperty::RefreshControls() { UpdateData(FALSE); }

@@ -22,6 +22,8 @@ public:
 
     BOOL OnSetActive() override;
     BOOL OnKillActive() override;
+    /// The sheet's Help button: the page's own topic.
+    void OnHelp() override;
 
     // The page's own operations, after the property page's.
     virtual void RefreshControls();
@@ -37,6 +39,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    BOOL OnHelpInfo(HELPINFO* help) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::u16string m_pageName;

@@ -121,7 +121,7 @@ BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, CKxDialog& page
         Reset(window, record, page);
         return TRUE;
     case kPsnHelp:
-        // FIXME: the help system opens the page's own topic here.
+        page.OpenHelp(0);
         return TRUE;
     case kPsnQueryCancel:
         return TRUE;
