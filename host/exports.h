@@ -27,6 +27,21 @@ KXAPI int WINAPI TELV_RemoveCustomData(LPCWSTR driverName);
 /// Stores a 3,555-byte device mode as the user's default.
 KXAPI int WINAPI TELV_SaveDefDevMode(const void* devmode);
 
+// The twins for the 16-bit host: addresses are 16:16 values, window handles
+// 16-bit; each converts and calls the entry above.
+KXAPI void WINAPI TELV_PageInfo_Th16(DWORD info16, int index);
+/// The 32-bit result cut to its low 16 bits.
+KXAPI BOOL WINAPI TELV_DialogProc_Th16(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       int index);
+/// Fixes up the sheet's records at stage 2 and undoes that at stage 1.
+KXAPI LONG WINAPI TELV_Page0CallBack_Th16(HWND window, UINT stage, DWORD record16);
+KXAPI BOOL WINAPI TELV_GetText_Th16(int fromStringFile, DWORD section16, DWORD key16, DWORD out16,
+                                    int size);
+/// 1 (nothing deleted) when the name does not translate.
+KXAPI int WINAPI TELV_RemoveCustomData_Th16(DWORD driverName16);
+/// ERROR_INVALID_PARAMETER when the record does not translate.
+KXAPI int WINAPI TELV_SaveDefDevMode_Th16(DWORD devmode16);
+
 using TELV_PageInfoProc = void(WINAPI*)(PageInfoRecord*, int);
 using TELV_DialogProcProc = BOOL(WINAPI*)(HWND, UINT, WPARAM, LPARAM, int);
 using TELV_Page0CallBackProc = LONG(WINAPI*)(HWND, UINT, SheetRecord*);

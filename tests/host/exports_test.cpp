@@ -8,6 +8,8 @@
 #include "platform/system/system_api.h"
 #include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
+#include "platform/wow/wow_api.h"
+#include "platform/wow/wow_memory.h"
 #include "sheet_builder.h"
 #include "tests/support/test_prefix.h"
 
@@ -39,14 +41,23 @@ struct Module {
         getText = Find<TELV_GetTextProc>("TELV_GetText");
         removeCustomData = Find<TELV_RemoveCustomDataProc>("TELV_RemoveCustomData");
         saveDefDevMode = Find<TELV_SaveDefDevModeProc>("TELV_SaveDefDevMode");
+        dialogProc16 = Find<TELV_DialogProcProc>("TELV_DialogProc_Th16");
+        pageInfo16 = Find<PageInfo16>("TELV_PageInfo_Th16");
+        page0CallBack16 = Find<Page0CallBack16>("TELV_Page0CallBack_Th16");
     }
     template <typename Proc>
     Proc Find(const char* name) {
         return reinterpret_cast<Proc>(dlsym(library, name));
     }
+    using PageInfo16 = void(WINAPI*)(DWORD, int);
+    using Page0CallBack16 = LONG(WINAPI*)(HWND, UINT, DWORD);
+    TELV_DialogProcProc dialogProc16 = nullptr;
+    PageInfo16 pageInfo16 = nullptr;
+    Page0CallBack16 page0CallBack16 = nullptr;
+
     bool Complete() const {
         return pageInfo && dialogProc && page0CallBack && getText && removeCustomData &&
-               saveDefDevMode;
+               saveDefDevMode && dialogProc16 && pageInfo16 && page0CallBack16;
     }
 };
 
@@ -264,6 +275,73 @@ TEST_F(ExportsTest, SaveDefDevModeStoresTheWholeRecord) {
     EXPECT_EQ(size, 3555u);
     EXPECT_EQ(stored[3554], 0x5A);
     EXPECT_NE(m().saveDefDevMode(nullptr), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The 16-bit host builds its records in 16-bit memory and speaks in 16-bit
+// handles and messages; the same page binds, applies and closes, and the
+// host finds its records as it made them when the sheet is released.
+TEST_F(ExportsTest, SixteenBitHostDrivesTheSameSheet) {
+    kx::WowMemory& memory = kx::WowMemory::Instance();
+    const WORD recordSeg = memory.AllocateSegment(416);
+    const WORD contextSeg = memory.AllocateSegment(324);
+    const WORD devmodeSeg = memory.AllocateSegment(3555);
+    const WORD infoSeg = memory.AllocateSegment(268);
+    const WORD notifySeg = memory.AllocateSegment(20);
+    const auto at = [](WORD selector, DWORD size) {
+        return static_cast<BYTE*>(WOWGetVDMPointer(kx::WowMemory::MakeAddress(selector, 0), size, TRUE));
+    };
+    const DWORD record16 = kx::WowMemory::MakeAddress(recordSeg, 0);
+    const DWORD context16 = kx::WowMemory::MakeAddress(contextSeg, 0);
+    const DWORD devmode16 = kx::WowMemory::MakeAddress(devmodeSeg, 0);
+    kxtest::Store32(at(recordSeg, 416), context16);
+    BYTE* context = at(contextSeg, 324);
+    for (const size_t slot : {152u, 156u, 160u})
+        kxtest::Store32(context + slot, devmode16);
+    const std::u16string printer = u"Office Laser";
+    std::memcpy(context + 164, printer.data(), printer.size() * 2);
+    BYTE* devmode = at(devmodeSeg, 3555);
+    std::memcpy(devmode, printer.data(), printer.size() * 2);
+    kxtest::Store32(devmode + 72, 0x100);
+
+    const HWND sheetWindow = SheetWindow();
+    const HWND layout = PageWindow(sheetWindow);
+    const WORD layout16 = WOWHandle16(layout, WOW_TYPE_HWND);
+    kxtest::Store32(at(infoSeg, 268), static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layout)));
+    m().pageInfo16(kx::WowMemory::MakeAddress(infoSeg, 0), 0);
+    EXPECT_EQ(kxtest::Load32(at(infoSeg, 268) + 4), 336u);
+    EXPECT_EQ(kxtest::Load32(at(infoSeg, 268)), layout16) << "the window field in its 16-bit form";
+
+    EXPECT_EQ(m().page0CallBack16(sheetWindow, 2, record16), 1);
+    EXPECT_EQ(kxtest::Load32(context), 1u) << "sixteenBit";
+    const HWND page16 = HandleFromValue<HWND>(layout16);
+    EXPECT_EQ(m().dialogProc16(page16, kx::kWmInitDialog, layout16, static_cast<LPARAM>(record16), 0), TRUE);
+    EXPECT_NE(kxtest::Load32(at(recordSeg, 416) + 12), 0u) << "the page's slot";
+    EXPECT_NE(GetWindow(layout, GW_CHILD), nullptr) << "the page's dialog inside the host's window";
+
+    const auto notify16 = [&](int16_t code) {
+        BYTE* in = at(notifySeg, 20);
+        std::memset(in, 0, 20);
+        kxtest::Store32(in, layout16);
+        kxtest::Store32(in + 8, static_cast<uint16_t>(code));
+        return m().dialogProc16(page16, kx::kWmNotify, 0, static_cast<LPARAM>(kx::WowMemory::MakeAddress(notifySeg, 0)), 0);
+    };
+    EXPECT_EQ(notify16(static_cast<int16_t>(kx::kPsnSetActive)), TRUE);
+    EXPECT_EQ(notify16(static_cast<int16_t>(kx::kPsnApply)), TRUE);
+    EXPECT_EQ(kxtest::Load32(context + 8), 1u) << "applied";
+    EXPECT_EQ(m().dialogProc16(page16, kx::kWmDestroy, 0, 0, 0), TRUE);
+    EXPECT_EQ(m().page0CallBack16(sheetWindow, 1, record16), 1);
+    EXPECT_EQ(kxtest::Load32(at(recordSeg, 416)), context16) << "the host's own addresses are back";
+    for (const size_t slot : {152u, 156u, 160u})
+        EXPECT_EQ(kxtest::Load32(context + slot), devmode16);
+    EXPECT_EQ(memory.PinCount(devmodeSeg), 0);
+    EXPECT_EQ(memory.PinCount(contextSeg), 0);
+    DestroyWindow(sheetWindow);
+    for (const WORD selector : {recordSeg, contextSeg, devmodeSeg, infoSeg, notifySeg})
+        memory.FreeSegment(selector);
 }
 
 } // namespace
