@@ -4,6 +4,7 @@
 #include "devmode/devmode_merge.h"
 #include "devmode/reason_texts.h"
 #include "framework/change_cycle.h"
+#include "framework/change_report_box.h"
 #include "framework/help_opener.h"
 #include "framework/page_templates.h"
 #include "framework/printer_texts.h"
@@ -29,11 +30,6 @@ constexpr INT_PTR kFontProbeResult = 2;
 constexpr std::array<int, 6> kUnmirroredPages = {5, 10, 11, 13, 14, 15};
 
 std::u16string g_untitled;
-
-ChangeReportHook& ChangeReport() {
-    static ChangeReportHook hook;
-    return hook;
-}
 
 ProfileDevmodeView ProfileViewOf(const BYTE* devmode) {
     ProfileDevmodeView view;
@@ -81,8 +77,6 @@ public:
 };
 
 } // namespace
-
-void SetChangeReportHook(ChangeReportHook hook) { ChangeReport() = std::move(hook); }
 
 const std::u16string& UntitledText() { return g_untitled; }
 void ForgetUntitledText() { g_untitled.clear(); }
@@ -293,8 +287,8 @@ int CKxDialog::ApplyPage() {
     BYTE* host = m_context->hostDevmode;
     if (CompareDevmodes(host, m_working, nullptr, Configuration::Include) == 0)
         return 0;
-    if (TheApp().profile.ShowDevmodeChanges != 0 && ChangeReport())
-        ChangeReport()(m_hWnd, host, m_working);
+    if (TheApp().profile.ShowDevmodeChanges != 0)
+        ReportDevmodeChanges(m_hWnd, host, m_working);
     MergeDevmode(host, m_working);
     return 0;
 }

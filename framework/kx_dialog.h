@@ -54,11 +54,6 @@ struct PageContext {
     std::function<std::vector<HWND>()> sheetPageWindows;
 };
 
-/// Shows the differences between the host's record and the working copy
-/// before an apply merges them (the diagnostic change report).
-using ChangeReportHook = std::function<void(HWND owner, const BYTE* before, const BYTE* after)>;
-void SetChangeReportHook(ChangeReportHook hook);
-
 /// The text the favourites box shows for settings that match no favourite;
 /// empty until the first page of the module's life is bound.
 const std::u16string& UntitledText();

@@ -8,6 +8,7 @@
 #include "devmode/devmode_merge.h"
 #include "platform/automation/scripted_user.h"
 #include "platform/window/virtual_clock.h"
+#include "platform/window/clipboard.h"
 #include "platform/wow/wow_tasks.h"
 
 namespace {
@@ -210,12 +211,39 @@ TEST_F(PageFixture, ApplyMergesOnlyWhenTheWorkingCopyDiffers) {
     kx::ScriptedUser user;
     ASSERT_TRUE(user.Click(Item(1186)));
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 1) << "not before apply";
-    int reports = 0;
-    kx::SetChangeReportHook([&](HWND, const BYTE*, const BYTE*) { ++reports; });
     EXPECT_EQ(bound.ApplyPage(), 0);
-    kx::SetChangeReportHook(nullptr);
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0);
-    EXPECT_EQ(reports, 0) << "the change report is for the diagnostic mode only";
+    for (const kx::UiEvent& event : user.Log())
+        EXPECT_NE(event.kind, kx::UiEventKind::MessageBox) << "the change report is for the diagnostic mode only";
+}
+
+TEST_F(PageFixture, DiagnosticApplyReportsTheChangesBeforeMerging) {
+    WriteModel(kStrings, std::string(kSettings) + "ShowDevmodeChanges=1\n");
+    kxtest::TestPage& bound = Bind();
+    kx::ScriptedUser user;
+    ASSERT_TRUE(user.Click(Item(1186)));
+    user.AnswerNextMessageBox(IDOK);
+    EXPECT_EQ(bound.ApplyPage(), 0);
+    const char16_t* expected = u"dmPrivate.IsMMInch: 1 (0x1) -> 0 (0x0)\n";
+    std::vector<kx::UiEvent> boxes;
+    for (const kx::UiEvent& event : user.Log()) {
+        if (event.kind == kx::UiEventKind::MessageBox)
+            boxes.push_back(event);
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, expected);
+    EXPECT_EQ(boxes[0].flags & 0xFF, MB_OK | MB_ICONINFORMATION);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto* text = static_cast<const char16_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::u16string(text), expected);
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    const auto* ansi = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
+    ASSERT_NE(ansi, nullptr);
+    EXPECT_EQ(std::string(ansi), "dmPrivate.IsMMInch: 1 (0x1) -> 0 (0x0)\n");
+    GlobalUnlock(GetClipboardData(CF_TEXT));
+    CloseClipboard();
+    EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0) << "merged after the report";
 }
 
 TEST_F(PageFixture, MessageBoxesReadTheirTextsAndFormatPasscodeLengths) {
