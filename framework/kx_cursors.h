@@ -1,43 +1,33 @@
 // Scoped pointer shapes: CKxHandCur over a link, CKxWaitCur during a long
 // operation. The shape is set on construction and the previous one restored
 // on destruction.
-//
-// The window layer has no pointer shapes yet (no SetCursor or LoadCursorW),
-// so the module keeps the shape it asks for here, where the host and tests
-// can read it; the scopes are what the pages use either way.
 #pragma once
+
+#include "platform/window/cursor_api.h"
 
 namespace kx {
 
-enum class KxCursor { Arrow, Hand, Wait };
-
-/// The pointer shape the module asks for now.
-KxCursor CurrentCursor();
-/// Sets the shape (as a control does when the pointer enters it) and returns
-/// the previous one.
-KxCursor SetCurrentCursor(KxCursor cursor);
-
-/// Shows one shape for the lifetime of the object. Scopes nest; each
-/// restores the shape that was current when it began.
+/// Shows one system shape for the lifetime of the object. Scopes nest; each
+/// restores the shape that was shown when it began.
 class CKxScopedCursor {
 public:
-    explicit CKxScopedCursor(KxCursor cursor) : m_previous(SetCurrentCursor(cursor)) {}
-    ~CKxScopedCursor() { SetCurrentCursor(m_previous); }
+    explicit CKxScopedCursor(LPCWSTR shape) : m_previous(SetCursor(LoadCursorW(nullptr, shape))) {}
+    ~CKxScopedCursor() { SetCursor(m_previous); }
     CKxScopedCursor(const CKxScopedCursor&) = delete;
     CKxScopedCursor& operator=(const CKxScopedCursor&) = delete;
 
 private:
-    KxCursor m_previous;
+    HCURSOR m_previous;
 };
 
 class CKxHandCur : public CKxScopedCursor {
 public:
-    CKxHandCur() : CKxScopedCursor(KxCursor::Hand) {}
+    CKxHandCur() : CKxScopedCursor(IDC_HAND) {}
 };
 
 class CKxWaitCur : public CKxScopedCursor {
 public:
-    CKxWaitCur() : CKxScopedCursor(KxCursor::Wait) {}
+    CKxWaitCur() : CKxScopedCursor(IDC_WAIT) {}
 };
 
 } // namespace kx

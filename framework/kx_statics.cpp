@@ -85,7 +85,7 @@ CKxLink::CKxLink() {
 LRESULT CKxLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETCURSOR:
-        SetCurrentCursor(KxCursor::Hand);
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
     case WM_LBUTTONDOWN:
         m_pressed = true;

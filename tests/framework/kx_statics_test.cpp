@@ -88,24 +88,26 @@ TEST(CKxLink, ShowsTheHandWhenPointedAt) {
     DrawnDialog dialog(kScript);
     kx::CKxLink link;
     ASSERT_TRUE(link.SubclassWindow(dialog.item(32)));
-    const kx::KxCursor before = kx::SetCurrentCursor(kx::KxCursor::Arrow);
+    const HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     EXPECT_EQ(SendMessageW(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link.m_hWnd), 0), TRUE);
-    EXPECT_EQ(kx::CurrentCursor(), kx::KxCursor::Hand);
-    kx::SetCurrentCursor(before);
+    EXPECT_EQ(kx::SystemCursorId(GetCursor()), 32649) << "the hand";
+    SetCursor(before);
 }
 
 TEST(CKxCursors, ScopesSetTheirShapeAndRestoreThePreviousOne) {
-    kx::SetCurrentCursor(kx::KxCursor::Arrow);
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    SetCursor(arrow);
     {
         kx::CKxWaitCur wait;
-        EXPECT_EQ(kx::CurrentCursor(), kx::KxCursor::Wait);
+        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
         {
             kx::CKxHandCur hand;
-            EXPECT_EQ(kx::CurrentCursor(), kx::KxCursor::Hand);
+            EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
         }
-        EXPECT_EQ(kx::CurrentCursor(), kx::KxCursor::Wait);
+        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
     }
-    EXPECT_EQ(kx::CurrentCursor(), kx::KxCursor::Arrow);
+    EXPECT_EQ(GetCursor(), arrow);
+    EXPECT_EQ(LoadCursorW(nullptr, MAKEINTRESOURCEW(1)), nullptr) << "no such system shape";
 }
 
 } // namespace
