@@ -15,4 +15,5 @@
 #include "platform/system/library_loader.h"
 #include "platform/system/system_api.h"
 #include "platform/window/window_api.h"
+#include "platform/window/cursor_api.h"
 #include "platform/window/window_constants.h"
