@@ -216,17 +216,17 @@ void TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
 }
 
 template <class T>
-void TKxClass<T>::StoreItem(CCustomData& item) const {
+void TKxClass<T>::StoreItem(CCustomData& item, const BYTE* devmode) const {
     if (!item.IsValid(nullptr))
         return;
     const std::u16string name = item.GetName();
     int count = 1;
     for (int i = 0; i < count && i < kMaxStoredItems; ++i) {
-        const std::unique_ptr<CCustomData> stored = CreateItem(i, nullptr);
+        const std::unique_ptr<CCustomData> stored = CreateItem(i, devmode);
         if (!stored)
             return;
         if (i == 0)
-            count = stored->LoadCount(nullptr);
+            count = stored->LoadCount(devmode);
         if (i >= count)
             break;
         if (stored->GetName() == name) {
@@ -237,7 +237,7 @@ void TKxClass<T>::StoreItem(CCustomData& item) const {
     }
     const int stored = std::max(count, 0);
     item.Save(stored);
-    item.SaveCount(stored + 1, nullptr);
+    item.SaveCount(stored + 1, devmode);
 }
 
 template <class T>

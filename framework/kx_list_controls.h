@@ -120,7 +120,9 @@ public:
     void SaveAll(BYTE* devmode, SaveToStore save);
     /// Merges one valid item into the store: over the stored item of the
     /// same name when that differs, else appended. The list is not touched.
-    void StoreItem(CCustomData& item) const;
+    /// The stored items are loaded for `devmode` (the overlay list of its
+    /// language, its printer's favourites).
+    void StoreItem(CCustomData& item, const BYTE* devmode = nullptr) const;
     /// Inserts an empty item (the no-item entry) at position 0.
     int AddPlaceholder();
 
