@@ -1,5 +1,7 @@
-// The value-list combo box: values in the entries' data, unavailable entries,
-// clamping of values that the list lacks, and the drawing of entries.
+// The stored-item lists (entries owning their items, filling, selecting and
+// saving a kind's whole list) and the value-list combo box: values in the
+// entries' data, unavailable entries, clamping of values that the list
+// lacks, and the drawing of entries.
 #include "framework/kx_list_controls.h"
 
 #include "platform/controls/classic_look.h"
@@ -33,7 +35,243 @@ struct KeyStep {
 constexpr KeyStep kKeySteps[] = {
     {VK_DOWN, +1, false}, {VK_UP, -1, false}, {VK_HOME, +1, true}, {VK_END, -1, true}};
 
+CustomDataFactory g_factory = nullptr;
+
+// The messages whose codes differ between the two kinds of list.
+template <class T>
+struct ListCodes;
+template <>
+struct ListCodes<CListBox> {
+    static constexpr UINT kDeleteString = LB_DELETESTRING;
+    static constexpr UINT kResetContent = LB_RESETCONTENT;
+    static constexpr LRESULT kError = LB_ERR;
+};
+template <>
+struct ListCodes<CComboBox> {
+    static constexpr UINT kDeleteString = CB_DELETESTRING;
+    static constexpr UINT kResetContent = CB_RESETCONTENT;
+    static constexpr LRESULT kError = CB_ERR;
+};
+
 } // namespace
+
+bool IsNonBlank(std::u16string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char16_t c) { return c != u' '; });
+}
+
+void SetCustomDataFactory(CustomDataFactory factory) { g_factory = factory; }
+CustomDataFactory GetCustomDataFactory() { return g_factory; }
+
+template <class T>
+TKxClass<T>::~TKxClass() {
+    if (HoldsItems() && IsWindow(this->m_hWnd))
+        DeleteAllItems();
+}
+
+template <class T>
+std::unique_ptr<CCustomData> TKxClass<T>::CreateItem(int item, const BYTE* devmode) const {
+    if (g_factory == nullptr || m_kind == kNoItemKind)
+        return nullptr;
+    return g_factory(m_kind, item, devmode);
+}
+
+template <class T>
+CCustomData* TKxClass<T>::ItemAt(int position) const {
+    if (m_kind == kNoItemKind || position < 0 || position >= this->GetCount())
+        return nullptr;
+    const DWORD_PTR data = this->GetItemData(position);
+    if (data == 0 || data == static_cast<DWORD_PTR>(ListCodes<T>::kError))
+        return nullptr;
+    return reinterpret_cast<CCustomData*>(data);
+}
+
+template <class T>
+int TKxClass<T>::InsertItem(int position, std::unique_ptr<CCustomData> item) {
+    if (!item || this->m_hWnd == nullptr)
+        return -1;
+    const std::u16string name = item->GetName();
+    const int index = position < 0 ? this->AddString(name) : this->InsertString(position, name);
+    if (index < 0)
+        return -1;
+    this->SetItemData(index, reinterpret_cast<DWORD_PTR>(item.release()));
+    return index;
+}
+
+template <class T>
+int TKxClass<T>::AddItem(std::unique_ptr<CCustomData> item) {
+    return InsertItem(-1, std::move(item));
+}
+
+template <class T>
+int TKxClass<T>::Fill(const BYTE* devmode) {
+    int added = 0;
+    int count = 1;
+    for (int i = 0; i < count && i < kMaxStoredItems; ++i) {
+        std::unique_ptr<CCustomData> item = CreateItem(i, devmode);
+        // Item 0 is loaded even from an empty store: its load runs the
+        // one-time import of built-in items.
+        if (i == 0)
+            count = item ? item->LoadCount(devmode) : 0;
+        if (!item || !item->IsValid(devmode))
+            continue;
+        if (AddItem(std::move(item)) >= 0)
+            ++added;
+    }
+    return added;
+}
+
+template <class T>
+int TKxClass<T>::SelectMatching(const BYTE* devmode, Fallback fallback) {
+    const int count = this->GetCount();
+    int placeholder = -1;
+    for (int i = 0; i < count; ++i) {
+        const CCustomData* item = ItemAt(i);
+        if (item == nullptr)
+            continue;
+        if (devmode != nullptr && item->IsSelectedIn(devmode)) {
+            this->SetCurSel(i);
+            return i;
+        }
+        if (placeholder < 0 && !item->IsValid(nullptr))
+            placeholder = i;
+    }
+    if (fallback == Fallback::No || count == 0) {
+        this->SetCurSel(-1);
+        return -1;
+    }
+    const int position = placeholder >= 0 ? placeholder : 0;
+    this->SetCurSel(position);
+    return position;
+}
+
+template <class T>
+int TKxClass<T>::SelectItem(const CCustomData* item, Fallback fallback) {
+    const int count = this->GetCount();
+    for (int i = 0; i < count; ++i) {
+        if (item != nullptr && ItemAt(i) == item) {
+            this->SetCurSel(i);
+            return i;
+        }
+    }
+    const int position = fallback == Fallback::Yes && count > 0 ? 0 : -1;
+    this->SetCurSel(position);
+    return position;
+}
+
+template <class T>
+int TKxClass<T>::FindByName(std::u16string_view name, int skip) const {
+    const int count = this->GetCount();
+    for (int i = 0; i < count; ++i) {
+        const CCustomData* item = ItemAt(i);
+        if (i != skip && item != nullptr && item->GetName() == name)
+            return i;
+    }
+    return -1;
+}
+
+template <class T>
+void TKxClass<T>::DeleteEntry(int position) {
+    if (position >= 0 && position < this->GetCount())
+        this->DeleteString(static_cast<UINT>(position));
+}
+
+template <class T>
+void TKxClass<T>::Clear() {
+    if (this->m_hWnd != nullptr)
+        this->ResetContent();
+}
+
+template <class T>
+void TKxClass<T>::DeleteSelected(Reselect reselect) {
+    const int selected = this->GetCurSel();
+    if (selected < 0)
+        return;
+    DeleteEntry(selected);
+    const int count = this->GetCount();
+    if (reselect == Reselect::Yes && count > 0)
+        this->SetCurSel(std::min(selected, count - 1));
+    else
+        this->SetCurSel(-1);
+}
+
+template <class T>
+void TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
+    std::unique_ptr<CCustomData> empty = CreateItem(-1, devmode);
+    if (save == SaveToStore::Yes && empty)
+        empty->DeleteAll();
+    const int selected = this->GetCurSel();
+    const int count = this->GetCount();
+    int saved = 0;
+    for (int i = 0; i < count; ++i) {
+        CCustomData* item = ItemAt(i);
+        if (item == nullptr)
+            continue;
+        if (save == SaveToStore::Yes && item->IsValid(nullptr))
+            item->Save(saved++);
+        if (devmode != nullptr && i == selected)
+            item->ApplyTo(devmode);
+    }
+    if (save == SaveToStore::Yes && empty)
+        empty->SaveCount(saved, devmode);
+}
+
+template <class T>
+void TKxClass<T>::StoreItem(CCustomData& item, const BYTE* devmode) const {
+    if (!item.IsValid(nullptr))
+        return;
+    const std::u16string name = item.GetName();
+    int count = 1;
+    for (int i = 0; i < count && i < kMaxStoredItems; ++i) {
+        const std::unique_ptr<CCustomData> stored = CreateItem(i, devmode);
+        if (!stored)
+            return;
+        if (i == 0)
+            count = stored->LoadCount(devmode);
+        if (i >= count)
+            break;
+        if (stored->GetName() == name) {
+            if (stored->IsDifferent(item))
+                item.Save(i);
+            return;
+        }
+    }
+    const int stored = std::max(count, 0);
+    item.Save(stored);
+    item.SaveCount(stored + 1, devmode);
+}
+
+template <class T>
+int TKxClass<T>::AddPlaceholder() {
+    return InsertItem(0, CreateItem(-1, nullptr));
+}
+
+template <class T>
+void TKxClass<T>::DeleteItemOf(int position) {
+    delete ItemAt(position);
+    // The entry may outlive its item for the rest of the message.
+    if (position >= 0 && position < this->GetCount())
+        this->SetItemData(position, 0);
+}
+
+template <class T>
+void TKxClass<T>::DeleteAllItems() {
+    for (int i = this->GetCount() - 1; i >= 0; --i)
+        DeleteItemOf(i);
+}
+
+template <class T>
+LRESULT TKxClass<T>::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HoldsItems()) {
+        if (message == ListCodes<T>::kDeleteString)
+            DeleteItemOf(static_cast<int>(wParam));
+        else if (message == ListCodes<T>::kResetContent || message == WM_DESTROY)
+            DeleteAllItems();
+    }
+    return T::WindowProc(message, wParam, lParam);
+}
+
+template class TKxClass<CListBox>;
+template class TKxClass<CComboBox>;
 
 int CKxComboBox::AddItem(std::u16string_view text, WORD value, Availability availability) {
     const int index = AddString(text);

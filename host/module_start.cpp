@@ -6,6 +6,7 @@
 #include "host/module_texts.h"
 #include "host/spooler_printer_queries.h"
 #include "store/registry_user_store.h"
+#include "store/stored_item_kinds.h"
 
 #include <optional>
 
@@ -48,6 +49,7 @@ void EnsureModuleStarted() {
     InstallModuleTexts(&g_storeTexts);
     InstallPrinterQueries(&g_printerQueries);
     InstallUserStore(&g_userStore);
+    InstallStoredItemKinds();
 }
 
 void StopModule() {
@@ -58,6 +60,7 @@ void StopModule() {
     InstallModuleTexts(nullptr);
     InstallPrinterQueries(nullptr);
     InstallUserStore(nullptr);
+    SetCustomDataFactory(nullptr);
     g_started = false;
 }
 
