@@ -137,17 +137,22 @@ std::u16string PrinterTexts::StringText(std::u16string_view section, std::u16str
 }
 
 PaperSizeLookup PrinterPaperSizes(std::u16string printerName, const BYTE* devmode) {
+    // The lookup outlives the record it was made for (the profile keeps it
+    // for the module's life), so it keeps its own copy.
     struct Sizes {
         bool read = false;
+        std::vector<BYTE> record;
         std::vector<WORD> papers;
         std::vector<POINT> sizes;
     };
     auto sizes = std::make_shared<Sizes>();
-    return [printerName = std::move(printerName), devmode,
-            sizes](int32_t paper) -> std::optional<PaperDimensions> {
+    if (devmode != nullptr)
+        sizes->record.assign(devmode, devmode + kDevmodeSize);
+    return [printerName = std::move(printerName), sizes](int32_t paper) -> std::optional<PaperDimensions> {
         if (!sizes->read) {
-            sizes->papers = Capability<WORD>(printerName, DC_PAPERS, 1, devmode);
-            sizes->sizes = Capability<POINT>(printerName, DC_PAPERSIZE, 1, devmode);
+            const BYTE* record = sizes->record.empty() ? nullptr : sizes->record.data();
+            sizes->papers = Capability<WORD>(printerName, DC_PAPERS, 1, record);
+            sizes->sizes = Capability<POINT>(printerName, DC_PAPERSIZE, 1, record);
             sizes->read = true;
         }
         for (size_t i = 0; i < sizes->papers.size() && i < sizes->sizes.size(); ++i) {

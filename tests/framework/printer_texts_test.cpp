@@ -75,7 +75,12 @@ TEST_F(PrinterTextsTest, ListsAreKeptUntilRefreshed) {
     texts.Refresh();
     EXPECT_EQ(texts.PaperName(devmode.data(), 257), u"Postcard");
 
-    const kx::PaperSizeLookup sizes = kx::PrinterPaperSizes(u"Test Printer", devmode.data());
+    kx::PaperSizeLookup sizes;
+    {
+        auto record = devmode; // freed before the lookup reads the printer
+        sizes = kx::PrinterPaperSizes(u"Test Printer", record.data());
+        record.fill(0xFF);
+    }
     ASSERT_TRUE(sizes(257).has_value());
     EXPECT_EQ(sizes(257)->width, 1000);
     EXPECT_EQ(sizes(257)->length, 1480);
