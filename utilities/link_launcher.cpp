@@ -47,12 +47,11 @@ void LaunchEnded() {
 
 bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
-// A path segment Windows reads as "up" or "here": only dots (trailing dots
-// and blanks are dropped by the file system, so "... " is one too).
+// A path segment Windows may read as "up" or "here": empty, or only dots
+// and blanks (trailing dots and blanks are dropped from names, so ". ." and
+// "... " are such segments too).
 bool IsDotSegment(std::u16string_view segment) {
-    while (!segment.empty() && (segment.back() == u' ' || segment.back() == u'.'))
-        segment.remove_suffix(1);
-    return segment.empty();
+    return segment.find_first_not_of(u". ") == std::u16string_view::npos;
 }
 
 std::u16string Terminated(const std::array<WCHAR, kLaunchBufferLength>& buffer) {

@@ -117,6 +117,8 @@ TEST(PrintLinkFile, StaysInsideTheModuleFolder) {
         {u"sub/../../x", u""},
         {u"sub/./x", u""},
         {u"sub/.. /x", u""},
+        {u"sub/ ../x", u""},
+        {u"sub/. ./x", u""},
         {u"sub//x", u""},
         {u"/etc/passwd", u""},
         {u"\\windows\\win.ini", u""},
