@@ -111,7 +111,8 @@ constexpr PageControls kPageControls[] = {
      u"    CONTROL \"Web Page\", 1414, \"Static\", SS_NOTIFY, 166, 66, 50, 10\n"
      u"    CONTROL \"Questions\", 1415, \"Static\", SS_NOTIFY, 166, 78, 50, 10\n"
      u"    CONTROL \"Contact\", 1416, \"Static\", SS_NOTIFY, 166, 90, 50, 10\n"
-     u"    PUSHBUTTON \"Status Information\", 1420, 110, 110, 110, 14\n"},
+     u"    PUSHBUTTON \"Status Check...\", 1421, 110, 110, 54, 14\n"
+     u"    PUSHBUTTON \"Last Status\", 1420, 166, 110, 54, 14\n"},
 };
 
 std::u16string_view OwnControls(const PageTemplateRow& row) {

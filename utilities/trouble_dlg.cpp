@@ -11,6 +11,7 @@
 #include "utilities/link_launcher.h"
 #include "utilities/network_address.h"
 #include "utilities/raw_job.h"
+#include "utilities/scout_dlg.h"
 #include "utilities/scout_settings.h"
 #include "utilities/test_pages.h"
 
@@ -39,7 +40,7 @@ BOOL CTroubleDlg::OnInitDialog() {
     }
     FillTestPages();
     SetUpLinks();
-    SetUpStatusInfo();
+    SetUpStatusButtons();
     return result;
 }
 
@@ -117,12 +118,18 @@ void CTroubleDlg::PlaceLinks() {
     }
 }
 
-void CTroubleDlg::SetUpStatusInfo() {
-    const HWND button = GetDlgItem(kLastStatusInfoId);
-    if (button == nullptr)
+void CTroubleDlg::SetUpStatusButtons() {
+    if (TheApp().profile.TroubleScout != 0)
         return;
-    if (TheApp().profile.TroubleScout == 0)
-        ::ShowWindow(button, SW_HIDE);
+    for (const int id : {kStatusCheckId, kLastStatusInfoId}) {
+        if (const HWND button = GetDlgItem(id); button != nullptr)
+            ::ShowWindow(button, SW_HIDE);
+    }
+}
+
+void CTroubleDlg::OpenStatusCheck() {
+    CScoutDlg dialog(m_hWnd, PrinterName(), working(), defaults());
+    dialog.Run();
 }
 
 void CTroubleDlg::PrintSelectedTestPage() {
@@ -153,6 +160,10 @@ BOOL CTroubleDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT code = HIWORD(wParam);
     if (id == kTestPagePrintId && code == BN_CLICKED) {
         PrintSelectedTestPage();
+        return TRUE;
+    }
+    if (id == kStatusCheckId && code == BN_CLICKED) {
+        OpenStatusCheck();
         return TRUE;
     }
     if (id == kLastStatusInfoId && code == BN_CLICKED) {

@@ -22,6 +22,7 @@ enum TroubleControl : int {
     kLinkGroupId = 1410,
     kFirstLinkId = 1411, ///< links 1 to 6 are 1411 to 1416
     kLastStatusInfoId = 1420,
+    kStatusCheckId = 1421,
 };
 
 class CTroubleDlg : public CKxDialog {
@@ -43,7 +44,8 @@ private:
     void FillTestPages();
     void SetUpLinks();
     void PlaceLinks();
-    void SetUpStatusInfo();
+    void SetUpStatusButtons();
+    void OpenStatusCheck();
     /// The printer's network address, detected once per initialisation.
     const std::u16string& NetworkAddress();
     std::u16string PageText(std::u16string_view key, std::u16string_view defaultText = {});

@@ -91,4 +91,31 @@ TEST_F(TroublePage, NetworkLaserOffersTheConnectionPageAndItsWebPage) {
     EXPECT_NE(requests.find("https://support.velmora.example/ml-4200/"), std::string::npos) << requests;
 }
 
+TEST_F(TroublePage, StatusCheckSettingsAreKeptPerPrinter) {
+    auto run = Play("Velmora IJ-980", "dialog \"Status Check\"\n"
+                                      "expect 1430 unchecked\n"
+                                      "expect 1432 text \"5\"\n"
+                                      "check 1430\n"
+                                      "spin 1433 3\n"
+                                      "ok\n"
+                                      "end\n"
+                                      "click \"Status Check...\"\n"
+                                      "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    run = Play("Velmora IJ-980", "dialog \"Status Check\"\n"
+                                 "expect 1430 checked\n"
+                                 "expect 1432 text \"8\"\n"
+                                 "uncheck 1430\n"
+                                 "cancel\n"
+                                 "end\n"
+                                 "click 1421\n"
+                                 "dialog\n"
+                                 "expect 1430 checked\n"
+                                 "cancel\n"
+                                 "end\n"
+                                 "click 1421\n"
+                                 "ok\n");
+    EXPECT_EQ(ExitCode(run), 0) << run.output;
+}
+
 } // namespace
