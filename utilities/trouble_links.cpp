@@ -11,6 +11,17 @@ namespace {
 // A target is a URL or a file name: never longer than a path.
 constexpr size_t kTargetCapacity = 259;
 
+// The target as the launch takes it: at most a path's length, never ending
+// in half a surrogate pair.
+std::u16string Bounded(std::u16string text) {
+    if (text.size() <= kTargetCapacity)
+        return text;
+    text.resize(kTargetCapacity);
+    if (text.back() >= 0xD800 && text.back() <= 0xDBFF)
+        text.pop_back();
+    return text;
+}
+
 } // namespace
 
 std::u16string LinkTargetKey(int number) { return FormatText(u"Ref_URL_%d", {number}); }
@@ -25,7 +36,7 @@ TroubleLinks ResolveTroubleLinks(const std::function<std::u16string(int number)>
         if (text.empty())
             continue;
         if (text.find(u"%s") == std::u16string::npos) {
-            link = {LinkState::Shown, text};
+            link = {LinkState::Shown, Bounded(text)};
             continue;
         }
         if (!address)

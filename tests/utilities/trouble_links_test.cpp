@@ -65,6 +65,17 @@ TEST(TroubleLinks, TargetsBecomeShownDisabledOrHidden) {
     }
 }
 
+TEST(TroubleLinks, TargetsAreCutToWhatALaunchTakes) {
+    const std::u16string plain = u"https://a.example/" + std::u16string(600, u'x');
+    const std::u16string formatted = u"http://%s/" + std::u16string(600, u'y');
+    const auto links = kx::ResolveTroubleLinks(
+        [&](int number) { return number == 1 ? plain : number == 2 ? formatted : std::u16string(); },
+        [] { return std::u16string(u"10.0.0.1"); });
+    EXPECT_EQ(links[0].target.size(), kx::kLaunchBufferLength - 1);
+    EXPECT_EQ(links[1].target.size(), kx::kLaunchBufferLength - 1);
+    EXPECT_TRUE(links[1].target.starts_with(u"http://10.0.0.1/"));
+}
+
 TEST(TroubleLinks, AddressIsDetectedOnceForAllLinks) {
     int lookups = 0;
     const auto links = kx::ResolveTroubleLinks([](int) { return std::u16string(u"http://%s/"); },
