@@ -92,6 +92,37 @@ std::u16string Furniture(int height) {
                       {height - 38, height - 20});
 }
 
+// Controls a page class adds to the framework's: the Troubleshooting page's
+// test-page row, its two columns of support links and the status topic.
+struct PageControls {
+    std::string_view className;
+    std::u16string_view script;
+};
+
+constexpr PageControls kPageControls[] = {
+    {"CTroubleDlg",
+     u"    GROUPBOX \"Test Page\", 1400, 110, 4, 110, 46\n"
+     u"    COMBOBOX 1401, 116, 16, 98, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP\n"
+     u"    PUSHBUTTON \"Print\", 1402, 146, 32, 68, 14\n"
+     u"    GROUPBOX \"Support\", 1410, 110, 54, 110, 52\n"
+     u"    CONTROL \"Support Site\", 1411, \"Static\", SS_NOTIFY, 114, 66, 50, 10\n"
+     u"    CONTROL \"Drivers\", 1412, \"Static\", SS_NOTIFY, 114, 78, 50, 10\n"
+     u"    CONTROL \"User Guide\", 1413, \"Static\", SS_NOTIFY, 114, 90, 50, 10\n"
+     u"    CONTROL \"Web Page\", 1414, \"Static\", SS_NOTIFY, 166, 66, 50, 10\n"
+     u"    CONTROL \"Questions\", 1415, \"Static\", SS_NOTIFY, 166, 78, 50, 10\n"
+     u"    CONTROL \"Contact\", 1416, \"Static\", SS_NOTIFY, 166, 90, 50, 10\n"
+     u"    PUSHBUTTON \"Status Check...\", 1421, 110, 110, 54, 14\n"
+     u"    PUSHBUTTON \"Last Status\", 1420, 166, 110, 54, 14\n"},
+};
+
+std::u16string_view OwnControls(const PageTemplateRow& row) {
+    for (const PageControls& controls : kPageControls) {
+        if (controls.className == row.className)
+            return controls.script;
+    }
+    return {};
+}
+
 } // namespace
 
 const PageTemplateRow* PageTemplateOf(std::string_view className) {
@@ -116,6 +147,7 @@ std::u16string PageTemplateScript(const PageTemplateRow& row, const ModelProfile
     if (row.favourites)
         script += kFavourites;
     script += PreviewControls(row, profile, row.favourites ? 34 : 4);
+    script += OwnControls(row);
     script += Furniture(height);
     script += u"END\n";
     return script;

@@ -48,7 +48,15 @@ CapabilityNames ReadNames(const std::u16string& printer, WORD numbersCapability,
     return list;
 }
 
+LocalPrintingOnlyTest g_localPrintingOnly = nullptr;
+
 } // namespace
+
+void InstallLocalPrintingOnlyTest(LocalPrintingOnlyTest test) { g_localPrintingOnly = test; }
+
+bool PrinterTexts::LocalPrintingOnly() {
+    return g_localPrintingOnly != nullptr && g_localPrintingOnly(m_printer);
+}
 
 std::u16string CapabilityNames::NameOf(int32_t number) const {
     for (size_t i = 0; i < numbers.size() && i < names.size(); ++i) {

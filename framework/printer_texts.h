@@ -46,9 +46,8 @@ public:
     /// Reads from the string file without disturbing its selected section.
     std::u16string StringText(std::u16string_view section, std::u16string_view key,
                               std::u16string_view defaultText) override;
-    // FIXME: the network-port and system-version test of the printer
-    // utilities; until it exists printing is never restricted to local.
-    bool LocalPrintingOnly() override { return false; }
+    /// The printer utilities' test, once the module has installed it.
+    bool LocalPrintingOnly() override;
 
 private:
     const CapabilityNames& Papers(const BYTE* devmode);
@@ -61,6 +60,12 @@ private:
     std::optional<CapabilityNames> m_media;
     std::map<std::pair<int64_t, int64_t>, CapabilityNames> m_trays;
 };
+
+/// Whether printing on a printer is restricted to local features (an old
+/// system, a network port). The printer utilities answer it; the module
+/// installs their test at start. Without one, printing is never restricted.
+using LocalPrintingOnlyTest = bool (*)(std::u16string_view printerName);
+void InstallLocalPrintingOnlyTest(LocalPrintingOnlyTest test);
 
 /// The texts of a printer, kept for the module's life so every page of
 /// every sheet of that printer shares one set of lists.

@@ -2,11 +2,14 @@
 #include "host/module_start.h"
 
 #include "framework/kromaui_app.h"
+#include "framework/printer_texts.h"
 #include "host/module_instance.h"
 #include "host/module_texts.h"
 #include "host/spooler_printer_queries.h"
 #include "store/registry_user_store.h"
 #include "store/stored_item_kinds.h"
+#include "utilities/link_launcher.h"
+#include "utilities/printer_reachability.h"
 
 #include <optional>
 
@@ -50,11 +53,18 @@ void EnsureModuleStarted() {
     InstallPrinterQueries(&g_printerQueries);
     InstallUserStore(&g_userStore);
     InstallStoredItemKinds();
+    InstallLocalPrintingOnlyTest([](std::u16string_view printer) { return LocalPrintingOnly(printer); });
 }
 
 void StopModule() {
     if (!g_started)
         return;
+    // A link's worker runs the module's code: it must end before the
+    // module can go.
+    constexpr unsigned kLaunchWaitMilliseconds = 10000;
+    static_cast<void>(WaitForLinkLaunches(kLaunchWaitMilliseconds));
+    InstallLocalPrintingOnlyTest(nullptr);
+    ForgetNetworkPortTests();
     TheApp().ExitInstance();
     ReleaseTheApp();
     InstallModuleTexts(nullptr);

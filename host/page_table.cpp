@@ -4,6 +4,7 @@
 #include <array>
 #include "framework/page_templates.h"
 #include "host/host_records.h"
+#include "utilities/trouble_dlg.h"
 
 #include <new>
 
@@ -94,6 +95,9 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     const auto choice = ChoosePage(index, profile);
     if (!choice)
         return nullptr;
+    if (choice->className == "CTroubleDlg")
+        return std::unique_ptr<CKxDialog>(new (std::nothrow)
+                                              CTroubleDlg(choice->templateId, choice->pageName, index));
     return std::unique_ptr<CKxDialog>(new (std::nothrow)
                                           CKxDialog(choice->templateId, choice->pageName, index));
 }
