@@ -5,6 +5,7 @@
 #include "host/module_instance.h"
 #include "host/module_texts.h"
 #include "host/spooler_printer_queries.h"
+#include "pages/preview_factory.h"
 #include "store/registry_user_store.h"
 
 #include <optional>
@@ -48,6 +49,7 @@ void EnsureModuleStarted() {
     InstallModuleTexts(&g_storeTexts);
     InstallPrinterQueries(&g_printerQueries);
     InstallUserStore(&g_userStore);
+    InstallPreviewFactory();
 }
 
 void StopModule() {
