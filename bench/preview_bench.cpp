@@ -30,12 +30,13 @@ public:
         fs::copy(std::string(KX_SOURCE_DIR) + "/models/template", m_root,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         kx::Prefix::Current().SetRoot(m_root);
-        m_module = kx::RegisterModule(m_root + "/drive_c/windows/system32/spool/drivers/x64/3/VCL65U.DLL", nullptr);
+        m_module = kx::RegisterModule(
+            m_root + "/drive_c/windows/system32/spool/drivers/x64/3/VCL65U.DLL", nullptr);
         kx::CKROMAUIApp& app = kx::TheApp();
         app.SetInstance(m_module);
         app.InitInstance();
-        m_window = CreateWindowExW(0, u"Static", u"", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr, nullptr,
-                                   nullptr, nullptr);
+        m_window = CreateWindowExW(0, u"Static", u"", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
+                                   nullptr, nullptr, nullptr, nullptr);
         m_preview.SubclassWindow(m_window);
         m_record.fill(0);
         kx::WriteText(m_record.data(), kx::FieldNamed("dmDeviceName"), u"Velmora CL-6500");
@@ -52,7 +53,8 @@ public:
         Set("WaterColor", 0x808080);
         m_dc = CreateCompatibleDC(nullptr);
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, bitsPerPixel, BI_RGB, 0, 0, 0, 0, 0};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, bitsPerPixel, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         m_old = SelectObject(m_dc, m_bitmap);
@@ -68,13 +70,16 @@ public:
         fs::remove_all(m_root);
     }
 
-    void Set(const char* field, int64_t value) { kx::WriteNumber(m_record.data(), *kx::FindDevmodeField(field), value); }
+    void Set(const char* field, int64_t value) {
+        kx::WriteNumber(m_record.data(), *kx::FindDevmodeField(field), value);
+    }
     kx::CLayoutPreviewEx& preview() { return m_preview; }
     const BYTE* record() const { return m_record.data(); }
     HDC dc() const { return m_dc; }
 
 private:
-    std::string m_root = (fs::temp_directory_path() / ("kx-preview-bench-" + std::to_string(getpid()))).string();
+    std::string m_root =
+        (fs::temp_directory_path() / ("kx-preview-bench-" + std::to_string(getpid()))).string();
     HMODULE m_module = nullptr;
     HWND m_window = nullptr;
     kx::CLayoutPreviewEx m_preview;

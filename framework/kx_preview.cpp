@@ -33,7 +33,8 @@ bool SameRect(const RECT& a, const RECT& b) {
 // One number for what the plain sample page shows besides its rectangle.
 int SampleState(const BYTE* devmode, const ModelProfile& profile) {
     const bool mirror = ReadNumber(devmode, FieldNamed("iMirror")) != 0;
-    return PageRotation(devmode, profile) | (ColourMode(devmode, profile) ? 0x1000 : 0) | (mirror ? 0x2000 : 0);
+    return PageRotation(devmode, profile) | (ColourMode(devmode, profile) ? 0x1000 : 0) |
+           (mirror ? 0x2000 : 0);
 }
 
 template <typename T>
@@ -61,16 +62,25 @@ const std::u16string& CKxPreview::line(int index) const {
     return index >= 0 && index < m_lineCount ? m_lines[static_cast<size_t>(index)] : kNone;
 }
 
-const ModelProfile& CKxPreview::Profile() const { return TheApp().profile; }
+const ModelProfile& CKxPreview::Profile() const {
+    return TheApp().profile;
+}
 
-bool CKxPreview::InColour() const { return ColourMode(m_devmode, Profile()); }
+bool CKxPreview::InColour() const {
+    return ColourMode(m_devmode, Profile());
+}
 
-int CKxPreview::Rotation() const { return PageRotation(m_devmode, Profile()); }
+int CKxPreview::Rotation() const {
+    return PageRotation(m_devmode, Profile());
+}
 
-COLORREF CKxPreview::EmphasisColour() const { return InColour() ? kPreviewBlue : GetSysColor(COLOR_BTNSHADOW); }
+COLORREF CKxPreview::EmphasisColour() const {
+    return InColour() ? kPreviewBlue : GetSysColor(COLOR_BTNSHADOW);
+}
 
 std::u16string CKxPreview::PrinterName() const {
-    return m_devmode != nullptr ? ReadText(m_devmode, FieldNamed("dmDeviceName")) : std::u16string();
+    return m_devmode != nullptr ? ReadText(m_devmode, FieldNamed("dmDeviceName"))
+                                : std::u16string();
 }
 
 void CKxPreview::SetDevmode(const BYTE* devmode) {
@@ -80,7 +90,8 @@ void CKxPreview::SetDevmode(const BYTE* devmode) {
         LoadPreviewLetter();
     if (devmode == nullptr)
         return;
-    const PaperGeometry placed = GeometryOf(static_cast<int32_t>(ReadNumber(devmode, FieldNamed("dmPaperSize"))));
+    const PaperGeometry placed =
+        GeometryOf(static_cast<int32_t>(ReadNumber(devmode, FieldNamed("dmPaperSize"))));
     const int state = SampleState(devmode, Profile());
     // The plain sample page also turns, mirrors and colours itself.
     if (!SameRect(placed.rect, m_paper.rect) || state != m_sampleState)
@@ -132,7 +143,8 @@ PaperDimensions CKxPreview::PaperSize(int32_t paper) {
 }
 
 PaperGeometry CKxPreview::GeometryOf(int32_t paper) {
-    return PlacePaper(PictureRect(), PaperSize(paper), Profile().MaxPaperH, PaperLiesAcross(m_devmode, Profile()));
+    return PlacePaper(PictureRect(), PaperSize(paper), Profile().MaxPaperH,
+                      PaperLiesAcross(m_devmode, Profile()));
 }
 
 RECT CKxPreview::PictureRect() const {
@@ -242,7 +254,8 @@ void CKxPreview::DrawTextLines(HDC dc) {
         }
         RECT text{band.left + kPreviewInset, band.top, band.right - kPreviewInset, band.bottom};
         const std::u16string& line = m_lines[static_cast<size_t>(index)];
-        DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &text,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
 }
 
@@ -278,15 +291,18 @@ void CKxPreview::DrawWatermark(HDC dc, const RECT& rect, Faded faded) {
         return;
     WatermarkStyle style;
     style.rotation = Rotation();
-    style.pixelsPerInch = static_cast<double>(m_paper.scale) * 254 * std::min(Width(rect), Height(rect)) / paperSide;
+    style.pixelsPerInch =
+        static_cast<double>(m_paper.scale) * 254 * std::min(Width(rect), Height(rect)) / paperSide;
     style.faded = faded;
-    const bool greyPrint =
-        m_devmode != nullptr && profile.GraphicsColorMode != 0 && ReadNumber(m_devmode, FieldNamed("iGrayMode")) == 0;
+    const bool greyPrint = m_devmode != nullptr && profile.GraphicsColorMode != 0 &&
+                           ReadNumber(m_devmode, FieldNamed("iGrayMode")) == 0;
     style.grey = greyPrint ? GreyWatermark::Yes : GreyWatermark::No;
     DrawPreviewWatermark(dc, rect, m_watermark, style);
 }
 
-void SetPreviewFactory(PreviewFactory factory) { Factory() = std::move(factory); }
+void SetPreviewFactory(PreviewFactory factory) {
+    Factory() = std::move(factory);
+}
 
 std::unique_ptr<CKxPreview> MakePreview(PreviewRole role) {
     if (Factory())

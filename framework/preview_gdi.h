@@ -89,8 +89,12 @@ private:
     HDC m_dc;
 };
 
-inline GdiOwner<HPEN> SolidPen(COLORREF colour) { return GdiOwner<HPEN>(CreatePen(PS_SOLID, 1, colour)); }
-inline GdiOwner<HBRUSH> SolidBrush(COLORREF colour) { return GdiOwner<HBRUSH>(CreateSolidBrush(colour)); }
+inline GdiOwner<HPEN> SolidPen(COLORREF colour) {
+    return GdiOwner<HPEN>(CreatePen(PS_SOLID, 1, colour));
+}
+inline GdiOwner<HBRUSH> SolidBrush(COLORREF colour) {
+    return GdiOwner<HBRUSH>(CreateSolidBrush(colour));
+}
 
 /// A font of the face, pixel height (cell height), weight and italic,
 /// turned by `escapement` tenths of a degree.
@@ -111,7 +115,11 @@ inline GdiOwner<HFONT> PreviewFont(std::u16string_view face, int height, int wei
     return GdiOwner<HFONT>(CreateFontIndirectW(&font));
 }
 
-inline LONG Width(const RECT& rect) { return rect.right - rect.left; }
-inline LONG Height(const RECT& rect) { return rect.bottom - rect.top; }
+inline LONG Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+inline LONG Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
 
 } // namespace kx

@@ -23,11 +23,14 @@ double PaperMagnification(double f, int32_t maxPaperH) {
     return 3 - f * (3 - f);
 }
 
-PaperGeometry PlacePaper(const RECT& pictureArea, PaperDimensions paper, int32_t maxPaperH, bool across) {
+PaperGeometry PlacePaper(const RECT& pictureArea, PaperDimensions paper, int32_t maxPaperH,
+                         bool across) {
     if (maxPaperH <= 0)
         maxPaperH = kDefaultMaxPaperH;
-    const RECT area{pictureArea.left + 1, pictureArea.top + 1, pictureArea.right - 1, pictureArea.bottom - 1};
-    const LONG smaller = std::max<LONG>(0, std::min(area.right - area.left, area.bottom - area.top));
+    const RECT area{pictureArea.left + 1, pictureArea.top + 1, pictureArea.right - 1,
+                    pictureArea.bottom - 1};
+    const LONG smaller =
+        std::max<LONG>(0, std::min(area.right - area.left, area.bottom - area.top));
     const float base = static_cast<float>(smaller) / static_cast<float>(maxPaperH);
     const double f = static_cast<double>(std::max(paper.width, paper.length)) / maxPaperH;
     // A paper larger than the model's largest would overflow the area (and
@@ -36,8 +39,10 @@ PaperGeometry PlacePaper(const RECT& pictureArea, PaperDimensions paper, int32_t
     PaperGeometry geometry;
     geometry.scale = base * static_cast<float>(g);
     geometry.size = across ? PaperDimensions{paper.length, paper.width} : paper;
-    const auto width = static_cast<LONG>(static_cast<float>(geometry.size.width) * geometry.scale + 0.5f);
-    const auto height = static_cast<LONG>(static_cast<float>(geometry.size.length) * geometry.scale + 0.5f);
+    const auto width =
+        static_cast<LONG>(static_cast<float>(geometry.size.width) * geometry.scale + 0.5f);
+    const auto height =
+        static_cast<LONG>(static_cast<float>(geometry.size.length) * geometry.scale + 0.5f);
     geometry.rect.left = (area.left + area.right) / 2 - width / 2;
     geometry.rect.top = (area.top + area.bottom) / 2 - height / 2;
     geometry.rect.right = geometry.rect.left + width;
@@ -51,7 +56,8 @@ bool RotatedBy90(const BYTE* devmode, const ModelProfile& profile) {
     if (devmode == nullptr || profile.LayoutRotate == 0 || ReadNumber(devmode, kRotate) != 90)
         return false;
     const auto paper = static_cast<int32_t>(ReadNumber(devmode, kPaperSize));
-    return std::find(profile.RotatePapers.begin(), profile.RotatePapers.end(), paper) != profile.RotatePapers.end();
+    return std::find(profile.RotatePapers.begin(), profile.RotatePapers.end(), paper) !=
+           profile.RotatePapers.end();
 }
 
 int PageRotation(const BYTE* devmode, const ModelProfile& profile) {
@@ -70,7 +76,8 @@ bool PaperLiesAcross(const BYTE* devmode, const ModelProfile& profile) {
 }
 
 bool ColourMode(const BYTE* devmode, const ModelProfile& profile) {
-    return devmode != nullptr && profile.GraphicsColorMode != 0 && ReadNumber(devmode, FieldNamed("iGrayMode")) != 0;
+    return devmode != nullptr && profile.GraphicsColorMode != 0 &&
+           ReadNumber(devmode, FieldNamed("iGrayMode")) != 0;
 }
 
 RECT TurnedRect(const RECT& rect) {

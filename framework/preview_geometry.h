@@ -28,7 +28,8 @@ double PaperMagnification(double f, int32_t maxPaperH);
 /// Places a paper in the picture area (inset by one more pixel): the
 /// smaller side of the area is the largest paper's height, magnified for
 /// smaller papers, the paper centred. `across` exchanges width and height.
-PaperGeometry PlacePaper(const RECT& pictureArea, PaperDimensions paper, int32_t maxPaperH, bool across);
+PaperGeometry PlacePaper(const RECT& pictureArea, PaperDimensions paper, int32_t maxPaperH,
+                         bool across);
 
 /// Whether the page is turned by 90 degrees: LayoutRotate, the paper in
 /// RotatePapers and iRotate 90.

@@ -10,18 +10,27 @@
 namespace kx {
 namespace {
 
-constexpr int kLetterGap = 3;              // between the letter and the lines beside it
-constexpr int kBadgeGap = kBadgeSize + 3;  // lines stop this short of the badge's side
-constexpr int kFirstLine = 2;              // the first mock line's distance from the edge
+constexpr int kLetterGap = 3;             // between the letter and the lines beside it
+constexpr int kBadgeGap = kBadgeSize + 3; // lines stop this short of the badge's side
+constexpr int kFirstLine = 2;             // the first mock line's distance from the edge
 
 constexpr BadgeParts kUprightBadge{{2, 8, 9, 19}, {11, 2, 19, 19}};
 
-RECT TurnHalf(const RECT& r) { return RECT{kBadgeSize - r.right, kBadgeSize - r.bottom, kBadgeSize - r.left, kBadgeSize - r.top}; }
+RECT TurnHalf(const RECT& r) {
+    return RECT{kBadgeSize - r.right, kBadgeSize - r.bottom, kBadgeSize - r.left,
+                kBadgeSize - r.top};
+}
 // A quarter turn to the left, as text reading upwards turns.
-RECT TurnQuarter(const RECT& r) { return RECT{r.top, kBadgeSize - r.right, r.bottom, kBadgeSize - r.left}; }
+RECT TurnQuarter(const RECT& r) {
+    return RECT{r.top, kBadgeSize - r.right, r.bottom, kBadgeSize - r.left};
+}
 
-COLORREF Emphasis(bool colourMode) { return colourMode ? kPreviewBlue : GetSysColor(COLOR_BTNSHADOW); }
-COLORREF MockLines(bool colourMode) { return colourMode ? kMockLineColour : GetSysColor(COLOR_BTNSHADOW); }
+COLORREF Emphasis(bool colourMode) {
+    return colourMode ? kPreviewBlue : GetSysColor(COLOR_BTNSHADOW);
+}
+COLORREF MockLines(bool colourMode) {
+    return colourMode ? kMockLineColour : GetSysColor(COLOR_BTNSHADOW);
+}
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
     GdiOwner<HBRUSH> brush = SolidBrush(colour);
@@ -46,7 +55,8 @@ void DrawBadge(HDC dc, POINT origin, const SampleStyle& style) {
 
 /// Draws the letter with its cell's corner at `at`; returns its width.
 int DrawLetter(HDC dc, POINT at, const SampleStyle& style) {
-    GdiOwner<HFONT> font = PreviewFont(u"Arial", kPageLetterHeight, FW_NORMAL, false, style.rotation * 10);
+    GdiOwner<HFONT> font =
+        PreviewFont(u"Arial", kPageLetterHeight, FW_NORMAL, false, style.rotation * 10);
     SelectedObject selected(dc, font.get());
     const std::u16string letter(style.letter);
     SIZE extent{};
@@ -70,7 +80,8 @@ void DrawUpright(HDC dc, const RECT& c, const SampleStyle& style) {
     DrawBadge(dc, POINT{c.right - kBadgeSize, c.top}, style);
     for (int y = c.top + kFirstLine; y < c.bottom; y += kMockLineStep) {
         const bool beside = y < c.top + kPageLetterHeight;
-        Line(dc, beside ? c.left + letterWidth + kLetterGap : c.left, y, beside ? c.right - kBadgeGap : c.right, y);
+        Line(dc, beside ? c.left + letterWidth + kLetterGap : c.left, y,
+             beside ? c.right - kBadgeGap : c.right, y);
     }
 }
 
@@ -79,7 +90,8 @@ void DrawUpsideDown(HDC dc, const RECT& c, const SampleStyle& style) {
     DrawBadge(dc, POINT{c.left, c.bottom - kBadgeSize}, style);
     for (int y = c.bottom - 1 - kFirstLine; y >= c.top; y -= kMockLineStep) {
         const bool beside = y >= c.bottom - kPageLetterHeight;
-        Line(dc, beside ? c.left + kBadgeGap : c.left, y, beside ? c.right - letterWidth - kLetterGap : c.right, y);
+        Line(dc, beside ? c.left + kBadgeGap : c.left, y,
+             beside ? c.right - letterWidth - kLetterGap : c.right, y);
     }
 }
 
@@ -88,7 +100,8 @@ void DrawReadingUpwards(HDC dc, const RECT& c, const SampleStyle& style) {
     DrawBadge(dc, POINT{c.left, c.top}, style);
     for (int x = c.left + kFirstLine; x < c.right; x += kMockLineStep) {
         const bool beside = x < c.left + kPageLetterHeight;
-        Line(dc, x, beside ? c.top + kBadgeGap : c.top, x, beside ? c.bottom - letterWidth - kLetterGap : c.bottom);
+        Line(dc, x, beside ? c.top + kBadgeGap : c.top, x,
+             beside ? c.bottom - letterWidth - kLetterGap : c.bottom);
     }
 }
 
@@ -140,7 +153,8 @@ void DrawMirrored(HDC dc, const RECT& rect, const std::function<void(HDC)>& draw
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    GdiOwner<HBITMAP> bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    GdiOwner<HBITMAP> bitmap(
+        CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || bits == nullptr)
         return;
     {
@@ -151,7 +165,8 @@ void DrawMirrored(HDC dc, const RECT& rect, const std::function<void(HDC)>& draw
         GdiFlush();
         auto* pixels = static_cast<uint32_t*>(bits);
         for (LONG y = 0; y < height; ++y)
-            std::reverse(pixels + static_cast<ptrdiff_t>(y) * width, pixels + static_cast<ptrdiff_t>(y + 1) * width);
+            std::reverse(pixels + static_cast<ptrdiff_t>(y) * width,
+                         pixels + static_cast<ptrdiff_t>(y + 1) * width);
         BitBlt(dc, rect.left, rect.top, width, height, memory.get(), 0, 0, SRCCOPY);
     }
 }

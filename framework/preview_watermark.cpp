@@ -17,7 +17,9 @@ WaterMarkFileCheck& InstalledCheck() {
     return check;
 }
 
-BYTE Mix(BYTE a, BYTE b) { return static_cast<BYTE>((a + b) / 2); }
+BYTE Mix(BYTE a, BYTE b) {
+    return static_cast<BYTE>((a + b) / 2);
+}
 
 } // namespace
 
@@ -42,12 +44,14 @@ PreviewWatermark WatermarkOfDevmode(const BYTE* devmode) {
 COLORREF WatermarkColour(COLORREF colour, Faded faded, GreyWatermark grey) {
     if (faded == Faded::Yes) {
         const COLORREF window = GetSysColor(COLOR_WINDOW);
-        colour = RGB(Mix(GetRValue(colour), GetRValue(window)), Mix(GetGValue(colour), GetGValue(window)),
+        colour = RGB(Mix(GetRValue(colour), GetRValue(window)),
+                     Mix(GetGValue(colour), GetGValue(window)),
                      Mix(GetBValue(colour), GetBValue(window)));
     }
     if (grey == GreyWatermark::Yes) {
-        const auto level =
-            static_cast<BYTE>((77 * GetRValue(colour) + 150 * GetGValue(colour) + 29 * GetBValue(colour) + 128) / 256);
+        const auto level = static_cast<BYTE>(
+            (77 * GetRValue(colour) + 150 * GetGValue(colour) + 29 * GetBValue(colour) + 128) /
+            256);
         colour = RGB(level, level, level);
     }
     return colour;
@@ -67,8 +71,8 @@ POINT CentredTextStart(const RECT& rect, SIZE extent, double angle) {
 
 WatermarkDrawn DrawPreviewWatermark(HDC dc, const RECT& rect, const PreviewWatermark& watermark,
                                     const WatermarkStyle& style) {
-    if (watermark.text.empty() || watermark.size <= 0 || style.pixelsPerInch <= 0 || Width(rect) <= 2 ||
-        Height(rect) <= 2)
+    if (watermark.text.empty() || watermark.size <= 0 || style.pixelsPerInch <= 0 ||
+        Width(rect) <= 2 || Height(rect) <= 2)
         return WatermarkDrawn::Nothing;
     const int height = WatermarkFontHeight(watermark.size, style.pixelsPerInch);
     if (height <= 0)
@@ -78,7 +82,8 @@ WatermarkDrawn DrawPreviewWatermark(HDC dc, const RECT& rect, const PreviewWater
     const int angle = style.rotation + watermark.angle;
     const COLORREF colour = WatermarkColour(watermark.colour, style.faded, style.grey);
     const std::u16string face = watermark.face.empty() ? u"Arial" : watermark.face;
-    GdiOwner<HFONT> font = PreviewFont(face, -height, watermark.weight, watermark.italic, angle * 10);
+    GdiOwner<HFONT> font =
+        PreviewFont(face, -height, watermark.weight, watermark.italic, angle * 10);
     SelectedObject selectedFont(dc, font.get());
     const auto length = static_cast<int>(watermark.text.size());
     SIZE extent{};
@@ -100,7 +105,9 @@ WatermarkDrawn DrawPreviewWatermark(HDC dc, const RECT& rect, const PreviewWater
     return WatermarkDrawn::Filled;
 }
 
-void SetWaterMarkFileCheck(WaterMarkFileCheck check) { InstalledCheck() = std::move(check); }
+void SetWaterMarkFileCheck(WaterMarkFileCheck check) {
+    InstalledCheck() = std::move(check);
+}
 
 bool WaterMarkFileUsable(const BYTE* devmode) {
     const WaterMarkFileCheck& check = InstalledCheck();

@@ -47,8 +47,8 @@ POINT CentredTextStart(const RECT& rect, SIZE extent, double angle);
 constexpr int kSmallestFilledWatermark = 4;
 
 struct WatermarkStyle {
-    int rotation = 0;          ///< the page rotation, added to the angle
-    double pixelsPerInch = 0;  ///< of the rectangle drawn into
+    int rotation = 0;         ///< the page rotation, added to the angle
+    double pixelsPerInch = 0; ///< of the rectangle drawn into
     Faded faded = Faded::No;
     GreyWatermark grey = GreyWatermark::No;
 };

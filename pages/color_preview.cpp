@@ -36,7 +36,8 @@ int ColourPictureIndex(const BYTE* devmode) {
 int MatchingPictureIndex(const BYTE* devmode, const BYTE* reference) {
     if (devmode == nullptr)
         return kPlainMatching;
-    if (const int picture = FromTable(kMatchingPictures, ReadNumber(devmode, FieldNamed("iICMColorMatching")));
+    if (const int picture =
+            FromTable(kMatchingPictures, ReadNumber(devmode, FieldNamed("iICMColorMatching")));
         picture != kNoPicture)
         return picture;
     if (const int picture = FromTable(kRgbPictures, ReadNumber(devmode, FieldNamed("iRGBColor")));
@@ -44,7 +45,8 @@ int MatchingPictureIndex(const BYTE* devmode, const BYTE* reference) {
         return picture;
     static constexpr const DevmodeField& kRegional = FieldNamed("jRegionalTable");
     const int64_t regional = ReadNumber(devmode, kRegional);
-    const bool regionalChanged = reference != nullptr && ReadNumber(reference, kRegional) != regional;
+    const bool regionalChanged =
+        reference != nullptr && ReadNumber(reference, kRegional) != regional;
     if (regionalChanged || ReadNumber(devmode, FieldNamed("jColorSettingsRadio")) == 2) {
         const int picture = FromTable(kRegionalPictures, regional);
         return picture != kNoPicture ? picture : kOtherRegional;
@@ -52,19 +54,27 @@ int MatchingPictureIndex(const BYTE* devmode, const BYTE* reference) {
     return kPlainMatching;
 }
 
-int CColorPreview::PictureIndex(const BYTE* devmode) const { return ColourPictureIndex(devmode); }
+int CColorPreview::PictureIndex(const BYTE* devmode) const {
+    return ColourPictureIndex(devmode);
+}
 
 int CColorPreview::FallbackIndex(int index) const {
-    return index >= kLandscapeOffset && index < 2 * kLandscapeOffset ? index - kLandscapeOffset : kNoPicture;
+    return index >= kLandscapeOffset && index < 2 * kLandscapeOffset ? index - kLandscapeOffset
+                                                                     : kNoPicture;
 }
 
 int CAdjustPreview::PictureIndex(const BYTE* devmode) const {
-    return devmode != nullptr && ReadNumber(devmode, FieldNamed("iGrayMode")) != 0 ? kColourPicture : 0;
+    return devmode != nullptr && ReadNumber(devmode, FieldNamed("iGrayMode")) != 0 ? kColourPicture
+                                                                                   : 0;
 }
 
-int CMatchingPreview::PictureIndex(const BYTE* devmode) const { return MatchingPictureIndex(devmode, m_reference); }
+int CMatchingPreview::PictureIndex(const BYTE* devmode) const {
+    return MatchingPictureIndex(devmode, m_reference);
+}
 
-int CMatchingPreview::FallbackIndex(int index) const { return index != kColourPicture ? kColourPicture : kNoPicture; }
+int CMatchingPreview::FallbackIndex(int index) const {
+    return index != kColourPicture ? kColourPicture : kNoPicture;
+}
 
 void CColorPreview::SetDevmode(const BYTE* record) {
     CKxPreview::SetDevmode(record);
@@ -119,7 +129,8 @@ COLORREF CColorPreview::PicturePixel(int x, int y) {
         return CLR_INVALID;
     // The rows of a bottom-up picture start with its last line.
     const int row = m_picture.TopDown() ? y : size.cy - 1 - y;
-    const uint8_t* at = pixels.data() + m_picture.Stride() * static_cast<size_t>(row) + 3 * static_cast<size_t>(x);
+    const uint8_t* at =
+        pixels.data() + m_picture.Stride() * static_cast<size_t>(row) + 3 * static_cast<size_t>(x);
     return RGB(at[2], at[1], at[0]);
 }
 

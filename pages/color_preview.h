@@ -28,7 +28,8 @@ int MatchingPictureIndex(const BYTE* devmode, const BYTE* reference);
 
 class CColorPreview : public CKxPreview {
 public:
-    explicit CColorPreview(PreviewRole role = PreviewRole::Colour, int lineCount = 0) : CKxPreview(role, lineCount) {}
+    explicit CColorPreview(PreviewRole role = PreviewRole::Colour, int lineCount = 0)
+        : CKxPreview(role, lineCount) {}
 
     void PaintPreview(HDC dc) override;
     /// Loads the picture when its index changed (adjusting it again when

@@ -10,11 +10,17 @@ namespace {
 
 constexpr int kMiddle = 50;
 
-int Clamp(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, 0, 255)); }
+int Clamp(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, 0, 255));
+}
 
-int Slider(const BYTE* devmode, const DevmodeField& field) { return static_cast<int>(ReadNumber(devmode, field)); }
+int Slider(const BYTE* devmode, const DevmodeField& field) {
+    return static_cast<int>(ReadNumber(devmode, field));
+}
 
-int64_t Luma(const Rgb& p) { return (77 * p.red + 150 * p.green + 29 * p.blue + 128) / 256; }
+int64_t Luma(const Rgb& p) {
+    return (77 * p.red + 150 * p.green + 29 * p.blue + 128) / 256;
+}
 
 int Shift(int channel, int64_t luma, int saturation, int64_t push) {
     const int64_t chroma = channel - luma;
@@ -57,7 +63,8 @@ ChannelTable BrightnessContrastTable(const ColourSliders& sliders) {
 }
 
 bool ShiftsColours(const ColourSliders& s) {
-    const bool middle = s.red == s.cyan && s.green == s.magenta && s.blue == s.yellow && s.saturation == kMiddle;
+    const bool middle =
+        s.red == s.cyan && s.green == s.magenta && s.blue == s.yellow && s.saturation == kMiddle;
     return !middle && !s.equalizer;
 }
 
@@ -69,8 +76,8 @@ Rgb ShiftPixel(Rgb pixel, const ColourSliders& s) {
                Shift(pixel.blue, luma, saturation, 2LL * s.blue + s.cyan + s.magenta - 200)};
 }
 
-void AdjustPixels24(std::span<const uint8_t> source, std::span<uint8_t> target, int width, int height, size_t stride,
-                    const ColourSliders& sliders) {
+void AdjustPixels24(std::span<const uint8_t> source, std::span<uint8_t> target, int width,
+                    int height, size_t stride, const ColourSliders& sliders) {
     if (width <= 0 || height <= 0 || stride < static_cast<size_t>(width) * 3 ||
         source.size() < stride * static_cast<size_t>(height) || target.size() < source.size())
         return;

@@ -48,7 +48,7 @@ Rgb ShiftPixel(Rgb pixel, const ColourSliders& sliders);
 
 /// Adjusts a 24-bit picture's rows (blue, green, red) from `source` into
 /// `target` (the same layout).
-void AdjustPixels24(std::span<const uint8_t> source, std::span<uint8_t> target, int width, int height, size_t stride,
-                    const ColourSliders& sliders);
+void AdjustPixels24(std::span<const uint8_t> source, std::span<uint8_t> target, int width,
+                    int height, size_t stride, const ColourSliders& sliders);
 
 } // namespace kx

@@ -22,8 +22,8 @@ struct GridRow {
     bool turned;
 };
 // By iNup: 1 two pages, 2 four, 3 six, 4 nine, 5 and above sixteen.
-constexpr std::array<GridRow, 6> kNupGrids{{
-    {1, 1, false}, {2, 1, true}, {2, 2, false}, {3, 2, true}, {3, 3, false}, {4, 4, false}}};
+constexpr std::array<GridRow, 6> kNupGrids{
+    {{1, 1, false}, {2, 1, true}, {2, 2, false}, {3, 2, true}, {3, 3, false}, {4, 4, false}}};
 
 struct PosterRow {
     int poster;
@@ -38,10 +38,12 @@ struct Position {
     int across;
     int down;
 };
-constexpr std::array<Position, 9> kVirtualPositions{{
-    {0, 0}, {2, 0}, {1, 0}, {0, 1}, {2, 1}, {1, 1}, {0, 2}, {2, 2}, {1, 2}}};
+constexpr std::array<Position, 9> kVirtualPositions{
+    {{0, 0}, {2, 0}, {1, 0}, {0, 1}, {2, 1}, {1, 1}, {0, 2}, {2, 2}, {1, 2}}};
 
-RECT Rect(LONG left, LONG top, LONG width, LONG height) { return RECT{left, top, left + width, top + height}; }
+RECT Rect(LONG left, LONG top, LONG width, LONG height) {
+    return RECT{left, top, left + width, top + height};
+}
 
 } // namespace
 
@@ -116,7 +118,8 @@ std::vector<RECT> NupPages(const RECT& sheet, const NupGrid& grid) {
     pages.reserve(static_cast<size_t>(grid.columns * grid.rows));
     for (int row = 0; row < grid.rows; ++row)
         for (int column = 0; column < grid.columns; ++column)
-            pages.push_back(Rect(firstX + column * stepX, firstY + row * stepY, pageWidth, pageHeight));
+            pages.push_back(
+                Rect(firstX + column * stepX, firstY + row * stepY, pageWidth, pageHeight));
     return pages;
 }
 
@@ -141,8 +144,8 @@ std::vector<RECT> PosterTiles(const RECT& sheet, int tilesPerSide) {
     std::vector<RECT> tiles;
     for (int row = 0; row < n; ++row)
         for (int column = 0; column < n; ++column)
-            tiles.push_back(Rect(sheet.left + column * (tileWidth + gapX), sheet.top + row * (tileHeight + gapY),
-                                 tileWidth, tileHeight));
+            tiles.push_back(Rect(sheet.left + column * (tileWidth + gapX),
+                                 sheet.top + row * (tileHeight + gapY), tileWidth, tileHeight));
     return tiles;
 }
 
@@ -155,15 +158,19 @@ TwoRects ReduceEnlargeRects(const RECT& paper, const RECT& area, int ratio) {
     TwoRects picture;
     if (ratio <= 100) {
         picture.outline = paper;
-        picture.content = Rect(paper.left, paper.top, scaledWidth - (scaledWidth == paperWidth ? 1 : 0),
-                               scaledHeight - (scaledHeight == paperHeight ? 1 : 0));
+        picture.content =
+            Rect(paper.left, paper.top, scaledWidth - (scaledWidth == paperWidth ? 1 : 0),
+                 scaledHeight - (scaledHeight == paperHeight ? 1 : 0));
         picture.direction = -1;
         return picture;
     }
     // The whole picture shrinks so that the enlarged page fits the area.
-    const double shrink = std::min({1.0, static_cast<double>(Width(area)) / std::max<LONG>(scaledWidth, 1),
-                                    static_cast<double>(Height(area)) / std::max<LONG>(scaledHeight, 1)});
-    const auto shrunk = [shrink](LONG length) { return static_cast<LONG>(std::lround(length * shrink)); };
+    const double shrink =
+        std::min({1.0, static_cast<double>(Width(area)) / std::max<LONG>(scaledWidth, 1),
+                  static_cast<double>(Height(area)) / std::max<LONG>(scaledHeight, 1)});
+    const auto shrunk = [shrink](LONG length) {
+        return static_cast<LONG>(std::lround(length * shrink));
+    };
     const SIZE page{shrunk(scaledWidth), shrunk(scaledHeight)};
     SIZE sheet{shrunk(paperWidth), shrunk(paperHeight)};
     sheet.cx -= sheet.cx == page.cx ? 1 : 0;
@@ -198,12 +205,14 @@ std::vector<Triangle> ArrowsFor(const TwoRects& picture) {
     const auto vertical = [&](LONG edge, int out) {
         const LONG tip = edge - out * picture.direction * kArrowOffset;
         const LONG base = tip - out * picture.direction * kArrowDepth;
-        arrows.push_back({POINT{tip, midY}, POINT{base, midY - kArrowHalfWidth}, POINT{base, midY + kArrowHalfWidth}});
+        arrows.push_back({POINT{tip, midY}, POINT{base, midY - kArrowHalfWidth},
+                          POINT{base, midY + kArrowHalfWidth}});
     };
     const auto horizontal = [&](LONG edge, int out) {
         const LONG tip = edge - out * picture.direction * kArrowOffset;
         const LONG base = tip - out * picture.direction * kArrowDepth;
-        arrows.push_back({POINT{midX, tip}, POINT{midX - kArrowHalfWidth, base}, POINT{midX + kArrowHalfWidth, base}});
+        arrows.push_back({POINT{midX, tip}, POINT{midX - kArrowHalfWidth, base},
+                          POINT{midX + kArrowHalfWidth, base}});
     };
     if (c.left != picture.outline.left)
         vertical(c.left, -1);
@@ -218,7 +227,9 @@ std::vector<Triangle> ArrowsFor(const TwoRects& picture) {
 
 RECT PlaceInside(const RECT& outer, SIZE size, int position) {
     const Position& at =
-        kVirtualPositions[position >= 0 && position < static_cast<int>(kVirtualPositions.size()) ? static_cast<size_t>(position) : 0];
+        kVirtualPositions[position >= 0 && position < static_cast<int>(kVirtualPositions.size())
+                              ? static_cast<size_t>(position)
+                              : 0];
     const LONG left = outer.left + (Width(outer) - size.cx) * at.across / 2;
     const LONG top = outer.top + (Height(outer) - size.cy) * at.down / 2;
     return Rect(left, top, size.cx, size.cy);

@@ -24,13 +24,16 @@ constexpr std::array<const DevmodeField*, 17> kSignatureFields{
     &FieldNamed("iVirtualPrint"), &FieldNamed("iVirtualPaper"), &FieldNamed("iVirtualLayout"),
     &FieldNamed("dmPaperSize"),   &FieldNamed("iMirror")};
 
-void AppendNumber(std::u16string& text, int64_t value) { text += FormatText(u"%d", {value}); }
+void AppendNumber(std::u16string& text, int64_t value) {
+    text += FormatText(u"%d", {value});
+}
 
 } // namespace
 
 CLayoutPreview::CLayoutPreview(int lineCount) : CKxPreview(PreviewRole::Layout, lineCount) {}
 
-std::u16string CLayoutPreview::Signature(const BYTE* devmode, bool colourMode, std::u16string_view paperName) {
+std::u16string CLayoutPreview::Signature(const BYTE* devmode, bool colourMode,
+                                         std::u16string_view paperName) {
     std::u16string signature;
     if (devmode == nullptr)
         return signature;
@@ -47,7 +50,9 @@ std::u16string CLayoutPreview::Signature(const BYTE* devmode, bool colourMode, s
     return signature;
 }
 
-ResolverTexts& CLayoutPreview::Texts() const { return PrinterTextsFor(PrinterName()); }
+ResolverTexts& CLayoutPreview::Texts() const {
+    return PrinterTextsFor(PrinterName());
+}
 
 int64_t CLayoutPreview::Number(const DevmodeField& field) const {
     return devmode() != nullptr ? ReadNumber(devmode(), field) : 0;
@@ -79,7 +84,8 @@ void CLayoutPreview::SetDevmode(const BYTE* record) {
         return;
     SetWatermark(WatermarkOfDevmode(record));
     const auto paper = static_cast<int32_t>(ReadNumber(record, FieldNamed("dmPaperSize")));
-    const std::u16string name = paper > kLastStandardPaper ? Texts().PaperName(record, paper) : std::u16string();
+    const std::u16string name =
+        paper > kLastStandardPaper ? Texts().PaperName(record, paper) : std::u16string();
     std::u16string signature = Signature(record, InColour(), name);
     if (signature == m_signature)
         return;
@@ -102,7 +108,8 @@ void CLayoutPreview::UpdateCaptions() {
     const int64_t ratio = Number(FieldNamed("iERRatio"));
     const auto fitPaper = static_cast<int32_t>(Number(FieldNamed("iFitPagePaper")));
     if (Number(FieldNamed("iER")) != 0 && ratio != 100) {
-        second = FormatText(PreviewText(texts, ratio > 100 ? u"Enlarge %d%%" : u"Reduce %d%%"), {ratio});
+        second =
+            FormatText(PreviewText(texts, ratio > 100 ? u"Enlarge %d%%" : u"Reduce %d%%"), {ratio});
     } else if (Number(FieldNamed("iFitPage")) != 0 && fitPaper != paper) {
         second = PreviewText(texts, u"to") + u" " + texts.PaperName(record, fitPaper);
     }
@@ -129,7 +136,8 @@ void CLayoutPreview::DrawCaptions(HDC dc) {
     const RECT band = CaptionBand();
     for (size_t i = 0; i < m_captions.size(); ++i) {
         const LONG top = band.top + static_cast<LONG>(i) * kCaptionLineHeight;
-        RECT line{band.left + kPreviewInset, top, band.right - kPreviewInset, top + kCaptionLineHeight};
+        RECT line{band.left + kPreviewInset, top, band.right - kPreviewInset,
+                  top + kCaptionLineHeight};
         DrawTextW(dc, m_captions[i].c_str(), static_cast<int>(m_captions[i].size()), &line,
                   DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }

@@ -32,7 +32,8 @@ public:
 
     /// The values the picture depends on, as decimal numbers one after
     /// another; for custom papers also the name, width and length.
-    static std::u16string Signature(const BYTE* devmode, bool colourMode, std::u16string_view paperName);
+    static std::u16string Signature(const BYTE* devmode, bool colourMode,
+                                    std::u16string_view paperName);
 
     LayoutPicture picture() const { return m_picture; }
     const std::u16string& signature() const { return m_signature; }
@@ -58,8 +59,8 @@ private:
     void DrawBooklet(HDC dc, const RECT& paper);
     void DrawTwoRects(HDC dc, const TwoRects& picture);
     void FillSmallPage(HDC dc, const RECT& page, bool border);
-    void DrawCentredText(HDC dc, const RECT& rect, std::u16string_view text, int height, int weight, int angle,
-                         COLORREF colour);
+    void DrawCentredText(HDC dc, const RECT& rect, std::u16string_view text, int height, int weight,
+                         int angle, COLORREF colour);
     /// The page letter as large as fits `rect`, from 1.5 times its height.
     void DrawFittedLetter(HDC dc, const RECT& rect, int angle);
     int64_t Number(const DevmodeField& field) const;

@@ -20,12 +20,14 @@ void CLayoutPreviewEx::SetDevmode(const BYTE* record) {
 }
 
 std::u16string CLayoutPreviewEx::CopiesLine(ResolverTexts& texts, const BYTE* devmode) {
-    return PreviewText(texts, u"Copies:") + u" " + FormatText(u"%d", {ReadNumber(devmode, FieldNamed("dmCopies"))});
+    return PreviewText(texts, u"Copies:") + u" " +
+           FormatText(u"%d", {ReadNumber(devmode, FieldNamed("dmCopies"))});
 }
 
 std::u16string CLayoutPreviewEx::ResolutionLine(ResolverTexts& texts, const BYTE* devmode,
                                                 const ModelProfile& profile) {
-    const bool resolution = profile.GraphicsResolutionStringAlways != 0 || profile.GraphicsColorMode == 0;
+    const bool resolution =
+        profile.GraphicsResolutionStringAlways != 0 || profile.GraphicsColorMode == 0;
     std::u16string line = PreviewText(texts, resolution ? u"Resolution:" : u"Quality:") + u" ";
     const std::optional<int> current = CurrentResolution(devmode, profile);
     if (!current)

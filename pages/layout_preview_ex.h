@@ -22,7 +22,8 @@ public:
     /// name resolutions), a space and the current resolution's name: the
     /// model's "ResolutionString%d" text for its place among the offered
     /// entries, else the entry's built-in name.
-    static std::u16string ResolutionLine(ResolverTexts& texts, const BYTE* devmode, const ModelProfile& profile);
+    static std::u16string ResolutionLine(ResolverTexts& texts, const BYTE* devmode,
+                                         const ModelProfile& profile);
 };
 
 } // namespace kx

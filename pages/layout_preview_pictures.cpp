@@ -15,9 +15,13 @@ constexpr int kLandscape = 2;
 constexpr int kFoldDivisor = 8; // the folded corner's size against the sheet's smaller side
 constexpr int kSmallestFold = 4;
 
-std::u16string FormatNumber(int number) { return FormatText(u"%d", {number}); }
+std::u16string FormatNumber(int number) {
+    return FormatText(u"%d", {number});
+}
 
-LONG Smaller(const RECT& rect) { return std::min(Width(rect), Height(rect)); }
+LONG Smaller(const RECT& rect) {
+    return std::min(Width(rect), Height(rect));
+}
 
 SIZE Scaled(PaperDimensions size, float scale) {
     return SIZE{static_cast<LONG>(static_cast<float>(size.width) * scale + 0.5f),
@@ -82,11 +86,13 @@ void CLayoutPreview::DrawTwoRects(HDC dc, const TwoRects& picture) {
 }
 
 void CLayoutPreview::DrawReduceEnlarge(HDC dc) {
-    DrawTwoRects(dc, ReduceEnlargeRects(paperRect(), PictureRect(), static_cast<int>(Number(FieldNamed("iERRatio")))));
+    DrawTwoRects(dc, ReduceEnlargeRects(paperRect(), PictureRect(),
+                                        static_cast<int>(Number(FieldNamed("iERRatio")))));
 }
 
 void CLayoutPreview::DrawFitToPage(HDC dc) {
-    const PaperGeometry target = GeometryOf(static_cast<int32_t>(Number(FieldNamed("iFitPagePaper"))));
+    const PaperGeometry target =
+        GeometryOf(static_cast<int32_t>(Number(FieldNamed("iFitPagePaper"))));
     if (Profile().LayoutFitToPage != 0) {
         // The pages of a combined layout go onto the target paper.
         if (Number(FieldNamed("iBooklet")) != 0) {
@@ -111,7 +117,8 @@ void CLayoutPreview::DrawFitToPage(HDC dc) {
 }
 
 void CLayoutPreview::DrawVirtualPage(HDC dc) {
-    const PaperGeometry virtualPaper = GeometryOf(static_cast<int32_t>(Number(FieldNamed("iVirtualPaper"))));
+    const PaperGeometry virtualPaper =
+        GeometryOf(static_cast<int32_t>(Number(FieldNamed("iVirtualPaper"))));
     const int position = static_cast<int>(Number(FieldNamed("iVirtualLayout")));
     RECT sheet = paperRect();
     RECT page{};
@@ -140,8 +147,12 @@ void CLayoutPreview::DrawPoster(HDC dc) {
     RECT image = sheet;
     if (poster == 4 && posterScale > 0) {
         // The enlarged image covers the scale's share of the tiles per side.
-        const SIZE size{static_cast<LONG>(static_cast<int64_t>(Width(sheet)) * posterScale / (100 * tilesPerSide)),
-                        static_cast<LONG>(static_cast<int64_t>(Height(sheet)) * posterScale / (100 * tilesPerSide))};
+        // Never beyond the sheet: the tiles per side are capped for huge scales.
+        const auto share = [&](LONG side) {
+            return static_cast<LONG>(
+                std::min<int64_t>(side, int64_t{side} * posterScale / (100 * tilesPerSide)));
+        };
+        const SIZE size{share(Width(sheet)), share(Height(sheet))};
         image = PlaceInside(sheet, size, upsideDown ? 7 : 0);
     }
     GdiOwner<HRGN> region(CreateRectRgn(0, 0, 0, 0));
@@ -151,7 +162,8 @@ void CLayoutPreview::DrawPoster(HDC dc) {
         SelectedObject brush(dc, GetSysColorBrush(COLOR_WINDOW));
         for (const RECT& tile : tiles) {
             Rectangle(dc, tile.left, tile.top, tile.right, tile.bottom);
-            GdiOwner<HRGN> piece(CreateRectRgn(tile.left + 1, tile.top + 1, tile.right - 1, tile.bottom - 1));
+            GdiOwner<HRGN> piece(
+                CreateRectRgn(tile.left + 1, tile.top + 1, tile.right - 1, tile.bottom - 1));
             CombineRgn(region.get(), region.get(), piece.get(), RGN_OR);
         }
     }
@@ -159,7 +171,8 @@ void CLayoutPreview::DrawPoster(HDC dc) {
     ExtSelectClipRgn(dc, region.get(), RGN_AND);
     DrawWatermark(dc, image, Faded::No);
     const std::u16string& letter = previewLetter();
-    DrawCentredText(dc, image, letter, Height(image) * 3 / 2, FW_BOLD, upsideDown ? 180 : 0, EmphasisColour());
+    DrawCentredText(dc, image, letter, Height(image) * 3 / 2, FW_BOLD, upsideDown ? 180 : 0,
+                    EmphasisColour());
 }
 
 void CLayoutPreview::FillSmallPage(HDC dc, const RECT& page, bool border) {
@@ -192,7 +205,8 @@ void CLayoutPreview::DrawNup(HDC dc, const RECT& paper) {
             const int order = NupOrderIndex(layout, column, row, grid.columns, grid.rows);
             if (!watermark().firstPageOnly || order == firstPage)
                 DrawWatermark(dc, page, Faded::No);
-            const int number = NupPageNumber(layout, column, row, grid.columns, grid.rows, upsideDown);
+            const int number =
+                NupPageNumber(layout, column, row, grid.columns, grid.rows, upsideDown);
             DrawCentredText(dc, page, FormatNumber(number), Smaller(page), FW_NORMAL, Rotation(),
                             GetSysColor(COLOR_WINDOW));
         }
@@ -212,8 +226,10 @@ void CLayoutPreview::DrawBooklet(HDC dc, const RECT& paper) {
     {
         GdiOwner<HPEN> fold = SolidPen(GetSysColor(COLOR_BTNSHADOW));
         SelectedObject pen(dc, fold.get());
-        MoveToEx(dc, sideBySide ? first.right : sheet.left, sideBySide ? sheet.top : first.bottom, nullptr);
-        LineTo(dc, sideBySide ? first.right : sheet.right, sideBySide ? sheet.bottom : first.bottom);
+        MoveToEx(dc, sideBySide ? first.right : sheet.left, sideBySide ? sheet.top : first.bottom,
+                 nullptr);
+        LineTo(dc, sideBySide ? first.right : sheet.right,
+               sideBySide ? sheet.bottom : first.bottom);
     }
     // Outside faces 4 and 1, inside faces 3 and 2 behind them.
     const bool upsideDown = Rotation() == 180;
@@ -221,24 +237,28 @@ void CLayoutPreview::DrawBooklet(HDC dc, const RECT& paper) {
     const std::array<int, 2> back = upsideDown ? std::array{2, 3} : std::array{3, 2};
     const std::array<RECT, 2> halves{first, second};
     for (size_t i = 0; i < halves.size(); ++i) {
-        const RECT page = CentredOn(halves[i], SIZE{4 * Width(halves[i]) / 5, 4 * Height(halves[i]) / 5});
+        const RECT page =
+            CentredOn(halves[i], SIZE{4 * Width(halves[i]) / 5, 4 * Height(halves[i]) / 5});
         FillSmallPage(dc, page, false);
         if (!watermark().firstPageOnly || front[i] == 1)
             DrawWatermark(dc, page, Faded::No);
-        DrawCentredText(dc, page, FormatNumber(front[i]), 2 * Height(page) / 3, FW_NORMAL, Rotation(),
-                        GetSysColor(COLOR_WINDOW));
-        const RECT corner{page.left, page.bottom - Height(page) / 4, page.left + Width(page) / 4, page.bottom};
+        DrawCentredText(dc, page, FormatNumber(front[i]), 2 * Height(page) / 3, FW_NORMAL,
+                        Rotation(), GetSysColor(COLOR_WINDOW));
+        const RECT corner{page.left, page.bottom - Height(page) / 4, page.left + Width(page) / 4,
+                          page.bottom};
         DrawCentredText(dc, corner, FormatNumber(back[i]), Height(corner), FW_NORMAL, Rotation(),
                         GetSysColor(COLOR_BTNSHADOW));
     }
     const LONG fold = std::max<LONG>(kSmallestFold, Smaller(sheet) / kFoldDivisor);
-    FillTriangle(dc, Triangle{POINT{sheet.right - fold, sheet.top}, POINT{sheet.right, sheet.top + fold},
-                              POINT{sheet.right - fold, sheet.top + fold}},
+    FillTriangle(dc,
+                 Triangle{POINT{sheet.right - fold, sheet.top},
+                          POINT{sheet.right, sheet.top + fold},
+                          POINT{sheet.right - fold, sheet.top + fold}},
                  GetSysColor(COLOR_BTNSHADOW));
 }
 
-void CLayoutPreview::DrawCentredText(HDC dc, const RECT& rect, std::u16string_view text, int height, int weight,
-                                     int angle, COLORREF colour) {
+void CLayoutPreview::DrawCentredText(HDC dc, const RECT& rect, std::u16string_view text, int height,
+                                     int weight, int angle, COLORREF colour) {
     if (height <= 0 || text.empty())
         return;
     GdiOwner<HFONT> font = PreviewFont(u"Arial", height, weight, false, angle * 10);
@@ -264,8 +284,9 @@ void CLayoutPreview::DrawFittedLetter(HDC dc, const RECT& rect, int angle) {
         if (extent.cx <= Width(rect) && extent.cy <= Height(rect))
             break;
         // Shrink by the larger overshoot, and a little more to converge.
-        const double fit = std::min(static_cast<double>(Width(rect)) / std::max<LONG>(extent.cx, 1),
-                                    static_cast<double>(Height(rect)) / std::max<LONG>(extent.cy, 1));
+        const double fit =
+            std::min(static_cast<double>(Width(rect)) / std::max<LONG>(extent.cx, 1),
+                     static_cast<double>(Height(rect)) / std::max<LONG>(extent.cy, 1));
         height = std::max(1, static_cast<int>(height * fit * 0.98));
     }
     DrawCentredText(dc, rect, letter, height, FW_BOLD, angle, EmphasisColour());

@@ -18,15 +18,17 @@ std::u16string ModelPicturePath(std::u16string_view name) {
 bool ModelPicture::Load(std::u16string_view name) {
     Reset();
     const std::u16string path = ModelPicturePath(name);
-    m_bitmap.Reset(static_cast<HBITMAP>(
-        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    m_bitmap.Reset(static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     DIBSECTION section{};
-    if (!m_bitmap || GetObjectW(m_bitmap.get(), sizeof section, &section) != static_cast<int>(sizeof section) ||
+    if (!m_bitmap ||
+        GetObjectW(m_bitmap.get(), sizeof section, &section) != static_cast<int>(sizeof section) ||
         section.dsBm.bmWidth <= 0 || section.dsBm.bmHeight == 0) {
         Reset();
         return false;
     }
-    m_size = SIZE{section.dsBm.bmWidth, section.dsBm.bmHeight < 0 ? -section.dsBm.bmHeight : section.dsBm.bmHeight};
+    m_size = SIZE{section.dsBm.bmWidth,
+                  section.dsBm.bmHeight < 0 ? -section.dsBm.bmHeight : section.dsBm.bmHeight};
     m_bitsPerPixel = section.dsBm.bmBitsPixel;
     m_stride = static_cast<size_t>(section.dsBm.bmWidthBytes);
     m_bits = section.dsBm.bmBits;

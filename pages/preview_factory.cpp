@@ -29,6 +29,8 @@ std::unique_ptr<CKxPreview> MakePagePreview(PreviewRole role) {
 
 } // namespace
 
-void InstallPreviewFactory() { SetPreviewFactory(MakePagePreview); }
+void InstallPreviewFactory() {
+    SetPreviewFactory(MakePagePreview);
+}
 
 } // namespace kx

@@ -28,7 +28,8 @@ std::u16string PreviewText(ResolverTexts& texts, std::u16string_view key);
 /// size and the print area (20 tenths less each way unless borderless),
 /// each "Label:\n size"; with one line the name and "Borderless" or
 /// "Bordered". Index 0 is the top line.
-std::vector<std::u16string> PaperInformationLines(ResolverTexts& texts, int lineCount, std::u16string_view paperName,
-                                                  int32_t width, int32_t length, LengthUnit unit, bool borderless);
+std::vector<std::u16string> PaperInformationLines(ResolverTexts& texts, int lineCount,
+                                                  std::u16string_view paperName, int32_t width,
+                                                  int32_t length, LengthUnit unit, bool borderless);
 
 } // namespace kx

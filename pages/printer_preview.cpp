@@ -16,10 +16,12 @@ constexpr int kMarkHalfWidth = 5;
 constexpr int kMarkDepth = 5;
 
 constexpr std::array<const DevmodeField*, 6> kSignatureFields{
-    &FieldNamed("iOptTray"),        &FieldNamed("iOptFinisher"),    &FieldNamed("iOptionalOutBin"),
-    &FieldNamed("bOptMailBox"),     &FieldNamed("dmDefaultSource"), &FieldNamed("iOutBin")};
+    &FieldNamed("iOptTray"),    &FieldNamed("iOptFinisher"),    &FieldNamed("iOptionalOutBin"),
+    &FieldNamed("bOptMailBox"), &FieldNamed("dmDefaultSource"), &FieldNamed("iOutBin")};
 
-int64_t Value(const BYTE* devmode, const DevmodeField& field) { return ReadNumber(devmode, field); }
+int64_t Value(const BYTE* devmode, const DevmodeField& field) {
+    return ReadNumber(devmode, field);
+}
 
 } // namespace
 
@@ -34,8 +36,9 @@ char16_t PictureNameCharacter(int value) {
 std::u16string PrinterPictureName(const BYTE* devmode) {
     std::u16string name;
     if (devmode != nullptr) {
-        const auto a = static_cast<int>(Value(devmode, FieldNamed("iOptTray")) +
-                                        (Value(devmode, FieldNamed("bOptMailBox")) != 0 ? kMailBoxTrays : 0));
+        const auto a =
+            static_cast<int>(Value(devmode, FieldNamed("iOptTray")) +
+                             (Value(devmode, FieldNamed("bOptMailBox")) != 0 ? kMailBoxTrays : 0));
         const auto c = static_cast<int>(Value(devmode, FieldNamed("iOptionalOutBin")) +
                                         Value(devmode, FieldNamed("iOptFinisher")));
         if (a != 0)
@@ -112,7 +115,8 @@ void CPrinterOutBinPreview::PaintPreview(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     SetTextAlign(dc, TA_RIGHT | TA_TOP);
-    TextOutW(dc, tip.x - kMarkHalfWidth - 2, bounds.top, number.c_str(), static_cast<int>(number.size()));
+    TextOutW(dc, tip.x - kMarkHalfWidth - 2, bounds.top, number.c_str(),
+             static_cast<int>(number.size()));
 }
 
 } // namespace kx

@@ -65,8 +65,8 @@ protected:
     std::string Path(const std::string& name) const { return scratch.root() + "/" + name; }
     kxtest::HostRun Play(const std::string& script, const std::string& folder) {
         std::ofstream(Path("script.txt")) << script;
-        return Run(std::string("sheet ") + kPrinter + " '" + Path("script.txt") + "' --pages 0 --png-dir '" +
-                   Path(folder) + "'");
+        return Run(std::string("sheet ") + kPrinter + " '" + Path("script.txt") +
+                   "' --pages 0 --png-dir '" + Path(folder) + "'");
     }
 
     kxtest::TestPrefix scratch;
@@ -74,24 +74,28 @@ protected:
 };
 
 TEST_F(PreviewThroughTheHost, TheLayoutPictureFollowsAChangeOnThePage) {
-    const auto fresh = Run("open-sheet " + std::string(kPrinter) + " --pages 0 --actions cancel --out '" +
-                           Path("fresh.dm") + "'");
+    const auto fresh = Run("open-sheet " + std::string(kPrinter) +
+                           " --pages 0 --actions cancel --out '" + Path("fresh.dm") + "'");
     ASSERT_TRUE(WIFEXITED(fresh.status) && WEXITSTATUS(fresh.status) == 0) << fresh.output;
     std::string record(kx::kDevmodeSize, '\0');
-    std::ifstream(Path("fresh.dm"), std::ios::binary).read(record.data(), static_cast<std::streamsize>(record.size()));
+    std::ifstream(Path("fresh.dm"), std::ios::binary)
+        .read(record.data(), static_cast<std::streamsize>(record.size()));
     auto* bytes = reinterpret_cast<BYTE*>(record.data());
-    kx::WriteNumber(bytes, kx::FieldNamed("dmFields"), kx::ReadNumber(bytes, kx::FieldNamed("dmFields")) | DM_PAPERSIZE);
+    kx::WriteNumber(bytes, kx::FieldNamed("dmFields"),
+                    kx::ReadNumber(bytes, kx::FieldNamed("dmFields")) | DM_PAPERSIZE);
     kx::WriteNumber(bytes, kx::FieldNamed("dmPaperSize"), 8);
     kx::WriteNumber(bytes, kx::FieldNamed("iFitPage"), 0);
     kx::WriteNumber(bytes, kx::FieldNamed("IsMMInch"), 0);
-    const auto imported = kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", record, Path("default.reg"));
+    const auto imported =
+        kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", record, Path("default.reg"));
     ASSERT_EQ(imported.status, 0) << imported.output;
 
     const auto before = Play("page \"Layout\"\n", "before");
     ASSERT_EQ(before.status, 0) << before.output;
     const auto after = Play("page \"Layout\"\ncheck \"Inches\"\nclock 5000\n", "after");
     ASSERT_EQ(after.status, 0) << after.output;
-    ASSERT_NE(after.output.find("adjusted automatically: \\nPrinting Type: Fit to Page"), std::string::npos)
+    ASSERT_NE(after.output.find("adjusted automatically: \\nPrinting Type: Fit to Page"),
+              std::string::npos)
         << after.output;
 
     const Picture first = Load(Path("before/page-0.png"));

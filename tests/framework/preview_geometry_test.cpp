@@ -18,10 +18,14 @@ TEST(PaperMagnification, OneForTheLargestPaperMoreForSmallerOnes) {
         double g;
     };
     const Row rows[] = {
-        {"small model, largest paper", 3556, 1.0, 1.0},     {"small model, half", 3556, 0.5, 1.5},
-        {"small model at its limit", 4000, 0.5, 1.5},       {"middle model, largest", 4001, 1.0, 1.0},
-        {"middle model, half", 4830, 0.5, 1.75},            {"middle model at its limit", 8000, 0.5, 1.75},
-        {"large model, largest", 8001, 1.0, 1.0},           {"large model, half", 9000, 0.5, 1.875},
+        {"small model, largest paper", 3556, 1.0, 1.0},
+        {"small model, half", 3556, 0.5, 1.5},
+        {"small model at its limit", 4000, 0.5, 1.5},
+        {"middle model, largest", 4001, 1.0, 1.0},
+        {"middle model, half", 4830, 0.5, 1.75},
+        {"middle model at its limit", 8000, 0.5, 1.75},
+        {"large model, largest", 8001, 1.0, 1.0},
+        {"large model, half", 9000, 0.5, 1.875},
         {"large model, nothing", 9000, 0.0, 4.0},
     };
     for (const Row& row : rows)
@@ -34,11 +38,12 @@ TEST(PlacePaper, TheLargestPaperFillsTheSmallerSideOfTheArea) {
         int32_t maxPaperW;
         int32_t maxPaperH;
     };
-    const Row rows[] = {{"small model", 2159, 3556}, {"middle model", 3120, 4830}, {"large model", 6000, 9000}};
+    const Row rows[] = {
+        {"small model", 2159, 3556}, {"middle model", 3120, 4830}, {"large model", 6000, 9000}};
     const RECT area{5, 5, 145, 205}; // inset by one more pixel: 138 x 198
     for (const Row& row : rows) {
-        const kx::PaperGeometry placed =
-            kx::PlacePaper(area, kx::PaperDimensions{row.maxPaperW, row.maxPaperH}, row.maxPaperH, false);
+        const kx::PaperGeometry placed = kx::PlacePaper(
+            area, kx::PaperDimensions{row.maxPaperW, row.maxPaperH}, row.maxPaperH, false);
         EXPECT_EQ(placed.rect.bottom - placed.rect.top, 138) << row.label;
         EXPECT_FLOAT_EQ(placed.scale, 138.0f / static_cast<float>(row.maxPaperH)) << row.label;
         EXPECT_EQ((placed.rect.left + placed.rect.right) / 2, 75) << row.label << ": centred";
@@ -53,17 +58,21 @@ TEST(PlacePaper, SmallerPapersAreMagnifiedAndLandscapeExchangesTheSides) {
     const double g = 3 - f * (3 - f);
     EXPECT_FLOAT_EQ(a5.scale, static_cast<float>(200.0 / 4200.0 * g));
     EXPECT_EQ(a5.rect.right - a5.rect.left, static_cast<LONG>(1480 * a5.scale + 0.5f));
-    const kx::PaperGeometry across = kx::PlacePaper(area, kx::PaperDimensions{1480, 2100}, 4200, true);
+    const kx::PaperGeometry across =
+        kx::PlacePaper(area, kx::PaperDimensions{1480, 2100}, 4200, true);
     EXPECT_EQ(across.rect.right - across.rect.left, a5.rect.bottom - a5.rect.top);
     EXPECT_EQ(across.size.width, 2100);
 }
 
 TEST(PlacePaper, APaperLargerThanTheModelsLargestStillFits) {
     const RECT area{0, 0, 102, 202};
-    const kx::PaperGeometry placed = kx::PlacePaper(area, kx::PaperDimensions{4000, 9000}, 3000, false);
+    const kx::PaperGeometry placed =
+        kx::PlacePaper(area, kx::PaperDimensions{4000, 9000}, 3000, false);
     EXPECT_GT(placed.scale, 0.0f);
-    EXPECT_EQ(placed.rect.bottom - placed.rect.top, 100) << "fits the smaller side instead of overflowing";
-    const kx::PaperGeometry noProfile = kx::PlacePaper(area, kx::PaperDimensions{2100, 2970}, 0, false);
+    EXPECT_EQ(placed.rect.bottom - placed.rect.top, 100)
+        << "fits the smaller side instead of overflowing";
+    const kx::PaperGeometry noProfile =
+        kx::PlacePaper(area, kx::PaperDimensions{2100, 2970}, 0, false);
     EXPECT_GT(noProfile.scale, 0.0f) << "a profile without a largest paper uses the default";
 }
 

@@ -19,7 +19,9 @@ TEST(WatermarkOfDevmode, LongTextUnlessEitherTextIsEmpty) {
         const char16_t* longText;
         const char16_t* expected;
     };
-    const Row rows[] = {{u"DRAFT", u"DRAFT COPY", u"DRAFT COPY"}, {u"", u"DRAFT COPY", u""}, {u"DRAFT", u"", u"DRAFT"}};
+    const Row rows[] = {{u"DRAFT", u"DRAFT COPY", u"DRAFT COPY"},
+                        {u"", u"DRAFT COPY", u""},
+                        {u"DRAFT", u"", u"DRAFT"}};
     for (const Row& row : rows) {
         std::array<BYTE, kx::kDevmodeSize> record{};
         kx::WriteText(record.data(), kx::FieldNamed("cWaterText"), row.shortText);
@@ -52,13 +54,15 @@ TEST(WatermarkColour, FadedBlendsWithTheWindowAndGreyWeighsTheChannels) {
         {"as stored", RGB(255, 0, 0), kx::Faded::No, kx::GreyWatermark::No, RGB(255, 0, 0)},
         {"grey red", RGB(255, 0, 0), kx::Faded::No, kx::GreyWatermark::Yes, RGB(77, 77, 77)},
         {"grey green", RGB(0, 255, 0), kx::Faded::No, kx::GreyWatermark::Yes, RGB(149, 149, 149)},
-        {"grey white", RGB(255, 255, 255), kx::Faded::No, kx::GreyWatermark::Yes, RGB(255, 255, 255)},
+        {"grey white", RGB(255, 255, 255), kx::Faded::No, kx::GreyWatermark::Yes,
+         RGB(255, 255, 255)},
         {"faded black", RGB(0, 0, 0), kx::Faded::Yes, kx::GreyWatermark::No,
          RGB(GetRValue(window) / 2, GetGValue(window) / 2, GetBValue(window) / 2)},
     };
     for (const Row& row : rows)
         EXPECT_EQ(kx::WatermarkColour(row.colour, row.faded, row.grey), row.expected)
-            << row.label << ": " << kxtest::Hex(kx::WatermarkColour(row.colour, row.faded, row.grey));
+            << row.label << ": "
+            << kxtest::Hex(kx::WatermarkColour(row.colour, row.faded, row.grey));
 }
 
 TEST(WatermarkPlacement, HeightFromPointsAndStartCentresTheTurnedText) {
@@ -79,16 +83,21 @@ TEST(DrawPreviewWatermark, FillsLargeTextStrokesSmallTextDrawsNothingEmpty) {
     kx::WatermarkStyle style;
     style.pixelsPerInch = 96;
     const RECT rect{0, 0, 200, 120};
-    EXPECT_EQ(kx::DrawPreviewWatermark(canvas.dc(), rect, watermark, style), kx::WatermarkDrawn::Filled);
-    EXPECT_GT(canvas.CountNot(RGB(255, 255, 255), RECT{0, 0, 200, 120}), 200) << "the text is drawn";
-    EXPECT_EQ(canvas.CountNot(RGB(255, 255, 255), RECT{0, 0, 200, 1}), 0) << "clipped one pixel inside";
+    EXPECT_EQ(kx::DrawPreviewWatermark(canvas.dc(), rect, watermark, style),
+              kx::WatermarkDrawn::Filled);
+    EXPECT_GT(canvas.CountNot(RGB(255, 255, 255), RECT{0, 0, 200, 120}), 200)
+        << "the text is drawn";
+    EXPECT_EQ(canvas.CountNot(RGB(255, 255, 255), RECT{0, 0, 200, 1}), 0)
+        << "clipped one pixel inside";
 
     canvas.Clear(RGB(255, 255, 255));
     style.pixelsPerInch = 5; // 48 points is 3 pixels high
-    EXPECT_EQ(kx::DrawPreviewWatermark(canvas.dc(), rect, watermark, style), kx::WatermarkDrawn::Stroked);
+    EXPECT_EQ(kx::DrawPreviewWatermark(canvas.dc(), rect, watermark, style),
+              kx::WatermarkDrawn::Stroked);
 
     watermark.text.clear();
-    EXPECT_EQ(kx::DrawPreviewWatermark(canvas.dc(), rect, watermark, style), kx::WatermarkDrawn::Nothing);
+    EXPECT_EQ(kx::DrawPreviewWatermark(canvas.dc(), rect, watermark, style),
+              kx::WatermarkDrawn::Nothing);
 }
 
 TEST(WaterMarkFileCheck, DrawnUntilACheckSaysOtherwise) {
@@ -110,12 +119,12 @@ TEST(BadgePartsFor, TurnsWithThePage) {
                         {90, {8, 12, 19, 19}, {2, 2, 19, 10}}};
     for (const Row& row : rows) {
         const kx::BadgeParts parts = kx::BadgePartsFor(row.rotation);
-        EXPECT_TRUE(EqualRect(&parts.dark, &row.dark)) << row.rotation << ": dark " << parts.dark.left << ","
-                                                       << parts.dark.top << "-" << parts.dark.right << ","
-                                                       << parts.dark.bottom;
-        EXPECT_TRUE(EqualRect(&parts.light, &row.light)) << row.rotation << ": light " << parts.light.left << ","
-                                                         << parts.light.top << "-" << parts.light.right << ","
-                                                         << parts.light.bottom;
+        EXPECT_TRUE(EqualRect(&parts.dark, &row.dark))
+            << row.rotation << ": dark " << parts.dark.left << "," << parts.dark.top << "-"
+            << parts.dark.right << "," << parts.dark.bottom;
+        EXPECT_TRUE(EqualRect(&parts.light, &row.light))
+            << row.rotation << ": light " << parts.light.left << "," << parts.light.top << "-"
+            << parts.light.right << "," << parts.light.bottom;
     }
 }
 
@@ -140,7 +149,8 @@ TEST(DrawSampleContents, TheLetterSitsInTheCornerOfTheRotation) {
                         {90, {0, 126, 24, 150}, {76, 0, 100, 24}}};
     for (const Row& row : rows) {
         kxtest::Canvas canvas(100, 150);
-        kx::DrawSampleContents(canvas.dc(), RECT{0, 0, 100, 150}, kx::SampleStyle{row.rotation, true, u"M"});
+        kx::DrawSampleContents(canvas.dc(), RECT{0, 0, 100, 150},
+                               kx::SampleStyle{row.rotation, true, u"M"});
         EXPECT_GT(BlueIn(canvas, row.letterCorner), 10) << "rotation " << row.rotation;
         EXPECT_EQ(BlueIn(canvas, row.otherCorner), 0) << "rotation " << row.rotation;
     }

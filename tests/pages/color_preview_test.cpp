@@ -61,7 +61,8 @@ TEST(ShiftPixel, SaturationAndColourSliders) {
         sliders.saturation = row.saturation;
         sliders.red = row.red;
         const kx::Rgb out = kx::ShiftPixel(row.input, sliders);
-        EXPECT_EQ(out, row.output) << row.label << ": " << out.red << "," << out.green << "," << out.blue;
+        EXPECT_EQ(out, row.output)
+            << row.label << ": " << out.red << "," << out.green << "," << out.blue;
     }
     kx::ColourSliders sliders;
     EXPECT_FALSE(kx::ShiftsColours(sliders));
@@ -99,7 +100,8 @@ TEST(PictureIndex, ColourAndMatchingPictures) {
             kx::WriteNumber(record.data(), *kx::FindDevmodeField(field), value);
         kx::WriteNumber(reference.data(), kx::FieldNamed("jRegionalTable"), row.referenceRegional);
         EXPECT_EQ(kx::ColourPictureIndex(record.data()), row.colour) << row.label;
-        EXPECT_EQ(kx::MatchingPictureIndex(record.data(), reference.data()), row.matching) << row.label;
+        EXPECT_EQ(kx::MatchingPictureIndex(record.data(), reference.data()), row.matching)
+            << row.label;
     }
 }
 
@@ -126,18 +128,20 @@ TEST_F(ColorPreviewTest, TheAdjustPreviewAppliesTheSlidersToTheOriginalPixels) {
     Attach(preview, 100, 100);
     Set("iGrayMode", 1);
     Set("dmOrientation", 2);
-    for (const char* slider : {"iBrightness", "iContrast", "iSaturation", "iRed", "iGreen", "iBlue", "iCyan",
-                               "iMagenta", "iYellow"})
+    for (const char* slider : {"iBrightness", "iContrast", "iSaturation", "iRed", "iGreen", "iBlue",
+                               "iCyan", "iMagenta", "iYellow"})
         Set(slider, 50);
     preview.SetDevmode(record.data());
     EXPECT_EQ(preview.pictureIndex(), 1) << "always the portrait picture";
     EXPECT_EQ(preview.PicturePixel(3, 3), RGB(100, 100, 100));
     Set("iBrightness", 100);
     preview.SetDevmode(record.data());
-    EXPECT_EQ(preview.PicturePixel(3, 3), RGB(151, 151, 151)) << kxtest::Hex(preview.PicturePixel(3, 3));
+    EXPECT_EQ(preview.PicturePixel(3, 3), RGB(151, 151, 151))
+        << kxtest::Hex(preview.PicturePixel(3, 3));
     Set("iRed", 100);
     preview.SetDevmode(record.data());
-    EXPECT_EQ(preview.PicturePixel(3, 3), RGB(183, 151, 151)) << "from the original, not the last result";
+    EXPECT_EQ(preview.PicturePixel(3, 3), RGB(183, 151, 151))
+        << "from the original, not the last result";
     EXPECT_EQ(kxtest::Rendered(preview.m_hWnd).At(50, 50), RGB(183, 151, 151));
 }
 

@@ -14,8 +14,8 @@ namespace {
 using kx::LayoutPicture;
 
 std::string Text(const RECT& r) {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
 TEST(SelectLayoutPicture, TakesTheFirstLayoutThatApplies) {
@@ -27,17 +27,34 @@ TEST(SelectLayoutPicture, TakesTheFirstLayoutThatApplies) {
     };
     const Row rows[] = {
         {"nothing set", {}, false, LayoutPicture::Sample},
-        {"fit to page onto another paper", {{"iFitPage", 1}, {"iFitPagePaper", 11}, {"iNup", 2}}, false,
+        {"fit to page onto another paper",
+         {{"iFitPage", 1}, {"iFitPagePaper", 11}, {"iNup", 2}},
+         false,
          LayoutPicture::FitToPage},
-        {"fit to page onto the same paper", {{"iFitPage", 1}, {"iFitPagePaper", 9}}, false, LayoutPicture::Sample},
-        {"booklet before reduce/enlarge", {{"iBooklet", 1}, {"iER", 1}, {"iERRatio", 50}}, false,
+        {"fit to page onto the same paper",
+         {{"iFitPage", 1}, {"iFitPagePaper", 9}},
+         false,
+         LayoutPicture::Sample},
+        {"booklet before reduce/enlarge",
+         {{"iBooklet", 1}, {"iER", 1}, {"iERRatio", 50}},
+         false,
          LayoutPicture::Booklet},
         {"reduce/enlarge", {{"iER", 1}, {"iERRatio", 50}}, false, LayoutPicture::ReduceEnlarge},
-        {"reduce/enlarge at 100 percent", {{"iER", 1}, {"iERRatio", 100}}, false, LayoutPicture::Sample},
-        {"poster before virtual page", {{"iPoster", 2}, {"iVirtualPrint", 1}, {"iVirtualPaper", 11}}, false,
+        {"reduce/enlarge at 100 percent",
+         {{"iER", 1}, {"iERRatio", 100}},
+         false,
+         LayoutPicture::Sample},
+        {"poster before virtual page",
+         {{"iPoster", 2}, {"iVirtualPrint", 1}, {"iVirtualPaper", 11}},
+         false,
          LayoutPicture::Poster},
-        {"virtual page", {{"iVirtualPrint", 1}, {"iVirtualPaper", 11}}, false, LayoutPicture::VirtualPage},
-        {"virtual page of the same paper", {{"iVirtualPrint", 1}, {"iVirtualPaper", 9}}, false,
+        {"virtual page",
+         {{"iVirtualPrint", 1}, {"iVirtualPaper", 11}},
+         false,
+         LayoutPicture::VirtualPage},
+        {"virtual page of the same paper",
+         {{"iVirtualPrint", 1}, {"iVirtualPaper", 9}},
+         false,
          LayoutPicture::Sample},
         {"N-up", {{"iNup", 3}}, false, LayoutPicture::Nup},
         {"N-up on a page turned by 90", {{"iNup", 3}}, true, LayoutPicture::Sample},
@@ -58,13 +75,16 @@ TEST(NupGridOf, GridsAndTurnedSheets) {
         kx::NupGrid expected;
     };
     const Row rows[] = {
-        {1, false, {2, 1, true}}, {1, true, {1, 2, true}},  {2, false, {2, 2, false}}, {3, false, {3, 2, true}},
-        {3, true, {2, 3, true}},  {4, true, {3, 3, false}}, {5, false, {4, 4, false}}, {9, false, {4, 4, false}},
+        {1, false, {2, 1, true}},  {1, true, {1, 2, true}},   {2, false, {2, 2, false}},
+        {3, false, {3, 2, true}},  {3, true, {2, 3, true}},   {4, true, {3, 3, false}},
+        {5, false, {4, 4, false}}, {9, false, {4, 4, false}},
     };
     for (const Row& row : rows) {
         const kx::NupGrid grid = kx::NupGridOf(row.nup, row.landscape);
-        EXPECT_EQ(grid.columns, row.expected.columns) << "iNup " << row.nup << " landscape " << row.landscape;
-        EXPECT_EQ(grid.rows, row.expected.rows) << "iNup " << row.nup << " landscape " << row.landscape;
+        EXPECT_EQ(grid.columns, row.expected.columns)
+            << "iNup " << row.nup << " landscape " << row.landscape;
+        EXPECT_EQ(grid.rows, row.expected.rows)
+            << "iNup " << row.nup << " landscape " << row.landscape;
         EXPECT_EQ(grid.turned, row.expected.turned) << "iNup " << row.nup;
     }
 }
@@ -84,7 +104,8 @@ TEST(NupPageNumber, EveryPageOrderOnSixPages) {
     for (const Row& row : rows) {
         for (int c = 0; c < 2; ++c)
             for (int d = 0; d < 3; ++d)
-                EXPECT_EQ(kx::NupPageNumber(row.layout, d, c, 3, 2, false), row.numbers[static_cast<size_t>(c * 3 + d)])
+                EXPECT_EQ(kx::NupPageNumber(row.layout, d, c, 3, 2, false),
+                          row.numbers[static_cast<size_t>(c * 3 + d)])
                     << "order " << row.layout << " column " << d << " row " << c;
     }
     EXPECT_EQ(kx::NupPageNumber(0, 0, 0, 3, 2, true), 6) << "turned 180 counts backwards";
@@ -99,7 +120,8 @@ TEST(NupPages, FourFifthsOfACellWithEqualGaps) {
     EXPECT_EQ(pages[0].bottom - pages[0].top, 40) << Text(pages[0]);
     const LONG gap = pages[1].left - pages[0].right;
     EXPECT_EQ(gap, (150 - 120) / 4);
-    EXPECT_EQ(pages[0].left - sheet.left, sheet.right - pages[2].right) << "the pages sit in the middle";
+    EXPECT_EQ(pages[0].left - sheet.left, sheet.right - pages[2].right)
+        << "the pages sit in the middle";
     EXPECT_EQ(pages[3].top, pages[0].bottom + (100 - 80) / 3) << Text(pages[3]);
 }
 
@@ -109,8 +131,8 @@ TEST(PosterTiles, TilesPerSideAndOuterTilesOnTheEdges) {
         int scale;
         int tiles;
     };
-    const Row rows[] = {{1, 0, 2}, {2, 0, 3}, {3, 0, 4}, {5, 0, 6}, {4, 250, 3}, {4, 100, 1},
-                        {4, 101, 2}, {4, 0, 1}, {4, 30000, 16}, {7, 0, 2}};
+    const Row rows[] = {{1, 0, 2},   {2, 0, 3},   {3, 0, 4}, {5, 0, 6},      {4, 250, 3},
+                        {4, 100, 1}, {4, 101, 2}, {4, 0, 1}, {4, 30000, 16}, {7, 0, 2}};
     for (const Row& row : rows)
         EXPECT_EQ(kx::PosterTilesPerSide(row.poster, row.scale), row.tiles)
             << "iPoster " << row.poster << " scale " << row.scale;
@@ -120,7 +142,8 @@ TEST(PosterTiles, TilesPerSideAndOuterTilesOnTheEdges) {
     ASSERT_EQ(tiles.size(), 9u);
     EXPECT_EQ(tiles[0].left, 0);
     EXPECT_EQ(tiles[0].right - tiles[0].left, 19 * (100 / 3) / 20);
-    EXPECT_LE(sheet.right - tiles[2].right, 2) << Text(tiles[2]) << ": the last tile reaches the edge";
+    EXPECT_LE(sheet.right - tiles[2].right, 2)
+        << Text(tiles[2]) << ": the last tile reaches the edge";
     EXPECT_LE(sheet.bottom - tiles[8].bottom, 2) << Text(tiles[8]);
     EXPECT_EQ(kx::PosterTiles(sheet, 1).size(), 1u) << "one tile has no gaps to divide";
 }
@@ -135,7 +158,8 @@ TEST(ReduceEnlargeRects, ReducedPageInTheCornerEnlargedPageShrunkToFit) {
 
     const kx::TwoRects enlarged = kx::ReduceEnlargeRects(paper, area, 200);
     EXPECT_EQ(enlarged.direction, 1);
-    EXPECT_LE(enlarged.outline.bottom - enlarged.outline.top, 220) << Text(enlarged.outline) << " fits the area";
+    EXPECT_LE(enlarged.outline.bottom - enlarged.outline.top, 220)
+        << Text(enlarged.outline) << " fits the area";
     EXPECT_EQ(enlarged.outline.bottom - enlarged.outline.top, 220) << Text(enlarged.outline);
     EXPECT_EQ((enlarged.content.left + enlarged.content.right) / 2, 100) << "both centred";
     EXPECT_EQ((enlarged.outline.left + enlarged.outline.right) / 2, 100);
@@ -176,8 +200,9 @@ TEST(FitArrowDirection, ByTheSizesOfTheTwoRectangles) {
 TEST(PlaceInside, NinePositionsOfTheVirtualPage) {
     const RECT outer{0, 0, 100, 200};
     const SIZE size{40, 60};
-    const std::array<POINT, 10> corners{POINT{0, 0},  POINT{60, 0},  POINT{30, 0},   POINT{0, 70}, POINT{60, 70},
-                                        POINT{30, 70}, POINT{0, 140}, POINT{60, 140}, POINT{30, 140}, POINT{0, 0}};
+    const std::array<POINT, 10> corners{
+        POINT{0, 0},   POINT{60, 0},  POINT{30, 0},   POINT{0, 70},   POINT{60, 70},
+        POINT{30, 70}, POINT{0, 140}, POINT{60, 140}, POINT{30, 140}, POINT{0, 0}};
     for (int position = 0; position < 10; ++position) {
         const RECT placed = kx::PlaceInside(outer, size, position);
         EXPECT_EQ(placed.left, corners[static_cast<size_t>(position)].x) << "position " << position;

@@ -42,7 +42,8 @@ TEST_F(LayoutPreviewTest, TheLargestPaperFillsTheSmallerSideOfThePictureArea) {
     const RECT area = preview.PictureRect();
     const LONG smaller = std::min(area.right - area.left, area.bottom - area.top) - 2;
     EXPECT_EQ(preview.paperRect().bottom - preview.paperRect().top, smaller);
-    EXPECT_EQ(area.bottom, 300 - 2 * kx::kPreviewLineHeight - kx::kCaptionBandHeight - kx::kPreviewInset)
+    EXPECT_EQ(area.bottom,
+              300 - 2 * kx::kPreviewLineHeight - kx::kCaptionBandHeight - kx::kPreviewInset)
         << "two text lines and the caption band stand under the picture";
 }
 
@@ -58,7 +59,8 @@ TEST_F(LayoutPreviewTest, TurnedBy90ShowsTheSamplePageWithTheSidesExchanged) {
     const RECT upright = preview.paperRect();
     Set("iRotate", 90);
     preview.SetDevmode(record.data());
-    EXPECT_EQ(preview.picture(), LayoutPicture::Sample) << "a turned page shows the sample page even with N-up";
+    EXPECT_EQ(preview.picture(), LayoutPicture::Sample)
+        << "a turned page shows the sample page even with N-up";
     const RECT turned = preview.paperRect();
     EXPECT_EQ(turned.right - turned.left, upright.bottom - upright.top);
     EXPECT_EQ(turned.bottom - turned.top, upright.right - upright.left);
@@ -74,9 +76,11 @@ TEST_F(LayoutPreviewTest, SixPagesInPortraitTurnTheSheet) {
     kxtest::Rendered picture(preview.m_hWnd);
     const RECT pages = BoxOf(picture, kx::kSmallPageColour);
     ASSERT_GE(pages.right, 0) << "the small pages are drawn";
-    EXPECT_GT(pages.right - pages.left, pages.bottom - pages.top) << "three columns on a sheet lying across";
+    EXPECT_GT(pages.right - pages.left, pages.bottom - pages.top)
+        << "three columns on a sheet lying across";
     const RECT paper = preview.paperRect();
-    EXPECT_GT(pages.right - pages.left, paper.right - paper.left) << "the turned sheet is wider than the paper";
+    EXPECT_GT(pages.right - pages.left, paper.right - paper.left)
+        << "the turned sheet is wider than the paper";
 }
 
 TEST_F(LayoutPreviewTest, ReduceEnlargeAtOneHundredPercentIsTheSamplePage) {
@@ -183,13 +187,15 @@ TEST_F(LayoutPreviewTest, TheSamplePageHasItsLetterInTheCornerAndMirrors) {
         kxtest::Rendered picture(preview.m_hWnd);
         EXPECT_GT(picture.Count(topLeft, kxtest::IsBlue), 10) << "the blue letter at the top left";
         EXPECT_EQ(picture.Count(topRight, kxtest::IsBlue), 0);
-        EXPECT_EQ(picture.At(paper.left, (paper.top + paper.bottom) / 2), GetSysColor(COLOR_WINDOWFRAME));
+        EXPECT_EQ(picture.At(paper.left, (paper.top + paper.bottom) / 2),
+                  GetSysColor(COLOR_WINDOWFRAME));
     }
     Set("iMirror", 1);
     preview.SetDevmode(record.data());
     kxtest::Rendered mirrored(preview.m_hWnd);
     EXPECT_EQ(mirrored.Count(topLeft, kxtest::IsBlue), 0);
-    EXPECT_GT(mirrored.Count(topRight, kxtest::IsBlue), 10) << "mirrored: the letter at the top right";
+    EXPECT_GT(mirrored.Count(topRight, kxtest::IsBlue), 10)
+        << "mirrored: the letter at the top right";
 }
 
 TEST_F(LayoutPreviewTest, TheWatermarkShowsUnlessThePrinterCannotPrintIt) {
@@ -203,7 +209,9 @@ TEST_F(LayoutPreviewTest, TheWatermarkShowsUnlessThePrinterCannotPrintIt) {
     Set("lfWeight", 700);
     preview.SetDevmode(record.data());
     EXPECT_EQ(preview.watermark().text, u"WWW");
-    const auto red = [](COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80; };
+    const auto red = [](COLORREF c) {
+        return GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80;
+    };
     const RECT paper = preview.paperRect();
     EXPECT_GT(kxtest::Rendered(preview.m_hWnd).Count(paper, red), 20);
 

@@ -19,11 +19,15 @@ TEST(InstallPreviewFactory, EveryRoleGetsItsPicture) {
         int lines;
     };
     const Row rows[] = {
-        {"layout", kx::PreviewRole::Layout, [](kx::CKxPreview* p) { return dynamic_cast<kx::CLayoutPreviewEx*>(p) != nullptr; }, 2},
-        {"printer", kx::PreviewRole::Printer, [](kx::CKxPreview* p) { return dynamic_cast<kx::CPrinterPreview*>(p) != nullptr; }, 1},
+        {"layout", kx::PreviewRole::Layout,
+         [](kx::CKxPreview* p) { return dynamic_cast<kx::CLayoutPreviewEx*>(p) != nullptr; }, 2},
+        {"printer", kx::PreviewRole::Printer,
+         [](kx::CKxPreview* p) { return dynamic_cast<kx::CPrinterPreview*>(p) != nullptr; }, 1},
         {"output bin", kx::PreviewRole::OutputBin,
-         [](kx::CKxPreview* p) { return dynamic_cast<kx::CPrinterOutBinPreview*>(p) != nullptr; }, 0},
-        {"colour", kx::PreviewRole::Colour, [](kx::CKxPreview* p) { return dynamic_cast<kx::CColorPreview*>(p) != nullptr; }, 0},
+         [](kx::CKxPreview* p) { return dynamic_cast<kx::CPrinterOutBinPreview*>(p) != nullptr; },
+         0},
+        {"colour", kx::PreviewRole::Colour,
+         [](kx::CKxPreview* p) { return dynamic_cast<kx::CColorPreview*>(p) != nullptr; }, 0},
         {"stamp", kx::PreviewRole::Stamp, [](kx::CKxPreview* p) { return p != nullptr; }, 0},
     };
     for (const Row& row : rows) {

@@ -57,7 +57,8 @@ protected:
     void SetUp() override {
         prefix.WriteFile("drive_c/windows/system32/spool/drivers/x64/3/PV.CAP",
                          "[Papers]\n1\n5\n8\n9\n11\n20 = Envelope #10\n");
-        ASSERT_EQ(kx::PrinterStore::SaveDriver({u"Preview Driver", 3, u"PVU.DLL", u"PV.CAP", u"PVU.DLL", u"PV.CAP"}),
+        ASSERT_EQ(kx::PrinterStore::SaveDriver(
+                      {u"Preview Driver", 3, u"PVU.DLL", u"PV.CAP", u"PVU.DLL", u"PV.CAP"}),
                   ERROR_SUCCESS);
         kx::PrinterRecord printer;
         printer.name = kPreviewPrinter;
@@ -79,8 +80,8 @@ protected:
         Set("dmPaperSize", 9);
         Set("dmOrientation", 1);
         Set("dmCopies", 1);
-        parent = CreateWindowExW(0, u"Static", u"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400, nullptr, nullptr, nullptr,
-                                 nullptr);
+        parent = CreateWindowExW(0, u"Static", u"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400, nullptr,
+                                 nullptr, nullptr, nullptr);
     }
 
     void TearDown() override {
@@ -91,13 +92,15 @@ protected:
         kx::SetWaterMarkFileCheck(nullptr);
     }
 
-    void Set(const char* field, int64_t value) { kx::WriteNumber(record.data(), *kx::FindDevmodeField(field), value); }
+    void Set(const char* field, int64_t value) {
+        kx::WriteNumber(record.data(), *kx::FindDevmodeField(field), value);
+    }
 
     /// Attaches the preview to a new child window of the given size.
     template <typename Preview>
     Preview& Attach(Preview& preview, int width = 200, int height = 300) {
-        const HWND child = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, width, height, parent,
-                                           nullptr, nullptr, nullptr);
+        const HWND child = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, width,
+                                           height, parent, nullptr, nullptr, nullptr);
         windows.push_back(child);
         EXPECT_TRUE(preview.SubclassWindow(child));
         return preview;
@@ -114,6 +117,8 @@ protected:
     std::vector<HWND> windows;
 };
 
-inline bool IsBlue(COLORREF c) { return GetBValue(c) > 200 && GetRValue(c) < 60 && GetGValue(c) < 80; }
+inline bool IsBlue(COLORREF c) {
+    return GetBValue(c) > 200 && GetRValue(c) < 60 && GetGValue(c) < 80;
+}
 
 } // namespace kxtest

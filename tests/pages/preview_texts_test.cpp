@@ -22,7 +22,8 @@ TEST(LengthText, MillimetresAndInches) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(kx::LengthText(row.tenths, row.unit), row.expected)
-            << row.tenths << (row.unit == kx::LengthUnit::Inches ? " in inches" : " in millimetres");
+            << row.tenths
+            << (row.unit == kx::LengthUnit::Inches ? " in inches" : " in millimetres");
     EXPECT_EQ(kx::SizeText(2159, 2794, kx::LengthUnit::Inches), u"8.50 x 11.00 in");
     EXPECT_EQ(kx::SizeText(2100, 2970, kx::LengthUnit::Millimetres), u"210 x 297 mm");
     EXPECT_EQ(kx::UnitOf(1), kx::LengthUnit::Inches);
@@ -30,16 +31,20 @@ TEST(LengthText, MillimetresAndInches) {
 
 TEST(PaperInformationLines, SizeAndPrintAreaOrNameAndBorder) {
     kx::BuiltInResolverTexts texts;
-    auto lines = kx::PaperInformationLines(texts, 2, u"A4", 2100, 2970, kx::LengthUnit::Millimetres, false);
+    auto lines =
+        kx::PaperInformationLines(texts, 2, u"A4", 2100, 2970, kx::LengthUnit::Millimetres, false);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], u"Paper Size:\n 210 x 297 mm");
     EXPECT_EQ(lines[1], u"Print Area:\n 208 x 295 mm");
-    lines = kx::PaperInformationLines(texts, 4, u"A4", 2100, 2970, kx::LengthUnit::Millimetres, true);
+    lines =
+        kx::PaperInformationLines(texts, 4, u"A4", 2100, 2970, kx::LengthUnit::Millimetres, true);
     EXPECT_EQ(lines[1], u"Print Area:\n 210 x 297 mm") << "borderless prints the whole sheet";
-    lines = kx::PaperInformationLines(texts, 1, u"A4", 2100, 2970, kx::LengthUnit::Millimetres, true);
+    lines =
+        kx::PaperInformationLines(texts, 1, u"A4", 2100, 2970, kx::LengthUnit::Millimetres, true);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], u"A4 Borderless");
-    EXPECT_TRUE(kx::PaperInformationLines(texts, 0, u"A4", 1, 1, kx::LengthUnit::Inches, false).empty());
+    EXPECT_TRUE(
+        kx::PaperInformationLines(texts, 0, u"A4", 1, 1, kx::LengthUnit::Inches, false).empty());
 }
 
 } // namespace

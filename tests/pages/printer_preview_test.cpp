@@ -50,8 +50,10 @@ TEST_F(PrinterPreviewTest, DrawsTheOptionsPictureCentredAndReloadsOnlyWhenTheOpt
     const RECT area = preview.PictureRect();
     {
         kxtest::Rendered picture(preview.m_hWnd);
-        EXPECT_EQ(picture.At((area.left + area.right) / 2, (area.top + area.bottom) / 2), RGB(255, 0, 0));
-        EXPECT_EQ(picture.At(area.left, area.top), GetSysColor(COLOR_BTNFACE)) << "at its own size, not stretched";
+        EXPECT_EQ(picture.At((area.left + area.right) / 2, (area.top + area.bottom) / 2),
+                  RGB(255, 0, 0));
+        EXPECT_EQ(picture.At(area.left, area.top), GetSysColor(COLOR_BTNFACE))
+            << "at its own size, not stretched";
     }
     const int redraws = preview.pictureInvalidations();
     Set("dmCopies", 7);
@@ -81,7 +83,8 @@ TEST_F(PrinterPreviewTest, TheCaptionTakesTheTextLineAndTheOutputBinIsMarked) {
     bins.SetDevmode(record.data());
     EXPECT_EQ(bins.lineCount(), 0);
     kxtest::Rendered picture(bins.m_hWnd);
-    EXPECT_GT(picture.Count(RECT{0, 0, 120, 60}, kxtest::IsBlue), 5) << "the blue mark over the printer";
+    EXPECT_GT(picture.Count(RECT{0, 0, 120, 60}, kxtest::IsBlue), 5)
+        << "the blue mark over the printer";
 }
 
 } // namespace
