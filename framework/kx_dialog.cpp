@@ -232,8 +232,11 @@ void CKxDialog::AttachEmbeddedControls() {
 
 void CKxDialog::AttachPreview(int id, PreviewRole role) {
     std::unique_ptr<CKxPreview> preview = MakePreview(role);
-    if (preview && preview->SubclassDlgItem(id, this))
-        m_previews.push_back(std::move(preview));
+    if (!preview || !preview->SubclassDlgItem(id, this))
+        return;
+    // A picture from the start, not only after the first change.
+    preview->SetDevmode(m_working);
+    m_previews.push_back(std::move(preview));
 }
 
 void CKxDialog::PlaceUnitButtons() {

@@ -1,11 +1,14 @@
 // Starting and stopping the module.
 #include "host/module_start.h"
 
+#include "devmode/devmode_record.h"
 #include "framework/kromaui_app.h"
+#include "framework/preview_watermark.h"
 #include "framework/printer_texts.h"
 #include "host/module_instance.h"
 #include "host/module_texts.h"
 #include "host/spooler_printer_queries.h"
+#include "pages/preview_factory.h"
 #include "store/registry_user_store.h"
 #include "store/stored_item_kinds.h"
 #include "utilities/link_launcher.h"
@@ -54,6 +57,12 @@ void EnsureModuleStarted() {
     InstallUserStore(&g_userStore);
     InstallStoredItemKinds();
     InstallLocalPrintingOnlyTest([](std::u16string_view printer) { return LocalPrintingOnly(printer); });
+    InstallPreviewFactory();
+    // Previews draw a watermark only where its file can print (strictly:
+    // a FILE: printer that works offline makes none).
+    SetWaterMarkFileCheck([](const BYTE* devmode) {
+        return PrinterOutputReachable(ReadText(devmode, FieldNamed("dmDeviceName")), Strictness::Strict) != 0;
+    });
 }
 
 void StopModule() {
@@ -64,6 +73,7 @@ void StopModule() {
     constexpr unsigned kLaunchWaitMilliseconds = 10000;
     static_cast<void>(WaitForLinkLaunches(kLaunchWaitMilliseconds));
     InstallLocalPrintingOnlyTest(nullptr);
+    SetWaterMarkFileCheck(nullptr);
     ForgetNetworkPortTests();
     TheApp().ExitInstance();
     ReleaseTheApp();
