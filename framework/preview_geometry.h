@@ -18,7 +18,11 @@ struct PaperGeometry {
     float scale = 0;
     PaperDimensions size{};
 
-    bool operator==(const PaperGeometry&) const = default;
+    bool operator==(const PaperGeometry& other) const {
+        return rect.left == other.rect.left && rect.top == other.rect.top && rect.right == other.rect.right &&
+               rect.bottom == other.rect.bottom && scale == other.scale && size.width == other.size.width &&
+               size.length == other.size.length;
+    }
 };
 
 /// The magnification of a paper whose larger side is `f` times the model's
