@@ -73,6 +73,16 @@ bool WriteDevmodeFile(const std::string& path, const DevmodeBytes& record, std::
     return true;
 }
 
+int WriteRecordForUser(const std::string& path, const DevmodeBytes& record) {
+    std::string error;
+    if (!WriteDevmodeFile(path, record, error)) {
+        std::fprintf(stderr, "kxhost: %s: %s\n", path.c_str(), error.c_str());
+        return 1;
+    }
+    std::printf("wrote %s (%zu bytes)\n", path.c_str(), record.size());
+    return 0;
+}
+
 std::string FieldValueText(const BYTE* record, const kx::DevmodeField& field) {
     switch (field.type) {
     case kx::FieldType::Text:

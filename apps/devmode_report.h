@@ -19,6 +19,10 @@ std::optional<DevmodeBytes> ReadDevmodeFile(const std::string& path, std::string
 /// Writes the whole record; false with `error` when the file cannot be written.
 bool WriteDevmodeFile(const std::string& path, const DevmodeBytes& record, std::string& error);
 
+/// The commands' --out: writes the record and says so; the exit status
+/// (0, or 1 with the reason on standard error).
+int WriteRecordForUser(const std::string& path, const DevmodeBytes& record);
+
 /// A field's value: numbers in decimal (unsigned 32-bit ones also in hex),
 /// texts quoted and bounded by their field, byte blocks in hex.
 std::string FieldValueText(const BYTE* record, const kx::DevmodeField& field);

@@ -177,13 +177,7 @@ int RunSheetScript(const Arguments& arguments) {
     if (request->out.empty())
         return 0;
     const DevmodeBytes after = sheet.Devmode();
-    std::string error;
-    if (!WriteDevmodeFile(request->out, after, error)) {
-        std::fprintf(stderr, "kxhost: %s: %s\n", request->out.c_str(), error.c_str());
-        return 1;
-    }
-    std::printf("wrote %s (%zu bytes)\n", request->out.c_str(), after.size());
-    return 0;
+    return WriteRecordForUser(request->out, after);
 }
 
 const bool kRegistered = RegisterCommand(

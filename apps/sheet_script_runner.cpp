@@ -4,6 +4,7 @@
 #include "apps/sheet_script_runner.h"
 
 #include "platform/base/text.h"
+#include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/common_dialogs.h"
 #include "platform/window/message_box.h"
@@ -24,15 +25,6 @@ struct SheetScriptRunner::Prepared {
 namespace {
 
 std::string Narrow(std::u16string_view text) { return kx::Utf16ToUtf8(text); }
-
-std::u16string WindowTextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
-}
 
 // Why a control did not do what it was asked.
 std::string Refusal(HWND control, const Target& target) {
@@ -349,7 +341,7 @@ bool SheetScriptRunner::RunPreparedDialog(HWND dialog) {
     const auto entry = m_dialogPlans.front();
     m_dialogPlans.pop_front();
     entry->used = true;
-    entry->came = WindowTextOf(dialog);
+    entry->came = kx::WindowText(dialog);
     const ScriptStep& step = *entry->step;
     if (step.expectFailure)
         return false;

@@ -2,6 +2,7 @@
 #include "apps/sheet_targets.h"
 
 #include "platform/base/text.h"
+#include "platform/controls/control_base.h"
 #include "platform/window/window_api.h"
 
 namespace kxhost {
@@ -13,15 +14,6 @@ std::u16string Folded(std::u16string_view text, bool dropAmpersands) {
         if (!dropAmpersands || c != u'&')
             folded.push_back(kx::FoldCase(c));
     return folded;
-}
-
-std::u16string WindowTextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
 }
 
 // How much a user could do with a control: one they can use beats one they
@@ -43,7 +35,7 @@ HWND FindByTextWithinReach(HWND root, std::u16string_view text) {
     } search{text};
     auto visit = [](HWND window, LPARAM lParam) -> BOOL {
         auto& found = *reinterpret_cast<Search*>(lParam);
-        if (SameCaption(WindowTextOf(window), found.text) && Reach(window) > found.bestReach) {
+        if (SameCaption(kx::WindowText(window), found.text) && Reach(window) > found.bestReach) {
             found.best = window;
             found.bestReach = Reach(window);
         }

@@ -3,6 +3,7 @@
 
 #include "platform/base/format.h"
 #include "platform/base/text.h"
+#include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/window_constants.h"
 
@@ -31,16 +32,6 @@ std::u16string WindowClassName(HWND window) {
     std::array<WCHAR, kClassCapacity> buffer{};
     const int length = GetClassNameW(window, buffer.data(), static_cast<int>(buffer.size()));
     return std::u16string(buffer.data(), static_cast<size_t>(std::max(length, 0)));
-}
-
-std::u16string WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(std::max(copied, 0)));
-    return text;
 }
 
 bool IsGroupBox(HWND control, std::u16string_view className) {

@@ -2,6 +2,7 @@
 #include "store/length_field.h"
 
 #include "platform/base/format.h"
+#include "platform/controls/control_base.h"
 #include "platform/window/window_api.h"
 
 #include <algorithm>
@@ -16,14 +17,6 @@ namespace {
 constexpr double kTenthsPerInch = 254.0;
 constexpr double kTenthsPerMillimetre = 10.0;
 constexpr size_t kNumberCharacters = 32;
-
-std::u16string WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::u16string text(static_cast<size_t>(std::max(length, 0)) + 1, u'\0');
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(std::char_traits<char16_t>::length(text.c_str()));
-    return text;
-}
 
 } // namespace
 

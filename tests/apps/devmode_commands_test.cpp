@@ -12,13 +12,8 @@
 
 namespace {
 
-int ExitCode(const kxtest::HostRun& run) {
-    return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
-}
-
-bool Contains(const std::string& output, const std::string& text) {
-    return output.find(text) != std::string::npos;
-}
+using kxtest::ExitCode;
+using kxtest::Contains;
 
 class DevmodeCommands : public testing::Test {
 protected:

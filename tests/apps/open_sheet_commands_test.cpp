@@ -14,13 +14,8 @@ namespace {
 
 constexpr const char* kPrinter = "'Velmora ML-4200'";
 
-int ExitCode(const kxtest::HostRun& run) {
-    return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
-}
-
-bool Contains(const std::string& output, const std::string& text) {
-    return output.find(text) != std::string::npos;
-}
+using kxtest::ExitCode;
+using kxtest::Contains;
 
 // The line of `devmode show` output that shows a field.
 std::string FieldLine(const std::string& output, const std::string& field) {

@@ -76,7 +76,7 @@ protected:
 TEST_F(PreviewThroughTheHost, TheLayoutPictureFollowsAChangeOnThePage) {
     const auto fresh = Run("open-sheet " + std::string(kPrinter) +
                            " --pages 0 --actions cancel --out '" + Path("fresh.dm") + "'");
-    ASSERT_TRUE(WIFEXITED(fresh.status) && WEXITSTATUS(fresh.status) == 0) << fresh.output;
+    ASSERT_EQ(kxtest::ExitCode(fresh), 0) << fresh.output;
     std::string record(kx::kDevmodeSize, '\0');
     std::ifstream(Path("fresh.dm"), std::ios::binary)
         .read(record.data(), static_cast<std::streamsize>(record.size()));

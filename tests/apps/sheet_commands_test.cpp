@@ -16,13 +16,8 @@ namespace {
 
 constexpr const char* kPrinter = "'Velmora ML-4200'";
 
-int ExitCode(const kxtest::HostRun& run) {
-    return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
-}
-
-bool Contains(const std::string& output, const std::string& text) {
-    return output.find(text) != std::string::npos;
-}
+using kxtest::ExitCode;
+using kxtest::Contains;
 
 // The value `devmode show` prints for a field: the last word of its line.
 std::string FieldValue(const std::string& output, const std::string& field) {

@@ -48,13 +48,11 @@ protected:
         return jobs;
     }
 
-    static int ExitCode(const kxtest::HostRun& run) {
-        return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
-    }
-
     kxtest::TestPrefix scratch;
     std::string prefix = scratch.root() + "/prefix";
 };
+
+using kxtest::ExitCode;
 
 TEST_F(TroublePage, InkjetOffersItsListedPagesAndPrintsTheChosenOne) {
     const auto run = Play("Velmora IJ-980", "expect 1401 selection \"Configuration Page\"\n"

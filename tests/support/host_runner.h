@@ -2,6 +2,8 @@
 // prints (standard output and error together).
 #pragma once
 
+#include <sys/wait.h>
+
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -31,6 +33,13 @@ inline HostRun RunHost(const std::string& prefix, const std::string& arguments,
         run.output.append(buffer.data(), got);
     run.status = pclose(pipe);
     return run;
+}
+
+/// The program's exit status, or -1 when it did not exit normally.
+inline int ExitCode(const HostRun& run) { return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1; }
+
+inline bool Contains(const std::string& output, const std::string& text) {
+    return output.find(text) != std::string::npos;
 }
 
 /// Makes `bytes` the printer's global default device mode through a `.reg`
