@@ -5,7 +5,7 @@
 #pragma once
 
 #include "framework/help_list.h"
-#include "framework/kx_list_controls.h"
+#include "framework/kx_combo_box.h"
 #include "framework/kromaui_app.h"
 #include "framework/page_localiser.h"
 #include "framework/page_messages.h"

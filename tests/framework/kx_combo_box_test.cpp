@@ -1,6 +1,6 @@
 // The value-list combo box: selection by value with clamping, unavailable
 // entries refused when the user picks them, and the drawing of entries.
-#include "framework/kx_list_controls.h"
+#include "framework/kx_combo_box.h"
 
 #include "platform/automation/scripted_user.h"
 #include "platform/window/dialog_template.h"
