@@ -2,11 +2,7 @@
 // saving a kind's whole list.
 #include "framework/kx_list_controls.h"
 
-#include "platform/controls/classic_look.h"
-#include "platform/gdi/gdi.h"
-
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
