@@ -205,14 +205,7 @@ bool ChooseListItem(HWND list, int index, bool doubleClick) {
 }
 
 LRESULT CALLBACK ListBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        AttachState(list, std::make_unique<ListBoxState>());
-        return 0;
-    }
-    ListBoxState* state = State(list);
-    if (!state)
-        return DefWindowProcW(list, message, wParam, lParam);
-    return ListMessage(list, *state, message, wParam, lParam);
+    return StatefulControlProc<ListBoxState, ListMessage>(list, message, wParam, lParam);
 }
 
 } // namespace kx

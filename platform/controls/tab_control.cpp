@@ -174,14 +174,7 @@ bool ClickTab(HWND control, int index) {
 }
 
 LRESULT CALLBACK TabControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        AttachState(control, std::make_unique<TabState>());
-        return 0;
-    }
-    TabState* state = State(control);
-    if (!state)
-        return DefWindowProcW(control, message, wParam, lParam);
-    return TabMessage(control, *state, message, wParam, lParam);
+    return StatefulControlProc<TabState, TabMessage>(control, message, wParam, lParam);
 }
 
 } // namespace kx

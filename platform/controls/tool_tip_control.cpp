@@ -336,14 +336,7 @@ std::optional<std::u16string> TrackedTipText(HWND toolTip) {
 }
 
 LRESULT CALLBACK ToolTipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        AttachState(tip, std::make_unique<ToolTipState>());
-        return 0;
-    }
-    ToolTipState* state = State(tip);
-    if (!state)
-        return DefWindowProcW(tip, message, wParam, lParam);
-    return ToolTipMessage(tip, *state, message, wParam, lParam);
+    return StatefulControlProc<ToolTipState, ToolTipMessage>(tip, message, wParam, lParam);
 }
 
 } // namespace kx

@@ -163,14 +163,7 @@ bool DragTrackbar(HWND trackbar, int position) {
 }
 
 LRESULT CALLBACK TrackbarProc(HWND trackbar, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        AttachState(trackbar, std::make_unique<TrackbarState>());
-        return 0;
-    }
-    TrackbarState* state = State(trackbar);
-    if (!state)
-        return DefWindowProcW(trackbar, message, wParam, lParam);
-    return TrackbarMessage(trackbar, *state, message, wParam, lParam);
+    return StatefulControlProc<TrackbarState, TrackbarMessage>(trackbar, message, wParam, lParam);
 }
 
 } // namespace kx
