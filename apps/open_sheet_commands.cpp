@@ -100,17 +100,11 @@ int OpenSheet(const Arguments& arguments) {
     auto request = ParseRequest(arguments);
     if (!request)
         return 2;
-    const auto printer = FindSheetPrinter(request->printer);
-    if (!printer)
+    const auto opened = OpenSheetPrinter(request->printer);
+    if (!opened)
         return 1;
-    const SheetModule module(printer->name);
-    if (module.error() != nullptr) {
-        std::fprintf(stderr, "kxhost: %s: %s\n", request->printer.c_str(), module.error());
-        return 1;
-    }
-    std::printf("%s\n", request->printer.c_str());
-    const DevmodeBytes before = StartingDevmode(*printer);
-    HostSheet sheet(module, printer->name, before);
+    const DevmodeBytes& before = opened->before;
+    HostSheet sheet(*opened->module, opened->printer.name, before);
     if (request->pages.empty())
         request->pages = AllPageIndexes();
     if (!sheet.Open(request->pages)) {

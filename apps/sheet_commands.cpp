@@ -143,19 +143,13 @@ int RunSheetScript(const Arguments& arguments) {
                      error->message.c_str());
         return 2;
     }
-    const auto printer = FindSheetPrinter(request->printer);
-    if (!printer)
+    const auto opened = OpenSheetPrinter(request->printer);
+    if (!opened)
         return 1;
-    const SheetModule module(printer->name);
-    if (module.error() != nullptr) {
-        std::fprintf(stderr, "kxhost: %s: %s\n", request->printer.c_str(), module.error());
-        return 1;
-    }
-    std::printf("%s\n", request->printer.c_str());
-    const DevmodeBytes before = StartingDevmode(*printer);
+    const DevmodeBytes& before = opened->before;
     kx::ScriptedUser user;
     bool rendered = true;
-    HostSheet sheet(module, printer->name, before);
+    HostSheet sheet(*opened->module, opened->printer.name, before);
     if (!sheet.Open(request->pages.empty() ? AllPageIndexes() : request->pages)) {
         std::fprintf(stderr, "kxhost: %s: the sheet could not be opened\n",
                      request->printer.c_str());

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 namespace kxhost {
 namespace {
@@ -71,6 +72,20 @@ std::optional<kx::PrinterRecord> FindSheetPrinter(const std::string& name) {
     if (!printer)
         std::fprintf(stderr, "kxhost: %s: no such printer\n", name.c_str());
     return printer;
+}
+
+std::optional<SheetPrinter> OpenSheetPrinter(const std::string& name) {
+    auto printer = FindSheetPrinter(name);
+    if (!printer)
+        return std::nullopt;
+    auto module = std::make_unique<SheetModule>(printer->name);
+    if (module->error() != nullptr) {
+        std::fprintf(stderr, "kxhost: %s: %s\n", name.c_str(), module->error());
+        return std::nullopt;
+    }
+    std::printf("%s\n", name.c_str());
+    DevmodeBytes before = StartingDevmode(*printer);
+    return SheetPrinter{std::move(*printer), std::move(module), std::move(before)};
 }
 
 // A default of another size is not taken, as its fields would not lie where

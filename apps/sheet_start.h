@@ -3,8 +3,10 @@
 #pragma once
 
 #include "apps/devmode_report.h"
+#include "apps/sheet_module.h"
 #include "platform/spooler/printer_store.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,5 +37,17 @@ std::optional<kx::PrinterRecord> FindSheetPrinter(const std::string& name);
 /// The printer's global default device mode when the spooler keeps one of
 /// the module's size, otherwise a record with only the public header set.
 DevmodeBytes StartingDevmode(const kx::PrinterRecord& printer);
+
+/// A printer with its driver's module loaded and the record its sheet
+/// starts from.
+struct SheetPrinter {
+    kx::PrinterRecord printer;
+    std::unique_ptr<SheetModule> module;
+    DevmodeBytes before;
+};
+
+/// Finds the printer and loads its module, printing the printer's name;
+/// prints why and returns nothing when either fails.
+std::optional<SheetPrinter> OpenSheetPrinter(const std::string& name);
 
 } // namespace kxhost
