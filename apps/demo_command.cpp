@@ -23,28 +23,32 @@ int RunCommand(std::string_view name, const Arguments& arguments) {
 }
 
 constexpr const char* kDemoPrinter = "Velmora ML-4200";
-constexpr const char* kDemoScript = "# The user looks at the pages, switches the unit to inches and applies.\n"
-                                    "page \"Layout\"\n"
-                                    "expect \"Millimeters\" checked\n"
-                                    "check \"Inches\"\n"
-                                    "page 1\n"
-                                    "page 2\n"
-                                    "apply\n"
-                                    "ok\n";
+constexpr const char* kDemoScript =
+    "# The user looks at the pages, switches the unit to inches and applies.\n"
+    "page \"Layout\"\n"
+    "expect \"Millimeters\" checked\n"
+    "check \"Inches\"\n"
+    "page 1\n"
+    "page 2\n"
+    "apply\n"
+    "ok\n";
 
 int PlayDemoSheet() {
     const std::string folder = kx::Prefix::Current().Root() + "/out";
     const std::string script = folder + "/demo-sheet.txt";
     std::filesystem::create_directories(folder);
     std::ofstream(script) << kDemoScript;
-    std::printf("\n== a user's session on the %s sheet (script %s)\n", kDemoPrinter, script.c_str());
-    return RunCommand("sheet", {kDemoPrinter, script, "--pages", "0,1,2", "--png-dir", folder + "/pages"});
+    std::printf("\n== a user's session on the %s sheet (script %s)\n", kDemoPrinter,
+                script.c_str());
+    return RunCommand("sheet",
+                      {kDemoPrinter, script, "--pages", "0,1,2", "--png-dir", folder + "/pages"});
 }
 
 int RunDemo(const Arguments&) {
     if (!EnsurePrefix())
         return 1;
-    std::printf("kxhost: prefix %s is ready\n\n== printers\n", kx::Prefix::Current().Root().c_str());
+    std::printf("kxhost: prefix %s is ready\n\n== printers\n",
+                kx::Prefix::Current().Root().c_str());
     int status = RunCommand("printers", {});
     std::printf("\n== pages of each printer's module\n");
     status |= RunCommand("pages", {});
@@ -53,7 +57,8 @@ int RunDemo(const Arguments&) {
 }
 
 const bool kRegistered = RegisterCommand(
-    {"demo", "", "the main job: prepare the sample prefix, list printers and their pages", RunDemo});
+    {"demo", "", "the main job: prepare the sample prefix, list printers and their pages",
+     RunDemo});
 
 } // namespace
 } // namespace kxhost

@@ -51,10 +51,9 @@ std::optional<DevmodeBytes> ReadDevmodeFile(const std::string& path, std::string
     file.read(reinterpret_cast<char*>(record.data()), static_cast<std::streamsize>(record.size()));
     const auto got = static_cast<size_t>(file.gcount());
     if (got != kx::kDevmodeSize) {
-        error = got > kx::kDevmodeSize
-                    ? "not a device-mode record: longer than 3555 bytes"
-                    : "not a device-mode record: " + std::to_string(got) +
-                          " bytes, a record has 3555";
+        error = got > kx::kDevmodeSize ? "not a device-mode record: longer than 3555 bytes"
+                                       : "not a device-mode record: " + std::to_string(got) +
+                                             " bytes, a record has 3555";
         return std::nullopt;
     }
     record.resize(kx::kDevmodeSize);

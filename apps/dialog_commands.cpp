@@ -8,17 +8,17 @@
 #include "platform/base/text.h"
 #include "platform/controls/common_controls.h"
 #include "platform/window/dialog_template.h"
-#include "platform/window/property_sheet_api.h"
 #include "platform/window/paint_api.h"
+#include "platform/window/property_sheet_api.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
-#include <functional>
-#include <vector>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace kxhost {
 namespace {
@@ -33,7 +33,8 @@ INT_PTR CALLBACK HostDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         return TRUE;
     }
-    if (message == WM_COMMAND && HIWORD(wParam) == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    if (message == WM_COMMAND && HIWORD(wParam) == 0 &&
+        (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         auto* outcome = reinterpret_cast<DialogResult*>(GetWindowLongPtrW(dialog, DWLP_USER));
         outcome->ended = true;
         outcome->result = LOWORD(wParam);
@@ -42,7 +43,9 @@ INT_PTR CALLBACK HostDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     return FALSE;
 }
 
-std::string Utf8(std::u16string_view text) { return kx::Utf16ToUtf8(text); }
+std::string Utf8(std::u16string_view text) {
+    return kx::Utf16ToUtf8(text);
+}
 
 /// A control named by number ("1050") or by its text ("OK", "&Collate").
 HWND FindControl(kx::ScriptedUser& user, HWND dialog, const std::string& name) {
@@ -53,7 +56,8 @@ HWND FindControl(kx::ScriptedUser& user, HWND dialog, const std::string& name) {
     return user.FindByText(dialog, wide);
 }
 
-bool SplitAction(const std::string& action, std::string& verb, std::string& target, std::string& value) {
+bool SplitAction(const std::string& action, std::string& verb, std::string& target,
+                 std::string& value) {
     const size_t colon = action.find(':');
     if (colon == std::string::npos)
         return false;
@@ -72,8 +76,8 @@ bool RunKey(kx::ScriptedUser& user, const std::string& name) {
     };
     static constexpr KeyName kKeys[] = {{"enter", kx::Key::Enter}, {"escape", kx::Key::Escape},
                                         {"tab", kx::Key::Tab},     {"shift-tab", kx::Key::ShiftTab},
-                                        {"up", kx::Key::Up},
-                                        {"down", kx::Key::Down},   {"space", kx::Key::Space}};
+                                        {"up", kx::Key::Up},       {"down", kx::Key::Down},
+                                        {"space", kx::Key::Space}};
     for (const auto& key : kKeys) {
         if (name == key.name)
             return user.Press(key.key);
@@ -81,7 +85,9 @@ bool RunKey(kx::ScriptedUser& user, const std::string& name) {
     return false;
 }
 
-int ToInt(const std::string& text) { return kx::ParseSaturatingDecimal(kx::Utf8ToUtf16(text)); }
+int ToInt(const std::string& text) {
+    return kx::ParseSaturatingDecimal(kx::Utf8ToUtf16(text));
+}
 
 /// One action of the command line; false when it could not be done.
 bool RunAction(kx::ScriptedUser& user, HWND dialog, const std::string& action) {
@@ -144,8 +150,8 @@ void PrintControls(kx::ScriptedUser& user, HWND dialog) {
 void PrintLog(const kx::ScriptedUser& user) {
     static constexpr const char* kKinds[] = {"dialog", "message box", "tip", "file dialog"};
     for (const auto& event : user.Log()) {
-        std::printf("shown %s: \"%s\" %s\n", kKinds[static_cast<int>(event.kind)], Utf8(event.title).c_str(),
-                    Utf8(event.text).c_str());
+        std::printf("shown %s: \"%s\" %s\n", kKinds[static_cast<int>(event.kind)],
+                    Utf8(event.title).c_str(), Utf8(event.text).c_str());
     }
 }
 
@@ -192,16 +198,17 @@ int RunDialog(const Arguments& arguments) {
         return 1;
     kx::ScriptedUser user;
     DialogResult outcome;
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
-                                                   nullptr, HostDialogProc, reinterpret_cast<LPARAM>(&outcome));
+    const HWND dialog =
+        CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
+                                   nullptr, HostDialogProc, reinterpret_cast<LPARAM>(&outcome));
     if (!dialog) {
         std::fprintf(stderr, "kxhost dialog: the dialog could not be created\n");
         return 1;
     }
     ShowWindow(dialog, SW_SHOW);
     std::string pngPath;
-    int status = RunActions(user, dialog, Arguments(arguments.begin() + 1, arguments.end()), pngPath,
-                            [&] { return outcome.ended; })
+    int status = RunActions(user, dialog, Arguments(arguments.begin() + 1, arguments.end()),
+                            pngPath, [&] { return outcome.ended; })
                      ? 0
                      : 1;
     PrintControls(user, dialog);
@@ -218,15 +225,19 @@ int RunDialog(const Arguments& arguments) {
     return status;
 }
 
-INT_PTR CALLBACK HostPageProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+INT_PTR CALLBACK HostPageProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
 
 int RunSheet(const Arguments& arguments) {
     size_t firstAction = 1;
-    while (firstAction < arguments.size() && arguments[firstAction].find(':') == std::string::npos &&
+    while (firstAction < arguments.size() &&
+           arguments[firstAction].find(':') == std::string::npos &&
            arguments[firstAction] != "--png")
         ++firstAction;
     if (arguments.size() < 2 || firstAction < 2) {
-        std::fprintf(stderr, "kxhost script-sheet: a caption and at least one page script are needed\n");
+        std::fprintf(stderr,
+                     "kxhost script-sheet: a caption and at least one page script are needed\n");
         return 2;
     }
     std::vector<std::vector<DWORD>> templates;
@@ -259,13 +270,15 @@ int RunSheet(const Arguments& arguments) {
     }
     auto closed = [&] { return SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0) == 0; };
     std::string pngPath;
-    int status = RunActions(user, sheet, Arguments(arguments.begin() + static_cast<std::ptrdiff_t>(firstAction),
-                                                   arguments.end()),
+    int status = RunActions(user, sheet,
+                            Arguments(arguments.begin() + static_cast<std::ptrdiff_t>(firstAction),
+                                      arguments.end()),
                             pngPath, closed)
                      ? 0
                      : 1;
     if (!closed())
-        PrintControls(user, reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+        PrintControls(user,
+                      reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
     PrintLog(user);
     if (closed())
         std::printf("closed\n");
@@ -281,13 +294,13 @@ int RunSheet(const Arguments& arguments) {
 
 const bool kSheetRegistered = RegisterCommand(
     {"script-sheet", "CAPTION PAGE.rc... [VERB:...] [--png OUT]",
-     "a sheet of dialog-script pages; acts as 'dialog' does, page:N picks a tab",
-     RunSheet});
+     "a sheet of dialog-script pages; acts as 'dialog' does, page:N picks a tab", RunSheet});
 
-const bool kRegistered = RegisterCommand(
-    {"dialog", "FILE [VERB:CONTROL[=VALUE]...] [--png OUT]",
-     "a dialog from a script; click/check/uncheck/type/choose/spin/slide/tab/hover/key/clock/answer/file",
-     RunDialog});
+const bool kRegistered =
+    RegisterCommand({"dialog", "FILE [VERB:CONTROL[=VALUE]...] [--png OUT]",
+                     "a dialog from a script; "
+                     "click/check/uncheck/type/choose/spin/slide/tab/hover/key/clock/answer/file",
+                     RunDialog});
 
 } // namespace
 } // namespace kxhost

@@ -76,7 +76,9 @@ bool RegisterPageClass() {
     return registered;
 }
 
-std::string Narrow(const std::u16string& text) { return kx::Utf16ToUtf8(text); }
+std::string Narrow(const std::u16string& text) {
+    return kx::Utf16ToUtf8(text);
+}
 
 } // namespace
 
@@ -165,9 +167,9 @@ bool HostSheet::CreateWindows(const std::u16string& caption) {
     // windows around it are.
     ShowWindow(m_sheetWindow, SW_SHOW);
     for (Page& page : m_pages) {
-        page.window = CreateWindowExW(0, kPageClass, page.caption.c_str(), WS_CHILD, kMargin,
-                                      kTabsHeight, page.cx, page.cy, m_sheetWindow, nullptr,
-                                      nullptr, nullptr);
+        page.window =
+            CreateWindowExW(0, kPageClass, page.caption.c_str(), WS_CHILD, kMargin, kTabsHeight,
+                            page.cx, page.cy, m_sheetWindow, nullptr, nullptr, nullptr);
         if (page.window == nullptr) {
             DestroyWindow(m_sheetWindow);
             m_sheetWindow = nullptr;
@@ -203,7 +205,9 @@ std::u16string HostSheet::Caption(int index) const {
     return position == m_pages.size() ? std::u16string() : m_pages[position].caption;
 }
 
-int HostSheet::ActivePage() const { return m_open ? m_pages[m_active].index : -1; }
+int HostSheet::ActivePage() const {
+    return m_open ? m_pages[m_active].index : -1;
+}
 
 size_t HostSheet::PositionOf(int index) const {
     for (size_t position = 0; position < m_pages.size(); ++position)

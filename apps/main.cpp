@@ -21,7 +21,9 @@ bool RegisterCommand(const HostCommand& command) {
     return true;
 }
 
-const std::vector<HostCommand>& Commands() { return CommandTable(); }
+const std::vector<HostCommand>& Commands() {
+    return CommandTable();
+}
 
 std::string TemplateFolder() {
     if (const char* chosen = std::getenv("KX_TEMPLATE"); chosen != nullptr && *chosen != '\0')

@@ -27,9 +27,9 @@ struct PageName {
     const char* what;
 };
 constexpr PageName kPages[] = {
-    {0, "Layout"}, {1, "Paper"}, {2, "Graphics"}, {3, "Extras"}, {4, "Printer"}, {5, "About"},
-    {6, "Watermark"}, {7, "Overlay"}, {9, "(no page)"}, {12, "Troubleshooting"}, {16, "Basics"},
-    {17, "Output"}, {19, "Deco"}, {21, "Main"},
+    {0, "Layout"},  {1, "Paper"},     {2, "Graphics"}, {3, "Extras"},    {4, "Printer"},
+    {5, "About"},   {6, "Watermark"}, {7, "Overlay"},  {9, "(no page)"}, {12, "Troubleshooting"},
+    {16, "Basics"}, {17, "Output"},   {19, "Deco"},    {21, "Main"},
 };
 
 // A printer's driver module, loaded from the prefix's driver folder.

@@ -5,7 +5,6 @@
 #include "apps/host_sheet.h"
 #include "apps/sheet_start.h"
 
-
 #include <cstdio>
 #include <optional>
 

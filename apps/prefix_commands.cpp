@@ -53,8 +53,8 @@ int ResetPrefix(const Arguments&) {
 }
 
 const bool kRegistered =
-    RegisterCommand({"prefix", "", "create the prefix if needed and list what it holds",
-                     ShowPrefix}) &&
+    RegisterCommand(
+        {"prefix", "", "create the prefix if needed and list what it holds", ShowPrefix}) &&
     RegisterCommand({"reset", "", "make the prefix anew from the bundled sample", ResetPrefix});
 
 } // namespace

@@ -26,8 +26,12 @@ namespace {
 
 using kx::PrinterStore;
 
-std::u16string Wide(const std::string& text) { return kx::Utf8ToUtf16(text); }
-std::string Narrow(std::u16string_view text) { return kx::Utf16ToUtf8(text); }
+std::u16string Wide(const std::string& text) {
+    return kx::Utf8ToUtf16(text);
+}
+std::string Narrow(std::u16string_view text) {
+    return kx::Utf16ToUtf8(text);
+}
 
 int Fail(const char* what, DWORD error) {
     std::fprintf(stderr, "kxhost: %s failed (error %u)\n", what, error);
@@ -291,21 +295,21 @@ const bool kSpoolerConnected = [] {
 
 const bool kRegistered =
     RegisterCommand({"printers", "", "list the printers", ListPrinters}) &&
-    RegisterCommand({"add-printer", "NAME DRIVER PORT [ATTRIBUTES]", "add or change a printer",
-                     AddPrinter}) &&
+    RegisterCommand(
+        {"add-printer", "NAME DRIVER PORT [ATTRIBUTES]", "add or change a printer", AddPrinter}) &&
     RegisterCommand({"set-printer", "NAME FIELD VALUE...",
                      "change a printer's attributes, texts or printer data", SetPrinter}) &&
     RegisterCommand({"add-driver", "NAME DATA CONFIG CAPS [DRIVER]",
                      "install a driver (files in the driver folder)", AddDriver}) &&
-    RegisterCommand({"add-port", "local|tcp|cups NAME ...", "add a port",
-                     AddPort}) &&
+    RegisterCommand({"add-port", "local|tcp|cups NAME ...", "add a port", AddPort}) &&
     RegisterCommand({"ports", "", "list the ports and their monitors", ListPorts}) &&
-    RegisterCommand({"caps", "NAME", "show a printer's papers, bins and media", ShowCapabilities}) &&
+    RegisterCommand(
+        {"caps", "NAME", "show a printer's papers, bins and media", ShowCapabilities}) &&
     RegisterCommand({"jobs", "", "list the job journal", ListJobs}) &&
-    RegisterCommand({"print-raw", "PRINTER FILE [DOC [OUTPUT]]", "send a file as a raw job",
-                     PrintRaw}) &&
-    RegisterCommand({"samples", "", "install the sample drivers, a port and printers",
-                     InstallSamples});
+    RegisterCommand(
+        {"print-raw", "PRINTER FILE [DOC [OUTPUT]]", "send a file as a raw job", PrintRaw}) &&
+    RegisterCommand(
+        {"samples", "", "install the sample drivers, a port and printers", InstallSamples});
 
 } // namespace
 } // namespace kxhost

@@ -63,8 +63,8 @@ bool InstallSampleFamily() {
         const std::u16string stem = model.stem;
         if (!InstallModuleFile(stem + u"U.DLL"))
             return false;
-        const kx::DriverRecord driver{model.driver, 3, stem + u"U.DLL", stem + u".CAP",
-                                      stem + u"U.DLL", stem + u".CAP"};
+        const kx::DriverRecord driver{
+            model.driver, 3, stem + u"U.DLL", stem + u".CAP", stem + u"U.DLL", stem + u".CAP"};
         if (const DWORD error = PrinterStore::SaveDriver(driver); error != ERROR_SUCCESS)
             return Failed("installing a driver", error);
     }

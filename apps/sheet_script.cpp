@@ -12,9 +12,7 @@ constexpr size_t kDeepestDialog = 8;
 // Steps go to the innermost open dialog block, or to the script.
 class BlockStack {
 public:
-    std::vector<ScriptStep>& Current() {
-        return m_open.empty() ? m_script : m_open.back().block;
-    }
+    std::vector<ScriptStep>& Current() { return m_open.empty() ? m_script : m_open.back().block; }
     bool InsideDialog() const { return !m_open.empty(); }
     size_t Depth() const { return m_open.size(); }
     void Open(ScriptStep step) { m_open.push_back(std::move(step)); }
@@ -40,7 +38,9 @@ private:
     std::vector<ScriptStep> m_open;
 };
 
-bool SheetOnly(StepKind kind) { return kind == StepKind::Page || kind == StepKind::Apply; }
+bool SheetOnly(StepKind kind) {
+    return kind == StepKind::Page || kind == StepKind::Apply;
+}
 
 std::optional<ScriptError> AddLine(ScriptLine line, int number, BlockStack& blocks) {
     if (line.kind == LineKind::Blank)

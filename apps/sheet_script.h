@@ -137,9 +137,9 @@ struct ScriptStep {
     uint32_t milliseconds = 0; ///< clock
     kx::Key key = kx::Key::Enter;
     ExpectKind expect = ExpectKind::Checked;
-    bool cancelFile = false;          ///< a file step that cancels the dialog
-    std::vector<ScriptStep> block;    ///< the steps of a dialog block
-    std::string source;               ///< the line as written, for messages
+    bool cancelFile = false;       ///< a file step that cancels the dialog
+    std::vector<ScriptStep> block; ///< the steps of a dialog block
+    std::string source;            ///< the line as written, for messages
 };
 
 struct ScriptError {

@@ -7,7 +7,9 @@
 namespace kxhost {
 namespace {
 
-std::string Narrow(std::u16string_view text) { return kx::Utf16ToUtf8(text); }
+std::string Narrow(std::u16string_view text) {
+    return kx::Utf16ToUtf8(text);
+}
 
 const char* CheckStateName(UINT checked) {
     switch (checked) {
@@ -30,7 +32,9 @@ constexpr ExpectedState kCheckStates[] = {
     {ExpectKind::Indeterminate, BST_INDETERMINATE},
 };
 
-bool ExpectsNone(ExpectKind kind) { return kind == ExpectKind::NoMessage || kind == ExpectKind::NoTip; }
+bool ExpectsNone(ExpectKind kind) {
+    return kind == ExpectKind::NoMessage || kind == ExpectKind::NoTip;
+}
 
 } // namespace
 
@@ -98,8 +102,8 @@ StepOutcome SheetScriptChecks::CheckControl(const ScriptStep& step, HWND dialog)
             shows.selection >= 0 && static_cast<size_t>(shows.selection) < shows.items.size();
         const std::u16string item =
             chosen ? shows.items[static_cast<size_t>(shows.selection)] : std::u16string();
-        return {item == step.text,
-                chosen ? name + " has \"" + Narrow(item) + "\" chosen" : name + " has nothing chosen"};
+        return {item == step.text, chosen ? name + " has \"" + Narrow(item) + "\" chosen"
+                                          : name + " has nothing chosen"};
     }
     default:
         return {false, "unknown check"};

@@ -68,10 +68,10 @@ struct KeyName {
     kx::Key key;
 };
 constexpr KeyName kKeys[] = {
-    {"enter", kx::Key::Enter}, {"escape", kx::Key::Escape}, {"tab", kx::Key::Tab},
-    {"shift-tab", kx::Key::ShiftTab}, {"up", kx::Key::Up}, {"down", kx::Key::Down},
-    {"left", kx::Key::Left}, {"right", kx::Key::Right}, {"space", kx::Key::Space},
-    {"delete", kx::Key::Delete}, {"f1", kx::Key::F1},
+    {"enter", kx::Key::Enter},        {"escape", kx::Key::Escape}, {"tab", kx::Key::Tab},
+    {"shift-tab", kx::Key::ShiftTab}, {"up", kx::Key::Up},         {"down", kx::Key::Down},
+    {"left", kx::Key::Left},          {"right", kx::Key::Right},   {"space", kx::Key::Space},
+    {"delete", kx::Key::Delete},      {"f1", kx::Key::F1},
 };
 
 struct ButtonName {
@@ -79,9 +79,9 @@ struct ButtonName {
     int id;
 };
 constexpr ButtonName kButtons[] = {
-    {"ok", IDOK}, {"cancel", IDCANCEL}, {"abort", IDABORT}, {"retry", IDRETRY},
-    {"ignore", IDIGNORE}, {"yes", IDYES}, {"no", IDNO}, {"try-again", IDTRYAGAIN},
-    {"continue", IDCONTINUE},
+    {"ok", IDOK},       {"cancel", IDCANCEL},      {"abort", IDABORT},
+    {"retry", IDRETRY}, {"ignore", IDIGNORE},      {"yes", IDYES},
+    {"no", IDNO},       {"try-again", IDTRYAGAIN}, {"continue", IDCONTINUE},
 };
 
 struct StateName {
@@ -90,11 +90,15 @@ struct StateName {
     bool takesText;
 };
 constexpr StateName kControlStates[] = {
-    {"checked", ExpectKind::Checked, false},     {"unchecked", ExpectKind::Unchecked, false},
+    {"checked", ExpectKind::Checked, false},
+    {"unchecked", ExpectKind::Unchecked, false},
     {"indeterminate", ExpectKind::Indeterminate, false},
-    {"enabled", ExpectKind::Enabled, false},     {"disabled", ExpectKind::Disabled, false},
-    {"visible", ExpectKind::Visible, false},     {"hidden", ExpectKind::Hidden, false},
-    {"absent", ExpectKind::Absent, false},       {"text", ExpectKind::Text, true},
+    {"enabled", ExpectKind::Enabled, false},
+    {"disabled", ExpectKind::Disabled, false},
+    {"visible", ExpectKind::Visible, false},
+    {"hidden", ExpectKind::Hidden, false},
+    {"absent", ExpectKind::Absent, false},
+    {"text", ExpectKind::Text, true},
     {"selection", ExpectKind::Selection, true},
 };
 

@@ -24,7 +24,9 @@ struct SheetScriptRunner::Prepared {
 
 namespace {
 
-std::string Narrow(std::u16string_view text) { return kx::Utf16ToUtf8(text); }
+std::string Narrow(std::u16string_view text) {
+    return kx::Utf16ToUtf8(text);
+}
 
 // Why a control did not do what it was asked.
 std::string Refusal(HWND control, const Target& target) {
@@ -51,7 +53,8 @@ kx::UiEventKind PreparedFor(StepKind kind) {
 } // namespace
 
 SheetScriptRunner::SheetScriptRunner(HostSheet& sheet, kx::ScriptedUser& user)
-    : m_sheet(sheet), m_user(user), m_targets(sheet, user), m_checks(sheet, user, m_targets, m_shown) {
+    : m_sheet(sheet), m_user(user), m_targets(sheet, user),
+      m_checks(sheet, user, m_targets, m_shown) {
     m_userIdle = kx::SetIdleHandler([this](HWND modal) { return OnIdle(modal); });
     m_userSink = kx::SetUiEventSink([this](const kx::UiEvent& event) { OnUiEvent(event); });
 }
@@ -161,7 +164,8 @@ StepOutcome SheetScriptRunner::ActOnControl(const ScriptStep& step, HWND dialog)
     case StepKind::Choose:
         done = m_user.ChooseByText(control, step.text);
         if (!done && IsWindowEnabled(control) && IsWindowVisible(control))
-            return {false, DescribeControl(step.target) + " has no item \"" + Narrow(step.text) + "\""};
+            return {false,
+                    DescribeControl(step.target) + " has no item \"" + Narrow(step.text) + "\""};
         break;
     case StepKind::Type:
         done = m_user.Type(control, step.text);
@@ -210,7 +214,8 @@ StepOutcome SheetScriptRunner::SheetButton(const ScriptStep& step, HWND dialog) 
             return {true, {}};
         }
         const Target target{id, {}};
-        return m_user.Click(button) ? StepOutcome{true, {}} : StepOutcome{false, Refusal(button, target)};
+        return m_user.Click(button) ? StepOutcome{true, {}}
+                                    : StepOutcome{false, Refusal(button, target)};
     }
     if (!m_sheet.IsOpen())
         return {false, "the sheet is closed"};
@@ -224,8 +229,9 @@ StepOutcome SheetScriptRunner::SheetButton(const ScriptStep& step, HWND dialog) 
         {StepKind::Ok, SheetAction::Ok, "a page refused; the sheet stays open"},
         {StepKind::Cancel, SheetAction::Cancel, "a page refused to cancel"},
     };
-    const auto* button = std::find_if(std::begin(kButtons), std::end(kButtons),
-                                      [&](const ButtonAction& entry) { return entry.kind == step.kind; });
+    const auto* button =
+        std::find_if(std::begin(kButtons), std::end(kButtons),
+                     [&](const ButtonAction& entry) { return entry.kind == step.kind; });
     if (m_sheet.Run({button->action}))
         return {true, {}};
     return {false, button->refusal};
@@ -279,8 +285,8 @@ void SheetScriptRunner::OnUiEvent(const kx::UiEvent& event) {
             entry->came = event.title;
             const ScriptStep& step = *entry->step;
             if (!step.expectFailure)
-                kx::QueueFileDialogAnswer(step.cancelFile ? std::nullopt
-                                                          : std::optional<std::u16string>(step.text));
+                kx::QueueFileDialogAnswer(
+                    step.cancelFile ? std::nullopt : std::optional<std::u16string>(step.text));
         }
         break;
     case kx::UiEventKind::ToolTip:

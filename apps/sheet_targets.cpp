@@ -49,7 +49,8 @@ HWND FindByTextWithinReach(HWND root, std::u16string_view text) {
 
 HWND SheetTargets::FindControl(const Target& target, HWND dialog) const {
     auto find = [&](HWND root) {
-        return target.id ? m_user.FindById(root, *target.id) : FindByTextWithinReach(root, target.text);
+        return target.id ? m_user.FindById(root, *target.id)
+                         : FindByTextWithinReach(root, target.text);
     };
     if (dialog != nullptr)
         return find(dialog);

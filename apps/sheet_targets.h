@@ -14,7 +14,8 @@ namespace kxhost {
 class SheetTargets {
 public:
     /// Both must outlive the targets.
-    SheetTargets(const HostSheet& sheet, const kx::ScriptedUser& user) : m_sheet(sheet), m_user(user) {}
+    SheetTargets(const HostSheet& sheet, const kx::ScriptedUser& user)
+        : m_sheet(sheet), m_user(user) {}
 
     /// The control in the dialog, or at the sheet level in the active page
     /// and then in a window the page opened without a modal loop; nullptr

@@ -37,10 +37,10 @@ public:
         app.SetInstance(m_module);
         app.InitInstance();
         kx::ForgetUntitledText(); // a new life of the module
-        m_sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 0, 0, 360, 300, nullptr, nullptr,
-                                  nullptr, nullptr);
-        m_hostPage = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250, m_sheet, nullptr,
-                                     nullptr, nullptr);
+        m_sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 0, 0, 360, 300,
+                                  nullptr, nullptr, nullptr, nullptr);
+        m_hostPage = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250,
+                                     m_sheet, nullptr, nullptr, nullptr);
         m_host.fill(0);
         kx::WriteText(m_host.data(), kx::FieldNamed("dmDeviceName"), u"Velmora ML-4200");
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmSize"), 220);
@@ -76,7 +76,8 @@ public:
     HWND Item(int id) const { return GetDlgItem(m_page->m_hWnd, id); }
 
 private:
-    std::string m_root = (fs::temp_directory_path() / ("kx-change-bench-" + std::to_string(getpid()))).string();
+    std::string m_root =
+        (fs::temp_directory_path() / ("kx-change-bench-" + std::to_string(getpid()))).string();
     HMODULE m_module = nullptr;
     HWND m_sheet = nullptr;
     HWND m_hostPage = nullptr;
@@ -99,7 +100,8 @@ void ChangeCycleOnTheLayoutPage(benchmark::State& state) {
         sheet.page().OnSettingChanged();
         benchmark::DoNotOptimize(sheet.page().working());
     }
-    if (sheet.Item(1186) == nullptr || kx::ReadNumber(sheet.page().working(), kx::FieldNamed("IsMMInch")) != (metric ? 0 : 1))
+    if (sheet.Item(1186) == nullptr ||
+        kx::ReadNumber(sheet.page().working(), kx::FieldNamed("IsMMInch")) != (metric ? 0 : 1))
         state.SkipWithError("the page did not take the change");
 }
 BENCHMARK(ChangeCycleOnTheLayoutPage)->Unit(benchmark::kMicrosecond);

@@ -45,8 +45,7 @@ void CountThenNames(benchmark::State& state) {
     BenchPrefix prefix;
     std::vector<WCHAR> names(16 * kx::kPaperNameSlot);
     for (auto _ : state) {
-        const int count =
-            DeviceCapabilitiesW(u"Bench Printer", u"", DC_PAPERS, nullptr, nullptr);
+        const int count = DeviceCapabilitiesW(u"Bench Printer", u"", DC_PAPERS, nullptr, nullptr);
         benchmark::DoNotOptimize(
             DeviceCapabilitiesW(u"Bench Printer", u"", DC_PAPERNAMES, names.data(), nullptr));
         benchmark::DoNotOptimize(count);

@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 class SamplePrefix {
 public:
     SamplePrefix() {
-        root = (fs::temp_directory_path() / ("kx-profile-bench-" + std::to_string(getpid()))).string();
+        root =
+            (fs::temp_directory_path() / ("kx-profile-bench-" + std::to_string(getpid()))).string();
         fs::create_directories(root);
         fs::copy(std::string(KX_SOURCE_DIR) + "/models/template", root,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);

@@ -33,7 +33,8 @@ void SetField(Record& record, std::string_view name, int64_t value) {
 class BenchModel {
 public:
     BenchModel() {
-        m_root = (fs::temp_directory_path() / ("kx-resolver-bench-" + std::to_string(getpid()))).string();
+        m_root = (fs::temp_directory_path() / ("kx-resolver-bench-" + std::to_string(getpid())))
+                     .string();
         fs::create_directories(m_root + "/drive_c/M");
         std::ofstream(m_root + "/drive_c/M/MODELU.INI")
             << "[Common]\nPrinterDuplex=1\nPrinterFinisher=1\nPrinterStapler=1\nPrinterStacker=1\n"

@@ -11,7 +11,9 @@
 
 namespace {
 
-INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
 
 std::u16string PageScript() {
     std::u16string script = u"DIALOGEX 0, 0, 250, 200\nSTYLE DS_SETFONT | DS_CONTROL | WS_CHILD\n"
@@ -25,9 +27,10 @@ std::u16string PageScript() {
 }
 
 void SendMessageToEdit(benchmark::State& state) {
-    const auto data = kx::CompileDialogScript(u"DIALOGEX 0,0,50,20\nSTYLE WS_POPUP\nBEGIN\nEDITTEXT 1, 0, 0, 40, 12\nEND");
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                   nullptr, QuietProc, 0);
+    const auto data = kx::CompileDialogScript(
+        u"DIALOGEX 0,0,50,20\nSTYLE WS_POPUP\nBEGIN\nEDITTEXT 1, 0, 0, 40, 12\nEND");
+    const HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, QuietProc, 0);
     const HWND edit = GetDlgItem(dialog, 1);
     for (auto _ : state)
         benchmark::DoNotOptimize(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
@@ -43,7 +46,8 @@ void CompilePageScript(benchmark::State& state) {
 BENCHMARK(CompilePageScript);
 
 void CreateAndDestroyPage(benchmark::State& state) {
-    std::u16string script = u"DIALOGEX 0, 0, 250, 200\nSTYLE DS_SETFONT | WS_POPUP\nFONT 8, \"MS Shell Dlg\"\nBEGIN\n";
+    std::u16string script =
+        u"DIALOGEX 0, 0, 250, 200\nSTYLE DS_SETFONT | WS_POPUP\nFONT 8, \"MS Shell Dlg\"\nBEGIN\n";
     for (int row = 0; row < 20; ++row) {
         script += u"LTEXT \"Label\", -1, 7, 7, 60, 8\n";
         script += u"COMBOBOX 100, 70, 7, 100, 60, CBS_DROPDOWNLIST\n";
@@ -52,21 +56,23 @@ void CreateAndDestroyPage(benchmark::State& state) {
     script += u"END\n";
     const auto data = kx::CompileDialogScript(script);
     for (auto _ : state) {
-        const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                       nullptr, QuietProc, 0);
+        const HWND dialog = CreateDialogIndirectParamW(
+            nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, QuietProc, 0);
         DestroyWindow(dialog);
     }
 }
 BENCHMARK(CreateAndDestroyPage);
 
 void FillComboBox(benchmark::State& state) {
-    const auto data = kx::CompileDialogScript(
-        u"DIALOGEX 0,0,50,20\nSTYLE WS_POPUP\nBEGIN\nCOMBOBOX 1, 0, 0, 40, 60, CBS_DROPDOWNLIST | CBS_SORT\nEND");
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                   nullptr, QuietProc, 0);
+    const auto data =
+        kx::CompileDialogScript(u"DIALOGEX 0,0,50,20\nSTYLE WS_POPUP\nBEGIN\nCOMBOBOX 1, 0, 0, 40, "
+                                u"60, CBS_DROPDOWNLIST | CBS_SORT\nEND");
+    const HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, QuietProc, 0);
     const HWND combo = GetDlgItem(dialog, 1);
-    const std::vector<std::u16string> papers = {u"Letter", u"Legal", u"A4", u"A5", u"B5", u"Executive",
-                                                u"Envelope #10", u"Envelope DL", u"Statement", u"Folio"};
+    const std::vector<std::u16string> papers = {
+        u"Letter",    u"Legal",        u"A4",          u"A5",        u"B5",
+        u"Executive", u"Envelope #10", u"Envelope DL", u"Statement", u"Folio"};
     for (auto _ : state) {
         SendMessageW(combo, CB_RESETCONTENT, 0, 0);
         for (const auto& paper : papers)

@@ -28,7 +28,9 @@ constexpr const DevmodeField& kOhp = FieldNamed("iOhp");
 constexpr const DevmodeField& kBooklet = FieldNamed("iBooklet");
 constexpr const DevmodeField& kPoster = FieldNamed("iPoster");
 
-int64_t Get(const BYTE* devmode, const DevmodeField& field) { return ReadNumber(devmode, field); }
+int64_t Get(const BYTE* devmode, const DevmodeField& field) {
+    return ReadNumber(devmode, field);
+}
 
 bool Contains(const std::vector<int32_t>& list, int64_t value) {
     return std::find(list.begin(), list.end(), value) != list.end();
@@ -84,7 +86,7 @@ bool BlockingRules::PrinterDuplexes(const BYTE* devmode) const {
 
 const DevmodeField& BlockingRules::DoubleSidedField(const BYTE* devmode) const {
     return (m_profile.LayoutDoubleManual == 0 || PrinterDuplexes(devmode)) ? kHardwareDuplex
-                                                                             : kManualDuplex;
+                                                                           : kManualDuplex;
 }
 
 bool BlockingRules::ManualDuplexConfigured(const BYTE* devmode) const {
@@ -136,7 +138,8 @@ int BlockingRules::DoubleSidedBlocked(const BYTE* devmode, int* codes, size_t ca
         sink.Add(11);
     if (manual && m_localPrintingOnly && m_localPrintingOnly())
         sink.Add(54);
-    if (!p.DoubleSidedSources.empty() && !Contains(p.DoubleSidedSources, Get(devmode, kDefaultSource)))
+    if (!p.DoubleSidedSources.empty() &&
+        !Contains(p.DoubleSidedSources, Get(devmode, kDefaultSource)))
         sink.Add(60);
     return sink.Result();
 }

@@ -96,7 +96,8 @@ private:
     bool m_cut = false;
 };
 
-void CompareField(Report& report, const DevmodeField& field, const BYTE* before, const BYTE* after) {
+void CompareField(Report& report, const DevmodeField& field, const BYTE* before,
+                  const BYTE* after) {
     if (field.view == FieldView::PublicDisplay)
         return;
     for (const std::string_view silent : kSilentFields) {
@@ -105,7 +106,8 @@ void CompareField(Report& report, const DevmodeField& field, const BYTE* before,
     }
     switch (field.type) {
     case FieldType::Bytes:
-        if (field.name == kOpaqueBlock && std::memcmp(before + field.offset, after + field.offset, field.width) != 0)
+        if (field.name == kOpaqueBlock &&
+            std::memcmp(before + field.offset, after + field.offset, field.width) != 0)
             report.Line(Name(field) + u": binary differs\n");
         return;
     case FieldType::Text: {

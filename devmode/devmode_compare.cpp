@@ -78,7 +78,9 @@ constexpr size_t kVersionAndSizesWidth = 8;
 constexpr SHORT kFirstLargePaper = 134;
 constexpr SHORT kLastLargePaper = 135;
 
-int64_t Value(const BYTE* record, const DevmodeField& field) { return ReadNumber(record, field); }
+int64_t Value(const BYTE* record, const DevmodeField& field) {
+    return ReadNumber(record, field);
+}
 
 bool BothZero(const BYTE* a, const BYTE* b, const DevmodeField& field) {
     return Value(a, field) == 0 && Value(b, field) == 0;

@@ -34,8 +34,8 @@ consteval PublicFieldRule Rule(std::string_view name, DWORD bit,
                                PublicCompare compare = PublicCompare::UnderBit,
                                DWORD compareBit = ~DWORD{0}, bool position = false) {
     const DevmodeField& field = FieldNamed(name);
-    return {field.offset, field.width,   bit,
-            compare,      compareBit == ~DWORD{0} ? bit : compareBit, position};
+    return {field.offset, field.width, bit, compare, compareBit == ~DWORD{0} ? bit : compareBit,
+            position};
 }
 } // namespace detail
 

@@ -11,8 +11,9 @@ DevmodeBuffer AllocateDevmode() {
 }
 
 const DevmodeField* FindDevmodeField(std::string_view name) {
-    const auto found = std::find_if(kDevmodeFields.begin(), kDevmodeFields.end(),
-                                    [name](const DevmodeField& field) { return field.name == name; });
+    const auto found =
+        std::find_if(kDevmodeFields.begin(), kDevmodeFields.end(),
+                     [name](const DevmodeField& field) { return field.name == name; });
     return found == kDevmodeFields.end() ? nullptr : &*found;
 }
 

@@ -46,7 +46,8 @@ DevmodeSetTable& DevmodeSetTable::Instance() {
 
 int DevmodeSetTable::SlotOf(DevmodeOwner owner) const {
     for (int i = 0; i < kSlotCount; ++i)
-        if (m_slots[static_cast<size_t>(i)].InUse() && m_slots[static_cast<size_t>(i)].owner == owner)
+        if (m_slots[static_cast<size_t>(i)].InUse() &&
+            m_slots[static_cast<size_t>(i)].owner == owner)
             return i;
     return -1;
 }
@@ -227,9 +228,13 @@ std::optional<DevmodeCopies> AcquireDevmodeSet(DevmodeOwner owner, BYTE* hostDev
     return DevmodeSetTable::Instance().Acquire(owner, hostDevmode, printerName);
 }
 
-void ReleaseDevmodeSet(DevmodeOwner owner) { DevmodeSetTable::Instance().Release(owner); }
+void ReleaseDevmodeSet(DevmodeOwner owner) {
+    DevmodeSetTable::Instance().Release(owner);
+}
 
-int FindDevmodeSet(const BYTE* devmode) { return DevmodeSetTable::Instance().Find(devmode); }
+int FindDevmodeSet(const BYTE* devmode) {
+    return DevmodeSetTable::Instance().Find(devmode);
+}
 
 int FindDevmodeSet(std::u16string_view deviceName) {
     return DevmodeSetTable::Instance().Find(deviceName);
@@ -245,6 +250,8 @@ void FillUserName(BYTE* record, const DevmodeField& field) {
     FillUserName(record + field.offset, field.Capacity());
 }
 
-LONG SaveDefaultDevmode(const BYTE* record) { return CurrentUserStore().SaveDefaultDevmode(record); }
+LONG SaveDefaultDevmode(const BYTE* record) {
+    return CurrentUserStore().SaveDefaultDevmode(record);
+}
 
 } // namespace kx

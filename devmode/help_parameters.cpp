@@ -21,87 +21,143 @@ struct ProfileBit {
 using P = ProfileValues;
 
 constexpr ProfileBit kLayoutBits[] = {
-    {0x1, &P::LayoutRotate},        {0x2, &P::LayoutTypeNone},       {0x4, &P::LayoutBooklet},
-    {0x8, &P::LayoutDoubleSided},   {0x10, &P::LayoutDoublePrinter}, {0x20, &P::LayoutVirtual},
-    {0x40, &P::LayoutVirtualOrder}, {0x80, &P::LayoutMultiple},      {0x100, &P::LayoutMultipleOrder},
-    {0x200, &P::LayoutPoster},      {0x400, &P::LayoutPoster6x6},    {0x800, &P::LayoutPosterCustom},
-    {0x1000, &P::LayoutMore},       {0x2000, &P::LayoutDoubleManual}, {0x4000, &P::LayoutDoubleReverse},
-    {0x8000, &P::LayoutFitToPage},  {0x10000, &P::LayoutMirror},
+    {0x1, &P::LayoutRotate},           {0x2, &P::LayoutTypeNone},
+    {0x4, &P::LayoutBooklet},          {0x8, &P::LayoutDoubleSided},
+    {0x10, &P::LayoutDoublePrinter},   {0x20, &P::LayoutVirtual},
+    {0x40, &P::LayoutVirtualOrder},    {0x80, &P::LayoutMultiple},
+    {0x100, &P::LayoutMultipleOrder},  {0x200, &P::LayoutPoster},
+    {0x400, &P::LayoutPoster6x6},      {0x800, &P::LayoutPosterCustom},
+    {0x1000, &P::LayoutMore},          {0x2000, &P::LayoutDoubleManual},
+    {0x4000, &P::LayoutDoubleReverse}, {0x8000, &P::LayoutFitToPage},
+    {0x10000, &P::LayoutMirror},
 };
 
 // Paper bits 0x100 to 0x1000 are the derived paper flags: cover pages
 // offered, first page in covers, custom double-sided papers, a choice of
 // separators, and combined front and back covers.
 constexpr ProfileBit kPaperBits[] = {
-    {0x1, &P::PaperCollate},          {0x2, &P::PaperSeparator},      {0x4, &P::PaperFirstPage},
-    {0x8, &P::PaperScaleNone},        {0x10, &P::PaperBannerSheet},   {0x20, &P::PaperTrayRadio},
-    {0x40, &P::PaperOhpSource},       {0x80, &P::PaperLastPage},
+    {0x1, &P::PaperCollate},
+    {0x2, &P::PaperSeparator},
+    {0x4, &P::PaperFirstPage},
+    {0x8, &P::PaperScaleNone},
+    {0x10, &P::PaperBannerSheet},
+    {0x20, &P::PaperTrayRadio},
+    {0x40, &P::PaperOhpSource},
+    {0x80, &P::PaperLastPage},
     {0x100, nullptr, nullptr, &P::coverPagesOffered},
     {0x200, nullptr, nullptr, &P::firstPageInCovers},
     {0x400, nullptr, nullptr, &P::customDoubleSided},
     {0x800, nullptr, nullptr, &P::separatorChoiceOffered},
     {0x1000, nullptr, &P::PaperFrontBackCover},
-    {0x2000, &P::PaperCoverSource},   {0x4000, &P::PaperCoverType},   {0x8000, &P::PaperCoverSize},
-    {0x10000, &P::PaperFirstLastType}, {0x20000, &P::PaperScaleMinMargin},
+    {0x2000, &P::PaperCoverSource},
+    {0x4000, &P::PaperCoverType},
+    {0x8000, &P::PaperCoverSize},
+    {0x10000, &P::PaperFirstLastType},
+    {0x20000, &P::PaperScaleMinMargin},
 };
 
 // Graphics 0x100000 is Kroma CMS offered, 0x40000000 ink options offered.
 constexpr ProfileBit kGraphicsBits[] = {
-    {0x1, &P::Graphics600Res},        {0x2, &P::GraphicsDraftRes},
+    {0x1, &P::Graphics600Res},
+    {0x2, &P::GraphicsDraftRes},
     {0x4, nullptr, nullptr, &P::imageModesOffered},
-    {0x8, &P::GraphicsDarkness},      {0x10, &P::Graphics1200Res},     {0x20, &P::Graphics300Res},
-    {0x40, &P::GraphicsTrueType},     {0x80, &P::GraphicsTonerPrinter}, {0x100, &P::GraphicsColorMode},
-    {0x200, &P::GraphicsColorSettings}, {0x400, &P::GraphicsTrueTypeOutline},
-    {0x800, &P::GraphicsDarkenText},  {0x1000, &P::GraphicsColorMatching},
-    {0x2000, &P::GraphicsTonerMode},  {0x4000, &P::GraphicsColorAuto},
-    {0x8000, &P::GraphicsTrueTypeAdvanced}, {0x10000, &P::GraphicsTrueTypeDisabled},
-    {0x20000, &P::GraphicsRaster},    {0x40000, &P::GraphicsCopiesSetting},
+    {0x8, &P::GraphicsDarkness},
+    {0x10, &P::Graphics1200Res},
+    {0x20, &P::Graphics300Res},
+    {0x40, &P::GraphicsTrueType},
+    {0x80, &P::GraphicsTonerPrinter},
+    {0x100, &P::GraphicsColorMode},
+    {0x200, &P::GraphicsColorSettings},
+    {0x400, &P::GraphicsTrueTypeOutline},
+    {0x800, &P::GraphicsDarkenText},
+    {0x1000, &P::GraphicsColorMatching},
+    {0x2000, &P::GraphicsTonerMode},
+    {0x4000, &P::GraphicsColorAuto},
+    {0x8000, &P::GraphicsTrueTypeAdvanced},
+    {0x10000, &P::GraphicsTrueTypeDisabled},
+    {0x20000, &P::GraphicsRaster},
+    {0x40000, &P::GraphicsCopiesSetting},
     {0x80000, &P::GraphicsGrayscaleEnh},
     {0x100000, nullptr, nullptr, &P::kromaCmsOffered},
-    {0x200000, &P::GraphicsRGBColor}, {0x400000, &P::GraphicsBlackOnly},
-    {0x800000, &P::GraphicsOverSpray}, {0x1000000, &P::GraphicsDryTime},
-    {0x2000000, &P::GraphicsInkVolume}, {0x4000000, &P::GraphicsRegionalTable},
-    {0x8000000, &P::GraphicCorporateColor}, {0x10000000, &P::GraphicsDriverTonerSave},
+    {0x200000, &P::GraphicsRGBColor},
+    {0x400000, &P::GraphicsBlackOnly},
+    {0x800000, &P::GraphicsOverSpray},
+    {0x1000000, &P::GraphicsDryTime},
+    {0x2000000, &P::GraphicsInkVolume},
+    {0x4000000, &P::GraphicsRegionalTable},
+    {0x8000000, &P::GraphicCorporateColor},
+    {0x10000000, &P::GraphicsDriverTonerSave},
     {0x20000000, &P::GraphicsHighCoverageMode},
     {0x40000000, nullptr, nullptr, &P::inkOptionsOffered},
 };
 
 constexpr ProfileBit kExtrasBits[] = {
-    {0x1, &P::ExtrasDestination},  {0x2, &P::ExtrasReprintJam}, {0x4, &P::ExtrasQuickPrint},
-    {0x8, &P::ExtrasPrintTime},    {0x10, &P::ExtrasPrinterFont}, {0x20, &P::ExtrasSaveAsForm},
-    {0x40, &P::ExtrasSecurePrint}, {0x80, &P::ExtrasSimple},     {0x100, &P::ExtrasPageOrder},
+    {0x1, &P::ExtrasDestination},    {0x2, &P::ExtrasReprintJam},   {0x4, &P::ExtrasQuickPrint},
+    {0x8, &P::ExtrasPrintTime},      {0x10, &P::ExtrasPrinterFont}, {0x20, &P::ExtrasSaveAsForm},
+    {0x40, &P::ExtrasSecurePrint},   {0x80, &P::ExtrasSimple},      {0x100, &P::ExtrasPageOrder},
     {0x200, &P::ExtrasPrinterFont2}, {0x20000, &P::MultiBinMode},
 };
 
 // Printer 0x100 is the device-mode test: the last language pass chose "PCL".
 constexpr ProfileBit kPrinterBits[] = {
-    {0x1, &P::PrinterOptTray},       {0x2, &P::PrinterTray34},       {0x4, &P::PrinterFinisher},
-    {0x8, &P::PrinterEnvelope},      {0x10, &P::PrinterDuplex},      {0x20, &P::PrinterStapler},
-    {0x40, &P::PrinterHDD},          {0x80, &P::PrinterHighAlt},
+    {0x1, &P::PrinterOptTray},
+    {0x2, &P::PrinterTray34},
+    {0x4, &P::PrinterFinisher},
+    {0x8, &P::PrinterEnvelope},
+    {0x10, &P::PrinterDuplex},
+    {0x20, &P::PrinterStapler},
+    {0x40, &P::PrinterHDD},
+    {0x80, &P::PrinterHighAlt},
     {0x100, nullptr, nullptr, &P::pclLanguageInUse},
-    {0x200, &P::PrinterTrayCheck},   {0x400, &P::PrinterStatusWindow}, {0x800, &P::PrinterTray23},
-    {0x1000, &P::PrinterTray234},    {0x2000, &P::PrinterInstalledHDD}, {0x4000, &P::PrinterStacker},
-    {0x8000, &P::PrinterOptMPTray},  {0x20000, &P::PrinterJobAccounting},
-    {0x100000, &P::PrinterOptLCTray}, {0x200000, &P::PrinterOptLCTray2},
-    {0x400000, &P::PrinterOptLCTray23}, {0x800000, nullptr, &P::PrinterMemorySizes},
-    {0x1000000, &P::PrinterOptOutBin}, {0x2000000, &P::PrinterJobAccountingAuthSelect},
-    {0x4000000, &P::PrinterMailBox}, {0x8000000, &P::JobAccountingPasswordEncryption},
+    {0x200, &P::PrinterTrayCheck},
+    {0x400, &P::PrinterStatusWindow},
+    {0x800, &P::PrinterTray23},
+    {0x1000, &P::PrinterTray234},
+    {0x2000, &P::PrinterInstalledHDD},
+    {0x4000, &P::PrinterStacker},
+    {0x8000, &P::PrinterOptMPTray},
+    {0x20000, &P::PrinterJobAccounting},
+    {0x100000, &P::PrinterOptLCTray},
+    {0x200000, &P::PrinterOptLCTray2},
+    {0x400000, &P::PrinterOptLCTray23},
+    {0x800000, nullptr, &P::PrinterMemorySizes},
+    {0x1000000, &P::PrinterOptOutBin},
+    {0x2000000, &P::PrinterJobAccountingAuthSelect},
+    {0x4000000, &P::PrinterMailBox},
+    {0x8000000, &P::JobAccountingPasswordEncryption},
     {0x10000000, &P::PrinterTray2345},
 };
 
 // The 20 lists of bit set 6, from bit 0x100 upward.
 constexpr std::vector<int32_t> ProfileValues::*kAboutLists[] = {
-    &P::GraphicsResolutionStringIndex, &P::GraphicsFineEdgeTrapping, &P::PaperFrontCover,
-    &P::PaperBackCover, &P::PaperFrontBackCover, &P::ExtrasJobSettings, &P::PrinterPowerSave,
-    &P::PrinterEmulation, &P::PrinterMemorySizes, &P::JobSettingHDDOn, &P::JobSettingHDDOff,
-    &P::JobSettingMemoryOn, &P::JobSettingMemoryOff, &P::FinisherIndex, &P::MailBoxIndex,
-    &P::OutputBinIndex, &P::MultiBinModeIndex, &P::StapleIndex, &P::HighAltIndex,
+    &P::GraphicsResolutionStringIndex,
+    &P::GraphicsFineEdgeTrapping,
+    &P::PaperFrontCover,
+    &P::PaperBackCover,
+    &P::PaperFrontBackCover,
+    &P::ExtrasJobSettings,
+    &P::PrinterPowerSave,
+    &P::PrinterEmulation,
+    &P::PrinterMemorySizes,
+    &P::JobSettingHDDOn,
+    &P::JobSettingHDDOff,
+    &P::JobSettingMemoryOn,
+    &P::JobSettingMemoryOff,
+    &P::FinisherIndex,
+    &P::MailBoxIndex,
+    &P::OutputBinIndex,
+    &P::MultiBinModeIndex,
+    &P::StapleIndex,
+    &P::HighAltIndex,
     &P::DoubleSidedPapers,
 };
 
 // The output-option lists whose values 1 to 7 set extras bits 0x400 to 0x10000.
 constexpr std::vector<int32_t> ProfileValues::*kOutputOptionLists[] = {
-    &P::FinisherIndex, &P::MailBoxIndex, &P::OutputBinIndex, &P::MultiBinModeIndex,
+    &P::FinisherIndex,
+    &P::MailBoxIndex,
+    &P::OutputBinIndex,
+    &P::MultiBinModeIndex,
 };
 
 // The values of ExtrasJobSettings that set printer bits.
@@ -119,10 +175,10 @@ template <size_t N>
 uint32_t BitSet(const ProfileValues& values, const ProfileBit (&bits)[N]) {
     uint32_t set = 0;
     for (const auto& entry : bits) {
-        const bool on = entry.number  ? values.*entry.number != 0
-                        : entry.list  ? !(values.*entry.list).empty()
-                        : entry.flag  ? values.*entry.flag
-                                      : false;
+        const bool on = entry.number ? values.*entry.number != 0
+                        : entry.list ? !(values.*entry.list).empty()
+                        : entry.flag ? values.*entry.flag
+                                     : false;
         if (on)
             set |= entry.bit;
     }
@@ -168,9 +224,9 @@ std::u16string ModelProfile::HelpParameters(const NameLookup& names) const {
 
     std::u16string text = FormatText(
         u"%u,%u,%u,%u,%u,%u,%u,%u,%u",
-        {BitSet(*this, kLayoutBits), BitSet(*this, kPaperBits), BitSet(*this, kGraphicsBits), extras,
-         printer, about, static_cast<uint32_t>(Graphics300Res), static_cast<uint32_t>(Graphics600Res),
-         static_cast<uint32_t>(Graphics1200Res)});
+        {BitSet(*this, kLayoutBits), BitSet(*this, kPaperBits), BitSet(*this, kGraphicsBits),
+         extras, printer, about, static_cast<uint32_t>(Graphics300Res),
+         static_cast<uint32_t>(Graphics600Res), static_cast<uint32_t>(Graphics1200Res)});
     const struct {
         NameListKind kind;
         const std::vector<int32_t>& numbers;

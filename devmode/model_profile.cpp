@@ -47,20 +47,24 @@ struct AnyLanguageKey {
     int32_t ProfileValues::*common;
 };
 constexpr AnyLanguageKey kAnyLanguageKeys[] = {
-    {u"PrinterJobAccounting", &AnyLanguageFlags::PrinterJobAccounting, &ProfileValues::PrinterJobAccounting},
+    {u"PrinterJobAccounting", &AnyLanguageFlags::PrinterJobAccounting,
+     &ProfileValues::PrinterJobAccounting},
     {u"PrinterEnvelope", &AnyLanguageFlags::PrinterEnvelope, &ProfileValues::PrinterEnvelope},
     {u"PrinterFinisher", &AnyLanguageFlags::PrinterFinisher, &ProfileValues::PrinterFinisher},
     {u"PrinterMailBox", &AnyLanguageFlags::PrinterMailBox, &ProfileValues::PrinterMailBox},
     {u"PrinterHDD", &AnyLanguageFlags::PrinterHDD, &ProfileValues::PrinterHDD},
     {u"PrinterDuplex", &AnyLanguageFlags::PrinterDuplex, &ProfileValues::PrinterDuplex},
     {u"PrinterTrayCheck", &AnyLanguageFlags::PrinterTrayCheck, &ProfileValues::PrinterTrayCheck},
-    {u"PrinterStatusWindow", &AnyLanguageFlags::PrinterStatusWindow, &ProfileValues::PrinterStatusWindow},
+    {u"PrinterStatusWindow", &AnyLanguageFlags::PrinterStatusWindow,
+     &ProfileValues::PrinterStatusWindow},
     {u"PrinterOptTray", &AnyLanguageFlags::PrinterOptTray, &ProfileValues::PrinterOptTray},
 };
 
 constexpr int32_t kPowerSaveMinutes[] = {5, 10, 15, 30, 45, 60};
 
-bool FirstEntryNonZero(const std::vector<int32_t>& list) { return !list.empty() && list[0] != 0; }
+bool FirstEntryNonZero(const std::vector<int32_t>& list) {
+    return !list.empty() && list[0] != 0;
+}
 
 bool IsSingle(const std::vector<int32_t>& list, int32_t value) {
     return list.size() == 1 && list[0] == value;
@@ -136,7 +140,8 @@ void ModelProfile::ReadNumberKey(std::u16string_view section, std::u16string_vie
     }
     if (pass == Pass::Language || defaultValue == kProfileNoDefault)
         return;
-    member = defaultValue == kProfileRasterDefault ? (GraphicsColorMode != 0 ? 1 : 0) : defaultValue;
+    member =
+        defaultValue == kProfileRasterDefault ? (GraphicsColorMode != 0 ? 1 : 0) : defaultValue;
     if (WriteBackEnabled())
         m_settings.WriteNumber(section, key, member);
 }
@@ -253,9 +258,8 @@ void ModelProfile::ApplyLanguageRules(const ProfileDevmodeView& devmode) {
     if (GraphicsDraftRes != 0)
         GraphicsTonerMode = 0;
 
-    coverPagesOffered = PaperLastPage != 0 || !PaperFrontCover.empty() ||
-                        !PaperBackCover.empty() || !PaperFrontBackCover.empty() ||
-                        PaperSeparatorList.size() > 1;
+    coverPagesOffered = PaperLastPage != 0 || !PaperFrontCover.empty() || !PaperBackCover.empty() ||
+                        !PaperFrontBackCover.empty() || PaperSeparatorList.size() > 1;
     firstPageInCovers = PaperFirstPage != 0 && coverPagesOffered;
     separatorChoiceOffered = PaperSeparatorList.size() > 1;
     pclLanguageInUse = languageSection == u"PCL";
@@ -278,7 +282,7 @@ void ModelProfile::ApplyLanguageRules(const ProfileDevmodeView& devmode) {
     if (PrinterInstalledHDD != 0)
         jobSettingsInForce = JobSettingList::HDDOn;
     else if (anyLanguage.PrinterHDD != 0)
-        jobSettingsInForce = devmode.iInHard != 0         ? JobSettingList::HDDOn
+        jobSettingsInForce = devmode.iInHard != 0          ? JobSettingList::HDDOn
                              : CriticalMemorySize == 0     ? JobSettingList::HDDOff
                              : memory < CriticalMemorySize ? JobSettingList::MemoryOff
                                                            : JobSettingList::MemoryOn;

@@ -185,7 +185,8 @@ private:
     ProfileFile m_settings;
     ProfileFile m_strings;
     PaperSizeLookup m_paperSize;
-    mutable std::unordered_map<std::u16string, std::optional<std::vector<int32_t>>> m_perNumberCache;
+    mutable std::unordered_map<std::u16string, std::optional<std::vector<int32_t>>>
+        m_perNumberCache;
 };
 
 /// The module-wide profile of the model the module serves.

@@ -24,6 +24,8 @@ PrinterQueries& CurrentPrinterQueries() {
     return g_installed != nullptr ? *g_installed : none;
 }
 
-void InstallPrinterQueries(PrinterQueries* queries) { g_installed = queries; }
+void InstallPrinterQueries(PrinterQueries* queries) {
+    g_installed = queries;
+}
 
 } // namespace kx

@@ -11,7 +11,9 @@
 namespace kx {
 namespace {
 
-bool IsListSeparator(char16_t c) { return c == u':' || c == u';' || c == u',' || c == u' '; }
+bool IsListSeparator(char16_t c) {
+    return c == u':' || c == u';' || c == u',' || c == u' ';
+}
 
 } // namespace
 
@@ -38,9 +40,9 @@ std::optional<std::u16string> ProfileFile::ReadText(std::u16string_view section,
     const std::u16string sectionText(section.empty() ? u"Common" : section);
     const std::u16string keyText(key);
     std::vector<WCHAR> buffer(maxLength + 1, 0);
-    const DWORD read = GetPrivateProfileStringW(sectionText.c_str(), keyText.c_str(), u"",
-                                                buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                m_path.c_str());
+    const DWORD read =
+        GetPrivateProfileStringW(sectionText.c_str(), keyText.c_str(), u"", buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), m_path.c_str());
     if (read == 0)
         return std::nullopt;
     return std::u16string(buffer.data(), read);

@@ -10,13 +10,13 @@ namespace {
 
 constexpr std::array<ResolutionEntry, kResolutionCount> kResolutions = {{
     {1200, 9600, u"9600x1200 dpi"}, {1200, 4800, u"4800x1200 dpi"}, {1200, 2400, u"2400x1200 dpi"},
-    {1200, 1200, u"1200 dpi"},      {1200, 8, u"1200 dpi (8)"},      {1200, 4, u"1200 dpi (4)"},
-    {1200, 2, u"1200 dpi (2)"},     {1200, 1, u"1200 dpi (1)"},      {600, 4800, u"4800x600 dpi"},
-    {600, 2400, u"2400x600 dpi"},   {600, 1200, u"1200x600 dpi"},    {600, 600, u"600 dpi"},
-    {600, 8, u"600 dpi (8)"},       {600, 4, u"600 dpi (4)"},        {600, 2, u"600 dpi (2)"},
-    {600, 1, u"600 dpi (1)"},       {300, 2400, u"2400x300 dpi"},    {300, 1200, u"1200x300 dpi"},
-    {300, 600, u"600x300 dpi"},     {300, 300, u"300 dpi"},          {300, 8, u"300 dpi (8)"},
-    {300, 4, u"300 dpi (4)"},       {300, 2, u"300 dpi (2)"},        {300, 1, u"300 dpi (1)"},
+    {1200, 1200, u"1200 dpi"},      {1200, 8, u"1200 dpi (8)"},     {1200, 4, u"1200 dpi (4)"},
+    {1200, 2, u"1200 dpi (2)"},     {1200, 1, u"1200 dpi (1)"},     {600, 4800, u"4800x600 dpi"},
+    {600, 2400, u"2400x600 dpi"},   {600, 1200, u"1200x600 dpi"},   {600, 600, u"600 dpi"},
+    {600, 8, u"600 dpi (8)"},       {600, 4, u"600 dpi (4)"},       {600, 2, u"600 dpi (2)"},
+    {600, 1, u"600 dpi (1)"},       {300, 2400, u"2400x300 dpi"},   {300, 1200, u"1200x300 dpi"},
+    {300, 600, u"600x300 dpi"},     {300, 300, u"300 dpi"},         {300, 8, u"300 dpi (8)"},
+    {300, 4, u"300 dpi (4)"},       {300, 2, u"300 dpi (2)"},       {300, 1, u"300 dpi (1)"},
     {600, 600, u"Draft"},
 }};
 
@@ -40,11 +40,15 @@ int32_t GroupMask(int group, const ModelProfile& profile) {
 
 // Within a group, positions 0 to 3 are bits 3 down to 0 and positions 4
 // to 7 bits 11 down to 8.
-int BitOfPosition(int position) { return position <= 3 ? 3 - position : 15 - position; }
+int BitOfPosition(int position) {
+    return position <= 3 ? 3 - position : 15 - position;
+}
 
 } // namespace
 
-const std::array<ResolutionEntry, kResolutionCount>& ResolutionTable() { return kResolutions; }
+const std::array<ResolutionEntry, kResolutionCount>& ResolutionTable() {
+    return kResolutions;
+}
 
 std::optional<int> CurrentResolution(const BYTE* devmode, const ModelProfile& profile) {
     const auto quality = static_cast<int16_t>(ReadNumber(devmode, FieldNamed("dmPrintQuality")));
@@ -92,7 +96,8 @@ std::vector<int> OfferedResolutions(const ModelProfile& profile) {
     return offered;
 }
 
-std::optional<std::u16string> ResolutionText(size_t offered, const ModelProfile& profile, ResolverTexts& texts) {
+std::optional<std::u16string> ResolutionText(size_t offered, const ModelProfile& profile,
+                                             ResolverTexts& texts) {
     const auto& numbers = profile.GraphicsResolutionStringIndex;
     if (offered >= numbers.size())
         return std::nullopt;

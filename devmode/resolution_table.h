@@ -47,6 +47,7 @@ std::vector<int> OfferedResolutions(const ModelProfile& profile);
 /// "ResolutionString%d" with the position's number from the profile's
 /// GraphicsResolutionStringIndex; nothing when it has no number or the text
 /// is empty, so the caller keeps its own label.
-std::optional<std::u16string> ResolutionText(size_t offered, const ModelProfile& profile, ResolverTexts& texts);
+std::optional<std::u16string> ResolutionText(size_t offered, const ModelProfile& profile,
+                                             ResolverTexts& texts);
 
 } // namespace kx

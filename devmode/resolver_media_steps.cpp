@@ -193,9 +193,10 @@ void ResolverSteps::ChooseSource(const DevmodeField& sourceField, int32_t paper,
     if (paperOk && mediaOk && available)
         return;
     const int64_t fallback = Default(sourceField);
-    const int32_t chosen = TrayPasses(fallback, paper, media)
-                               ? static_cast<int32_t>(fallback)
-                               : m_profile.FirstTrayForPaperAndMedia(media, paper, optTray, envelope);
+    const int32_t chosen =
+        TrayPasses(fallback, paper, media)
+            ? static_cast<int32_t>(fallback)
+            : m_profile.FirstTrayForPaperAndMedia(media, paper, optTray, envelope);
     if (chosen == -1)
         return;
     if (!paperOk)

@@ -17,7 +17,15 @@ constexpr int64_t kFrontCoverDoubleSided = 4;
 
 // The reasons that name a setting in the report when double-sided printing
 // was repaired: the setting's item and where its value comes from.
-enum class ReasonValue { EffectivePaper, Fixed, PaperType, FirstPaperType, LastPaperType, CoverType, CoverSize };
+enum class ReasonValue {
+    EffectivePaper,
+    Fixed,
+    PaperType,
+    FirstPaperType,
+    LastPaperType,
+    CoverType,
+    CoverSize
+};
 
 struct ReasonItem {
     int code;
@@ -124,7 +132,8 @@ void ResolverSteps::ResolveDoubleSided() {
         const DevmodeField& doubleSided = m_rules.DoubleSidedField(m_working);
         const int64_t before = Get(doubleSided);
         if (Revert(doubleSided)) {
-            m_report.Word(Side::Conflict, u"Double-sided Printing: %s", ValueWords::DoubleSided, before);
+            m_report.Word(Side::Conflict, u"Double-sided Printing: %s", ValueWords::DoubleSided,
+                          before);
             ReportLayoutConflicts(poster, booklet);
             m_report.Word(Side::Adjusted, u"Double-sided Printing: %s", ValueWords::DoubleSided,
                           Get(doubleSided));

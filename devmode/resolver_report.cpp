@@ -23,24 +23,24 @@ constexpr std::u16string_view kDoubleSidedWords[] = {u"None", u"Short Edge", u"L
 constexpr std::u16string_view kLanguageWords[] = {u"Auto", u"SPL"};
 constexpr std::u16string_view kOverlayWords[] = {u"No Overlay Selected", u"Use Overlay"};
 constexpr std::u16string_view kPrintModeWords[] = {
-    u"Normal", u"Normal Store", u"Proof", u"Proof Store", u"Confidentional",
-    u"Confidentional Store", u"Store", u"Store Public", u"Delay"};
+    u"Normal",      u"Normal Store",   u"Proof",
+    u"Proof Store", u"Confidentional", u"Confidentional Store",
+    u"Store",       u"Store Public",   u"Delay"};
 constexpr std::u16string_view kSeparatorWords[] = {u"No Separator", u"Printed Separator",
                                                    u"Blank Separator"};
-constexpr std::u16string_view kOptionalTrayWords[] = {
-    u"None",
-    u"Tray 2",
-    u"None",
-    u"Tray 2, 3",
-    u"Tray 2, 3, 4",
-    u"Multi-Purpose Tray",
-    u"Multi-Purpose Tray, Tray 2",
-    u"Multi-Purpose Tray, Tray 2, 3",
-    u"Multi-Purpose Tray, Tray 2, 3, 4",
-    u"Multi-Purpose Tray, Tray 3, 4",
-    u"Large Capacity Tray",
-    u"Large Capacity Tray, Tray 2",
-    u"Large Capacity Tray, Tray 2, 3"};
+constexpr std::u16string_view kOptionalTrayWords[] = {u"None",
+                                                      u"Tray 2",
+                                                      u"None",
+                                                      u"Tray 2, 3",
+                                                      u"Tray 2, 3, 4",
+                                                      u"Multi-Purpose Tray",
+                                                      u"Multi-Purpose Tray, Tray 2",
+                                                      u"Multi-Purpose Tray, Tray 2, 3",
+                                                      u"Multi-Purpose Tray, Tray 2, 3, 4",
+                                                      u"Multi-Purpose Tray, Tray 3, 4",
+                                                      u"Large Capacity Tray",
+                                                      u"Large Capacity Tray, Tray 2",
+                                                      u"Large Capacity Tray, Tray 2, 3"};
 constexpr std::u16string_view kOffsetWords[] = {u"No Offset"};
 
 template <size_t N>
@@ -100,7 +100,8 @@ void ResolverReport::Media(Side side, std::u16string_view format, int64_t media)
 std::u16string ResolverReport::TrayNameAvailable(int32_t tray) {
     const int64_t optTray = ReadNumber(m_working, kOptTray);
     const int64_t envelope = ReadNumber(m_working, kEnvelopeSupply);
-    if (!m_profile.TrayAvailable(tray, static_cast<int32_t>(optTray), static_cast<int32_t>(envelope))) {
+    if (!m_profile.TrayAvailable(tray, static_cast<int32_t>(optTray),
+                                 static_cast<int32_t>(envelope))) {
         if (tray == 5) {
             WriteNumber(m_working, kEnvelopeSupply, 1);
         } else {

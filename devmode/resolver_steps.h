@@ -70,7 +70,8 @@ private:
                       int32_t media, std::u16string_view sourceFormat);
     bool TrayPasses(int64_t tray, int32_t paper, int32_t media) const;
     /// Reverts an option (staple or offset) whose paper list refuses a paper.
-    void CheckOptionPapers(const DevmodeField& field, PaperKeyKind kind, std::u16string_view format);
+    void CheckOptionPapers(const DevmodeField& field, PaperKeyKind kind,
+                           std::u16string_view format);
     /// A print mode lowered to one that needs no disk when the printer has none.
     int64_t RetentionWithoutDisk(int64_t mode) const;
     void ReportLayoutConflicts(bool poster, bool booklet);

@@ -18,7 +18,9 @@ UserStore& CurrentUserStore() {
     return g_installed != nullptr ? *g_installed : memoryStore;
 }
 
-void InstallUserStore(UserStore* store) { g_installed = store; }
+void InstallUserStore(UserStore* store) {
+    g_installed = store;
+}
 
 bool MemoryUserStore::ReadDefaultDevmode(BYTE* record) {
     if (m_default.empty()) {

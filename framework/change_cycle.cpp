@@ -10,8 +10,8 @@ namespace kx {
 int ResolveSettings(BYTE* working, const BYTE* defaults, std::u16string_view printerName,
                     ConflictReport& report) {
     const ModelProfile& profile = TheApp().profile;
-    return Resolve(working, defaults, nullptr, profile.ShowConstraints != 0 ? &report : nullptr, profile,
-                   PrinterTextsFor(printerName));
+    return Resolve(working, defaults, nullptr, profile.ShowConstraints != 0 ? &report : nullptr,
+                   profile, PrinterTextsFor(printerName));
 }
 
 } // namespace kx

@@ -20,7 +20,8 @@ namespace {
 using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // Where the system registers the HTML help control's library.
-constexpr const char16_t* kHtmlHelpControlKey = u"CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+constexpr const char16_t* kHtmlHelpControlKey =
+    u"CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 constexpr const char16_t* kHtmlHelpLibrary = u"hhctrl.ocx";
 
 struct HelpState {
@@ -70,7 +71,8 @@ HtmlHelpProc HtmlHelpEntry() {
         library = LoadLibraryW(kHtmlHelpLibrary);
     if (library == nullptr)
         return nullptr;
-    const FARPROC entry = GetProcAddress(library, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(kHtmlHelpOrdinal)));
+    const FARPROC entry =
+        GetProcAddress(library, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(kHtmlHelpOrdinal)));
     state.entry = reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void*>(entry));
     return state.entry;
 }
@@ -80,9 +82,10 @@ void WriteHelpParametersScript(std::u16string_view parameters) {
     const DWORD length = GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
     if (length == 0 || length >= folder.size())
         return;
-    const std::u16string path = std::u16string(folder.data()) + TheApp().names.driverBaseName + u".js";
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::u16string path =
+        std::u16string(folder.data()) + TheApp().names.driverBaseName + u".js";
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     const std::string line = HelpParametersScript(parameters);
@@ -139,7 +142,9 @@ const std::u16string& HelpParametersFor(const BYTE* working) {
     return *state.parameters;
 }
 
-void ForgetHelpState() { State() = HelpState{&TheApp().stringFile}; }
+void ForgetHelpState() {
+    State() = HelpState{&TheApp().stringFile};
+}
 
 void OpenHelp(const CHelpList& help, const BYTE* working, int control, HWND owner) {
     const CTopicId* entry = help.Find(control);
@@ -147,7 +152,8 @@ void OpenHelp(const CHelpList& help, const BYTE* working, int control, HWND owne
         return;
     CKROMAUIApp& app = TheApp();
     if (entry->context() != 0) {
-        WinHelpW(owner, app.helpFilePath.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(entry->context()));
+        WinHelpW(owner, app.helpFilePath.c_str(), HELP_CONTEXT,
+                 static_cast<ULONG_PTR>(entry->context()));
         return;
     }
     const std::u16string& topic = entry->topic();

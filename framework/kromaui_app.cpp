@@ -72,7 +72,9 @@ CKROMAUIApp::CKROMAUIApp() {
     settingsFile.SetMacroSource(&versionFile);
 }
 
-CKROMAUIApp::~CKROMAUIApp() { ExitInstance(); }
+CKROMAUIApp::~CKROMAUIApp() {
+    ExitInstance();
+}
 
 BOOL CKROMAUIApp::InitInstance() {
     LoadImageLibrary();
@@ -178,8 +180,8 @@ std::u16string CKROMAUIApp::ModelStringFilePath(const DEVMODEW* devmode,
     if (SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, 0, folder) != S_OK)
         return result;
 
-    const std::u16string base = TextFromField(folder, MAX_PATH) + std::u16string(kScriptFolder) +
-                                names.driverBaseName;
+    const std::u16string base =
+        TextFromField(folder, MAX_PATH) + std::u16string(kScriptFolder) + names.driverBaseName;
     for (const std::u16string& code : {UserLanguageCode(), std::u16string(u"EN")}) {
         const std::u16string candidate = base + code + std::u16string(extension);
         if (FileExists(candidate))
@@ -244,7 +246,8 @@ std::u16string CKROMAUIApp::DriverInformationText() {
 
     std::u16string information;
     for (int line = 1; line <= kDriverInformationLines; ++line) {
-        std::u16string text = stringFile.ReadExpanded(FormatText(u"M_Info%d", {line}), u"", Expand::Yes);
+        std::u16string text =
+            stringFile.ReadExpanded(FormatText(u"M_Info%d", {line}), u"", Expand::Yes);
         ExpandVersionResourceMacros(text, resourceString);
         information += text;
         information += u'\n';

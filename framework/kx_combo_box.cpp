@@ -22,8 +22,8 @@ DWORD_PTR EntryData(WORD value, Availability availability) {
 }
 
 // Messages after which the program's selection is the one to fall back to.
-constexpr UINT kSelectionSetters[] = {CB_SETCURSEL,   CB_SELECTSTRING, CB_RESETCONTENT,
-                                      CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETESTRING};
+constexpr UINT kSelectionSetters[] = {CB_SETCURSEL, CB_SELECTSTRING, CB_RESETCONTENT,
+                                      CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING};
 
 struct KeyStep {
     UINT key;
@@ -60,7 +60,8 @@ int CKxComboBox::PositionForValue(std::span<const ValueEntry> entries, WORD valu
     }
     // Clamp among the available entries; a list without any falls back to
     // all of them, so a value is always shown.
-    const bool anyAvailable = std::any_of(entries.begin(), entries.end(), [](const ValueEntry& e) { return e.available; });
+    const bool anyAvailable = std::any_of(entries.begin(), entries.end(),
+                                          [](const ValueEntry& e) { return e.available; });
     int best = -1;
     for (size_t i = 0; i < entries.size(); ++i) {
         if (anyAvailable && !entries[i].available)
@@ -72,7 +73,8 @@ int CKxComboBox::PositionForValue(std::span<const ValueEntry> entries, WORD valu
         const int distance = std::abs(entries[i].value - value);
         const int bestDistance = std::abs(entries[static_cast<size_t>(best)].value - value);
         if (distance < bestDistance ||
-            (distance == bestDistance && entries[i].value < entries[static_cast<size_t>(best)].value))
+            (distance == bestDistance &&
+             entries[i].value < entries[static_cast<size_t>(best)].value))
             best = static_cast<int>(i);
     }
     return best;
@@ -99,7 +101,9 @@ std::optional<WORD> CKxComboBox::ValueAt(int index) const {
     return static_cast<WORD>(GetItemData(index) & kValueMask);
 }
 
-std::optional<WORD> CKxComboBox::SelectedValue() const { return ValueAt(GetCurSel()); }
+std::optional<WORD> CKxComboBox::SelectedValue() const {
+    return ValueAt(GetCurSel());
+}
 
 int CKxComboBox::FindValue(WORD value) const {
     const auto entries = Entries();
@@ -145,13 +149,15 @@ bool CKxComboBox::MoveOverUnavailable(UINT key) {
     if (keyStep == std::end(kKeySteps))
         return false;
     const auto entries = Entries();
-    const int from = keyStep->fromEnd ? (keyStep->step > 0 ? -1 : static_cast<int>(entries.size())) : GetCurSel();
+    const int from = keyStep->fromEnd ? (keyStep->step > 0 ? -1 : static_cast<int>(entries.size()))
+                                      : GetCurSel();
     const int target = NextAvailable(entries, from, keyStep->step);
     if (target < 0 || target == GetCurSel())
         return true;
     SetCurSel(target);
     if (const HWND parent = GetParent())
-        ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), CBN_SELCHANGE),
+        ::SendMessageW(parent, WM_COMMAND,
+                       MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(m_hWnd));
     return true;
 }
@@ -189,7 +195,8 @@ bool CKxComboBox::ReflectFromParent(UINT message, WPARAM wParam, LPARAM lParam, 
         const WORD code = HIWORD(wParam);
         if (code != CBN_SELENDOK && code != CBN_SELCHANGE && code != CBN_DROPDOWN)
             return false;
-        auto* box = dynamic_cast<CKxComboBox*>(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lParam)));
+        auto* box =
+            dynamic_cast<CKxComboBox*>(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lParam)));
         if (!box || !box->RefuseChoice(code))
             return false;
         *result = 0;
@@ -215,10 +222,13 @@ void CKxComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     const int index = static_cast<int>(item.itemID);
     FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (index >= 0 && index < GetCount()) {
-        const bool greyed = !IsAvailable(index) || (item.itemState & ODS_DISABLED) || !IsWindowEnabled();
+        const bool greyed =
+            !IsAvailable(index) || (item.itemState & ODS_DISABLED) || !IsWindowEnabled();
         const HGDIOBJ oldFont = SelectObject(dc, ControlFont(m_hWnd));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(greyed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(greyed     ? COLOR_GRAYTEXT
+                                     : selected ? COLOR_HIGHLIGHTTEXT
+                                                : COLOR_WINDOWTEXT));
         RECT text = item.rcItem;
         text.left += 2;
         const std::u16string label = GetLBText(index);

@@ -26,7 +26,8 @@ enum class Availability { Available, Unavailable };
 class CKxComboBox : public TKxClass<CComboBox> {
 public:
     /// Appends an entry; returns its position, or CB_ERR.
-    int AddItem(std::u16string_view text, WORD value, Availability availability = Availability::Available);
+    int AddItem(std::u16string_view text, WORD value,
+                Availability availability = Availability::Available);
 
     /// Selects the entry holding `value` (even an unavailable one: the list
     /// shows what the settings hold). A value not in the list is clamped

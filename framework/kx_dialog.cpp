@@ -39,7 +39,9 @@ ProfileDevmodeView ProfileViewOf(const BYTE* devmode) {
     return view;
 }
 
-const DEVMODEW* PublicPart(const BYTE* devmode) { return reinterpret_cast<const DEVMODEW*>(devmode); }
+const DEVMODEW* PublicPart(const BYTE* devmode) {
+    return reinterpret_cast<const DEVMODEW*>(devmode);
+}
 
 struct TaskSearch {
     DWORD thread = 0;
@@ -69,7 +71,8 @@ bool RunsInside16BitHost() {
 // that ends at once lets it do so before the page's own controls exist.
 class FontProbeDialog : public CDialog {
 public:
-    FontProbeDialog(HINSTANCE instance, HWND parent) : CDialog(kFontProbeTemplate, instance, parent) {}
+    FontProbeDialog(HINSTANCE instance, HWND parent)
+        : CDialog(kFontProbeTemplate, instance, parent) {}
     BOOL OnInitDialog() override {
         EndDialog(kFontProbeResult);
         return TRUE;
@@ -78,12 +81,16 @@ public:
 
 } // namespace
 
-const std::u16string& UntitledText() { return g_untitled; }
-void ForgetUntitledText() { g_untitled.clear(); }
+const std::u16string& UntitledText() {
+    return g_untitled;
+}
+void ForgetUntitledText() {
+    g_untitled.clear();
+}
 
 CKxDialog::CKxDialog(UINT templateId, std::u16string_view pageName, int pageIndex)
-    : TKxPage<CDialog>(templateId, TheApp().instance()), m_pageName(pageName), m_templateId(templateId),
-      m_kind(pageIndex) {}
+    : TKxPage<CDialog>(templateId, TheApp().instance()), m_pageName(pageName),
+      m_templateId(templateId), m_kind(pageIndex) {}
 
 CKxDialog::CKxDialog(UINT templateId, std::u16string_view pageName, HWND parent, BYTE* working,
                      BYTE* defaults)
@@ -108,7 +115,8 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
     if (!m_holdsSet) {
         if (context.hostDevmode == nullptr)
             return false;
-        const auto copies = AcquireDevmodeSet(context.owner, context.hostDevmode, context.printerName);
+        const auto copies =
+            AcquireDevmodeSet(context.owner, context.hostDevmode, context.printerName);
         if (!copies)
             return false;
         m_holdsSet = true;
@@ -160,7 +168,8 @@ void CKxDialog::DestroyPage() {
 std::u16string CKxDialog::PrinterName() const {
     if (m_context && !m_context->printerName.empty())
         return m_context->printerName;
-    return m_working != nullptr ? ReadText(m_working, FieldNamed("dmDeviceName")) : std::u16string();
+    return m_working != nullptr ? ReadText(m_working, FieldNamed("dmDeviceName"))
+                                : std::u16string();
 }
 
 CKxPreview* CKxDialog::preview(PreviewRole role) const {
@@ -271,18 +280,24 @@ void CKxDialog::RefreshControls() {
     }
     UpdateData(FALSE);
     if (m_working != nullptr && m_defaults != nullptr)
-        UpdateFavouritesBox(CompareDevmodes(m_working, m_defaults, nullptr, Configuration::Include) == 0);
+        UpdateFavouritesBox(
+            CompareDevmodes(m_working, m_defaults, nullptr, Configuration::Include) == 0);
 }
 
 void CKxDialog::SaveControls() {
     UpdateData(TRUE);
     if (m_working != nullptr && m_millimetres.m_hWnd != nullptr)
-        WriteNumber(m_working, FieldNamed("IsMMInch"), m_millimetres.GetCheck() == BST_CHECKED ? 0 : 1);
+        WriteNumber(m_working, FieldNamed("IsMMInch"),
+                    m_millimetres.GetCheck() == BST_CHECKED ? 0 : 1);
 }
 
-int CKxDialog::QueryLeavePage() { return kLeaveAndSave; }
+int CKxDialog::QueryLeavePage() {
+    return kLeaveAndSave;
+}
 
-int CKxDialog::ResetPage() { return 0; }
+int CKxDialog::ResetPage() {
+    return 0;
+}
 
 int CKxDialog::ApplyPage() {
     if (!m_context || m_context->hostDevmode == nullptr || m_working == nullptr)
@@ -311,7 +326,8 @@ void CKxDialog::OnSettingChanged() {
         if (adjusted != 0)
             RefreshControls();
         else
-            UpdateFavouritesBox(CompareDevmodes(m_working, m_defaults, nullptr, Configuration::Include) == 0);
+            UpdateFavouritesBox(
+                CompareDevmodes(m_working, m_defaults, nullptr, Configuration::Include) == 0);
     } else if (adjusted != 0) {
         RefreshControls();
     }
@@ -334,8 +350,8 @@ void CKxDialog::ReportChangeToSheet() {
         ::SendMessageW(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hostWindow), 0);
         return;
     }
-    const std::vector<HWND> pages =
-        m_context->sheetPageWindows ? m_context->sheetPageWindows() : std::vector<HWND>{m_hostWindow};
+    const std::vector<HWND> pages = m_context->sheetPageWindows ? m_context->sheetPageWindows()
+                                                                : std::vector<HWND>{m_hostWindow};
     for (const HWND page : pages)
         ::SendMessageW(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
@@ -352,8 +368,9 @@ void CKxDialog::UpdateFavouritesBox(bool matchesDefaults) {
     const std::u16string saved = strings.section();
     strings.SelectSection(u"");
     const std::u16string text =
-        matchesDefaults ? strings.ReadText(u"Printer Default", kUntitledCapacity, u"Printer Default")
-                        : g_untitled;
+        matchesDefaults
+            ? strings.ReadText(u"Printer Default", kUntitledCapacity, u"Printer Default")
+            : g_untitled;
     strings.SelectSection(saved);
     m_favourites.SetWindowText(text);
 }
@@ -380,7 +397,9 @@ void CKxDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CKxDialog::OpenHelp(int control) { kx::OpenHelp(m_helpList, m_working, control, m_hWnd); }
+void CKxDialog::OpenHelp(int control) {
+    kx::OpenHelp(m_helpList, m_working, control, m_hWnd);
+}
 
 BOOL CKxDialog::OnHelpInfo(HELPINFO* help) {
     if (help != nullptr)

@@ -33,8 +33,12 @@ bool IsNonBlank(std::u16string_view text) {
     return std::any_of(text.begin(), text.end(), [](char16_t c) { return c != u' '; });
 }
 
-void SetCustomDataFactory(CustomDataFactory factory) { g_factory = factory; }
-CustomDataFactory GetCustomDataFactory() { return g_factory; }
+void SetCustomDataFactory(CustomDataFactory factory) {
+    g_factory = factory;
+}
+CustomDataFactory GetCustomDataFactory() {
+    return g_factory;
+}
 
 template <class T>
 TKxClass<T>::~TKxClass() {

@@ -142,5 +142,4 @@ private:
     void DeleteAllItems();
 };
 
-
 } // namespace kx

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "framework/help_list.h"
-#include "framework/kx_combo_box.h"
 #include "framework/kromaui_app.h"
+#include "framework/kx_combo_box.h"
 #include "framework/page_localiser.h"
 #include "framework/page_messages.h"
 #include "framework/tool_wnd.h"
@@ -22,7 +22,9 @@ constexpr UINT_PTR kConflictTipTimer = 1;
 
 /// The area tip of a disabled control: its own tool, apart from the tip
 /// that the control's localisation gave it.
-constexpr UINT_PTR OptionTipId(int controlId) { return 0x10000u + static_cast<UINT>(controlId & 0xFFFF); }
+constexpr UINT_PTR OptionTipId(int controlId) {
+    return 0x10000u + static_cast<UINT>(controlId & 0xFFFF);
+}
 
 template <class Base>
 class TKxPage : public Base {
@@ -45,9 +47,10 @@ public:
         POINT cursor{};
         GetCursorPos(&cursor);
         const ModelProfile& profile = app.profile;
-        m_toolWnd.ShowTrackingTip(
-            text, ConflictTipPosition(page, cursor, profile.ConstraintsTTx, profile.ConstraintsTTy));
-        const UINT elapse = profile.ConstraintsTTt > 0 ? static_cast<UINT>(profile.ConstraintsTTt) : 0;
+        m_toolWnd.ShowTrackingTip(text, ConflictTipPosition(page, cursor, profile.ConstraintsTTx,
+                                                            profile.ConstraintsTTy));
+        const UINT elapse =
+            profile.ConstraintsTTt > 0 ? static_cast<UINT>(profile.ConstraintsTTt) : 0;
         m_tipTimer = this->SetTimer(kConflictTipTimer, elapse);
     }
 

@@ -17,13 +17,18 @@ constexpr std::u16string_view kPictureExtension = u".bmp";
 /// The resource name of a picture file: "L.bmp" is the bitmap "L".
 std::u16string ResourceName(std::u16string_view fileName) {
     if (fileName.size() > kPictureExtension.size() &&
-        EqualsNoCase(fileName.substr(fileName.size() - kPictureExtension.size()), kPictureExtension))
+        EqualsNoCase(fileName.substr(fileName.size() - kPictureExtension.size()),
+                     kPictureExtension))
         fileName.remove_suffix(kPictureExtension.size());
     return std::u16string(fileName);
 }
 
-LONG Width(const RECT& rect) { return rect.right - rect.left; }
-LONG Height(const RECT& rect) { return rect.bottom - rect.top; }
+LONG Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+LONG Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
 
 } // namespace
 
@@ -32,7 +37,8 @@ void CKxPicture::Load(HMODULE library, std::u16string_view fileName) {
     if (!library || fileName.empty())
         return;
     const std::u16string name = ResourceName(fileName);
-    m_bitmap = static_cast<HBITMAP>(LoadImageW(library, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    m_bitmap = static_cast<HBITMAP>(
+        LoadImageW(library, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     BITMAP info{};
     if (m_bitmap && GetObjectW(m_bitmap, sizeof(info), &info) == sizeof(info) && info.bmWidth > 0 &&
         info.bmHeight != 0) {
@@ -58,9 +64,11 @@ RECT CKxPicture::Placement(SIZE picture, const RECT& target, PictureFit fit) {
         const auto byWidth = static_cast<int64_t>(Width(target)) * picture.cy;
         const auto byHeight = static_cast<int64_t>(Height(target)) * picture.cx;
         if (byWidth <= byHeight)
-            shown = SIZE{Width(target), static_cast<LONG>(std::max<int64_t>(1, byWidth / picture.cx))};
+            shown =
+                SIZE{Width(target), static_cast<LONG>(std::max<int64_t>(1, byWidth / picture.cx))};
         else
-            shown = SIZE{static_cast<LONG>(std::max<int64_t>(1, byHeight / picture.cy)), Height(target)};
+            shown = SIZE{static_cast<LONG>(std::max<int64_t>(1, byHeight / picture.cy)),
+                         Height(target)};
     }
     const LONG left = target.left + (Width(target) - shown.cx) / 2;
     const LONG top = target.top + (Height(target) - shown.cy) / 2;
@@ -80,13 +88,16 @@ void CKxPicture::Draw(HDC dc, const RECT& target, PictureFit fit) const {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, target.left, target.top, target.right, target.bottom);
     SetStretchBltMode(dc, HALFTONE);
-    StretchBlt(dc, place.left, place.top, Width(place), Height(place), source, 0, 0, m_size.cx, m_size.cy, SRCCOPY);
+    StretchBlt(dc, place.left, place.top, Width(place), Height(place), source, 0, 0, m_size.cx,
+               m_size.cy, SRCCOPY);
     RestoreDC(dc, saved);
     SelectObject(source, old);
     DeleteDC(source);
 }
 
-void CKxPictureStatic::SetPicture(std::u16string_view fileName) { SetPicture(fileName, TheApp().resourceLibrary); }
+void CKxPictureStatic::SetPicture(std::u16string_view fileName) {
+    SetPicture(fileName, TheApp().resourceLibrary);
+}
 
 void CKxPictureStatic::SetPicture(std::u16string_view fileName, HMODULE library) {
     m_picture.Load(library, fileName);
@@ -138,7 +149,8 @@ void CKxButton::SetPressed(bool pressed) {
 
 void CKxButton::ReportClick() {
     if (const HWND parent = GetParent())
-        ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), BN_CLICKED),
+        ::SendMessageW(parent, WM_COMMAND,
+                       MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), BN_CLICKED),
                        reinterpret_cast<LPARAM>(m_hWnd));
 }
 

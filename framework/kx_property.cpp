@@ -12,14 +12,16 @@ namespace kx {
 
 CKxProperty::CKxProperty(UINT templateId, std::u16string_view pageName, BYTE* working,
                          const BYTE* defaults, const BYTE* sheetStart, DWORD sheetFlags)
-    : TKxPage<CPropertyPage>(templateId, TheApp().instance()), m_pageName(pageName), m_working(working),
-      m_defaults(defaults), m_sheetStart(sheetStart), m_reference(AllocateDevmode()),
-      m_sheetFlags(sheetFlags) {
+    : TKxPage<CPropertyPage>(templateId, TheApp().instance()), m_pageName(pageName),
+      m_working(working), m_defaults(defaults), m_sheetStart(sheetStart),
+      m_reference(AllocateDevmode()), m_sheetFlags(sheetFlags) {
     if (m_reference && m_working != nullptr)
         std::memcpy(m_reference.get(), m_working, kDevmodeSize);
 }
 
-bool CKxProperty::IsReadOnly() const { return (m_sheetFlags & kSheetReadOnly) != 0; }
+bool CKxProperty::IsReadOnly() const {
+    return (m_sheetFlags & kSheetReadOnly) != 0;
+}
 
 BOOL CKxProperty::OnInitDialog() {
     TKxPage<CPropertyPage>::OnInitDialog();
@@ -37,7 +39,9 @@ BOOL CKxProperty::OnKillActive() {
     return TRUE;
 }
 
-void CKxProperty::OnHelp() { OpenHelp(m_helpList, m_working, 0, m_hWnd); }
+void CKxProperty::OnHelp() {
+    OpenHelp(m_helpList, m_working, 0, m_hWnd);
+}
 
 BOOL CKxProperty::OnHelpInfo(HELPINFO* help) {
     if (help != nullptr)
@@ -53,9 +57,13 @@ BOOL CKxProperty::OnCommand(WPARAM wParam, LPARAM lParam) {
     return TKxPage<CPropertyPage>::OnCommand(wParam, lParam);
 }
 
-void CKxProperty::RefreshControls() { UpdateData(FALSE); }
+void CKxProperty::RefreshControls() {
+    UpdateData(FALSE);
+}
 
-void CKxProperty::SaveControls() { UpdateData(TRUE); }
+void CKxProperty::SaveControls() {
+    UpdateData(TRUE);
+}
 
 void CKxProperty::OnSettingChanged() {
     if (m_busy || m_working == nullptr || m_defaults == nullptr)
@@ -63,11 +71,14 @@ void CKxProperty::OnSettingChanged() {
     m_busy = true;
     SaveControls();
     ConflictReport report;
-    int adjusted = ResolveSettings(m_working, m_defaults, ReadText(m_working, FieldNamed("dmDeviceName")), report);
-    if (m_reference && CompareDevmodes(m_reference.get(), m_working, &adjusted, Configuration::Ignore) != 0) {
+    int adjusted = ResolveSettings(m_working, m_defaults,
+                                   ReadText(m_working, FieldNamed("dmDeviceName")), report);
+    if (m_reference &&
+        CompareDevmodes(m_reference.get(), m_working, &adjusted, Configuration::Ignore) != 0) {
         std::memcpy(m_reference.get(), m_working, kDevmodeSize);
         if (m_sheetStart != nullptr) {
-            m_modified = CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0;
+            m_modified =
+                CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0;
             SetModified(m_modified ? TRUE : FALSE);
         }
     }

@@ -35,7 +35,9 @@ void CKxStatic::SetColor(std::optional<COLORREF> color) {
         InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-HFONT CKxStatic::LabelFont() { return m_font.For(ControlFont(m_hWnd), m_weight, m_underline); }
+HFONT CKxStatic::LabelFont() {
+    return m_font.For(ControlFont(m_hWnd), m_weight, m_underline);
+}
 
 UINT CKxStatic::TextFormat() const {
     const DWORD style = GetStyle();
@@ -101,7 +103,8 @@ LRESULT CKxLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CKxLink::ReportClick() {
     if (const HWND parent = GetParent())
-        ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), STN_CLICKED),
+        ::SendMessageW(parent, WM_COMMAND,
+                       MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), STN_CLICKED),
                        reinterpret_cast<LPARAM>(m_hWnd));
 }
 

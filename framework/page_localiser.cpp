@@ -35,7 +35,8 @@ std::u16string WindowClassName(HWND window) {
 }
 
 bool IsGroupBox(HWND control, std::u16string_view className) {
-    return className == u"BUTTON" && (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return className == u"BUTTON" &&
+           (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 bool KeyedByClass(std::u16string_view className, std::u16string_view text) {
@@ -45,7 +46,8 @@ bool KeyedByClass(std::u16string_view className, std::u16string_view text) {
 
 std::vector<HWND> ChildControls(HWND page) {
     std::vector<HWND> children;
-    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
     return children;
 }
@@ -127,8 +129,8 @@ std::u16string PageLocaliser::ControlKey(HWND control, int id) {
     return key;
 }
 
-void PageLocaliser::LocaliseControl(HWND control, std::u16string_view pageSection, bool captionAbsent,
-                                    bool readOnly) {
+void PageLocaliser::LocaliseControl(HWND control, std::u16string_view pageSection,
+                                    bool captionAbsent, bool readOnly) {
     const int id = GetDlgCtrlID(control);
     m_strings.SelectSection(ControlSection(id, pageSection));
     const std::u16string key = ControlKey(control, id);

@@ -65,7 +65,8 @@ PageMessageTexts ReadPageMessage(int number, std::u16string_view section, TextSt
     // The texts come from a model file: formatted by the bounded formatter,
     // so a stray conversion can never read past the two lengths given.
     if (TakesPasscodeLengths(number))
-        texts.message = FormatText(texts.message, {profile.ExtrasMinPassLen, profile.ExtrasMaxPassLen});
+        texts.message =
+            FormatText(texts.message, {profile.ExtrasMinPassLen, profile.ExtrasMaxPassLen});
     return texts;
 }
 
@@ -82,19 +83,22 @@ std::u16string ConflictTipText(TextStore& strings, std::u16string_view conflicts
                                std::u16string_view adjusted) {
     const MessageRow& row = kMessages[kConflictingSettings];
     strings.SelectSection(u"");
-    const std::u16string format = strings.ReadText(row.messageKey, kMessageCapacity, row.defaultText);
+    const std::u16string format =
+        strings.ReadText(row.messageKey, kMessageCapacity, row.defaultText);
     const std::u16string first = std::u16string(conflicts) + u"\n\n";
     return FormatText(format, {first, adjusted});
 }
 
-POINT ConflictTipPosition(const RECT& pageOnScreen, POINT cursor, int32_t percentX, int32_t percentY) {
+POINT ConflictTipPosition(const RECT& pageOnScreen, POINT cursor, int32_t percentX,
+                          int32_t percentY) {
     const auto along = [](LONG start, LONG extent, int32_t percent, LONG fallback) {
         if (percent < 0)
             return fallback;
         return static_cast<LONG>(start + static_cast<int64_t>(extent) * percent / 100);
     };
-    return POINT{along(pageOnScreen.left, pageOnScreen.right - pageOnScreen.left, percentX, cursor.x),
-                 along(pageOnScreen.top, pageOnScreen.bottom - pageOnScreen.top, percentY, cursor.y)};
+    return POINT{
+        along(pageOnScreen.left, pageOnScreen.right - pageOnScreen.left, percentX, cursor.x),
+        along(pageOnScreen.top, pageOnScreen.bottom - pageOnScreen.top, percentY, cursor.y)};
 }
 
 } // namespace kx

@@ -55,6 +55,7 @@ std::u16string ConflictTipText(TextStore& strings, std::u16string_view conflicts
 /// Where the conflict tip goes on the screen: each coordinate a percentage
 /// of the page's width or height from its left or top edge, or the
 /// cursor's coordinate when the percentage is negative.
-POINT ConflictTipPosition(const RECT& pageOnScreen, POINT cursor, int32_t percentX, int32_t percentY);
+POINT ConflictTipPosition(const RECT& pageOnScreen, POINT cursor, int32_t percentX,
+                          int32_t percentY);
 
 } // namespace kx

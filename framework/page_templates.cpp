@@ -15,21 +15,36 @@ using enum TemplatePreview;
 // Classes whose template number the page table names (About, Deco, Printer
 // variants) keep it; the others have numbers of their own.
 constexpr std::array<PageTemplateRow, 30> kPageTemplates = {{
-    {"CLayoutDlg", 3101, Layout, true},       {"CLayout2Dlg", 3102, Layout, true},
-    {"CPaperDlg", 3103, Layout, true},        {"CPaper2Dlg", 3104, Layout, true},
-    {"CGraphicDlg", 3105, Colour, true},      {"CGraphic2Dlg", 3106, Colour, true},
-    {"CGraphic3Dlg", 3107, Colour, true},     {"CExtrasDlg", 3108, Printer, true},
-    {"CExtras2Dlg", 3109, Printer, true},     {"COutput2Dlg", 3110, Printer, true},
-    {"CPrinterDlg", 3111, Printer, false},    {"CPrinter2Dlg", 3036, Printer, false},
-    {"CPrinter3Dlg", 3112, Printer, false},   {"CWatermarkDlg", 3018, Printer, true},
-    {"COverlayDlg", 3021, Printer, true},     {"CDecoDlg", 3030, Stamp, true},
-    {"CDeco2Dlg", 3032, Stamp, true},         {"CTroubleDlg", 3113, Printer, false},
-    {"CBasicsDlg", 3114, Layout, true},       {"CMainDlg", 3115, Layout, true},
-    {"CTovarisDlg", 3014, None, false},       {"CTovarisPreviewDlg", 3059, Printer, false},
-    {"CTovaris2Dlg", 3116, None, false},      {"CHarvoDlg", 3069, None, false},
-    {"CHarvoPreviewDlg", 3070, Printer, false}, {"CMerrowDlg", 3117, None, false},
-    {"CMerrow2Dlg", 3118, None, false},       {"CTessanDlg", 3119, None, false},
-    {"COemDlg", 3120, None, false},           {"CPellanDlg", 3121, None, false},
+    {"CLayoutDlg", 3101, Layout, true},
+    {"CLayout2Dlg", 3102, Layout, true},
+    {"CPaperDlg", 3103, Layout, true},
+    {"CPaper2Dlg", 3104, Layout, true},
+    {"CGraphicDlg", 3105, Colour, true},
+    {"CGraphic2Dlg", 3106, Colour, true},
+    {"CGraphic3Dlg", 3107, Colour, true},
+    {"CExtrasDlg", 3108, Printer, true},
+    {"CExtras2Dlg", 3109, Printer, true},
+    {"COutput2Dlg", 3110, Printer, true},
+    {"CPrinterDlg", 3111, Printer, false},
+    {"CPrinter2Dlg", 3036, Printer, false},
+    {"CPrinter3Dlg", 3112, Printer, false},
+    {"CWatermarkDlg", 3018, Printer, true},
+    {"COverlayDlg", 3021, Printer, true},
+    {"CDecoDlg", 3030, Stamp, true},
+    {"CDeco2Dlg", 3032, Stamp, true},
+    {"CTroubleDlg", 3113, Printer, false},
+    {"CBasicsDlg", 3114, Layout, true},
+    {"CMainDlg", 3115, Layout, true},
+    {"CTovarisDlg", 3014, None, false},
+    {"CTovarisPreviewDlg", 3059, Printer, false},
+    {"CTovaris2Dlg", 3116, None, false},
+    {"CHarvoDlg", 3069, None, false},
+    {"CHarvoPreviewDlg", 3070, Printer, false},
+    {"CMerrowDlg", 3117, None, false},
+    {"CMerrow2Dlg", 3118, None, false},
+    {"CTessanDlg", 3119, None, false},
+    {"COemDlg", 3120, None, false},
+    {"CPellanDlg", 3121, None, false},
 }};
 
 constexpr std::u16string_view kFontProbeScript =
@@ -52,7 +67,8 @@ std::u16string Header(const PageTemplateRow& row, int height) {
 
 constexpr std::u16string_view kFavourites =
     u"    GROUPBOX \"Favorites\", 1208, 4, 2, 216, 28\n"
-    u"    COMBOBOX 1046, 10, 12, 130, 80, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP\n"
+    u"    COMBOBOX 1046, 10, 12, 130, 80, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | "
+    u"WS_TABSTOP\n"
     u"    PUSHBUTTON \"Save\", 1049, 146, 11, 68, 14\n"
     u"    PUSHBUTTON \"Save\", 1048, 146, 11, 68, 14, NOT WS_VISIBLE\n"
     u"    PUSHBUTTON \"Delete\", 1047, 146, 11, 68, 14, NOT WS_VISIBLE\n";
@@ -70,7 +86,8 @@ std::u16string PreviewControls(const PageTemplateRow& row, const ModelProfile& p
     case Layout: {
         std::u16string text = Picture(1128, top, kPictureHeight);
         const int units = top + kPictureHeight - 14;
-        text += FormatText(u"    AUTORADIOBUTTON \"Millimeters\", 1186, 8, %d, 44, 10, WS_GROUP\n", {units});
+        text += FormatText(u"    AUTORADIOBUTTON \"Millimeters\", 1186, 8, %d, 44, 10, WS_GROUP\n",
+                           {units});
         text += FormatText(u"    AUTORADIOBUTTON \"Inches\", 1187, 54, %d, 40, 10\n", {units});
         if (profile.AdditionalPrinterPreview != 0)
             text += Picture(1129, top + kPictureHeight + 4, 30);
@@ -155,7 +172,8 @@ std::u16string PageTemplateScript(const PageTemplateRow& row, const ModelProfile
 
 void RegisterPageTemplates(HINSTANCE instance, const ModelProfile& profile) {
     for (const PageTemplateRow& row : kPageTemplates)
-        RegisterDialogResource(instance, static_cast<WORD>(row.templateId), PageTemplateScript(row, profile));
+        RegisterDialogResource(instance, static_cast<WORD>(row.templateId),
+                               PageTemplateScript(row, profile));
     RegisterDialogResource(instance, kFontProbeTemplate, kFontProbeScript);
 }
 

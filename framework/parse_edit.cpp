@@ -7,19 +7,29 @@
 namespace kx {
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
-bool AllDigits(std::u16string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+bool AllDigits(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), IsDigit);
+}
 
 // Printable ASCII. DEL (0x7F) is a control character: Ctrl+Backspace types
 // it, and a name must never hold it.
-bool IsPlainPrintable(char16_t c) { return c >= 0x20 && c <= 0x7E && c != u'\\' && c != u'/'; }
+bool IsPlainPrintable(char16_t c) {
+    return c >= 0x20 && c <= 0x7E && c != u'\\' && c != u'/';
+}
 
-bool IsHangulSyllable(char16_t c) { return c >= 0xAC00 && c <= 0xD7A3; }
+bool IsHangulSyllable(char16_t c) {
+    return c >= 0xAC00 && c <= 0xD7A3;
+}
 
 /// Characters that the edit itself turns into an edit operation rather
 /// than into text: they are judged by the text they leave.
-bool IsEditingCharacter(char16_t c) { return c < 0x20; }
+bool IsEditingCharacter(char16_t c) {
+    return c < 0x20;
+}
 
 // Messages that change the text as the user's doing; each is checked after
 // the edit has carried it out.
@@ -27,7 +37,9 @@ constexpr UINT kCheckedAfterChange[] = {EM_UNDO};
 
 } // namespace
 
-bool CParseEdit::IsValidText(std::u16string_view text) { return AllDigits(text); }
+bool CParseEdit::IsValidText(std::u16string_view text) {
+    return AllDigits(text);
+}
 
 bool CNumberEdit::IsValidText(std::u16string_view text) {
     if (!text.empty() && text.front() == u'-')
@@ -38,14 +50,16 @@ bool CNumberEdit::IsValidText(std::u16string_view text) {
 bool CInchMmEdit::IsValidText(std::u16string_view text) {
     if (std::count(text.begin(), text.end(), u'.') > 1)
         return false;
-    return std::all_of(text.begin(), text.end(), [](char16_t c) { return IsDigit(c) || c == u'.'; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t c) { return IsDigit(c) || c == u'.'; });
 }
 
 bool CAlphaDigitEditEx::IsValidText(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(), IsPlainPrintable);
 }
 
-bool CAlphaDigitEditEx2::IsValidText(std::u16string_view text, KoreanInput korean, Filtering filtering) {
+bool CAlphaDigitEditEx2::IsValidText(std::u16string_view text, KoreanInput korean,
+                                     Filtering filtering) {
     if (filtering == Filtering::Off)
         return true;
     return std::all_of(text.begin(), text.end(), [korean](char16_t c) {
@@ -74,7 +88,8 @@ LRESULT CParseEdit::TypeFiltered(WPARAM character, LPARAM lParam) {
         int end = 0;
         GetSel(start, end);
         const auto from = static_cast<size_t>(std::clamp(start, 0, static_cast<int>(next.size())));
-        const auto to = static_cast<size_t>(std::clamp(end, static_cast<int>(from), static_cast<int>(next.size())));
+        const auto to = static_cast<size_t>(
+            std::clamp(end, static_cast<int>(from), static_cast<int>(next.size())));
         next.replace(from, to - from, 1, c);
         if (!Accepts(next))
             return 0;

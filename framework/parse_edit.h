@@ -68,7 +68,9 @@ public:
     void SetFiltering(Filtering filtering) { m_filtering = filtering; }
 
 protected:
-    bool Accepts(std::u16string_view text) const override { return IsValidText(text, m_korean, m_filtering); }
+    bool Accepts(std::u16string_view text) const override {
+        return IsValidText(text, m_korean, m_filtering);
+    }
 
 private:
     KoreanInput m_korean = KoreanInput::Refused;

@@ -19,8 +19,9 @@ struct PaperGeometry {
     PaperDimensions size{};
 
     bool operator==(const PaperGeometry& other) const {
-        return rect.left == other.rect.left && rect.top == other.rect.top && rect.right == other.rect.right &&
-               rect.bottom == other.rect.bottom && scale == other.scale && size.width == other.size.width &&
+        return rect.left == other.rect.left && rect.top == other.rect.top &&
+               rect.right == other.rect.right && rect.bottom == other.rect.bottom &&
+               scale == other.scale && size.width == other.size.width &&
                size.length == other.size.length;
     }
 };

@@ -17,21 +17,24 @@ namespace {
 constexpr size_t kMediaNameSlot = kPaperNameSlot;
 constexpr int32_t kLastStandardPaper = 256;
 
-const DEVMODEW* PublicPart(const BYTE* devmode) { return reinterpret_cast<const DEVMODEW*>(devmode); }
+const DEVMODEW* PublicPart(const BYTE* devmode) {
+    return reinterpret_cast<const DEVMODEW*>(devmode);
+}
 
 // Asks a list capability twice: the count, then the entries.
 template <typename T>
 std::vector<T> Capability(const std::u16string& printer, WORD capability, size_t slot,
                           const BYTE* devmode) {
-    const int count = DeviceCapabilitiesW(printer.c_str(), nullptr, capability, nullptr,
-                                          PublicPart(devmode));
+    const int count =
+        DeviceCapabilitiesW(printer.c_str(), nullptr, capability, nullptr, PublicPart(devmode));
     if (count <= 0)
         return {};
     std::vector<T> entries(static_cast<size_t>(count) * slot);
-    const int filled = DeviceCapabilitiesW(printer.c_str(), nullptr, capability,
-                                           reinterpret_cast<LPWSTR>(entries.data()),
-                                           PublicPart(devmode));
-    entries.resize(filled <= 0 ? 0 : std::min<size_t>(static_cast<size_t>(filled) * slot, entries.size()));
+    const int filled =
+        DeviceCapabilitiesW(printer.c_str(), nullptr, capability,
+                            reinterpret_cast<LPWSTR>(entries.data()), PublicPart(devmode));
+    entries.resize(
+        filled <= 0 ? 0 : std::min<size_t>(static_cast<size_t>(filled) * slot, entries.size()));
     return entries;
 }
 
@@ -52,7 +55,9 @@ LocalPrintingOnlyTest g_localPrintingOnly = nullptr;
 
 } // namespace
 
-void InstallLocalPrintingOnlyTest(LocalPrintingOnlyTest test) { g_localPrintingOnly = test; }
+void InstallLocalPrintingOnlyTest(LocalPrintingOnlyTest test) {
+    g_localPrintingOnly = test;
+}
 
 bool PrinterTexts::LocalPrintingOnly() {
     return g_localPrintingOnly != nullptr && g_localPrintingOnly(m_printer);
@@ -74,8 +79,8 @@ void PrinterTexts::Refresh() {
 
 int PrinterTexts::CustomPaperCount(const BYTE* devmode) {
     const auto& numbers = Papers(devmode).numbers;
-    return static_cast<int>(std::count_if(numbers.begin(), numbers.end(),
-                                          [](int32_t paper) { return paper > kLastStandardPaper; }));
+    return static_cast<int>(std::count_if(
+        numbers.begin(), numbers.end(), [](int32_t paper) { return paper > kLastStandardPaper; }));
 }
 
 PrinterTexts& PrinterTextsFor(std::u16string_view printerName) {
@@ -104,8 +109,8 @@ const CapabilityNames& PrinterTexts::Papers(const BYTE* devmode) {
 
 const CapabilityNames& PrinterTexts::Media(const BYTE* devmode) {
     if (!m_media)
-        m_media = ReadNames<DWORD>(m_printer, DC_MEDIATYPES, DC_MEDIATYPENAMES, kMediaNameSlot,
-                                   devmode);
+        m_media =
+            ReadNames<DWORD>(m_printer, DC_MEDIATYPES, DC_MEDIATYPENAMES, kMediaNameSlot, devmode);
     return *m_media;
 }
 
@@ -113,12 +118,14 @@ const CapabilityNames& PrinterTexts::Trays(const BYTE* devmode) {
     static const DevmodeField& kOptTray = FieldNamed("iOptTray");
     static const DevmodeField& kEnvelopeSupply = FieldNamed("iEvlSupply");
     const std::pair<int64_t, int64_t> options =
-        devmode == nullptr ? std::pair<int64_t, int64_t>{0, 0}
-                           : std::pair{ReadNumber(devmode, kOptTray), ReadNumber(devmode, kEnvelopeSupply)};
+        devmode == nullptr
+            ? std::pair<int64_t, int64_t>{0, 0}
+            : std::pair{ReadNumber(devmode, kOptTray), ReadNumber(devmode, kEnvelopeSupply)};
     auto it = m_trays.find(options);
     if (it == m_trays.end())
-        it = m_trays.emplace(options, ReadNames<WORD>(m_printer, DC_BINS, DC_BINNAMES,
-                                                      kBinNameSlot, devmode))
+        it = m_trays
+                 .emplace(options,
+                          ReadNames<WORD>(m_printer, DC_BINS, DC_BINNAMES, kBinNameSlot, devmode))
                  .first;
     return it->second;
 }
@@ -156,7 +163,8 @@ PaperSizeLookup PrinterPaperSizes(std::u16string printerName, const BYTE* devmod
     auto sizes = std::make_shared<Sizes>();
     if (devmode != nullptr)
         sizes->record.assign(devmode, devmode + kDevmodeSize);
-    return [printerName = std::move(printerName), sizes](int32_t paper) -> std::optional<PaperDimensions> {
+    return [printerName = std::move(printerName),
+            sizes](int32_t paper) -> std::optional<PaperDimensions> {
         if (!sizes->read) {
             const BYTE* record = sizes->record.empty() ? nullptr : sizes->record.data();
             sizes->papers = Capability<WORD>(printerName, DC_PAPERS, 1, record);

@@ -20,7 +20,9 @@ struct Child {
 };
 
 // The page may not be shown yet, so visibility is the control's own style.
-bool ShownByStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool ShownByStyle(HWND window) {
+    return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 bool IsGroupBox(HWND window) {
     std::array<WCHAR, 16> name{};
@@ -38,14 +40,17 @@ RECT RectOnPage(HWND page, HWND control) {
 
 std::vector<Child> ShownChildren(HWND page) {
     std::vector<Child> children;
-    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         if (ShownByStyle(child))
             children.push_back({child, RectOnPage(page, child)});
     }
     return children;
 }
 
-bool Overlaps(LONG a0, LONG a1, LONG b0, LONG b1) { return a0 < b1 && b0 < a1; }
+bool Overlaps(LONG a0, LONG a1, LONG b0, LONG b1) {
+    return a0 < b1 && b0 < a1;
+}
 
 bool Encloses(const RECT& outer, const RECT& inner) {
     return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
@@ -65,8 +70,9 @@ std::optional<Child> GroupAround(const std::vector<Child>& children, const RECT&
 }
 
 void MoveBy(const Child& child, int dy, int dHeight) {
-    SetWindowPos(child.window, nullptr, child.rect.left, child.rect.top - dy, child.rect.right - child.rect.left,
-                 child.rect.bottom - child.rect.top - dHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(child.window, nullptr, child.rect.left, child.rect.top - dy,
+                 child.rect.right - child.rect.left, child.rect.bottom - child.rect.top - dHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -91,7 +97,8 @@ int CollapseRow(HWND page, std::span<const int> ids) {
     const LONG columnLeft = group ? group->rect.left : row->left;
     const LONG columnRight = group ? group->rect.right : row->right;
     const auto below = [&](const Child& child) {
-        return child.rect.top >= row->bottom && Overlaps(child.rect.left, child.rect.right, columnLeft, columnRight) &&
+        return child.rect.top >= row->bottom &&
+               Overlaps(child.rect.left, child.rect.right, columnLeft, columnRight) &&
                !(group && child.window == group->window);
     };
     std::optional<LONG> nextTop;

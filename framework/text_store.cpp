@@ -25,7 +25,9 @@ void TextStore::SetFile(std::u16string path, ClearReadOnly clear) {
         SetFileAttributesW(m_file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
-void TextStore::SelectSection(std::u16string_view name) { m_section = name; }
+void TextStore::SelectSection(std::u16string_view name) {
+    m_section = name;
+}
 
 const WCHAR* TextStore::SectionForCalls() const {
     return m_section.empty() ? u"Common" : m_section.c_str();
@@ -77,7 +79,8 @@ int32_t TextStore::ReadNumber(std::u16string_view key, int32_t defaultValue, int
 int TextStore::WriteNumber(std::u16string_view key, int32_t value) {
     if (!WriteBackEnabled())
         return 0;
-    const std::u16string text = value > 8192 ? FormatText(u"0x%X", {value}) : FormatText(u"%d", {value});
+    const std::u16string text =
+        value > 8192 ? FormatText(u"0x%X", {value}) : FormatText(u"%d", {value});
     return WriteText(key, text);
 }
 

@@ -17,8 +17,9 @@ CToolWnd::~CToolWnd() {
 }
 
 bool CToolWnd::Create(HWND page) {
-    const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                     0, 0, 0, 0, page, nullptr, nullptr, nullptr);
+    const HWND tip =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                        0, 0, page, nullptr, nullptr, nullptr);
     if (tip == nullptr)
         return false;
     m_hWnd = tip;
@@ -84,7 +85,8 @@ void CToolWnd::ShowTrackingTip(std::u16string_view text, POINT screen) {
         m_trackingAdded = SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
     else
         SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+    SendMessage(TTM_TRACKPOSITION, 0,
+                MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
     SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 

@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     profile.PrinterJobAccounting = (data[0] >> 3) & 1;
     if (data[0] & 0x10)
         profile.PrinterMemorySizes = {64};
-    const auto configuration = (data[0] & 0x20) ? kx::Configuration::Ignore
-                                                 : kx::Configuration::Include;
+    const auto configuration =
+        (data[0] & 0x20) ? kx::Configuration::Ignore : kx::Configuration::Include;
     auto a = RecordFrom(data, size, 1);
     auto b = RecordFrom(data, size, 1 + kx::kDevmodeSize);
 

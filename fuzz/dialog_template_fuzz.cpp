@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const auto binary = kx::EncodeDialogTemplate(*parsed);
     const auto decoded = kx::DecodeDialogTemplate(binary.data(), binary.size() * sizeof(uint32_t));
-    if (!decoded || decoded->items.size() != parsed->items.size() || decoded->caption != parsed->caption)
+    if (!decoded || decoded->items.size() != parsed->items.size() ||
+        decoded->caption != parsed->caption)
         std::abort();
     return 0;
 }

@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     if (const auto file = kx::PrintLinkFile(kFolder, text)) {
-        if (!file->starts_with(kFolder) || ClimbsOut(std::u16string_view(*file).substr(kFolder.size())))
+        if (!file->starts_with(kFolder) ||
+            ClimbsOut(std::u16string_view(*file).substr(kFolder.size())))
             std::abort();
     }
     return 0;

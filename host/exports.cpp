@@ -36,7 +36,9 @@ Result Guarded(Result onFailure, Call call) noexcept {
 }
 
 // The loader's counterpart of start-up: libraries are freed at unload.
-__attribute__((destructor)) void ModuleUnloaded() { kx::StopModule(); }
+__attribute__((destructor)) void ModuleUnloaded() {
+    kx::StopModule();
+}
 
 } // namespace
 

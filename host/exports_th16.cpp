@@ -12,7 +12,9 @@ namespace {
 constexpr DWORD kPageInfoSize = 268;
 constexpr size_t kPageInfoWindow = 0;
 
-void* Translate(DWORD address16, DWORD size) { return WOWGetVDMPointer(address16, size, TRUE); }
+void* Translate(DWORD address16, DWORD size) {
+    return WOWGetVDMPointer(address16, size, TRUE);
+}
 
 } // namespace
 
@@ -24,7 +26,8 @@ KXAPI void WINAPI TELV_PageInfo_Th16(DWORD info16, int index) {
         return;
     TELV_PageInfo(reinterpret_cast<PageInfoRecord*>(info), index);
     const DWORD window32 = kx::LoadU32(info + kPageInfoWindow);
-    kx::StoreU32(info + kPageInfoWindow, WOWHandle16(HandleFromValue<HANDLE>(window32), WOW_TYPE_HWND));
+    kx::StoreU32(info + kPageInfoWindow,
+                 WOWHandle16(HandleFromValue<HANDLE>(window32), WOW_TYPE_HWND));
 }
 
 KXAPI BOOL WINAPI TELV_DialogProc_Th16(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

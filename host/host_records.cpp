@@ -32,9 +32,15 @@ constexpr size_t kCaptionCapacity = 128;
 
 } // namespace
 
-HostAddress SheetRecordView::Context() const { return LoadU32(m_bytes + sheet::kContext); }
-DWORD SheetRecordView::Closing() const { return LoadU32(m_bytes + sheet::kClosing); }
-void SheetRecordView::SetClosing(DWORD value) const { StoreU32(m_bytes + sheet::kClosing, value); }
+HostAddress SheetRecordView::Context() const {
+    return LoadU32(m_bytes + sheet::kContext);
+}
+DWORD SheetRecordView::Closing() const {
+    return LoadU32(m_bytes + sheet::kClosing);
+}
+void SheetRecordView::SetClosing(DWORD value) const {
+    StoreU32(m_bytes + sheet::kClosing, value);
+}
 
 DWORD SheetRecordView::PageSlot(int index) const {
     if (index < 0 || index >= kPageSlotCount)
@@ -55,17 +61,33 @@ std::optional<SheetContextView> SheetContextView::At(HostAddress address) {
     return SheetContextView(address, bytes);
 }
 
-DWORD SheetContextView::SixteenBit() const { return LoadU32(m_bytes + context::kSixteenBit); }
+DWORD SheetContextView::SixteenBit() const {
+    return LoadU32(m_bytes + context::kSixteenBit);
+}
 void SheetContextView::SetSixteenBit(DWORD value) const {
     StoreU32(m_bytes + context::kSixteenBit, value);
 }
-DWORD SheetContextView::Changed() const { return LoadU32(m_bytes + context::kChanged); }
-void SheetContextView::SetChanged(DWORD value) const { StoreU32(m_bytes + context::kChanged, value); }
-DWORD SheetContextView::Applied() const { return LoadU32(m_bytes + context::kApplied); }
-void SheetContextView::SetApplied(DWORD value) const { StoreU32(m_bytes + context::kApplied, value); }
-DWORD SheetContextView::Reset() const { return LoadU32(m_bytes + context::kReset); }
-void SheetContextView::SetReset(DWORD value) const { StoreU32(m_bytes + context::kReset, value); }
-DWORD SheetContextView::SheetFlags() const { return LoadU32(m_bytes + context::kSheetFlags); }
+DWORD SheetContextView::Changed() const {
+    return LoadU32(m_bytes + context::kChanged);
+}
+void SheetContextView::SetChanged(DWORD value) const {
+    StoreU32(m_bytes + context::kChanged, value);
+}
+DWORD SheetContextView::Applied() const {
+    return LoadU32(m_bytes + context::kApplied);
+}
+void SheetContextView::SetApplied(DWORD value) const {
+    StoreU32(m_bytes + context::kApplied, value);
+}
+DWORD SheetContextView::Reset() const {
+    return LoadU32(m_bytes + context::kReset);
+}
+void SheetContextView::SetReset(DWORD value) const {
+    StoreU32(m_bytes + context::kReset, value);
+}
+DWORD SheetContextView::SheetFlags() const {
+    return LoadU32(m_bytes + context::kSheetFlags);
+}
 
 HostAddress SheetContextView::HostDevmodeAddress() const {
     return LoadU32(m_bytes + context::kHostDevmode);

@@ -29,6 +29,8 @@ HostWindows& CurrentHostWindows() {
     return g_installed != nullptr ? *g_installed : windows;
 }
 
-void InstallHostWindows(HostWindows* windows) { g_installed = windows; }
+void InstallHostWindows(HostWindows* windows) {
+    g_installed = windows;
+}
 
 } // namespace kx

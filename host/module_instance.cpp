@@ -7,7 +7,8 @@
 namespace kx {
 
 HINSTANCE ModuleInstance() {
-    static const HINSTANCE instance = ModuleFromAddress(reinterpret_cast<const void*>(&ModuleInstance));
+    static const HINSTANCE instance =
+        ModuleFromAddress(reinterpret_cast<const void*>(&ModuleInstance));
     return instance;
 }
 

@@ -56,12 +56,14 @@ void EnsureModuleStarted() {
     InstallPrinterQueries(&g_printerQueries);
     InstallUserStore(&g_userStore);
     InstallStoredItemKinds();
-    InstallLocalPrintingOnlyTest([](std::u16string_view printer) { return LocalPrintingOnly(printer); });
+    InstallLocalPrintingOnlyTest(
+        [](std::u16string_view printer) { return LocalPrintingOnly(printer); });
     InstallPreviewFactory();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {
-        return PrinterOutputReachable(ReadText(devmode, FieldNamed("dmDeviceName")), Strictness::Strict) != 0;
+        return PrinterOutputReachable(ReadText(devmode, FieldNamed("dmDeviceName")),
+                                      Strictness::Strict) != 0;
     });
 }
 

@@ -6,7 +6,8 @@ namespace {
 
 class NoTexts : public ModuleTexts {
 public:
-    std::optional<std::u16string> Read(TextFile, std::u16string_view, std::u16string_view) override {
+    std::optional<std::u16string> Read(TextFile, std::u16string_view,
+                                       std::u16string_view) override {
         return std::nullopt;
     }
 };
@@ -20,6 +21,8 @@ ModuleTexts& CurrentModuleTexts() {
     return g_installed != nullptr ? *g_installed : none;
 }
 
-void InstallModuleTexts(ModuleTexts* texts) { g_installed = texts; }
+void InstallModuleTexts(ModuleTexts* texts) {
+    g_installed = texts;
+}
 
 } // namespace kx

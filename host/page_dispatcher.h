@@ -34,7 +34,8 @@ public:
 private:
     BOOL InitDialog(HWND window, LPARAM lParam, int index);
     BOOL Destroy(SheetRecordView record, DWORD handle, int index);
-    PageContext ContextForPage(const SheetRecordView& record, const SheetContextView& context) const;
+    PageContext ContextForPage(const SheetRecordView& record,
+                               const SheetContextView& context) const;
     BOOL Notify(HWND window, SheetRecordView record, CKxDialog& page, const NotifyHeader& header);
     void Apply(HWND window, SheetRecordView record, CKxDialog& page);
     void Reset(HWND window, SheetRecordView record, CKxDialog& page);

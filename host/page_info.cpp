@@ -30,7 +30,9 @@ std::u16string Bounded(std::u16string text) {
 
 } // namespace
 
-LONG PageWidth(const ModelProfile& profile) { return Scaled(profile.CPSUI_Scale_X, kBaseWidth); }
+LONG PageWidth(const ModelProfile& profile) {
+    return Scaled(profile.CPSUI_Scale_X, kBaseWidth);
+}
 
 LONG PageHeight(const ModelProfile& profile) {
     return Scaled(profile.CPSUI_Scale_Y,
@@ -43,14 +45,13 @@ void FillPageInfo(BYTE* info, int index, const ModelProfile& profile, ModuleText
         const std::u16string pageName(page->pageName);
         const std::u16string section = pageName + u" Dialog";
         auto caption = texts.Read(TextFile::Strings, section, u"Caption");
-        record.SetCaption(caption && !caption->empty() ? Bounded(std::move(*caption))
-                                                       : pageName);
+        record.SetCaption(caption && !caption->empty() ? Bounded(std::move(*caption)) : pageName);
         record.SetSize(PageWidth(profile), PageHeight(profile));
         return;
     }
     if (index == -1)
-        record.SetCaption(Bounded(texts.Read(TextFile::Settings, u"Common", u"Caption")
-                                      .value_or(std::u16string())));
+        record.SetCaption(Bounded(
+            texts.Read(TextFile::Settings, u"Common", u"Caption").value_or(std::u16string())));
 }
 
 } // namespace kx

@@ -1,10 +1,10 @@
 // Page names, classes and dialog templates by page index.
 #include "host/page_table.h"
 
-#include <array>
 #include "framework/page_templates.h"
 #include "host/host_records.h"
 #include "utilities/trouble_dlg.h"
+#include <array>
 
 #include <new>
 
@@ -27,7 +27,9 @@ struct PageRow {
     PageClass otherwise;
 };
 
-constexpr PageClass Plain(std::string_view name) { return {name, 0, 0}; }
+constexpr PageClass Plain(std::string_view name) {
+    return {name, 0, 0};
+}
 
 // The About variants take a larger dialog at this vertical scale and above.
 constexpr int kLargeScaleY = 110;
@@ -96,8 +98,8 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (!choice)
         return nullptr;
     if (choice->className == "CTroubleDlg")
-        return std::unique_ptr<CKxDialog>(new (std::nothrow)
-                                              CTroubleDlg(choice->templateId, choice->pageName, index));
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));
     return std::unique_ptr<CKxDialog>(new (std::nothrow)
                                           CKxDialog(choice->templateId, choice->pageName, index));
 }

@@ -44,7 +44,8 @@ private:
 
 } // namespace
 
-std::optional<std::vector<BYTE>> SpoolerPrinterQueries::GlobalDefaultDevmode(std::u16string_view printer) {
+std::optional<std::vector<BYTE>>
+SpoolerPrinterQueries::GlobalDefaultDevmode(std::u16string_view printer) {
     const std::vector<BYTE> buffer = OpenPrinter(printer).Information(8);
     if (buffer.size() < sizeof(PRINTER_INFO_8W))
         return std::nullopt;

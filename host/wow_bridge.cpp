@@ -30,9 +30,13 @@ constexpr std::array<size_t, 3> kDevmodeSlots = {160, 156, 152};
 constexpr UINT kStageCreated = 2;
 constexpr UINT kStageReleased = 1;
 
-HostAddressSpace& Space() { return HostAddressSpace::Instance(); }
+HostAddressSpace& Space() {
+    return HostAddressSpace::Instance();
+}
 
-int16_t Signed16(const BYTE* at) { return static_cast<int16_t>(LoadU16(at)); }
+int16_t Signed16(const BYTE* at) {
+    return static_cast<int16_t>(LoadU16(at));
+}
 
 // How each 16-bit message reaches the 32-bit entry.
 enum class Conversion : uint8_t {
@@ -53,20 +57,20 @@ struct MessageRow {
 };
 
 constexpr std::array<MessageRow, 28> kMessages = {{
-    {0x0002, Conversion::None},        {0x0003, Conversion::None},
-    {0x0005, Conversion::None},        {0x0007, Conversion::FocusWindow},
-    {0x000F, Conversion::None},        {0x0010, Conversion::None},
-    {0x0012, Conversion::None},        {0x001B, Conversion::DeviceName},
-    {0x001F, Conversion::None},        {0x0020, Conversion::None},
-    {0x002A, Conversion::None},        {0x0046, Conversion::WindowPos},
-    {0x0047, Conversion::WindowPos},   {0x004E, Conversion::Notify},
-    {0x0053, Conversion::Help},        {0x0084, Conversion::None},
-    {0x0102, Conversion::None},        {0x0106, Conversion::None},
-    {0x0110, Conversion::InitDialog},  {0x0111, Conversion::Command},
-    {0x0114, Conversion::Scroll},      {0x0115, Conversion::Scroll},
-    {0x0200, Conversion::None},        {0x0201, Conversion::None},
-    {0x0202, Conversion::None},        {0x0203, Conversion::None},
-    {0x0204, Conversion::None},        {0x0205, Conversion::None},
+    {0x0002, Conversion::None},       {0x0003, Conversion::None},
+    {0x0005, Conversion::None},       {0x0007, Conversion::FocusWindow},
+    {0x000F, Conversion::None},       {0x0010, Conversion::None},
+    {0x0012, Conversion::None},       {0x001B, Conversion::DeviceName},
+    {0x001F, Conversion::None},       {0x0020, Conversion::None},
+    {0x002A, Conversion::None},       {0x0046, Conversion::WindowPos},
+    {0x0047, Conversion::WindowPos},  {0x004E, Conversion::Notify},
+    {0x0053, Conversion::Help},       {0x0084, Conversion::None},
+    {0x0102, Conversion::None},       {0x0106, Conversion::None},
+    {0x0110, Conversion::InitDialog}, {0x0111, Conversion::Command},
+    {0x0114, Conversion::Scroll},     {0x0115, Conversion::Scroll},
+    {0x0200, Conversion::None},       {0x0201, Conversion::None},
+    {0x0202, Conversion::None},       {0x0203, Conversion::None},
+    {0x0204, Conversion::None},       {0x0205, Conversion::None},
 }};
 constexpr UINT kLastMouseMessage = 0x0206;
 constexpr UINT kFirstUserMessage = 0x0400;
@@ -203,7 +207,8 @@ void CreateSheet(BYTE* record, DWORD record16) {
     if (!context)
         return;
     for (const size_t slot : kDevmodeSlots)
-        fixups.Add(context->Address() + static_cast<HostAddress>(slot), static_cast<DWORD>(kDevmodeSize), true);
+        fixups.Add(context->Address() + static_cast<HostAddress>(slot),
+                   static_cast<DWORD>(kDevmodeSize), true);
     context->SetSixteenBit(1);
     StoreU32(record + record16::kHostAddress, record16);
     context->SetChanged(0);
@@ -213,8 +218,12 @@ void CreateSheet(BYTE* record, DWORD record16) {
 
 } // namespace
 
-DWORD FixupTable::Count() const { return LoadU32(m_record + record16::kFixupCount); }
-void FixupTable::SetCount(DWORD count) const { StoreU32(m_record + record16::kFixupCount, count); }
+DWORD FixupTable::Count() const {
+    return LoadU32(m_record + record16::kFixupCount);
+}
+void FixupTable::SetCount(DWORD count) const {
+    StoreU32(m_record + record16::kFixupCount, count);
+}
 
 bool FixupTable::Add(HostAddress slotAddress, DWORD size, bool pinned) const {
     const DWORD count = Count();
@@ -222,7 +231,8 @@ bool FixupTable::Add(HostAddress slotAddress, DWORD size, bool pinned) const {
     if (count >= kCapacity || slot == nullptr)
         return false;
     const DWORD value16 = LoadU32(slot);
-    void* memory = pinned ? WOWGetVDMPointerFix(value16, size, TRUE) : WOWGetVDMPointer(value16, size, TRUE);
+    void* memory =
+        pinned ? WOWGetVDMPointerFix(value16, size, TRUE) : WOWGetVDMPointer(value16, size, TRUE);
     const HostAddress translated = memory != nullptr ? Space().AddressOf(memory) : 0;
     if (translated == 0) {
         if (memory != nullptr && pinned)

@@ -14,6 +14,6 @@
 #include "platform/spooler/spooler_api.h"
 #include "platform/system/library_loader.h"
 #include "platform/system/system_api.h"
-#include "platform/window/window_api.h"
 #include "platform/window/cursor_api.h"
+#include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"

@@ -33,8 +33,8 @@ bool CCustomDataKey::OpenFor(std::u16string_view moduleKeyName, std::u16string_v
     HKEY key = nullptr;
     const LSTATUS status =
         create == Create::Yes
-            ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
-                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr)
+            ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr)
             : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key);
     m_openStatus = status;
     m_key = status == ERROR_SUCCESS ? key : nullptr;
@@ -83,9 +83,8 @@ int32_t CCustomDataKey::ReadNumber(std::u16string_view baseName) {
 
 BOOL CCustomDataKey::ReadSnapshot(std::u16string_view baseName, BYTE* record) {
     DWORD size = kDevmodeSize;
-    if (IsOpen() &&
-        RegQueryValueExW(m_key, ValueName(baseName), nullptr, nullptr, record, &size) ==
-            ERROR_SUCCESS)
+    if (IsOpen() && RegQueryValueExW(m_key, ValueName(baseName), nullptr, nullptr, record, &size) ==
+                        ERROR_SUCCESS)
         return TRUE;
     std::memset(record, 0, kDevmodeSize);
     return FALSE;

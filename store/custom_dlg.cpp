@@ -42,7 +42,8 @@ END
 )script";
 
 LengthUnit UnitOfDevmode(const BYTE* devmode) {
-    return ReadNumber(devmode, FieldNamed("IsMMInch")) == 1 ? LengthUnit::Inch : LengthUnit::Millimetre;
+    return ReadNumber(devmode, FieldNamed("IsMMInch")) == 1 ? LengthUnit::Inch
+                                                            : LengthUnit::Millimetre;
 }
 
 std::u16string TextOf(HWND window) {
@@ -73,8 +74,8 @@ BOOL CCustomDlg::OnInitDialog() {
     m_list.Fill(nullptr);
     m_width.Attach(m_hWnd, kPaperWidthId, kPaperWidthSpinId, kPaperWidthLabelId, profile.MinPaperW,
                    profile.MaxPaperW);
-    m_length.Attach(m_hWnd, kPaperLengthId, kPaperLengthSpinId, kPaperLengthLabelId, profile.MinPaperH,
-                    profile.MaxPaperH);
+    m_length.Attach(m_hWnd, kPaperLengthId, kPaperLengthSpinId, kPaperLengthLabelId,
+                    profile.MinPaperH, profile.MaxPaperH);
     if (working() != nullptr)
         m_list.SelectMatching(working(), Fallback::Yes);
     ShowSelection();
@@ -93,7 +94,8 @@ const CCustomPaper* CCustomDlg::SelectedPaper() const {
 }
 
 LengthUnit CCustomDlg::ChosenUnit() const {
-    return IsDlgButtonChecked(m_hWnd, kInchUnitId) == BST_CHECKED ? LengthUnit::Inch : LengthUnit::Millimetre;
+    return IsDlgButtonChecked(m_hWnd, kInchUnitId) == BST_CHECKED ? LengthUnit::Inch
+                                                                  : LengthUnit::Millimetre;
 }
 
 CCustomPaper CCustomDlg::EditedPaper() const {
@@ -102,7 +104,8 @@ CCustomPaper CCustomDlg::EditedPaper() const {
 
 void CCustomDlg::ShowUnit(LengthUnit unit) {
     CheckDlgButton(m_hWnd, kInchUnitId, unit == LengthUnit::Inch ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, kMillimetreUnitId, unit == LengthUnit::Inch ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(m_hWnd, kMillimetreUnitId,
+                   unit == LengthUnit::Inch ? BST_UNCHECKED : BST_CHECKED);
     m_width.SetUnit(unit);
     m_length.SetUnit(unit);
 }
@@ -136,7 +139,8 @@ bool CCustomDlg::UpdateAllowed() const {
     const CCustomPaper edited = EditedPaper();
     const CCustomPaper* selected = SelectedPaper();
     return edited.IsValid(nullptr) && selected != nullptr && selected->IsValid(nullptr) &&
-           edited.IsDifferent(*selected) && m_list.FindByName(edited.GetName(), m_list.GetCurSel()) < 0;
+           edited.IsDifferent(*selected) &&
+           m_list.FindByName(edited.GetName(), m_list.GetCurSel()) < 0;
 }
 
 bool CCustomDlg::DeleteAllowed() const {
@@ -241,7 +245,8 @@ CLengthField* CCustomDlg::FieldOfEdit(int id) {
 BOOL CCustomDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const WORD code = HIWORD(wParam);
-    if (CLengthField* field = FieldOfEdit(id); field != nullptr && (code == EN_CHANGE || code == EN_KILLFOCUS)) {
+    if (CLengthField* field = FieldOfEdit(id);
+        field != nullptr && (code == EN_CHANGE || code == EN_KILLFOCUS)) {
         if (code == EN_CHANGE)
             field->OnTextChanged();
         else
@@ -295,7 +300,9 @@ BOOL CCustomDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 }
 
 void CCustomDlg::OnVScroll(UINT code, UINT position, HWND scrollBar) {
-    CLengthField* field = scrollBar == m_width.spin() ? &m_width : scrollBar == m_length.spin() ? &m_length : nullptr;
+    CLengthField* field = scrollBar == m_width.spin()    ? &m_width
+                          : scrollBar == m_length.spin() ? &m_length
+                                                         : nullptr;
     if (field == nullptr) {
         CKxDialog::OnVScroll(code, position, scrollBar);
         return;

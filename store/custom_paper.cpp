@@ -14,10 +14,13 @@ constexpr DWORD kPaperFields = DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH;
 // The device mode holds sizes in signed 16-bit fields.
 constexpr int32_t kLargestSize = 32767;
 
-bool IsStorableSize(int32_t size) { return size > 0 && size <= kLargestSize; }
+bool IsStorableSize(int32_t size) {
+    return size > 0 && size <= kLargestSize;
+}
 
 LengthUnit UnitFromStore(int32_t value) {
-    return value == static_cast<int32_t>(LengthUnit::Inch) ? LengthUnit::Inch : LengthUnit::Millimetre;
+    return value == static_cast<int32_t>(LengthUnit::Inch) ? LengthUnit::Inch
+                                                           : LengthUnit::Millimetre;
 }
 
 } // namespace
@@ -86,7 +89,9 @@ void CCustomPaper::Save(int item) {
     key.WriteNumber(kPaperInchValue, static_cast<int32_t>(m_unit));
 }
 
-void CCustomPaper::DeleteAll() const { (void)store::DeleteKind(kCustomPaperKey); }
+void CCustomPaper::DeleteAll() const {
+    (void)store::DeleteKind(kCustomPaperKey);
+}
 
 void CCustomPaper::SaveCount(int count, const BYTE*) const {
     // After DeleteAll an empty list is simply an absent count.

@@ -35,7 +35,8 @@ CFavorite::CFavorite(std::u16string_view name, const BYTE* devmode)
         std::memcpy(m_record.get(), devmode, kDevmodeSize);
 }
 
-CFavorite::CFavorite(const CFavorite& other) : CCustomData(other), m_name(other.m_name), m_record(AllocateDevmode()) {
+CFavorite::CFavorite(const CFavorite& other)
+    : CCustomData(other), m_name(other.m_name), m_record(AllocateDevmode()) {
     if (m_record && other.m_record)
         std::memcpy(m_record.get(), other.m_record.get(), kDevmodeSize);
 }
@@ -63,7 +64,8 @@ void CFavorite::ReadFromStore(int item, const BYTE* devmode) {
         m_name = name;
     } else {
         m_name = ReadText(record, FieldNamed("cWaterText"));
-        std::memset(record + FieldNamed("cWaterTextEx").offset, 0, kOldNameCharacters * sizeof(WCHAR));
+        std::memset(record + FieldNamed("cWaterTextEx").offset, 0,
+                    kOldNameCharacters * sizeof(WCHAR));
     }
     key.Close();
     DevmodeSetTable& sets = DevmodeSetTable::Instance();
@@ -83,7 +85,9 @@ bool CFavorite::IsSelectedIn(const BYTE* devmode) const {
            CompareDevmodes(m_record.get(), devmode, nullptr, Configuration::Include) == 0;
 }
 
-std::u16string CFavorite::GetName() const { return m_name.empty() ? PrinterDefaultText() : m_name; }
+std::u16string CFavorite::GetName() const {
+    return m_name.empty() ? PrinterDefaultText() : m_name;
+}
 
 void CFavorite::ApplyTo(BYTE* devmode) const {
     if (devmode != nullptr && m_record)
@@ -100,7 +104,9 @@ void CFavorite::Save(int item) {
     key.WriteText(kFavouriteNameValue.name, m_name);
 }
 
-void CFavorite::DeleteAll() const { (void)store::DeleteKind(kFavouriteKey); }
+void CFavorite::DeleteAll() const {
+    (void)store::DeleteKind(kFavouriteKey);
+}
 
 void CFavorite::SaveCount(int count, const BYTE* devmode) const {
     if (count != 0) {

@@ -33,6 +33,8 @@ const std::u16string& PrinterDefaultText() {
     return *text;
 }
 
-void ForgetPrinterDefaultText() { CachedPrinterDefault().reset(); }
+void ForgetPrinterDefaultText() {
+    CachedPrinterDefault().reset();
+}
 
 } // namespace kx

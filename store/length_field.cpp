@@ -25,7 +25,8 @@ std::u16string CLengthField::FormatLength(int32_t tenthsOfMm, LengthUnit unit) {
     if (unit == LengthUnit::Inch) {
         const int64_t whole = (value * 100 + 127) / 25400;
         const int64_t hundredths = (value * 100 + 127) / 254 - whole * 100;
-        return FormatText(u"%d.%02d", {static_cast<long long>(whole), static_cast<long long>(hundredths)});
+        return FormatText(u"%d.%02d",
+                          {static_cast<long long>(whole), static_cast<long long>(hundredths)});
     }
     return FormatText(u"%d", {static_cast<long long>((value + 5) / 10)});
 }
@@ -127,7 +128,8 @@ void CLengthField::ShowRange() {
     if (m_label == nullptr)
         return;
     const std::u16string text =
-        m_labelText + FormatText(u" (%s-%s)", {FormatLength(m_minimum, m_unit), FormatLength(m_maximum, m_unit)});
+        m_labelText +
+        FormatText(u" (%s-%s)", {FormatLength(m_minimum, m_unit), FormatLength(m_maximum, m_unit)});
     SetWindowTextW(m_label, text.c_str());
 }
 

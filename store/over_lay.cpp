@@ -16,7 +16,8 @@
 namespace kx {
 namespace {
 
-constexpr std::array<std::u16string_view, 3> kOverlayKeys = {kOverlayKey, kSplOverlayKey, kPclOverlayKey};
+constexpr std::array<std::u16string_view, 3> kOverlayKeys = {kOverlayKey, kSplOverlayKey,
+                                                             kPclOverlayKey};
 constexpr size_t kNoOverlayCapacity = 256;
 constexpr int16_t kCreateOverlay = 2;
 constexpr int16_t kUseOverlay = 1;
@@ -31,7 +32,8 @@ bool FileExists(const std::u16string& path) {
 OverlayLanguage OverlayLanguageOf(const BYTE* devmode) {
     if (devmode == nullptr || TheApp().profile.PrinterEmulation.empty())
         return OverlayLanguage::Generic;
-    return ReadNumber(devmode, FieldNamed("sDrvLang")) == 0 ? OverlayLanguage::Spl : OverlayLanguage::Pcl;
+    return ReadNumber(devmode, FieldNamed("sDrvLang")) == 0 ? OverlayLanguage::Spl
+                                                            : OverlayLanguage::Pcl;
 }
 
 std::u16string_view OverlayKeyOf(OverlayLanguage language) {
@@ -101,7 +103,9 @@ void COverLay::Save(int item) {
     key.WriteText(kOverlayPathValue.name, m_path);
 }
 
-void COverLay::DeleteAll() const { (void)store::DeleteKind(OverlayKeyOf(m_language)); }
+void COverLay::DeleteAll() const {
+    (void)store::DeleteKind(OverlayKeyOf(m_language));
+}
 
 void COverLay::SaveCount(int count, const BYTE* devmode) const {
     if (count == 0)

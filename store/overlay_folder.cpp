@@ -17,7 +17,9 @@ bool IsExistingFolder(const std::u16string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::u16string DriveRoot(char16_t letter) { return std::u16string{letter, u':', u'\\'}; }
+std::u16string DriveRoot(char16_t letter) {
+    return std::u16string{letter, u':', u'\\'};
+}
 
 std::u16string FallbackFolder() {
     std::u16string root;

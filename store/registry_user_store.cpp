@@ -13,6 +13,8 @@ LONG RegistryUserStore::SaveDefaultDevmode(const BYTE* record) {
     return store::SaveDefaultDevmode(record);
 }
 
-void RegistryUserStore::DeleteAllItems() { store::DeleteAllItemKinds(); }
+void RegistryUserStore::DeleteAllItems() {
+    store::DeleteAllItemKinds();
+}
 
 } // namespace kx

@@ -16,7 +16,8 @@ namespace {
 // An allocation failure gives no item, and the list skips the entry.
 template <class Item>
 std::unique_ptr<CCustomData> Owned(Item&& item) {
-    return std::unique_ptr<CCustomData>(new (std::nothrow) std::decay_t<Item>(std::forward<Item>(item)));
+    return std::unique_ptr<CCustomData>(new (std::nothrow)
+                                            std::decay_t<Item>(std::forward<Item>(item)));
 }
 
 } // namespace
@@ -24,7 +25,8 @@ std::unique_ptr<CCustomData> Owned(Item&& item) {
 std::unique_ptr<CCustomData> MakeStoredItem(int kind, int item, const BYTE* devmode) {
     // Overlays and favourites are loaded for a device mode: its language
     // picks the overlay list, its printer's cache holds the favourites.
-    const bool empty = item < 0 || ((kind == kOverlayKind || kind == kFavouriteKind) && devmode == nullptr);
+    const bool empty =
+        item < 0 || ((kind == kOverlayKind || kind == kFavouriteKind) && devmode == nullptr);
     switch (kind) {
     case kCustomPaperKind:
         return empty ? Owned(CCustomPaper()) : Owned(CCustomPaper::Load(item));
@@ -39,6 +41,8 @@ std::unique_ptr<CCustomData> MakeStoredItem(int kind, int item, const BYTE* devm
     }
 }
 
-void InstallStoredItemKinds() { SetCustomDataFactory(MakeStoredItem); }
+void InstallStoredItemKinds() {
+    SetCustomDataFactory(MakeStoredItem);
+}
 
 } // namespace kx

@@ -23,7 +23,9 @@ constexpr size_t kShortTextCharacters = 79;
 constexpr size_t kNoWatermarkCapacity = 256;
 constexpr int kCharSetFontHeight = 12;
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
 
 /// Fills a text field with up to its capacity of code units and zeros
 /// after them; a text that fills the field has no terminator.
@@ -49,8 +51,8 @@ int32_t CharSetOfFace(const WatermarkValues& values) {
     if (!dc)
         return DEFAULT_CHARSET;
     const std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> font(
-        CreateFontW(kCharSetFontHeight, 0, 0, 0, values.weight, values.italic != 0 ? TRUE : FALSE, FALSE, FALSE,
-                    DEFAULT_CHARSET, 0, 0, 0, 0, values.face.c_str()));
+        CreateFontW(kCharSetFontHeight, 0, 0, 0, values.weight, values.italic != 0 ? TRUE : FALSE,
+                    FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, values.face.c_str()));
     if (!font)
         return DEFAULT_CHARSET;
     const HGDIOBJ old = SelectObject(dc.get(), font.get());
@@ -59,7 +61,9 @@ int32_t CharSetOfFace(const WatermarkValues& values) {
     return charSet;
 }
 
-std::u16string SectionOfBuiltIn(int index) { return FormatText(u"%s%d", {std::u16string_view(u"WMTEXT"), index + 1}); }
+std::u16string SectionOfBuiltIn(int index) {
+    return FormatText(u"%s%d", {std::u16string_view(u"WMTEXT"), index + 1});
+}
 
 WatermarkValues ReadBuiltIn(TextStore& strings, int index) {
     WatermarkValues values;
@@ -96,7 +100,8 @@ CWaterMark CWaterMark::FromDevmode(const BYTE* devmode) {
     values.italic = static_cast<int32_t>(ReadNumber(devmode, FieldNamed("lfItalic")));
     const bool eitherEmpty = IsTextFieldEmpty(devmode, FieldNamed("cWaterTextEx")) ||
                              IsTextFieldEmpty(devmode, FieldNamed("cWaterText"));
-    values.text = ReadText(devmode, eitherEmpty ? FieldNamed("cWaterText") : FieldNamed("cWaterTextEx"));
+    values.text =
+        ReadText(devmode, eitherEmpty ? FieldNamed("cWaterText") : FieldNamed("cWaterTextEx"));
     values.face = ReadText(devmode, FieldNamed("WaterStrFaceName"));
     return CWaterMark(std::move(values));
 }
@@ -126,19 +131,22 @@ CWaterMark CWaterMark::Load(int item) {
     return watermark;
 }
 
-bool CWaterMark::IsValid(const BYTE*) const { return IsNonBlank(m_values.text) && !m_values.face.empty(); }
+bool CWaterMark::IsValid(const BYTE*) const {
+    return IsNonBlank(m_values.text) && !m_values.face.empty();
+}
 
 bool CWaterMark::IsSelectedIn(const BYTE* devmode) const {
     if (devmode == nullptr)
         return false;
     const DevmodeField& extended = FieldNamed("cWaterTextEx");
-    const std::u16string used =
-        ReadText(devmode, IsTextFieldEmpty(devmode, extended) ? FieldNamed("cWaterText") : extended);
+    const std::u16string used = ReadText(
+        devmode, IsTextFieldEmpty(devmode, extended) ? FieldNamed("cWaterText") : extended);
     return m_values.text.starts_with(used);
 }
 
 std::u16string CWaterMark::GetName() const {
-    return m_values.text.empty() ? CommonText(u"(No Watermark)", kNoWatermarkCapacity) : m_values.text;
+    return m_values.text.empty() ? CommonText(u"(No Watermark)", kNoWatermarkCapacity)
+                                 : m_values.text;
 }
 
 bool CWaterMark::IsDifferent(const CCustomData& other) const {
@@ -148,7 +156,8 @@ bool CWaterMark::IsDifferent(const CCustomData& other) const {
     const WatermarkValues& a = m_values;
     const WatermarkValues& b = watermark->m_values;
     return a.text != b.text || a.face != b.face || a.weight != b.weight || a.colour != b.colour ||
-           a.angle != b.angle || a.italic != b.italic || a.size != b.size || a.firstPageOnly != b.firstPageOnly;
+           a.angle != b.angle || a.italic != b.italic || a.size != b.size ||
+           a.firstPageOnly != b.firstPageOnly;
 }
 
 void CWaterMark::ApplyTo(BYTE* devmode) const {
@@ -160,7 +169,8 @@ void CWaterMark::ApplyTo(BYTE* devmode) const {
     WriteNumber(devmode, FieldNamed("WaterColor"), v.colour);
     WriteNumber(devmode, FieldNamed("lfWeight"), v.weight);
     WriteNumber(devmode, FieldNamed("lfItalic"), v.italic & 0xFF);
-    WriteText(devmode, FieldNamed("cWaterText"), std::u16string_view(v.text).substr(0, kShortTextCharacters));
+    WriteText(devmode, FieldNamed("cWaterText"),
+              std::u16string_view(v.text).substr(0, kShortTextCharacters));
     WriteFilledText(devmode, FieldNamed("cWaterTextEx"), v.text);
     WriteFilledText(devmode, FieldNamed("WaterStrFaceName"), v.face);
 }
@@ -181,7 +191,9 @@ void CWaterMark::Save(int item) {
     key.WriteNumber(kWatermarkFirstPageValue, v.firstPageOnly);
 }
 
-void CWaterMark::DeleteAll() const { (void)store::DeleteKind(kWatermarkKey); }
+void CWaterMark::DeleteAll() const {
+    (void)store::DeleteKind(kWatermarkKey);
+}
 
 void CWaterMark::SaveCount(int count, const BYTE*) const {
     CCustomDataKey key;

@@ -45,7 +45,9 @@ void LaunchEnded() {
     running.finished.notify_all();
 }
 
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+bool IsSeparator(char16_t c) {
+    return c == u'\\' || c == u'/';
+}
 
 // A path segment Windows may read as "up" or "here": empty, or only dots
 // and blanks (trailing dots and blanks are dropped from names, so ". ." and
@@ -100,7 +102,8 @@ void RunOnWorker(std::unique_ptr<LaunchRequest> request) {
 
 } // namespace
 
-std::optional<std::u16string> PrintLinkFile(std::u16string_view moduleDirectory, std::u16string_view rest) {
+std::optional<std::u16string> PrintLinkFile(std::u16string_view moduleDirectory,
+                                            std::u16string_view rest) {
     if (rest.empty() || IsSeparator(rest.front()) || rest.find(u':') != std::u16string_view::npos)
         return std::nullopt;
     std::u16string relative;
@@ -128,8 +131,8 @@ std::u16string BrowserCommand() {
     std::array<WCHAR, kLaunchBufferLength> buffer{};
     DWORD size = sizeof(WCHAR) * (kLaunchBufferLength - 1);
     DWORD type = 0;
-    const LSTATUS status =
-        RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()), &size);
+    const LSTATUS status = RegQueryValueExW(key, nullptr, nullptr, &type,
+                                            reinterpret_cast<LPBYTE>(buffer.data()), &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
         return {};
@@ -145,7 +148,8 @@ std::u16string BrowserCommand() {
 void OpenLinkTarget(HWND owner, std::u16string_view printerName, std::u16string_view target,
                     const LinkFolders& folders) {
     if (target.starts_with(kPrintScheme)) {
-        if (const auto file = PrintLinkFile(folders.moduleDirectory, target.substr(kPrintScheme.size())))
+        if (const auto file =
+                PrintLinkFile(folders.moduleDirectory, target.substr(kPrintScheme.size())))
             static_cast<void>(SendFile(printerName, *file, u"Test Page"));
         return;
     }
@@ -161,7 +165,8 @@ void OpenLinkTarget(HWND owner, std::u16string_view printerName, std::u16string_
 void RunLaunch(const LaunchRequest& request) {
     const std::u16string target = Terminated(request.target);
     if (target.find(u".exe") != std::u16string::npos) {
-        const std::u16string program = (request.modelStem + target).substr(0, kLaunchBufferLength - 1);
+        const std::u16string program =
+            (request.modelStem + target).substr(0, kLaunchBufferLength - 1);
         ShellOpen(request.owner, program, ProgramArguments(request.printerName));
         return;
     }

@@ -32,7 +32,8 @@ struct LaunchRequest {
 
 /// The file a "print://" target names inside the module's folder, or none
 /// when the rest is empty, absolute, names a drive or climbs out with "..".
-std::optional<std::u16string> PrintLinkFile(std::u16string_view moduleDirectory, std::u16string_view rest);
+std::optional<std::u16string> PrintLinkFile(std::u16string_view moduleDirectory,
+                                            std::u16string_view rest);
 
 /// The browser's command: the default value of HKEY_CLASSES_ROOT
 /// "Applications\iexplore.exe\shell\open\command" cut off at " %1", without

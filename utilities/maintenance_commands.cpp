@@ -14,9 +14,9 @@ void SendAutoAlignment(std::u16string_view printerName, std::u16string_view mode
     constexpr std::u16string_view kDocument = u"Auto Alignment";
     if (SendFile(printerName, std::u16string(modelStem) + u".PRN", kDocument))
         return;
-    static_cast<void>(SendFile(printerName,
-                               std::u16string(moduleDirectory) + std::u16string(driverBaseName) + u".PRN",
-                               kDocument));
+    static_cast<void>(SendFile(
+        printerName, std::u16string(moduleDirectory) + std::u16string(driverBaseName) + u".PRN",
+        kDocument));
 }
 
 } // namespace kx

@@ -15,7 +15,8 @@
 namespace kx {
 namespace {
 
-constexpr std::u16string_view kMonitorsKey = u"System\\CurrentControlSet\\Control\\Print\\Monitors\\";
+constexpr std::u16string_view kMonitorsKey =
+    u"System\\CurrentControlSet\\Control\\Print\\Monitors\\";
 constexpr std::u16string_view kTcpMonitor = u"TCPMON.DLL";
 constexpr std::u16string_view kTcpPortsKey = u"Standard TCP/IP Port\\Ports\\";
 constexpr size_t kValueCapacity = 260;
@@ -74,11 +75,13 @@ std::u16string AddressFromValues(std::u16string wide, const std::u16string& name
 std::u16string AddressOfPort(std::u16string_view port, std::u16string_view monitor) {
     const std::u16string portName(port);
     if (EqualsNoCase(monitor, kTcpMonitor)) {
-        const std::u16string key = std::u16string(kMonitorsKey) + std::u16string(kTcpPortsKey) + portName;
+        const std::u16string key =
+            std::u16string(kMonitorsKey) + std::u16string(kTcpPortsKey) + portName;
         return AddressFromValues(ReadMachineText(key, u"IPAddress"), key, u"HostName");
     }
     const std::u16string monitorKey = std::u16string(kMonitorsKey) + std::u16string(monitor);
-    std::u16string address = ReadMachineText(monitorKey + u"\\Port Names\\" + portName, u"DeviceIP");
+    std::u16string address =
+        ReadMachineText(monitorKey + u"\\Port Names\\" + portName, u"DeviceIP");
     const std::u16string portKey = monitorKey + u"\\" + portName;
     if (address.empty())
         address = ReadMachineText(portKey, u"IP");
@@ -99,7 +102,8 @@ std::u16string MonitorOfPort(std::u16string_view portName) {
     const auto* ports = reinterpret_cast<const PORT_INFO_2W*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {
         if (ports[i].pPortName != nullptr && EqualsNoCase(ports[i].pPortName, portName))
-            return ports[i].pMonitorName != nullptr ? std::u16string(ports[i].pMonitorName) : std::u16string();
+            return ports[i].pMonitorName != nullptr ? std::u16string(ports[i].pMonitorName)
+                                                    : std::u16string();
     }
     return {};
 }

@@ -19,7 +19,8 @@ bool Listed(std::span<const int32_t> minutes, int32_t value) {
 
 } // namespace
 
-std::vector<PowerSaveEntry> PowerSaveEntries(std::span<const int32_t> minutes, const PageTextReader& text) {
+std::vector<PowerSaveEntry> PowerSaveEntries(std::span<const int32_t> minutes,
+                                             const PageTextReader& text) {
     std::vector<PowerSaveEntry> entries;
     for (const int32_t value : minutes) {
         std::u16string label = text(FormatText(kMinutesFormat, {value}), u"");
@@ -56,8 +57,8 @@ std::optional<DWORD> StatusMonitorEnabled(std::u16string_view printerName) {
     DWORD value = 0;
     DWORD size = sizeof value;
     DWORD type = 0;
-    const LSTATUS status =
-        RegQueryValueExW(key, u"SMEnabled", nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size);
+    const LSTATUS status = RegQueryValueExW(key, u"SMEnabled", nullptr, &type,
+                                            reinterpret_cast<LPBYTE>(&value), &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value)
         return std::nullopt;

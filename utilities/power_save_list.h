@@ -21,11 +21,13 @@ struct PowerSaveEntry {
 };
 
 /// Reads a text of the page's section: key and default.
-using PageTextReader = std::function<std::u16string(std::u16string_view key, std::u16string_view defaultText)>;
+using PageTextReader =
+    std::function<std::u16string(std::u16string_view key, std::u16string_view defaultText)>;
 
 /// Each time's label: the text under "<n> Minutes"; when that is empty, the
 /// text under "%d Minutes" (by default that key itself) formatted with n.
-std::vector<PowerSaveEntry> PowerSaveEntries(std::span<const int32_t> minutes, const PageTextReader& text);
+std::vector<PowerSaveEntry> PowerSaveEntries(std::span<const int32_t> minutes,
+                                             const PageTextReader& text);
 
 /// The time to select: the device mode's, clamped to the listed range, when
 /// listed; for a device mode holding 0 with nothing selected, the model's

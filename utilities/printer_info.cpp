@@ -18,7 +18,9 @@ constexpr size_t MinimumSize(DWORD level) {
     }
 }
 
-std::u16string TextOrEmpty(const WCHAR* text) { return text != nullptr ? std::u16string(text) : std::u16string(); }
+std::u16string TextOrEmpty(const WCHAR* text) {
+    return text != nullptr ? std::u16string(text) : std::u16string();
+}
 
 } // namespace
 
@@ -33,7 +35,8 @@ PrinterHandle::~PrinterHandle() {
         ClosePrinter(m_handle);
 }
 
-std::optional<PrinterInformation> GetPrinterInformation(std::u16string_view printerName, DWORD level) {
+std::optional<PrinterInformation> GetPrinterInformation(std::u16string_view printerName,
+                                                        DWORD level) {
     const size_t minimum = MinimumSize(level);
     if (minimum == 0)
         return std::nullopt;

@@ -43,7 +43,8 @@ private:
 
 /// The printer's information at `level` (2, 4 or 8), or none when the
 /// printer cannot be opened or the spooler fails.
-std::optional<PrinterInformation> GetPrinterInformation(std::u16string_view printerName, DWORD level);
+std::optional<PrinterInformation> GetPrinterInformation(std::u16string_view printerName,
+                                                        DWORD level);
 
 /// The port name and attributes of a printer (level 2), or none.
 struct PrinterPort {

@@ -58,7 +58,9 @@ bool IsNetworkPort(std::u16string_view printerName) {
     return found->second;
 }
 
-void ForgetNetworkPortTests() { NetworkPortTests().clear(); }
+void ForgetNetworkPortTests() {
+    NetworkPortTests().clear();
+}
 
 bool LocalPrintingOnly(std::u16string_view printerName) {
     return IsWindowsNt4() || IsNetworkPort(printerName);

@@ -51,7 +51,8 @@ void SendRawData(std::u16string_view printerName, std::u16string_view documentNa
     EndDocPrinter(printer.get());
 }
 
-void SendRawText(std::u16string_view printerName, std::u16string_view documentName, const char* text) {
+void SendRawText(std::u16string_view printerName, std::u16string_view documentName,
+                 const char* text) {
     if (text == nullptr)
         return;
     SendRawData(printerName, documentName,

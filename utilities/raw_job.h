@@ -15,7 +15,8 @@ namespace kx {
 void SendRawData(std::u16string_view printerName, std::u16string_view documentName,
                  std::span<const BYTE> bytes);
 /// The bytes of an 8-bit text up to its terminating zero.
-void SendRawText(std::u16string_view printerName, std::u16string_view documentName, const char* text);
+void SendRawText(std::u16string_view printerName, std::u16string_view documentName,
+                 const char* text);
 
 /// Sends a whole file (a Windows path) as one raw document. False, and
 /// nothing sent, when the file is missing, empty, its size unreadable or

@@ -20,7 +20,8 @@ constexpr std::u16string_view kScoutScript =
     u"    AUTOCHECKBOX \"Check the printer status while printing\", 1430, 8, 8, 184, 10\n"
     u"    LTEXT \"Time-out (seconds):\", 1431, 8, 30, 80, 10\n"
     u"    EDITTEXT 1432, 92, 28, 32, 14, ES_NUMBER\n"
-    u"    CONTROL \"\", 1433, \"msctls_updown32\", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | "
+    u"    CONTROL \"\", 1433, \"msctls_updown32\", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | "
+    u"UDS_AUTOBUDDY | "
     u"UDS_ARROWKEYS, 124, 28, 10, 14\n"
     u"    DEFPUSHBUTTON \"OK\", 1, 88, 54, 50, 14\n"
     u"    PUSHBUTTON \"Cancel\", 2, 142, 54, 50, 14\n"
@@ -33,7 +34,8 @@ constexpr bool kInitiallyEnabled = false;
 } // namespace
 
 CScoutDlg::CScoutDlg(HWND parent, std::u16string printerName, BYTE* working, BYTE* defaults)
-    : CKxDialog(kScoutTemplate, u"Status Check", parent, working, defaults), m_printer(std::move(printerName)) {}
+    : CKxDialog(kScoutTemplate, u"Status Check", parent, working, defaults),
+      m_printer(std::move(printerName)) {}
 
 INT_PTR CScoutDlg::Run() {
     RegisterDialogResource(TheApp().instance(), static_cast<WORD>(kScoutTemplate), kScoutScript);
@@ -58,8 +60,9 @@ void CScoutDlg::SaveControls() {
         return;
     BOOL error = FALSE;
     const int timeout = m_timeout.GetPos32(&error);
-    static_cast<void>(WriteScoutSettings(m_printer, m_enable.GetCheck() == BST_CHECKED,
-                                         static_cast<DWORD>(std::clamp(timeout, kMinScoutTimeout, kMaxScoutTimeout))));
+    static_cast<void>(WriteScoutSettings(
+        m_printer, m_enable.GetCheck() == BST_CHECKED,
+        static_cast<DWORD>(std::clamp(timeout, kMinScoutTimeout, kMaxScoutTimeout))));
 }
 
 } // namespace kx

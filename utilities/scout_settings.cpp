@@ -11,7 +11,8 @@
 namespace kx {
 namespace {
 
-constexpr std::u16string_view kPrintersKey = u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\";
+constexpr std::u16string_view kPrintersKey =
+    u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\";
 constexpr size_t kLastInfoCapacity = 260;
 
 // An open registry key closed when it goes.
@@ -35,7 +36,8 @@ std::optional<DWORD> ReadDword(HKEY key, const char16_t* name) {
     DWORD value = 0;
     DWORD size = sizeof value;
     DWORD type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof value)
         return std::nullopt;
     return value;
@@ -45,16 +47,16 @@ std::u16string ReadText(HKEY key, const char16_t* name) {
     std::array<WCHAR, kLastInfoCapacity> buffer{};
     DWORD size = sizeof(WCHAR) * (kLastInfoCapacity - 1);
     DWORD type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()),
+                         &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return {};
     return TextFromField(buffer.data(), buffer.size());
 }
 
 bool WriteDword(HKEY key, const char16_t* name, DWORD value) {
-    return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
-           ERROR_SUCCESS;
+    return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof value) == ERROR_SUCCESS;
 }
 
 } // namespace
@@ -68,7 +70,8 @@ ScoutSettings ReadScoutSettings(std::u16string_view printerName, bool initialEna
     settings.enabled = initialEnabled;
     RegistryKey key;
     const std::u16string path = PrinterDriverDataKey(printerName);
-    if (printerName.empty() || RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.out()) != ERROR_SUCCESS)
+    if (printerName.empty() ||
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.out()) != ERROR_SUCCESS)
         return settings;
     if (const auto enabled = ReadDword(key.get(), u"PScout_Enable"))
         settings.enabled = *enabled != 0;
@@ -82,14 +85,15 @@ bool WriteScoutSettings(std::u16string_view printerName, bool enabled, DWORD tim
         return false;
     RegistryKey key;
     const std::u16string path = PrinterDriverDataKey(printerName);
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
-                        nullptr, key.out(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_WRITE, nullptr, key.out(), nullptr) != ERROR_SUCCESS)
         return false;
     return WriteDword(key.get(), u"PScout_Enable", enabled ? 1 : 0) &&
            WriteDword(key.get(), u"PScout_Timeout", timeout);
 }
 
-void ShowLastStatusInfo(HWND owner, std::u16string_view printerName, std::u16string_view moduleDirectory) {
+void ShowLastStatusInfo(HWND owner, std::u16string_view printerName,
+                        std::u16string_view moduleDirectory) {
     const ScoutSettings settings = ReadScoutSettings(printerName, false);
     if (settings.lastInfo.empty())
         return;

@@ -32,6 +32,7 @@ ScoutSettings ReadScoutSettings(std::u16string_view printerName, bool initialEna
 
 /// Shows the last status's help topic (module folder + "PScout_LastInfo")
 /// as an HTML Help topic; nothing when the value is empty.
-void ShowLastStatusInfo(HWND owner, std::u16string_view printerName, std::u16string_view moduleDirectory);
+void ShowLastStatusInfo(HWND owner, std::u16string_view printerName,
+                        std::u16string_view moduleDirectory);
 
 } // namespace kx

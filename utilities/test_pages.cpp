@@ -14,7 +14,8 @@ bool Listed(std::span<const int32_t> list, int number) {
 
 } // namespace
 
-std::vector<const TestPage*> OfferedTestPages(std::span<const int32_t> profileList, bool hasNetworkAddress) {
+std::vector<const TestPage*> OfferedTestPages(std::span<const int32_t> profileList,
+                                              bool hasNetworkAddress) {
     std::vector<const TestPage*> offered;
     for (const TestPage& page : kTestPages) {
         if (!Listed(profileList, page.number))

@@ -12,9 +12,9 @@
 namespace kx {
 
 struct TestPage {
-    int number;                 ///< 1-based row number the profile's list names
-    std::u16string_view label;  ///< shown in the list and used as the job's name
-    std::string_view keyword;   ///< the PJL keyword
+    int number;                ///< 1-based row number the profile's list names
+    std::u16string_view label; ///< shown in the list and used as the job's name
+    std::string_view keyword;  ///< the PJL keyword
 };
 
 inline constexpr std::array<TestPage, 10> kTestPages = {{
@@ -36,7 +36,8 @@ constexpr int kConnectionPage = 2;
 /// The rows offered, in table order: all of them unless the profile's list
 /// is non-empty and leaves a row out; the connection page only when the
 /// printer has a network address.
-std::vector<const TestPage*> OfferedTestPages(std::span<const int32_t> profileList, bool hasNetworkAddress);
+std::vector<const TestPage*> OfferedTestPages(std::span<const int32_t> profileList,
+                                              bool hasNetworkAddress);
 
 /// Universal exit language, "@PJL TEST PRINT=" + keyword and a line feed,
 /// and a closing universal exit language.

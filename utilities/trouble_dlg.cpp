@@ -22,7 +22,9 @@ namespace {
 
 constexpr size_t kTextCapacity = 512;
 
-int LinkId(int number) { return kFirstLinkId + number - 1; }
+int LinkId(int number) {
+    return kFirstLinkId + number - 1;
+}
 
 } // namespace
 
@@ -78,9 +80,8 @@ void CTroubleDlg::FillTestPages() {
 }
 
 void CTroubleDlg::SetUpLinks() {
-    m_links = ResolveTroubleLinks(
-        [this](int number) { return PageText(LinkTargetKey(number)); },
-        [this] { return NetworkAddress(); });
+    m_links = ResolveTroubleLinks([this](int number) { return PageText(LinkTargetKey(number)); },
+                                  [this] { return NetworkAddress(); });
     for (int number = 1; number <= kTroubleLinkCount; ++number) {
         const HWND control = GetDlgItem(LinkId(number));
         if (control == nullptr)
@@ -114,7 +115,7 @@ void CTroubleDlg::PlaceLinks() {
         const HWND control = GetDlgItem(LinkId(number));
         const RECT rect = RectOnPage(control);
         ::SetWindowPos(control, nullptr, rect.left + shift, rect.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -24,7 +24,9 @@ std::u16string Bounded(std::u16string text) {
 
 } // namespace
 
-std::u16string LinkTargetKey(int number) { return FormatText(u"Ref_URL_%d", {number}); }
+std::u16string LinkTargetKey(int number) {
+    return FormatText(u"Ref_URL_%d", {number});
+}
 
 TroubleLinks ResolveTroubleLinks(const std::function<std::u16string(int number)>& targetText,
                                  const std::function<std::u16string()>& networkAddress) {
@@ -60,6 +62,8 @@ bool SecondColumnEmpty(const TroubleLinks& links) {
     return true;
 }
 
-int CentringShift(int link1Left, int link4Left) { return (link4Left - link1Left) / 2; }
+int CentringShift(int link1Left, int link4Left) {
+    return (link4Left - link1Left) / 2;
+}
 
 } // namespace kx

@@ -22,10 +22,10 @@ struct KeyCode {
     UINT virtualKey;
 };
 constexpr KeyCode kKeyCodes[] = {
-    {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE}, {Key::Tab, VK_TAB}, {Key::ShiftTab, VK_TAB},
-    {Key::Up, VK_UP},        {Key::Down, VK_DOWN},     {Key::Left, VK_LEFT},
-    {Key::Right, VK_RIGHT},  {Key::Space, VK_SPACE},   {Key::Delete, VK_DELETE},
-    {Key::F1, VK_F1},
+    {Key::Enter, VK_RETURN},  {Key::Escape, VK_ESCAPE}, {Key::Tab, VK_TAB},
+    {Key::ShiftTab, VK_TAB},  {Key::Up, VK_UP},         {Key::Down, VK_DOWN},
+    {Key::Left, VK_LEFT},     {Key::Right, VK_RIGHT},   {Key::Space, VK_SPACE},
+    {Key::Delete, VK_DELETE}, {Key::F1, VK_F1},
 };
 
 std::u16string WithoutAmpersands(std::u16string_view text) {
@@ -47,18 +47,26 @@ std::vector<HWND> Descendants(HWND root) {
     return all;
 }
 
-bool IsListBox(HWND control) { return HasClassName(control, u"ListBox"); }
-bool IsComboBox(HWND control) { return HasClassName(control, u"ComboBox"); }
+bool IsListBox(HWND control) {
+    return HasClassName(control, u"ListBox");
+}
+bool IsComboBox(HWND control) {
+    return HasClassName(control, u"ComboBox");
+}
 
-bool Usable(HWND control) { return IsWindow(control) && IsWindowVisible(control) && IsWindowEnabled(control); }
+bool Usable(HWND control) {
+    return IsWindow(control) && IsWindowVisible(control) && IsWindowEnabled(control);
+}
 
 int ItemCount(HWND control) {
-    return static_cast<int>(SendMessageW(control, IsComboBox(control) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    return static_cast<int>(
+        SendMessageW(control, IsComboBox(control) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
 }
 
 std::u16string ItemText(HWND control, int index) {
     const bool combo = IsComboBox(control);
-    const auto length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    const auto length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN,
+                                     static_cast<WPARAM>(index), 0);
     if (length < 0)
         return {};
     std::u16string text(static_cast<size_t>(length) + 1, u'\0');
@@ -115,8 +123,7 @@ HWND ScriptedUser::FindByClass(HWND root, std::u16string_view className, int nth
 
 HWND ScriptedUser::ActiveWindow() const {
     for (HWND top : TopLevelWindows()) {
-        if (IsWindowVisible(top) && IsWindowEnabled(top) &&
-            !HasClassName(top, u"tooltips_class32"))
+        if (IsWindowVisible(top) && IsWindowEnabled(top) && !HasClassName(top, u"tooltips_class32"))
             return top;
     }
     return nullptr;
@@ -167,7 +174,8 @@ bool ScriptedUser::ChooseByText(HWND control, std::u16string_view text) {
         return false;
     const std::u16string wanted(text);
     const UINT find = IsComboBox(control) ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT;
-    const auto index = SendMessageW(control, find, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wanted.c_str()));
+    const auto index = SendMessageW(control, find, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(wanted.c_str()));
     return index >= 0 && ChooseIndex(control, static_cast<int>(index));
 }
 
@@ -243,19 +251,24 @@ bool ScriptedUser::Press(Key key) {
     const bool wantsCharacter = key == Key::Enter || key == Key::Space;
     if (wantsCharacter && IsWindow(focus) && GetFocus() == focus) {
         const LRESULT wants = SendMessageW(focus, WM_GETDLGCODE, code->virtualKey, 0);
-        if ((wants & DLGC_WANTALLKEYS) || (key == Key::Space && (wants & (DLGC_WANTCHARS | DLGC_BUTTON))))
+        if ((wants & DLGC_WANTALLKEYS) ||
+            (key == Key::Space && (wants & (DLGC_WANTCHARS | DLGC_BUTTON))))
             SendMessageW(focus, WM_CHAR, key == Key::Enter ? u'\r' : u' ', 1);
     }
     return true;
 }
 
-bool ScriptedUser::Spin(HWND upDown, int steps) { return Usable(upDown) && SpinUpDown(upDown, steps); }
+bool ScriptedUser::Spin(HWND upDown, int steps) {
+    return Usable(upDown) && SpinUpDown(upDown, steps);
+}
 
 bool ScriptedUser::MoveSlider(HWND trackbar, int position) {
     return Usable(trackbar) && DragTrackbar(trackbar, position);
 }
 
-bool ScriptedUser::ChooseTab(HWND tab, int index) { return Usable(tab) && ClickTab(tab, index); }
+bool ScriptedUser::ChooseTab(HWND tab, int index) {
+    return Usable(tab) && ClickTab(tab, index);
+}
 
 bool ScriptedUser::PickDate(HWND picker, const SYSTEMTIME& date) {
     return Usable(picker) && PickDateTime(picker, date);
@@ -267,9 +280,13 @@ std::optional<std::u16string> ScriptedUser::Hover(HWND control) {
     return HoverForTip(control);
 }
 
-void ScriptedUser::AdvanceClock(uint64_t milliseconds) { VirtualClock::Advance(milliseconds); }
+void ScriptedUser::AdvanceClock(uint64_t milliseconds) {
+    VirtualClock::Advance(milliseconds);
+}
 
-void ScriptedUser::AnswerNextMessageBox(int result) { m_messageBoxAnswers.push_back(result); }
+void ScriptedUser::AnswerNextMessageBox(int result) {
+    m_messageBoxAnswers.push_back(result);
+}
 
 void ScriptedUser::AnswerNextFileDialog(std::optional<std::u16string> path) {
     QueueFileDialogAnswer(std::move(path));
@@ -321,8 +338,8 @@ ControlSnapshot ScriptedUser::Read(HWND control) const {
     if (IsComboBox(control) || IsListBox(control)) {
         for (int i = 0; i < ItemCount(control); ++i)
             snapshot.items.push_back(ItemText(control, i));
-        snapshot.selection =
-            static_cast<int>(SendMessageW(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+        snapshot.selection = static_cast<int>(
+            SendMessageW(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
     }
     snapshot.tip = TipTextFor(control);
     return snapshot;

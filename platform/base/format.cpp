@@ -50,7 +50,9 @@ struct ConversionSpec {
     char16_t conversion = 0;
 };
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Reads a run of digits, saturating far above any capacity.
 size_t ReadCount(std::u16string_view format, size_t& pos) {
@@ -247,8 +249,8 @@ private:
         const char16_t conv = spec.conversion;
         if (conv == u'd' || conv == u'i') {
             const long long v = arg.AsSigned();
-            const unsigned long long magnitude =
-                v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+            const unsigned long long magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v)
+                                                       : static_cast<unsigned long long>(v);
             digits = Digits(magnitude, 10, false);
             if (v < 0)
                 prefix = u"-";

@@ -56,8 +56,7 @@ constexpr size_t kMaxFormattedLength = 4096;
 std::u16string FormatText(std::u16string_view format, std::span<const FormatArg> args,
                           size_t maxLength = kMaxFormattedLength);
 
-inline std::u16string FormatText(std::u16string_view format,
-                                 std::initializer_list<FormatArg> args,
+inline std::u16string FormatText(std::u16string_view format, std::initializer_list<FormatArg> args,
                                  size_t maxLength = kMaxFormattedLength) {
     return FormatText(format, std::span<const FormatArg>(args.begin(), args.size()), maxLength);
 }

@@ -7,7 +7,9 @@ namespace {
 constexpr uint64_t kPage = 0x1000;
 constexpr uint64_t kEnd = 0x100000000ULL;
 
-uint64_t RoundUpToPage(uint64_t size) { return (size + kPage - 1) & ~(kPage - 1); }
+uint64_t RoundUpToPage(uint64_t size) {
+    return (size + kPage - 1) & ~(kPage - 1);
+}
 
 } // namespace
 

@@ -6,6 +6,10 @@ thread_local DWORD t_lastError = ERROR_SUCCESS;
 }
 
 extern "C" {
-DWORD WINAPI GetLastError() { return t_lastError; }
-void WINAPI SetLastError(DWORD error) { t_lastError = error; }
+DWORD WINAPI GetLastError() {
+    return t_lastError;
+}
+void WINAPI SetLastError(DWORD error) {
+    t_lastError = error;
+}
 }

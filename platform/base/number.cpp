@@ -62,7 +62,8 @@ size_t SkipSpaceAndSign(std::u16string_view text, bool& negative) {
 ParsedNumber ParseAutoBase(std::u16string_view text) {
     bool negative = false;
     const size_t pos = SkipSpaceAndSign(text, negative);
-    if (pos + 1 < text.size() && text[pos] == u'0' && (text[pos + 1] == u'x' || text[pos + 1] == u'X')) {
+    if (pos + 1 < text.size() && text[pos] == u'0' &&
+        (text[pos + 1] == u'x' || text[pos + 1] == u'X')) {
         const ParsedNumber hex = ReadDigits(text, pos + 2, 16, negative);
         if (hex.consumed != 0)
             return hex;

@@ -8,8 +8,12 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 void AppendUtf16(std::u16string& out, char32_t cp) {
     if (cp < 0x10000) {
@@ -114,8 +118,7 @@ size_t CopyText(WCHAR* dest, size_t capacity, std::u16string_view source) {
     if (dest == nullptr || capacity == 0)
         return 0;
     size_t n = source.size() < capacity - 1 ? source.size() : capacity - 1;
-    if (n > 0 && n < source.size() && IsHighSurrogate(source[n - 1]) &&
-        IsLowSurrogate(source[n]))
+    if (n > 0 && n < source.size() && IsHighSurrogate(source[n - 1]) && IsLowSurrogate(source[n]))
         --n;
     for (size_t i = 0; i < n; ++i)
         dest[i] = source[i];

@@ -137,10 +137,18 @@ struct SYSTEMTIME {
     WORD wMilliseconds;
 };
 
-constexpr WORD LOWORD(DWORD_PTR value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(DWORD_PTR value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(DWORD_PTR value) { return static_cast<BYTE>(value & 0xFF); }
-constexpr BYTE HIBYTE(DWORD_PTR value) { return static_cast<BYTE>((value >> 8) & 0xFF); }
+constexpr WORD LOWORD(DWORD_PTR value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(DWORD_PTR value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(DWORD_PTR value) {
+    return static_cast<BYTE>(value & 0xFF);
+}
+constexpr BYTE HIBYTE(DWORD_PTR value) {
+    return static_cast<BYTE>((value >> 8) & 0xFF);
+}
 constexpr LONG MAKELONG(WORD low, WORD high) {
     return static_cast<LONG>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
@@ -150,27 +158,43 @@ constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(low, high)));
 }
-constexpr SHORT GET_X_LPARAM(LPARAM value) { return static_cast<SHORT>(LOWORD(value)); }
-constexpr SHORT GET_Y_LPARAM(LPARAM value) { return static_cast<SHORT>(HIWORD(value)); }
+constexpr SHORT GET_X_LPARAM(LPARAM value) {
+    return static_cast<SHORT>(LOWORD(value));
+}
+constexpr SHORT GET_Y_LPARAM(LPARAM value) {
+    return static_cast<SHORT>(HIWORD(value));
+}
 
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) |
            (static_cast<COLORREF>(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return static_cast<BYTE>(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}
 
 // Language identifiers: bits 0-9 primary language, bits 10-15 sublanguage.
 constexpr LANGID MAKELANGID(WORD primary, WORD sub) {
     return static_cast<LANGID>((sub << 10) | primary);
 }
-constexpr WORD PRIMARYLANGID(LANGID id) { return static_cast<WORD>(id & 0x3FF); }
-constexpr WORD SUBLANGID(LANGID id) { return static_cast<WORD>(id >> 10); }
+constexpr WORD PRIMARYLANGID(LANGID id) {
+    return static_cast<WORD>(id & 0x3FF);
+}
+constexpr WORD SUBLANGID(LANGID id) {
+    return static_cast<WORD>(id >> 10);
+}
 constexpr LCID MAKELCID(LANGID lang, WORD sort) {
     return (static_cast<DWORD>(sort) << 16) | static_cast<DWORD>(lang);
 }
-constexpr LANGID LANGIDFROMLCID(LCID lcid) { return static_cast<LANGID>(lcid & 0xFFFF); }
+constexpr LANGID LANGIDFROMLCID(LCID lcid) {
+    return static_cast<LANGID>(lcid & 0xFFFF);
+}
 constexpr WORD LANG_NEUTRAL = 0x00;
 constexpr WORD LANG_ENGLISH = 0x09;
 constexpr WORD SUBLANG_NEUTRAL = 0x00;

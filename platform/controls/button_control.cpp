@@ -18,9 +18,13 @@ public:
     HANDLE image = nullptr;
 };
 
-DWORD ButtonType(HWND button) { return WindowStyle(button) & BS_TYPEMASK; }
+DWORD ButtonType(HWND button) {
+    return WindowStyle(button) & BS_TYPEMASK;
+}
 
-bool IsRadio(DWORD type) { return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON; }
+bool IsRadio(DWORD type) {
+    return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+}
 
 bool Checkable(DWORD type) {
     return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
@@ -94,11 +98,12 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         return Checkable(ButtonType(button)) ? State(button).check : BST_UNCHECKED;
     case BM_SETCHECK:
         if (Checkable(ButtonType(button))) {
-            const UINT limit = (ButtonType(button) == BS_3STATE ||
-                                ButtonType(button) == BS_AUTO3STATE)
-                                   ? BST_INDETERMINATE
-                                   : BST_CHECKED;
-            State(button).check = static_cast<UINT>(wParam) > limit ? limit : static_cast<UINT>(wParam);
+            const UINT limit =
+                (ButtonType(button) == BS_3STATE || ButtonType(button) == BS_AUTO3STATE)
+                    ? BST_INDETERMINATE
+                    : BST_CHECKED;
+            State(button).check =
+                static_cast<UINT>(wParam) > limit ? limit : static_cast<UINT>(wParam);
         }
         return 0;
     case BM_GETSTATE:
@@ -134,8 +139,9 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
         return DialogCode(button);
     case WM_ERASEBKGND:
         EraseWithParentBrush(button, reinterpret_cast<HDC>(wParam),
-                             ButtonType(button) == BS_GROUPBOX || Checkable(ButtonType(button)) ? WM_CTLCOLORSTATIC
-                                                                                               : WM_CTLCOLORBTN);
+                             ButtonType(button) == BS_GROUPBOX || Checkable(ButtonType(button))
+                                 ? WM_CTLCOLORSTATIC
+                                 : WM_CTLCOLORBTN);
         return TRUE;
     case WM_PAINT:
         PaintButton(button);

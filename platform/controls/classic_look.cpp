@@ -13,7 +13,8 @@ HFONT ControlFont(HWND control) {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-void DrawControlText(HDC dc, std::u16string_view text, RECT rect, UINT format, bool enabled, COLORREF color) {
+void DrawControlText(HDC dc, std::u16string_view text, RECT rect, UINT format, bool enabled,
+                     COLORREF color) {
     SetBkMode(dc, TRANSPARENT);
     const std::u16string copy(text);
     if (!enabled) {
@@ -29,7 +30,9 @@ void DrawControlText(HDC dc, std::u16string_view text, RECT rect, UINT format, b
     DrawTextW(dc, copy.c_str(), static_cast<int>(copy.size()), &rect, format);
 }
 
-void FillWithColor(HDC dc, const RECT& rect, int colorIndex) { FillRect(dc, &rect, GetSysColorBrush(colorIndex)); }
+void FillWithColor(HDC dc, const RECT& rect, int colorIndex) {
+    FillRect(dc, &rect, GetSysColorBrush(colorIndex));
+}
 
 void DrawSunkenField(HDC dc, RECT& rect, bool enabled) {
     DrawEdge(dc, &rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
@@ -55,7 +58,8 @@ void DrawCheckBox(HDC dc, RECT box, UINT check, bool enabled) {
     if (check == 0)
         return;
     // The tick: two strokes three pixels wide, as the classic glyph.
-    const HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    const HPEN pen =
+        CreatePen(PS_SOLID, 1, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     const HGDIOBJ previous = SelectObject(dc, pen);
     for (int row = 0; row < 3; ++row) {
         MoveToEx(dc, box.left + 1, box.top + 3 + row, nullptr);
@@ -68,7 +72,8 @@ void DrawCheckBox(HDC dc, RECT box, UINT check, bool enabled) {
 
 void DrawRadioButton(HDC dc, RECT box, bool checked, bool enabled) {
     const HGDIOBJ oldPen = SelectObject(dc, CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-    const HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    const HGDIOBJ oldBrush =
+        SelectObject(dc, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
     Ellipse(dc, box.left, box.top, box.right, box.bottom);
     DeleteObject(SelectObject(dc, oldPen));
     if (checked) {
@@ -130,16 +135,20 @@ void EraseWithParentBrush(HWND control, HDC dc, UINT colorMessage) {
     GetClientRect(control, &client);
     HBRUSH brush = nullptr;
     if (const HWND parent = GetParent(control))
-        brush = reinterpret_cast<HBRUSH>(
-            SendMessageW(parent, colorMessage, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        brush = reinterpret_cast<HBRUSH>(SendMessageW(
+            parent, colorMessage, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
 }
 
-bool SendDrawItem(HWND control, HDC dc, UINT type, UINT itemId, UINT state, RECT rect, ULONG_PTR data) {
+bool SendDrawItem(HWND control, HDC dc, UINT type, UINT itemId, UINT state, RECT rect,
+                  ULONG_PTR data) {
     const HWND parent = GetParent(control);
     if (!parent)
         return false;
-    DRAWITEMSTRUCT item{type, static_cast<UINT>(GetDlgCtrlID(control)), itemId, ODA_DRAWENTIRE, state, control, dc, rect,
+    DRAWITEMSTRUCT item{type,   static_cast<UINT>(GetDlgCtrlID(control)),
+                        itemId, ODA_DRAWENTIRE,
+                        state,  control,
+                        dc,     rect,
                         data};
     SaveDC(dc);
     SendMessageW(parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));

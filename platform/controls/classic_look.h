@@ -33,6 +33,7 @@ void DrawArrow(HDC dc, const RECT& rect, Arrow arrow, COLORREF color);
 void EraseWithParentBrush(HWND control, HDC dc, UINT colorMessage);
 
 /// Sends WM_DRAWITEM to the control's parent; false when there is none.
-bool SendDrawItem(HWND control, HDC dc, UINT type, UINT itemId, UINT state, RECT rect, ULONG_PTR data);
+bool SendDrawItem(HWND control, HDC dc, UINT type, UINT itemId, UINT state, RECT rect,
+                  ULONG_PTR data);
 
 } // namespace kx

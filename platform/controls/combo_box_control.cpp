@@ -30,9 +30,13 @@ public:
 // The selection field is the item height plus its sunken edges and margins.
 constexpr LONG kFieldExtra = 8;
 
-ComboState* State(HWND combo) { return StateOf<ComboState>(combo); }
+ComboState* State(HWND combo) {
+    return StateOf<ComboState>(combo);
+}
 
-DWORD ComboType(HWND combo) { return WindowStyle(combo) & 0x3; }
+DWORD ComboType(HWND combo) {
+    return WindowStyle(combo) & 0x3;
+}
 
 bool IsOwnerDrawn(HWND combo) {
     return WindowStyle(combo) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE);
@@ -43,8 +47,8 @@ bool KeepsStrings(HWND combo) {
 }
 
 UINT Measure(HWND combo, UINT itemId, ULONG_PTR data) {
-    MEASUREITEMSTRUCT measure{ODT_COMBOBOX, static_cast<UINT>(GetDlgCtrlID(combo)), itemId, 0,
-                              kDefaultItemHeight, data};
+    MEASUREITEMSTRUCT measure{
+        ODT_COMBOBOX, static_cast<UINT>(GetDlgCtrlID(combo)), itemId, 0, kDefaultItemHeight, data};
     if (const HWND parent = GetParent(combo))
         SendMessageW(parent, WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
     return measure.itemHeight;
@@ -180,7 +184,8 @@ LRESULT ComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wParam,
         return state.items.Valid(index) ? static_cast<LRESULT>(state.items.Item(index).text.size())
                                         : CB_ERR;
     case CB_GETITEMDATA:
-        return state.items.Valid(index) ? static_cast<LRESULT>(state.items.Item(index).data) : CB_ERR;
+        return state.items.Valid(index) ? static_cast<LRESULT>(state.items.Item(index).data)
+                                        : CB_ERR;
     case CB_SETITEMDATA:
         if (!state.items.Valid(index))
             return CB_ERR;
@@ -189,10 +194,10 @@ LRESULT ComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wParam,
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT:
     case CB_SELECTSTRING: {
-        const auto match = message == CB_FINDSTRINGEXACT ? ListItems::Match::Exact
-                                                         : ListItems::Match::Prefix;
-        const int found = state.items.Find(index, lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"",
-                                           match);
+        const auto match =
+            message == CB_FINDSTRINGEXACT ? ListItems::Match::Exact : ListItems::Match::Prefix;
+        const int found =
+            state.items.Find(index, lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"", match);
         if (message == CB_SELECTSTRING && found >= 0)
             SetSelection(combo, state, found);
         return found;
@@ -244,10 +249,9 @@ LRESULT ComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wParam,
     case WM_GETTEXT:
         if (state.edit)
             return SendMessageW(state.edit, WM_GETTEXT, wParam, lParam);
-        return static_cast<LRESULT>(CopyText(reinterpret_cast<LPWSTR>(lParam), wParam,
-                                             state.items.Valid(state.selection)
-                                                 ? state.items.Item(state.selection).text
-                                                 : u""));
+        return static_cast<LRESULT>(CopyText(
+            reinterpret_cast<LPWSTR>(lParam), wParam,
+            state.items.Valid(state.selection) ? state.items.Item(state.selection).text : u""));
     case WM_GETTEXTLENGTH:
         if (state.edit)
             return SendMessageW(state.edit, WM_GETTEXTLENGTH, 0, 0);
@@ -302,7 +306,8 @@ void Create(HWND combo) {
     GetClientRect(combo, &rect);
     raw->droppedHeight = rect.bottom;
     if (ComboType(combo) != CBS_SIMPLE)
-        SetWindowPos(combo, nullptr, 0, 0, rect.right, static_cast<int>(raw->fieldHeight) + kFieldExtra,
+        SetWindowPos(combo, nullptr, 0, 0, rect.right,
+                     static_cast<int>(raw->fieldHeight) + kFieldExtra,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (ComboType(combo) != CBS_DROPDOWNLIST) {
         RECT client{};

@@ -52,7 +52,8 @@ void PaintTrackbar(HWND trackbar) {
     DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT);
     if (!(WindowStyle(trackbar) & TBS_NOTICKS)) {
         // Both ends always; with automatic ticks, about one per tenth between.
-        const LONG step = (WindowStyle(trackbar) & TBS_AUTOTICKS) ? std::max<LONG>(1, span / 10) : span;
+        const LONG step =
+            (WindowStyle(trackbar) & TBS_AUTOTICKS) ? std::max<LONG>(1, span / 10) : span;
         for (LONG value = minimum; value <= maximum; value += step) {
             const LONG tick = channel.left + (value - minimum) * travel / span;
             RECT mark{tick, thumb.bottom + 2, tick + 1, thumb.bottom + 5};
@@ -81,7 +82,8 @@ void PaintTabControl(HWND tab) {
         item.bottom = body.top + (selected ? 1 : 0);
         FillWithColor(dc, item, COLOR_BTNFACE);
         DrawEdge(dc, &item, EDGE_RAISED, BF_LEFT | BF_TOP | BF_RIGHT);
-        DrawControlText(dc, strip[i].first, item, DT_CENTER | DT_VCENTER | DT_SINGLELINE, IsWindowEnabled(tab));
+        DrawControlText(dc, strip[i].first, item, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                        IsWindowEnabled(tab));
     }
     EndPaint(tab, &paint);
 }

@@ -9,8 +9,7 @@ void NotifyParentCommand(HWND control, WORD code) {
     const HWND parent = GetParent(control);
     if (!parent)
         return;
-    SendMessageW(parent, WM_COMMAND,
-                 MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(control)), code),
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(control)), code),
                  reinterpret_cast<LPARAM>(control));
 }
 
@@ -40,7 +39,9 @@ std::vector<HWND> ControlGroup(HWND control) {
     return {first, last};
 }
 
-DWORD WindowStyle(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)); }
+DWORD WindowStyle(HWND window) {
+    return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+}
 
 std::u16string WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);

@@ -23,7 +23,9 @@ public:
     DWORD rangeFlags = 0;
 };
 
-DateTimeState* State(HWND picker) { return StateOf<DateTimeState>(picker); }
+DateTimeState* State(HWND picker) {
+    return StateOf<DateTimeState>(picker);
+}
 
 auto Key(const SYSTEMTIME& t) {
     return std::tie(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
@@ -118,7 +120,8 @@ LRESULT DateTimeMessage(HWND picker, DateTimeState& state, UINT message, WPARAM 
         return 0;
     case WM_GETTEXT:
         return static_cast<LRESULT>(CopyText(reinterpret_cast<LPWSTR>(lParam),
-                                             static_cast<size_t>(wParam), FormatDate(picker, state)));
+                                             static_cast<size_t>(wParam),
+                                             FormatDate(picker, state)));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(FormatDate(picker, state).size());
     default:

@@ -27,9 +27,13 @@ public:
     bool canUndo = false;
 };
 
-EditState* State(HWND edit) { return StateOf<EditState>(edit); }
+EditState* State(HWND edit) {
+    return StateOf<EditState>(edit);
+}
 
-bool IsMultiLine(HWND edit) { return WindowStyle(edit) & ES_MULTILINE; }
+bool IsMultiLine(HWND edit) {
+    return WindowStyle(edit) & ES_MULTILINE;
+}
 
 void NotifyChanged(HWND edit) {
     NotifyParentCommand(edit, EN_UPDATE);
@@ -105,8 +109,8 @@ void MoveCaret(EditState& state, UINT key) {
         caret = state.selStart == state.selEnd ? (caret > 0 ? caret - 1 : 0) : state.selStart;
         break;
     case VK_RIGHT:
-        caret = state.selStart == state.selEnd ? std::min(caret + 1, state.text.size())
-                                               : state.selEnd;
+        caret =
+            state.selStart == state.selEnd ? std::min(caret + 1, state.text.size()) : state.selEnd;
         break;
     case VK_HOME:
         caret = 0;
@@ -171,8 +175,8 @@ LRESULT EditMessage(HWND edit, EditState& state, UINT message, WPARAM wParam, LP
     case WM_SETTEXT:
         return SetText(edit, state, reinterpret_cast<LPCWSTR>(lParam));
     case WM_GETTEXT:
-        return static_cast<LRESULT>(CopyText(reinterpret_cast<LPWSTR>(lParam),
-                                             static_cast<size_t>(wParam), state.text));
+        return static_cast<LRESULT>(
+            CopyText(reinterpret_cast<LPWSTR>(lParam), static_cast<size_t>(wParam), state.text));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(state.text.size());
     case WM_CHAR:

@@ -21,9 +21,13 @@ public:
     UINT itemHeight = kDefaultItemHeight;
 };
 
-ListBoxState* State(HWND list) { return StateOf<ListBoxState>(list); }
+ListBoxState* State(HWND list) {
+    return StateOf<ListBoxState>(list);
+}
 
-bool IsMultiple(HWND list) { return WindowStyle(list) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL); }
+bool IsMultiple(HWND list) {
+    return WindowStyle(list) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL);
+}
 
 bool KeepsStrings(HWND list) {
     const DWORD style = WindowStyle(list);
@@ -122,13 +126,15 @@ LRESULT ListMessage(HWND list, ListBoxState& state, UINT message, WPARAM wParam,
     case LB_GETSELITEMS:
         return IsMultiple(list) ? SelectedItems(state, wParam, lParam) : LB_ERR;
     case LB_GETTEXT:
-        return state.items.Valid(index) ? CopyToUnboundedBuffer(lParam, state.items.Item(index).text)
-                                        : LB_ERR;
+        return state.items.Valid(index)
+                   ? CopyToUnboundedBuffer(lParam, state.items.Item(index).text)
+                   : LB_ERR;
     case LB_GETTEXTLEN:
         return state.items.Valid(index) ? static_cast<LRESULT>(state.items.Item(index).text.size())
                                         : LB_ERR;
     case LB_GETITEMDATA:
-        return state.items.Valid(index) ? static_cast<LRESULT>(state.items.Item(index).data) : LB_ERR;
+        return state.items.Valid(index) ? static_cast<LRESULT>(state.items.Item(index).data)
+                                        : LB_ERR;
     case LB_SETITEMDATA:
         if (!state.items.Valid(index))
             return LB_ERR;

@@ -16,7 +16,8 @@ int ListItems::Insert(int index, ListItem item) {
 
 int ListItems::InsertSorted(ListItem item) {
     int index = 0;
-    while (index < Count() && CompareNoCase(m_items[static_cast<size_t>(index)].text, item.text) <= 0)
+    while (index < Count() &&
+           CompareNoCase(m_items[static_cast<size_t>(index)].text, item.text) <= 0)
         ++index;
     return Insert(index, std::move(item));
 }
@@ -36,10 +37,11 @@ int ListItems::Find(int after, std::u16string_view text, Match match) const {
     for (int step = 1; step <= count; ++step) {
         const int index = (start + step) % count;
         const std::u16string& candidate = m_items[static_cast<size_t>(index)].text;
-        const bool found = match == Match::Exact
-                               ? EqualsNoCase(candidate, text)
-                               : candidate.size() >= text.size() &&
-                                     EqualsNoCase(std::u16string_view(candidate).substr(0, text.size()), text);
+        const bool found =
+            match == Match::Exact
+                ? EqualsNoCase(candidate, text)
+                : candidate.size() >= text.size() &&
+                      EqualsNoCase(std::u16string_view(candidate).substr(0, text.size()), text);
         if (found)
             return index;
     }

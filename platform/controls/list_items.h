@@ -31,7 +31,9 @@ public:
     /// The item at a valid index (check with Valid first).
     ListItem& Item(int index) { return m_items[static_cast<size_t>(index)]; }
     const ListItem& Item(int index) const { return m_items[static_cast<size_t>(index)]; }
-    ListItem* At(int index) { return Valid(index) ? &m_items[static_cast<size_t>(index)] : nullptr; }
+    ListItem* At(int index) {
+        return Valid(index) ? &m_items[static_cast<size_t>(index)] : nullptr;
+    }
     const ListItem* At(int index) const {
         return Valid(index) ? &m_items[static_cast<size_t>(index)] : nullptr;
     }

@@ -40,10 +40,11 @@ void EnsureSystemClasses() {
     registered = true;
     // A class brush of colour index + 1 stands for that system colour.
     for (const auto& entry : kSystemClasses)
-        RegisterSystemClass(entry.name, entry.proc, entry.windowExtra,
-                            entry.backgroundColor < 0
-                                ? nullptr
-                                : reinterpret_cast<HBRUSH>(static_cast<intptr_t>(entry.backgroundColor + 1)));
+        RegisterSystemClass(
+            entry.name, entry.proc, entry.windowExtra,
+            entry.backgroundColor < 0
+                ? nullptr
+                : reinterpret_cast<HBRUSH>(static_cast<intptr_t>(entry.backgroundColor + 1)));
 }
 
 } // namespace kx
@@ -57,6 +58,8 @@ KXAPI BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
     return TRUE;
 }
 
-KXAPI void WINAPI InitCommonControls() { kx::EnsureSystemClasses(); }
+KXAPI void WINAPI InitCommonControls() {
+    kx::EnsureSystemClasses();
+}
 
 } // extern "C"

@@ -35,7 +35,9 @@ private:
     RECT m_client{};
 };
 
-UINT PrefixFlag(DWORD style, DWORD noPrefixBit) { return (style & noPrefixBit) ? DT_NOPREFIX : 0; }
+UINT PrefixFlag(DWORD style, DWORD noPrefixBit) {
+    return (style & noPrefixBit) ? DT_NOPREFIX : 0;
+}
 
 void PaintGroupBox(HWND button, const Painting& p, DWORD style) {
     const std::u16string text = WindowText(button);
@@ -63,7 +65,8 @@ void PaintCheckable(HWND button, const Painting& p, DWORD type, DWORD style) {
         DrawRadioButton(p.dc(), box, check == BST_CHECKED, p.enabled());
     else
         DrawCheckBox(p.dc(), box, check, p.enabled());
-    RECT text = boxRight ? RECT{0, 0, box.left - 4, client.bottom} : RECT{box.right + 4, 0, client.right, client.bottom};
+    RECT text = boxRight ? RECT{0, 0, box.left - 4, client.bottom}
+                         : RECT{box.right + 4, 0, client.right, client.bottom};
     const UINT wrap = (style & BS_MULTILINE) ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
     DrawControlText(p.dc(), WindowText(button), text, DT_LEFT | wrap, p.enabled());
 }
@@ -77,8 +80,8 @@ void PaintButton(HWND button) {
     if (type == BS_OWNERDRAW) {
         const auto state = static_cast<UINT>(SendMessageW(button, BM_GETSTATE, 0, 0));
         SendDrawItem(button, p.dc(), ODT_BUTTON, 0,
-                     ((state & BST_PUSHED) ? ODS_SELECTED : 0) | ((state & BST_FOCUS) ? ODS_FOCUS : 0) |
-                         (p.enabled() ? 0 : ODS_DISABLED),
+                     ((state & BST_PUSHED) ? ODS_SELECTED : 0) |
+                         ((state & BST_FOCUS) ? ODS_FOCUS : 0) | (p.enabled() ? 0 : ODS_DISABLED),
                      p.client(), 0);
         return;
     }
@@ -93,7 +96,8 @@ void PaintButton(HWND button) {
         RECT text = p.client();
         if (pushed)
             OffsetRect(&text, 1, 1);
-        DrawControlText(p.dc(), WindowText(button), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, p.enabled());
+        DrawControlText(p.dc(), WindowText(button), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                        p.enabled());
         return;
     }
     PaintCheckable(button, p, type, style);
@@ -121,7 +125,9 @@ void PaintStatic(HWND control) {
     case SS_GRAYRECT:
     case SS_WHITERECT:
         FillWithColor(p.dc(), client,
-                      type == SS_BLACKRECT ? COLOR_WINDOWFRAME : type == SS_GRAYRECT ? COLOR_BTNSHADOW : COLOR_WINDOW);
+                      type == SS_BLACKRECT  ? COLOR_WINDOWFRAME
+                      : type == SS_GRAYRECT ? COLOR_BTNSHADOW
+                                            : COLOR_WINDOW);
         return;
     case SS_BLACKFRAME:
     case SS_GRAYFRAME:
@@ -147,7 +153,10 @@ void PaintStatic(HWND control) {
     default:
         break;
     }
-    UINT format = (type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT) | DT_EXPANDTABS;
+    UINT format = (type == SS_CENTER  ? DT_CENTER
+                   : type == SS_RIGHT ? DT_RIGHT
+                                      : DT_LEFT) |
+                  DT_EXPANDTABS;
     format |= (type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) ? DT_SINGLELINE : DT_WORDBREAK;
     if (style & SS_CENTERIMAGE)
         format |= DT_SINGLELINE | DT_VCENTER;
@@ -165,7 +174,8 @@ void PaintEdit(HWND edit) {
     RECT text = p.client();
     InflateRect(&text, -1, -1);
     const UINT align = (style & ES_RIGHT) ? DT_RIGHT : (style & ES_CENTER) ? DT_CENTER : DT_LEFT;
-    const UINT lines = (style & ES_MULTILINE) ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE | DT_VCENTER;
+    const UINT lines =
+        (style & ES_MULTILINE) ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE | DT_VCENTER;
     DrawControlText(p.dc(), EditDisplayText(edit), text, align | lines | DT_NOPREFIX, p.enabled(),
                     GetSysColor(COLOR_WINDOWTEXT));
 }
@@ -182,15 +192,18 @@ void PaintComboBox(HWND combo) {
     const int selection = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
     RECT text{field.left, field.top, button.left, field.bottom};
     if (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) {
-        const auto data = static_cast<ULONG_PTR>(SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(selection), 0));
+        const auto data = static_cast<ULONG_PTR>(
+            SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(selection), 0));
         SendDrawItem(combo, p.dc(), ODT_COMBOBOX, static_cast<UINT>(selection),
-                     ODS_COMBOBOXEDIT | (p.enabled() ? 0 : ODS_DISABLED), text, selection >= 0 ? data : 0);
+                     ODS_COMBOBOXEDIT | (p.enabled() ? 0 : ODS_DISABLED), text,
+                     selection >= 0 ? data : 0);
         return;
     }
     if (selection >= 0) {
         InflateRect(&text, -2, 0);
-        DrawControlText(p.dc(), WindowText(combo), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
-                        p.enabled(), GetSysColor(COLOR_WINDOWTEXT));
+        DrawControlText(p.dc(), WindowText(combo), text,
+                        DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, p.enabled(),
+                        GetSysColor(COLOR_WINDOWTEXT));
     }
 }
 
@@ -203,23 +216,28 @@ void PaintListBox(HWND list) {
     const bool ownerDrawn = style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE);
     for (int index = top; index < count; ++index) {
         RECT item{};
-        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
         if (item.top >= p.client().bottom)
             break;
         const bool selected = SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
         if (ownerDrawn) {
-            const auto data = static_cast<ULONG_PTR>(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
-            SendDrawItem(list, p.dc(), ODT_LISTBOX, static_cast<UINT>(index), selected ? ODS_SELECTED : 0, item, data);
+            const auto data = static_cast<ULONG_PTR>(
+                SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+            SendDrawItem(list, p.dc(), ODT_LISTBOX, static_cast<UINT>(index),
+                         selected ? ODS_SELECTED : 0, item, data);
             continue;
         }
         if (selected)
             FillWithColor(p.dc(), item, COLOR_HIGHLIGHT);
         const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
         std::u16string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, u'\0');
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<size_t>(std::max<LRESULT>(length, 0)));
         InflateRect(&item, -2, 0);
-        DrawControlText(p.dc(), text, item, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, p.enabled(),
+        DrawControlText(p.dc(), text, item, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
+                        p.enabled(),
                         GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     }
 }

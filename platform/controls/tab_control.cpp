@@ -28,7 +28,9 @@ public:
     int selection = -1;
 };
 
-TabState* State(HWND tab) { return StateOf<TabState>(tab); }
+TabState* State(HWND tab) {
+    return StateOf<TabState>(tab);
+}
 
 bool Valid(const TabState& state, int index) {
     return index >= 0 && index < static_cast<int>(state.tabs.size());

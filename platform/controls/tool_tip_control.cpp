@@ -38,11 +38,13 @@ public:
     POINT trackPosition{};
     int maxWidth = -1;
     int delays[4] = {500, 500, 5000, 500}; // automatic, reshow, autopop, initial
-    HWND shownWindow = nullptr; ///< The tool whose tip is showing, told of TTN_POP.
+    HWND shownWindow = nullptr;            ///< The tool whose tip is showing, told of TTN_POP.
     UINT_PTR shownId = 0;
 };
 
-ToolTipState* State(HWND tip) { return StateOf<ToolTipState>(tip); }
+ToolTipState* State(HWND tip) {
+    return StateOf<ToolTipState>(tip);
+}
 
 /// Copies at most cbSize bytes of the caller's structure, so a smaller
 /// (older) TOOLINFO is never read past its end.

@@ -21,7 +21,9 @@ public:
     LONG ticFrequency = 1;
 };
 
-TrackbarState* State(HWND trackbar) { return StateOf<TrackbarState>(trackbar); }
+TrackbarState* State(HWND trackbar) {
+    return StateOf<TrackbarState>(trackbar);
+}
 
 void Clamp(TrackbarState& state) {
     if (state.maximum < state.minimum)

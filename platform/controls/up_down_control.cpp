@@ -25,10 +25,16 @@ public:
     HWND buddy = nullptr;
 };
 
-UpDownState* State(HWND upDown) { return StateOf<UpDownState>(upDown); }
+UpDownState* State(HWND upDown) {
+    return StateOf<UpDownState>(upDown);
+}
 
-int Low(const UpDownState& state) { return std::min(state.lower, state.upper); }
-int High(const UpDownState& state) { return std::max(state.lower, state.upper); }
+int Low(const UpDownState& state) {
+    return std::min(state.lower, state.upper);
+}
+int High(const UpDownState& state) {
+    return std::max(state.lower, state.upper);
+}
 
 bool ShowsInBuddy(HWND upDown, const UpDownState& state) {
     return state.buddy && (WindowStyle(upDown) & UDS_SETBUDDYINT);

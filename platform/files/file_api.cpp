@@ -88,7 +88,8 @@ bool MatchesPattern(std::u16string_view pattern, std::u16string_view name) {
         return true;
     size_t p = 0, n = 0, starP = std::u16string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == u'?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == u'*') {
@@ -235,7 +236,8 @@ HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD, LPSECURI
                          : error);
         return INVALID_HANDLE_VALUE;
     }
-    HANDLE handle = AddKernelObject(std::make_shared<FileObject>(fd, (desiredAccess & GENERIC_WRITE) != 0));
+    HANDLE handle =
+        AddKernelObject(std::make_shared<FileObject>(fd, (desiredAccess & GENERIC_WRITE) != 0));
     const bool reportsExisting =
         creationDisposition == CREATE_ALWAYS || creationDisposition == OPEN_ALWAYS;
     SetLastError(existed && reportsExisting ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
@@ -318,9 +320,12 @@ DWORD WINAPI SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWOR
     }
     int64_t offset = distance;
     if (distanceHigh != nullptr)
-        offset = static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh)) << 32) |
-                                      static_cast<uint32_t>(distance));
-    const int whence = method == FILE_BEGIN ? SEEK_SET : method == FILE_CURRENT ? SEEK_CUR : SEEK_END;
+        offset = static_cast<int64_t>(
+            (static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh)) << 32) |
+            static_cast<uint32_t>(distance));
+    const int whence = method == FILE_BEGIN     ? SEEK_SET
+                       : method == FILE_CURRENT ? SEEK_CUR
+                                                : SEEK_END;
     const off_t position = lseek(object->fd(), offset, whence);
     if (position < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -406,7 +411,9 @@ BOOL WINAPI MoveFileExW(LPCWSTR existing, LPCWSTR target, DWORD flags) {
     return rename(from->c_str(), to->c_str()) == 0 ? TRUE : FailWithErrno();
 }
 
-BOOL WINAPI MoveFileW(LPCWSTR existing, LPCWSTR target) { return MoveFileExW(existing, target, 0); }
+BOOL WINAPI MoveFileW(LPCWSTR existing, LPCWSTR target) {
+    return MoveFileExW(existing, target, 0);
+}
 
 BOOL WINAPI CreateDirectoryW(LPCWSTR pathName, LPSECURITY_ATTRIBUTES) {
     const auto path = MapPath(pathName);
@@ -414,7 +421,7 @@ BOOL WINAPI CreateDirectoryW(LPCWSTR pathName, LPSECURITY_ATTRIBUTES) {
         return FALSE;
     if (mkdir(path->c_str(), 0755) == 0)
         return TRUE;
-    SetLastError(errno == EEXIST ? ERROR_ALREADY_EXISTS
+    SetLastError(errno == EEXIST   ? ERROR_ALREADY_EXISTS
                  : errno == ENOENT ? ERROR_PATH_NOT_FOUND
                                    : ErrorFromErrno(errno));
     return FALSE;
@@ -565,8 +572,9 @@ UINT WINAPI GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefixString, UINT unique
 DWORD WINAPI GetFullPathNameW(LPCWSTR fileName, DWORD bufferLength, LPWSTR buffer,
                               LPWSTR* filePart) {
     DWORD error = ERROR_SUCCESS;
-    const auto normalized =
-        fileName ? NormalizeWindowsPath(fileName, Wildcards::AllowInLastName, &error) : std::nullopt;
+    const auto normalized = fileName
+                                ? NormalizeWindowsPath(fileName, Wildcards::AllowInLastName, &error)
+                                : std::nullopt;
     if (!normalized) {
         SetLastError(fileName ? error : ERROR_INVALID_PARAMETER);
         return 0;
@@ -589,9 +597,10 @@ DWORD WINAPI GetCurrentDirectoryW(DWORD bufferLength, LPWSTR buffer) {
 
 BOOL WINAPI SetCurrentDirectoryW(LPCWSTR pathName) {
     DWORD error = ERROR_SUCCESS;
-    const auto normalized = pathName ? NormalizeWindowsPath(pathName, Wildcards::Refuse, &error)
-                                     : std::nullopt;
-    const auto path = normalized ? ToUnixPath(*normalized, Wildcards::Refuse, &error) : std::nullopt;
+    const auto normalized =
+        pathName ? NormalizeWindowsPath(pathName, Wildcards::Refuse, &error) : std::nullopt;
+    const auto path =
+        normalized ? ToUnixPath(*normalized, Wildcards::Refuse, &error) : std::nullopt;
     struct stat info;
     if (!path || stat(path->c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         SetLastError(path ? ERROR_PATH_NOT_FOUND : error);
@@ -610,7 +619,8 @@ UINT WINAPI GetSystemDirectoryW(LPWSTR buffer, UINT size) {
 }
 
 UINT WINAPI GetDriveTypeW(LPCWSTR rootPathName) {
-    const std::u16string root = rootPathName ? std::u16string(rootPathName) : CurrentWindowsDirectory();
+    const std::u16string root =
+        rootPathName ? std::u16string(rootPathName) : CurrentWindowsDirectory();
     if (root.size() < 2 || root[1] != u':')
         return DRIVE_NO_ROOT_DIR;
     const std::u16string_view rest = std::u16string_view(root).substr(2);

@@ -105,7 +105,6 @@ constexpr UINT LR_DEFAULTSIZE = 0x0040;
 constexpr UINT LR_CREATEDIBSECTION = 0x2000;
 constexpr UINT LR_SHARED = 0x8000;
 
-
 extern "C" {
 
 /// The classic scheme (silver 192,192,192 button faces).

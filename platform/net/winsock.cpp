@@ -28,7 +28,9 @@ thread_local char t_dotted[16];
 // Versions are (minor << 8) | major.
 constexpr WORD kHighestVersion = 0x0202;
 
-bool VersionSupported(WORD version) { return LOBYTE(version) >= 1; }
+bool VersionSupported(WORD version) {
+    return LOBYTE(version) >= 1;
+}
 
 // A request above the highest version is granted the highest one.
 WORD GrantedVersion(WORD requested) {
@@ -67,7 +69,9 @@ int WINAPI WSACleanup() {
     return 0;
 }
 
-int WINAPI WSAGetLastError() { return t_lastError; }
+int WINAPI WSAGetLastError() {
+    return t_lastError;
+}
 
 } // extern "C"
 
@@ -106,6 +110,8 @@ char* WINAPI inet_ntoa(IN_ADDR in) {
 
 namespace kx {
 
-void SetHostLookupTimeout(DWORD milliseconds) { g_lookupTimeout = milliseconds; }
+void SetHostLookupTimeout(DWORD milliseconds) {
+    g_lookupTimeout = milliseconds;
+}
 
 } // namespace kx

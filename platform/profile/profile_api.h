@@ -5,7 +5,6 @@
 
 #include "platform/base/win_types.h"
 
-
 extern "C" {
 /// The value of `keyName` in `appName`, or `defaultValue` (trailing spaces
 /// removed) when there is none. A NULL `appName` lists the section names, a

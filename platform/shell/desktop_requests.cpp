@@ -55,8 +55,7 @@ DesktopMode ModeFromEnvironment() {
     if (value == nullptr || *value == '\0')
         return HasDesktop() ? DesktopMode::Run : DesktopMode::Record;
     const std::string_view text(value);
-    return (text == "0" || text == "no" || text == "run") ? DesktopMode::Run
-                                                          : DesktopMode::Record;
+    return (text == "0" || text == "no" || text == "run") ? DesktopMode::Run : DesktopMode::Record;
 }
 
 } // namespace
@@ -84,9 +83,9 @@ std::string DesktopRequests::LogPath() {
 
 std::string DesktopRequests::FormatLine(const DesktopRequest& request) {
     const std::u16string line = std::u16string(KindName(request.kind)) + u"\t" +
-                                Flatten(request.action) + u"\t" + Flatten(request.target) +
-                                u"\t" + Flatten(request.argument) + u"\t" +
-                                Flatten(request.directory) + u"\n";
+                                Flatten(request.action) + u"\t" + Flatten(request.target) + u"\t" +
+                                Flatten(request.argument) + u"\t" + Flatten(request.directory) +
+                                u"\n";
     return Utf16ToUtf8(line);
 }
 
@@ -131,7 +130,8 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
         posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
 #endif
     pid_t child = 0;
-    const int failed = posix_spawnp(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int failed =
+        posix_spawnp(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (failed != 0)
         return false;
@@ -143,6 +143,8 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
     return true;
 }
 
-bool OpenWithDesktop(const std::string& target) { return StartDetached("xdg-open", {target}); }
+bool OpenWithDesktop(const std::string& target) {
+    return StartDetached("xdg-open", {target});
+}
 
 } // namespace kx

@@ -8,8 +8,7 @@
 namespace kx {
 
 DWORD RegisterHelpControlPath() {
-    const std::u16string key =
-        u"CLSID\\" + std::u16string(kHelpControlClsid) + u"\\InprocServer32";
+    const std::u16string key = u"CLSID\\" + std::u16string(kHelpControlClsid) + u"\\InprocServer32";
     HKEY server = nullptr;
     LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr,
                                      REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &server, nullptr);

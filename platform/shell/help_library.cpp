@@ -8,8 +8,8 @@ namespace {
 // Registered when the platform library loads: the loader's tables are
 // function-local and safe to fill from any static initialiser.
 const bool kRegistered = [] {
-    kx::RegisterSystemLibrary(
-        u"hhctrl.ocx", {{"HtmlHelpW", kx::ProcedureAddress(&HtmlHelpW), kHtmlHelpOrdinal}});
+    kx::RegisterSystemLibrary(u"hhctrl.ocx",
+                              {{"HtmlHelpW", kx::ProcedureAddress(&HtmlHelpW), kHtmlHelpOrdinal}});
     return true;
 }();
 

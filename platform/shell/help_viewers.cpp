@@ -87,9 +87,11 @@ bool HandleHelp(kx::RequestKind kind, const HelpCommand (&table)[N], LPCWSTR fil
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
-    kx::DesktopRequest request{kind, std::u16string(entry->name),
+    kx::DesktopRequest request{kind,
+                               std::u16string(entry->name),
                                file == nullptr ? std::u16string() : std::u16string(file),
-                               ArgumentText(entry->argument, data), {}};
+                               ArgumentText(entry->argument, data),
+                               {}};
     if (!Deliver(request)) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return false;

@@ -8,8 +8,12 @@ constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
 constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
-constexpr bool SUCCEEDED(HRESULT result) { return result >= 0; }
-constexpr bool FAILED(HRESULT result) { return result < 0; }
+constexpr bool SUCCEEDED(HRESULT result) {
+    return result >= 0;
+}
+constexpr bool FAILED(HRESULT result) {
+    return result < 0;
+}
 
 constexpr ULONG SEE_MASK_DEFAULT = 0x00000000;
 constexpr ULONG SEE_MASK_NOCLOSEPROCESS = 0x00000040;

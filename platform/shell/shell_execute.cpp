@@ -12,7 +12,9 @@
 
 namespace {
 
-std::u16string TextOrEmpty(LPCWSTR text) { return text == nullptr ? std::u16string() : text; }
+std::u16string TextOrEmpty(LPCWSTR text) {
+    return text == nullptr ? std::u16string() : text;
+}
 
 bool IsAddress(std::u16string_view target) {
     return target.find(u"://") != std::u16string_view::npos ||
@@ -96,10 +98,9 @@ BOOL WINAPI ShellExecuteExW(SHELLEXECUTEINFOW* pExecInfo) {
     if (pExecInfo->lpFile == nullptr || *pExecInfo->lpFile == 0)
         return Fail(pExecInfo, ERROR_FILE_NOT_FOUND, SE_ERR_FNF);
 
-    const kx::DesktopRequest request{kx::RequestKind::Shell, u"open",
-                                     std::u16string(pExecInfo->lpFile),
-                                     TextOrEmpty(pExecInfo->lpParameters),
-                                     TextOrEmpty(pExecInfo->lpDirectory)};
+    const kx::DesktopRequest request{
+        kx::RequestKind::Shell, u"open", std::u16string(pExecInfo->lpFile),
+        TextOrEmpty(pExecInfo->lpParameters), TextOrEmpty(pExecInfo->lpDirectory)};
     // The DDE-wait mask asks to wait for a DDE conversation; there is none.
     auto& requests = kx::DesktopRequests::Instance();
     if (requests.Mode() == kx::DesktopMode::Record) {

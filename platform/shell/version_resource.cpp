@@ -5,12 +5,12 @@
 #include "platform/files/path_mapping.h"
 #include "platform/system/system_api.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
 #include <tuple>
-#include <algorithm>
 
 namespace kx {
 namespace {
@@ -255,8 +255,7 @@ BOOL WINAPI VerQueryValueW(LPCVOID pBlock, LPCWSTR lpSubBlock, LPVOID* lplpBuffe
         length = 4;
     } else if (path.size() > kx::kStringBlock.size() &&
                kx::EqualsNoCase(path.substr(0, kx::kStringBlock.size()), kx::kStringBlock)) {
-        const WCHAR* value =
-            kx::FindInBlock(block, path.substr(kx::kStringBlock.size()), &length);
+        const WCHAR* value = kx::FindInBlock(block, path.substr(kx::kStringBlock.size()), &length);
         *lplpBuffer = const_cast<WCHAR*>(value);
     }
     if (*lplpBuffer == nullptr) {

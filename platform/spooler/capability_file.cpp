@@ -265,9 +265,8 @@ private:
             return;
         const size_t cross = std::min(line.find(u'x'), line.find(u'X'));
         const auto x = ParseNumber(line.substr(0, cross), 1, 100000);
-        const auto y = cross == std::u16string_view::npos ? x
-                                                           : ParseNumber(line.substr(cross + 1), 1,
-                                                                         100000);
+        const auto y =
+            cross == std::u16string_view::npos ? x : ParseNumber(line.substr(cross + 1), 1, 100000);
         if (x && y)
             m_file.resolutions.push_back({*x, *y});
     }

@@ -1,12 +1,12 @@
 // Raw jobs to a CUPS queue through the lp program.
 #include "platform/spooler/job_delivery.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <algorithm>
 #include <mutex>
 #include <poll.h>
 #include <spawn.h>
@@ -122,8 +122,8 @@ void SetCupsCommand(std::string program) {
     g_command = program.empty() ? "lp" : std::move(program);
 }
 
-DWORD DeliverToCups(const std::string& queue, const std::string& title,
-                    std::span<const BYTE> bytes, const DeliveryTimeouts& timeouts) {
+DWORD DeliverToCups(const std::string& queue, const std::string& title, std::span<const BYTE> bytes,
+                    const DeliveryTimeouts& timeouts) {
     std::string command;
     {
         std::lock_guard lock(g_commandMutex);

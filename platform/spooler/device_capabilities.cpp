@@ -69,8 +69,9 @@ int AnswerCapability(const CapabilityFile& file, WORD capability, void* output) 
     case DC_PAPERNAMES:
         return FillNames(file.papers, output, kPaperNameSlot);
     case DC_PAPERSIZE:
-        return FillArray<POINT>(file.papers, output,
-                                [](const auto& p) { return POINT{p.width, p.length}; });
+        return FillArray<POINT>(file.papers, output, [](const auto& p) {
+            return POINT{p.width, p.length};
+        });
     case DC_BINS:
         return FillArray<WORD>(file.bins, output,
                                [](const auto& b) { return static_cast<WORD>(b.id); });
@@ -140,8 +141,8 @@ int WINAPI DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR, WORD fwCapability, LPWS
         SetLastError(ERROR_INVALID_PRINTER_NAME);
         return -1;
     }
-    const bool asksPapers = fwCapability == DC_PAPERS || fwCapability == DC_PAPERNAMES ||
-                            fwCapability == DC_PAPERSIZE;
+    const bool asksPapers =
+        fwCapability == DC_PAPERS || fwCapability == DC_PAPERNAMES || fwCapability == DC_PAPERSIZE;
     if (!asksPapers || !file->userPapers)
         return kx::AnswerCapability(*file, fwCapability, pOutput);
     // The user's papers are read on every call, so one just added is listed.

@@ -49,8 +49,8 @@ DWORD DeliverToFile(std::u16string_view windowsPath, std::span<const BYTE> bytes
     return ERROR_SUCCESS;
 }
 
-DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile,
-                 const std::string& title, std::span<const BYTE> bytes) {
+DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile, const std::string& title,
+                 std::span<const BYTE> bytes) {
     if (!outputFile.empty())
         return DeliverToFile(outputFile, bytes);
     switch (target.kind) {

@@ -20,10 +20,10 @@ enum class PortKind { File, Null, Tcp, Cups, Unsupported };
 
 struct PortTarget {
     PortKind kind = PortKind::Null;
-    std::string host;      // Tcp: a dotted address or a host name
-    uint16_t port = 9100;  // Tcp
-    std::string queue;     // Cups
-    std::u16string file;   // File: a fixed output file, empty for "FILE:"
+    std::string host;     // Tcp: a dotted address or a host name
+    uint16_t port = 9100; // Tcp
+    std::string queue;    // Cups
+    std::u16string file;  // File: a fixed output file, empty for "FILE:"
 };
 
 struct DeliveryTimeouts {
@@ -48,14 +48,14 @@ DWORD DeliverOverTcp(const std::string& host, uint16_t port, std::span<const BYT
 /// Runs `lp -d QUEUE -o raw -t TITLE` with the bytes on its input.
 /// ERROR_FILE_NOT_FOUND when there is no lp, ERROR_WRITE_FAULT when it
 /// fails, ERROR_TIMEOUT when it does not finish in time.
-DWORD DeliverToCups(const std::string& queue, const std::string& title,
-                    std::span<const BYTE> bytes, const DeliveryTimeouts& timeouts);
+DWORD DeliverToCups(const std::string& queue, const std::string& title, std::span<const BYTE> bytes,
+                    const DeliveryTimeouts& timeouts);
 
 /// Delivers by the port's kind. An output file, when given, takes the job
 /// instead of the port, whatever the port is; "FILE:" without one fails
 /// with ERROR_INVALID_PARAMETER (nobody can be asked for a file name), and
 /// ports of no known kind (LPT1:, COM1:) with ERROR_NOT_SUPPORTED.
-DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile,
-                 const std::string& title, std::span<const BYTE> bytes);
+DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile, const std::string& title,
+                 std::span<const BYTE> bytes);
 
 } // namespace kx

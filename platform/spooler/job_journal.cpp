@@ -107,7 +107,9 @@ std::string Flatten(std::u16string_view text) {
 
 } // namespace
 
-std::string JobJournal::Folder() { return Prefix::Current().DataFolder("spool"); }
+std::string JobJournal::Folder() {
+    return Prefix::Current().DataFolder("spool");
+}
 
 std::string JobJournal::FormatRecord(const JournalEntry& entry) {
     std::string text;

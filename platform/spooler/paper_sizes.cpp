@@ -130,10 +130,9 @@ constexpr StandardPaper kPapers[] = {
 } // namespace
 
 const StandardPaper* FindStandardPaper(WORD id) {
-    const auto* it = std::lower_bound(std::begin(kPapers), std::end(kPapers), id,
-                                      [](const StandardPaper& paper, WORD wanted) {
-                                          return paper.id < wanted;
-                                      });
+    const auto* it =
+        std::lower_bound(std::begin(kPapers), std::end(kPapers), id,
+                         [](const StandardPaper& paper, WORD wanted) { return paper.id < wanted; });
     return (it != std::end(kPapers) && it->id == id) ? it : nullptr;
 }
 

@@ -9,8 +9,7 @@ namespace kx {
 void InstallSpoolerPortSink() {
     SetPrinterPortSink([](const std::u16string& printer, const std::u16string& document,
                           const std::string& data) {
-        const std::span<const BYTE> bytes(reinterpret_cast<const BYTE*>(data.data()),
-                                          data.size());
+        const std::span<const BYTE> bytes(reinterpret_cast<const BYTE*>(data.data()), data.size());
         DWORD error = ERROR_SUCCESS;
         return SubmitRawJob(printer, document, u"", bytes, &error) != 0;
     });

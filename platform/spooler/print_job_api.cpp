@@ -16,9 +16,13 @@ namespace {
 // A raw job larger than this is refused rather than held in memory.
 constexpr size_t kMaxJobBytes = size_t{1} << 30;
 
-std::u16string TextOrEmpty(LPCWSTR text) { return text == nullptr ? std::u16string() : text; }
+std::u16string TextOrEmpty(LPCWSTR text) {
+    return text == nullptr ? std::u16string() : text;
+}
 
-std::string FailureStatus(DWORD error) { return "failed (error " + std::to_string(error) + ")"; }
+std::string FailureStatus(DWORD error) {
+    return "failed (error " + std::to_string(error) + ")";
+}
 
 DWORD Deliver(const std::u16string& printerName, const kx::PrintDocument& document) {
     const auto printer = kx::PrinterStore::FindPrinter(printerName);
@@ -93,7 +97,9 @@ BOOL WINAPI StartPagePrinter(HANDLE hPrinter) {
     return TRUE;
 }
 
-BOOL WINAPI EndPagePrinter(HANDLE hPrinter) { return StartPagePrinter(hPrinter); }
+BOOL WINAPI EndPagePrinter(HANDLE hPrinter) {
+    return StartPagePrinter(hPrinter);
+}
 
 BOOL WINAPI WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWritten) {
     if (pcWritten != nullptr)
@@ -177,8 +183,7 @@ DWORD SubmitRawJob(std::u16string_view printer, std::u16string_view document,
     } else if (!OpenPrinterW(printerName.data(), &handle, nullptr)) {
         failure = GetLastError();
     } else {
-        DOC_INFO_1W info{documentName.data(), output.empty() ? nullptr : output.data(),
-                         raw.data()};
+        DOC_INFO_1W info{documentName.data(), output.empty() ? nullptr : output.data(), raw.data()};
         jobId = StartDocPrinterW(handle, 1, reinterpret_cast<LPBYTE>(&info));
         if (jobId == 0) {
             failure = GetLastError();

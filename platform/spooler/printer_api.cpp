@@ -309,8 +309,8 @@ DWORD WINAPI SetPrinterDataW(HANDLE hPrinter, LPWSTR pValueName, DWORD Type, LPB
     return PrinterStore::SetPrinterData(session->printer, pValueName, Type, pData, cbData);
 }
 
-BOOL WINAPI GetPrinterDriverW(HANDLE hPrinter, LPWSTR, DWORD Level, LPBYTE pDriverInfo,
-                              DWORD cbBuf, LPDWORD pcbNeeded) {
+BOOL WINAPI GetPrinterDriverW(HANDLE hPrinter, LPWSTR, DWORD Level, LPBYTE pDriverInfo, DWORD cbBuf,
+                              LPDWORD pcbNeeded) {
     if (pcbNeeded != nullptr)
         *pcbNeeded = 0;
     if (Level != 2) {
@@ -325,20 +325,18 @@ BOOL WINAPI GetPrinterDriverW(HANDLE hPrinter, LPWSTR, DWORD Level, LPBYTE pDriv
         SetLastError(ERROR_UNKNOWN_PRINTER_DRIVER);
         return FALSE;
     }
-    return PackInto(sizeof(DRIVER_INFO_2W), pDriverInfo, cbBuf, pcbNeeded,
-                    [&](InfoPacker& packer, LPBYTE buffer) {
-                        DRIVER_INFO_2W info{};
-                        info.cVersion = driver->version;
-                        info.pName = packer.AddText(driver->name);
-                        info.pEnvironment = packer.AddText(PrinterStore::kEnvironment);
-                        info.pDriverPath =
-                            packer.AddText(PrinterStore::DriverFilePath(driver->driverFile));
-                        info.pDataFile =
-                            packer.AddText(PrinterStore::DriverFilePath(driver->dataFile));
-                        info.pConfigFile =
-                            packer.AddText(PrinterStore::DriverFilePath(driver->configFile));
-                        Store(buffer, 0, info);
-                    });
+    return PackInto(
+        sizeof(DRIVER_INFO_2W), pDriverInfo, cbBuf, pcbNeeded,
+        [&](InfoPacker& packer, LPBYTE buffer) {
+            DRIVER_INFO_2W info{};
+            info.cVersion = driver->version;
+            info.pName = packer.AddText(driver->name);
+            info.pEnvironment = packer.AddText(PrinterStore::kEnvironment);
+            info.pDriverPath = packer.AddText(PrinterStore::DriverFilePath(driver->driverFile));
+            info.pDataFile = packer.AddText(PrinterStore::DriverFilePath(driver->dataFile));
+            info.pConfigFile = packer.AddText(PrinterStore::DriverFilePath(driver->configFile));
+            Store(buffer, 0, info);
+        });
 }
 
 BOOL WINAPI EnumPortsW(LPWSTR pName, DWORD Level, LPBYTE pPort, DWORD cbBuf, LPDWORD pcbNeeded,
@@ -357,24 +355,23 @@ BOOL WINAPI EnumPortsW(LPWSTR pName, DWORD Level, LPBYTE pPort, DWORD cbBuf, LPD
     }
     const auto ports = PrinterStore::Ports();
     const size_t recordSize = Level == 1 ? sizeof(PORT_INFO_1W) : sizeof(PORT_INFO_2W);
-    const BOOL done =
-        PackInto(recordSize * ports.size(), pPort, cbBuf, pcbNeeded,
-                 [&](InfoPacker& packer, LPBYTE buffer) {
-                     for (size_t i = 0; i < ports.size(); ++i) {
-                         if (Level == 1) {
-                             Store(buffer, i, PORT_INFO_1W{packer.AddText(ports[i].name)});
-                             continue;
-                         }
-                         PORT_INFO_2W info{};
-                         info.pPortName = packer.AddText(ports[i].name);
-                         info.pMonitorName = packer.AddText(ports[i].monitor);
-                         info.pDescription = packer.AddText(ports[i].description);
-                         info.fPortType = PORT_TYPE_WRITE;
-                         if (ports[i].target.kind == kx::PortKind::Tcp)
-                             info.fPortType |= PORT_TYPE_NET_ATTACHED;
-                         Store(buffer, i, info);
-                     }
-                 });
+    const BOOL done = PackInto(
+        recordSize * ports.size(), pPort, cbBuf, pcbNeeded, [&](InfoPacker& packer, LPBYTE buffer) {
+            for (size_t i = 0; i < ports.size(); ++i) {
+                if (Level == 1) {
+                    Store(buffer, i, PORT_INFO_1W{packer.AddText(ports[i].name)});
+                    continue;
+                }
+                PORT_INFO_2W info{};
+                info.pPortName = packer.AddText(ports[i].name);
+                info.pMonitorName = packer.AddText(ports[i].monitor);
+                info.pDescription = packer.AddText(ports[i].description);
+                info.fPortType = PORT_TYPE_WRITE;
+                if (ports[i].target.kind == kx::PortKind::Tcp)
+                    info.fPortType |= PORT_TYPE_NET_ATTACHED;
+                Store(buffer, i, info);
+            }
+        });
     if (done && pcReturned != nullptr)
         *pcReturned = static_cast<DWORD>(ports.size());
     return done;

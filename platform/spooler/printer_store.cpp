@@ -73,8 +73,8 @@ PortTarget MonitorPortTarget(std::u16string_view monitor, std::u16string_view po
             target.kind = PortKind::Tcp;
             target.host = Utf16ToUtf8(address);
             const DWORD number = key.Dword(u"PortNumber").value_or(kRawPortNumber);
-            target.port = static_cast<uint16_t>(number > 0 && number <= 0xFFFF ? number
-                                                                                : kRawPortNumber);
+            target.port =
+                static_cast<uint16_t>(number > 0 && number <= 0xFFFF ? number : kRawPortNumber);
             return target;
         }
     }
@@ -170,8 +170,7 @@ DWORD PrinterStore::DeletePrinter(std::u16string_view name) {
 }
 
 std::optional<std::vector<BYTE>> PrinterStore::PrinterData(std::u16string_view printer,
-                                                           std::u16string_view value,
-                                                           DWORD* type) {
+                                                           std::u16string_view value, DWORD* type) {
     if (!IsValidPrinterName(printer))
         return std::nullopt;
     const SpoolKey key = SpoolKey::Open(Join(Join(kPrintersKey, printer), u"PrinterDriverData"));
@@ -281,11 +280,10 @@ DWORD PrinterStore::AddLocalPort(std::u16string_view name) {
 }
 
 DWORD PrinterStore::AddTcpPort(std::u16string_view name, std::u16string_view address, DWORD port) {
-    if (name.empty() || name.find(u'\\') != std::u16string_view::npos || port == 0 ||
-        port > 0xFFFF)
+    if (name.empty() || name.find(u'\\') != std::u16string_view::npos || port == 0 || port > 0xFFFF)
         return ERROR_INVALID_PARAMETER;
-    const SpoolKey key = SpoolKey::Open(
-        Join(Join(Join(kMonitorsKey, kTcpMonitor), u"Ports"), name), Access::Write);
+    const SpoolKey key =
+        SpoolKey::Open(Join(Join(Join(kMonitorsKey, kTcpMonitor), u"Ports"), name), Access::Write);
     if (!key)
         return key.error();
     // A dotted address goes in IPAddress, a host name in HostName, as the
@@ -306,8 +304,8 @@ DWORD PrinterStore::AddTcpPort(std::u16string_view name, std::u16string_view add
 DWORD PrinterStore::AddCupsPort(std::u16string_view name, std::u16string_view queue) {
     if (name.empty() || name.find(u'\\') != std::u16string_view::npos || queue.empty())
         return ERROR_INVALID_PARAMETER;
-    const SpoolKey key = SpoolKey::Open(
-        Join(Join(Join(kMonitorsKey, kCupsMonitor), u"Ports"), name), Access::Write);
+    const SpoolKey key =
+        SpoolKey::Open(Join(Join(Join(kMonitorsKey, kCupsMonitor), u"Ports"), name), Access::Write);
     if (!key)
         return key.error();
     return key.SetString(u"Queue", queue);

@@ -40,7 +40,7 @@ struct PrinterRecord {
 struct DriverRecord {
     std::u16string name;
     DWORD version = 3;
-    std::u16string driverFile;     // file names in the driver folder, or full paths
+    std::u16string driverFile; // file names in the driver folder, or full paths
     std::u16string dataFile;
     std::u16string configFile;
     std::u16string capabilityFile;
@@ -48,7 +48,7 @@ struct DriverRecord {
 
 struct PortRecord {
     std::u16string name;
-    std::u16string monitor;     // as EnumPortsW reports it
+    std::u16string monitor; // as EnumPortsW reports it
     std::u16string description;
     PortTarget target;
 };
@@ -83,8 +83,8 @@ public:
     /// Printer data below the printer's PrinterDriverData key.
     static std::optional<std::vector<BYTE>> PrinterData(std::u16string_view printer,
                                                         std::u16string_view value, DWORD* type);
-    static DWORD SetPrinterData(std::u16string_view printer, std::u16string_view value,
-                                DWORD type, const void* data, DWORD size);
+    static DWORD SetPrinterData(std::u16string_view printer, std::u16string_view value, DWORD type,
+                                const void* data, DWORD size);
 
     static std::optional<DriverRecord> FindDriver(std::u16string_view name);
     /// The full Windows path of the capability file of a printer's driver,

@@ -11,7 +11,9 @@ namespace {
 
 constexpr DWORD kNameCapacity = 16384;
 
-std::u16string Terminated(std::u16string_view text) { return std::u16string(text); }
+std::u16string Terminated(std::u16string_view text) {
+    return std::u16string(text);
+}
 
 } // namespace
 
@@ -118,8 +120,8 @@ DWORD SpoolKey::SetRaw(std::u16string_view name, DWORD type, const void* data, D
     if (m_key == nullptr)
         return ERROR_INVALID_HANDLE;
     const std::u16string valueName = Terminated(name);
-    return static_cast<DWORD>(RegSetValueExW(m_key, valueName.c_str(), 0, type,
-                                             static_cast<const BYTE*>(data), size));
+    return static_cast<DWORD>(
+        RegSetValueExW(m_key, valueName.c_str(), 0, type, static_cast<const BYTE*>(data), size));
 }
 
 DWORD SpoolKey::SetString(std::u16string_view name, std::u16string_view value) const {
@@ -145,8 +147,8 @@ std::vector<std::u16string> SpoolKey::SubkeyNames() const {
     std::u16string name(kNameCapacity, u'\0');
     for (DWORD index = 0;; ++index) {
         DWORD length = kNameCapacity;
-        if (RegEnumKeyExW(m_key, index, name.data(), &length, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS)
+        if (RegEnumKeyExW(m_key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
             break;
         names.emplace_back(name.data(), length);
     }
@@ -160,8 +162,8 @@ std::vector<std::u16string> SpoolKey::ValueNames() const {
     std::u16string name(kNameCapacity, u'\0');
     for (DWORD index = 0;; ++index) {
         DWORD length = kNameCapacity;
-        if (RegEnumValueW(m_key, index, name.data(), &length, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS)
+        if (RegEnumValueW(m_key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
             break;
         names.emplace_back(name.data(), length);
     }

@@ -115,8 +115,7 @@ extern "C" {
 KXAPI BOOL WINAPI EnumPrintersW(DWORD Flags, LPWSTR Name, DWORD Level, LPBYTE pPrinterEnum,
                                 DWORD cbBuf, LPDWORD pcbNeeded, LPDWORD pcReturned);
 /// ERROR_INVALID_PRINTER_NAME for a printer that is not installed.
-KXAPI BOOL WINAPI OpenPrinterW(LPWSTR pPrinterName, HANDLE* phPrinter,
-                               PRINTER_DEFAULTSW* pDefault);
+KXAPI BOOL WINAPI OpenPrinterW(LPWSTR pPrinterName, HANDLE* phPrinter, PRINTER_DEFAULTSW* pDefault);
 /// Ends a document still open on the handle without delivering it.
 KXAPI BOOL WINAPI ClosePrinter(HANDLE hPrinter);
 /// Levels 2, 4 and 8. A stored default device mode whose sizes do not fit
@@ -129,8 +128,8 @@ KXAPI BOOL WINAPI GetPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pPrinter, DWO
 KXAPI BOOL WINAPI SetPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pPrinter, DWORD Command);
 /// Win32 error codes: ERROR_FILE_NOT_FOUND for an absent value,
 /// ERROR_MORE_DATA with *pcbNeeded when nSize is too small.
-KXAPI DWORD WINAPI GetPrinterDataW(HANDLE hPrinter, LPWSTR pValueName, LPDWORD pType,
-                                   LPBYTE pData, DWORD nSize, LPDWORD pcbNeeded);
+KXAPI DWORD WINAPI GetPrinterDataW(HANDLE hPrinter, LPWSTR pValueName, LPDWORD pType, LPBYTE pData,
+                                   DWORD nSize, LPDWORD pcbNeeded);
 KXAPI DWORD WINAPI SetPrinterDataW(HANDLE hPrinter, LPWSTR pValueName, DWORD Type, LPBYTE pData,
                                    DWORD cbData);
 /// Level 2, with the driver's files as full paths of the driver folder.

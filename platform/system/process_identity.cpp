@@ -6,7 +6,9 @@
 
 extern "C" {
 
-KXAPI DWORD WINAPI GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
+KXAPI DWORD WINAPI GetCurrentProcessId() {
+    return static_cast<DWORD>(getpid());
+}
 
 // The kernel's thread id: unique among the running threads of the system,
 // like the identifiers the 16-bit task list records.

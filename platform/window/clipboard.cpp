@@ -56,7 +56,8 @@ HGLOBAL MakeBlock(const void* data, size_t size) {
 
 /// The text of a block bounded by its size, whatever its terminator.
 std::u16string UnicodeOf(const GlobalBlock& block) {
-    return TextFromField(reinterpret_cast<const WCHAR*>(block.bytes.data()), block.bytes.size() / 2);
+    return TextFromField(reinterpret_cast<const WCHAR*>(block.bytes.data()),
+                         block.bytes.size() / 2);
 }
 
 std::string AnsiOf(const GlobalBlock& block) {
@@ -73,7 +74,8 @@ HGLOBAL Synthesize(Clipboard& clipboard, UINT format) {
                 continue;
             if (auto block = Blocks().Find(HandleValue(it->second))) {
                 const std::u16string text = Cp1252ToUtf16(AnsiOf(*block));
-                return clipboard.data[format] = MakeBlock(text.c_str(), (text.size() + 1) * sizeof(WCHAR));
+                return clipboard.data[format] =
+                           MakeBlock(text.c_str(), (text.size() + 1) * sizeof(WCHAR));
             }
         }
     } else if (format == CF_TEXT || format == CF_OEMTEXT) {
@@ -175,7 +177,8 @@ KXAPI HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
                 clipboard.data.erase(it);
             }
         }
-    } else if (auto it = clipboard.data.find(format); it != clipboard.data.end() && it->second != data) {
+    } else if (auto it = clipboard.data.find(format);
+               it != clipboard.data.end() && it->second != data) {
         GlobalFree(it->second);
     }
     clipboard.data[format] = data;
@@ -207,8 +210,12 @@ KXAPI BOOL WINAPI IsClipboardFormatAvailable(UINT format) {
     return FALSE;
 }
 
-KXAPI int WINAPI CountClipboardFormats() { return static_cast<int>(kx::TheClipboard().data.size()); }
+KXAPI int WINAPI CountClipboardFormats() {
+    return static_cast<int>(kx::TheClipboard().data.size());
+}
 
-KXAPI HWND WINAPI GetClipboardOwner() { return kx::TheClipboard().owner; }
+KXAPI HWND WINAPI GetClipboardOwner() {
+    return kx::TheClipboard().owner;
+}
 
 } // extern "C"

@@ -6,11 +6,14 @@
 
 namespace {
 
-constexpr std::array<WORD, 9> kSystemCursors = {32512, 32513, 32514, 32515, 32646, 32648, 32649, 32650, 32651};
+constexpr std::array<WORD, 9> kSystemCursors = {32512, 32513, 32514, 32515, 32646,
+                                                32648, 32649, 32650, 32651};
 // Handles live in a range of their own, apart from windows and GDI objects.
 constexpr DWORD kCursorHandleBase = 0x00CC0000;
 
-HCURSOR HandleOf(WORD id) { return HandleFromValue<HCURSOR>(kCursorHandleBase + id); }
+HCURSOR HandleOf(WORD id) {
+    return HandleFromValue<HCURSOR>(kCursorHandleBase + id);
+}
 
 std::atomic<HCURSOR>& Shown() {
     static std::atomic<HCURSOR> shown{HandleOf(32512)};
@@ -36,9 +39,13 @@ KXAPI HCURSOR WINAPI LoadCursorW(HINSTANCE instance, LPCWSTR name) {
     return nullptr;
 }
 
-KXAPI HCURSOR WINAPI SetCursor(HCURSOR cursor) { return Shown().exchange(cursor); }
+KXAPI HCURSOR WINAPI SetCursor(HCURSOR cursor) {
+    return Shown().exchange(cursor);
+}
 
-KXAPI HCURSOR WINAPI GetCursor() { return Shown().load(); }
+KXAPI HCURSOR WINAPI GetCursor() {
+    return Shown().load();
+}
 
 } // extern "C"
 

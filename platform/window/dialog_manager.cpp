@@ -23,7 +23,8 @@ bool ReturnsValueDirectly(UINT message) {
 RECT DialogWindowRect(const DialogTemplate& dialog, SIZE units, HWND parent, DWORD style,
                       DWORD exStyle) {
     const RECT scaled = DialogUnitsToPixels(RECT{dialog.x, dialog.y, dialog.cx, dialog.cy}, units);
-    const RECT client{scaled.left, scaled.top, scaled.left + scaled.right, scaled.top + scaled.bottom};
+    const RECT client{scaled.left, scaled.top, scaled.left + scaled.right,
+                      scaled.top + scaled.bottom};
     const RECT insets = NonClientInsets(style, exStyle);
     RECT rect{client.left, client.top, client.right + insets.left + insets.right,
               client.bottom + insets.top + insets.bottom};
@@ -49,27 +50,26 @@ void ApplyThreeDimensionalBorder(const DialogItem& item, DWORD& style, DWORD& ex
     }
 }
 
-bool CreateItems(HWND dialog, const DialogTemplate& dialogTemplate, SIZE units,
-                 HINSTANCE instance, HFONT font) {
+bool CreateItems(HWND dialog, const DialogTemplate& dialogTemplate, SIZE units, HINSTANCE instance,
+                 HFONT font) {
     for (const auto& item : dialogTemplate.items) {
         // Position and size convert separately, so equal sizes stay equal.
         const RECT origin = DialogUnitsToPixels(RECT{item.x, item.y, item.cx, item.cy}, units);
-        const RECT rect{origin.left, origin.top, origin.left + origin.right, origin.top + origin.bottom};
+        const RECT rect{origin.left, origin.top, origin.left + origin.right,
+                        origin.top + origin.bottom};
         DWORD style = item.style | WS_CHILD;
         DWORD exStyle = item.exStyle | WS_EX_NOPARENTNOTIFY;
         ApplyThreeDimensionalBorder(item, style, exStyle);
         const HWND control = CreateWindowExW(
-            exStyle, item.className.c_str(), item.text.c_str(),
-            style, rect.left, rect.top, rect.right - rect.left,
-            rect.bottom - rect.top, dialog,
+            exStyle, item.className.c_str(), item.text.c_str(), style, rect.left, rect.top,
+            rect.right - rect.left, rect.bottom - rect.top, dialog,
             reinterpret_cast<HMENU>(static_cast<intptr_t>(static_cast<int>(item.id))), instance,
             nullptr);
         if (!control && !(dialogTemplate.style & DS_NOFAILCREATE))
             return false;
         if (control && font)
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (control && (item.style & 0xF) == BS_DEFPUSHBUTTON &&
-            HasClassName(control, u"Button")) {
+        if (control && (item.style & 0xF) == BS_DEFPUSHBUTTON && HasClassName(control, u"Button")) {
             if (auto* state = StateOf<DialogState>(dialog); state && !state->defaultId)
                 state->defaultId = static_cast<WORD>(item.id);
         }
@@ -77,7 +77,9 @@ bool CreateItems(HWND dialog, const DialogTemplate& dialogTemplate, SIZE units,
     return true;
 }
 
-HWND FirstTabStop(HWND dialog) { return GetNextDlgTabItem(dialog, nullptr, FALSE); }
+HWND FirstTabStop(HWND dialog) {
+    return GetNextDlgTabItem(dialog, nullptr, FALSE);
+}
 
 HWND CreateDialogWindow(HINSTANCE instance, const DLGTEMPLATE* templateData, HWND parent,
                         DLGPROC proc, LPARAM initParam, bool modal) {
@@ -113,7 +115,8 @@ HWND CreateDialogWindow(HINSTANCE instance, const DLGTEMPLATE* templateData, HWN
     AttachState(window, std::move(state));
     SetWindowLongPtrW(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
     // The dialog hears of its font before its controls exist.
-    const HFONT font = (dialog.style & DS_SETFONT) ? DialogFont(dialog.typeface, dialog.pointSize) : nullptr;
+    const HFONT font =
+        (dialog.style & DS_SETFONT) ? DialogFont(dialog.typeface, dialog.pointSize) : nullptr;
     if (dialog.style & DS_SETFONT)
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (!IsWindow(window))

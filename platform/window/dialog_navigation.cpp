@@ -16,8 +16,12 @@ bool CanTakeFocus(HWND window) {
     return IsWindowVisible(window) && IsWindowEnabled(window);
 }
 
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)); }
-DWORD ExStyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)); }
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+}
+DWORD ExStyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+}
 
 /// The controls of a dialog in tab order, descending into nested dialogs
 /// (pages inside a sheet) that are control parents.
@@ -70,8 +74,8 @@ void MoveInGroup(HWND dialog, HWND focus, bool previous) {
 
 bool HandleDialogKey(HWND dialog, const MSG& msg) {
     const HWND focus = msg.hwnd;
-    const LRESULT code = SendMessageW(focus, WM_GETDLGCODE, msg.wParam,
-                                      reinterpret_cast<LPARAM>(&msg));
+    const LRESULT code =
+        SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (code & DLGC_WANTALLKEYS)
         return false;
     switch (msg.wParam) {
@@ -141,8 +145,8 @@ KXAPI UINT WINAPI GetDlgItemTextW(HWND dialog, int id, LPWSTR buffer, int capaci
 }
 
 KXAPI BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned) {
-    const std::string text = isSigned ? std::to_string(static_cast<int>(value))
-                                      : std::to_string(value);
+    const std::string text =
+        isSigned ? std::to_string(static_cast<int>(value)) : std::to_string(value);
     const std::u16string wide = kx::Utf8ToUtf16(text);
     return SetDlgItemTextW(dialog, id, wide.c_str());
 }
@@ -161,8 +165,8 @@ KXAPI UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSi
             return 0;
         text.remove_prefix(1);
     }
-    if (text.empty() || !std::all_of(text.begin(), text.end(),
-                                     [](char16_t c) { return c >= u'0' && c <= u'9'; }))
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; }))
         return 0;
     uint64_t value = 0;
     for (char16_t c : text) {
@@ -233,8 +237,8 @@ KXAPI HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) 
         if (*it == control || kx::CanTakeFocus(*it))
             group.push_back(*it);
     }
-    const auto index = static_cast<size_t>(std::find(group.begin(), group.end(), control) -
-                                           group.begin());
+    const auto index =
+        static_cast<size_t>(std::find(group.begin(), group.end(), control) - group.begin());
     const size_t count = group.size();
     return group[previous ? (index + count - 1) % count : (index + 1) % count];
 }
@@ -244,10 +248,10 @@ KXAPI BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg) {
         return FALSE;
     if (msg->message == WM_KEYDOWN && kx::HandleDialogKey(dialog, *msg))
         return TRUE;
-    if (msg->message == WM_CHAR && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE ||
-                                    msg->wParam == VK_TAB)) {
-        const LRESULT code = SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam,
-                                          reinterpret_cast<LPARAM>(msg));
+    if (msg->message == WM_CHAR &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE || msg->wParam == VK_TAB)) {
+        const LRESULT code =
+            SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
         if (!(code & (DLGC_WANTALLKEYS | DLGC_WANTCHARS)))
             return TRUE; // the key was handled at WM_KEYDOWN
     }

@@ -199,9 +199,8 @@ std::optional<DialogTemplate> DecodeClassic(Reader& reader) {
 void WriteClass(Writer& writer, const std::u16string& name) {
     for (const auto& entry : kPredefinedClasses) {
         if (name.size() == std::char_traits<char16_t>::length(entry.name) &&
-            std::equal(name.begin(), name.end(), entry.name, [](char16_t a, char16_t b) {
-                return (a | 0x20) == (b | 0x20);
-            })) {
+            std::equal(name.begin(), name.end(), entry.name,
+                       [](char16_t a, char16_t b) { return (a | 0x20) == (b | 0x20); })) {
             writer.Word(0xFFFF);
             writer.Word(entry.ordinal);
             return;

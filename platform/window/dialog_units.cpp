@@ -1,6 +1,6 @@
 // Dialog base units, the registered dialog resources and the UI event sink.
-#include "platform/window/dialog_state.h"
 #include "platform/gdi/gdi.h"
+#include "platform/window/dialog_state.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/message_box.h"
 #include "platform/window/ui_events.h"
@@ -47,7 +47,8 @@ std::optional<SIZE> MeasuredBaseUnits(HFONT font) {
     const HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent{};
     TEXTMETRICW metrics{};
-    const bool measured = GetTextExtentPoint32W(dc, kLetters, 52, &extent) && GetTextMetricsW(dc, &metrics);
+    const bool measured =
+        GetTextExtentPoint32W(dc, kLetters, 52, &extent) && GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     DeleteDC(dc);
     if (!measured || extent.cx <= 0 || metrics.tmHeight <= 0)
@@ -63,9 +64,11 @@ SIZE DialogBaseUnits(std::u16string_view typeface, WORD pointSize) {
     if (auto it = cache.find(key); it != cache.end())
         return it->second;
     // Without a usable font, "MS Shell Dlg" at 8 points averages 6 by 13.
-    const SIZE units = MeasuredBaseUnits(DialogFont(typeface, pointSize))
-                           .value_or(SIZE{std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cx, pointSize, 8)),
-                                          std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cy, pointSize, 8))});
+    const SIZE units =
+        MeasuredBaseUnits(DialogFont(typeface, pointSize))
+            .value_or(
+                SIZE{std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cx, pointSize, 8)),
+                     std::max<LONG>(1, MulDivRounded(kShellDlgUnitsAt8Points.cy, pointSize, 8))});
     cache.emplace(key, units);
     return units;
 }
@@ -78,16 +81,16 @@ HFONT DialogFont(std::u16string_view typeface, WORD pointSize) {
         return it->second;
     // Points at the screen's 96 pixels per inch, as a negative (character) height.
     const int height = -MulDivRounded(pointSize, 96, 72);
-    const HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                   key.first.c_str());
+    const HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   0, 0, 0, 0, key.first.c_str());
     fonts.emplace(key, font);
     return font;
 }
 
 RECT DialogUnitsToPixels(const RECT& units, SIZE baseUnits) {
-    return RECT{MulDivRounded(units.left, baseUnits.cx, 4), MulDivRounded(units.top, baseUnits.cy, 8),
-                MulDivRounded(units.right, baseUnits.cx, 4),
-                MulDivRounded(units.bottom, baseUnits.cy, 8)};
+    return RECT{
+        MulDivRounded(units.left, baseUnits.cx, 4), MulDivRounded(units.top, baseUnits.cy, 8),
+        MulDivRounded(units.right, baseUnits.cx, 4), MulDivRounded(units.bottom, baseUnits.cy, 8)};
 }
 
 void NotifyDialogShown(HWND dialog) {

@@ -59,7 +59,9 @@ std::u16string WithDefaultExtension(const OPENFILENAMEW& ofn, std::u16string pat
     return path;
 }
 
-bool Exists(const std::u16string& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::u16string& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool FolderExists(const std::u16string& path) {
     const size_t name = NameOffset(path);
@@ -72,20 +74,23 @@ bool FolderExists(const std::u16string& path) {
 
 /// Whether the real dialog would accept the name; it tells the user why not.
 bool Acceptable(const OPENFILENAMEW& ofn, DialogKind kind, const std::u16string& path) {
-    const std::u16string title = ofn.lpstrTitle ? ofn.lpstrTitle : (kind == DialogKind::Open ? u"Open" : u"Save As");
+    const std::u16string title =
+        ofn.lpstrTitle ? ofn.lpstrTitle : (kind == DialogKind::Open ? u"Open" : u"Save As");
     if ((ofn.Flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) && !FolderExists(path)) {
         MessageBoxW(ofn.hwndOwner, (path + u"\nPath does not exist.").c_str(), title.c_str(),
                     MB_OK | MB_ICONWARNING);
         return false;
     }
     if (kind == DialogKind::Open && (ofn.Flags & OFN_FILEMUSTEXIST) && !Exists(path)) {
-        MessageBoxW(ofn.hwndOwner,
-                    (path + u"\nFile not found.\nPlease verify the correct file name was given.").c_str(),
-                    title.c_str(), MB_OK | MB_ICONWARNING);
+        MessageBoxW(
+            ofn.hwndOwner,
+            (path + u"\nFile not found.\nPlease verify the correct file name was given.").c_str(),
+            title.c_str(), MB_OK | MB_ICONWARNING);
         return false;
     }
     if (kind == DialogKind::Save && (ofn.Flags & OFN_OVERWRITEPROMPT) && Exists(path)) {
-        return MessageBoxW(ofn.hwndOwner, (path + u" already exists.\nDo you want to replace it?").c_str(),
+        return MessageBoxW(ofn.hwndOwner,
+                           (path + u" already exists.\nDo you want to replace it?").c_str(),
                            title.c_str(), MB_YESNO | MB_ICONWARNING) == IDYES;
     }
     return true;
@@ -104,7 +109,8 @@ BOOL Deliver(OPENFILENAMEW& ofn, const std::u16string& path) {
     const size_t extension = ExtensionOffset(path);
     ofn.nFileExtension = static_cast<WORD>(extension == path.size() ? 0 : extension);
     if (ofn.lpstrFileTitle && ofn.nMaxFileTitle > 0)
-        CopyText(ofn.lpstrFileTitle, ofn.nMaxFileTitle, std::u16string_view(path).substr(ofn.nFileOffset));
+        CopyText(ofn.lpstrFileTitle, ofn.nMaxFileTitle,
+                 std::u16string_view(path).substr(ofn.nFileOffset));
     return TRUE;
 }
 
@@ -135,7 +141,9 @@ BOOL RunFileDialog(LPOPENFILENAMEW ofn, DialogKind kind) {
 
 } // namespace
 
-void QueueFileDialogAnswer(std::optional<std::u16string> path) { Answers().push_back(std::move(path)); }
+void QueueFileDialogAnswer(std::optional<std::u16string> path) {
+    Answers().push_back(std::move(path));
+}
 
 } // namespace kx
 
@@ -149,6 +157,8 @@ KXAPI BOOL WINAPI GetSaveFileNameW(LPOPENFILENAMEW ofn) {
     return kx::RunFileDialog(ofn, kx::DialogKind::Save);
 }
 
-KXAPI DWORD WINAPI CommDlgExtendedError() { return kx::LastError(); }
+KXAPI DWORD WINAPI CommDlgExtendedError() {
+    return kx::LastError();
+}
 
 } // extern "C"

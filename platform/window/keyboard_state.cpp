@@ -28,6 +28,8 @@ KXAPI SHORT WINAPI GetKeyState(int virtualKey) {
     return kx::KeysDown()[static_cast<size_t>(virtualKey)] ? static_cast<SHORT>(0x8000) : 0;
 }
 
-KXAPI SHORT WINAPI GetAsyncKeyState(int virtualKey) { return GetKeyState(virtualKey); }
+KXAPI SHORT WINAPI GetAsyncKeyState(int virtualKey) {
+    return GetKeyState(virtualKey);
+}
 
 } // extern "C"

@@ -36,9 +36,9 @@ struct ButtonLabel {
     const char16_t* text;
 };
 constexpr ButtonLabel kButtonLabels[] = {
-    {IDOK, u"OK"},         {IDCANCEL, u"Cancel"},        {IDABORT, u"&Abort"},
-    {IDRETRY, u"&Retry"},  {IDIGNORE, u"&Ignore"},       {IDYES, u"&Yes"},
-    {IDNO, u"&No"},        {IDTRYAGAIN, u"&Try Again"},  {IDCONTINUE, u"&Continue"},
+    {IDOK, u"OK"},        {IDCANCEL, u"Cancel"},       {IDABORT, u"&Abort"},
+    {IDRETRY, u"&Retry"}, {IDIGNORE, u"&Ignore"},      {IDYES, u"&Yes"},
+    {IDNO, u"&No"},       {IDTRYAGAIN, u"&Try Again"}, {IDCONTINUE, u"&Continue"},
     {IDHELP, u"Help"},
 };
 
@@ -107,16 +107,16 @@ DialogTemplate BuildTemplate(const std::u16string& text, const std::u16string& c
     const auto textWidth = static_cast<short>(std::clamp<size_t>(longest * 4, 60, 400));
     const auto textHeight = static_cast<short>(lines * 8);
     const short textLeft = hasIcon ? 40 : kGap;
-    const auto buttonsWidth =
-        static_cast<short>(params.buttons.size() * (kButtonWidth + 4) - 4);
+    const auto buttonsWidth = static_cast<short>(params.buttons.size() * (kButtonWidth + 4) - 4);
     dialog.cx = std::max<short>(static_cast<short>(textLeft + textWidth + kGap),
                                 static_cast<short>(buttonsWidth + 2 * kGap));
     const short buttonTop = static_cast<short>(std::max<short>(textHeight, 20) + 2 * kGap);
     dialog.cy = static_cast<short>(buttonTop + kButtonHeight + kGap);
     if (hasIcon)
-        dialog.items.push_back({0, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, kGap, kGap, 20, 20, kIconId,
-                                u"Static", u"", 0});
-    const DWORD textStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | ((params.type & MB_RIGHT) ? SS_RIGHT : SS_LEFT);
+        dialog.items.push_back({0, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, kGap, kGap, 20, 20,
+                                kIconId, u"Static", u"", 0});
+    const DWORD textStyle =
+        WS_CHILD | WS_VISIBLE | SS_NOPREFIX | ((params.type & MB_RIGHT) ? SS_RIGHT : SS_LEFT);
     dialog.items.push_back({0, textStyle, (params.type & MB_RTLREADING) ? WS_EX_RTLREADING : 0,
                             textLeft, kGap, textWidth, textHeight, kTextId, u"Static", text, 0});
     auto left = static_cast<short>((dialog.cx - buttonsWidth) / 2);
@@ -159,7 +159,8 @@ void DrawIcon(const DRAWITEMSTRUCT& item, UINT icon) {
     const HGDIOBJ oldBrush = SelectObject(dc, brush);
     const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     if (look->triangle) {
-        const POINT corners[3] = {{(r.left + r.right) / 2, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
+        const POINT corners[3] = {
+            {(r.left + r.right) / 2, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
         Polygon(dc, corners, 3);
     } else {
         Ellipse(dc, r.left, r.top, r.right, r.bottom);
@@ -218,7 +219,9 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-bool IsMessageBox(HWND window) { return MessageBoxes().contains(window); }
+bool IsMessageBox(HWND window) {
+    return MessageBoxes().contains(window);
+}
 
 } // namespace kx
 
@@ -241,9 +244,9 @@ KXAPI int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT typ
     const std::u16string title = caption ? caption : u"Error";
     const auto binary = kx::EncodeDialogTemplate(kx::BuildTemplate(body, title, params));
     kx::ReportUiEvent(kx::UiEvent{kx::UiEventKind::MessageBox, nullptr, title, body, type, 0});
-    INT_PTR result = DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
-                                             owner, kx::MessageBoxProc,
-                                             reinterpret_cast<LPARAM>(&params));
+    INT_PTR result =
+        DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(binary.data()), owner,
+                                kx::MessageBoxProc, reinterpret_cast<LPARAM>(&params));
     // A box closed without one of its own answers (nobody there to click)
     // gives the answer of its default button.
     if (result == IDHELP || !kx::HasButton(params, static_cast<int>(result)))

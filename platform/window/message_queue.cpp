@@ -143,7 +143,9 @@ KXAPI BOOL WINAPI GetMessageW(LPMSG msg, HWND window, UINT first, UINT last) {
     return msg->message == WM_QUIT ? FALSE : TRUE;
 }
 
-KXAPI BOOL WINAPI TranslateMessage(const MSG*) { return FALSE; }
+KXAPI BOOL WINAPI TranslateMessage(const MSG*) {
+    return FALSE;
+}
 
 KXAPI LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     if (!msg || !msg->hwnd)
@@ -177,13 +179,15 @@ KXAPI LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM wParam, LP
     case WM_WINDOWPOSCHANGED: {
         const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
         if (!(position->flags & SWP_NOMOVE))
-            SendMessageW(window, WM_MOVE, 0,
-                         MAKELPARAM(static_cast<WORD>(position->x), static_cast<WORD>(position->y)));
+            SendMessageW(
+                window, WM_MOVE, 0,
+                MAKELPARAM(static_cast<WORD>(position->x), static_cast<WORD>(position->y)));
         if (!(position->flags & SWP_NOSIZE)) {
             RECT client{};
             GetClientRect(window, &client);
-            SendMessageW(window, WM_SIZE, SIZE_RESTORED,
-                         MAKELPARAM(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom)));
+            SendMessageW(
+                window, WM_SIZE, SIZE_RESTORED,
+                MAKELPARAM(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom)));
         }
         return 0;
     }

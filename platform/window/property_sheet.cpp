@@ -17,7 +17,8 @@ namespace kx {
 namespace {
 
 constexpr size_t kPageMinimumSize = offsetof(PROPSHEETPAGEW, pcRefParent) + sizeof(UINT*);
-constexpr size_t kHeaderMinimumSize = offsetof(PROPSHEETHEADERW, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK);
+constexpr size_t kHeaderMinimumSize =
+    offsetof(PROPSHEETHEADERW, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK);
 constexpr size_t kUnboundedTemplate = size_t{1} << 30;
 constexpr short kMargin = 7;
 constexpr short kButtonWidth = 50;
@@ -37,8 +38,9 @@ std::optional<DialogTemplate> DecodePage(const PROPSHEETPAGEW& page) {
 }
 
 SIZE PagePixels(const DialogTemplate& dialog) {
-    const SIZE units = (dialog.style & DS_SETFONT) ? DialogBaseUnits(dialog.typeface, dialog.pointSize)
-                                                   : DialogBaseUnits(u"", 0);
+    const SIZE units = (dialog.style & DS_SETFONT)
+                           ? DialogBaseUnits(dialog.typeface, dialog.pointSize)
+                           : DialogBaseUnits(u"", 0);
     const RECT rect = DialogUnitsToPixels(RECT{0, 0, dialog.cx, dialog.cy}, units);
     return SIZE{rect.right, rect.bottom};
 }
@@ -91,7 +93,8 @@ DialogTemplate SheetTemplate(const SheetData& data, SIZE largestPage, bool hasHe
     const auto heightUnits =
         static_cast<short>((largestPage.cy + kTabStripHeight + 8 + units.cy - 1) * 8 / units.cy);
     const int buttons = 2 + (hasApply ? 1 : 0) + (hasHelp ? 1 : 0);
-    const auto buttonsWidth = static_cast<short>(buttons * (kButtonWidth + kButtonGap) - kButtonGap);
+    const auto buttonsWidth =
+        static_cast<short>(buttons * (kButtonWidth + kButtonGap) - kButtonGap);
     sheet.cx = static_cast<short>(std::max<short>(widthUnits, buttonsWidth) + 2 * kMargin);
     sheet.cy = static_cast<short>(heightUnits + 3 * kMargin + kButtonHeight);
     struct Button {
@@ -108,7 +111,8 @@ DialogTemplate SheetTemplate(const SheetData& data, SIZE largestPage, bool hasHe
     for (const auto& button : row) {
         if (!button.shown)
             continue;
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (button.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                      (button.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         if (button.id == IDC_PS_APPLYNOW)
             style |= WS_DISABLED;
         sheet.items.push_back({0, style, 0, left, top, kButtonWidth, kButtonHeight,
@@ -126,11 +130,12 @@ void CreateTab(HWND sheet, SheetData& data) {
     RECT ok{};
     GetWindowRect(GetDlgItem(sheet, IDOK), &ok);
     MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&ok), 2);
-    const RECT tabRect{margin.right, margin.bottom, client.right - margin.right, ok.top - margin.bottom};
-    data.tab = CreateWindowExW(0, WC_TABCONTROLW, u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                               tabRect.left, tabRect.top, tabRect.right - tabRect.left,
-                               tabRect.bottom - tabRect.top, sheet,
-                               reinterpret_cast<HMENU>(static_cast<intptr_t>(IDC_PS_TABCONTROL)), nullptr, nullptr);
+    const RECT tabRect{margin.right, margin.bottom, client.right - margin.right,
+                       ok.top - margin.bottom};
+    data.tab = CreateWindowExW(
+        0, WC_TABCONTROLW, u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, tabRect.left,
+        tabRect.top, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top, sheet,
+        reinterpret_cast<HMENU>(static_cast<intptr_t>(IDC_PS_TABCONTROL)), nullptr, nullptr);
     // Below the buttons in z-order, so the tab order runs tab, pages, buttons.
     SetWindowPos(data.tab, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     for (size_t i = 0; i < data.pages.size(); ++i) {
@@ -190,17 +195,20 @@ bool EnsurePageWindow(HWND sheet, SheetData& data, int index) {
     if (page.window)
         return true;
     PROPSHEETPAGEW* psp = page.handle->Page();
-    if ((psp->dwFlags & PSP_USECALLBACK) && psp->pfnCallback && !psp->pfnCallback(nullptr, PSPCB_CREATE, psp))
+    if ((psp->dwFlags & PSP_USECALLBACK) && psp->pfnCallback &&
+        !psp->pfnCallback(nullptr, PSPCB_CREATE, psp))
         return false;
     auto dialog = DecodePage(*psp);
     if (!dialog)
         return false;
     // A page is a child control-parent of the sheet, whatever its template says.
-    dialog->style = (dialog->style & ~(WS_POPUP | WS_CAPTION | WS_VISIBLE | WS_SYSMENU | DS_MODALFRAME)) |
-                    WS_CHILD | DS_CONTROL;
+    dialog->style =
+        (dialog->style & ~(WS_POPUP | WS_CAPTION | WS_VISIBLE | WS_SYSMENU | DS_MODALFRAME)) |
+        WS_CHILD | DS_CONTROL;
     dialog->x = dialog->y = 0;
     const auto binary = EncodeDialogTemplate(*dialog);
-    page.window = CreateDialogIndirectParamW(psp->hInstance, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
+    page.window = CreateDialogIndirectParamW(psp->hInstance,
+                                             reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
                                              sheet, psp->pfnDlgProc, reinterpret_cast<LPARAM>(psp));
     if (!page.window)
         return false;
@@ -235,7 +243,8 @@ KXAPI INT_PTR WINAPI PropertySheetW(LPCPROPSHEETHEADERW header) {
     auto data = std::make_unique<kx::SheetData>();
     data->flags = header->dwFlags;
     data->instance = header->hInstance;
-    data->caption = header->pszCaption && !IS_INTRESOURCE(header->pszCaption) ? header->pszCaption : u"";
+    data->caption =
+        header->pszCaption && !IS_INTRESOURCE(header->pszCaption) ? header->pszCaption : u"";
     data->startPage = static_cast<int>(header->nStartPage);
     data->modal = !(header->dwFlags & PSH_MODELESS);
     data->callback = (header->dwFlags & PSH_USECALLBACK) ? header->pfnCallback : nullptr;
@@ -254,11 +263,13 @@ KXAPI INT_PTR WINAPI PropertySheetW(LPCPROPSHEETHEADERW header) {
     }
     const bool hasHelp = header->dwFlags & PSH_HASHELP;
     const bool hasApply = !(header->dwFlags & PSH_NOAPPLYNOW);
-    const auto binary = kx::EncodeDialogTemplate(kx::SheetTemplate(*data, largest, hasHelp, hasApply));
+    const auto binary =
+        kx::EncodeDialogTemplate(kx::SheetTemplate(*data, largest, hasHelp, hasApply));
     const HWND owner = header->hwndParent;
     kx::SheetData* raw = data.release();
-    const HWND sheet = CreateDialogIndirectParamW(header->hInstance, reinterpret_cast<const DLGTEMPLATE*>(binary.data()),
-                                                  owner, kx::SheetProc, reinterpret_cast<LPARAM>(raw));
+    const HWND sheet = CreateDialogIndirectParamW(
+        header->hInstance, reinterpret_cast<const DLGTEMPLATE*>(binary.data()), owner,
+        kx::SheetProc, reinterpret_cast<LPARAM>(raw));
     if (!sheet) {
         kx::ReleasePages(*raw);
         delete raw;

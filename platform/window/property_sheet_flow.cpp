@@ -83,13 +83,15 @@ bool ApplySheet(HWND sheet, SheetData& data, bool closing) {
         page.changed = false;
     UpdateApplyButton(sheet, data);
     if (!closing && data.current >= 0)
-        SendPageNotify(sheet, data.pages[static_cast<size_t>(data.current)].window, PSN_SETACTIVE, 0);
+        SendPageNotify(sheet, data.pages[static_cast<size_t>(data.current)].window, PSN_SETACTIVE,
+                       0);
     return true;
 }
 
 void CancelSheet(HWND sheet, SheetData& data, bool closeBox) {
     if (data.current >= 0 &&
-        SendPageNotify(sheet, data.pages[static_cast<size_t>(data.current)].window, PSN_QUERYCANCEL, 0))
+        SendPageNotify(sheet, data.pages[static_cast<size_t>(data.current)].window, PSN_QUERYCANCEL,
+                       0))
         return;
     for (const auto& page : data.pages) {
         if (page.window)

@@ -40,7 +40,8 @@ void PressButton(HWND sheet, SheetData& data, WPARAM button) {
         break;
     case PSBTN_HELP:
         if (data.current >= 0)
-            SendPageNotify(sheet, data.pages[static_cast<size_t>(data.current)].window, PSN_HELP, 0);
+            SendPageNotify(sheet, data.pages[static_cast<size_t>(data.current)].window, PSN_HELP,
+                           0);
         break;
     default:
         break;
@@ -72,7 +73,8 @@ INT_PTR SheetMessage(HWND sheet, SheetData& data, UINT message, WPARAM wParam, L
         CancelSheet(sheet, data, true);
         return TRUE;
     case WM_NOTIFY:
-        SetWindowLongPtrW(sheet, DWLP_MSGRESULT, SheetNotify(sheet, data, *reinterpret_cast<const NMHDR*>(lParam)));
+        SetWindowLongPtrW(sheet, DWLP_MSGRESULT,
+                          SheetNotify(sheet, data, *reinterpret_cast<const NMHDR*>(lParam)));
         return TRUE;
     case PSM_CHANGED:
     case PSM_UNCHANGED: {
@@ -98,10 +100,11 @@ INT_PTR SheetMessage(HWND sheet, SheetData& data, UINT message, WPARAM wParam, L
         SetDlgItemTextW(sheet, IDCANCEL, u"Close");
         return TRUE;
     case PSM_GETCURRENTPAGEHWND:
-        SetWindowLongPtrW(sheet, DWLP_MSGRESULT,
-                          data.closed || data.current < 0
-                              ? 0
-                              : reinterpret_cast<LONG_PTR>(data.pages[static_cast<size_t>(data.current)].window));
+        SetWindowLongPtrW(
+            sheet, DWLP_MSGRESULT,
+            data.closed || data.current < 0
+                ? 0
+                : reinterpret_cast<LONG_PTR>(data.pages[static_cast<size_t>(data.current)].window));
         return TRUE;
     case PSM_GETTABCONTROL:
         SetWindowLongPtrW(sheet, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(data.tab));
@@ -109,7 +112,8 @@ INT_PTR SheetMessage(HWND sheet, SheetData& data, UINT message, WPARAM wParam, L
     case PSM_QUERYSIBLINGS: {
         LRESULT answer = 0;
         for (const auto& page : data.pages) {
-            if (page.window && (answer = SendMessageW(page.window, PSM_QUERYSIBLINGS, wParam, lParam)))
+            if (page.window &&
+                (answer = SendMessageW(page.window, PSM_QUERYSIBLINGS, wParam, lParam)))
                 break;
         }
         SetWindowLongPtrW(sheet, DWLP_MSGRESULT, answer);

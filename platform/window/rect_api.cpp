@@ -13,7 +13,9 @@ KXAPI BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom)
     return TRUE;
 }
 
-KXAPI BOOL WINAPI SetRectEmpty(LPRECT rect) { return SetRect(rect, 0, 0, 0, 0); }
+KXAPI BOOL WINAPI SetRectEmpty(LPRECT rect) {
+    return SetRect(rect, 0, 0, 0, 0);
+}
 
 KXAPI BOOL WINAPI CopyRect(LPRECT destination, const RECT* source) {
     if (!destination || !source)
@@ -49,8 +51,8 @@ KXAPI BOOL WINAPI IsRectEmpty(const RECT* rect) {
 KXAPI BOOL WINAPI IntersectRect(LPRECT destination, const RECT* a, const RECT* b) {
     if (!destination || !a || !b)
         return FALSE;
-    const RECT overlap{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
-                       std::min(a->bottom, b->bottom)};
+    const RECT overlap{std::max(a->left, b->left), std::max(a->top, b->top),
+                       std::min(a->right, b->right), std::min(a->bottom, b->bottom)};
     if (IsRectEmpty(&overlap)) {
         *destination = RECT{};
         return FALSE;
@@ -74,13 +76,14 @@ KXAPI BOOL WINAPI UnionRect(LPRECT destination, const RECT* a, const RECT* b) {
         *destination = *a;
         return TRUE;
     }
-    *destination = RECT{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
-                        std::max(a->bottom, b->bottom)};
+    *destination = RECT{std::min(a->left, b->left), std::min(a->top, b->top),
+                        std::max(a->right, b->right), std::max(a->bottom, b->bottom)};
     return TRUE;
 }
 
 KXAPI BOOL WINAPI EqualRect(const RECT* a, const RECT* b) {
-    return a && b && a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
+    return a && b && a->left == b->left && a->top == b->top && a->right == b->right &&
+           a->bottom == b->bottom;
 }
 
 KXAPI BOOL WINAPI PtInRect(const RECT* rect, POINT point) {

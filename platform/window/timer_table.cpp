@@ -58,7 +58,9 @@ void Fire(const Timer& timer) {
 
 } // namespace
 
-uint64_t VirtualClock::Now() { return Timers().now; }
+uint64_t VirtualClock::Now() {
+    return Timers().now;
+}
 
 void VirtualClock::Advance(uint64_t milliseconds) {
     auto& state = Timers();
@@ -113,6 +115,8 @@ KXAPI BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
     return removed ? TRUE : FALSE;
 }
 
-KXAPI DWORD WINAPI GetTickCount() { return static_cast<DWORD>(kx::VirtualClock::Now()); }
+KXAPI DWORD WINAPI GetTickCount() {
+    return static_cast<DWORD>(kx::VirtualClock::Now());
+}
 
 } // extern "C"

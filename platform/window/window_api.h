@@ -11,8 +11,12 @@ using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 using WNDENUMPROC = BOOL(CALLBACK*)(HWND, LPARAM);
 
 /// A resource number in the place of a resource name.
-inline LPCWSTR MAKEINTRESOURCEW(WORD id) { return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(id)); }
-inline bool IS_INTRESOURCE(LPCWSTR name) { return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0; }
+inline LPCWSTR MAKEINTRESOURCEW(WORD id) {
+    return reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(id));
+}
+inline bool IS_INTRESOURCE(LPCWSTR name) {
+    return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0;
+}
 
 struct WNDCLASSEXW {
     UINT cbSize;
@@ -152,9 +156,9 @@ KXAPI BOOL WINAPI GetClassInfoExW(HINSTANCE instance, LPCWSTR className, WNDCLAS
 KXAPI int WINAPI GetClassNameW(HWND window, LPWSTR buffer, int capacity);
 
 // Windows.
-KXAPI HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName,
-                                  DWORD style, int x, int y, int width, int height, HWND parent,
-                                  HMENU menu, HINSTANCE instance, LPVOID param);
+KXAPI HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
+                                  int x, int y, int width, int height, HWND parent, HMENU menu,
+                                  HINSTANCE instance, LPVOID param);
 KXAPI BOOL WINAPI DestroyWindow(HWND window);
 KXAPI BOOL WINAPI IsWindow(HWND window);
 KXAPI BOOL WINAPI IsChild(HWND parent, HWND window);

@@ -14,7 +14,9 @@ constexpr int kClientEdge = 2;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 
-bool IsMirrored(const Window& window) { return window.exStyle & WS_EX_LAYOUTRTL; }
+bool IsMirrored(const Window& window) {
+    return window.exStyle & WS_EX_LAYOUTRTL;
+}
 
 RECT ClientRectOnScreen(const Window& window);
 
@@ -28,16 +30,17 @@ RECT ScreenRect(const Window& window) {
         return window.rect;
     const RECT client = ClientRectOnScreen(*parent);
     if (IsMirrored(*parent))
-        return RECT{client.right - window.rect.right, client.top + window.rect.top, client.right - window.rect.left,
-                    client.top + window.rect.bottom};
-    return RECT{client.left + window.rect.left, client.top + window.rect.top, client.left + window.rect.right,
-                client.top + window.rect.bottom};
+        return RECT{client.right - window.rect.right, client.top + window.rect.top,
+                    client.right - window.rect.left, client.top + window.rect.bottom};
+    return RECT{client.left + window.rect.left, client.top + window.rect.top,
+                client.left + window.rect.right, client.top + window.rect.bottom};
 }
 
 RECT ClientRectOnScreen(const Window& window) {
     const RECT outer = ScreenRect(window);
     const RECT insets = NonClientInsets(window.style, window.exStyle);
-    return RECT{outer.left + insets.left, outer.top + insets.top, std::max(outer.left + insets.left, outer.right - insets.right),
+    return RECT{outer.left + insets.left, outer.top + insets.top,
+                std::max(outer.left + insets.left, outer.right - insets.right),
                 std::max(outer.top + insets.top, outer.bottom - insets.bottom)};
 }
 
@@ -163,13 +166,7 @@ KXAPI BOOL WINAPI SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int 
     auto window = kx::FindWindowObject(handle);
     if (!window)
         return FALSE;
-    WINDOWPOS position{handle,
-                       insertAfter,
-                       x,
-                       y,
-                       cx,
-                       cy,
-                       flags};
+    WINDOWPOS position{handle, insertAfter, x, y, cx, cy, flags};
     if (flags & SWP_NOMOVE) {
         position.x = window->rect.left;
         position.y = window->rect.top;
@@ -264,7 +261,9 @@ KXAPI HWND WINAPI SetFocus(HWND handle) {
     return previous;
 }
 
-KXAPI HWND WINAPI GetFocus() { return kx::World().focus; }
+KXAPI HWND WINAPI GetFocus() {
+    return kx::World().focus;
+}
 
 KXAPI HWND WINAPI SetActiveWindow(HWND handle) {
     const HWND previous = kx::World().active;
@@ -274,11 +273,15 @@ KXAPI HWND WINAPI SetActiveWindow(HWND handle) {
     return previous;
 }
 
-KXAPI HWND WINAPI GetActiveWindow() { return kx::World().active; }
+KXAPI HWND WINAPI GetActiveWindow() {
+    return kx::World().active;
+}
 KXAPI BOOL WINAPI SetForegroundWindow(HWND handle) {
     return SetActiveWindow(handle) != nullptr || IsWindow(handle);
 }
-KXAPI HWND WINAPI GetForegroundWindow() { return kx::World().active; }
+KXAPI HWND WINAPI GetForegroundWindow() {
+    return kx::World().active;
+}
 
 KXAPI int WINAPI GetSystemMetrics(int index) {
     switch (index) {
@@ -317,7 +320,9 @@ KXAPI BOOL WINAPI SetCursorPos(int x, int y) {
     return TRUE;
 }
 
-KXAPI UINT WINAPI GetDoubleClickTime() { return 500; }
+KXAPI UINT WINAPI GetDoubleClickTime() {
+    return 500;
+}
 
 KXAPI HWND WINAPI WindowFromPoint(POINT point) {
     // The deepest visible window under the point, topmost first at each level.

@@ -1,8 +1,8 @@
 // BeginPaint, GetDC and friends: during a rendering they hand out the
 // renderer's device context, placed and clipped for the window; otherwise a
 // scratch context that draws nowhere.
-#include "platform/window/paint_api.h"
 #include "platform/window/window_painting.h"
+#include "platform/window/paint_api.h"
 #include "platform/window/window_world.h"
 
 #include <map>
@@ -33,7 +33,9 @@ PaintScope::PaintScope(HWND window, HDC dc, const RECT& client) : m_window(windo
     Targets()[window] = PaintTarget{dc, client};
 }
 
-PaintScope::~PaintScope() { Targets().erase(m_window); }
+PaintScope::~PaintScope() {
+    Targets().erase(m_window);
+}
 
 HDC RenderingDC(HWND window) {
     auto it = Targets().find(window);
@@ -77,15 +79,27 @@ KXAPI HDC WINAPI GetDC(HWND window) {
     return kx::ScratchDC(window);
 }
 
-KXAPI HDC WINAPI GetWindowDC(HWND window) { return GetDC(window); }
+KXAPI HDC WINAPI GetWindowDC(HWND window) {
+    return GetDC(window);
+}
 
-KXAPI int WINAPI ReleaseDC(HWND, HDC dc) { return dc && DeleteDC(dc) ? 1 : 0; }
+KXAPI int WINAPI ReleaseDC(HWND, HDC dc) {
+    return dc && DeleteDC(dc) ? 1 : 0;
+}
 
 // There is no screen to refresh: windows are painted whole whenever they
 // are rendered, so invalid areas need no bookkeeping.
-KXAPI BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL) { return !window || IsWindow(window); }
-KXAPI BOOL WINAPI ValidateRect(HWND window, const RECT*) { return !window || IsWindow(window); }
-KXAPI BOOL WINAPI UpdateWindow(HWND window) { return IsWindow(window); }
-KXAPI BOOL WINAPI RedrawWindow(HWND window, const RECT*, HRGN, UINT) { return !window || IsWindow(window); }
+KXAPI BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL) {
+    return !window || IsWindow(window);
+}
+KXAPI BOOL WINAPI ValidateRect(HWND window, const RECT*) {
+    return !window || IsWindow(window);
+}
+KXAPI BOOL WINAPI UpdateWindow(HWND window) {
+    return IsWindow(window);
+}
+KXAPI BOOL WINAPI RedrawWindow(HWND window, const RECT*, HRGN, UINT) {
+    return !window || IsWindow(window);
+}
 
 } // extern "C"

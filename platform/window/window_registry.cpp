@@ -52,7 +52,8 @@ std::shared_ptr<const WindowClass> FindWindowClass(std::u16string_view name, HIN
     return FindRegistered(name, nullptr, false);
 }
 
-void RegisterSystemClass(std::u16string_view name, WNDPROC proc, int windowExtra, HBRUSH background) {
+void RegisterSystemClass(std::u16string_view name, WNDPROC proc, int windowExtra,
+                         HBRUSH background) {
     if (FindRegistered(name, nullptr, true))
         return;
     auto windowClass = std::make_shared<WindowClass>();
@@ -74,7 +75,9 @@ bool HasClassName(HWND handle, std::u16string_view name) {
     return window && window->windowClass && EqualsNoCase(window->windowClass->name, name);
 }
 
-std::vector<HWND> TopLevelWindows() { return World().topLevel; }
+std::vector<HWND> TopLevelWindows() {
+    return World().topLevel;
+}
 
 } // namespace kx
 

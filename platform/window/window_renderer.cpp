@@ -23,7 +23,9 @@ RECT Intersect(const RECT& a, const RECT& b) {
                 std::min(a.bottom, b.bottom)};
 }
 
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool IsEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
 /// Places the DC so that (0,0) is the given screen point, clipped to the
 /// visible screen rectangle.
@@ -35,8 +37,8 @@ void Place(const Canvas& canvas, POINT at, const RECT& visible) {
 }
 
 HFONT CaptionFont() {
-    static HFONT font = CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                    u"MS Shell Dlg");
+    static HFONT font = CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
+                                    0, 0, 0, u"MS Shell Dlg");
     return font;
 }
 
@@ -74,7 +76,8 @@ void DrawCaption(HDC dc, const Window& window, RECT& inner) {
 /// Frame, caption and edges, in window coordinates (0,0 = top-left).
 void DrawNonClient(HDC dc, const Window& window, LONG width, LONG height) {
     RECT inner{0, 0, width, height};
-    if (window.style & WS_THICKFRAME || (window.style & WS_DLGFRAME) || (window.exStyle & WS_EX_DLGMODALFRAME)) {
+    if (window.style & WS_THICKFRAME || (window.style & WS_DLGFRAME) ||
+        (window.exStyle & WS_EX_DLGMODALFRAME)) {
         DrawEdge(dc, &inner, EDGE_RAISED, BF_RECT | BF_ADJUST);
         const int face = (window.style & WS_THICKFRAME) ? 2 : 1;
         for (int i = 0; i < face; ++i) {
@@ -110,7 +113,8 @@ void PaintTree(const Canvas& canvas, HWND handle, const RECT& parentVisible) {
     POINT clientOrigin{0, 0};
     ClientToScreen(handle, &clientOrigin);
     if (window->exStyle & WS_EX_LAYOUTRTL)
-        clientOrigin.x -= client.right; // FIXME: contents drawn unmirrored; the drawing layer has no mirrored DCs
+        clientOrigin.x -=
+            client.right; // FIXME: contents drawn unmirrored; the drawing layer has no mirrored DCs
     const RECT clientOnScreen{clientOrigin.x, clientOrigin.y, clientOrigin.x + client.right,
                               clientOrigin.y + client.bottom};
     const RECT clientVisible = Intersect(clientOnScreen, visible);

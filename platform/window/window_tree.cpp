@@ -101,9 +101,9 @@ void Relink(const std::shared_ptr<Window>& window, HWND newParent) {
 
 extern "C" {
 
-KXAPI HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName,
-                                  DWORD style, int x, int y, int width, int height, HWND parent,
-                                  HMENU menu, HINSTANCE instance, LPVOID param) {
+KXAPI HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
+                                  int x, int y, int width, int height, HWND parent, HMENU menu,
+                                  HINSTANCE instance, LPVOID param) {
     auto windowClass = kx::FindWindowClass(kx::ClassNameText(className), instance);
     if (!windowClass) {
         SetLastError(1407); // ERROR_CANNOT_FIND_WND_CLASS
@@ -274,14 +274,15 @@ KXAPI HWND WINAPI GetWindow(HWND handle, UINT relation) {
     }
 }
 
-KXAPI HWND WINAPI GetDesktopWindow() { return nullptr; }
+KXAPI HWND WINAPI GetDesktopWindow() {
+    return nullptr;
+}
 
 KXAPI BOOL WINAPI EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM lParam) {
     if (!callback)
         return FALSE;
     std::vector<HWND> all;
-    std::vector<HWND> pending =
-        parent ? std::vector<HWND>{parent} : kx::TopLevelWindows();
+    std::vector<HWND> pending = parent ? std::vector<HWND>{parent} : kx::TopLevelWindows();
     const bool skipFirst = parent != nullptr;
     // Depth first, each window before its own children, as Windows enumerates.
     std::function<void(HWND)> collect = [&](HWND at) {

@@ -1,11 +1,11 @@
 // The DDX and DDV routines.
 #include "platform/wndclass/data_exchange.h"
 
-#include "platform/window/window_object.h"
 #include "platform/base/text.h"
 #include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/message_box.h"
+#include "platform/window/window_object.h"
 #include "platform/wndclass/wnd.h"
 
 #include <string>
@@ -36,11 +36,13 @@ bool ParseWholeNumber(std::u16string_view text, int& value) {
 }
 
 void Tell(CDataExchange* exchange, std::u16string_view text) {
-    MessageBoxW(exchange->m_pDlgWnd ? exchange->m_pDlgWnd->m_hWnd : nullptr, std::u16string(text).c_str(),
-                nullptr, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(exchange->m_pDlgWnd ? exchange->m_pDlgWnd->m_hWnd : nullptr,
+                std::u16string(text).c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
 }
 
-std::u16string Decimal(int value) { return Utf8ToUtf16(std::to_string(value)); }
+std::u16string Decimal(int value) {
+    return Utf8ToUtf16(std::to_string(value));
+}
 
 } // namespace
 
@@ -134,7 +136,8 @@ void DDX_CBString(CDataExchange* exchange, int id, std::u16string& value) {
         value = WindowText(control);
         return;
     }
-    if (SendMessageW(control, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) < 0)
+    if (SendMessageW(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(value.c_str())) < 0)
         SetWindowTextW(control, value.c_str());
 }
 
@@ -155,14 +158,17 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
 }
 
 void DDV_MinMaxInt(CDataExchange* exchange, int value, int minimum, int maximum) {
-    if (!exchange->m_bSaveAndValidate || exchange->Failed() || (value >= minimum && value <= maximum))
+    if (!exchange->m_bSaveAndValidate || exchange->Failed() ||
+        (value >= minimum && value <= maximum))
         return;
-    Tell(exchange, u"Please enter an integer between " + Decimal(minimum) + u" and " + Decimal(maximum) + u".");
+    Tell(exchange, u"Please enter an integer between " + Decimal(minimum) + u" and " +
+                       Decimal(maximum) + u".");
     exchange->Fail();
 }
 
 void DDV_MaxChars(CDataExchange* exchange, const std::u16string& value, int count) {
-    if (!exchange->m_bSaveAndValidate || exchange->Failed() || static_cast<int>(value.size()) <= count)
+    if (!exchange->m_bSaveAndValidate || exchange->Failed() ||
+        static_cast<int>(value.size()) <= count)
         return;
     Tell(exchange, u"Enter no more than " + Decimal(count) + u" characters.");
     exchange->Fail();

@@ -12,7 +12,8 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+        : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
     /// The control with the identifier; remembered for Fail.
     HWND PrepareCtrl(int id);

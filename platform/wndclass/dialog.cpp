@@ -12,7 +12,8 @@ thread_local CDialog* t_pending = nullptr;
 
 } // namespace
 
-CDialog::CDialog(const DLGTEMPLATE* dialogTemplate, HWND parent) : m_template(dialogTemplate), m_parent(parent) {}
+CDialog::CDialog(const DLGTEMPLATE* dialogTemplate, HWND parent)
+    : m_template(dialogTemplate), m_parent(parent) {}
 
 CDialog::CDialog(UINT templateId, HINSTANCE instance, HWND parent)
     : m_templateId(templateId), m_instance(instance), m_parent(parent) {}
@@ -23,7 +24,9 @@ const DLGTEMPLATE* CDialog::Template() const {
     return FindDialogResource(m_instance, MAKEINTRESOURCEW(static_cast<WORD>(m_templateId)));
 }
 
-void CDialog::SetPending(CDialog* dialog) { t_pending = dialog; }
+void CDialog::SetPending(CDialog* dialog) {
+    t_pending = dialog;
+}
 
 INT_PTR CDialog::DoModal() {
     const DLGTEMPLATE* data = Template();
@@ -42,13 +45,15 @@ bool CDialog::Create(HWND parent) {
         return false;
     m_parent = parent;
     SetPending(this);
-    const HWND window =
-        CreateDialogIndirectParamW(m_instance, data, parent, DialogProc, reinterpret_cast<LPARAM>(this));
+    const HWND window = CreateDialogIndirectParamW(m_instance, data, parent, DialogProc,
+                                                   reinterpret_cast<LPARAM>(this));
     SetPending(nullptr);
     return window != nullptr;
 }
 
-void CDialog::EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
+void CDialog::EndDialog(INT_PTR result) {
+    ::EndDialog(m_hWnd, result);
+}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
@@ -72,7 +77,9 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::OnSetFont(HFONT) {}
 

@@ -39,21 +39,30 @@ UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT message, PROPSHEETPAGEW* pa
 void CPropertyPage::SetModified(BOOL changed) {
     const HWND sheet = ::GetParent(m_hWnd);
     if (sheet)
-        ::SendMessageW(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+        ::SendMessageW(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED,
+                       reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
-BOOL CPropertyPage::OnSetActive() { return TRUE; }
+BOOL CPropertyPage::OnSetActive() {
+    return TRUE;
+}
 
-BOOL CPropertyPage::OnKillActive() { return UpdateData(TRUE); }
+BOOL CPropertyPage::OnKillActive() {
+    return UpdateData(TRUE);
+}
 
 BOOL CPropertyPage::OnApply() {
     OnOK();
     return TRUE;
 }
 
-void CPropertyPage::OnReset() { OnCancel(); }
+void CPropertyPage::OnReset() {
+    OnCancel();
+}
 
-BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
+BOOL CPropertyPage::OnQueryCancel() {
+    return TRUE;
+}
 
 void CPropertyPage::OnHelp() {}
 

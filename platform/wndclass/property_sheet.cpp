@@ -8,7 +8,8 @@ thread_local CPropertySheet* t_pendingSheet = nullptr;
 
 } // namespace
 
-CPropertySheet::CPropertySheet(std::u16string_view caption, HWND parent, UINT startPage) : m_caption(caption) {
+CPropertySheet::CPropertySheet(std::u16string_view caption, HWND parent, UINT startPage)
+    : m_caption(caption) {
     m_psh.dwSize = sizeof m_psh;
     m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     m_psh.hwndParent = parent;
@@ -38,7 +39,9 @@ BOOL CPropertySheet::SetActivePage(int index) {
     return static_cast<BOOL>(::SendMessageW(m_hWnd, PSM_SETCURSEL, static_cast<WPARAM>(index), 0));
 }
 
-BOOL CPropertySheet::OnInitDialog() { return TRUE; }
+BOOL CPropertySheet::OnInitDialog() {
+    return TRUE;
+}
 
 int CALLBACK CPropertySheet::SheetCallback(HWND sheet, UINT message, LPARAM) {
     if (message == PSCB_INITIALIZED && t_pendingSheet) {

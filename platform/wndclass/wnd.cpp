@@ -78,17 +78,39 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
 }
-void CWnd::SetWindowText(std::u16string_view text) { ::SetWindowTextW(m_hWnd, std::u16string(text).c_str()); }
-std::u16string CWnd::GetWindowText() const { return WindowText(m_hWnd); }
-BOOL CWnd::EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-HWND CWnd::GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-HWND CWnd::GetParent() const { return ::GetParent(m_hWnd); }
-void CWnd::GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
-void CWnd::GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+void CWnd::SetWindowText(std::u16string_view text) {
+    ::SetWindowTextW(m_hWnd, std::u16string(text).c_str());
+}
+std::u16string CWnd::GetWindowText() const {
+    return WindowText(m_hWnd);
+}
+BOOL CWnd::EnableWindow(BOOL enable) {
+    return ::EnableWindow(m_hWnd, enable);
+}
+BOOL CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(m_hWnd);
+}
+BOOL CWnd::ShowWindow(int command) {
+    return ::ShowWindow(m_hWnd, command);
+}
+BOOL CWnd::IsWindowVisible() const {
+    return ::IsWindowVisible(m_hWnd);
+}
+HWND CWnd::GetDlgItem(int id) const {
+    return ::GetDlgItem(m_hWnd, id);
+}
+int CWnd::GetDlgCtrlID() const {
+    return ::GetDlgCtrlID(m_hWnd);
+}
+HWND CWnd::GetParent() const {
+    return ::GetParent(m_hWnd);
+}
+void CWnd::GetWindowRect(RECT* rect) const {
+    ::GetWindowRect(m_hWnd, rect);
+}
+void CWnd::GetClientRect(RECT* rect) const {
+    ::GetClientRect(m_hWnd, rect);
+}
 BOOL CWnd::SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, flags);
 }
@@ -98,8 +120,12 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
 void CWnd::ScreenToClient(RECT* rect) const {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2);
 }
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)); }
-DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE)); }
+DWORD CWnd::GetStyle() const {
+    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
+}
+DWORD CWnd::GetExStyle() const {
+    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE));
+}
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
     const DWORD style = GetStyle();
     const DWORD next = (style & ~remove) | add;
@@ -116,10 +142,18 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
     ::SetWindowLongW(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(next));
     return TRUE;
 }
-UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
-BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
-void CWnd::SetFocus() { ::SetFocus(m_hWnd); }
-BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse) {
+    return ::SetTimer(m_hWnd, id, elapse, nullptr);
+}
+BOOL CWnd::KillTimer(UINT_PTR id) {
+    return ::KillTimer(m_hWnd, id);
+}
+void CWnd::SetFocus() {
+    ::SetFocus(m_hWnd);
+}
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_superProc)
@@ -160,10 +194,12 @@ bool CWnd::RouteToHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
         OnDestroy();
         return !m_defaultCalled;
     case WM_HSCROLL:
-        OnHScroll(LOWORD(wParam), static_cast<UINT>(static_cast<SHORT>(HIWORD(wParam))), reinterpret_cast<HWND>(lParam));
+        OnHScroll(LOWORD(wParam), static_cast<UINT>(static_cast<SHORT>(HIWORD(wParam))),
+                  reinterpret_cast<HWND>(lParam));
         return !m_defaultCalled;
     case WM_VSCROLL:
-        OnVScroll(LOWORD(wParam), static_cast<UINT>(static_cast<SHORT>(HIWORD(wParam))), reinterpret_cast<HWND>(lParam));
+        OnVScroll(LOWORD(wParam), static_cast<UINT>(static_cast<SHORT>(HIWORD(wParam))),
+                  reinterpret_cast<HWND>(lParam));
         return !m_defaultCalled;
     case WM_HELP:
         *result = OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));
@@ -190,21 +226,43 @@ bool CWnd::RouteToHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     }
 }
 
-BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
-BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
-void CWnd::OnTimer(UINT_PTR) { m_defaultCalled = true; }
-void CWnd::OnDestroy() { m_defaultCalled = true; }
-void CWnd::OnHScroll(UINT, UINT, HWND) { m_defaultCalled = true; }
-void CWnd::OnVScroll(UINT, UINT, HWND) { m_defaultCalled = true; }
+BOOL CWnd::OnCommand(WPARAM, LPARAM) {
+    return FALSE;
+}
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
+}
+void CWnd::OnTimer(UINT_PTR) {
+    m_defaultCalled = true;
+}
+void CWnd::OnDestroy() {
+    m_defaultCalled = true;
+}
+void CWnd::OnHScroll(UINT, UINT, HWND) {
+    m_defaultCalled = true;
+}
+void CWnd::OnVScroll(UINT, UINT, HWND) {
+    m_defaultCalled = true;
+}
 BOOL CWnd::OnHelpInfo(HELPINFO*) {
     m_defaultCalled = true;
     return FALSE;
 }
-void CWnd::OnDrawItem(int, DRAWITEMSTRUCT*) { m_defaultCalled = true; }
-void CWnd::OnMeasureItem(int, MEASUREITEMSTRUCT*) { m_defaultCalled = true; }
-void CWnd::OnSize(UINT, int, int) { m_defaultCalled = true; }
-void CWnd::OnShowWindow(BOOL, UINT) { m_defaultCalled = true; }
-void CWnd::OnPaint() { m_defaultCalled = true; }
+void CWnd::OnDrawItem(int, DRAWITEMSTRUCT*) {
+    m_defaultCalled = true;
+}
+void CWnd::OnMeasureItem(int, MEASUREITEMSTRUCT*) {
+    m_defaultCalled = true;
+}
+void CWnd::OnSize(UINT, int, int) {
+    m_defaultCalled = true;
+}
+void CWnd::OnShowWindow(BOOL, UINT) {
+    m_defaultCalled = true;
+}
+void CWnd::OnPaint() {
+    m_defaultCalled = true;
+}
 void CWnd::PostNcDestroy() {}
 
 LRESULT CALLBACK CWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

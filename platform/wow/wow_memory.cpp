@@ -14,8 +14,12 @@ constexpr WORD kSelectorLowBits = 7;
 constexpr WORD kFirstIndex = 0x20;
 constexpr WORD kLastIndex = 0x1FFF;
 
-constexpr WORD SelectorOf(DWORD vp) { return HIWORD(vp); }
-constexpr WORD OffsetOf(DWORD vp) { return LOWORD(vp); }
+constexpr WORD SelectorOf(DWORD vp) {
+    return HIWORD(vp);
+}
+constexpr WORD OffsetOf(DWORD vp) {
+    return LOWORD(vp);
+}
 
 } // namespace
 
@@ -140,6 +144,8 @@ LPVOID WINAPI WOWGetVDMPointerFix(DWORD vp, DWORD dwBytes, BOOL fProtectedMode) 
     return memory;
 }
 
-void WINAPI WOWGetVDMPointerUnfix(DWORD vp) { kx::WowMemory::Instance().Unpin(vp); }
+void WINAPI WOWGetVDMPointerUnfix(DWORD vp) {
+    kx::WowMemory::Instance().Unpin(vp);
+}
 
 } // extern "C"

@@ -12,8 +12,8 @@
 
 namespace {
 
-using kxtest::ExitCode;
 using kxtest::Contains;
+using kxtest::ExitCode;
 
 class DevmodeCommands : public testing::Test {
 protected:

@@ -33,7 +33,8 @@ HostRun RunHost(const std::string& arguments) {
 class DialogCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() / ("kx_dialog_command_" + std::to_string(getpid()));
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("kx_dialog_command_" + std::to_string(getpid()));
         std::filesystem::create_directories(m_folder);
         std::ofstream(m_folder / "copies.rc") << R"(DIALOGEX 0, 0, 200, 100
 STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION
@@ -54,9 +55,12 @@ END
 };
 
 TEST_F(DialogCommand, ActsOnTheDialogAndPrintsItsControls) {
-    const HostRun run = RunHost("dialog " + File("copies.rc") + " type:10=12x3 check:Collate key:enter");
+    const HostRun run =
+        RunHost("dialog " + File("copies.rc") + " type:10=12x3 check:Collate key:enter");
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("\"123\""), std::string::npos) << "the number-only edit refused the x\n" << run.output;
+    EXPECT_NE(run.output.find("\"123\""), std::string::npos)
+        << "the number-only edit refused the x\n"
+        << run.output;
     EXPECT_NE(run.output.find("checked=1"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("ended with OK"), std::string::npos) << run.output;
 }
@@ -72,11 +76,14 @@ TEST_F(DialogCommand, WritesThePictureOfTheDialog) {
 }
 
 TEST_F(DialogCommand, SheetOfPagesSwitchesPagesAndCloses) {
-    std::ofstream(m_folder / "paper.rc") << "DIALOGEX 0, 0, 150, 80\nSTYLE DS_SETFONT | WS_CHILD\nCAPTION \"Paper\"\n"
-                                             "FONT 8, \"MS Shell Dlg\"\nBEGIN\nAUTOCHECKBOX \"Duplex\", 30, 7, 7, 60, 10\nEND\n";
-    HostRun run = RunHost("script-sheet Preferences " + File("copies.rc") + " " + File("paper.rc") + " page:1 check:Duplex");
+    std::ofstream(m_folder / "paper.rc")
+        << "DIALOGEX 0, 0, 150, 80\nSTYLE DS_SETFONT | WS_CHILD\nCAPTION \"Paper\"\n"
+           "FONT 8, \"MS Shell Dlg\"\nBEGIN\nAUTOCHECKBOX \"Duplex\", 30, 7, 7, 60, 10\nEND\n";
+    HostRun run = RunHost("script-sheet Preferences " + File("copies.rc") + " " + File("paper.rc") +
+                          " page:1 check:Duplex");
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("Duplex"), std::string::npos) << "the second page is current\n" << run.output;
+    EXPECT_NE(run.output.find("Duplex"), std::string::npos) << "the second page is current\n"
+                                                            << run.output;
     run = RunHost("script-sheet Preferences " + File("paper.rc") + " click:OK");
     EXPECT_NE(run.output.find("closed"), std::string::npos) << run.output;
 }

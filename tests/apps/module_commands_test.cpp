@@ -26,8 +26,7 @@ TEST(ModuleCommands, EachSampleModuleReportsItsPages) {
 TEST(ModuleCommands, TheUsersLanguageChoosesTheStringFile) {
     kxtest::TestPrefix scratch;
     const std::string prefix = scratch.root() + "/prefix";
-    const kxtest::HostRun run =
-        kxtest::RunHost(prefix, "pages 'Velmora CL-6500'", "KX_LANGID=407");
+    const kxtest::HostRun run = kxtest::RunHost(prefix, "pages 'Velmora CL-6500'", "KX_LANGID=407");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("\"Papier\""), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("called \"Unbenannt\""), std::string::npos) << run.output;

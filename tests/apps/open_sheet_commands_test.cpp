@@ -14,8 +14,8 @@ namespace {
 
 constexpr const char* kPrinter = "'Velmora ML-4200'";
 
-using kxtest::ExitCode;
 using kxtest::Contains;
+using kxtest::ExitCode;
 
 // The line of `devmode show` output that shows a field.
 std::string FieldLine(const std::string& output, const std::string& field) {
@@ -62,7 +62,8 @@ TEST_F(OpenSheet, TheUsersStepsSetTheSheetFlags) {
         const auto run = Run(std::string("open-sheet ") + kPrinter + " --pages 0,1,2 " + c.actions);
         EXPECT_EQ(ExitCode(run), 0) << c.label << "\n" << run.output;
         EXPECT_TRUE(Contains(run.output, std::string("sheet context: ") + c.flags))
-            << c.label << "\n" << run.output;
+            << c.label << "\n"
+            << run.output;
         EXPECT_TRUE(Contains(run.output, c.trace)) << c.label << "\n" << run.output;
     }
 }
@@ -113,7 +114,8 @@ TEST_F(OpenSheet, SwitchingToAPageOutsideTheSheetKeepsTheActivePage) {
 }
 
 TEST_F(OpenSheet, StepsAfterTheSheetClosedAreIgnored) {
-    const auto run = Run(std::string("open-sheet ") + kPrinter + " --pages 0 --actions cancel apply");
+    const auto run =
+        Run(std::string("open-sheet ") + kPrinter + " --pages 0 --actions cancel apply");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "the sheet is closed; step ignored")) << run.output;
     EXPECT_TRUE(Contains(run.output, "applied=0")) << run.output;
@@ -143,7 +145,8 @@ TEST_F(OpenSheet, StartsFromThePrintersDefaultDeviceModeOnlyWhenItHasTheRecordsS
         EXPECT_TRUE(Contains(run.output, c.note)) << c.size << "\n" << run.output;
         const auto shown = Run("devmode show '" + Path("start.dm") + "'");
         EXPECT_TRUE(Contains(FieldLine(shown.output, "dmDeviceName"), c.deviceName))
-            << c.size << "\n" << shown.output;
+            << c.size << "\n"
+            << shown.output;
     }
 }
 

@@ -32,12 +32,12 @@ TEST(PrinterCommands, SamplesCapabilitiesRawJobsAndJournal) {
 
     scratch.WriteFile("job.bin", std::string("AB\0CD", 5));
     const HostRun print = Host(prefix, "print-raw 'Velmora CL-6500' '" + scratch.root() +
-                                       "/job.bin' 'Test Page' 'C:\\job.prn'");
+                                           "/job.bin' 'Test Page' 'C:\\job.prn'");
     ASSERT_EQ(print.status, 0) << print.output;
     EXPECT_EQ(scratch.ReadFile("prefix/drive_c/job.prn"), std::string("AB\0CD", 5));
 
-    const HostRun fileless = Host(prefix, "print-raw 'Velmora CL-6500' '" + scratch.root() +
-                                          "/job.bin'");
+    const HostRun fileless =
+        Host(prefix, "print-raw 'Velmora CL-6500' '" + scratch.root() + "/job.bin'");
     EXPECT_NE(fileless.status, 0) << "FILE: without an output file must fail";
 
     const HostRun set = Host(prefix, "set-printer 'Velmora IJ-980' attributes 0x440");

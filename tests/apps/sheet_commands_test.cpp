@@ -16,8 +16,8 @@ namespace {
 
 constexpr const char* kPrinter = "'Velmora ML-4200'";
 
-using kxtest::ExitCode;
 using kxtest::Contains;
+using kxtest::ExitCode;
 
 // The value `devmode show` prints for a field: the last word of its line.
 std::string FieldValue(const std::string& output, const std::string& field) {
@@ -54,9 +54,9 @@ TEST_F(SheetCommand, SwitchesPagesByIndexAndByCaption) {
                           "ok\n"
                           "expect closed\n");
     EXPECT_EQ(ExitCode(run), 0) << run.output;
-    for (const char* expected : {"switched to page 1\n", "switched to page 2\n",
-                                 "switched to page 0\n", "sheet context: changed=1 applied=1 reset=0",
-                                 "shown: nothing"})
+    for (const char* expected :
+         {"switched to page 1\n", "switched to page 2\n", "switched to page 0\n",
+          "sheet context: changed=1 applied=1 reset=0", "shown: nothing"})
         EXPECT_TRUE(Contains(run.output, expected)) << expected << "\n" << run.output;
 }
 
@@ -76,7 +76,8 @@ TEST_F(SheetCommand, TheSheetsButtonsSetTheFlags) {
         const auto run = Play(c.script);
         EXPECT_EQ(ExitCode(run), 0) << c.label << "\n" << run.output;
         EXPECT_TRUE(Contains(run.output, std::string("sheet context: ") + c.flags))
-            << c.label << "\n" << run.output;
+            << c.label << "\n"
+            << run.output;
     }
 }
 
@@ -102,17 +103,22 @@ TEST_F(SheetCommand, ChangesTheLayoutPagesUnitsAndFindsTheRecordMerged) {
                                   c.closing,
                               "--pages 0,1 --out '" + Path("out.dm") + "'");
         ASSERT_EQ(ExitCode(run), 0) << c.label << "\n" << run.output;
-        EXPECT_TRUE(Contains(run.output, std::string("sheet context: ") + c.flags)) << c.label << "\n" << run.output;
-        EXPECT_EQ(Contains(run.output, "\n  IsMMInch: 0 -> 1\n"), c.merged) << c.label << "\n" << run.output;
+        EXPECT_TRUE(Contains(run.output, std::string("sheet context: ") + c.flags))
+            << c.label << "\n"
+            << run.output;
+        EXPECT_EQ(Contains(run.output, "\n  IsMMInch: 0 -> 1\n"), c.merged) << c.label << "\n"
+                                                                            << run.output;
         const auto shown = Run("devmode show '" + Path("out.dm") + "'");
-        EXPECT_EQ(FieldValue(shown.output, "IsMMInch"), c.merged ? "1" : "0") << c.label << "\n" << shown.output;
+        EXPECT_EQ(FieldValue(shown.output, "IsMMInch"), c.merged ? "1" : "0") << c.label << "\n"
+                                                                              << shown.output;
     }
 }
 
 // A tip the model's string file gives a unit button shows when pointed at.
 TEST_F(SheetCommand, PointingAtAControlShowsItsTip) {
     ASSERT_EQ(ExitCode(Run("printers")), 0);
-    std::ofstream(prefix + "/drive_c/windows/system32/spool/drivers/x64/3/VML42EN.DAT", std::ios::app)
+    std::ofstream(prefix + "/drive_c/windows/system32/spool/drivers/x64/3/VML42EN.DAT",
+                  std::ios::app)
         << "\r\n[Preview]\r\nInches tooltip=Lengths in inches\r\n";
     const auto run = Play("expect no tip\n"
                           "hover 1187\n"
@@ -142,7 +148,8 @@ TEST_F(SheetCommand, LinesMarkedToFailMayFail) {
     EXPECT_EQ(ExitCode(run), 0) << run.output;
     for (const char* expected : {
              "line 1: ? click 9999: there is no control 9999 on the page, as expected",
-             "line 2: ? check \"No Such Box\": there is no \"No Such Box\" on the page, as expected",
+             "line 2: ? check \"No Such Box\": there is no \"No Such Box\" on the page, as "
+             "expected",
              "line 5: ? page 5: the sheet has no page 5, as expected",
              "line 6: ? answer yes: no message box came, as expected",
              "line 7: ? file cancel: no file dialog came, as expected",
@@ -165,7 +172,8 @@ TEST_F(SheetCommand, StopsAtTheFirstLineThatFails) {
          "script.txt:2: click \"Nowhere\": there is no \"Nowhere\" on the page"},
         {"line marked to fail succeeds", "page 1\n? page 0\nok\n",
          "script.txt:2: ? page 0: succeeded, but the line is marked to fail"},
-        {"page not in the sheet", "\npage 7\nok\n", "script.txt:2: page 7: the sheet has no page 7"},
+        {"page not in the sheet", "\npage 7\nok\n",
+         "script.txt:2: page 7: the sheet has no page 7"},
         {"page caption not in the sheet", "page 1\npage \"Watermark\"\nok\n",
          "script.txt:2: page \"Watermark\": the sheet has no page \"Watermark\""},
         {"check of the page", "page 1\nexpect page 2\nok\n",
@@ -183,7 +191,8 @@ TEST_F(SheetCommand, StopsAtTheFirstLineThatFails) {
          "script.txt:2: file \"C:\\x.ovl\": no file dialog came"},
         {"a dialog that never came", "dialog \"Edit\"\n  ok\nend\npage 1\nok\n",
          "script.txt:1: dialog \"Edit\": no dialog came"},
-        {"prepared at the end", "page 1\nanswer no\n", "script.txt:2: answer no: no message box came"},
+        {"prepared at the end", "page 1\nanswer no\n",
+         "script.txt:2: answer no: no message box came"},
         {"the sheet is closed", "cancel\napply\nok\n", "script.txt:2: apply: the sheet is closed"},
     };
     for (const Case& c : cases) {
@@ -204,8 +213,8 @@ TEST_F(SheetCommand, RefusesBadScriptsBeforeOpeningTheSheet) {
     };
     std::ofstream(Path("bad.txt")) << "page 1\n# fine so far\nfrobnicate 3\n";
     const Case cases[] = {
-        {"a line it cannot read", std::string("sheet ") + kPrinter + " '" + Path("bad.txt") + "'", 2,
-         "bad.txt:3: unknown action 'frobnicate'"},
+        {"a line it cannot read", std::string("sheet ") + kPrinter + " '" + Path("bad.txt") + "'",
+         2, "bad.txt:3: unknown action 'frobnicate'"},
         {"no script file", std::string("sheet ") + kPrinter + " '" + Path("none.txt") + "'", 2,
          "cannot read"},
         {"no script", std::string("sheet ") + kPrinter, 2, "needs a printer name and a script"},
@@ -213,7 +222,8 @@ TEST_F(SheetCommand, RefusesBadScriptsBeforeOpeningTheSheet) {
          "page 0 is given twice"},
         {"a bad script is refused before the printer is looked up",
          "sheet 'No Such Printer' '" + Path("bad.txt") + "'", 2, "frobnicate"},
-        {"too many arguments", std::string("sheet ") + kPrinter + " a b", 2, "unexpected argument 'b'"},
+        {"too many arguments", std::string("sheet ") + kPrinter + " a b", 2,
+         "unexpected argument 'b'"},
     };
     for (const Case& c : cases) {
         const auto run = Run(c.arguments + " < /dev/null");
@@ -229,7 +239,8 @@ TEST_F(SheetCommand, RefusesBadScriptsBeforeOpeningTheSheet) {
 
 TEST_F(SheetCommand, ReadsTheScriptFromStandardInput) {
     std::ofstream(Path("piped.txt")) << "page 1\r\napply\r\n";
-    const auto run = Run(std::string("sheet ") + kPrinter + " - --pages 0,1 < '" + Path("piped.txt") + "'");
+    const auto run =
+        Run(std::string("sheet ") + kPrinter + " - --pages 0,1 < '" + Path("piped.txt") + "'");
     EXPECT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "switched to page 1")) << run.output;
     EXPECT_TRUE(Contains(run.output, "applied=1 reset=1")) << run.output;
@@ -256,7 +267,8 @@ TEST_F(SheetCommand, RendersEveryPageWhenTheSheetCloses) {
         };
         EXPECT_EQ(readU32(16), 336) << name << " width";
         EXPECT_EQ(readU32(20), 250) << name << " height";
-        EXPECT_TRUE(Contains(run.output, std::string("wrote ") + folder + "/" + name)) << run.output;
+        EXPECT_TRUE(Contains(run.output, std::string("wrote ") + folder + "/" + name))
+            << run.output;
     }
 }
 
@@ -288,8 +300,8 @@ namespace {
 // the conflict tip tells what it adjusted and goes after its time, and
 // apply hands the host the repaired record with the user's change.
 TEST_F(SheetCommand, AChangeRepairsAConflictShowsTheTipAndApplies) {
-    ASSERT_EQ(ExitCode(Run("open-sheet " + std::string(kPrinter) + " --pages 0 --actions cancel --out '" +
-                           Path("fresh.dm") + "'")),
+    ASSERT_EQ(ExitCode(Run("open-sheet " + std::string(kPrinter) +
+                           " --pages 0 --actions cancel --out '" + Path("fresh.dm") + "'")),
               0);
     std::string record(kx::kDevmodeSize + 1, '\0');
     std::ifstream file(Path("fresh.dm"), std::ios::binary);
@@ -302,7 +314,8 @@ TEST_F(SheetCommand, AChangeRepairsAConflictShowsTheTipAndApplies) {
     kx::WriteNumber(bytes, kx::FieldNamed("dmPaperSize"), 8);
     kx::WriteNumber(bytes, kx::FieldNamed("iFitPage"), 0);
     kx::WriteNumber(bytes, kx::FieldNamed("IsMMInch"), 0);
-    const auto imported = kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", record, Path("default.reg"));
+    const auto imported =
+        kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", record, Path("default.reg"));
     ASSERT_EQ(ExitCode(imported), 0) << imported.output;
 
     const auto run = Play("page \"Layout\"\n"
@@ -317,7 +330,8 @@ TEST_F(SheetCommand, AChangeRepairsAConflictShowsTheTipAndApplies) {
     for (const char* expected :
          {"sheet context: changed=1 applied=1 reset=0", "IsMMInch: 0 -> 1", "iFitPage: 0 -> 1",
           // The host prints the tip's line breaks as \n.
-          "tip: \"There are conflicting settings: \\nPrinting Type: None\\nPaper Size: A3\\n\\nThe conflicting "
+          "tip: \"There are conflicting settings: \\nPrinting Type: None\\nPaper Size: A3\\n\\nThe "
+          "conflicting "
           "settings have been adjusted automatically: \\nPrinting Type: Fit to Page\""})
         EXPECT_TRUE(Contains(run.output, expected)) << expected << "\n" << run.output;
     const auto shown = Run("devmode show '" + Path("applied.dm") + "'");

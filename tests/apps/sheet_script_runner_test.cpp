@@ -37,17 +37,17 @@ constexpr int kNameEdit = 100;
 constexpr int kClear = 101;
 
 const std::vector<DWORD>& EditNameTemplate() {
-    static const std::vector<DWORD> binary = kx::CompileDialogScript(
-        u"DIALOGEX 0, 0, 160, 60\n"
-        u"STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION\n"
-        u"CAPTION \"Edit Name\"\n"
-        u"FONT 8, \"MS Shell Dlg\"\n"
-        u"BEGIN\n"
-        u"    EDITTEXT 100, 7, 7, 100, 14\n"
-        u"    PUSHBUTTON \"&Clear\", 101, 110, 7, 40, 14\n"
-        u"    DEFPUSHBUTTON \"OK\", IDOK, 50, 40, 50, 14\n"
-        u"    PUSHBUTTON \"Cancel\", IDCANCEL, 104, 40, 50, 14\n"
-        u"END\n");
+    static const std::vector<DWORD> binary =
+        kx::CompileDialogScript(u"DIALOGEX 0, 0, 160, 60\n"
+                                u"STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION\n"
+                                u"CAPTION \"Edit Name\"\n"
+                                u"FONT 8, \"MS Shell Dlg\"\n"
+                                u"BEGIN\n"
+                                u"    EDITTEXT 100, 7, 7, 100, 14\n"
+                                u"    PUSHBUTTON \"&Clear\", 101, 110, 7, 40, 14\n"
+                                u"    DEFPUSHBUTTON \"OK\", IDOK, 50, 40, 50, 14\n"
+                                u"    PUSHBUTTON \"Cancel\", IDCANCEL, 104, 40, 50, 14\n"
+                                u"END\n");
     return binary;
 }
 
@@ -83,8 +83,8 @@ INT_PTR CALLBACK EditNameProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 }
 
 void AddControl(HWND page, const char16_t* className, const char16_t* text, int id, DWORD style) {
-    CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 4, 4 + 16 * (id % 10), 120, 14,
-                    page, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 4, 4 + 16 * (id % 10), 120,
+                    14, page, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
 void CreateControls(HWND page, int index) {
@@ -118,7 +118,8 @@ void OnCommand(HWND page, int id) {
         const int answer = MessageBoxW(page, u"Save changes?", u"Question", MB_YESNOCANCEL);
         SetDlgItemTextW(page, kAnswerShown, kx::Utf8ToUtf16(std::to_string(answer)).c_str());
     } else if (id == kEdit) {
-        DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(EditNameTemplate().data()),
+        DialogBoxIndirectParamW(nullptr,
+                                reinterpret_cast<const DLGTEMPLATE*>(EditNameTemplate().data()),
                                 page, EditNameProc, reinterpret_cast<LPARAM>(page));
     } else if (id == kBrowse) {
         Browse(page);
@@ -147,7 +148,10 @@ BOOL WINAPI StandInDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void WINAPI StandInPageInfo(PageInfoRecord* record, int index) {
-    const char16_t* caption = index == -1 ? u"Stand-in" : index == 0 ? u"First" : index == 1 ? u"Second" : nullptr;
+    const char16_t* caption = index == -1  ? u"Stand-in"
+                              : index == 0 ? u"First"
+                              : index == 1 ? u"Second"
+                                           : nullptr;
     if (caption == nullptr)
         return;
     auto* bytes = reinterpret_cast<BYTE*>(record);
@@ -156,13 +160,16 @@ void WINAPI StandInPageInfo(PageInfoRecord* record, int index) {
     kx::WriteTextAt(bytes + 12, 128, caption);
 }
 
-LONG WINAPI StandInPage0CallBack(HWND, UINT, SheetRecord*) { return 1; }
+LONG WINAPI StandInPage0CallBack(HWND, UINT, SheetRecord*) {
+    return 1;
+}
 
 std::string Describe(const std::vector<ShownWindow>& shown) {
     std::string text;
     for (const ShownWindow& window : shown)
-        text += std::to_string(static_cast<int>(window.kind)) + " \"" + kx::Utf16ToUtf8(window.title) +
-                "\" \"" + kx::Utf16ToUtf8(window.text) + "\" answer " + std::to_string(window.answer) +
+        text += std::to_string(static_cast<int>(window.kind)) + " \"" +
+                kx::Utf16ToUtf8(window.title) + "\" \"" + kx::Utf16ToUtf8(window.text) +
+                "\" answer " + std::to_string(window.answer) +
                 (window.byDefault ? " by default\n" : "\n");
     return text;
 }
@@ -184,11 +191,13 @@ protected:
         const auto parsed = kxhost::ParseSheetScript(script);
         const auto* steps = std::get_if<std::vector<kxhost::ScriptStep>>(&parsed);
         if (steps == nullptr) {
-            ADD_FAILURE() << "the script does not parse: " << std::get<kxhost::ScriptError>(parsed).message;
+            ADD_FAILURE() << "the script does not parse: "
+                          << std::get<kxhost::ScriptError>(parsed).message;
             return {};
         }
         kx::ScriptedUser user;
-        kxhost::HostSheet sheet(module, u"Stand-in Printer", kxhost::DevmodeBytes(kx::kDevmodeSize));
+        kxhost::HostSheet sheet(module, u"Stand-in Printer",
+                                kxhost::DevmodeBytes(kx::kDevmodeSize));
         if (!sheet.Open({0, 1})) {
             ADD_FAILURE() << "the sheet did not open";
             return {};
@@ -212,20 +221,24 @@ TEST_F(SheetScriptRunnerTest, AnswersMessageBoxesAsPreparedOrWithTheirDefault) {
         bool byDefault;
     };
     const Case cases[] = {
-        {"answered no", "answer no\nclick Ask\nexpect 20 text \"7\"\nexpect message \"save CHANGES\"\n", IDNO,
+        {"answered no",
+         "answer no\nclick Ask\nexpect 20 text \"7\"\nexpect message \"save CHANGES\"\n", IDNO,
          false},
-        {"answered cancel", "answer cancel\nclick 10\nexpect 20 text \"2\"\nexpect message \"Question\"\n",
-         IDCANCEL, false},
-        {"nobody answers: the first button is the default", "click Ask\nexpect 20 text \"6\"\n", IDYES, true},
+        {"answered cancel",
+         "answer cancel\nclick 10\nexpect 20 text \"2\"\nexpect message \"Question\"\n", IDCANCEL,
+         false},
+        {"nobody answers: the first button is the default", "click Ask\nexpect 20 text \"6\"\n",
+         IDYES, true},
     };
     for (const Case& c : cases) {
         const Played played = Play(c.script);
-        EXPECT_FALSE(played.failure) << c.label << ": line " << played.failure->line << ": "
-                                     << played.failure->message;
+        EXPECT_FALSE(played.failure)
+            << c.label << ": line " << played.failure->line << ": " << played.failure->message;
         ASSERT_EQ(played.shown.size(), 1u) << c.label << "\n" << Describe(played.shown);
         const ShownWindow& box = played.shown[0];
         EXPECT_EQ(box.kind, kx::UiEventKind::MessageBox) << c.label;
-        EXPECT_EQ(kx::Utf16ToUtf8(box.title + u": " + box.text), "Question: Save changes?") << c.label;
+        EXPECT_EQ(kx::Utf16ToUtf8(box.title + u": " + box.text), "Question: Save changes?")
+            << c.label;
         EXPECT_EQ(box.answer, c.answer) << c.label;
         EXPECT_EQ(box.byDefault, c.byDefault) << c.label;
     }
@@ -267,15 +280,16 @@ TEST_F(SheetScriptRunnerTest, HandsAFileAnswerOnlyToAFileDialogThatCame) {
         const char* script;
     };
     const Case cases[] = {
-        {"a path", "file \"C:\\Data\\Form.ovl\"\nclick Browse\nexpect 22 text \"C:\\Data\\Form.ovl\"\n"},
+        {"a path",
+         "file \"C:\\Data\\Form.ovl\"\nclick Browse\nexpect 22 text \"C:\\Data\\Form.ovl\"\n"},
         {"cancel", "file cancel\nclick Browse\nexpect 22 text \"cancelled\"\n"},
         {"an answer no dialog took is not handed to a later one",
          "? file \"C:\\Data\\Form.ovl\"\nclick Ask\nclick Browse\nexpect 22 text \"cancelled\"\n"},
     };
     for (const Case& c : cases) {
         const Played played = Play(c.script);
-        EXPECT_FALSE(played.failure) << c.label << ": line " << played.failure->line << ": "
-                                     << played.failure->message;
+        EXPECT_FALSE(played.failure)
+            << c.label << ": line " << played.failure->line << ": " << played.failure->message;
     }
 }
 
@@ -309,8 +323,9 @@ TEST_F(SheetScriptRunnerTest, NamesTheLineThatDidNotGoAsWritten) {
          "expected no message box, but \"Question\" came"},
         {"a dialog left open", "dialog\n  type 100 \"x\"\nend\nclick Edit...\n", 1,
          "the dialog \"Edit Name\" is still open at the end of its block"},
-        {"a failure inside the block stops the script", "dialog\n  click 999\n  ok\nend\nclick Edit...\nclick Ask\n",
-         2, "click 999: there is no control 999 in the dialog"},
+        {"a failure inside the block stops the script",
+         "dialog\n  click 999\n  ok\nend\nclick Edit...\nclick Ask\n", 2,
+         "click 999: there is no control 999 in the dialog"},
         {"another dialog came", "dialog \"Other\"\n  ok\nend\nclick Edit...\n", 1,
          "the dialog that came is \"Edit Name\""},
         {"a disabled control", "check 13\n", 1, "check 13: control 13 is disabled"},
@@ -318,9 +333,10 @@ TEST_F(SheetScriptRunnerTest, NamesTheLineThatDidNotGoAsWritten) {
          "page 0: the sheet stays on page 1"},
         {"a control's text", "click Ask\nexpect 20 text \"7\"\n", 2, "control 20 shows \"6\""},
         {"a check box's state", "expect 13 checked\n", 1, "control 13 is unchecked"},
-        {"two checks for one box", "click Ask\nexpect message \"save\"\nexpect message \"save\"\n", 3,
-         "no message box with \"save\" since the last check (none shown)"},
-        {"a box shown when none was expected", "click Ask\nexpect no message\n", 2, "shown: \"Question\""},
+        {"two checks for one box", "click Ask\nexpect message \"save\"\nexpect message \"save\"\n",
+         3, "no message box with \"save\" since the last check (none shown)"},
+        {"a box shown when none was expected", "click Ask\nexpect no message\n", 2,
+         "shown: \"Question\""},
     };
     for (const Case& c : cases) {
         const Played played = Play(c.script);

@@ -23,11 +23,14 @@ std::vector<ScriptStep> Steps(std::string_view script) {
     return std::get<std::vector<ScriptStep>>(parsed);
 }
 
-std::string Narrow(const std::u16string& text) { return kx::Utf16ToUtf8(text); }
+std::string Narrow(const std::u16string& text) {
+    return kx::Utf16ToUtf8(text);
+}
 
 // What a step says, in one line, so rows compare one text.
 std::string Summary(const ScriptStep& step) {
-    std::string summary = std::to_string(step.line) + ":" + std::to_string(static_cast<int>(step.kind));
+    std::string summary =
+        std::to_string(step.line) + ":" + std::to_string(static_cast<int>(step.kind));
     if (step.expectFailure)
         summary += " ?";
     if (step.target.id)
@@ -49,8 +52,12 @@ std::string Summary(const ScriptStep& step) {
     return summary;
 }
 
-std::string Kind(StepKind kind) { return std::to_string(static_cast<int>(kind)); }
-std::string Expect(ExpectKind kind) { return std::to_string(static_cast<int>(kind)); }
+std::string Kind(StepKind kind) {
+    return std::to_string(static_cast<int>(kind));
+}
+std::string Expect(ExpectKind kind) {
+    return std::to_string(static_cast<int>(kind));
+}
 
 TEST(SheetScript, ReadsEachLineIntoAStep) {
     struct Case {
@@ -62,21 +69,25 @@ TEST(SheetScript, ReadsEachLineIntoAStep) {
         {"page by index", "page 2", "1:" + Kind(StepKind::Page) + " id=2"},
         {"page by caption", "page \"Paper\"", "1:" + Kind(StepKind::Page) + " target=Paper"},
         {"click by identifier", "click 1186", "1:" + Kind(StepKind::Click) + " id=1186"},
-        {"click by hexadecimal identifier", "click 0x4A2", "1:" + Kind(StepKind::Click) + " id=1186"},
+        {"click by hexadecimal identifier", "click 0x4A2",
+         "1:" + Kind(StepKind::Click) + " id=1186"},
         {"click by bare word", "CLICK Inches", "1:" + Kind(StepKind::Click) + " target=Inches"},
         {"a quoted number is a text", "click \"12\"", "1:" + Kind(StepKind::Click) + " target=12"},
         {"check", "check \"&Collate\"", "1:" + Kind(StepKind::Check) + " target=&Collate"},
         {"uncheck", "uncheck 12", "1:" + Kind(StepKind::Uncheck) + " id=12"},
         {"choose", "choose 1046 \"My \"\"best\"\" set\"",
          "1:" + Kind(StepKind::Choose) + " id=1046 text=My \"best\" set"},
-        {"type keeps blanks", "type 1050 \"  12 \"", "1:" + Kind(StepKind::Type) + " id=1050 text=  12 "},
+        {"type keeps blanks", "type 1050 \"  12 \"",
+         "1:" + Kind(StepKind::Type) + " id=1050 text=  12 "},
         {"type an empty text", "type 1050 \"\"", "1:" + Kind(StepKind::Type) + " id=1050"},
         {"spin down", "spin 1051 -3", "1:" + Kind(StepKind::Spin) + " id=1051 n=-3"},
         {"slide", "slide 1060 40", "1:" + Kind(StepKind::Slide) + " id=1060 n=40"},
         {"press on the focus", "press Shift-Tab",
-         "1:" + Kind(StepKind::Press) + " key=" + std::to_string(static_cast<int>(kx::Key::ShiftTab))},
+         "1:" + Kind(StepKind::Press) +
+             " key=" + std::to_string(static_cast<int>(kx::Key::ShiftTab))},
         {"press on a control", "press down 1046",
-         "1:" + Kind(StepKind::Press) + " id=1046 key=" + std::to_string(static_cast<int>(kx::Key::Down))},
+         "1:" + Kind(StepKind::Press) +
+             " id=1046 key=" + std::to_string(static_cast<int>(kx::Key::Down))},
         {"hover", "hover \"Booklet\"", "1:" + Kind(StepKind::Hover) + " target=Booklet"},
         {"clock", "clock 3000", "1:" + Kind(StepKind::Clock) + " ms=3000"},
         {"clock at its limit", "clock 3600000", "1:" + Kind(StepKind::Clock) + " ms=3600000"},
@@ -85,12 +96,14 @@ TEST(SheetScript, ReadsEachLineIntoAStep) {
         {"file path", "file \"C:\\Marks\\Draft.wm\"",
          "1:" + Kind(StepKind::File) + " text=C:\\Marks\\Draft.wm"},
         {"file cancel", "file cancel", "1:" + Kind(StepKind::File) + " cancel"},
-        {"a quoted cancel is a path", "file \"cancel\"", "1:" + Kind(StepKind::File) + " text=cancel"},
+        {"a quoted cancel is a path", "file \"cancel\"",
+         "1:" + Kind(StepKind::File) + " text=cancel"},
         {"apply", "apply", "1:" + Kind(StepKind::Apply)},
         {"expected to fail", "? click 1187", "1:" + Kind(StepKind::Click) + " ? id=1187"},
         {"expected to fail, no blank", "?click 1187", "1:" + Kind(StepKind::Click) + " ? id=1187"},
         {"comment after the step", "ok # and close", "1:" + Kind(StepKind::Ok)},
-        {"a # inside quotes is text", "type 7 \"#1\"", "1:" + Kind(StepKind::Type) + " id=7 text=#1"},
+        {"a # inside quotes is text", "type 7 \"#1\"",
+         "1:" + Kind(StepKind::Type) + " id=7 text=#1"},
         {"expect checked", "expect 1186 checked",
          "1:" + Kind(StepKind::Expect) + " id=1186 expect=" + Expect(ExpectKind::Checked)},
         {"expect absent", "expect \"Poster\" absent",
@@ -100,13 +113,16 @@ TEST(SheetScript, ReadsEachLineIntoAStep) {
         {"expect no selection", "expect 1046 selection \"\"",
          "1:" + Kind(StepKind::Expect) + " id=1046 expect=" + Expect(ExpectKind::Selection)},
         {"expect message", "expect message \"Name Required\"",
-         "1:" + Kind(StepKind::Expect) + " text=Name Required expect=" + Expect(ExpectKind::Message)},
-        {"expect no tip", "expect no tip", "1:" + Kind(StepKind::Expect) + " expect=" + Expect(ExpectKind::NoTip)},
+         "1:" + Kind(StepKind::Expect) +
+             " text=Name Required expect=" + Expect(ExpectKind::Message)},
+        {"expect no tip", "expect no tip",
+         "1:" + Kind(StepKind::Expect) + " expect=" + Expect(ExpectKind::NoTip)},
         {"expect page", "expect page \"Paper\"",
          "1:" + Kind(StepKind::Expect) + " target=Paper expect=" + Expect(ExpectKind::Page)},
         {"a quoted keyword is a control", "expect \"closed\" visible",
          "1:" + Kind(StepKind::Expect) + " target=closed expect=" + Expect(ExpectKind::Visible)},
-        {"expect closed", "expect closed", "1:" + Kind(StepKind::Expect) + " expect=" + Expect(ExpectKind::Closed)},
+        {"expect closed", "expect closed",
+         "1:" + Kind(StepKind::Expect) + " expect=" + Expect(ExpectKind::Closed)},
         {"UTF-8 text", "choose 1 \"A4 \xE2\x80\x93 Recycled\"",
          "1:" + Kind(StepKind::Choose) + " id=1 text=A4 \xE2\x80\x93 Recycled"},
     };
@@ -192,9 +208,11 @@ TEST(SheetScript, NamesTheLineOfEveryError) {
         {"end without dialog", "page 1\nend\n", 2, "'end' without 'dialog'"},
         {"end with words", "dialog\nok\nend now\n", 3, "'end' stands alone"},
         {"empty dialog block", "dialog\nend\n", 2, "the dialog block is empty"},
-        {"dialog never ended", "page 1\ndialog\n  ok\nclick 3\n", 2, "the dialog block has no 'end'"},
+        {"dialog never ended", "page 1\ndialog\n  ok\nclick 3\n", 2,
+         "the dialog block has no 'end'"},
         {"inner dialog never ended", "dialog\n ok\n dialog\n  ok\nend\n", 1, "has no 'end'"},
-        {"page inside a dialog", "dialog\n  page 1\nend\n", 2, "acts on the sheet, not inside a dialog"},
+        {"page inside a dialog", "dialog\n  page 1\nend\n", 2,
+         "acts on the sheet, not inside a dialog"},
         {"apply inside a dialog", "dialog\n  apply\nend\n", 2, "acts on the sheet"},
         {"too deep", "dialog\ndialog\ndialog\ndialog\ndialog\ndialog\ndialog\ndialog\ndialog\n", 9,
          "at most 8 deep"},

@@ -26,8 +26,9 @@ class TroublePage : public testing::Test {
 protected:
     kxtest::HostRun Play(const std::string& printer, const std::string& script) {
         std::ofstream(scratch.root() + "/script.txt") << script;
-        return kxtest::RunHost(prefix, "sheet '" + printer + "' '" + scratch.root() + "/script.txt' --pages 12",
-                               "KX_LANGID=409 KX_HEADLESS=1");
+        return kxtest::RunHost(
+            prefix, "sheet '" + printer + "' '" + scratch.root() + "/script.txt' --pages 12",
+            "KX_LANGID=409 KX_HEADLESS=1");
     }
 
     /// Document name -> bytes of every job in the journal.
@@ -82,11 +83,13 @@ TEST_F(TroublePage, NetworkLaserOffersTheConnectionPageAndItsWebPage) {
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     const auto jobs = Jobs();
     ASSERT_EQ(jobs.count("Connection Page"), 1u) << run.output;
-    EXPECT_EQ(jobs.find("Connection Page")->second, "\x1B%-12345X@PJL TEST PRINT=CONNECTION\n\x1B%-12345X");
+    EXPECT_EQ(jobs.find("Connection Page")->second,
+              "\x1B%-12345X@PJL TEST PRINT=CONNECTION\n\x1B%-12345X");
     ASSERT_EQ(jobs.count("Test Page"), 1u) << "the print:// link sends the model's file";
     EXPECT_NE(jobs.find("Test Page")->second.find("@PJL TEST PRINT=PATTERN"), std::string::npos);
     const std::string requests = ReadWhole(prefix + "/log/desktop-requests.log");
-    EXPECT_NE(requests.find("https://support.velmora.example/ml-4200/"), std::string::npos) << requests;
+    EXPECT_NE(requests.find("https://support.velmora.example/ml-4200/"), std::string::npos)
+        << requests;
 }
 
 TEST_F(TroublePage, StatusCheckSettingsAreKeptPerPrinter) {

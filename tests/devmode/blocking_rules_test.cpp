@@ -66,7 +66,10 @@ TEST(DoubleSidedBlocked, GivesItsReasonsInOrder) {
     EXPECT_EQ(rules.DoubleSidedBlocked(record.data(), nullptr, 0), 1);
 
     record = Record();
-    record.Set("dmPaperSize", 1).Set("iPaperType", 2).Set("dmDefaultSource", 1).Set("iDuplexUnit", 1);
+    record.Set("dmPaperSize", 1)
+        .Set("iPaperType", 2)
+        .Set("dmDefaultSource", 1)
+        .Set("iDuplexUnit", 1);
     EXPECT_EQ(rules.DoubleSidedBlocked(record.data(), codes, 8), 0);
     EXPECT_EQ(codes[0], 0);
 }
@@ -100,8 +103,12 @@ TEST(PageAndCoverRules, ExcludePrintedCoversSeparatorsAndBooklets) {
     profile.DoubleSidedPapers = {9};
     const kx::BlockingRules rules(profile, nullptr);
     Record record;
-    record.Set("dmPaperSize", 9).Set("jFrontCoverOpt", 2).Set("iOhp", 1).Set("iBooklet", 1)
-        .Set("iManualDuplex", 1).Set("jFrontBackCoverOpt", 1);
+    record.Set("dmPaperSize", 9)
+        .Set("jFrontCoverOpt", 2)
+        .Set("iOhp", 1)
+        .Set("iBooklet", 1)
+        .Set("iManualDuplex", 1)
+        .Set("jFrontBackCoverOpt", 1);
     int codes[8];
     rules.FirstPageBlocked(record.data(), codes, 8);
     EXPECT_EQ(Codes(codes, 8), (std::vector<int>{32, 35, 37, 36}));

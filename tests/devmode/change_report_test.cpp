@@ -18,17 +18,20 @@ TEST(ChangeReport, OneLinePerChangedFieldInItsForm) {
     };
     const Case cases[] = {
         {"nothing changed", [](Record&) {}, u""},
-        {"pages per side", [](Record& r) { r.Set("iNup", 4); }, u"dmPrivate.iNup: 1 (0x1) -> 4 (0x4)\n"},
+        {"pages per side", [](Record& r) { r.Set("iNup", 4); },
+         u"dmPrivate.iNup: 1 (0x1) -> 4 (0x4)\n"},
         {"signed 16 bits from -1", [](Record& r) { r.Set("dmPaperSize", 0); },
          u"dmPublic.dmPaperSize: -1 (0xffff) -> 0 (0x0)\n"},
         {"32 bits", [](Record& r) { r.Set("dmFields", 0x80000000u); },
          u"dmPublic.dmFields: 0 (0x0) -> -2147483648 (0x80000000)\n"},
-        {"a text", [](Record& r) { r.SetText("cJobName", u"Report"); }, u"dmPrivate.cJobName: Draft -> Report\n"},
+        {"a text", [](Record& r) { r.SetText("cJobName", u"Report"); },
+         u"dmPrivate.cJobName: Draft -> Report\n"},
         {"a Kroma CMS entry", [](Record& r) { r.Set("KromaCMS[2]", 9); },
          u"dmPrivate.KromaCMS[2]: 0 (0x0) -> 9 (0x9)\n"},
         {"the options block", [](Record& r) { r.data()[Record::Field("options").offset + 63] = 1; },
          u"dmPrivate.options: binary differs\n"},
-        {"the deco face name makes no line", [](Record& r) { r.SetText("DecoStrFaceName", u"Arial"); }, u""},
+        {"the deco face name makes no line",
+         [](Record& r) { r.SetText("DecoStrFaceName", u"Arial"); }, u""},
         {"two fields in record order",
          [](Record& r) {
              r.Set("bEncryption", 1);
@@ -50,7 +53,8 @@ TEST(ChangeReport, DeviceNameAsTextAndAsBytes) {
     before.SetText("dmDeviceName", u"Laser");
     Record after = before;
     after.data()[40] = 7; // after the terminator
-    EXPECT_EQ(kx::BuildChangeReport(before.data(), after.data()), u"dmPublic.dmDeviceName: binary differs\n");
+    EXPECT_EQ(kx::BuildChangeReport(before.data(), after.data()),
+              u"dmPublic.dmDeviceName: binary differs\n");
     after.SetText("dmDeviceName", u"Inkjet");
     EXPECT_EQ(kx::BuildChangeReport(before.data(), after.data()),
               u"dmPublic.dmDeviceName: Laser -> Inkjet\ndmPublic.dmDeviceName: binary differs\n");

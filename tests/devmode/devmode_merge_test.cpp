@@ -20,7 +20,9 @@ DevmodeBuffer Filled(BYTE value) {
     return record;
 }
 
-void SetBits(BYTE* record, DWORD bits) { kx::StoreU32(record + 72, bits); }
+void SetBits(BYTE* record, DWORD bits) {
+    kx::StoreU32(record + 72, bits);
+}
 
 bool Copied(const BYTE* target, const BYTE* source, size_t offset, size_t width) {
     return std::memcmp(target + offset, source + offset, width) == 0;
@@ -32,19 +34,32 @@ TEST(MergeDevmode, CopiesEachPublicFieldOnlyUnderItsBit) {
         DWORD bit;
     };
     const Case cases[] = {
-        {"dmOrientation", DM_ORIENTATION},   {"dmPaperSize", DM_PAPERSIZE},
-        {"dmPaperLength", DM_PAPERLENGTH},   {"dmPaperWidth", DM_PAPERWIDTH},
-        {"dmScale", DM_SCALE},               {"dmCopies", DM_COPIES},
-        {"dmDefaultSource", DM_DEFAULTSOURCE}, {"dmPrintQuality", DM_PRINTQUALITY},
-        {"dmColor", DM_COLOR},               {"dmDuplex", DM_DUPLEX},
-        {"dmYResolution", DM_YRESOLUTION},   {"dmTTOption", DM_TTOPTION},
-        {"dmCollate", DM_COLLATE},           {"dmFormName", DM_FORMNAME},
-        {"dmLogPixels", DM_LOGPIXELS},       {"dmBitsPerPel", DM_BITSPERPEL},
-        {"dmPelsWidth", DM_PELSWIDTH},       {"dmPelsHeight", DM_PELSHEIGHT},
-        {"dmNup", DM_DISPLAYFLAGS},          {"dmDisplayFrequency", DM_DISPLAYFREQUENCY},
-        {"dmICMMethod", DM_ICMMETHOD},       {"dmICMIntent", DM_ICMINTENT},
-        {"dmMediaType", DM_MEDIATYPE},       {"dmDitherType", DM_DITHERTYPE},
-        {"dmPanningWidth", DM_PANNINGWIDTH}, {"dmPanningHeight", DM_PANNINGHEIGHT},
+        {"dmOrientation", DM_ORIENTATION},
+        {"dmPaperSize", DM_PAPERSIZE},
+        {"dmPaperLength", DM_PAPERLENGTH},
+        {"dmPaperWidth", DM_PAPERWIDTH},
+        {"dmScale", DM_SCALE},
+        {"dmCopies", DM_COPIES},
+        {"dmDefaultSource", DM_DEFAULTSOURCE},
+        {"dmPrintQuality", DM_PRINTQUALITY},
+        {"dmColor", DM_COLOR},
+        {"dmDuplex", DM_DUPLEX},
+        {"dmYResolution", DM_YRESOLUTION},
+        {"dmTTOption", DM_TTOPTION},
+        {"dmCollate", DM_COLLATE},
+        {"dmFormName", DM_FORMNAME},
+        {"dmLogPixels", DM_LOGPIXELS},
+        {"dmBitsPerPel", DM_BITSPERPEL},
+        {"dmPelsWidth", DM_PELSWIDTH},
+        {"dmPelsHeight", DM_PELSHEIGHT},
+        {"dmNup", DM_DISPLAYFLAGS},
+        {"dmDisplayFrequency", DM_DISPLAYFREQUENCY},
+        {"dmICMMethod", DM_ICMMETHOD},
+        {"dmICMIntent", DM_ICMINTENT},
+        {"dmMediaType", DM_MEDIATYPE},
+        {"dmDitherType", DM_DITHERTYPE},
+        {"dmPanningWidth", DM_PANNINGWIDTH},
+        {"dmPanningHeight", DM_PANNINGHEIGHT},
     };
     for (const Case& c : cases) {
         const kx::DevmodeField* field = kx::FindDevmodeField(c.name);

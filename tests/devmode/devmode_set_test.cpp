@@ -52,7 +52,9 @@ protected:
         kx::WriteText(record.get(), FieldNamed("dmDeviceName"), deviceName);
         return record;
     }
-    static std::vector<BYTE> StoredImage(BYTE fill) { return std::vector<BYTE>(kDevmodeSize, fill); }
+    static std::vector<BYTE> StoredImage(BYTE fill) {
+        return std::vector<BYTE>(kDevmodeSize, fill);
+    }
 
     kx::MemoryUserStore m_store;
     FakePrinters m_printers;
@@ -185,8 +187,8 @@ TEST_F(DevmodeSetTest, FavouritesCacheResults) {
         int index;
         int expected;
     };
-    const Step beforeStore[] = {{"empty entry", 0, 0}, {"end of list", 2, 1},
-                                {"past the end", 3, 0}, {"negative", -1, 0}};
+    const Step beforeStore[] = {
+        {"empty entry", 0, 0}, {"end of list", 2, 1}, {"past the end", 3, 0}, {"negative", -1, 0}};
     for (const Step& step : beforeStore)
         EXPECT_EQ(table().LoadCachedFavourite(step.index, dm, out.get(), &name), step.expected)
             << step.label;

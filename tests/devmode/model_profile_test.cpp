@@ -61,8 +61,11 @@ TEST_F(ModelProfileTest, ListsSplitAtEverySeparatorAndSkipEmptyTokens) {
         List expected;
     };
     const Case cases[] = {
-        {"1, 9;11", {1, 9, 11}},       {"1,,2", {1, 2}},        {" ;:,", {}},
-        {"-3,4x,abc", {-3, 4, 0}},     {"99999999999", {2147483647}},
+        {"1, 9;11", {1, 9, 11}},
+        {"1,,2", {1, 2}},
+        {" ;:,", {}},
+        {"-3,4x,abc", {-3, 4, 0}},
+        {"99999999999", {2147483647}},
         {"1:2:3", {1, 2, 3}},
     };
     for (const auto& c : cases)
@@ -138,12 +141,18 @@ TEST_F(ModelProfileTest, JobSettingsInForceFollowStorage) {
         {"installed disk", "PrinterInstalledHDD=1\n", {}, kx::JobSettingList::HDDOn},
         {"disk option fitted", "PrinterHDD=1\n", {.iInHard = 1}, kx::JobSettingList::HDDOn},
         {"disk option, no critical size", "PrinterHDD=1\n", {}, kx::JobSettingList::HDDOff},
-        {"disk option, little memory", "PrinterHDD=1\nCriticalMemorySize=64\n",
-         {.sPrinterMemory = 32}, kx::JobSettingList::MemoryOff},
-        {"disk option, enough memory", "PrinterHDD=1\nCriticalMemorySize=64\n",
-         {.sPrinterMemory = 64}, kx::JobSettingList::MemoryOn},
+        {"disk option, little memory",
+         "PrinterHDD=1\nCriticalMemorySize=64\n",
+         {.sPrinterMemory = 32},
+         kx::JobSettingList::MemoryOff},
+        {"disk option, enough memory",
+         "PrinterHDD=1\nCriticalMemorySize=64\n",
+         {.sPrinterMemory = 64},
+         kx::JobSettingList::MemoryOn},
         {"no disk, no critical size", "", {.sPrinterMemory = 512}, kx::JobSettingList::MemoryOff},
-        {"no disk, enough memory", "CriticalMemorySize=64\n", {.sPrinterMemory = 128},
+        {"no disk, enough memory",
+         "CriticalMemorySize=64\n",
+         {.sPrinterMemory = 128},
          kx::JobSettingList::MemoryOn},
     };
     for (const auto& c : cases) {
@@ -161,18 +170,32 @@ TEST_F(ModelProfileTest, TrayAvailabilityByInstalledOptions) {
         std::vector<int> availableWith; // iOptTray values 0..13 for which it is available
     };
     const Case cases[] = {
-        {"no optional trays", "PrinterOptTray=0\n", 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {"no optional trays",
+         "PrinterOptTray=0\n",
+         2,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
         {"tray 2", "PrinterOptTray=1\n", 2, {1, 2, 3, 4, 6, 7, 8, 11, 12, 13}},
-        {"tray 2 with trays 3-4 model", "PrinterOptTray=1\nPrinterTray34=1\n", 2,
+        {"tray 2 with trays 3-4 model",
+         "PrinterOptTray=1\nPrinterTray34=1\n",
+         2,
          {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
         {"multi-purpose tray", "PrinterOptTray=1\nPrinterOptMPTray=1\n", 6, {5, 6, 7, 8, 9}},
         {"tray 257 with trays 3-4 model", "PrinterOptTray=1\nPrinterTray34=1\n", 257, {1}},
-        {"tray 257 with large capacity", "PrinterOptTray=1\nPrinterTray23=1\nPrinterOptLCTray2=1\n",
-         257, {3, 4, 7, 8, 9, 11, 12}},
-        {"tray 257 plain", "PrinterOptTray=1\n", 257, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
-        {"tray 258 with 2-3-4", "PrinterOptTray=1\nPrinterTray234=1\nPrinterOptLCTray23=1\n", 258,
+        {"tray 257 with large capacity",
+         "PrinterOptTray=1\nPrinterTray23=1\nPrinterOptLCTray2=1\n",
+         257,
+         {3, 4, 7, 8, 9, 11, 12}},
+        {"tray 257 plain",
+         "PrinterOptTray=1\n",
+         257,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {"tray 258 with 2-3-4",
+         "PrinterOptTray=1\nPrinterTray234=1\nPrinterOptLCTray23=1\n",
+         258,
          {4, 8, 9, 12}},
-        {"tray 258 without 2-3-4", "PrinterOptTray=1\n", 258,
+        {"tray 258 without 2-3-4",
+         "PrinterOptTray=1\n",
+         258,
          {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
         {"tray 259 with 2-5", "PrinterOptTray=1\nPrinterTray2345=1\n", 259, {13}},
         {"other tray", "PrinterOptTray=1\n", 1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
@@ -180,9 +203,10 @@ TEST_F(ModelProfileTest, TrayAvailabilityByInstalledOptions) {
     for (const auto& c : cases) {
         Load(std::string("[Common]\n") + c.flags);
         for (int opt = 0; opt <= 13; ++opt) {
-            const bool expected =
-                std::find(c.availableWith.begin(), c.availableWith.end(), opt) != c.availableWith.end();
-            EXPECT_EQ(profile.TrayAvailable(c.tray, opt, 0), expected) << c.label << ", opt " << opt;
+            const bool expected = std::find(c.availableWith.begin(), c.availableWith.end(), opt) !=
+                                  c.availableWith.end();
+            EXPECT_EQ(profile.TrayAvailable(c.tray, opt, 0), expected)
+                << c.label << ", opt " << opt;
         }
     }
     EXPECT_FALSE(profile.TrayAvailable(5, 0, 0)) << "the envelope tray needs the feeder";
@@ -192,7 +216,8 @@ TEST_F(ModelProfileTest, TrayAvailabilityByInstalledOptions) {
 TEST_F(ModelProfileTest, TraysMediaAndCustomPapers) {
     Load("[Common]\nTray1Papers=1,9,256\nTray1Customs=1000,2000,1500\nTray2Papers=9\n"
          "Tray2Medias=1\nMedia8Papers=20\nChangeMedia8Papers=20,256\nChangeRes3Medias=2,3\n"
-         "[TRAYNAME]\nTrayIndex=7,2,1\n[PAPERTYPENAME]\nPaperType=1,8\n[LARGEPAPERNAME]\nPaperIndex=8\n");
+         "[TRAYNAME]\nTrayIndex=7,2,1\n[PAPERTYPENAME]\nPaperType=1,8\n[LARGEPAPERNAME]"
+         "\nPaperIndex=8\n");
     profile.SetPaperSizeLookup([](int32_t paper) -> std::optional<kx::PaperDimensions> {
         if (paper == 257)
             return kx::PaperDimensions{1500, 1600};
@@ -208,7 +233,8 @@ TEST_F(ModelProfileTest, TraysMediaAndCustomPapers) {
     EXPECT_TRUE(profile.TrayAcceptsPaper(3, 1)) << "no list: every paper";
     EXPECT_TRUE(profile.TrayAcceptsPaper(1, 257));
     EXPECT_FALSE(profile.TrayAcceptsPaper(1, 258)) << "too wide";
-    EXPECT_FALSE(profile.TrayAcceptsPaper(1, 259)) << "too short: the three-entry range names a minimum length";
+    EXPECT_FALSE(profile.TrayAcceptsPaper(1, 259))
+        << "too short: the three-entry range names a minimum length";
     EXPECT_FALSE(profile.TrayAcceptsPaper(2, 257)) << "tray 2 takes no custom paper";
     EXPECT_FALSE(profile.TrayAcceptsPaper(1, 260)) << "a size the spooler does not know";
     EXPECT_EQ(profile.FirstTrayForPaper(9, 1, 0), 2) << "automatic tray 7 is skipped";

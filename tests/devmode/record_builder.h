@@ -42,12 +42,12 @@ private:
 /// Printer names from fixed tables; the string file gives the defaults.
 class FakeResolverTexts : public kx::ResolverTexts {
 public:
-    std::map<int32_t, std::u16string> papers{{1, u"Letter"}, {5, u"Legal"}, {8, u"A3"},
-                                             {9, u"A4"},     {20, u"Env #10"}};
-    std::map<int32_t, std::u16string> media{{1, u"Plain"}, {2, u"Thick"}, {3, u"Transparency"},
-                                            {8, u"Envelope"}};
-    std::map<int32_t, std::u16string> trays{{1, u" Tray 1"}, {2, u" Tray 2"}, {4, u" Manual Feed"},
-                                            {7, u" Automatically Select"}};
+    std::map<int32_t, std::u16string> papers{
+        {1, u"Letter"}, {5, u"Legal"}, {8, u"A3"}, {9, u"A4"}, {20, u"Env #10"}};
+    std::map<int32_t, std::u16string> media{
+        {1, u"Plain"}, {2, u"Thick"}, {3, u"Transparency"}, {8, u"Envelope"}};
+    std::map<int32_t, std::u16string> trays{
+        {1, u" Tray 1"}, {2, u" Tray 2"}, {4, u" Manual Feed"}, {7, u" Automatically Select"}};
     std::map<std::u16string, std::u16string> strings; // "section|key" -> text
     bool localPrintingOnly = false;
 

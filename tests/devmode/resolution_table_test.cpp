@@ -33,7 +33,9 @@ TEST(ResolutionTable, ARecordsEntry) {
     };
     for (const Case& c : cases) {
         Record record;
-        record.Set("dmPrintQuality", c.quality).Set("iResolution", c.resolution).Set("iTonerSave", c.tonerSave);
+        record.Set("dmPrintQuality", c.quality)
+            .Set("iResolution", c.resolution)
+            .Set("iTonerSave", c.tonerSave);
         kx::ModelProfile profile;
         profile.GraphicsDraftRes = c.draftOffered;
         EXPECT_EQ(kx::CurrentResolution(record.data(), profile), c.expected) << c.label;
@@ -80,7 +82,8 @@ TEST(ResolutionTable, MasksOfferEntriesByTheirPositionBits) {
 
 class MapTexts : public kx::BuiltInResolverTexts {
 public:
-    std::u16string StringText(std::u16string_view, std::u16string_view key, std::u16string_view fallback) override {
+    std::u16string StringText(std::u16string_view, std::u16string_view key,
+                              std::u16string_view fallback) override {
         const auto found = texts.find(std::u16string(key));
         return found != texts.end() ? found->second : std::u16string(fallback);
     }
@@ -92,8 +95,10 @@ TEST(ResolutionTable, NamesComeFromTheStringFileByTheProfilesNumbers) {
     profile.GraphicsResolutionStringIndex = {3, 1};
     MapTexts texts;
     texts.texts[u"ResolutionString3"] = u"Fine (600 dpi)";
-    EXPECT_EQ(kx::ResolutionText(0, profile, texts), std::optional<std::u16string>(u"Fine (600 dpi)"));
-    EXPECT_EQ(kx::ResolutionText(1, profile, texts), std::nullopt) << "an empty text: the caller's label";
+    EXPECT_EQ(kx::ResolutionText(0, profile, texts),
+              std::optional<std::u16string>(u"Fine (600 dpi)"));
+    EXPECT_EQ(kx::ResolutionText(1, profile, texts), std::nullopt)
+        << "an empty text: the caller's label";
     EXPECT_EQ(kx::ResolutionText(2, profile, texts), std::nullopt) << "no number for the position";
 }
 

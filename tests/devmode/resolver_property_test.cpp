@@ -8,9 +8,9 @@
 #include "tests/devmode/record_builder.h"
 #include "tests/support/test_prefix.h"
 
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -51,7 +51,8 @@ void ExpectSameConfiguration(const Record& before, const Record& after, const st
         // takes from the default copy, when a finisher or output bin rules it out.
         if (field->name == "bOptMailBox")
             continue;
-        EXPECT_TRUE(kx::SameField(before.data(), after.data(), *field)) << label << ": " << field->name;
+        EXPECT_TRUE(kx::SameField(before.data(), after.data(), *field))
+            << label << ": " << field->name;
     }
 }
 
@@ -63,10 +64,12 @@ TEST_P(ResolverProperties, HoldOverRandomRecords) {
     const std::string source = std::string(KX_SOURCE_DIR) + "/models/template/" + kDriverFolder;
     std::filesystem::create_directories(prefix.root() + "/" + kDriverFolder);
     for (const char* suffix : {"U.INI", "EN.DAT"})
-        std::filesystem::copy_file(source + model + suffix, prefix.root() + "/" + kDriverFolder + model + suffix);
+        std::filesystem::copy_file(source + model + suffix,
+                                   prefix.root() + "/" + kDriverFolder + model + suffix);
     kx::ModelProfile profile;
     const std::u16string folder = u"C:\\windows\\system32\\spool\\drivers\\x64\\3\\";
-    profile.SetFiles(folder + kx::Utf8ToUtf16(model) + u"U.INI", folder + kx::Utf8ToUtf16(model) + u"EN.DAT");
+    profile.SetFiles(folder + kx::Utf8ToUtf16(model) + u"U.INI",
+                     folder + kx::Utf8ToUtf16(model) + u"EN.DAT");
     profile.ReadProfile();
     kxtest::FakeResolverTexts texts;
 
@@ -75,9 +78,10 @@ TEST_P(ResolverProperties, HoldOverRandomRecords) {
         const std::string label = model + " round " + std::to_string(round);
         Record working = RandomRecord(random);
         Record defaults = RandomRecord(random);
-        profile.ReadProfile(kx::ProfileDevmodeView{
-            static_cast<int16_t>(working.Get("sDrvLang")), static_cast<int16_t>(working.Get("sPrinterMemory")),
-            static_cast<int16_t>(working.Get("iInHard"))});
+        profile.ReadProfile(
+            kx::ProfileDevmodeView{static_cast<int16_t>(working.Get("sDrvLang")),
+                                   static_cast<int16_t>(working.Get("sPrinterMemory")),
+                                   static_cast<int16_t>(working.Get("iInHard"))});
         // The default copy is what the resolver falls back to; resolve it
         // first, as a sheet does when it builds it.
         kx::Resolve(defaults.data(), defaults.data(), nullptr, nullptr, profile, texts);
@@ -89,7 +93,8 @@ TEST_P(ResolverProperties, HoldOverRandomRecords) {
         EXPECT_LE(report.adjusted().size(), kx::ConflictReport::kCapacity - 1) << label;
 
         const Record once = working;
-        const int secondRun = kx::Resolve(working.data(), defaults.data(), nullptr, nullptr, profile, texts);
+        const int secondRun =
+            kx::Resolve(working.data(), defaults.data(), nullptr, nullptr, profile, texts);
         EXPECT_EQ(secondRun, 0) << label;
         if (secondRun != 0) {
             for (const auto& field : kx::kDevmodeFields) {
@@ -130,7 +135,8 @@ TEST(ResolverBadInput, ExtremeValuesAndHugeListsStayInsideTheRecord) {
             profile.PaperIndex = huge;
             profile.PrinterEmulation = {1};
         }
-        for (const int64_t value : {int64_t{-32768}, int64_t{32767}, int64_t{0xFFFF}, int64_t{0xFF}, int64_t{0}}) {
+        for (const int64_t value :
+             {int64_t{-32768}, int64_t{32767}, int64_t{0xFFFF}, int64_t{0xFF}, int64_t{0}}) {
             Record working;
             Record defaults;
             for (const auto& field : kx::kDevmodeFields) {

@@ -108,7 +108,8 @@ TEST_F(ResolverTest, SeparatorNeedsTransparenciesAndAFittingTray) {
     kx::ConflictReport report;
     EXPECT_EQ(Run(&report), 1);
     EXPECT_EQ(working.Get("iOhp"), 0);
-    EXPECT_EQ(report.conflicts(), u"\nPaper Type: Plain\nTransparency Separator: Printed Separator");
+    EXPECT_EQ(report.conflicts(),
+              u"\nPaper Type: Plain\nTransparency Separator: Printed Separator");
 
     working.Set("iPaperType", 3).Set("iOhp", 1).Set("iOhpSpTray", 7);
     defaults = working;
@@ -137,7 +138,8 @@ TEST_F(ResolverTest, BlockedDoubleSidedEndsBookletAndNamesTheReasons) {
     EXPECT_EQ(working.Get("iBooklet"), 0);
     EXPECT_EQ(working.Get("iHardwareDuplex"), 0);
     const std::u16string& conflicts = report.conflicts();
-    EXPECT_NE(conflicts.find(u"\nPaper Size: A4"), std::u16string::npos) << kx::Utf16ToUtf8(conflicts);
+    EXPECT_NE(conflicts.find(u"\nPaper Size: A4"), std::u16string::npos)
+        << kx::Utf16ToUtf8(conflicts);
     EXPECT_NE(conflicts.find(u"\nPaper Type: Plain"), std::u16string::npos);
 }
 
@@ -202,8 +204,12 @@ TEST_F(ResolverTest, TonerSaveAndGrayscaleRestoreTheirValues) {
 
 TEST_F(ResolverTest, AlwaysStepsClearWhatNoLongerApplies) {
     profile.ExtrasSecurePrint = 1; // print and hold stays; only the disk rule applies
-    working.Set("iOutBin", 3).Set("iBooklet", 1).Set("wPrintOrder", 1).Set("iPoster", 1)
-        .Set("iAllTextBlack", 1).Set("iJobRetention", 7);
+    working.Set("iOutBin", 3)
+        .Set("iBooklet", 1)
+        .Set("wPrintOrder", 1)
+        .Set("iPoster", 1)
+        .Set("iAllTextBlack", 1)
+        .Set("iJobRetention", 7);
     defaults.Set("iBooklet", 1).Set("iPoster", 1);
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(working.Get("iOutBin"), 0);

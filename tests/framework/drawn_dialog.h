@@ -22,8 +22,9 @@ struct Command {
 class DrawnDialog {
 public:
     explicit DrawnDialog(std::u16string_view script) : m_template(kx::CompileDialogScript(script)) {
-        m_window = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(m_template.data()),
-                                              nullptr, Proc, reinterpret_cast<LPARAM>(this));
+        m_window = CreateDialogIndirectParamW(
+            nullptr, reinterpret_cast<const DLGTEMPLATE*>(m_template.data()), nullptr, Proc,
+            reinterpret_cast<LPARAM>(this));
     }
     ~DrawnDialog() { DestroyWindow(m_window); }
     DrawnDialog(const DrawnDialog&) = delete;
@@ -56,8 +57,11 @@ private:
     HWND m_window = nullptr;
 };
 
-
-inline bool IsReddish(COLORREF c) { return GetRValue(c) > 160 && GetGValue(c) < 110 && GetBValue(c) < 110; }
-inline bool IsBluish(COLORREF c) { return GetBValue(c) > 160 && GetRValue(c) < 110 && GetGValue(c) < 110; }
+inline bool IsReddish(COLORREF c) {
+    return GetRValue(c) > 160 && GetGValue(c) < 110 && GetBValue(c) < 110;
+}
+inline bool IsBluish(COLORREF c) {
+    return GetBValue(c) > 160 && GetRValue(c) < 110 && GetGValue(c) < 110;
+}
 
 } // namespace kxtest

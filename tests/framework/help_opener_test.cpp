@@ -5,8 +5,8 @@
 #include "framework/help_opener.h"
 #include "page_fixture.h"
 
-#include "platform/files/path_mapping.h"
 #include "platform/automation/scripted_user.h"
+#include "platform/files/path_mapping.h"
 #include "platform/shell/desktop_requests.h"
 
 #include <fstream>
@@ -37,7 +37,9 @@ protected:
         app.names.driverBaseName = u"MODEL";
         kx::ForgetHelpState();
     }
-    std::vector<DesktopRequest> Requests() const { return kx::DesktopRequests::Instance().Recorded(); }
+    std::vector<DesktopRequest> Requests() const {
+        return kx::DesktopRequests::Instance().Recorded();
+    }
 
     std::string ScriptFile() const {
         std::array<WCHAR, 300> folder{};
@@ -68,9 +70,11 @@ TEST_F(HelpFixture, EachTopicOpensInItsHelpSystem) {
         std::u16string argument;
     };
     const Case cases[] = {
-        {"a number is a context", 1050, RequestKind::WinHelp, u"HELP_CONTEXT", u"C:\\D\\MODEL.HLP", u"1234"},
+        {"a number is a context", 1050, RequestKind::WinHelp, u"HELP_CONTEXT", u"C:\\D\\MODEL.HLP",
+         u"1234"},
         {"a keyword", 1302, RequestKind::WinHelp, u"HELP_KEY", u"C:\\D\\MODEL.HLP", u"Paper Trays"},
-        {"0 is no context but a keyword", 1128, RequestKind::WinHelp, u"HELP_KEY", u"C:\\D\\MODEL.HLP", u"0"},
+        {"0 is no context but a keyword", 1128, RequestKind::WinHelp, u"HELP_KEY",
+         u"C:\\D\\MODEL.HLP", u"0"},
         {"an HTML page", 1300, RequestKind::HtmlHelp, u"HH_DISPLAY_TOPIC",
          u"C:\\D\\MODEL.chm::/orient.htm#" + parameters, u""},
         {"upper-case .HTML", 1301, RequestKind::HtmlHelp, u"HH_DISPLAY_TOPIC",
@@ -85,14 +89,16 @@ TEST_F(HelpFixture, EachTopicOpensInItsHelpSystem) {
         ASSERT_EQ(requests.size(), 1u) << c.label;
         EXPECT_EQ(requests[0].kind, c.kind) << c.label;
         EXPECT_EQ(requests[0].action, c.action) << c.label;
-        EXPECT_EQ(requests[0].target, c.target) << c.label << ": " << kx::Utf16ToUtf8(requests[0].target);
+        EXPECT_EQ(requests[0].target, c.target)
+            << c.label << ": " << kx::Utf16ToUtf8(requests[0].target);
         EXPECT_EQ(requests[0].argument, c.argument) << c.label;
     }
     kx::DesktopRequests::Instance().Clear();
     for (const int control : {1186, 4242})
         bound.OpenHelp(control);
     for (const auto& request : Requests())
-        ADD_FAILURE() << "an empty topic or no entry opens nothing: " << kx::Utf16ToUtf8(request.action);
+        ADD_FAILURE() << "an empty topic or no entry opens nothing: "
+                      << kx::Utf16ToUtf8(request.action);
     EXPECT_EQ(ScriptFile(), "(none)") << "no script unless the model asks for it";
 }
 
@@ -103,7 +109,8 @@ TEST_F(HelpFixture, TheScriptFileCarriesTheParametersWhenTheModelAsks) {
     const std::u16string parameters = kx::HelpParametersFor(bound.working());
     EXPECT_EQ(ScriptFile(), "var help_parameters='" + kx::Utf16ToUtf8(parameters) + "';\r\n");
     EXPECT_EQ(Requests().size(), 1u);
-    EXPECT_EQ(kx::HelpParametersScript(u"a\\'b \u00e9"), std::string("var help_parameters='a\\'b \xe9';\r\n"))
+    EXPECT_EQ(kx::HelpParametersScript(u"a\\'b \u00e9"),
+              std::string("var help_parameters='a\\'b \xe9';\r\n"))
         << "in the 8-bit code page";
 }
 
@@ -117,7 +124,8 @@ TEST_F(HelpFixture, HelpRequestsOfTheUserReachThePage) {
     kx::DesktopRequests::Instance().Clear();
     SendMessageW(bound.m_hWnd, WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
     ASSERT_EQ(Requests().size(), 1u);
-    EXPECT_NE(Requests()[0].target.find(u"overview.htm#"), std::u16string::npos) << "the Help button: the page";
+    EXPECT_NE(Requests()[0].target.find(u"overview.htm#"), std::u16string::npos)
+        << "the Help button: the page";
 }
 
 } // namespace

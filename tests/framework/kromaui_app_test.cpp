@@ -99,15 +99,15 @@ TEST_F(AppStartup, ReadOnlyStringFileIsMadeWritable) {
 }
 
 TEST_F(AppStartup, DriverInformationKeepsBlankLinesAndExpandsMacros) {
-    prefix.WriteFile("drive_c/D/ABC123GR.DAT",
-                     "[About Dialog]\nM_Info1=$Model driver\nM_Info3=Version $VERSION ($COMMENT)\n");
+    prefix.WriteFile(
+        "drive_c/D/ABC123GR.DAT",
+        "[About Dialog]\nM_Info1=$Model driver\nM_Info3=Version $VERSION ($COMMENT)\n");
     prefix.WriteFile("drive_c/D/ABC123.VER", "[Version]\nModel=LX-2400\n");
     prefix.WriteFile("drive_c/D/ABC123U.DLL.version", "FileVersion=3.2.0.1\n");
     app.InitInstance();
     app.versionFile.SetFile(u"C:\\D\\ABC123.VER", kx::ClearReadOnly::No);
     app.stringFile.SelectSection(u"About Dialog");
-    EXPECT_EQ(app.DriverInformationText(),
-              u"LX-2400 driver\n\nVersion 3.2.0.1 ()\n\n\n\n\n\n\n\n")
+    EXPECT_EQ(app.DriverInformationText(), u"LX-2400 driver\n\nVersion 3.2.0.1 ()\n\n\n\n\n\n\n\n")
         << "a missing version string is empty";
 }
 
@@ -115,15 +115,16 @@ TEST_F(AppStartup, ModelFilesOfAPrinterWithItsOwnScripts) {
     prefix.WriteFile("drive_c/D/ABC123GR.DAT", "[Common]\n");
     app.InitInstance();
     DEVMODEW devmode{};
-    EXPECT_EQ(app.ModelStringFilePath(&devmode, u"No Such Printer", u".DAT"), u"C:\\D\\ABC123GR.DAT");
+    EXPECT_EQ(app.ModelStringFilePath(&devmode, u"No Such Printer", u".DAT"),
+              u"C:\\D\\ABC123GR.DAT");
     EXPECT_EQ(app.VersionFilePath(&devmode), u"") << "an unknown printer has no version file";
 }
 
 TEST_F(AppStartup, PrinterScriptFolderAndVersionFileFollowThePrinter) {
     prefix.WriteFile("drive_c/D/ABC123GR.DAT", "[Common]\n");
     prefix.WriteFile("drive_c/windows/system32/spool/drivers/x64/3/ABC123.CAP", "[Papers]\n9\n");
-    ASSERT_EQ(kx::PrinterStore::SaveDriver({u"ABC Laser", 3, u"ABC123U.DLL", u"ABC123.CAP",
-                                            u"ABC123U.DLL", u"ABC123.CAP"}),
+    ASSERT_EQ(kx::PrinterStore::SaveDriver(
+                  {u"ABC Laser", 3, u"ABC123U.DLL", u"ABC123.CAP", u"ABC123U.DLL", u"ABC123.CAP"}),
               ERROR_SUCCESS);
     kx::PrinterRecord printer;
     printer.name = u"Office Printer";

@@ -54,8 +54,9 @@ const std::vector<DWORD>& ComboTemplate() {
 class ComboHost {
 public:
     ComboHost() {
-        m_window = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(ComboTemplate().data()),
-                                              nullptr, Proc, reinterpret_cast<LPARAM>(this));
+        m_window = CreateDialogIndirectParamW(
+            nullptr, reinterpret_cast<const DLGTEMPLATE*>(ComboTemplate().data()), nullptr, Proc,
+            reinterpret_cast<LPARAM>(this));
         box.SubclassWindow(GetDlgItem(m_window, 20));
         box.AddItem(u"300 dpi", 300);
         box.AddItem(u"600 dpi", 600);
@@ -91,7 +92,8 @@ private:
 
 TEST(CKxComboBox, SelectValueShowsTheNearestEntryForAValueTheListLacks) {
     ComboHost host;
-    EXPECT_EQ(host.box.SelectValue(2400), 3) << "an unavailable value the settings hold is still shown";
+    EXPECT_EQ(host.box.SelectValue(2400), 3)
+        << "an unavailable value the settings hold is still shown";
     EXPECT_EQ(host.box.SelectValue(1000), 1) << "clamped to 600: 1200 is unavailable";
     EXPECT_EQ(host.box.SelectedValue(), 600);
     EXPECT_EQ(host.box.SelectValue(65000), 4);
@@ -106,7 +108,8 @@ TEST(CKxComboBox, UserCannotChooseAnUnavailableEntry) {
     kx::ScriptedUser user;
     user.ChooseByText(host.box, u"1200 dpi");
     EXPECT_EQ(host.box.SelectedValue(), 600) << "the refused choice is undone";
-    EXPECT_TRUE(host.selectionChanges.empty()) << "the page never hears of it; it heard " << host.selectionChanges.size();
+    EXPECT_TRUE(host.selectionChanges.empty())
+        << "the page never hears of it; it heard " << host.selectionChanges.size();
 
     ASSERT_TRUE(user.ChooseByText(host.box, u"300 dpi"));
     EXPECT_EQ(host.box.SelectedValue(), 300);
@@ -160,10 +163,12 @@ TEST(CKxComboBox, DrawsUnavailableEntriesGreyed) {
     for (const Case& c : cases) {
         kxtest::Canvas canvas(120, 16, RGB(10, 200, 10));
         const RECT rect{0, 0, 120, 16};
-        DRAWITEMSTRUCT item{ODT_COMBOBOX, 20, static_cast<UINT>(c.index), ODA_DRAWENTIRE, c.state, host.box,
-                            canvas.dc(), rect, 0};
+        DRAWITEMSTRUCT item{ODT_COMBOBOX,   20,      static_cast<UINT>(c.index),
+                            ODA_DRAWENTIRE, c.state, host.box,
+                            canvas.dc(),    rect,    0};
         host.box.DrawItem(item);
-        EXPECT_EQ(canvas.At(118, 1), c.background) << c.label << ": " << kxtest::Hex(canvas.At(118, 1));
+        EXPECT_EQ(canvas.At(118, 1), c.background)
+            << c.label << ": " << kxtest::Hex(canvas.At(118, 1));
         if (c.state & ODS_SELECTED)
             continue;
         const int darkest = DarkestSum(canvas, RECT{0, 0, 80, 16});

@@ -7,8 +7,8 @@
 
 #include "devmode/devmode_merge.h"
 #include "platform/automation/scripted_user.h"
-#include "platform/window/virtual_clock.h"
 #include "platform/window/clipboard.h"
+#include "platform/window/virtual_clock.h"
 #include "platform/wow/wow_tasks.h"
 
 namespace {
@@ -46,12 +46,14 @@ TEST_F(PageFixture, ControlsAreLocalisedByTextAndByClass) {
     EXPECT_EQ(TextOf(Item(1300)), u"Lie of the sheet") << "&Orientation looked up as Orientation";
     EXPECT_EQ(TextOf(Item(1301)), u"Copies") << "absent key: the text without its (1)";
     EXPECT_EQ(TextOf(Item(1302)), u"Tray (1)");
-    EXPECT_EQ(TextOf(Item(1208)), u"Favourites") << "the favourites group reads the default section";
+    EXPECT_EQ(TextOf(Item(1208)), u"Favourites")
+        << "the favourites group reads the default section";
     EXPECT_EQ(TextOf(Item(1186)), u"mm") << "unit buttons read the preview section";
 
     kx::ScriptedUser user;
     EXPECT_EQ(user.Hover(Item(1300)), std::optional<std::u16string>(u"How the paper lies"));
-    EXPECT_EQ(user.Hover(Item(1050)), std::optional<std::u16string>(u"How many")) << "EDIT:1050 tooltip";
+    EXPECT_EQ(user.Hover(Item(1050)), std::optional<std::u16string>(u"How many"))
+        << "EDIT:1050 tooltip";
     EXPECT_EQ(user.Hover(Item(1301)), std::nullopt) << "caption present: no tip without a key";
 
     const kx::CTopicId* caption = bound.helpList().Find(0);
@@ -78,11 +80,13 @@ TEST_F(PageFixture, AbsentCaptionFallsBackAndTipsShowTheirKeys) {
 }
 
 TEST_F(PageFixture, DiagnosticModeWritesMissingKeysBack) {
-    WriteModel("[Test Dialog]\nOrientation=Lie\n", std::string(kSettings) + "ShowDevmodeChanges=1\n");
+    WriteModel("[Test Dialog]\nOrientation=Lie\n",
+               std::string(kSettings) + "ShowDevmodeChanges=1\n");
     Bind();
     const std::string file = prefix.ReadFile("drive_c/D/MODEL.DAT");
-    for (const char* written : {"Caption=Window Caption", "Copies(1)=Copies", "Orientation tooltip=Orientation",
-                                "EDIT:1050 tooltip=EDIT:1050", "Caption topic=", "Untitled=Untitled"})
+    for (const char* written :
+         {"Caption=Window Caption", "Copies(1)=Copies", "Orientation tooltip=Orientation",
+          "EDIT:1050 tooltip=EDIT:1050", "Caption topic=", "Untitled=Untitled"})
         EXPECT_NE(file.find(written), std::string::npos) << written << "\n" << file;
     EXPECT_NE(file.find("Orientation=Lie"), std::string::npos) << "present keys stay";
 }
@@ -90,13 +94,15 @@ TEST_F(PageFixture, DiagnosticModeWritesMissingKeysBack) {
 TEST_F(PageFixture, ReadOnlySheetDisablesEveryControl) {
     kxtest::TestPage& bound = Bind(kx::kSheetReadOnly);
     int children = 0;
-    for (HWND child = GetWindow(bound.m_hWnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(bound.m_hWnd, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         EXPECT_FALSE(IsWindowEnabled(child)) << GetDlgCtrlID(child);
         ++children;
     }
     EXPECT_GE(children, 10);
     bound.EnableControl(1300, true);
-    EXPECT_FALSE(IsWindowEnabled(Item(1300))) << "a page's own rule never enables on a read-only sheet";
+    EXPECT_FALSE(IsWindowEnabled(Item(1300)))
+        << "a page's own rule never enables on a read-only sheet";
 }
 
 TEST_F(PageFixture, UnitButtonsFollowTheDevmodeAndSitOnThePreviewsUnitArea) {
@@ -129,7 +135,8 @@ TEST_F(PageFixture, ChangesReportToTheHostsSheet) {
 
     kxtest::SheetMessages().clear();
     ASSERT_TRUE(user.Click(Item(1187)));
-    ASSERT_EQ(kxtest::SheetMessages().size(), 2u) << "back to the host's record: every page unchanged";
+    ASSERT_EQ(kxtest::SheetMessages().size(), 2u)
+        << "back to the host's record: every page unchanged";
     for (size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(kxtest::SheetMessages()[i].message, PSM_UNCHANGED);
         EXPECT_EQ(kxtest::SheetMessages()[i].page, hostWindows[i]);
@@ -158,7 +165,8 @@ TEST_F(PageFixture, ConflictIsRepairedRefreshedAndShownForItsTime) {
     GetWindowTextW(tip, text.data(), static_cast<int>(text.size()));
     const std::u16string shown(text.data());
     EXPECT_EQ(shown.rfind(u"There are conflicting settings: ", 0), 0u) << kx::Utf16ToUtf8(shown);
-    EXPECT_NE(shown.find(u"\n\nThe conflicting settings have been adjusted automatically: "), std::u16string::npos);
+    EXPECT_NE(shown.find(u"\n\nThe conflicting settings have been adjusted automatically: "),
+              std::u16string::npos);
 
     RECT page{};
     GetWindowRect(bound.m_hWnd, &page);
@@ -214,7 +222,8 @@ TEST_F(PageFixture, ApplyMergesOnlyWhenTheWorkingCopyDiffers) {
     EXPECT_EQ(bound.ApplyPage(), 0);
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0);
     for (const kx::UiEvent& event : user.Log())
-        EXPECT_NE(event.kind, kx::UiEventKind::MessageBox) << "the change report is for the diagnostic mode only";
+        EXPECT_NE(event.kind, kx::UiEventKind::MessageBox)
+            << "the change report is for the diagnostic mode only";
 }
 
 TEST_F(PageFixture, DiagnosticApplyReportsTheChangesBeforeMerging) {
@@ -243,7 +252,8 @@ TEST_F(PageFixture, DiagnosticApplyReportsTheChangesBeforeMerging) {
     EXPECT_EQ(std::string(ansi), "dmPrivate.IsMMInch: 1 (0x1) -> 0 (0x0)\n");
     GlobalUnlock(GetClipboardData(CF_TEXT));
     CloseClipboard();
-    EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0) << "merged after the report";
+    EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0)
+        << "merged after the report";
 }
 
 TEST_F(PageFixture, MessageBoxesReadTheirTextsAndFormatPasscodeLengths) {
@@ -262,7 +272,8 @@ TEST_F(PageFixture, MessageBoxesReadTheirTextsAndFormatPasscodeLengths) {
     }
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].title, u"Invalid Passcode");
-    EXPECT_EQ(boxes[0].text, u"Between 4 and 8 %s%n digits") << "a model text never reads past its arguments";
+    EXPECT_EQ(boxes[0].text, u"Between 4 and 8 %s%n digits")
+        << "a model text never reads past its arguments";
     EXPECT_EQ(boxes[0].flags & 0xFF, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(boxes[1].text, u"Are you sure you want to delete this overlay?");
     EXPECT_EQ(boxes[1].flags & 0xFF, MB_YESNO | MB_ICONQUESTION);
@@ -273,7 +284,8 @@ TEST_F(PageFixture, OptionTipExplainsADisabledControl) {
     EnableWindow(Item(1300), FALSE);
     bound.ShowOptionTip(Item(1300), 22, true, Item(1301));
     kx::ScriptedUser user;
-    EXPECT_EQ(user.Hover(Item(1300)), std::optional<std::u16string>(u"The feature has been locked by Administrator."));
+    EXPECT_EQ(user.Hover(Item(1300)),
+              std::optional<std::u16string>(u"The feature has been locked by Administrator."));
     bound.ShowOptionTip(Item(1300), 22, false);
     EXPECT_EQ(user.Hover(Item(1300)), std::nullopt) << "hiding removes the control's tip";
 }
@@ -290,7 +302,7 @@ TEST_F(PageFixture, MirroredModelsMirrorEveryPageButTheAboutPages) {
         int index;
         bool mirrored;
     };
-    const Case cases[] = {{0, true}, {1, true}, {5, false}, {10, false}, {11, false},
+    const Case cases[] = {{0, true},   {1, true},   {5, false},  {10, false}, {11, false},
                           {13, false}, {14, false}, {15, false}, {16, true}};
     for (const Case& c : cases) {
         kxtest::TestPage& bound = Bind(0, kxtest::kTestTemplate, c.index);
@@ -327,7 +339,8 @@ TEST_F(PageFixture, ConflictTipTextIsFormattedSafely) {
         const char16_t* expected;
     };
     const Case cases[] = {
-        {"", u"There are conflicting settings: B\n\nThe conflicting settings have been adjusted automatically: A"},
+        {"", u"There are conflicting settings: B\n\nThe conflicting settings have been adjusted "
+             u"automatically: A"},
         {"Was %s now %s", u"Was B\n\n now A"},
         {"%s%s%s%n%x%d", u"B\n\nA%s%n%x%d"},
         {"only %d", u"only B\n\n"}, // a text for a number: shown as the text
@@ -335,7 +348,8 @@ TEST_F(PageFixture, ConflictTipTextIsFormattedSafely) {
     };
     for (const Case& c : cases) {
         WriteModel(std::string("[Common]\nConflictSettingsMsg=") + c.message + "\n", kSettings);
-        EXPECT_EQ(kx::ConflictTipText(kx::TheApp().stringFile, u"B", u"A"), c.expected) << c.message;
+        EXPECT_EQ(kx::ConflictTipText(kx::TheApp().stringFile, u"B", u"A"), c.expected)
+            << c.message;
     }
 }
 

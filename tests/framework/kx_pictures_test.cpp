@@ -31,8 +31,9 @@ bool operator==(const RECT& a, const RECT& b) {
 
 std::string Describe(const RECT& r) {
     char text[64];
-    std::snprintf(text, sizeof text, "{%ld,%ld,%ld,%ld}", static_cast<long>(r.left), static_cast<long>(r.top),
-                  static_cast<long>(r.right), static_cast<long>(r.bottom));
+    std::snprintf(text, sizeof text, "{%ld,%ld,%ld,%ld}", static_cast<long>(r.left),
+                  static_cast<long>(r.top), static_cast<long>(r.right),
+                  static_cast<long>(r.bottom));
     return text;
 }
 
@@ -45,12 +46,24 @@ TEST(CKxPicture, PlacementKeepsTheAspectAndCentres) {
         RECT expected;
     };
     const Case cases[] = {
-        {"wide picture in a square", {40, 20}, {0, 0, 100, 100}, PictureFit::Scale, {0, 25, 100, 75}},
-        {"tall picture in a square", {10, 40}, {0, 0, 100, 100}, PictureFit::Scale, {37, 0, 62, 100}},
+        {"wide picture in a square",
+         {40, 20},
+         {0, 0, 100, 100},
+         PictureFit::Scale,
+         {0, 25, 100, 75}},
+        {"tall picture in a square",
+         {10, 40},
+         {0, 0, 100, 100},
+         PictureFit::Scale,
+         {37, 0, 62, 100}},
         {"same aspect fills", {4, 3}, {10, 10, 50, 40}, PictureFit::Scale, {10, 10, 50, 40}},
         {"shrinks too", {400, 300}, {0, 0, 40, 60}, PictureFit::Scale, {0, 15, 40, 45}},
         {"natural size centred", {10, 6}, {0, 0, 30, 30}, PictureFit::Natural, {10, 12, 20, 18}},
-        {"natural size larger than the target", {50, 10}, {0, 0, 30, 30}, PictureFit::Natural, {-10, 10, 40, 20}},
+        {"natural size larger than the target",
+         {50, 10},
+         {0, 0, 30, 30},
+         PictureFit::Natural,
+         {-10, 10, 40, 20}},
         {"empty target", {10, 10}, {5, 5, 5, 20}, PictureFit::Scale, {5, 5, 5, 5}},
         {"empty picture", {0, 0}, {0, 0, 30, 30}, PictureFit::Scale, {0, 0, 0, 0}},
     };
@@ -67,7 +80,8 @@ using kxtest::Ustar;
 class PictureLibrary : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_prefix.WriteFile("drive_c/drv/MODEL2.dll", Ustar({{"L.bmp", kxtest::MakeBmp(24, false)}}));
+        m_prefix.WriteFile("drive_c/drv/MODEL2.dll",
+                           Ustar({{"L.bmp", kxtest::MakeBmp(24, false)}}));
         library = LoadLibraryW(u"C:\\drv\\MODEL2.dll");
         ASSERT_NE(library, nullptr);
     }
@@ -82,14 +96,14 @@ protected:
 
 bool Near(COLORREF a, COLORREF b) {
     const auto close = [](int x, int y) { return x - y < 40 && y - x < 40; };
-    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) && close(GetBValue(a), GetBValue(b));
+    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
+           close(GetBValue(a), GetBValue(b));
 }
 
-constexpr char16_t kScript[] =
-    u"DIALOGEX 0,0,200,80\nSTYLE WS_POPUP | WS_VISIBLE\nBEGIN\n"
-    u"LTEXT \"\", 40, 5, 5, 80, 30\n"
-    u"LTEXT \"\", 41, 100, 5, 30, 30\n"
-    u"PUSHBUTTON \"\", 42, 5, 45, 40, 30\nEND";
+constexpr char16_t kScript[] = u"DIALOGEX 0,0,200,80\nSTYLE WS_POPUP | WS_VISIBLE\nBEGIN\n"
+                               u"LTEXT \"\", 40, 5, 5, 80, 30\n"
+                               u"LTEXT \"\", 41, 100, 5, 30, 30\n"
+                               u"PUSHBUTTON \"\", 42, 5, 45, 40, 30\nEND";
 
 TEST_F(PictureLibrary, LogoIsScaledToFitItsControl) {
     DrawnDialog dialog(kScript);
@@ -104,14 +118,16 @@ TEST_F(PictureLibrary, LogoIsScaledToFitItsControl) {
     const LONG cellWidth = (place.right - place.left) / 4;
     const LONG cellHeight = (place.bottom - place.top) / 3;
     const auto centre = [&](int column, int row) {
-        return picture.At(place.left + column * cellWidth + cellWidth / 2, place.top + row * cellHeight + cellHeight / 2);
+        return picture.At(place.left + column * cellWidth + cellWidth / 2,
+                          place.top + row * cellHeight + cellHeight / 2);
     };
     // Scaling may blend the edges of the picture's cells, never their middles.
     EXPECT_TRUE(Near(centre(0, 0), RGB(255, 0, 0))) << kxtest::Hex(centre(0, 0));
     EXPECT_TRUE(Near(centre(3, 0), RGB(255, 255, 255))) << kxtest::Hex(centre(3, 0));
     EXPECT_TRUE(Near(centre(0, 1), RGB(0, 0, 0))) << kxtest::Hex(centre(0, 1));
     EXPECT_TRUE(Near(centre(2, 2), RGB(0, 0, 255))) << kxtest::Hex(centre(2, 2));
-    EXPECT_EQ(picture.At(rect.left, rect.top), GetSysColor(COLOR_BTNFACE)) << "the margin beside a wider control";
+    EXPECT_EQ(picture.At(rect.left, rect.top), GetSysColor(COLOR_BTNFACE))
+        << "the margin beside a wider control";
 }
 
 TEST_F(PictureLibrary, MissingPictureDrawsNothingAndNeverFails) {
@@ -162,7 +178,8 @@ TEST_F(PictureLibrary, PictureButtonIsPressedWhileHeldAndReportsTheClick) {
     EXPECT_EQ(dialog.commands.size(), 2u) << "one notification per click";
 
     Rendered picture(dialog.window());
-    EXPECT_GT(picture.Count(dialog.ItemRect(42), kxtest::IsReddish), 10) << "the picture is on the face";
+    EXPECT_GT(picture.Count(dialog.ItemRect(42), kxtest::IsReddish), 10)
+        << "the picture is on the face";
 }
 
 } // namespace

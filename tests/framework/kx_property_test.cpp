@@ -43,10 +43,12 @@ class MetricPage : public kx::CKxProperty {
 public:
     using CKxProperty::CKxProperty;
     void RefreshControls() override {
-        CheckDlgButton(m_hWnd, kMetricBox, kx::ReadNumber(working(), kx::FieldNamed("IsMMInch")) == 0);
+        CheckDlgButton(m_hWnd, kMetricBox,
+                       kx::ReadNumber(working(), kx::FieldNamed("IsMMInch")) == 0);
     }
     void SaveControls() override {
-        kx::WriteNumber(working(), kx::FieldNamed("IsMMInch"), IsDlgButtonChecked(m_hWnd, kMetricBox) ? 0 : 1);
+        kx::WriteNumber(working(), kx::FieldNamed("IsMMInch"),
+                        IsDlgButtonChecked(m_hWnd, kMetricBox) ? 0 : 1);
     }
 
 protected:
@@ -103,7 +105,8 @@ TEST_F(ModuleDialogs, ModalDialogSavesItsControlsOnOk) {
         EXPECT_EQ(dialog.kind(), -1);
         EXPECT_EQ(dialog.DoModal(), c.result) << c.label;
         EXPECT_EQ(dialog.saves, c.saves) << c.label;
-        EXPECT_EQ(kx::ReadNumber(working.data(), kx::FieldNamed("IsMMInch")), 1 - c.saves) << c.label;
+        EXPECT_EQ(kx::ReadNumber(working.data(), kx::FieldNamed("IsMMInch")), 1 - c.saves)
+            << c.label;
     }
 }
 
@@ -118,7 +121,8 @@ TEST_F(ModuleDialogs, SheetPagesMarkThemselvesModifiedAgainstTheSheetsStart) {
     const Case cases[] = {{"one change", 1, true}, {"changed back", 2, false}};
     for (const Case& c : cases) {
         working = start;
-        MetricPage page(kSheetPageTemplate, u"Finishing", working.data(), defaults.data(), start.data());
+        MetricPage page(kSheetPageTemplate, u"Finishing", working.data(), defaults.data(),
+                        start.data());
         kx::CKxSheet advanced(u"Advanced");
         advanced.AddPage(&page);
         HWND sheetWindow = nullptr;
@@ -135,7 +139,8 @@ TEST_F(ModuleDialogs, SheetPagesMarkThemselvesModifiedAgainstTheSheetsStart) {
         advanced.DoModal();
         EXPECT_EQ(page.modified(), c.modified) << c.label;
         EXPECT_NE(sheetWindow, nullptr);
-        EXPECT_EQ(kx::ReadNumber(working.data(), kx::FieldNamed("IsMMInch")), 1 - c.clicks % 2) << c.label;
+        EXPECT_EQ(kx::ReadNumber(working.data(), kx::FieldNamed("IsMMInch")), 1 - c.clicks % 2)
+            << c.label;
     }
 }
 

@@ -16,11 +16,11 @@ using kxtest::Command;
 using kxtest::DrawnDialog;
 using kxtest::Rendered;
 
-constexpr char16_t kScript[] =
-    u"DIALOGEX 0,0,200,60\nSTYLE DS_SETFONT | WS_POPUP | WS_VISIBLE\nFONT 8, \"MS Shell Dlg\"\nBEGIN\n"
-    u"LTEXT \"Mmmm Wwww\", 30, 5, 5, 90, 12\n"
-    u"LTEXT \"Mmmm Wwww\", 31, 105, 5, 90, 12\n"
-    u"LTEXT \"Online help\", 32, 5, 25, 90, 12\nEND";
+constexpr char16_t kScript[] = u"DIALOGEX 0,0,200,60\nSTYLE DS_SETFONT | WS_POPUP | "
+                               u"WS_VISIBLE\nFONT 8, \"MS Shell Dlg\"\nBEGIN\n"
+                               u"LTEXT \"Mmmm Wwww\", 30, 5, 5, 90, 12\n"
+                               u"LTEXT \"Mmmm Wwww\", 31, 105, 5, 90, 12\n"
+                               u"LTEXT \"Online help\", 32, 5, 25, 90, 12\nEND";
 
 TEST(CKxStatic, DrawsItsTextBoldAndInItsColour) {
     DrawnDialog dialog(kScript);
@@ -36,9 +36,11 @@ TEST(CKxStatic, DrawsItsTextBoldAndInItsColour) {
     const int plainInk = picture.Count(dialog.ItemRect(30), kxtest::IsReddish);
     const int boldInk = picture.Count(dialog.ItemRect(31), kxtest::IsReddish);
     EXPECT_GT(plainInk, 20) << "the text is drawn in red";
-    EXPECT_GT(boldInk, plainInk + plainInk / 5) << "bold strokes cover more: " << boldInk << " vs " << plainInk;
+    EXPECT_GT(boldInk, plainInk + plainInk / 5)
+        << "bold strokes cover more: " << boldInk << " vs " << plainInk;
     const RECT rect = dialog.ItemRect(30);
-    EXPECT_EQ(picture.At(rect.right - 1, rect.bottom - 1), GetSysColor(COLOR_BTNFACE)) << "the rest is the face";
+    EXPECT_EQ(picture.At(rect.right - 1, rect.bottom - 1), GetSysColor(COLOR_BTNFACE))
+        << "the rest is the face";
 }
 
 TEST(CKxStatic, DisabledTextIsGreyedWhateverItsColour) {

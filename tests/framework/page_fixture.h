@@ -6,11 +6,11 @@
 #include "devmode/devmode_set.h"
 #include "framework/kromaui_app.h"
 #include "framework/kx_dialog.h"
-#include "platform/windows.h"
 #include "platform/base/text.h"
-#include "platform/window/property_sheet_api.h"
-#include "platform/window/message_box.h"
 #include "platform/window/dialog_state.h"
+#include "platform/window/message_box.h"
+#include "platform/window/property_sheet_api.h"
+#include "platform/windows.h"
 #include "tests/support/test_prefix.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,8 @@ inline std::vector<SheetMessage>& SheetMessages() {
     return messages;
 }
 
-inline LRESULT CALLBACK RecordingSheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+inline LRESULT CALLBACK RecordingSheetProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
     if (message == PSM_CHANGED || message == PSM_UNCHANGED) {
         SheetMessages().push_back({message, reinterpret_cast<HWND>(wParam)});
         return 0;
@@ -47,7 +48,8 @@ inline LRESULT CALLBACK RecordingSheetProc(HWND window, UINT message, WPARAM wPa
 /// take, so the resolver has something to repair.
 class TestPage : public kx::CKxDialog {
 public:
-    explicit TestPage(UINT templateId = kTestTemplate, int index = 0) : CKxDialog(templateId, u"Test", index) {}
+    explicit TestPage(UINT templateId = kTestTemplate, int index = 0)
+        : CKxDialog(templateId, u"Test", index) {}
 
     void SaveControls() override {
         ++saves;
@@ -105,7 +107,8 @@ protected:
         "[Preview]\nMillimeters=mm\n";
     static constexpr const char* kSettings =
         "[Common]\nShowConstraints=1\nConstraintsTTx=50\nConstraintsTTy=100\nConstraintsTTt=3000\n"
-        "UnitsOnPreview=1\nTrayIndex=7,1,2,4\nPaperType=1,2,3,8\nMedia1Papers=1,5,8,9\nMedia8Papers=20\n";
+        "UnitsOnPreview=1\nTrayIndex=7,1,2,4\nPaperType=1,2,3,8\nMedia1Papers=1,5,8,"
+        "9\nMedia8Papers=20\n";
 
     void SetUp() override { WriteModel(kStrings, kSettings); }
 
@@ -145,8 +148,8 @@ protected:
     /// Binds a new page in a new host page window of the sheet.
     TestPage& Bind(DWORD sheetFlags = 0, UINT templateId = kTestTemplate, int index = 0) {
         MakeSheet();
-        const HWND hostWindow = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250, sheet,
-                                                nullptr, nullptr, nullptr);
+        const HWND hostWindow = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336,
+                                                250, sheet, nullptr, nullptr, nullptr);
         hostWindows.push_back(hostWindow);
         pages.push_back(std::make_unique<TestPage>(templateId, index));
         kx::PageContext context;
@@ -167,8 +170,8 @@ protected:
         windowClass.lpfnWndProc = RecordingSheetProc;
         windowClass.lpszClassName = u"KxTestSheet";
         RegisterClassExW(&windowClass);
-        sheet = CreateWindowExW(0, u"KxTestSheet", u"Sheet", WS_POPUP | WS_VISIBLE, 100, 100, 360, 300, nullptr,
-                                nullptr, nullptr, nullptr);
+        sheet = CreateWindowExW(0, u"KxTestSheet", u"Sheet", WS_POPUP | WS_VISIBLE, 100, 100, 360,
+                                300, nullptr, nullptr, nullptr, nullptr);
     }
 
     std::u16string TextOf(HWND window) const {

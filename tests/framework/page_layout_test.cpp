@@ -15,13 +15,16 @@ TEST(PageTemplates, EveryTemplateCompilesWithTheFrameworksControls) {
     for (const int additionalPreview : {0, 1}) {
         kx::ModelProfile profile;
         profile.AdditionalPrinterPreview = additionalPreview;
-        for (const std::string_view name : {"CLayoutDlg", "CGraphicDlg", "CDecoDlg", "CPrinterDlg", "CTovarisDlg",
-                                            "CTroubleDlg", "CMainDlg", "COverlayDlg"}) {
+        for (const std::string_view name :
+             {"CLayoutDlg", "CGraphicDlg", "CDecoDlg", "CPrinterDlg", "CTovarisDlg", "CTroubleDlg",
+              "CMainDlg", "COverlayDlg"}) {
             const kx::PageTemplateRow* row = kx::PageTemplateOf(name);
             ASSERT_NE(row, nullptr) << name;
             kx::DialogScriptError error;
-            const auto parsed = kx::ParseDialogScript(kx::PageTemplateScript(*row, profile), &error);
-            ASSERT_TRUE(parsed.has_value()) << name << " line " << error.line << ": " << error.message;
+            const auto parsed =
+                kx::ParseDialogScript(kx::PageTemplateScript(*row, profile), &error);
+            ASSERT_TRUE(parsed.has_value())
+                << name << " line " << error.line << ": " << error.message;
             std::map<DWORD, bool> ids;
             for (const auto& item : parsed->items)
                 ids[item.id] = true;
@@ -29,12 +32,14 @@ TEST(PageTemplates, EveryTemplateCompilesWithTheFrameworksControls) {
             EXPECT_TRUE(ids.count(1071) && ids.count(1314)) << name << ": logo and separator";
             const bool layout = row->preview == kx::TemplatePreview::Layout;
             EXPECT_EQ(ids.count(1128) == 1, layout) << name;
-            EXPECT_EQ(ids.count(1186) == 1, layout) << name << ": unit buttons with the layout preview";
+            EXPECT_EQ(ids.count(1186) == 1, layout)
+                << name << ": unit buttons with the layout preview";
             EXPECT_EQ(ids.count(1129) == 1, row->preview == kx::TemplatePreview::Printer ||
                                                 (layout && additionalPreview != 0))
                 << name;
             EXPECT_EQ(parsed->style & WS_CHILD, static_cast<DWORD>(WS_CHILD)) << name;
-            EXPECT_NE(parsed->style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION)) << name << ": no title bar";
+            EXPECT_NE(parsed->style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION))
+                << name << ": no title bar";
         }
     }
     EXPECT_EQ(kx::PageTemplateOf("CNoSuchDlg"), nullptr);
@@ -56,8 +61,9 @@ BEGIN
     LTEXT "Beside", 30, 130, 44, 60, 10
 END
 )");
-        page = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
-                                          [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        page = CreateDialogIndirectParamW(
+            nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
         ASSERT_NE(page, nullptr);
     }
     void TearDown() override { DestroyWindow(page); }
@@ -68,7 +74,9 @@ END
         MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
-    bool Shown(int id) const { return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Shown(int id) const {
+        return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
 
     HWND page = nullptr;
 };

@@ -16,7 +16,15 @@ namespace {
 using kx::Filtering;
 using kx::KoreanInput;
 
-enum class Filter { Parse, Number, InchMm, AlphaDigit, AlphaDigit2, AlphaDigit2Korean, AlphaDigit2Off };
+enum class Filter {
+    Parse,
+    Number,
+    InchMm,
+    AlphaDigit,
+    AlphaDigit2,
+    AlphaDigit2Korean,
+    AlphaDigit2Off
+};
 
 using Rule = bool (*)(std::u16string_view);
 constexpr Rule kAlpha2 = [](std::u16string_view t) {
@@ -55,7 +63,8 @@ TEST(EditFilters, JudgeTheWholeText) {
         {"alpha: tilde", kx::CAlphaDigitEditEx::IsValidText, u"~", true},
         {"alpha: backslash", kx::CAlphaDigitEditEx::IsValidText, u"a\\b", false},
         {"alpha: slash", kx::CAlphaDigitEditEx::IsValidText, u"a/b", false},
-        {"alpha: control character", kx::CAlphaDigitEditEx::IsValidText, std::u16string(1, u'\x14'), false},
+        {"alpha: control character", kx::CAlphaDigitEditEx::IsValidText, std::u16string(1, u'\x14'),
+         false},
         {"alpha: delete", kx::CAlphaDigitEditEx::IsValidText, std::u16string(1, u'\x7F'), false},
         {"alpha: accented", kx::CAlphaDigitEditEx::IsValidText, u"caf\u00E9", false},
         {"alpha: hangul", kx::CAlphaDigitEditEx::IsValidText, u"\uAC00", false},
@@ -73,7 +82,8 @@ TEST(EditFilters, JudgeTheWholeText) {
 
 const std::vector<DWORD>& EditTemplate() {
     static const auto data =
-        kx::CompileDialogScript(u"DIALOGEX 0,0,120,40\nSTYLE WS_POPUP | WS_VISIBLE\nBEGIN\nEDITTEXT 10, 0, 0, 100, 14\nEND");
+        kx::CompileDialogScript(u"DIALOGEX 0,0,120,40\nSTYLE WS_POPUP | "
+                                u"WS_VISIBLE\nBEGIN\nEDITTEXT 10, 0, 0, 100, 14\nEND");
     return data;
 }
 
@@ -81,8 +91,9 @@ const std::vector<DWORD>& EditTemplate() {
 class EditHost {
 public:
     explicit EditHost(std::unique_ptr<kx::CParseEdit> edit) : m_edit(std::move(edit)) {
-        m_window = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(EditTemplate().data()),
-                                              nullptr, Proc, reinterpret_cast<LPARAM>(this));
+        m_window = CreateDialogIndirectParamW(
+            nullptr, reinterpret_cast<const DLGTEMPLATE*>(EditTemplate().data()), nullptr, Proc,
+            reinterpret_cast<LPARAM>(this));
         m_edit->SubclassWindow(GetDlgItem(m_window, 10));
     }
     ~EditHost() { DestroyWindow(m_window); }
@@ -151,7 +162,8 @@ TEST(EditFilters, RefusedKeystrokeKeepsTextAndSelection) {
         {"alpha: backslash", Filter::AlphaDigit, u"Name", 0, 4, u'\\', u"Name", 0, 4},
         {"alpha: hangul", Filter::AlphaDigit, u"Name", 4, 4, u'\uAC01', u"Name", 4, 4},
         {"alpha2: hangul refused", Filter::AlphaDigit2, u"ab", 1, 1, u'\uAC01', u"ab", 1, 1},
-        {"alpha2 korean: hangul typed", Filter::AlphaDigit2Korean, u"ab", 1, 1, u'\uAC01', u"a\uAC01b", 2, 2},
+        {"alpha2 korean: hangul typed", Filter::AlphaDigit2Korean, u"ab", 1, 1, u'\uAC01',
+         u"a\uAC01b", 2, 2},
         {"alpha2 off: slash typed", Filter::AlphaDigit2Off, u"ab", 2, 2, u'/', u"ab/", 3, 3},
     };
     for (const Case& c : cases) {
@@ -163,11 +175,13 @@ TEST(EditFilters, RefusedKeystrokeKeepsTextAndSelection) {
         int start = -1;
         int end = -1;
         host.edit().GetSel(start, end);
-        const bool refused = c.expected == c.start && c.expectedStart == c.selStart && c.expectedEnd == c.selEnd;
+        const bool refused =
+            c.expected == c.start && c.expectedStart == c.selStart && c.expectedEnd == c.selEnd;
         EXPECT_EQ(host.edit().GetWindowText(), c.expected) << c.label;
         EXPECT_EQ(start, c.expectedStart) << c.label;
         EXPECT_EQ(end, c.expectedEnd) << c.label;
-        EXPECT_EQ(host.changes.size(), refused ? 0u : 1u) << c.label << ": the parent hears only of accepted texts";
+        EXPECT_EQ(host.changes.size(), refused ? 0u : 1u)
+            << c.label << ": the parent hears only of accepted texts";
     }
 }
 

@@ -106,8 +106,9 @@ TEST_F(TextStoreTest, SetFileClearsTheReadOnlyAttributeOnRequest) {
 }
 
 TEST_F(TextStoreTest, MacrosExpandCaseSensitivelyAndRepeatedly) {
-    prefix.WriteFile("drive_c/D/MODEL.VER",
-                     "[Version]\nModel=LX-2400\nRef_URL_E1=www.example.test\nDriverName=Kx $Model\n");
+    prefix.WriteFile(
+        "drive_c/D/MODEL.VER",
+        "[Version]\nModel=LX-2400\nRef_URL_E1=www.example.test\nDriverName=Kx $Model\n");
     prefix.WriteFile("drive_c/D/MODEL.DAT",
                      "[Common]\nLinks=$URL_E1 and $URL_E1\nLower=$model stays\n"
                      "Chain=$DRIVERNAME\n");

@@ -108,7 +108,10 @@ TEST_F(ExportsTest, PageInfoForPagesAndTheSheet) {
         LONG cy;
     };
     const Case cases[] = {
-        {0, u"Layout", 336, 250}, {-1, u"", -1, -1}, {9, nullptr, -1, -1}, {22, nullptr, -1, -1},
+        {0, u"Layout", 336, 250},
+        {-1, u"", -1, -1},
+        {9, nullptr, -1, -1},
+        {22, nullptr, -1, -1},
     };
     for (const Case& c : cases) {
         BYTE info[268];
@@ -209,7 +212,8 @@ constexpr const char16_t* kStoreKey = u"SOFTWARE\\Velmora\\libkxui\\TSF";
 bool StoreHas(std::u16string_view subkey) {
     HKEY key = nullptr;
     const std::u16string path = std::u16string(kStoreKey) + u"\\" + std::u16string(subkey);
-    const bool found = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    const bool found =
+        RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
     if (found)
         RegCloseKey(key);
     return found;
@@ -269,7 +273,8 @@ TEST_F(ExportsTest, SaveDefDevModeStoresTheWholeRecord) {
     BYTE stored[3600] = {};
     DWORD size = sizeof stored;
     DWORD type = 0;
-    EXPECT_EQ(RegQueryValueExW(key, u"Default DevMode", nullptr, &type, stored, &size), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExW(key, u"Default DevMode", nullptr, &type, stored, &size),
+              ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_EQ(type, REG_BINARY);
     EXPECT_EQ(size, 3555u);
@@ -292,7 +297,8 @@ TEST_F(ExportsTest, SixteenBitHostDrivesTheSameSheet) {
     const WORD infoSeg = memory.AllocateSegment(268);
     const WORD notifySeg = memory.AllocateSegment(20);
     const auto at = [](WORD selector, DWORD size) {
-        return static_cast<BYTE*>(WOWGetVDMPointer(kx::WowMemory::MakeAddress(selector, 0), size, TRUE));
+        return static_cast<BYTE*>(
+            WOWGetVDMPointer(kx::WowMemory::MakeAddress(selector, 0), size, TRUE));
     };
     const DWORD record16 = kx::WowMemory::MakeAddress(recordSeg, 0);
     const DWORD context16 = kx::WowMemory::MakeAddress(contextSeg, 0);
@@ -318,7 +324,9 @@ TEST_F(ExportsTest, SixteenBitHostDrivesTheSameSheet) {
     EXPECT_EQ(m().page0CallBack16(sheetWindow, 2, record16), 1);
     EXPECT_EQ(kxtest::Load32(context), 1u) << "sixteenBit";
     const HWND page16 = HandleFromValue<HWND>(layout16);
-    EXPECT_EQ(m().dialogProc16(page16, kx::kWmInitDialog, layout16, static_cast<LPARAM>(record16), 0), TRUE);
+    EXPECT_EQ(
+        m().dialogProc16(page16, kx::kWmInitDialog, layout16, static_cast<LPARAM>(record16), 0),
+        TRUE);
     EXPECT_NE(kxtest::Load32(at(recordSeg, 416) + 12), 0u) << "the page's slot";
     EXPECT_NE(GetWindow(layout, GW_CHILD), nullptr) << "the page's dialog inside the host's window";
 
@@ -327,7 +335,8 @@ TEST_F(ExportsTest, SixteenBitHostDrivesTheSameSheet) {
         std::memset(in, 0, 20);
         kxtest::Store32(in, layout16);
         kxtest::Store32(in + 8, static_cast<uint16_t>(code));
-        return m().dialogProc16(page16, kx::kWmNotify, 0, static_cast<LPARAM>(kx::WowMemory::MakeAddress(notifySeg, 0)), 0);
+        return m().dialogProc16(page16, kx::kWmNotify, 0,
+                                static_cast<LPARAM>(kx::WowMemory::MakeAddress(notifySeg, 0)), 0);
     };
     EXPECT_EQ(notify16(static_cast<int16_t>(kx::kPsnSetActive)), TRUE);
     EXPECT_EQ(notify16(static_cast<int16_t>(kx::kPsnApply)), TRUE);

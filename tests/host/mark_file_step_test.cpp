@@ -22,7 +22,9 @@ public:
         return std::nullopt;
     }
     int CountPrintersUsingDriver(std::u16string_view, int) override { return 0; }
-    bool IsOfflineFilePrinter(std::u16string_view printer) override { return printer == u"Offline"; }
+    bool IsOfflineFilePrinter(std::u16string_view printer) override {
+        return printer == u"Offline";
+    }
 };
 
 struct Call {
@@ -47,8 +49,8 @@ protected:
         step().SetGenerator([this](BYTE* devmode, SHORT orientation, MarkFile kind, int code) {
             const auto& status = kind == MarkFile::Watermark ? FieldNamed("iWaterMarkStatus")
                                                              : FieldNamed("iDecoStatus");
-            m_calls.push_back({orientation, kind, code,
-                               static_cast<uint16_t>(kx::ReadNumber(devmode, status))});
+            m_calls.push_back(
+                {orientation, kind, code, static_cast<uint16_t>(kx::ReadNumber(devmode, status))});
         });
     }
     void TearDown() override {
@@ -85,17 +87,46 @@ TEST_F(MarkFileStepTest, AsksForTheFilesTheProfileChecks) {
         {"no checks", 0, 0, 1, u"Laser", u"DRAFT", 1, 9, {}, 0, 0},
         {"not applied", 1, 1, 0, u"Laser", u"DRAFT", 1, 9, {}, 0, 0},
         {"offline file printer", 1, 1, 1, u"Offline", u"DRAFT", 1, 9, {}, 0, 0},
-        {"watermark", 1, 0, 1, u"Laser", u"DRAFT", 1, 9,
-         {{P, MarkFile::Watermark, 0, 1}, {L, MarkFile::Watermark, 0, 1}}, 2, 0},
+        {"watermark",
+         1,
+         0,
+         1,
+         u"Laser",
+         u"DRAFT",
+         1,
+         9,
+         {{P, MarkFile::Watermark, 0, 1}, {L, MarkFile::Watermark, 0, 1}},
+         2,
+         0},
         {"watermark without text", 1, 0, 1, u"Laser", u"", 1, 9, {}, 0, 0},
-        {"stamp on A4", 0, 1, 1, u"Laser", u"DRAFT", 3, 9,
-         {{P, MarkFile::Stamp, 9, 1}, {L, MarkFile::Stamp, 9, 1}, {P, MarkFile::Stamp, 8, 1},
+        {"stamp on A4",
+         0,
+         1,
+         1,
+         u"Laser",
+         u"DRAFT",
+         3,
+         9,
+         {{P, MarkFile::Stamp, 9, 1},
+          {L, MarkFile::Stamp, 9, 1},
+          {P, MarkFile::Stamp, 8, 1},
           {L, MarkFile::Stamp, 8, 1}},
-         0, 2},
-        {"stamp on Letter", 0, 1, 1, u"Laser", u"", 3, 1,
-         {{P, MarkFile::Stamp, 1, 1}, {L, MarkFile::Stamp, 1, 1}, {P, MarkFile::Stamp, 0, 1},
+         0,
+         2},
+        {"stamp on Letter",
+         0,
+         1,
+         1,
+         u"Laser",
+         u"",
+         3,
+         1,
+         {{P, MarkFile::Stamp, 1, 1},
+          {L, MarkFile::Stamp, 1, 1},
+          {P, MarkFile::Stamp, 0, 1},
           {L, MarkFile::Stamp, 0, 1}},
-         0, 2},
+         0,
+         2},
         {"no frame", 0, 1, 1, u"Laser", u"DRAFT", 0, 9, {}, 0, 0},
     };
     for (const Case& c : cases) {

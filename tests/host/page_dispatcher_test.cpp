@@ -57,7 +57,9 @@ private:
     std::vector<std::string>* m_log;
 };
 
-HWND Window(DWORD value) { return HandleFromValue<HWND>(value); }
+HWND Window(DWORD value) {
+    return HandleFromValue<HWND>(value);
+}
 
 class PageDispatcherTest : public testing::Test {
 protected:
@@ -135,7 +137,8 @@ TEST_F(PageDispatcherTest, NinthSheetGetsPagesWithoutASet) {
     kx::CKxDialog* ninth = PageAt(*sheets[8], 2);
     ASSERT_NE(ninth, nullptr) << "the page object stays in its slot";
     EXPECT_EQ(ninth->working(), nullptr);
-    EXPECT_EQ(Notify(Window(0x220), kx::kPsnApply, 2), TRUE) << "a page without a set still applies";
+    EXPECT_EQ(Notify(Window(0x220), kx::kPsnApply, 2), TRUE)
+        << "a page without a set still applies";
     for (int i = 0; i < 9; ++i)
         Destroy(Window(0x200 + 4 * static_cast<DWORD>(i)), 2);
     EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 0);
@@ -172,10 +175,28 @@ TEST_F(PageDispatcherTest, NotificationsCallThePageAndSetResultsAndFlags) {
     const Case cases[] = {
         {"set active", kx::kPsnSetActive, 6, 0, 0, TRUE, {"refresh"}, std::nullopt, 0, 0, 0},
         {"kill active, keep", kx::kPsnKillActive, 2, 0, 0, TRUE, {"query-leave"}, 1, 0, 0, 0},
-        {"kill active, save", kx::kPsnKillActive, 6, 0, 0, TRUE, {"query-leave", "save"},
-         std::nullopt, 0, 0, 0},
-        {"kill active, other", kx::kPsnKillActive, 3, 0, 0, TRUE, {"query-leave"}, std::nullopt,
-         0, 0, 0},
+        {"kill active, save",
+         kx::kPsnKillActive,
+         6,
+         0,
+         0,
+         TRUE,
+         {"query-leave", "save"},
+         std::nullopt,
+         0,
+         0,
+         0},
+        {"kill active, other",
+         kx::kPsnKillActive,
+         3,
+         0,
+         0,
+         TRUE,
+         {"query-leave"},
+         std::nullopt,
+         0,
+         0,
+         0},
         {"apply accepted", kx::kPsnApply, 6, 0, 0, TRUE, {"apply"}, 0, 1, 1, 0},
         {"apply refused", kx::kPsnApply, 6, 5, 0, TRUE, {"apply"}, 1, 0, 0, 0},
         {"reset accepted", kx::kPsnReset, 6, 0, 0, TRUE, {"reset"}, 0, 1, 0, 1},

@@ -1,8 +1,8 @@
 // The page table's class choices and the page captions and sizes.
-#include "host/page_info.h"
-#include "host/host_records.h"
-#include "host/page_table.h"
 #include "framework/page_templates.h"
+#include "host/host_records.h"
+#include "host/page_info.h"
+#include "host/page_table.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,8 @@ TEST(CreatePage, ChoosesEveryClassByProfileKeys) {
         EXPECT_EQ(page->className, c.className) << "index " << c.index;
         const kx::PageTemplateRow* own = kx::PageTemplateOf(c.className);
         ASSERT_NE(own, nullptr) << c.className << " has a template of its own";
-        const UINT expected = c.dialogTemplate != 0 ? static_cast<UINT>(c.dialogTemplate) : own->templateId;
+        const UINT expected =
+            c.dialogTemplate != 0 ? static_cast<UINT>(c.dialogTemplate) : own->templateId;
         EXPECT_EQ(page->templateId, expected) << "index " << c.index;
         EXPECT_NE(kx::PageTemplateWithId(page->templateId), nullptr) << "index " << c.index;
     }

@@ -11,7 +11,9 @@
 
 namespace kxtest {
 
-inline void Store32(BYTE* at, uint32_t value) { std::memcpy(at, &value, 4); }
+inline void Store32(BYTE* at, uint32_t value) {
+    std::memcpy(at, &value, 4);
+}
 inline uint32_t Load32(const BYTE* at) {
     uint32_t value;
     std::memcpy(&value, at, 4);

@@ -23,7 +23,9 @@ struct Segment {
     ~Segment() { WowMemory::Instance().FreeSegment(selector); }
     DWORD Address(WORD offset = 0) const { return WowMemory::MakeAddress(selector, offset); }
     BYTE* Bytes() const { return static_cast<BYTE*>(WOWGetVDMPointer(Address(), 1, TRUE)); }
-    kx::HostAddress HostAddress() const { return kx::HostAddressSpace::Instance().AddressOf(Bytes()); }
+    kx::HostAddress HostAddress() const {
+        return kx::HostAddressSpace::Instance().AddressOf(Bytes());
+    }
     int Pins() const { return WowMemory::Instance().PinCount(selector); }
     WORD selector;
 };
@@ -50,7 +52,8 @@ TEST(WowBridge, SheetRecordsAreFixedUpAndRestoredInReverseOrder) {
     ASSERT_EQ(kx::LoadU32(r + 124), 4u);
     const kx::HostAddress slots[] = {record.HostAddress(), context.HostAddress() + 160,
                                      context.HostAddress() + 156, context.HostAddress() + 152};
-    const DWORD saved[] = {context.Address(), host.Address(), devmodeB.Address(), devmodeA.Address()};
+    const DWORD saved[] = {context.Address(), host.Address(), devmodeB.Address(),
+                           devmodeA.Address()};
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(kx::LoadU32(r + 128 + 12 * i), saved[i]) << "entry " << i;
         EXPECT_EQ(kx::LoadU32(r + 132 + 12 * i), slots[i]) << "entry " << i;
@@ -94,8 +97,8 @@ BOOL WINAPI Recorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam, in
     g_forwarded.index = index;
     const size_t size = message == WM_NOTIFY ? sizeof(PSHNOTIFY) + 8
                         : message == WM_HELP ? sizeof(HELPINFO)
-                        : message == 0x0047 ? sizeof(WINDOWPOS)
-                                            : 0;
+                        : message == 0x0047  ? sizeof(WINDOWPOS)
+                                             : 0;
     const auto* bytes = reinterpret_cast<const BYTE*>(lParam);
     g_forwarded.record.assign(bytes, bytes + size);
     return g_forwarded.result;
@@ -105,12 +108,14 @@ class DialogProc16 : public ::testing::Test {
 protected:
     void SetUp() override { g_forwarded = Forwarded{}; }
     BOOL Send(UINT message, WPARAM wParam, LPARAM lParam) {
-        return kx::DialogProc16(HandleFromValue<HWND>(page16), message, wParam, lParam, 3, Recorder);
+        return kx::DialogProc16(HandleFromValue<HWND>(page16), message, wParam, lParam, 3,
+                                Recorder);
     }
     template <typename T>
     T ForwardedAs() const {
         T value{};
-        std::memcpy(&value, g_forwarded.record.data(), std::min(sizeof(T), g_forwarded.record.size()));
+        std::memcpy(&value, g_forwarded.record.data(),
+                    std::min(sizeof(T), g_forwarded.record.size()));
         return value;
     }
 
@@ -129,7 +134,8 @@ TEST_F(DialogProc16, CommandAndScrollMessagesAreRepacked) {
     EXPECT_EQ(g_forwarded.index, 3);
 
     Send(WM_HSCROLL, 4, MAKELPARAM(120, control16));
-    EXPECT_EQ(g_forwarded.wParam, WPARAM{(120u << 16) | 4u}) << "code with the position in its high half";
+    EXPECT_EQ(g_forwarded.wParam, WPARAM{(120u << 16) | 4u})
+        << "code with the position in its high half";
     EXPECT_EQ(reinterpret_cast<HWND>(g_forwarded.lParam), control);
 
     Send(WM_SETFOCUS, control16, 0);
@@ -174,7 +180,8 @@ TEST_F(DialogProc16, NotificationsCarryTheirCodesValuesAndPositions) {
 
 TEST_F(DialogProc16, WindowPositionsAndHelpRecordsAreWidened) {
     BYTE* in = segment.Bytes();
-    const uint16_t fields[] = {control16, page16, static_cast<uint16_t>(-3), 7, 300, static_cast<uint16_t>(-2), 0x8001};
+    const uint16_t fields[] = {
+        control16, page16, static_cast<uint16_t>(-3), 7, 300, static_cast<uint16_t>(-2), 0x8001};
     for (size_t i = 0; i < 7; ++i)
         kx::StoreU16(in + 2 * i, fields[i]);
     Send(0x0047, 0, static_cast<LPARAM>(segment.Address()));
@@ -217,7 +224,8 @@ TEST_F(DialogProc16, ResultsAreCutAndUnknownMessagesStayWithTheHost) {
 
     kx::StoreU32(segment.Bytes(), 0xA5A5A5A5);
     Send(WM_INITDIALOG, control16, static_cast<LPARAM>(segment.Address()));
-    EXPECT_EQ(reinterpret_cast<BYTE*>(g_forwarded.lParam), segment.Bytes()) << "the sheet record's memory";
+    EXPECT_EQ(reinterpret_cast<BYTE*>(g_forwarded.lParam), segment.Bytes())
+        << "the sheet record's memory";
     EXPECT_EQ(reinterpret_cast<HWND>(g_forwarded.wParam), control);
 }
 

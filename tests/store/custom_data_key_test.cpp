@@ -40,10 +40,8 @@ TEST_F(CustomDataKeyTest, ValueNamesCarryTheItemNumberWithoutLeadingZeros) {
         std::u16string_view expectedName;
     };
     constexpr Row kRows[] = {
-        {"count or store value", kNoItem, u"Tx"},
-        {"first item", 0, u"Tx0"},
-        {"last one-digit item", 9, u"Tx9"},
-        {"first two-digit item", 10, u"Tx10"},
+        {"count or store value", kNoItem, u"Tx"}, {"first item", 0, u"Tx0"},
+        {"last one-digit item", 9, u"Tx9"},       {"first two-digit item", 10, u"Tx10"},
         {"large item", 1234, u"Tx1234"},
     };
     for (const Row& row : kRows) {
@@ -205,8 +203,8 @@ TEST_F(CustomDataKeyTest, SnapshotsFillOnlyWhatIsStored) {
         DWORD type;
         size_t storedSize; // 0: not stored
         bool ok;
-        size_t filled;     // leading bytes that carry 0xAB
-        BYTE rest;         // what the bytes after them hold
+        size_t filled; // leading bytes that carry 0xAB
+        BYTE rest;     // what the bytes after them hold
     };
     constexpr Row kRows[] = {
         {"whole record", REG_BINARY, kDevmodeSize, true, kDevmodeSize, 0},
@@ -230,8 +228,8 @@ TEST_F(CustomDataKeyTest, SnapshotsFillOnlyWhatIsStored) {
         const auto firstOther =
             std::find_if(record.begin(), record.end(), [](BYTE b) { return b != 0xAB; });
         EXPECT_EQ(static_cast<size_t>(firstOther - record.begin()), row.filled) << row.label;
-        const bool restAsExpected = std::all_of(firstOther, record.end(),
-                                                [&](BYTE b) { return b == row.rest; });
+        const bool restAsExpected =
+            std::all_of(firstOther, record.end(), [&](BYTE b) { return b == row.rest; });
         EXPECT_TRUE(restAsExpected) << row.label;
     }
 }

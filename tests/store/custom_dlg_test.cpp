@@ -28,7 +28,8 @@ class CustomDlgTest : public kxtest::PageFixture {
 protected:
     void SetUp() override {
         WriteModel("[Custom Paper Dialog]\nCaption=Custom Paper\n",
-                   "[Custom Paper Dialog]\nMinPaperW=900\nMaxPaperW=3000\nMinPaperH=1000\nMaxPaperH=4000\n");
+                   "[Custom Paper "
+                   "Dialog]\nMinPaperW=900\nMaxPaperW=3000\nMinPaperH=1000\nMaxPaperH=4000\n");
         m_savedName = kx::TheApp().names.driverBaseName;
         kx::TheApp().names.driverBaseName = u"KXTEST";
         kx::InstallStoredItemKinds();
@@ -46,7 +47,8 @@ protected:
 
     static void StorePapers(const std::vector<std::u16string>& names) {
         for (size_t i = 0; i < names.size(); ++i)
-            CCustomPaper(names[i], static_cast<int32_t>(1000 + i), 1500, LengthUnit::Millimetre).Save(static_cast<int>(i));
+            CCustomPaper(names[i], static_cast<int32_t>(1000 + i), 1500, LengthUnit::Millimetre)
+                .Save(static_cast<int>(i));
         if (!names.empty())
             CCustomPaper().SaveCount(static_cast<int>(names.size()), nullptr);
     }
@@ -80,7 +82,8 @@ protected:
         const HWND list = Item(kx::kCustomPaperListId);
         const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            std::u16string text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, u'\0');
+            std::u16string text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1,
+                                u'\0');
             SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
             text.pop_back();
             names.push_back(Utf16ToUtf8(text));
@@ -90,7 +93,9 @@ protected:
     int Selection() const {
         return static_cast<int>(SendMessageW(Item(kx::kCustomPaperListId), LB_GETCURSEL, 0, 0));
     }
-    int64_t Field(const kx::DevmodeField& field) const { return kx::ReadNumber(working.data(), field); }
+    int64_t Field(const kx::DevmodeField& field) const {
+        return kx::ReadNumber(working.data(), field);
+    }
 
     std::array<BYTE, kx::kDevmodeSize> working{};
     std::array<BYTE, kx::kDevmodeSize> defaults{};
@@ -104,39 +109,45 @@ private:
 TEST_F(CustomDlgTest, OpensOnThePaperTheDeviceModeUses) {
     StorePapers({u"Card", u"Label"});
     kx::WriteNumber(working.data(), kx::FieldNamed("dmPaperSize"), 258);
-    Run([&](ScriptedUser&, HWND) {
-        EXPECT_EQ(ListNames(), (Strings{"Card", "Label"}));
-        EXPECT_EQ(Selection(), 1);
-        EXPECT_EQ(Text(kx::kPaperNameId), "Label");
-        EXPECT_EQ(Text(kx::kPaperWidthId), "100");
-        EXPECT_EQ(Text(kx::kPaperLengthId), "150");
-        EXPECT_EQ(Text(kx::kPaperWidthLabelId), "Width (90-300)");
-        EXPECT_EQ(Text(kx::kPaperLengthLabelId), "Length (100-400)");
-        EXPECT_FALSE(Enabled(kx::kAddPaperId)) << "the shown paper is the stored one";
-        EXPECT_FALSE(Enabled(kx::kUpdatePaperId));
-        EXPECT_TRUE(Enabled(kx::kDeletePaperId));
-    }, IDCANCEL);
+    Run(
+        [&](ScriptedUser&, HWND) {
+            EXPECT_EQ(ListNames(), (Strings{"Card", "Label"}));
+            EXPECT_EQ(Selection(), 1);
+            EXPECT_EQ(Text(kx::kPaperNameId), "Label");
+            EXPECT_EQ(Text(kx::kPaperWidthId), "100");
+            EXPECT_EQ(Text(kx::kPaperLengthId), "150");
+            EXPECT_EQ(Text(kx::kPaperWidthLabelId), "Width (90-300)");
+            EXPECT_EQ(Text(kx::kPaperLengthLabelId), "Length (100-400)");
+            EXPECT_FALSE(Enabled(kx::kAddPaperId)) << "the shown paper is the stored one";
+            EXPECT_FALSE(Enabled(kx::kUpdatePaperId));
+            EXPECT_TRUE(Enabled(kx::kDeletePaperId));
+        },
+        IDCANCEL);
 }
 
 TEST_F(CustomDlgTest, AnEmptyStoreShowsTheDeviceModesSizeAndUnit) {
     kx::WriteNumber(working.data(), kx::FieldNamed("IsMMInch"), 1);
-    Run([&](ScriptedUser&, HWND) {
-        EXPECT_EQ(Selection(), -1);
-        EXPECT_EQ(Text(kx::kPaperNameId), "");
-        EXPECT_EQ(Text(kx::kPaperWidthId), "8.27");
-        EXPECT_EQ(Text(kx::kPaperLengthId), "11.69");
-        EXPECT_EQ(IsDlgButtonChecked(GetParent(Item(kx::kInchUnitId)), kx::kInchUnitId), BST_CHECKED);
-        EXPECT_FALSE(Enabled(kx::kAddPaperId)) << "a name is required";
-        EXPECT_FALSE(Enabled(kx::kDeletePaperId));
-    }, IDCANCEL);
+    Run(
+        [&](ScriptedUser&, HWND) {
+            EXPECT_EQ(Selection(), -1);
+            EXPECT_EQ(Text(kx::kPaperNameId), "");
+            EXPECT_EQ(Text(kx::kPaperWidthId), "8.27");
+            EXPECT_EQ(Text(kx::kPaperLengthId), "11.69");
+            EXPECT_EQ(IsDlgButtonChecked(GetParent(Item(kx::kInchUnitId)), kx::kInchUnitId),
+                      BST_CHECKED);
+            EXPECT_FALSE(Enabled(kx::kAddPaperId)) << "a name is required";
+            EXPECT_FALSE(Enabled(kx::kDeletePaperId));
+        },
+        IDCANCEL);
 }
 
 TEST_F(CustomDlgTest, AddedPaperIsStoredAppliedAndOfferedByTheSpooler) {
-    prefix.WriteFile("drive_c/windows/system32/spool/drivers/x64/3/KXTEST.CAP",
-                     "[Papers]\n9\n[UserPapers]\nKey = SOFTWARE\\Velmora\\KXTEST\\TSF\\Custom Paper Data\n"
-                     "Count = CPNum\nName = Nm\nWidth = Wd\nLength = Hg\nFirstId = 257\n");
-    ASSERT_EQ(kx::PrinterStore::SaveDriver({u"KX Driver", 3, u"KXTESTU.DLL", u"KXTEST.CAP", u"KXTESTU.DLL",
-                                            u"KXTEST.CAP"}),
+    prefix.WriteFile(
+        "drive_c/windows/system32/spool/drivers/x64/3/KXTEST.CAP",
+        "[Papers]\n9\n[UserPapers]\nKey = SOFTWARE\\Velmora\\KXTEST\\TSF\\Custom Paper Data\n"
+        "Count = CPNum\nName = Nm\nWidth = Wd\nLength = Hg\nFirstId = 257\n");
+    ASSERT_EQ(kx::PrinterStore::SaveDriver(
+                  {u"KX Driver", 3, u"KXTESTU.DLL", u"KXTEST.CAP", u"KXTESTU.DLL", u"KXTEST.CAP"}),
               ERROR_SUCCESS);
     kx::PrinterRecord printer;
     printer.name = u"Test Printer";
@@ -167,33 +178,36 @@ TEST_F(CustomDlgTest, AddedPaperIsStoredAppliedAndOfferedByTheSpooler) {
 
     std::vector<WORD> papers(16);
     const int count = ::DeviceCapabilitiesW(u"Test Printer", nullptr, DC_PAPERS,
-                                              reinterpret_cast<LPWSTR>(papers.data()), nullptr);
+                                            reinterpret_cast<LPWSTR>(papers.data()), nullptr);
     papers.resize(static_cast<size_t>(std::max(count, 0)));
-    EXPECT_NE(std::find(papers.begin(), papers.end(), 257), papers.end()) << "the spooler lists " << count;
+    EXPECT_NE(std::find(papers.begin(), papers.end(), 257), papers.end())
+        << "the spooler lists " << count;
 }
 
 TEST_F(CustomDlgTest, NamesMustBeNonBlankAndUnique) {
     StorePapers({u"Card", u"Label"});
     kx::WriteNumber(working.data(), kx::FieldNamed("dmPaperSize"), 257);
-    Run([&](ScriptedUser& me, HWND) {
-        struct Row {
-            const char* label;
-            const char16_t* name;
-            bool add;
-            bool update;
-        };
-        const Row rows[] = {
-            {"only spaces", u"   ", false, false},
-            {"another entry's name", u"Label", false, false},
-            {"a new name", u"Postcard", true, true},
-            {"case makes a new name", u"label", true, true},
-        };
-        for (const Row& row : rows) {
-            me.Type(Item(kx::kPaperNameId), row.name);
-            EXPECT_EQ(Enabled(kx::kAddPaperId), row.add) << row.label;
-            EXPECT_EQ(Enabled(kx::kUpdatePaperId), row.update) << row.label;
-        }
-    }, IDCANCEL);
+    Run(
+        [&](ScriptedUser& me, HWND) {
+            struct Row {
+                const char* label;
+                const char16_t* name;
+                bool add;
+                bool update;
+            };
+            const Row rows[] = {
+                {"only spaces", u"   ", false, false},
+                {"another entry's name", u"Label", false, false},
+                {"a new name", u"Postcard", true, true},
+                {"case makes a new name", u"label", true, true},
+            };
+            for (const Row& row : rows) {
+                me.Type(Item(kx::kPaperNameId), row.name);
+                EXPECT_EQ(Enabled(kx::kAddPaperId), row.add) << row.label;
+                EXPECT_EQ(Enabled(kx::kUpdatePaperId), row.update) << row.label;
+            }
+        },
+        IDCANCEL);
     EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"})) << "Cancel saves nothing";
 }
 
@@ -216,7 +230,8 @@ TEST_F(CustomDlgTest, ValuesAreClampedToTheModelsLimitsAndSpinByMillimetres) {
         EXPECT_EQ(Text(kx::kPaperLengthId), "3.98") << "one millimetre in inches too";
         me.Type(Item(kx::kPaperWidthId), u"8.5");
         me.Click(Item(kx::kMillimetreUnitId));
-        EXPECT_EQ(Text(kx::kPaperWidthId), "216") << "the value itself does not change with the unit";
+        EXPECT_EQ(Text(kx::kPaperWidthId), "216")
+            << "the value itself does not change with the unit";
         me.Click(Item(kx::kAddPaperId));
     });
     const CCustomPaper stored = CCustomPaper::Load(0);
@@ -242,9 +257,9 @@ TEST_F(CustomDlgTest, UpdateMovesThePaperToTheEndAndDeleteRenumbers) {
         EXPECT_EQ(Selection(), 0) << "the same position again";
         EXPECT_EQ(Text(kx::kPaperNameId), "C");
     });
-    EXPECT_TRUE(std::none_of(log.begin(), log.end(),
-                             [](const kx::UiEvent& e) { return e.kind == kx::UiEventKind::MessageBox; }))
-        << "no confirmation is asked";
+    EXPECT_TRUE(std::none_of(log.begin(), log.end(), [](const kx::UiEvent& e) {
+        return e.kind == kx::UiEventKind::MessageBox;
+    })) << "no confirmation is asked";
     EXPECT_EQ(StoredNames(), (Strings{"C", "A"}));
     EXPECT_EQ(CCustomPaper::Load(1).width(), 2000);
     EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 257) << "C, once 259, is now 257";
@@ -274,8 +289,9 @@ TEST_F(CustomDlgTest, ChangingTheSelectionWithPendingEditsAsksFirst) {
             EXPECT_EQ(ListNames(), row.names) << row.label;
             EXPECT_EQ(Text(kx::kPaperNameId), row.shownName) << row.label;
         });
-        const auto box = std::find_if(log.begin(), log.end(),
-                                      [](const kx::UiEvent& e) { return e.kind == kx::UiEventKind::MessageBox; });
+        const auto box = std::find_if(log.begin(), log.end(), [](const kx::UiEvent& e) {
+            return e.kind == kx::UiEventKind::MessageBox;
+        });
         ASSERT_NE(box, log.end()) << row.label;
         EXPECT_EQ(Utf16ToUtf8(box->text), "Do you want to save changes?") << row.label;
         const Strings stored = StoredNames();

@@ -21,7 +21,8 @@ using kxtest::StoreTest;
 using CustomPaperTest = StoreTest;
 
 std::u16string NumberText(const kxtest::RawValue& value) {
-    return std::u16string(reinterpret_cast<const char16_t*>(value.bytes.data()), value.bytes.size() / 2 - 1);
+    return std::u16string(reinterpret_cast<const char16_t*>(value.bytes.data()),
+                          value.bytes.size() / 2 - 1);
 }
 
 TEST_F(CustomPaperTest, SaveWritesTheFourValuesAndLoadReadsThemBack) {
@@ -47,7 +48,8 @@ TEST_F(CustomPaperTest, CountIsWrittenOnlyWhenNotZeroAndDeleteAllRemovesTheKind)
     CCustomPaper paper(u"A", 100, 100, LengthUnit::Millimetre);
     paper.Save(0);
     paper.SaveCount(0, nullptr);
-    EXPECT_FALSE(GetRaw(kx::kCustomPaperKey, u"CPNum").has_value()) << "a zero count is left absent";
+    EXPECT_FALSE(GetRaw(kx::kCustomPaperKey, u"CPNum").has_value())
+        << "a zero count is left absent";
     paper.SaveCount(3, nullptr);
     EXPECT_EQ(paper.LoadCount(nullptr), 3);
     paper.DeleteAll();
@@ -111,7 +113,8 @@ TEST_F(CustomPaperTest, AppliesItsCodeAndSizeAndIsRecognisedByItsCode) {
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("iPaperWidth")), 1000);
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperLength")), 1480);
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("iPaperLength")), 1480);
-    EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("IsMMInch")), 0) << "the unit is not applied";
+    EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("IsMMInch")), 0)
+        << "the unit is not applied";
     EXPECT_TRUE(paper.IsSelectedIn(devmode.data()));
     EXPECT_FALSE(CCustomPaper::Load(1).IsSelectedIn(devmode.data()));
 }
@@ -128,24 +131,33 @@ TEST_F(CustomPaperTest, HostileStoredValuesLoadAsAnInvalidOrEmptyPaper) {
         bool valid;
     };
     const Row rows[] = {
-        {"32 characters read whole", [&] { SetText(kx::kCustomPaperKey, u"Nm0", name32); }, Utf16ToUtf8(name32), true},
-        {"33 characters read as missing", [&] { SetText(kx::kCustomPaperKey, u"Nm0", name33); }, "", false},
-        {"missing terminator", [&] {
-             SetRaw(kx::kCustomPaperKey, u"Nm0", REG_SZ, unterminated, sizeof unterminated);
-         }, "Abcd", true},
-        {"binary name", [&] { SetRaw(kx::kCustomPaperKey, u"Nm0", REG_BINARY, u"Bin", 8); }, "Bin", true},
-        {"width of another type", [&] {
+        {"32 characters read whole", [&] { SetText(kx::kCustomPaperKey, u"Nm0", name32); },
+         Utf16ToUtf8(name32), true},
+        {"33 characters read as missing", [&] { SetText(kx::kCustomPaperKey, u"Nm0", name33); }, "",
+         false},
+        {"missing terminator",
+         [&] { SetRaw(kx::kCustomPaperKey, u"Nm0", REG_SZ, unterminated, sizeof unterminated); },
+         "Abcd", true},
+        {"binary name", [&] { SetRaw(kx::kCustomPaperKey, u"Nm0", REG_BINARY, u"Bin", 8); }, "Bin",
+         true},
+        {"width of another type",
+         [&] {
              SetText(kx::kCustomPaperKey, u"Nm0", u"Dword");
              SetRaw(kx::kCustomPaperKey, u"Wd0", REG_DWORD, &number, sizeof number);
-         }, "Dword", false},
-        {"negative width", [&] {
+         },
+         "Dword", false},
+        {"negative width",
+         [&] {
              SetText(kx::kCustomPaperKey, u"Nm0", u"Negative");
              SetText(kx::kCustomPaperKey, u"Wd0", u"-5");
-         }, "Negative", false},
-        {"width past the record's field", [&] {
+         },
+         "Negative", false},
+        {"width past the record's field",
+         [&] {
              SetText(kx::kCustomPaperKey, u"Nm0", u"Huge");
              SetText(kx::kCustomPaperKey, u"Wd0", u"99999999999");
-         }, "Huge", false},
+         },
+         "Huge", false},
     };
     for (const Row& row : rows) {
         RegDeleteKeyW(HKEY_CURRENT_USER, Path(kx::kCustomPaperKey).c_str());

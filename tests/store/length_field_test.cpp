@@ -30,7 +30,8 @@ TEST(CLengthField, FormatsInHundredthsOfAnInchOrWholeMillimetres) {
         {"largest sheet", 4830, LengthUnit::Inch, "19.02"},
     };
     for (const Row& row : kRows)
-        EXPECT_EQ(kx::Utf16ToUtf8(CLengthField::FormatLength(row.tenths, row.unit)), row.text) << row.label;
+        EXPECT_EQ(kx::Utf16ToUtf8(CLengthField::FormatLength(row.tenths, row.unit)), row.text)
+            << row.label;
 }
 
 TEST(CLengthField, ReadsTypedNumbersRoundedHalfUp) {

@@ -31,14 +31,16 @@ protected:
         const auto value = GetRaw(kx::kWatermarkKey, name);
         if (!value || value->bytes.size() < 2)
             return {};
-        return std::u16string(reinterpret_cast<const char16_t*>(value->bytes.data()), value->bytes.size() / 2 - 1);
+        return std::u16string(reinterpret_cast<const char16_t*>(value->bytes.data()),
+                              value->bytes.size() / 2 - 1);
     }
 
     void SetUp() override {
         StoreTest::SetUp();
-        m_prefix.WriteFile("drive_c/M/MODEL.DAT",
-                           "[MAINMENU]\nItemNum=2\n[WMTEXT1]\nText=CONFIDENTIAL\nFaceName=Arial\nAngle=45\n"
-                           "Size=0x30\nColor=0xC0C0C0\nWeight=700\n[WMTEXT2]\nText=No face\n");
+        m_prefix.WriteFile(
+            "drive_c/M/MODEL.DAT",
+            "[MAINMENU]\nItemNum=2\n[WMTEXT1]\nText=CONFIDENTIAL\nFaceName=Arial\nAngle=45\n"
+            "Size=0x30\nColor=0xC0C0C0\nWeight=700\n[WMTEXT2]\nText=No face\n");
         kx::TheApp().stringFile.SetFile(u"C:\\M\\MODEL.DAT", kx::ClearReadOnly::No);
         kx::ForgetPrinterDefaultText();
         kx::InstallStoredItemKinds();
@@ -71,12 +73,14 @@ TEST_F(OtherKindsTest, BuiltInWatermarksAreImportedOnceWhenItemZeroIsFirstLoaded
     EXPECT_EQ(Utf16ToUtf8(NumberOf(u"Ang0")), "450");
     EXPECT_EQ(first.values().size, 48) << "hexadecimal in the model file";
     EXPECT_EQ(first.values().colour, 0xC0C0C0u);
-    EXPECT_FALSE(CWaterMark::Load(1).IsValid(nullptr)) << "a built-in without a face is stored but not valid";
+    EXPECT_FALSE(CWaterMark::Load(1).IsValid(nullptr))
+        << "a built-in without a face is stored but not valid";
     EXPECT_EQ(first.LoadCount(nullptr), 2);
 
     CWaterMark().DeleteAll();
     CWaterMark().SaveCount(0, nullptr);
-    EXPECT_EQ(Utf16ToUtf8(CWaterMark::Load(0).GetName()), "(No Watermark)") << "a stored 0 is never imported over";
+    EXPECT_EQ(Utf16ToUtf8(CWaterMark::Load(0).GetName()), "(No Watermark)")
+        << "a stored 0 is never imported over";
 }
 
 TEST_F(OtherKindsTest, WatermarkRoundTripsAndWritesItsCharacterSet) {
@@ -120,14 +124,16 @@ TEST_F(OtherKindsTest, WatermarkInTheDeviceMode) {
     EXPECT_EQ(kx::TextFieldLength(devmode.data(), kx::FieldNamed("cWaterText")), 79u);
     EXPECT_EQ(kx::TextFieldLength(devmode.data(), kx::FieldNamed("cWaterTextEx")), 256u)
         << "fills the field without a terminator";
-    EXPECT_EQ(CWaterMark::FromDevmode(devmode.data()).values().text.size(), 256u) << "bounded by the field";
+    EXPECT_EQ(CWaterMark::FromDevmode(devmode.data()).values().text.size(), 256u)
+        << "bounded by the field";
 }
 
 TEST_F(OtherKindsTest, OverlaysKeepOneListPerPrinterLanguage) {
     Record spl{};
     Record pcl{};
     kx::WriteNumber(pcl.data(), kx::FieldNamed("sDrvLang"), 1);
-    EXPECT_EQ(kx::OverlayLanguageOf(spl.data()), kx::OverlayLanguage::Generic) << "no printer languages";
+    EXPECT_EQ(kx::OverlayLanguageOf(spl.data()), kx::OverlayLanguage::Generic)
+        << "no printer languages";
     kx::TheApp().profile.PrinterEmulation = {0, 1};
     EXPECT_EQ(kx::OverlayLanguageOf(spl.data()), kx::OverlayLanguage::Spl);
     EXPECT_EQ(kx::OverlayLanguageOf(pcl.data()), kx::OverlayLanguage::Pcl);
@@ -138,7 +144,8 @@ TEST_F(OtherKindsTest, OverlaysKeepOneListPerPrinterLanguage) {
     EXPECT_TRUE(GetRaw(kx::kPclOverlayKey, u"Overlay0").has_value());
     const COverLay loaded = COverLay::Load(0, pcl.data());
     EXPECT_EQ(Utf16ToUtf8(loaded.GetName()), "Letter.OVP");
-    EXPECT_FALSE(loaded.IsDifferent(COverLay(u"c:\\forms\\letter.ovp", nullptr))) << "paths compare without case";
+    EXPECT_FALSE(loaded.IsDifferent(COverLay(u"c:\\forms\\letter.ovp", nullptr)))
+        << "paths compare without case";
 
     kx::WriteNumber(pcl.data(), kx::FieldNamed("ovrLoadCreate"), 2);
     EXPECT_TRUE(loaded.IsValid(pcl.data())) << "the file is about to be created";
@@ -174,7 +181,8 @@ TEST_F(OtherKindsTest, FavouritesRoundTripThroughTheStoreAndTheCache) {
     EXPECT_EQ(loaded.LoadCount(working), 1) << "from the cache";
 
     RegDeleteKeyW(HKEY_CURRENT_USER, Path(kx::kFavouriteKey).c_str());
-    EXPECT_EQ(Utf16ToUtf8(CFavorite::Load(0, working).GetName()), "Seven copies") << "the cache answers";
+    EXPECT_EQ(Utf16ToUtf8(CFavorite::Load(0, working).GetName()), "Seven copies")
+        << "the cache answers";
     CFavorite().SaveCount(0, working);
     EXPECT_FALSE(CFavorite::Load(0, working).IsValid(nullptr)) << "a save drops the cache";
     kx::ReleaseDevmodeSet(0x2000);

@@ -19,20 +19,20 @@ using OverlayFolderTest = StoreTest;
 TEST_F(OverlayFolderTest, LoadChoosesTheStoredFolderOrTheFirstFixedDisk) {
     struct Row {
         const char* label;
-        const char* drives;          // drive letters whose folders exist
-        const char* stored;          // nullptr: nothing stored
-        const char* existingFolder;  // made below the prefix root first
+        const char* drives;         // drive letters whose folders exist
+        const char* stored;         // nullptr: nothing stored
+        const char* existingFolder; // made below the prefix root first
         const char* existingFile;
         const char* expected;
-        const char* createdFolder;   // must exist afterwards below the prefix root
+        const char* createdFolder; // must exist afterwards below the prefix root
     };
     constexpr Row kRows[] = {
         {"stored folder exists", "c", "C:\\Forms\\Mine", "drive_c/Forms/Mine", nullptr,
          "C:\\Forms\\Mine", nullptr},
         {"stored folder is missing", "c", "C:\\Gone", nullptr, nullptr, "c:\\FormOver",
          "drive_c/FormOver"},
-        {"stored path is a file", "c", "C:\\form.ovl", nullptr, "drive_c/form.ovl",
-         "c:\\FormOver", "drive_c/FormOver"},
+        {"stored path is a file", "c", "C:\\form.ovl", nullptr, "drive_c/form.ovl", "c:\\FormOver",
+         "drive_c/FormOver"},
         {"nothing stored", "c", nullptr, nullptr, nullptr, "c:\\FormOver", "drive_c/FormOver"},
         {"empty text stored", "c", "", nullptr, nullptr, "c:\\FormOver", "drive_c/FormOver"},
         {"fallback folder exists already", "c", nullptr, "drive_c/FormOver", nullptr,

@@ -25,11 +25,12 @@ protected:
     void SetUp() override {
         StoreTest::SetUp();
         kx::InstallStoredItemKinds();
-        m_parent = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
-        list.SubclassWindow(CreateWindowExW(0, u"ListBox", u"", WS_CHILD | LBS_NOTIFY, 0, 0, 100, 100, m_parent,
-                                            nullptr, nullptr, nullptr));
-        combo.SubclassWindow(CreateWindowExW(0, u"ComboBox", u"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 100,
-                                             m_parent, nullptr, nullptr, nullptr));
+        m_parent = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
+                                   nullptr, nullptr);
+        list.SubclassWindow(CreateWindowExW(0, u"ListBox", u"", WS_CHILD | LBS_NOTIFY, 0, 0, 100,
+                                            100, m_parent, nullptr, nullptr, nullptr));
+        combo.SubclassWindow(CreateWindowExW(0, u"ComboBox", u"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0,
+                                             100, 100, m_parent, nullptr, nullptr, nullptr));
         list.m_kind = kx::kCustomPaperKind;
         combo.m_kind = kx::kCustomPaperKind;
         devmode.fill(0);
@@ -135,7 +136,8 @@ TEST_F(StoredItemListTest, SelectItemFindsTheVeryObjectAndFindByNameSkipsOnePosi
     list.AddItem(std::make_unique<CCustomPaper>(u"Card", 2000, 2000, LengthUnit::Inch));
     const CCustomPaper stranger(u"Card", 1000, 1000, LengthUnit::Inch);
     EXPECT_EQ(list.SelectItem(list.ItemAt(1), kx::Fallback::No), 1);
-    EXPECT_EQ(list.SelectItem(&stranger, kx::Fallback::No), -1) << "an equal item is not the same item";
+    EXPECT_EQ(list.SelectItem(&stranger, kx::Fallback::No), -1)
+        << "an equal item is not the same item";
     EXPECT_EQ(list.SelectItem(&stranger, kx::Fallback::Yes), 0);
     EXPECT_EQ(list.FindByName(u"Card"), 0);
     EXPECT_EQ(list.FindByName(u"Card", 0), 1);
@@ -177,12 +179,14 @@ TEST_F(StoredItemListTest, SaveAllAppliesTheSelectedEntryUnderItsNewNumber) {
     list.SetCurSel(2);
     list.SaveAll(devmode.data(), kx::SaveToStore::Yes);
     EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"})) << "the placeholder is not saved";
-    EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperSize")), 258) << "259 became 258";
+    EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperSize")), 258)
+        << "259 became 258";
 
     kx::WriteNumber(devmode.data(), kx::FieldNamed("dmPaperSize"), 9);
     list.SetCurSel(1);
     list.SaveAll(devmode.data(), kx::SaveToStore::No);
-    EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperSize")), 257) << "applies without saving";
+    EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperSize")), 257)
+        << "applies without saving";
 }
 
 TEST_F(StoredItemListTest, StoreItemOverwritesTheSameNameOrAppends) {

@@ -34,8 +34,12 @@ constexpr auto kDeadline = std::chrono::seconds(60);
 
 // Round r's texts are one letter repeated and its snapshots one byte
 // repeated, so any mix of two writes shows.
-char16_t RoundLetter(int round) { return static_cast<char16_t>(u'A' + round % 26); }
-BYTE RoundByte(int round) { return static_cast<BYTE>(1 + round % 250); }
+char16_t RoundLetter(int round) {
+    return static_cast<char16_t>(u'A' + round % 26);
+}
+BYTE RoundByte(int round) {
+    return static_cast<BYTE>(1 + round % 250);
+}
 
 void WriteRound(int round) {
     {
@@ -114,14 +118,14 @@ void ReadListOnce(ReadCheck& check) {
         CCustomDataKey key;
         key.Open(kx::kWatermarkKey, item, Create::No);
         const std::u16string text = key.ReadText(kx::kWatermarkTextValue);
-        const bool wholeText = text.size() == kTextLength &&
-                               std::all_of(text.begin(), text.end(),
-                                           [&](char16_t c) { return c == text.front(); });
+        const bool wholeText =
+            text.size() == kTextLength &&
+            std::all_of(text.begin(), text.end(), [&](char16_t c) { return c == text.front(); });
         if (!text.empty() && check.lettersSeen.find(text.front()) == std::u16string::npos)
             check.lettersSeen.push_back(text.front());
         if (!wholeText)
-            check.Fail("text of item " + std::to_string(item) + ", " +
-                       std::to_string(text.size()) + " characters");
+            check.Fail("text of item " + std::to_string(item) + ", " + std::to_string(text.size()) +
+                       " characters");
         const bool ok = key.ReadSnapshot(u"Snap", record.data()) != FALSE;
         const bool wholeRecord =
             ok && record.front() != 0 &&

@@ -36,7 +36,9 @@ inline HostRun RunHost(const std::string& prefix, const std::string& arguments,
 }
 
 /// The program's exit status, or -1 when it did not exit normally.
-inline int ExitCode(const HostRun& run) { return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1; }
+inline int ExitCode(const HostRun& run) {
+    return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
+}
 
 inline bool Contains(const std::string& output, const std::string& text) {
     return output.find(text) != std::string::npos;
@@ -52,10 +54,11 @@ inline HostRun ImportPrinterDefault(const std::string& prefix, const std::string
         std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(byte));
         hex += (hex.empty() ? "" : ",") + std::string(digits);
     }
-    std::ofstream(regPath) << "Windows Registry Editor Version 5.00\r\n\r\n"
-                           << "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
-                           << printer << "]\r\n"
-                           << "\"Default DevMode\"=hex:" << hex << "\r\n";
+    std::ofstream(regPath)
+        << "Windows Registry Editor Version 5.00\r\n\r\n"
+        << "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\" << printer
+        << "]\r\n"
+        << "\"Default DevMode\"=hex:" << hex << "\r\n";
     return RunHost(prefix, "reg import '" + regPath + "'");
 }
 

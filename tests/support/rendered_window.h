@@ -8,7 +8,8 @@ namespace kxtest {
 
 class Rendered {
 public:
-    explicit Rendered(HWND window) : m_bitmap(kx::RenderWindow(window)), m_dc(CreateCompatibleDC(nullptr)) {
+    explicit Rendered(HWND window)
+        : m_bitmap(kx::RenderWindow(window)), m_dc(CreateCompatibleDC(nullptr)) {
         m_previous = SelectObject(m_dc, m_bitmap);
     }
     ~Rendered() {
@@ -31,7 +32,8 @@ public:
     }
     /// Pixels in the rectangle whose colour is darker than mid-grey.
     int DarkPixels(const RECT& r) const {
-        return Count(r, [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) < 3 * 100; });
+        return Count(
+            r, [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) < 3 * 100; });
     }
     SIZE Size() const {
         BITMAP info{};

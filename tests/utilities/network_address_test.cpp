@@ -45,14 +45,17 @@ TEST_F(NetworkAddress, EveryMonitorBranch) {
     const std::u16string tcpKey = std::u16string(kMonitors) + u"Standard TCP/IP Port\\Ports\\P";
     const Case cases[] = {
         {"TCP/IP: dotted address",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100); }, u"192.0.2.7"},
+         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100); },
+         u"192.0.2.7"},
         {"TCP/IP: host name resolved",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"localhost", 9100); }, u"127.0.0.1"},
+         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"localhost", 9100); },
+         u"127.0.0.1"},
         {"TCP/IP: host name that does not resolve",
          [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"printer.invalid", 9100); },
          u"printer.invalid"},
         {"TCP/IP: IPv6 literal host name",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"fe80::1", 9100); }, u"[fe80::1]"},
+         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"fe80::1", 9100); },
+         u"[fe80::1]"},
         {"TCP/IP: IPv6 address value",
          [tcpKey](NetworkAddress&) {
              kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100);
@@ -66,19 +69,28 @@ TEST_F(NetworkAddress, EveryMonitorBranch) {
          },
          u"192.0.2.7"},
         {"other monitor: DeviceIP",
-         [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"10.0.0.5", u"10.0.0.6", u"localhost"); },
+         [](NetworkAddress& f) {
+             f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"10.0.0.5", u"10.0.0.6", u"localhost");
+         },
          u"10.0.0.5"},
         {"other monitor: IP when DeviceIP is empty",
-         [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"10.0.0.6", u"localhost"); },
+         [](NetworkAddress& f) {
+             f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"10.0.0.6", u"localhost");
+         },
          u"10.0.0.6"},
         {"other monitor: DNSName resolved",
-         [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u"localhost"); },
+         [](NetworkAddress& f) {
+             f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u"localhost");
+         },
          u"127.0.0.1"},
         {"other monitor: DNSName unresolved",
-         [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u"box.invalid"); },
+         [](NetworkAddress& f) {
+             f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u"box.invalid");
+         },
          u"box.invalid"},
         {"other monitor: nothing stored",
-         [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u""); }, u""},
+         [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u""); },
+         u""},
         {"local port", [](NetworkAddress&) { kx::PrinterStore::AddLocalPort(u"P"); }, u""},
     };
     for (const Case& c : cases) {
@@ -86,7 +98,8 @@ TEST_F(NetworkAddress, EveryMonitorBranch) {
         UtilityFixture::SetUp();
         c.setUp(*this);
         AddPrinter(u"Printer", u"P");
-        EXPECT_EQ(kx::Utf16ToUtf8(kx::NetworkAddressOf(u"Printer")), kx::Utf16ToUtf8(c.expected)) << c.label;
+        EXPECT_EQ(kx::Utf16ToUtf8(kx::NetworkAddressOf(u"Printer")), kx::Utf16ToUtf8(c.expected))
+            << c.label;
     }
 }
 

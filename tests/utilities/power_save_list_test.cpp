@@ -13,7 +13,8 @@ using Texts = std::map<std::u16string, std::u16string>;
 kx::PageTextReader Reader(const Texts& texts) {
     return [&texts](std::u16string_view key, std::u16string_view defaultText) {
         const auto found = texts.find(std::u16string(key));
-        return found != texts.end() && !found->second.empty() ? found->second : std::u16string(defaultText);
+        return found != texts.end() && !found->second.empty() ? found->second
+                                                              : std::u16string(defaultText);
     };
 }
 
@@ -24,10 +25,14 @@ TEST(PowerSaveEntries, OwnLabelElseTheModelsFormatElseTheKey) {
         const char16_t* expected; // label of 15 minutes
     };
     const Case cases[] = {
-        {"own label", {{u"15 Minutes", u"Quarter hour"}, {u"%d Minutes", u"%d Min."}}, u"Quarter hour"},
+        {"own label",
+         {{u"15 Minutes", u"Quarter hour"}, {u"%d Minutes", u"%d Min."}},
+         u"Quarter hour"},
         {"the model's format", {{u"%d Minutes", u"%d Min."}}, u"15 Min."},
         {"the key as format", {}, u"15 Minutes"},
-        {"hostile format: one number, nothing written", {{u"%d Minutes", u"%s%n%d %x"}}, u"15%n%d %x"},
+        {"hostile format: one number, nothing written",
+         {{u"%d Minutes", u"%s%n%d %x"}},
+         u"15%n%d %x"},
     };
     const int32_t minutes[] = {5, 15};
     for (const Case& c : cases) {
@@ -69,8 +74,8 @@ class StatusMonitor : public kxtest::UtilityFixture {};
 TEST_F(StatusMonitor, SwitchIsReadWhenPresent) {
     EXPECT_EQ(kx::StatusMonitorEnabled(u"Laser"), std::nullopt);
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Kestim\\Laser", 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Kestim\\Laser", 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const DWORD on = 1;
     RegSetValueExW(key, u"SMEnabled", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);

@@ -37,7 +37,8 @@ TEST_F(Reachability, FileOfflineAndOtherPorts) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(kx::PrinterOutputReachable(c.printer, c.strictness), c.expected)
-            << kx::Utf16ToUtf8(c.printer) << (c.strictness == Strictness::Strict ? " strict" : " plain");
+            << kx::Utf16ToUtf8(c.printer)
+            << (c.strictness == Strictness::Strict ? " strict" : " plain");
     }
 }
 
@@ -55,7 +56,7 @@ TEST_F(Reachability, NetworkPortByAttributeOrLanMonitor) {
         bool expected;
     };
     const Case cases[] = {
-        {u"Shared", true}, {u"On LAN", true},  {u"On Wireless", false},
+        {u"Shared", true},  {u"On LAN", true}, {u"On Wireless", false},
         {u"On TCP", false}, {u"Local", false}, {u"Not Installed", false},
     };
     for (const Case& c : cases)

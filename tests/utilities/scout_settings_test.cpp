@@ -20,9 +20,11 @@ protected:
     void SetDword(const char16_t* name, DWORD value) {
         HKEY key = nullptr;
         const std::u16string path = kx::PrinterDriverDataKey(u"Laser");
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                  nullptr, &key, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                       sizeof value);
         RegCloseKey(key);
     }
 };
@@ -63,7 +65,8 @@ TEST_F(ScoutSettings, ANonZeroSwitchIsOn) {
 
 TEST_F(ScoutSettings, LastStatusTopicOpensFromTheModuleFolder) {
     kx::ShowLastStatusInfo(nullptr, u"Laser", u"C:\\Drv\\");
-    EXPECT_TRUE(kx::DesktopRequests::Instance().Recorded().empty()) << "nothing without a last status";
+    EXPECT_TRUE(kx::DesktopRequests::Instance().Recorded().empty())
+        << "nothing without a last status";
 
     SetMachineText(kx::PrinterDriverDataKey(u"Laser"), u"PScout_LastInfo", u"status\\paperjam.htm");
     EXPECT_EQ(kx::ReadScoutSettings(u"Laser", false).lastInfo, u"status\\paperjam.htm");

@@ -23,8 +23,9 @@ std::string Printable(const std::vector<int>& numbers) {
 }
 
 TEST(PjlTestPageCommand, EveryRowIsOneTestPrintBetweenUniversalExits) {
-    const char* expectedKeywords[] = {"CONFIG", "CONNECTION", "MENUMAP", "PCLFONT", "PSFONT",
-                                      "PCLFSFONT", "DEMO", "DUPLEXDEMO", "PATTERN", "EPSONFONT"};
+    const char* expectedKeywords[] = {"CONFIG",  "CONNECTION", "MENUMAP", "PCLFONT",
+                                      "PSFONT",  "PCLFSFONT",  "DEMO",    "DUPLEXDEMO",
+                                      "PATTERN", "EPSONFONT"};
     ASSERT_EQ(kx::kTestPages.size(), std::size(expectedKeywords));
     for (size_t i = 0; i < kx::kTestPages.size(); ++i) {
         const kx::TestPage& page = kx::kTestPages[i];

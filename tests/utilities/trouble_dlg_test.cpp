@@ -43,9 +43,12 @@ protected:
     }
 
     /// Writes the model's files and binds the page for `printer`.
-    void Open(const std::u16string& printer, const std::string& links, const std::string& testPages) {
-        prefix.WriteFile("drive_c/D/MODEL.DAT", "[Troubleshooting Dialog]\nCaption=Troubleshooting\n"
-                                                "Config Page=Configuration Page\n" + links);
+    void Open(const std::u16string& printer, const std::string& links,
+              const std::string& testPages) {
+        prefix.WriteFile("drive_c/D/MODEL.DAT",
+                         "[Troubleshooting Dialog]\nCaption=Troubleshooting\n"
+                         "Config Page=Configuration Page\n" +
+                             links);
         prefix.WriteFile("drive_c/D/MODELU.INI", "[Common]\nTroubleScout=1\n" + testPages);
         kx::CKROMAUIApp& app = kx::TheApp();
         app.modelStem = u"C:\\D\\MODEL";
@@ -57,17 +60,19 @@ protected:
         kx::DevmodeSetTable::Instance().Clear();
         const auto* row = kx::PageTemplateOf("CTroubleDlg");
         ASSERT_NE(row, nullptr);
-        kx::RegisterDialogResource(app.instance(), kTroubleTemplate, kx::PageTemplateScript(*row, app.profile));
+        kx::RegisterDialogResource(app.instance(), kTroubleTemplate,
+                                   kx::PageTemplateScript(*row, app.profile));
 
         devmode.fill(0);
         kx::WriteText(devmode.data(), kx::FieldNamed("dmDeviceName"), printer);
         kx::WriteNumber(devmode.data(), kx::FieldNamed("dmSize"), 220);
         kx::WriteNumber(devmode.data(), kx::FieldNamed("dmDriverExtra"), 3335);
-        sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 100, 100, 360, 300, nullptr,
-                                nullptr, nullptr, nullptr);
-        host = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250, sheet, nullptr, nullptr,
-                               nullptr);
-        page = std::make_unique<kx::CTroubleDlg>(kTroubleTemplate, u"Troubleshooting", kTroubleIndex);
+        sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 100, 100, 360, 300,
+                                nullptr, nullptr, nullptr, nullptr);
+        host = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250, sheet,
+                               nullptr, nullptr, nullptr);
+        page =
+            std::make_unique<kx::CTroubleDlg>(kTroubleTemplate, u"Troubleshooting", kTroubleIndex);
         kx::PageContext context;
         context.owner = 0x2000;
         context.hostDevmode = devmode.data();
@@ -90,7 +95,8 @@ protected:
         const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
             std::array<WCHAR, 128> text{};
-            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(text.data()));
             items.emplace_back(text.data());
         }
         return items;
@@ -104,7 +110,8 @@ protected:
 
 TEST_F(TroubleDlgPage, ListsTheModelsPagesLocalisedAndPrintsTheFirst) {
     Open(u"Net Printer", "Ref_URL_1=http://%s/\n", "TestPages=9,2,1\n");
-    const std::vector<std::u16string> expected = {u"Configuration Page", u"Connection Page", u"Test Print"};
+    const std::vector<std::u16string> expected = {u"Configuration Page", u"Connection Page",
+                                                  u"Test Print"};
     EXPECT_EQ(ListItems(), expected);
     EXPECT_EQ(SendMessageW(Item(kx::kTestPageListId), CB_GETCURSEL, 0, 0), 0);
     SendMessageW(page->m_hWnd, WM_COMMAND, MAKEWPARAM(kx::kTestPagePrintId, BN_CLICKED),
@@ -123,7 +130,8 @@ TEST_F(TroubleDlgPage, EmptyListCollapsesAndTheLinksMoveUp) {
     EXPECT_FALSE(Visible(kx::kTestPageGroupId));
     EXPECT_FALSE(Visible(kx::kTestPageListId));
     EXPECT_FALSE(Visible(kx::kTestPagePrintId));
-    EXPECT_LT(linksBefore.top, 60) << "the link group moved up into the test pages' place: " << linksBefore.top;
+    EXPECT_LT(linksBefore.top, 60)
+        << "the link group moved up into the test pages' place: " << linksBefore.top;
     SendMessageW(page->m_hWnd, WM_COMMAND, MAKEWPARAM(kx::kTestPagePrintId, BN_CLICKED), 0);
     EXPECT_TRUE(Jobs().empty());
 }
@@ -149,7 +157,8 @@ TEST_F(TroubleDlgPage, SecondColumnKeepsTheLinksInPlace) {
     Open(u"Local Printer", "Ref_URL_1=https://a.example/\nRef_URL_5=https://e.example/\n", "");
     const RECT first = Rect(kx::kFirstLinkId);
     const RECT group = Rect(kx::kLinkGroupId);
-    EXPECT_GT(group.right - first.right, 3 * (first.left - group.left)) << "left where the template put it";
+    EXPECT_GT(group.right - first.right, 3 * (first.left - group.left))
+        << "left where the template put it";
     EXPECT_TRUE(Visible(kx::kFirstLinkId + 4));
 }
 

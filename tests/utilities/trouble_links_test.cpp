@@ -41,11 +41,15 @@ TEST(TroubleLinks, TargetsBecomeShownDisabledOrHidden) {
     };
     const Case cases[] = {
         {"empty: hidden", u"", u"10.0.0.1", LinkState::Hidden, u""},
-        {"plain address", u"https://support.example/", u"", LinkState::Shown, u"https://support.example/"},
-        {"%s with an address", u"http://%s/status", u"10.0.0.1", LinkState::Shown, u"http://10.0.0.1/status"},
+        {"plain address", u"https://support.example/", u"", LinkState::Shown,
+         u"https://support.example/"},
+        {"%s with an address", u"http://%s/status", u"10.0.0.1", LinkState::Shown,
+         u"http://10.0.0.1/status"},
         {"%s without an address: disabled", u"http://%s/", u"", LinkState::Disabled, u""},
-        {"bracketed IPv6 address", u"http://%s/", u"[fe80::1]", LinkState::Shown, u"http://[fe80::1]/"},
-        {"hostile conversions stay text", u"http://%s/%n%d%s", u"h", LinkState::Shown, u"http://h/%n%d%s"},
+        {"bracketed IPv6 address", u"http://%s/", u"[fe80::1]", LinkState::Shown,
+         u"http://[fe80::1]/"},
+        {"hostile conversions stay text", u"http://%s/%n%d%s", u"h", LinkState::Shown,
+         u"http://h/%n%d%s"},
         {"print target", u"print://page.prn", u"", LinkState::Shown, u"print://page.prn"},
     };
     for (const Case& c : cases) {
@@ -58,7 +62,8 @@ TEST(TroubleLinks, TargetsBecomeShownDisabledOrHidden) {
             });
         EXPECT_EQ(links[0].state, c.state) << c.label << ": got " << StateName(links[0].state);
         EXPECT_EQ(kx::Utf16ToUtf8(links[0].target), kx::Utf16ToUtf8(c.target)) << c.label;
-        EXPECT_EQ(lookups, std::u16string_view(c.text).find(u"%s") != std::u16string_view::npos ? 1 : 0)
+        EXPECT_EQ(lookups,
+                  std::u16string_view(c.text).find(u"%s") != std::u16string_view::npos ? 1 : 0)
             << c.label << ": the address is looked up only for a target that asks for it";
         for (size_t i = 1; i < links.size(); ++i)
             EXPECT_EQ(links[i].state, LinkState::Hidden) << c.label << ", link " << i + 1;
@@ -69,7 +74,9 @@ TEST(TroubleLinks, TargetsAreCutToWhatALaunchTakes) {
     const std::u16string plain = u"https://a.example/" + std::u16string(600, u'x');
     const std::u16string formatted = u"http://%s/" + std::u16string(600, u'y');
     const auto links = kx::ResolveTroubleLinks(
-        [&](int number) { return number == 1 ? plain : number == 2 ? formatted : std::u16string(); },
+        [&](int number) {
+            return number == 1 ? plain : number == 2 ? formatted : std::u16string();
+        },
         [] { return std::u16string(u"10.0.0.1"); });
     EXPECT_EQ(links[0].target.size(), kx::kLaunchBufferLength - 1);
     EXPECT_EQ(links[1].target.size(), kx::kLaunchBufferLength - 1);
@@ -139,7 +146,8 @@ TEST(PrintLinkFile, StaysInsideTheModuleFolder) {
     };
     for (const Case& c : cases) {
         const auto file = kx::PrintLinkFile(u"C:\\Drv\\", c.rest);
-        EXPECT_EQ(kx::Utf16ToUtf8(file.value_or(u"")), kx::Utf16ToUtf8(c.file)) << kx::Utf16ToUtf8(c.rest);
+        EXPECT_EQ(kx::Utf16ToUtf8(file.value_or(u"")), kx::Utf16ToUtf8(c.file))
+            << kx::Utf16ToUtf8(c.rest);
     }
 }
 
@@ -161,7 +169,8 @@ protected:
     }
 
     void SetBrowser(const std::u16string& command) {
-        SetMachineText(u"Software\\Classes\\Applications\\iexplore.exe\\shell\\open\\command", u"", command);
+        SetMachineText(u"Software\\Classes\\Applications\\iexplore.exe\\shell\\open\\command", u"",
+                       command);
     }
 };
 
@@ -174,7 +183,8 @@ TEST_F(LinkOpening, PrintTargetPrintsTheFileAndOpensNothing) {
 }
 
 TEST_F(LinkOpening, PrintTargetThatClimbsOutIsRefused) {
-    for (const char16_t* target : {u"print://../secret.txt", u"print://C:\\secret.txt", u"print://\\secret.txt"}) {
+    for (const char16_t* target :
+         {u"print://../secret.txt", u"print://C:\\secret.txt", u"print://\\secret.txt"}) {
         EXPECT_TRUE(OpenAndWait(target).empty()) << kx::Utf16ToUtf8(target);
         EXPECT_TRUE(Jobs().empty()) << kx::Utf16ToUtf8(target);
     }
@@ -208,7 +218,8 @@ TEST_F(LinkOpening, ProgramOfTheModelGetsTheDriverAndPrinterNames) {
 
 TEST_F(LinkOpening, TheWorkerRunsOnItsOwnThreadOnePerLaunch) {
     for (int i = 0; i < 4; ++i)
-        kx::OpenLinkTarget(nullptr, u"Laser", u"https://support.example/", {u"C:\\Drv\\", u"C:\\Drv\\M"});
+        kx::OpenLinkTarget(nullptr, u"Laser", u"https://support.example/",
+                           {u"C:\\Drv\\", u"C:\\Drv\\M"});
     ASSERT_TRUE(kx::WaitForLinkLaunches(10000));
     EXPECT_EQ(kx::DesktopRequests::Instance().Recorded().size(), 4u);
 }

@@ -21,12 +21,14 @@ namespace kxtest {
 class UtilityFixture : public ::testing::Test {
 protected:
     static constexpr const char16_t* kDriver = u"KX Laser L5";
-    static constexpr const char16_t* kMonitors = u"SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\";
+    static constexpr const char16_t* kMonitors =
+        u"SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\";
 
     void SetUp() override {
         kx::ForgetNetworkPortTests();
         prefix.WriteFile("drive_c/windows/system32/spool/drivers/x64/3/KXL5.CAP", "[Papers]\n9\n");
-        const kx::DriverRecord driver{kDriver, 3, u"KXL5U.DLL", u"KXL5.INI", u"KXL5U.DLL", u"KXL5.CAP"};
+        const kx::DriverRecord driver{kDriver,      3,          u"KXL5U.DLL", u"KXL5.INI",
+                                      u"KXL5U.DLL", u"KXL5.CAP"};
         ASSERT_EQ(kx::PrinterStore::SaveDriver(driver), ERROR_SUCCESS);
     }
     void TearDown() override { kx::ForgetNetworkPortTests(); }
@@ -42,12 +44,14 @@ protected:
     }
 
     /// Writes a text value under HKEY_LOCAL_MACHINE, creating the key.
-    static void SetMachineText(const std::u16string& key, const std::u16string& name, const std::u16string& value) {
+    static void SetMachineText(const std::u16string& key, const std::u16string& name,
+                               const std::u16string& value) {
         HKEY handle = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
-                                  nullptr),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                  nullptr, &handle, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        RegSetValueExW(handle, name.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(value.c_str()),
                        static_cast<DWORD>((value.size() + 1) * sizeof(char16_t)));
         RegCloseKey(handle);
     }
@@ -60,7 +64,9 @@ protected:
 
     /// The jobs the spooler took so far.
     static std::vector<kx::JournalEntry> Jobs() { return kx::JobJournal::List(); }
-    static std::string BytesOf(const kx::JournalEntry& job) { return kx::JobJournal::Bytes(job.jobId).value_or(""); }
+    static std::string BytesOf(const kx::JournalEntry& job) {
+        return kx::JobJournal::Bytes(job.jobId).value_or("");
+    }
 
     TestPrefix prefix;
 };

@@ -56,8 +56,9 @@ BEGIN
     DEFPUSHBUTTON "OK", IDOK, 140, 100, 50, 14, WS_GROUP
 END
 )");
-        m_dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(m_template.data()),
-                                              nullptr, RecordingProc, 0);
+        m_dialog = CreateDialogIndirectParamW(
+            nullptr, reinterpret_cast<const DLGTEMPLATE*>(m_template.data()), nullptr,
+            RecordingProc, 0);
     }
     void TearDown() override {
         DestroyWindow(m_dialog);
@@ -122,8 +123,8 @@ TEST_F(InputTest, ListsAreReadAndChosenByTextOrData) {
 }
 
 TEST_F(InputTest, HoverShowsATipAndTheClockHidesATimedOne) {
-    const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, m_dialog,
-                                     nullptr, nullptr, nullptr);
+    const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                                     0, m_dialog, nullptr, nullptr, nullptr);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_SUBCLASS;
@@ -145,7 +146,8 @@ TEST_F(InputTest, HoverShowsATipAndTheClockHidesATimedOne) {
     m_user.AdvanceClock(4999);
     EXPECT_TRUE(m_seen.timers.empty());
     m_user.AdvanceClock(10000);
-    EXPECT_EQ(m_seen.timers, (std::vector<UINT_PTR>{1})) << "killed by its handler after one firing";
+    EXPECT_EQ(m_seen.timers, (std::vector<UINT_PTR>{1}))
+        << "killed by its handler after one firing";
     DestroyWindow(tip);
 }
 

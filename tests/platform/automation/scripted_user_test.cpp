@@ -1,13 +1,13 @@
 // The scripted user acting inside modal loops: dialogs, message boxes, file
 // dialogs, keys, the clock, and the log of what appeared.
 #include "platform/automation/scripted_user.h"
+#include "platform/base/kernel_object.h"
 #include "platform/controls/control_constants.h"
+#include "platform/files/file_api.h"
 #include "platform/window/common_dialogs.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/message_box.h"
 #include "platform/window/message_loop.h"
-#include "platform/files/file_api.h"
-#include "platform/base/kernel_object.h"
 #include "tests/support/test_prefix.h"
 
 #include <gtest/gtest.h>
@@ -71,8 +71,8 @@ INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 INT_PTR RunNameDialog(Outcome& outcome) {
     const auto data = kx::CompileDialogScript(kNameDialog);
-    return DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
-                                   NameDialogProc, reinterpret_cast<LPARAM>(&outcome));
+    return DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
+                                   nullptr, NameDialogProc, reinterpret_cast<LPARAM>(&outcome));
 }
 
 TEST(ScriptedUser, ActsInsideAModalDialogAndItsMessageBox) {
@@ -107,8 +107,8 @@ TEST(ScriptedUser, EscapeCancelsAndAnUnattendedDialogIsCancelled) {
 
 TEST(ScriptedUser, ModalOwnerIsDisabledWhileTheDialogRuns) {
     kx::ScriptedUser user;
-    const HWND owner = CreateWindowExW(0, u"#32770", u"Owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
-                                       nullptr, nullptr, nullptr, nullptr);
+    const HWND owner = CreateWindowExW(0, u"#32770", u"Owner", WS_POPUP | WS_VISIBLE, 0, 0, 100,
+                                       100, nullptr, nullptr, nullptr, nullptr);
     bool ownerEnabledInside = true;
     user.WhenNextDialogRuns([&](kx::ScriptedUser& me, HWND dialog) {
         ownerEnabledInside = IsWindowEnabled(owner);
@@ -160,7 +160,8 @@ TEST(MessageBox, RightToLeftReadingReachesTheWindowAndTheLog) {
         SendMessageW(GetDlgItem(modal, IDOK), BM_CLICK, 0, 0);
         return true;
     });
-    EXPECT_EQ(MessageBoxW(nullptr, u"Text", u"Title", MB_OK | MB_RTLREADING | MB_ICONWARNING), IDOK);
+    EXPECT_EQ(MessageBoxW(nullptr, u"Text", u"Title", MB_OK | MB_RTLREADING | MB_ICONWARNING),
+              IDOK);
     kx::SetIdleHandler(previous);
     EXPECT_TRUE(boxExStyle & WS_EX_RTLREADING);
     EXPECT_TRUE(textExStyle & WS_EX_RTLREADING);
@@ -234,8 +235,8 @@ TEST(MessageBox, HelpButtonAsksTheOwnerAndLeavesTheBoxOpen) {
     windowClass.lpfnWndProc = HelpOwnerProc;
     windowClass.lpszClassName = u"KxHelpOwner";
     RegisterClassExW(&windowClass);
-    const HWND owner = CreateWindowExW(0, u"KxHelpOwner", u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                       nullptr);
+    const HWND owner = CreateWindowExW(0, u"KxHelpOwner", u"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                       nullptr, nullptr, nullptr);
     HelpSeen().clear();
     kx::ScriptedUser user;
     user.AnswerNextMessageBox(IDHELP);

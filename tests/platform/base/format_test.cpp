@@ -18,7 +18,9 @@ struct FormatCase {
     std::u16string expected;
 };
 
-std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::u16string& text) {
+    return std::string(text.begin(), text.end());
+}
 
 TEST(FormatText, SubstitutesSupportedConversions) {
     const std::vector<FormatCase> cases = {

@@ -44,12 +44,12 @@ TEST(CompareNoCase, FoldsTheDocumentedRanges) {
         bool equal;
     };
     const Case cases[] = {
-        {u"Common", u"COMMON", true},       {u"straße", u"STRASSE", false},
-        {u"äöü", u"ÄÖÜ", true},             {u"ÿ", u"Ÿ", true},
-        {u"łódź", u"ŁÓDŹ", true},           {u"αβγ", u"ΑΒΓ", true},
-        {u"ς", u"Σ", true},                 {u"привет", u"ПРИВЕТ", true},
-        {u"ёж", u"ЁЖ", true},               {u"ａｂ", u"ＡＢ", true},
-        {u"a", u"b", false},                {u"ab", u"abc", false},
+        {u"Common", u"COMMON", true}, {u"straße", u"STRASSE", false},
+        {u"äöü", u"ÄÖÜ", true},       {u"ÿ", u"Ÿ", true},
+        {u"łódź", u"ŁÓDŹ", true},     {u"αβγ", u"ΑΒΓ", true},
+        {u"ς", u"Σ", true},           {u"привет", u"ПРИВЕТ", true},
+        {u"ёж", u"ЁЖ", true},         {u"ａｂ", u"ＡＢ", true},
+        {u"a", u"b", false},          {u"ab", u"abc", false},
         {u"÷", u"×", false},
     };
     for (const auto& c : cases)

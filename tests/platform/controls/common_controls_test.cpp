@@ -31,7 +31,8 @@ TEST(Button, AutoRadioGroupsAndCheckBoxes) {
     SendMessageW(dialog.Item(15), BM_CLICK, 0, 0);
     SendMessageW(dialog.Item(12), BM_CLICK, 0, 0);
     EXPECT_EQ(IsDlgButtonChecked(window, 14), BST_UNCHECKED) << "clicked twice";
-    EXPECT_EQ(IsDlgButtonChecked(window, 15), BST_UNCHECKED) << "a plain check box waits for its owner";
+    EXPECT_EQ(IsDlgButtonChecked(window, 15), BST_UNCHECKED)
+        << "a plain check box waits for its owner";
     const std::vector<Note> expected = {{WM_COMMAND, 11, BN_CLICKED},
                                         {WM_COMMAND, 14, BN_CLICKED},
                                         {WM_COMMAND, 14, BN_CLICKED},
@@ -45,7 +46,8 @@ TEST(UpDown, DeltaPosComesBeforeTheScrollAndMayVeto) {
                            u"CONTROL \"\", 21, \"msctls_updown32\", UDS_AUTOBUDDY | "
                            u"UDS_SETBUDDYINT | UDS_ALIGNRIGHT, 0, 0, 10, 14",
                            [&](const Note& note, LPARAM lParam) -> LRESULT {
-                               if (note.message == WM_NOTIFY && note.code == static_cast<int>(UDN_DELTAPOS)) {
+                               if (note.message == WM_NOTIFY &&
+                                   note.code == static_cast<int>(UDN_DELTAPOS)) {
                                    const auto* change = reinterpret_cast<const NMUPDOWN*>(lParam);
                                    EXPECT_EQ(change->iDelta, 1);
                                    return veto ? 1 : 0;
@@ -77,7 +79,8 @@ TEST(UpDown, PositionFollowsTheBuddyAndStaysInRange) {
                            u"CONTROL \"\", 21, \"msctls_updown32\", UDS_AUTOBUDDY | "
                            u"UDS_SETBUDDYINT, 0, 0, 10, 14");
     const HWND spin = dialog.Item(21);
-    EXPECT_EQ(SendMessageW(spin, UDM_GETRANGE, 0, 0), MAKELONG(0, 100)) << "a new range runs 100 to 0";
+    EXPECT_EQ(SendMessageW(spin, UDM_GETRANGE, 0, 0), MAKELONG(0, 100))
+        << "a new range runs 100 to 0";
     SendMessageW(spin, UDM_SETRANGE, 0, MAKELPARAM(2000, 0));
     struct Row {
         const char* label;
@@ -94,7 +97,8 @@ TEST(UpDown, PositionFollowsTheBuddyAndStaysInRange) {
     for (const auto& row : rows) {
         SetWindowTextW(dialog.Item(20), row.buddy);
         BOOL error = FALSE;
-        EXPECT_EQ(SendMessageW(spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)), row.position)
+        EXPECT_EQ(SendMessageW(spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)),
+                  row.position)
             << row.label;
         EXPECT_EQ(error, row.error) << row.label;
     }
@@ -104,7 +108,8 @@ TEST(UpDown, PositionFollowsTheBuddyAndStaysInRange) {
 }
 
 TEST(Trackbar, DragSendsTrackPositionAndEnd) {
-    RecordingDialog dialog(u"CONTROL \"\", 30, \"msctls_trackbar32\", TBS_AUTOTICKS, 5, 5, 100, 20");
+    RecordingDialog dialog(
+        u"CONTROL \"\", 30, \"msctls_trackbar32\", TBS_AUTOTICKS, 5, 5, 100, 20");
     const HWND slider = dialog.Item(30);
     SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(-10, 10));
     SendMessageW(slider, TBM_SETPOS, TRUE, 50);
@@ -149,7 +154,8 @@ TEST(DateTimePicker, UserPickReportsAChangeWithinTheRange) {
     SYSTEMTIME range[2] = {{2020, 1, 0, 1, 0, 0, 0, 0}, {2030, 12, 0, 31, 0, 0, 0, 0}};
     SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
     EXPECT_FALSE(kx::PickDateTime(picker, SYSTEMTIME{2031, 1, 0, 1, 0, 0, 0, 0}));
-    EXPECT_FALSE(kx::PickDateTime(picker, SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0})) << "not a leap year";
+    EXPECT_FALSE(kx::PickDateTime(picker, SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0}))
+        << "not a leap year";
     EXPECT_TRUE(kx::PickDateTime(picker, SYSTEMTIME{2024, 2, 0, 29, 0, 0, 0, 0}));
     EXPECT_EQ(dialog.Notes(),
               (std::vector<Note>{{WM_NOTIFY, 50, static_cast<int>(DTN_DATETIMECHANGE)}}));
@@ -160,7 +166,8 @@ TEST(DateTimePicker, UserPickReportsAChangeWithinTheRange) {
 }
 
 TEST(ToolTip, ToolsByWindowTrackingTipsAndOldStructureSizes) {
-    RecordingDialog dialog(u"PUSHBUTTON \"Go\", 60, 5, 5, 50, 14\nPUSHBUTTON \"No tip\", 61, 5, 25, 50, 14");
+    RecordingDialog dialog(
+        u"PUSHBUTTON \"Go\", 60, 5, 5, 50, 14\nPUSHBUTTON \"No tip\", 61, 5, 25, 50, 14");
     const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
                                      0, dialog.Window(), nullptr, nullptr, nullptr);
     TTTOOLINFOW info{};

@@ -131,7 +131,8 @@ TEST(EditControl, StylesShapeWhatTypingDoes) {
 }
 
 TEST(EditControl, SetTextNotifiesOnlyForSingleLineAndKillFocusIsReported) {
-    RecordingDialog dialog(u"EDITTEXT 100, 5, 5, 80, 14\nEDITTEXT 101, 5, 25, 80, 40, ES_MULTILINE");
+    RecordingDialog dialog(
+        u"EDITTEXT 100, 5, 5, 80, 14\nEDITTEXT 101, 5, 25, 80, 40, ES_MULTILINE");
     dialog.Notes().clear();
     SetWindowTextW(dialog.Item(100), u"x");
     SetWindowTextW(dialog.Item(101), u"y");

@@ -97,19 +97,22 @@ TEST(ComboBox, DropDownEditReportsEditChangesAndHonoursItsLimit) {
     dialog.Notes().clear();
     kxtest::Type(edit, u"abc");
     EXPECT_EQ(kx::WindowText(combo), u"ab");
-    const std::vector<Note> expected = {
-        {WM_COMMAND, kCombo, CBN_EDITUPDATE}, {WM_COMMAND, kCombo, CBN_EDITCHANGE},
-        {WM_COMMAND, kCombo, CBN_EDITUPDATE}, {WM_COMMAND, kCombo, CBN_EDITCHANGE}};
+    const std::vector<Note> expected = {{WM_COMMAND, kCombo, CBN_EDITUPDATE},
+                                        {WM_COMMAND, kCombo, CBN_EDITCHANGE},
+                                        {WM_COMMAND, kCombo, CBN_EDITUPDATE},
+                                        {WM_COMMAND, kCombo, CBN_EDITCHANGE}};
     EXPECT_EQ(dialog.Notes(), expected);
 }
 
 TEST(ComboBox, DropDownIsAsHighAsItsFieldAndRemembersItsListHeight) {
-    RecordingDialog dialog(u"COMBOBOX 200, 5, 5, 80, 60, CBS_DROPDOWNLIST\nCOMBOBOX 201, 5, 25, 80, 60, CBS_SIMPLE");
+    RecordingDialog dialog(
+        u"COMBOBOX 200, 5, 5, 80, 60, CBS_DROPDOWNLIST\nCOMBOBOX 201, 5, 25, 80, 60, CBS_SIMPLE");
     RECT field{};
     GetWindowRect(dialog.Item(kCombo), &field);
     EXPECT_EQ(field.bottom - field.top, 21);
     RECT dropped{};
-    SendMessageW(dialog.Item(kCombo), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    SendMessageW(dialog.Item(kCombo), CB_GETDROPPEDCONTROLRECT, 0,
+                 reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 98) << "60 dialog units of list";
     RECT simple{};
     GetWindowRect(dialog.Item(201), &simple);

@@ -31,10 +31,12 @@ public:
     /// DWLP_MSGRESULT) before it is recorded.
     using Reply = std::function<LRESULT(const Note&, LPARAM)>;
 
-    explicit RecordingDialog(std::u16string_view controls, Reply reply = {}) : m_reply(std::move(reply)) {
+    explicit RecordingDialog(std::u16string_view controls, Reply reply = {})
+        : m_reply(std::move(reply)) {
         const std::u16string script =
             u"DIALOGEX 0, 0, 200, 150\nSTYLE DS_SETFONT | WS_POPUP | WS_CAPTION\n"
-            u"FONT 8, \"MS Shell Dlg\"\nBEGIN\n" + std::u16string(controls) + u"\nEND\n";
+            u"FONT 8, \"MS Shell Dlg\"\nBEGIN\n" +
+            std::u16string(controls) + u"\nEND\n";
         kx::DialogScriptError error;
         m_template = kx::CompileDialogScript(script, &error);
         m_window = CreateDialogIndirectParamW(

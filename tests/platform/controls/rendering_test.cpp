@@ -1,12 +1,12 @@
 // Dialogs rendered to bitmaps and PNG files: size, and chosen pixels of
 // the classic look (faces, fields, marks, owner-drawn items).
 #include "platform/controls/common_controls.h"
-#include "tests/support/rendered_window.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/message_box.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/paint_api.h"
+#include "tests/support/rendered_window.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,8 @@ BEGIN
     DEFPUSHBUTTON "OK", IDOK, 143, 99, 50, 14
 END
 )");
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                   nullptr, OwnerDrawProc, 0);
+    const HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, OwnerDrawProc, 0);
     CheckDlgButton(dialog, 3, BST_CHECKED);
     Rendered image(dialog);
     RECT outer{};
@@ -68,19 +68,23 @@ END
     EXPECT_EQ(image.Size().cy, outer.bottom - outer.top);
 
     const RECT edit = InDialog(dialog, 2);
-    EXPECT_EQ(image.At((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2), kWhite) << "edit field";
-    EXPECT_EQ(image.At(outer.right - outer.left - 10, outer.bottom - outer.top - 40), kFace) << "dialog face";
+    EXPECT_EQ(image.At((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2), kWhite)
+        << "edit field";
+    EXPECT_EQ(image.At(outer.right - outer.left - 10, outer.bottom - outer.top - 40), kFace)
+        << "dialog face";
     const RECT owner = InDialog(dialog, 5);
     EXPECT_EQ(image.At(owner.left + 5, owner.top + 5), RGB(255, 0, 0)) << "owner-drawn static";
     EXPECT_GT(image.DarkPixels(InDialog(dialog, 1)), 5) << "the label's text";
     const RECT checked = InDialog(dialog, 3);
     const RECT unchecked = InDialog(dialog, 4);
     const RECT checkedBox{checked.left + 2, checked.top + 2, checked.left + 12, checked.bottom - 2};
-    const RECT uncheckedBox{unchecked.left + 2, unchecked.top + 2, unchecked.left + 12, unchecked.bottom - 2};
+    const RECT uncheckedBox{unchecked.left + 2, unchecked.top + 2, unchecked.left + 12,
+                            unchecked.bottom - 2};
     EXPECT_GT(image.DarkPixels(checkedBox), image.DarkPixels(uncheckedBox) + 5) << "the tick";
     EXPECT_NE(image.At(10, 10), kFace) << "the caption bar";
 
-    const std::string path = (std::filesystem::temp_directory_path() / "kx_rendering_test.png").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "kx_rendering_test.png").string();
     ASSERT_TRUE(kx::RenderWindowToPng(dialog, path));
     EXPECT_GT(std::filesystem::file_size(path), 100u);
     std::filesystem::remove(path);
@@ -96,13 +100,14 @@ BEGIN
     EDITTEXT 2, 5, 30, 100, 14
 END
 )");
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                   nullptr, OwnerDrawProc, 0);
+    const HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, OwnerDrawProc, 0);
     ShowWindow(GetDlgItem(dialog, 2), SW_HIDE);
     Rendered image(dialog);
     EXPECT_EQ(image.DarkPixels(InDialog(dialog, 1)), 0) << "grey, not black";
     const RECT edit = InDialog(dialog, 2);
-    EXPECT_EQ(image.At((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2), kFace) << "hidden edit";
+    EXPECT_EQ(image.At((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2), kFace)
+        << "hidden edit";
     DestroyWindow(dialog);
 }
 
@@ -136,8 +141,8 @@ BEGIN
     COMBOBOX 1, 5, 5, 100, 60, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED
 END
 )");
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                   nullptr, ComboOwnerProc, 0);
+    const HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, ComboOwnerProc, 0);
     const HWND combo = GetDlgItem(dialog, 1);
     SendMessageW(combo, CB_ADDSTRING, 0, static_cast<LPARAM>(RGB(0, 0, 255)));
     SendMessageW(combo, CB_SETCURSEL, 0, 0);

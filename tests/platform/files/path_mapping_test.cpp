@@ -34,8 +34,9 @@ TEST(NormalizeWindowsPath, AppliesWindowsRules) {
         const auto normalized = kx::NormalizeWindowsPath(c.path);
         EXPECT_EQ(normalized.value_or(u""), c.expected) << kx::Utf16ToUtf8(c.path);
     }
-    EXPECT_EQ(kx::NormalizeWindowsPath(u"C:\\a\\*.OVL", kx::Wildcards::AllowInLastName).value_or(u""),
-              u"C:\\a\\*.OVL");
+    EXPECT_EQ(
+        kx::NormalizeWindowsPath(u"C:\\a\\*.OVL", kx::Wildcards::AllowInLastName).value_or(u""),
+        u"C:\\a\\*.OVL");
 }
 
 TEST(ToUnixPath, FindsExistingNamesInAnyCase) {

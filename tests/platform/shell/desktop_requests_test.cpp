@@ -62,9 +62,8 @@ TEST_F(RecordingFixture, ShellExecuteIsRecordedWithItsParameters) {
     EXPECT_EQ(recorded[0].target, u"C:\\Drivers\\tool.exe");
     EXPECT_EQ(recorded[0].argument, u"\"Model 5\" \"Office Printer\"");
     EXPECT_EQ(recorded[1].action, u"open");
-    EXPECT_EQ(LogText(),
-              "shell\topen\tC:\\Drivers\\tool.exe\t\"Model 5\" \"Office Printer\"\t\n"
-              "shell\topen\thttps://support.example/model?ip=127.0.0.1\t\t\n");
+    EXPECT_EQ(LogText(), "shell\topen\tC:\\Drivers\\tool.exe\t\"Model 5\" \"Office Printer\"\t\n"
+                         "shell\topen\thttps://support.example/model?ip=127.0.0.1\t\t\n");
 }
 
 TEST_F(RecordingFixture, ShellExecuteRefusesWhatItCannotDo) {

@@ -90,7 +90,8 @@ TEST(CapabilityFile, BinsKeepLeadingBlanksAndSlotsFill) {
 
     EXPECT_EQ(Words(file, kx::kCapabilityOutputBins), (std::vector<WORD>{1, 3}));
     EXPECT_EQ(Names(file, kx::kCapabilityOutputBinNames, kx::kOutputBinNameSlot)[1],
-              u"Finisher Bin With A Long") << "cut to 24 units";
+              u"Finisher Bin With A Long")
+        << "cut to 24 units";
 }
 
 TEST(CapabilityFile, MediaTypesResolutionsAndSettings) {
@@ -128,8 +129,9 @@ TEST(CapabilityFile, EncodingsAndMalformedInput) {
         size_t bins;
         std::u16string firstName;
     };
-    const std::string utf16 = std::string("\xFF\xFE", 2) +
-                              std::string("[\0B\0i\0n\0s\0]\0\n\0" "7\0=\0\xE9\0", 20);
+    const std::string utf16 = std::string("\xFF\xFE", 2) + std::string("[\0B\0i\0n\0s\0]\0\n\0"
+                                                                       "7\0=\0\xE9\0",
+                                                                       20);
     const Case cases[] = {
         {"UTF-8 with BOM", "\xEF\xBB\xBF[Bins]\n7 = Caf\xC3\xA9\n", 1, u"Caf\u00E9"},
         {"Windows-1252", "[Bins]\n7 = Caf\xE9\n", 1, u"Caf\u00E9"},
@@ -160,8 +162,8 @@ TEST(CapabilityFile, UserPaperSource) {
     EXPECT_EQ(file.userPapers->count, u"CPNum");
     EXPECT_EQ(file.userPapers->length, u"Hg");
     EXPECT_EQ(file.userPapers->firstId, 300);
-    EXPECT_FALSE(ParseCapabilityFile("[UserPapers]\nKey = K\nCount = C\nName = N\n")
-                     .userPapers.has_value())
+    EXPECT_FALSE(
+        ParseCapabilityFile("[UserPapers]\nKey = K\nCount = C\nName = N\n").userPapers.has_value())
         << "a source without its size values";
 }
 
@@ -184,7 +186,7 @@ TEST(StandardPapers, TableInvariants) {
         }
     }
     // Rotated forms are their portrait twins turned.
-    const std::pair<WORD, WORD> rotated[] = {{75, 1}, {76, 8}, {77, 9}, {78, 11}, {79, 12},
+    const std::pair<WORD, WORD> rotated[] = {{75, 1},  {76, 8},  {77, 9},  {78, 11}, {79, 12},
                                              {80, 13}, {81, 43}, {83, 70}, {89, 88}};
     for (const auto& [turned, portrait] : rotated) {
         EXPECT_EQ(kx::FindStandardPaper(turned)->width, kx::FindStandardPaper(portrait)->length)

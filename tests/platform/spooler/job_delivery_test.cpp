@@ -29,8 +29,7 @@ TEST(TcpDelivery, ArrivesByteExact) {
     const std::string jobs[] = {kHeadCleaning, large, std::string()};
     for (const auto& job : jobs) {
         kxtest::LoopbackListener listener;
-        ASSERT_EQ(kx::DeliverOverTcp("127.0.0.1", listener.port(), AsBytes(job), {}),
-                  ERROR_SUCCESS)
+        ASSERT_EQ(kx::DeliverOverTcp("127.0.0.1", listener.port(), AsBytes(job), {}), ERROR_SUCCESS)
             << job.size() << " bytes";
         const std::string received = listener.Received();
         EXPECT_EQ(received.size(), job.size());
@@ -55,8 +54,7 @@ TEST(TcpDelivery, APrinterThatNeverReadsTimesOut) {
     const std::string job(48 << 20, 'x'); // more than loopback buffers hold
     const DeliveryTimeouts timeouts{1000, 300};
     const auto start = Clock::now();
-    EXPECT_EQ(kx::DeliverOverTcp("127.0.0.1", stuck.port(), AsBytes(job), timeouts),
-              ERROR_TIMEOUT);
+    EXPECT_EQ(kx::DeliverOverTcp("127.0.0.1", stuck.port(), AsBytes(job), timeouts), ERROR_TIMEOUT);
     const auto waited = Clock::now() - start;
     EXPECT_GE(waited, std::chrono::milliseconds(250));
     EXPECT_LT(waited, std::chrono::seconds(3));
@@ -79,8 +77,8 @@ TEST(TcpDelivery, APrinterThatNeverAnswersTimesOut) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     const DeliveryTimeouts timeouts{400, 400};
     const auto start = Clock::now();
-    const DWORD result = kx::DeliverOverTcp("127.0.0.1", full.port(),
-                                            AsBytes(std::string(48 << 20, 'y')), timeouts);
+    const DWORD result =
+        kx::DeliverOverTcp("127.0.0.1", full.port(), AsBytes(std::string(48 << 20, 'y')), timeouts);
     const auto waited = Clock::now() - start;
     EXPECT_EQ(result, ERROR_TIMEOUT);
     EXPECT_LT(waited, std::chrono::seconds(3));
@@ -113,8 +111,7 @@ TEST(JobDelivery, ChoosesByPortAndOutputFile) {
     };
     std::filesystem::create_directories(prefix.DriveC() + "/out");
     for (const auto& c : cases) {
-        EXPECT_EQ(kx::DeliverJob(c.target, c.outputFile, "title", AsBytes(kHeadCleaning)),
-                  c.result)
+        EXPECT_EQ(kx::DeliverJob(c.target, c.outputFile, "title", AsBytes(kHeadCleaning)), c.result)
             << c.label;
     }
     EXPECT_EQ(prefix.ReadFile("drive_c/out/job.prn"), kHeadCleaning);

@@ -46,8 +46,7 @@ TEST_F(SpoolerFixture, RawJobReachesATcpPrinterByteExact) {
               ERROR_SUCCESS);
     AddPrinter(u"Network Laser", u"IP_127.0.0.1", PRINTER_ATTRIBUTE_NETWORK);
     DWORD jobId = 0;
-    ASSERT_TRUE(SendRaw(Open(u"Network Laser"), kHeadCleaning, nullptr, &jobId))
-        << GetLastError();
+    ASSERT_TRUE(SendRaw(Open(u"Network Laser"), kHeadCleaning, nullptr, &jobId)) << GetLastError();
     const std::string received = listener.Received();
     EXPECT_EQ(received.size(), 7u);
     EXPECT_TRUE(received == kHeadCleaning);

@@ -72,8 +72,8 @@ TEST_F(SpoolerFixture, EnumPrintersRoundTrip) {
     EXPECT_EQ(count, 0u);
     AddPrinter(u"Office Laser", u"IP_192.0.2.5", PRINTER_ATTRIBUTE_DEFAULT);
     std::vector<BYTE> level4(512);
-    ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_DEFAULT, nullptr, 4, level4.data(), 512, &needed,
-                              &count));
+    ASSERT_TRUE(
+        EnumPrintersW(PRINTER_ENUM_DEFAULT, nullptr, 4, level4.data(), 512, &needed, &count));
     ASSERT_EQ(count, 1u);
     EXPECT_EQ(std::u16string(reinterpret_cast<PRINTER_INFO_4W*>(level4.data())->pPrinterName),
               u"Office Laser");
@@ -171,8 +171,8 @@ TEST_F(SpoolerFixture, PrinterDataFollowsTheRegistryContract) {
     EXPECT_EQ(GetPrinterDataW(printer, scriptPath.data(), &type, nullptr, 0, &needed),
               ERROR_MORE_DATA);
     EXPECT_EQ(needed, 4u);
-    EXPECT_EQ(GetPrinterDataW(printer, scriptPath.data(), &type,
-                              reinterpret_cast<LPBYTE>(&value), 4, &needed),
+    EXPECT_EQ(GetPrinterDataW(printer, scriptPath.data(), &type, reinterpret_cast<LPBYTE>(&value),
+                              4, &needed),
               ERROR_SUCCESS);
     EXPECT_EQ(type, 4u);
     EXPECT_EQ(value, 1u);
@@ -245,18 +245,14 @@ TEST_F(SpoolerFixture, DeviceCapabilitiesOfAPrinter) {
         int count;
     };
     const Case cases[] = {
-        {"papers", DC_PAPERS, 3},
-        {"paper names", DC_PAPERNAMES, 3},
-        {"paper sizes", DC_PAPERSIZE, 3},
-        {"bins", DC_BINS, 2},
-        {"bin names", DC_BINNAMES, 2},
-        {"output bins", kx::kCapabilityOutputBins, 1},
-        {"media types", DC_MEDIATYPES, 0},
-        {"not in the file", DC_COPIES, -1},
+        {"papers", DC_PAPERS, 3},          {"paper names", DC_PAPERNAMES, 3},
+        {"paper sizes", DC_PAPERSIZE, 3},  {"bins", DC_BINS, 2},
+        {"bin names", DC_BINNAMES, 2},     {"output bins", kx::kCapabilityOutputBins, 1},
+        {"media types", DC_MEDIATYPES, 0}, {"not in the file", DC_COPIES, -1},
     };
     for (const auto& c : cases) {
-        const int count = DeviceCapabilitiesW(u"Office Laser", u"FILE:", c.capability, nullptr,
-                                              nullptr);
+        const int count =
+            DeviceCapabilitiesW(u"Office Laser", u"FILE:", c.capability, nullptr, nullptr);
         EXPECT_EQ(count, c.count) << c.label;
     }
     std::vector<WCHAR> names(2 * kx::kBinNameSlot);

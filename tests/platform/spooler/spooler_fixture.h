@@ -25,8 +25,7 @@ protected:
                            "[OutputBins]\n1 = Face Down\n"
                            "[UserPapers]\nKey = Software\\Kx\\Papers\nCount = CPNum\n"
                            "Name = Nm\nWidth = Wd\nLength = Hg\n");
-        kx::DriverRecord driver{kDriver, 3, u"KXL5DRV.DLL", u"KXL5.INI", u"KXUI.DLL",
-                                u"KXL5.CAP"};
+        kx::DriverRecord driver{kDriver, 3, u"KXL5DRV.DLL", u"KXL5.INI", u"KXUI.DLL", u"KXL5.CAP"};
         ASSERT_EQ(kx::PrinterStore::SaveDriver(driver), ERROR_SUCCESS);
     }
 

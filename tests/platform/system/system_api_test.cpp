@@ -13,11 +13,19 @@ TEST(LanguageFromLocaleName, MapsPosixLocales) {
         LANGID language;
     };
     const Case cases[] = {
-        {"de_DE", 0x0407},       {"de_DE.UTF-8", 0x0407}, {"zh_CN.GB2312", 0x0804},
-        {"zh_TW", 0x0404},       {"pt_PT", 0x0816},       {"pt_BR", 0x0416},
-        {"en_US", 0x0409},       {"en_GB.UTF-8@euro", 0x0809},
-        {"fr", 0x040C},          {"de_LU", 0x0407},       {"xx_YY", 0},
-        {"C", 0},                {"", 0},
+        {"de_DE", 0x0407},
+        {"de_DE.UTF-8", 0x0407},
+        {"zh_CN.GB2312", 0x0804},
+        {"zh_TW", 0x0404},
+        {"pt_PT", 0x0816},
+        {"pt_BR", 0x0416},
+        {"en_US", 0x0409},
+        {"en_GB.UTF-8@euro", 0x0809},
+        {"fr", 0x040C},
+        {"de_LU", 0x0407},
+        {"xx_YY", 0},
+        {"C", 0},
+        {"", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(kx::LanguageFromLocaleName(c.locale), c.language) << c.locale;

@@ -51,7 +51,8 @@ TEST(DialogManager, ResultsComeFromTheResultSlotExceptForColourMessages) {
     const auto data = Compile(u"");
     const HWND dialog = Create(data);
     NMHDR header{dialog, 1, 0};
-    EXPECT_EQ(SendMessageW(dialog, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header)), 0x1234567890LL);
+    EXPECT_EQ(SendMessageW(dialog, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header)),
+              0x1234567890LL);
     EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLORSTATIC, 0, 0), 77);
     SetWindowLongPtrW(dialog, DWLP_USER, -9);
     EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), -9);
@@ -60,8 +61,9 @@ TEST(DialogManager, ResultsComeFromTheResultSlotExceptForColourMessages) {
 }
 
 TEST(DialogManager, EnterPressesTheDefaultButtonAndEscapeCancels) {
-    const auto data = Compile(u"EDITTEXT 10, 0, 0, 50, 14\nPUSHBUTTON \"Other\", 11, 0, 20, 50, 14\n"
-                              u"DEFPUSHBUTTON \"Go\", 12, 0, 40, 50, 14");
+    const auto data =
+        Compile(u"EDITTEXT 10, 0, 0, 50, 14\nPUSHBUTTON \"Other\", 11, 0, 20, 50, 14\n"
+                u"DEFPUSHBUTTON \"Go\", 12, 0, 40, 50, 14");
     const HWND dialog = Create(data);
     Commands().clear();
     struct Row {
@@ -89,7 +91,8 @@ TEST(DialogManager, EnterPressesTheDefaultButtonAndEscapeCancels) {
 }
 
 TEST(DialogManager, TabMovesThroughTabStopsIntoNestedDialogs) {
-    const auto outer = Compile(u"EDITTEXT 10, 0, 0, 50, 14\nDEFPUSHBUTTON \"OK\", IDOK, 0, 40, 50, 14");
+    const auto outer =
+        Compile(u"EDITTEXT 10, 0, 0, 50, 14\nDEFPUSHBUTTON \"OK\", IDOK, 0, 40, 50, 14");
     const auto inner = Compile(u"EDITTEXT 20, 0, 0, 50, 14\nLTEXT \"x\", 21, 0, 20, 50, 8",
                                u"DS_CONTROL | WS_CHILD | WS_VISIBLE");
     const HWND dialog = Create(outer);
@@ -107,8 +110,8 @@ TEST(DialogManager, TabMovesThroughTabStopsIntoNestedDialogs) {
 
 TEST(DialogManager, ModalDialogEndedDuringInitialisationIsNeverShown) {
     const auto data = Compile(u"", u"WS_POPUP | WS_VISIBLE");
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
-                                      AnsweringProc, 1),
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
+                                      nullptr, AnsweringProc, 1),
               2);
 }
 

@@ -35,7 +35,8 @@ TEST(DialogScript, ParsesHeaderAndControlsWithDefaultsAndNot) {
     EXPECT_EQ(dialog->pointSize, 8);
     EXPECT_EQ(dialog->charset, 1);
     EXPECT_EQ(dialog->exStyle, WS_EX_CONTEXTHELP);
-    EXPECT_EQ(dialog->style & (WS_CHILD | DS_CONTROL | WS_CAPTION), WS_CHILD | DS_CONTROL | WS_CAPTION);
+    EXPECT_EQ(dialog->style & (WS_CHILD | DS_CONTROL | WS_CAPTION),
+              WS_CHILD | DS_CONTROL | WS_CAPTION);
     ASSERT_EQ(dialog->items.size(), 8u);
     struct Row {
         const char* label;
@@ -59,8 +60,10 @@ TEST(DialogScript, ParsesHeaderAndControlsWithDefaultsAndNot) {
         const auto& item = dialog->items[row.index];
         EXPECT_EQ(item.id, row.id) << row.label;
         EXPECT_EQ(item.className, row.className) << row.label;
-        EXPECT_EQ(item.style & row.styleSet, row.styleSet) << row.label << " style " << std::hex << item.style;
-        EXPECT_EQ(item.style & row.styleClear, 0u) << row.label << " style " << std::hex << item.style;
+        EXPECT_EQ(item.style & row.styleSet, row.styleSet)
+            << row.label << " style " << std::hex << item.style;
+        EXPECT_EQ(item.style & row.styleClear, 0u)
+            << row.label << " style " << std::hex << item.style;
     }
     EXPECT_EQ(dialog->items[2].exStyle, WS_EX_CLIENTEDGE);
     EXPECT_EQ(dialog->items[6].textOrdinal, 101);
@@ -79,7 +82,8 @@ TEST(DialogScript, ReportsTheLineOfAnError) {
         {"missing END", u"DIALOGEX 0,0,1,1\nBEGIN\nLTEXT \"a\", 1, 0, 0, 1, 1\n", 4},
         {"missing coordinate", u"DIALOGEX 0,0,1,1\nBEGIN\nPUSHBUTTON \"a\", 1, 0, 0, 1\nEND", 4},
         {"unknown statement", u"DIALOGEX 0,0,1,1\nBEGIN\nSLIDER 1, 0, 0, 1, 1\nEND", 3},
-        {"NUL inside a text", std::u16string_view(u"DIALOGEX 0,0,1,1\nCAPTION \"a\0b\"\nBEGIN\nEND", 40), 2},
+        {"NUL inside a text",
+         std::u16string_view(u"DIALOGEX 0,0,1,1\nCAPTION \"a\0b\"\nBEGIN\nEND", 40), 2},
     };
     for (const auto& row : rows) {
         kx::DialogScriptError error;
@@ -112,10 +116,12 @@ TEST(DialogTemplate, BinaryRoundTripKeepsEverything) {
 TEST(DialogTemplate, ReadsTheClassicFormat) {
     // A classic template with one button given by class ordinal.
     alignas(4) const WORD classic[] = {
-        0x00C0, 0x80C0, 0, 0, 1, 10, 20, 100, 50, // style DS_SETFONT|DS_MODALFRAME|WS_POPUP|WS_CAPTION, count 1
-        0, 0, u'T', 0,                            // no menu, default class, caption "T"
-        8, u'A', 0,                               // font 8 "A"
-        0, 0x5001, 0, 0, 5, 5, 40, 14, 1,         // style BS_DEFPUSHBUTTON|WS_CHILD|WS_VISIBLE, id 1
+        0x00C0, 0x80C0, 0,    0,    1, 10,
+        20,     100,    50,      // style DS_SETFONT|DS_MODALFRAME|WS_POPUP|WS_CAPTION, count 1
+        0,      0,      u'T', 0, // no menu, default class, caption "T"
+        8,      u'A',   0,       // font 8 "A"
+        0,      0x5001, 0,    0,    5, 5,
+        40,     14,     1, // style BS_DEFPUSHBUTTON|WS_CHILD|WS_VISIBLE, id 1
         0xFFFF, 0x0080, u'O', u'K', 0, 0,
     };
     auto decoded = kx::DecodeDialogTemplate(classic, sizeof classic);

@@ -88,7 +88,9 @@ protected:
         return m_sheet;
     }
 
-    HWND Tab() const { return reinterpret_cast<HWND>(SendMessageW(m_sheet, PSM_GETTABCONTROL, 0, 0)); }
+    HWND Tab() const {
+        return reinterpret_cast<HWND>(SendMessageW(m_sheet, PSM_GETTABCONTROL, 0, 0));
+    }
 
     static constexpr const char16_t* kTitles[3] = {u"Layout", u"Paper", u"Graphics"};
     Script m_script;
@@ -125,8 +127,10 @@ TEST_F(SheetTest, ApplyGoesToEveryCreatedPageAndReactivatesTheCurrentOne) {
     EXPECT_TRUE(IsWindowEnabled(apply));
     m_script.events.clear();
     SendMessageW(apply, BM_CLICK, 0, 0);
-    const std::vector<PageEvent> expected = {
-        {1, PSN_KILLACTIVE, 0}, {0, PSN_APPLY, FALSE}, {1, PSN_APPLY, FALSE}, {1, PSN_SETACTIVE, 0}};
+    const std::vector<PageEvent> expected = {{1, PSN_KILLACTIVE, 0},
+                                             {0, PSN_APPLY, FALSE},
+                                             {1, PSN_APPLY, FALSE},
+                                             {1, PSN_SETACTIVE, 0}};
     EXPECT_EQ(m_script.events, expected) << "page 2 was never shown, so it has no window";
     EXPECT_FALSE(IsWindowEnabled(apply));
     SendMessageW(m_sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(page1), 0);
@@ -168,7 +172,7 @@ TEST_F(SheetTest, ModalSheetRunsWithTheUserAndReportsApplied) {
     user.WhenNextDialogRuns([](kx::ScriptedUser& me, HWND sheet) {
         me.ChooseTab(me.FindByClass(sheet, WC_TABCONTROLW), 1);
         me.Type(me.FindById(sheet, 100), u"x"); // the edit of the current page
-        me.Press(kx::Key::Enter);                // the sheet's default button is OK
+        me.Press(kx::Key::Enter);               // the sheet's default button is OK
     });
     const PROPSHEETHEADERW header = Header(PSH_NOAPPLYNOW | PSH_HASHELP);
     EXPECT_EQ(PropertySheetW(&header), 1);
@@ -197,8 +201,8 @@ TEST_F(SheetTest, PageCallbacksAndAPageThatRefusesActivation) {
     OpenModeless();
     EXPECT_EQ(SendMessageW(Tab(), TCM_GETCURSEL, 0, 0), 1) << "the first page refused";
     DestroyWindow(m_sheet);
-    EXPECT_EQ(callbacks, (std::vector<UINT>{PSPCB_CREATE, PSPCB_CREATE, PSPCB_RELEASE, PSPCB_RELEASE,
-                                            PSPCB_RELEASE}));
+    EXPECT_EQ(callbacks, (std::vector<UINT>{PSPCB_CREATE, PSPCB_CREATE, PSPCB_RELEASE,
+                                            PSPCB_RELEASE, PSPCB_RELEASE}));
 }
 
 } // namespace

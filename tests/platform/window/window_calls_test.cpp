@@ -42,8 +42,9 @@ const WCHAR* PositionClass() {
 }
 
 HWND Make(HWND parent, int id, const WCHAR* text = u"") {
-    return CreateWindowExW(0, PositionClass(), text, parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent,
-                           reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr, nullptr);
+    return CreateWindowExW(0, PositionClass(), text, parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
+                           parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr,
+                           nullptr);
 }
 
 TEST(WindowClasses, RegistrationIsCheckedAndNamesIgnoreCase) {
@@ -56,15 +57,17 @@ TEST(WindowClasses, RegistrationIsCheckedAndNamesIgnoreCase) {
     windowClass.cbSize = 4;
     windowClass.lpszClassName = u"KxOther";
     EXPECT_EQ(RegisterClassExW(&windowClass), 0) << "wrong structure size";
-    const HWND window = CreateWindowExW(0, u"KXCASECLASS", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                        nullptr);
+    const HWND window = CreateWindowExW(0, u"KXCASECLASS", u"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                        nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     WCHAR name[32];
     EXPECT_EQ(GetClassNameW(window, name, 32), 11);
     EXPECT_EQ(std::u16string(name), u"KxCaseClass");
-    EXPECT_EQ(CreateWindowExW(0, u"NoSuchClass", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_EQ(CreateWindowExW(0, u"NoSuchClass", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                              nullptr, nullptr),
               nullptr);
-    EXPECT_EQ(CreateWindowExW(0, u"KxCaseClass", u"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_EQ(CreateWindowExW(0, u"KxCaseClass", u"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr,
+                              nullptr, nullptr),
               nullptr)
         << "a child needs a parent";
     DestroyWindow(window);
@@ -74,13 +77,15 @@ TEST(WindowPosition, ChangingMessagesMayAdjustAndMoveAndSizeFollow) {
     const HWND window = Make(nullptr, 0);
     Positions().clear();
     SetWindowPos(window, nullptr, 5, 6, 800, 50, SWP_NOZORDER);
-    const std::vector<UINT> expected = {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE};
+    const std::vector<UINT> expected = {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE,
+                                        WM_SIZE};
     EXPECT_EQ(Positions(), expected);
     RECT rect{};
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.right - rect.left, 500) << "the limit set while changing";
     Positions().clear();
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING);
     EXPECT_EQ(Positions(), (std::vector<UINT>{WM_WINDOWPOSCHANGED}));
     DestroyWindow(window);
 }
@@ -121,12 +126,15 @@ TEST(WindowText, LongTextsAreCutToTheBufferAndTerminated) {
     DestroyWindow(window);
 }
 
-INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
 
 TEST(DialogItems, NumbersAreReadAsWindowsReadsThem) {
-    const auto data = kx::CompileDialogScript(u"DIALOGEX 0,0,50,20\nSTYLE WS_POPUP\nBEGIN\nEDITTEXT 1, 0, 0, 40, 12\nEND");
-    const HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                                   nullptr, QuietProc, 0);
+    const auto data = kx::CompileDialogScript(
+        u"DIALOGEX 0,0,50,20\nSTYLE WS_POPUP\nBEGIN\nEDITTEXT 1, 0, 0, 40, 12\nEND");
+    const HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, QuietProc, 0);
     struct Row {
         const char* label;
         const char16_t* text;

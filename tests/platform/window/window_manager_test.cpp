@@ -112,8 +112,8 @@ TEST(WindowManager, RightToLeftLayoutIsInheritedByNewChildren) {
     const HWND top = MakeWindow(nullptr, 0, {0, 0, 10, 10}, 0, WS_EX_LAYOUTRTL);
     const HWND child = MakeWindow(top, 1, {0, 0, 5, 5});
     EXPECT_TRUE(GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
-    const HWND stopper = MakeWindow(nullptr, 0, {0, 0, 10, 10}, 0,
-                                    WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT);
+    const HWND stopper =
+        MakeWindow(nullptr, 0, {0, 0, 10, 10}, 0, WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT);
     const HWND plain = MakeWindow(stopper, 1, {0, 0, 5, 5});
     EXPECT_FALSE(GetWindowLongW(plain, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
     DestroyWindow(top);
@@ -229,7 +229,11 @@ TEST(WindowManager, MirroredParentsPlaceChildrenFromTheRightEdge) {
     };
     const Row rows[] = {
         {"child to mirrored parent", child, top, {0, 0, 50, 20}, {10, 5, 60, 25}},
-        {"mirrored parent to screen keeps left < right", top, nullptr, {10, 5, 60, 25}, {240, 105, 290, 125}},
+        {"mirrored parent to screen keeps left < right",
+         top,
+         nullptr,
+         {10, 5, 60, 25},
+         {240, 105, 290, 125}},
         {"screen to mirrored parent", nullptr, top, {240, 105, 290, 125}, {10, 5, 60, 25}},
     };
     for (const auto& row : rows) {

@@ -65,7 +65,8 @@ TEST(DataExchange, EachRoutineFillsControlsAndReadsThemBack) {
 
     dialog.m_paper = u"Custom 1";
     dialog.UpdateData(FALSE);
-    EXPECT_EQ(user.Read(dialog.GetDlgItem(20)).text, u"Custom 1") << "a text not in the list goes to the field";
+    EXPECT_EQ(user.Read(dialog.GetDlgItem(20)).text, u"Custom 1")
+        << "a text not in the list goes to the field";
 
     user.Click(dialog.GetDlgItem(10));
     user.ChooseByText(dialog.GetDlgItem(30), u"A4");

@@ -120,9 +120,11 @@ public:
 };
 
 TEST(CEdit, SubclassedFilterRestoresTextAndSelection) {
-    const auto data = kx::CompileDialogScript(u"DIALOGEX 0,0,100,40\nSTYLE WS_POPUP\nBEGIN\nEDITTEXT 10, 0, 0, 80, 14\nEND");
-    const HWND window = CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
-                                                   [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    const auto data = kx::CompileDialogScript(
+        u"DIALOGEX 0,0,100,40\nSTYLE WS_POPUP\nBEGIN\nEDITTEXT 10, 0, 0, 80, 14\nEND");
+    const HWND window = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     DigitsEdit edit;
     ASSERT_TRUE(edit.SubclassWindow(GetDlgItem(window, 10)));
     for (char16_t c : std::u16string(u"12a3"))
@@ -150,7 +152,8 @@ const std::vector<DWORD>& PageTemplate() {
 class CountPage : public kx::CPropertyPage {
 public:
     explicit CountPage(std::u16string_view caption, std::vector<std::string>& log)
-        : CPropertyPage(reinterpret_cast<const DLGTEMPLATE*>(PageTemplate().data()), caption), m_log(log) {}
+        : CPropertyPage(reinterpret_cast<const DLGTEMPLATE*>(PageTemplate().data()), caption),
+          m_log(log) {}
     int m_value = 0;
     bool m_refuseLeave = false;
 
@@ -226,14 +229,16 @@ protected:
 };
 
 TEST(WindowClass, NestedMessagesDoNotUnhandleTheOuterOne) {
-    const HWND window = CreateWindowExW(0, u"Static", u"text", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                        nullptr, nullptr);
+    const HWND window = CreateWindowExW(0, u"Static", u"text", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                        nullptr, nullptr, nullptr);
     TimerReadingText object;
     ASSERT_TRUE(object.SubclassWindow(window));
     LRESULT result = 0;
-    EXPECT_TRUE(object.OnWndMsg(WM_TIMER, 7, 0, &result)) << "handled despite the nested WM_GETTEXT";
+    EXPECT_TRUE(object.OnWndMsg(WM_TIMER, 7, 0, &result))
+        << "handled despite the nested WM_GETTEXT";
     EXPECT_EQ(object.timers, 1);
-    EXPECT_FALSE(object.OnWndMsg(WM_SIZE, 0, 0, &result)) << "a base handler still leaves it to Default";
+    EXPECT_FALSE(object.OnWndMsg(WM_SIZE, 0, 0, &result))
+        << "a base handler still leaves it to Default";
     object.UnsubclassWindow();
     DestroyWindow(window);
 }

@@ -10,7 +10,9 @@
 
 namespace {
 
-HWND Window(DWORD value) { return HandleFromValue<HWND>(value); }
+HWND Window(DWORD value) {
+    return HandleFromValue<HWND>(value);
+}
 
 TEST(WowHandles, RoundTripsWindowsOfAnyValue) {
     const DWORD values[] = {0x00010004, 0x7FFF0008, 0x00000010, 0x12345678};
@@ -60,8 +62,10 @@ BOOL WINAPI CountTask(DWORD threadId, WORD module16, WORD task16, PSZ moduleName
 
 TEST(WowTasks, EnumeratesTheHostsList) {
     kx::WowTasks::Instance().Set({
-        {100, WOW_SYSTEM, {{7, 0x11, 0x21, "SHELL16", "C:\\WINDOWS\\SHELL16.EXE"},
-                           {8, 0x12, 0x22, "DRVHOST", "C:\\WINDOWS\\DRVHOST.EXE"}}},
+        {100,
+         WOW_SYSTEM,
+         {{7, 0x11, 0x21, "SHELL16", "C:\\WINDOWS\\SHELL16.EXE"},
+          {8, 0x12, 0x22, "DRVHOST", "C:\\WINDOWS\\DRVHOST.EXE"}}},
         {200, 0, {{9, 0x13, 0x23, "APP", "C:\\APP.EXE"}}},
     });
     Visit processes;
