@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup-debian.sh
+scripts/check-format.sh
+scripts/check-layering.sh
 
 run_tests() {
   local flavour=$1
