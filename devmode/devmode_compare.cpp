@@ -10,69 +10,6 @@
 namespace kx {
 namespace {
 
-#define KX_FIELD(name) constexpr const DevmodeField& k_##name = FieldNamed(#name)
-KX_FIELD(IsMMInch);
-KX_FIELD(iNup);
-KX_FIELD(dmOrientation);
-KX_FIELD(dmPaperSize);
-KX_FIELD(dmSpecVersion);
-KX_FIELD(dmPosition);
-KX_FIELD(sDrvLang);
-KX_FIELD(iPaperLength);
-KX_FIELD(iPaperWidth);
-KX_FIELD(iNupLayout);
-KX_FIELD(iNupBorder);
-KX_FIELD(iClone);
-KX_FIELD(iPoster);
-KX_FIELD(iPoster_Scale);
-KX_FIELD(iPosterOverlap);
-KX_FIELD(iER);
-KX_FIELD(iERRatio);
-KX_FIELD(iFitPage);
-KX_FIELD(iFitPagePaper);
-KX_FIELD(iVirtualPrint);
-KX_FIELD(iVirtualPaper);
-KX_FIELD(iVirtualLayout);
-KX_FIELD(cWaterText);
-KX_FIELD(iWaterCombo);
-KX_FIELD(WaterStrFaceName);
-KX_FIELD(WaterxPosition);
-KX_FIELD(lfItalic);
-KX_FIELD(cWaterTextEx);
-KX_FIELD(FrameStyle);
-KX_FIELD(StrDecoNote);
-KX_FIELD(iDecoFirstpage);
-KX_FIELD(bDrvCollate);
-KX_FIELD(iWaterMarkStatus);
-KX_FIELD(iDecoStatus);
-KX_FIELD(iManualDuplex);
-KX_FIELD(iHardwareDuplex);
-KX_FIELD(iDuplexUnit);
-KX_FIELD(ovrLoadCreate);
-KX_FIELD(ovrFileName);
-KX_FIELD(NupOrgOrientation);
-KX_FIELD(iPageNumber);
-KX_FIELD(jUseLangMon);
-KX_FIELD(wCoverSource);
-KX_FIELD(sFirstPaperType);
-KX_FIELD(sLastPaperSource);
-KX_FIELD(sLastPaperType);
-KX_FIELD(jFrontCoverOpt);
-KX_FIELD(sFrontPaperSource);
-KX_FIELD(sFrontPaperType);
-KX_FIELD(sFrontPaperSize);
-KX_FIELD(jBackCoverOpt);
-KX_FIELD(sBackPaperSource);
-KX_FIELD(sBackPaperType);
-KX_FIELD(sBackPaperSize);
-KX_FIELD(jFrontBackCoverOpt);
-KX_FIELD(sFrontBackPaperSource);
-KX_FIELD(sFrontBackPaperType);
-KX_FIELD(sFrontBackPaperSize);
-KX_FIELD(iOhp);
-KX_FIELD(iOhpSpTray);
-#undef KX_FIELD
-
 // The four words from dmSpecVersion to dmDriverExtra.
 constexpr size_t kVersionAndSizesWidth = 8;
 constexpr SHORT kFirstLargePaper = 134;
@@ -87,20 +24,21 @@ bool BothZero(const BYTE* a, const BYTE* b, const DevmodeField& field) {
 }
 
 bool IsLargePaper(const BYTE* record) {
-    const int64_t size = Value(record, k_dmPaperSize);
+    const int64_t size = Value(record, FieldNamed("dmPaperSize"));
     return size == kFirstLargePaper || size == kLastLargePaper;
 }
 
 bool LayoutDiffers(const BYTE* a, const BYTE* b, Configuration configuration) {
-    if (Value(a, k_IsMMInch) != Value(b, k_IsMMInch))
+    if (Value(a, FieldNamed("IsMMInch")) != Value(b, FieldNamed("IsMMInch")))
         return true;
-    if ((Value(a, k_iNup) == 1 || Value(b, k_iNup) == 1) &&
-        (Value(a, k_iNup) != Value(b, k_iNup) ||
-         Value(a, k_dmOrientation) != Value(b, k_dmOrientation)))
+    if ((Value(a, FieldNamed("iNup")) == 1 || Value(b, FieldNamed("iNup")) == 1) &&
+        (Value(a, FieldNamed("iNup")) != Value(b, FieldNamed("iNup")) ||
+         Value(a, FieldNamed("dmOrientation")) != Value(b, FieldNamed("dmOrientation"))))
         return true;
     if (IsLargePaper(a) != IsLargePaper(b))
         return true;
-    return configuration == Configuration::Include && Value(a, k_sDrvLang) != Value(b, k_sDrvLang);
+    return configuration == Configuration::Include &&
+           Value(a, FieldNamed("sDrvLang")) != Value(b, FieldNamed("sDrvLang"));
 }
 
 bool PublicFieldDiffers(const BYTE* a, const BYTE* b, const PublicFieldRule& rule, DWORD bothBits,
@@ -130,7 +68,7 @@ bool PublicFieldDiffers(const BYTE* a, const BYTE* b, const PublicFieldRule& rul
 
 bool PublicPartDiffers(const BYTE* a, const BYTE* b, const ModelProfile& profile) {
     const DWORD bothBits = FieldBits(a) & FieldBits(b);
-    if ((bothBits & DM_POSITION) && !SameField(a, b, k_dmPosition))
+    if ((bothBits & DM_POSITION) && !SameField(a, b, FieldNamed("dmPosition")))
         return true;
     for (const PublicFieldRule& rule : kPublicFieldRules)
         if (PublicFieldDiffers(a, b, rule, bothBits, profile))
@@ -168,10 +106,12 @@ void IgnoreCoverFields(Scratch& scratch, const BYTE* a, const BYTE* b) {
         const DevmodeField& size;
     };
     static constexpr Cover kCovers[] = {
-        {k_jFrontCoverOpt, k_sFrontPaperSource, k_sFrontPaperType, k_sFrontPaperSize},
-        {k_jBackCoverOpt, k_sBackPaperSource, k_sBackPaperType, k_sBackPaperSize},
-        {k_jFrontBackCoverOpt, k_sFrontBackPaperSource, k_sFrontBackPaperType,
-         k_sFrontBackPaperSize},
+        {FieldNamed("jFrontCoverOpt"), FieldNamed("sFrontPaperSource"),
+         FieldNamed("sFrontPaperType"), FieldNamed("sFrontPaperSize")},
+        {FieldNamed("jBackCoverOpt"), FieldNamed("sBackPaperSource"), FieldNamed("sBackPaperType"),
+         FieldNamed("sBackPaperSize")},
+        {FieldNamed("jFrontBackCoverOpt"), FieldNamed("sFrontBackPaperSource"),
+         FieldNamed("sFrontBackPaperType"), FieldNamed("sFrontBackPaperSize")},
     };
     for (const Cover& cover : kCovers) {
         if (BothZero(a, b, cover.option)) {
@@ -186,61 +126,62 @@ void IgnoreInactiveSettings(Scratch& scratch, const BYTE* a, const BYTE* b,
                             Configuration configuration, const ModelProfile& profile) {
     const DWORD bothBits = FieldBits(a) & FieldBits(b);
     if (!(bothBits & DM_PAPERLENGTH))
-        scratch.Ignore(k_iPaperLength);
+        scratch.Ignore(FieldNamed("iPaperLength"));
     if (!(bothBits & DM_PAPERWIDTH))
-        scratch.Ignore(k_iPaperWidth);
-    if (BothZero(a, b, k_iNup)) {
-        scratch.Ignore(k_iNupLayout);
-        if (Value(b, k_iClone) == 0)
-            scratch.Ignore(k_iNupBorder);
+        scratch.Ignore(FieldNamed("iPaperWidth"));
+    if (BothZero(a, b, FieldNamed("iNup"))) {
+        scratch.Ignore(FieldNamed("iNupLayout"));
+        if (Value(b, FieldNamed("iClone")) == 0)
+            scratch.Ignore(FieldNamed("iNupBorder"));
     }
-    if (BothZero(a, b, k_iPoster)) {
-        scratch.Ignore(k_iPoster_Scale);
-        scratch.Ignore(k_iPosterOverlap);
+    if (BothZero(a, b, FieldNamed("iPoster"))) {
+        scratch.Ignore(FieldNamed("iPoster_Scale"));
+        scratch.Ignore(FieldNamed("iPosterOverlap"));
     }
-    if (BothZero(a, b, k_iER))
-        scratch.Ignore(k_iERRatio);
-    if (BothZero(a, b, k_iFitPage))
-        scratch.Ignore(k_iFitPagePaper);
-    if (BothZero(a, b, k_iVirtualPrint)) {
-        scratch.Ignore(k_iVirtualPaper);
-        scratch.Ignore(k_iVirtualLayout);
+    if (BothZero(a, b, FieldNamed("iER")))
+        scratch.Ignore(FieldNamed("iERRatio"));
+    if (BothZero(a, b, FieldNamed("iFitPage")))
+        scratch.Ignore(FieldNamed("iFitPagePaper"));
+    if (BothZero(a, b, FieldNamed("iVirtualPrint"))) {
+        scratch.Ignore(FieldNamed("iVirtualPaper"));
+        scratch.Ignore(FieldNamed("iVirtualLayout"));
     }
-    if (IsTextFieldEmpty(a, k_cWaterText) && IsTextFieldEmpty(b, k_cWaterText)) {
-        scratch.IgnoreFromThrough(k_iWaterCombo, k_WaterStrFaceName);
-        scratch.IgnoreFromThrough(k_WaterxPosition, k_lfItalic);
-        scratch.Ignore(k_cWaterTextEx);
+    if (IsTextFieldEmpty(a, FieldNamed("cWaterText")) &&
+        IsTextFieldEmpty(b, FieldNamed("cWaterText"))) {
+        scratch.IgnoreFromThrough(FieldNamed("iWaterCombo"), FieldNamed("WaterStrFaceName"));
+        scratch.IgnoreFromThrough(FieldNamed("WaterxPosition"), FieldNamed("lfItalic"));
+        scratch.Ignore(FieldNamed("cWaterTextEx"));
     }
     if (profile.PrinterJobAccounting == 0 && !profile.OffersMemorySizes() &&
-        BothZero(a, b, k_FrameStyle))
-        scratch.IgnoreFromThrough(k_StrDecoNote, k_iDecoFirstpage);
+        BothZero(a, b, FieldNamed("FrameStyle")))
+        scratch.IgnoreFromThrough(FieldNamed("StrDecoNote"), FieldNamed("iDecoFirstpage"));
     if (profile.PaperCollate == 0)
-        scratch.Ignore(k_bDrvCollate);
-    scratch.Ignore(k_iWaterMarkStatus);
-    scratch.Ignore(k_iDecoStatus);
+        scratch.Ignore(FieldNamed("bDrvCollate"));
+    scratch.Ignore(FieldNamed("iWaterMarkStatus"));
+    scratch.Ignore(FieldNamed("iDecoStatus"));
     if (profile.LayoutDoubleManual == 0 ||
-        (profile.PrinterDuplex != 0 && Value(a, k_iDuplexUnit) > 0))
-        scratch.Ignore(k_iManualDuplex);
+        (profile.PrinterDuplex != 0 && Value(a, FieldNamed("iDuplexUnit")) > 0))
+        scratch.Ignore(FieldNamed("iManualDuplex"));
     else
-        scratch.Ignore(k_iHardwareDuplex);
+        scratch.Ignore(FieldNamed("iHardwareDuplex"));
     if (configuration == Configuration::Ignore) {
         // Whole fields, texts included: a difference after a text's
         // terminator is no difference in the configuration.
         for (const DevmodeField* field : kPrinterConfigurationGroup)
             scratch.Ignore(*field);
     }
-    if (BothZero(a, b, k_ovrLoadCreate))
-        scratch.Ignore(k_ovrFileName);
-    scratch.Ignore(k_NupOrgOrientation);
-    scratch.Ignore(k_iPageNumber);
-    scratch.Ignore(k_jUseLangMon);
-    if (BothZero(a, b, k_wCoverSource))
-        scratch.Ignore(k_sFirstPaperType);
-    if (BothZero(a, b, k_sLastPaperSource))
-        scratch.Ignore(k_sLastPaperType);
+    if (BothZero(a, b, FieldNamed("ovrLoadCreate")))
+        scratch.Ignore(FieldNamed("ovrFileName"));
+    scratch.Ignore(FieldNamed("NupOrgOrientation"));
+    scratch.Ignore(FieldNamed("iPageNumber"));
+    scratch.Ignore(FieldNamed("jUseLangMon"));
+    if (BothZero(a, b, FieldNamed("wCoverSource")))
+        scratch.Ignore(FieldNamed("sFirstPaperType"));
+    if (BothZero(a, b, FieldNamed("sLastPaperSource")))
+        scratch.Ignore(FieldNamed("sLastPaperType"));
     IgnoreCoverFields(scratch, a, b);
-    if (BothZero(a, b, k_iOhp))
-        scratch.Ignore(k_iOhpSpTray);
+    if (BothZero(a, b, FieldNamed("iOhp")))
+        scratch.Ignore(FieldNamed("iOhpSpTray"));
 }
 
 } // namespace
@@ -254,8 +195,9 @@ int CompareDevmodes(const BYTE* a, const BYTE* b, int* layoutChanged, Configurat
         *layoutChanged = 1;
         return 1;
     }
-    if (const int versions = std::memcmp(a + k_dmSpecVersion.offset, b + k_dmSpecVersion.offset,
-                                         kVersionAndSizesWidth))
+    if (const int versions =
+            std::memcmp(a + FieldNamed("dmSpecVersion").offset,
+                        b + FieldNamed("dmSpecVersion").offset, kVersionAndSizesWidth))
         return versions;
     if (PublicPartDiffers(a, b, profile))
         return 1;

@@ -1,14 +1,12 @@
 // The resolver's helpers and its paper, media and source steps.
 #include "devmode/cover_fields.h"
+#include "devmode/devmode_field_table.h"
 #include "devmode/devmode_merge.h"
-#include "devmode/resolver_fields.h"
 #include "devmode/resolver_steps.h"
 
 #include <algorithm>
 
 namespace kx {
-
-using namespace resolver_fields;
 
 namespace {
 
@@ -67,9 +65,10 @@ bool ResolverSteps::RevertNumber(const DevmodeField& field, std::u16string_view 
 }
 
 PaperItem ResolverSteps::EffectivePaperItem() const {
-    const std::u16string_view format = Get(kVirtualPrint) != 0 ? u"Virtual Paper Size: %s"
-                                       : Get(kFitPage) != 0    ? u"Fit Paper Size: %s"
-                                                               : u"Paper Size: %s";
+    const std::u16string_view format = Get(FieldNamed("iVirtualPrint")) != 0
+                                           ? u"Virtual Paper Size: %s"
+                                       : Get(FieldNamed("iFitPage")) != 0 ? u"Fit Paper Size: %s"
+                                                                          : u"Paper Size: %s";
     return {format, Paper()};
 }
 
@@ -101,14 +100,16 @@ void ResolverSteps::ChooseMedia(const DevmodeField& typeField, int32_t paper,
 }
 
 void ResolverSteps::ResolvePaperType() {
-    ChooseMedia(kPaperType, Paper(), EffectivePaperItem(), u"Paper Type: %s");
+    ChooseMedia(FieldNamed("iPaperType"), Paper(), EffectivePaperItem(), u"Paper Type: %s");
 }
 
 void ResolverSteps::ResolveFirstAndLastPageTypes() {
-    if (Get(kCoverSource) != 0)
-        ChooseMedia(kFirstPaperType, Paper(), EffectivePaperItem(), u"First Paper Type: %s");
-    if (Get(kLastPaperSource) != 0)
-        ChooseMedia(kLastPaperType, Paper(), EffectivePaperItem(), u"Last Paper Type: %s");
+    if (Get(FieldNamed("wCoverSource")) != 0)
+        ChooseMedia(FieldNamed("sFirstPaperType"), Paper(), EffectivePaperItem(),
+                    u"First Paper Type: %s");
+    if (Get(FieldNamed("sLastPaperSource")) != 0)
+        ChooseMedia(FieldNamed("sLastPaperType"), Paper(), EffectivePaperItem(),
+                    u"Last Paper Type: %s");
 }
 
 void ResolverSteps::ResolveCoverTypes() {
@@ -125,7 +126,7 @@ void ResolverSteps::ResolveCoverTypes() {
 }
 
 bool ResolverSteps::ResolveLargePapers() {
-    bool largePaper = Contains(m_profile.PaperIndex, Get(kPaperSize));
+    bool largePaper = Contains(m_profile.PaperIndex, Get(FieldNamed("dmPaperSize")));
     if (m_profile.PaperCoverSize == 0)
         return largePaper;
     for (const auto& cover : kCovers) {
@@ -148,26 +149,26 @@ bool ResolverSteps::ResolveLargePapers() {
 void ResolverSteps::ResolveFitToPage(bool largePaper) {
     if (largePaper) {
         bool fitPageNeeded = false;
-        if (Revert(kER)) {
+        if (Revert(FieldNamed("iER"))) {
             m_report.Fixed(Side::Conflict, u"Printing Type: Enlarge/Reduce");
             fitPageNeeded = true;
-        } else if (Get(kFitPage) == 0) {
+        } else if (Get(FieldNamed("iFitPage")) == 0) {
             m_report.Fixed(Side::Conflict, u"Printing Type: None");
             fitPageNeeded = true;
         }
         if (fitPageNeeded) {
-            Set(kFitPage, 1);
-            m_report.Paper(Side::Conflict, u"Paper Size: %s", Get(kPaperSize));
+            Set(FieldNamed("iFitPage"), 1);
+            m_report.Paper(Side::Conflict, u"Paper Size: %s", Get(FieldNamed("dmPaperSize")));
             m_report.Fixed(Side::Adjusted, u"Printing Type: Fit to Page");
         }
     } else if (m_profile.LayoutFitToPage == 0 || !FitToPageCounts(m_working)) {
         return;
     }
-    if (Revert(kPoster)) {
+    if (Revert(FieldNamed("iPoster"))) {
         m_report.Fixed(Side::Conflict, u"Layout Type: Poster Printing");
         m_report.Fixed(Side::Adjusted, u"Layout Type: Multiple Pages per Side");
     }
-    if (Revert(kVirtualPrint)) {
+    if (Revert(FieldNamed("iVirtualPrint"))) {
         m_report.Fixed(Side::Conflict, u"Layout Type: Virtual Page Area");
         m_report.Fixed(Side::Adjusted, u"Layout Type: Multiple Pages per Side");
     }
@@ -176,8 +177,8 @@ void ResolverSteps::ResolveFitToPage(bool largePaper) {
 bool ResolverSteps::TrayPasses(int64_t tray, int32_t paper, int32_t media) const {
     const auto t = static_cast<int32_t>(tray);
     return m_profile.TrayAcceptsPaper(t, paper) && m_profile.TrayAcceptsMedia(t, media) &&
-           m_profile.TrayAvailable(t, static_cast<int32_t>(Get(kOptTray)),
-                                   static_cast<int32_t>(Get(kEvlSupply)));
+           m_profile.TrayAvailable(t, static_cast<int32_t>(Get(FieldNamed("iOptTray"))),
+                                   static_cast<int32_t>(Get(FieldNamed("iEvlSupply"))));
 }
 
 void ResolverSteps::ChooseSource(const DevmodeField& sourceField, int32_t paper,
@@ -185,8 +186,8 @@ void ResolverSteps::ChooseSource(const DevmodeField& sourceField, int32_t paper,
                                  std::u16string_view sourceFormat) {
     const int64_t tray = Get(sourceField);
     const auto t = static_cast<int32_t>(tray);
-    const auto optTray = static_cast<int32_t>(Get(kOptTray));
-    const auto envelope = static_cast<int32_t>(Get(kEvlSupply));
+    const auto optTray = static_cast<int32_t>(Get(FieldNamed("iOptTray")));
+    const auto envelope = static_cast<int32_t>(Get(FieldNamed("iEvlSupply")));
     const bool paperOk = m_profile.TrayAcceptsPaper(t, paper);
     const bool mediaOk = m_profile.TrayAcceptsMedia(t, media);
     const bool available = m_profile.TrayAvailable(t, optTray, envelope);
@@ -211,54 +212,56 @@ void ResolverSteps::ChooseSource(const DevmodeField& sourceField, int32_t paper,
 }
 
 void ResolverSteps::ResolvePaperSource() {
-    ChooseSource(kDefaultSource, Paper(), EffectivePaperItem(),
-                 static_cast<int32_t>(Get(kPaperType)), u"Paper Source: %s");
+    ChooseSource(FieldNamed("dmDefaultSource"), Paper(), EffectivePaperItem(),
+                 static_cast<int32_t>(Get(FieldNamed("iPaperType"))), u"Paper Source: %s");
 }
 
 void ResolverSteps::ResolveTransparencySeparator() {
     constexpr std::u16string_view kSeparator = u"Transparency Separator: %s";
     constexpr std::u16string_view kSeparatorSource = u"Transparency Separator Source: %s";
-    if (Get(kPaperType) != kTransparencyMedia) {
-        const int64_t before = Get(kOhp);
-        if (Revert(kOhp)) {
+    if (Get(FieldNamed("iPaperType")) != kTransparencyMedia) {
+        const int64_t before = Get(FieldNamed("iOhp"));
+        if (Revert(FieldNamed("iOhp"))) {
             if (!m_report.HasConflict(u"Paper Type: %s"))
-                m_report.Media(Side::Conflict, u"Paper Type: %s", Get(kPaperType));
+                m_report.Media(Side::Conflict, u"Paper Type: %s", Get(FieldNamed("iPaperType")));
             m_report.Word(Side::Conflict, kSeparator, ValueWords::TransparencySeparator, before);
-            m_report.Word(Side::Adjusted, kSeparator, ValueWords::TransparencySeparator, Get(kOhp));
+            m_report.Word(Side::Adjusted, kSeparator, ValueWords::TransparencySeparator,
+                          Get(FieldNamed("iOhp")));
         }
     }
     const int32_t paper = Paper();
-    const int64_t tray = Get(kOhpSpTray);
-    if (Get(kOhp) == 0 ||
+    const int64_t tray = Get(FieldNamed("iOhpSpTray"));
+    if (Get(FieldNamed("iOhp")) == 0 ||
         (tray != kAutomaticTray && m_profile.TrayAcceptsPaper(static_cast<int32_t>(tray), paper)))
         return;
     if (tray == kAutomaticTray)
         m_report.Fixed(Side::Conflict, u"Transparency Separator Source: Auto Selection");
     else
         m_report.Tray(Side::Conflict, kSeparatorSource, tray);
-    const auto optTray = static_cast<int32_t>(Get(kOptTray));
-    const auto envelope = static_cast<int32_t>(Get(kEvlSupply));
+    const auto optTray = static_cast<int32_t>(Get(FieldNamed("iOptTray")));
+    const auto envelope = static_cast<int32_t>(Get(FieldNamed("iEvlSupply")));
     for (const int32_t candidate : m_profile.TrayIndex) {
         if (candidate != kAutomaticTray && m_profile.TrayAcceptsPaper(candidate, paper) &&
             m_profile.TrayAvailable(candidate, optTray, envelope)) {
-            Set(kOhpSpTray, candidate);
+            Set(FieldNamed("iOhpSpTray"), candidate);
             m_report.Tray(Side::Adjusted, kSeparatorSource, candidate);
             return;
         }
     }
-    Revert(kOhp);
+    Revert(FieldNamed("iOhp"));
 }
 
 void ResolverSteps::ResolveFirstAndLastPageSources() {
     const bool ownTypes = m_profile.PaperFirstLastType != 0;
-    const auto paperType = static_cast<int32_t>(Get(kPaperType));
-    if (Get(kCoverSource) != 0)
-        ChooseSource(kCoverSource, Paper(), EffectivePaperItem(),
-                     ownTypes ? static_cast<int32_t>(Get(kFirstPaperType)) : paperType,
+    const auto paperType = static_cast<int32_t>(Get(FieldNamed("iPaperType")));
+    if (Get(FieldNamed("wCoverSource")) != 0)
+        ChooseSource(FieldNamed("wCoverSource"), Paper(), EffectivePaperItem(),
+                     ownTypes ? static_cast<int32_t>(Get(FieldNamed("sFirstPaperType")))
+                              : paperType,
                      u"First Paper Source: %s");
-    if (Get(kLastPaperSource) != 0)
-        ChooseSource(kLastPaperSource, Paper(), EffectivePaperItem(),
-                     ownTypes ? static_cast<int32_t>(Get(kLastPaperType)) : paperType,
+    if (Get(FieldNamed("sLastPaperSource")) != 0)
+        ChooseSource(FieldNamed("sLastPaperSource"), Paper(), EffectivePaperItem(),
+                     ownTypes ? static_cast<int32_t>(Get(FieldNamed("sLastPaperType"))) : paperType,
                      u"Last Paper Source: %s");
 }
 
@@ -271,7 +274,8 @@ void ResolverSteps::ResolveCoverSources() {
         const PaperItem paperItem = m_profile.PaperCoverSize != 0
                                         ? PaperItem{cover.sizeItem, Get(*cover.size)}
                                         : EffectivePaperItem();
-        const int64_t media = m_profile.PaperCoverType != 0 ? Get(*cover.type) : Get(kPaperType);
+        const int64_t media =
+            m_profile.PaperCoverType != 0 ? Get(*cover.type) : Get(FieldNamed("iPaperType"));
         ChooseSource(*cover.source, static_cast<int32_t>(paperItem.paper), paperItem,
                      static_cast<int32_t>(media), cover.sourceItem);
     }

@@ -1,14 +1,12 @@
 // The resolver's layout, finishing, storage, colour and output steps.
 #include "devmode/cover_fields.h"
-#include "devmode/resolver_fields.h"
+#include "devmode/devmode_field_table.h"
 #include "devmode/resolver_steps.h"
 #include "platform/base/text.h"
 
 #include <array>
 
 namespace kx {
-
-using namespace resolver_fields;
 
 namespace {
 
@@ -83,13 +81,13 @@ void ResolverSteps::ReportReasonConflicts(const int* codes, size_t count) {
                 m_report.Fixed(Side::Conflict, item.format);
                 break;
             case ReasonValue::PaperType:
-                m_report.Media(Side::Conflict, item.format, Get(kPaperType));
+                m_report.Media(Side::Conflict, item.format, Get(FieldNamed("iPaperType")));
                 break;
             case ReasonValue::FirstPaperType:
-                m_report.Media(Side::Conflict, item.format, Get(kFirstPaperType));
+                m_report.Media(Side::Conflict, item.format, Get(FieldNamed("sFirstPaperType")));
                 break;
             case ReasonValue::LastPaperType:
-                m_report.Media(Side::Conflict, item.format, Get(kLastPaperType));
+                m_report.Media(Side::Conflict, item.format, Get(FieldNamed("sLastPaperType")));
                 break;
             case ReasonValue::CoverType:
                 m_report.Media(Side::Conflict, cover.typeItem, Get(*cover.type));
@@ -107,7 +105,7 @@ void ResolverSteps::ResolveDoubleSided() {
     const bool blocked = m_rules.DoubleSidedBlocked(m_working, codes.data(), codes.size()) != 0;
     bool changed = false;
     if (blocked) {
-        if (Revert(kBooklet)) {
+        if (Revert(FieldNamed("iBooklet"))) {
             m_report.Fixed(Side::Conflict, u"Layout Type: Booklet Printing");
             m_report.Fixed(Side::Adjusted, u"Layout Type: Multiple Pages per Side");
             changed = true;
@@ -126,8 +124,8 @@ void ResolverSteps::ResolveDoubleSided() {
             changed = true;
         }
     }
-    const bool poster = Get(kPoster) > 0;
-    const bool booklet = Get(kBooklet) != 0;
+    const bool poster = Get(FieldNamed("iPoster")) > 0;
+    const bool booklet = Get(FieldNamed("iBooklet")) != 0;
     if (blocked || poster || booklet) {
         const DevmodeField& doubleSided = m_rules.DoubleSidedField(m_working);
         const int64_t before = Get(doubleSided);
@@ -149,7 +147,7 @@ void ResolverSteps::ResolveDoubleSided() {
 }
 
 int64_t ResolverSteps::RetentionWithoutDisk(int64_t mode) const {
-    if (m_profile.PrinterInstalledHDD != 0 || Get(kInHard) != 0)
+    if (m_profile.PrinterInstalledHDD != 0 || Get(FieldNamed("iInHard")) != 0)
         return mode;
     return (mode == 1 || mode == 3 || mode == 5 || mode == 7 || mode == 11) ? mode - 1 : mode;
 }
@@ -157,20 +155,20 @@ int64_t ResolverSteps::RetentionWithoutDisk(int64_t mode) const {
 void ResolverSteps::ResolvePrintAndHold() {
     const bool copies = m_rules.CopiesSettingInUse(m_working);
     if (!copies && (m_profile.PrinterInstalledHDD != 0 || m_profile.ExtrasSecurePrint != 0 ||
-                    Get(kInHard) > 0))
+                    Get(FieldNamed("iInHard")) > 0))
         return;
-    const bool lowMemory =
-        m_profile.CriticalMemorySize == 0 || Get(kPrinterMemory) < m_profile.CriticalMemorySize;
+    const bool lowMemory = m_profile.CriticalMemorySize == 0 ||
+                           Get(FieldNamed("sPrinterMemory")) < m_profile.CriticalMemorySize;
     if (!lowMemory || !m_profile.JobSettingsInForce().empty())
         return;
     // The default copy's print mode as this printer can keep it: a stored
     // mode that needs a disk the printer lacks would only be lowered again
     // by the last step, so a second run would report the same change anew.
-    const int64_t before = Get(kJobRetention);
-    const int64_t target = RetentionWithoutDisk(Default(kJobRetention));
+    const int64_t before = Get(FieldNamed("iJobRetention"));
+    const int64_t target = RetentionWithoutDisk(Default(FieldNamed("iJobRetention")));
     if (before == target)
         return;
-    Set(kJobRetention, target);
+    Set(FieldNamed("iJobRetention"), target);
     m_report.Word(Side::Conflict, u"Print Mode: %s", ValueWords::PrintMode, before);
     m_report.Fixed(Side::Conflict, copies ? u"Mono Copies: > 0" : u"Optional Hard Disk Drive: Off");
     m_report.Word(Side::Adjusted, u"Print Mode: %s", ValueWords::PrintMode, target);
@@ -209,47 +207,48 @@ void ResolverSteps::CheckOptionPapers(const DevmodeField& field, PaperKeyKind ki
 }
 
 void ResolverSteps::ResolveStaple() {
-    CheckOptionPapers(kStaple, PaperKeyKind::Staple, u"Staple: %s");
-    const bool poster = Get(kPoster) > 0;
-    const bool booklet = Get(kBooklet) != 0;
-    const bool noFinisher = Get(kOptFinisher) == 0;
+    CheckOptionPapers(FieldNamed("iStaple"), PaperKeyKind::Staple, u"Staple: %s");
+    const bool poster = Get(FieldNamed("iPoster")) > 0;
+    const bool booklet = Get(FieldNamed("iBooklet")) != 0;
+    const bool noFinisher = Get(FieldNamed("iOptFinisher")) == 0;
     if (!(noFinisher || poster || booklet))
         return;
-    const int64_t before = Get(kStaple);
-    if (!Revert(kStaple))
+    const int64_t before = Get(FieldNamed("iStaple"));
+    if (!Revert(FieldNamed("iStaple")))
         return;
     m_report.Staple(Side::Conflict, u"Staple: %s", before);
     ReportLayoutConflicts(poster, booklet);
     if (noFinisher)
         m_report.Fixed(Side::Conflict, u"Optional Finisher: Off");
-    m_report.Staple(Side::Adjusted, u"Staple: %s", Get(kStaple));
+    m_report.Staple(Side::Adjusted, u"Staple: %s", Get(FieldNamed("iStaple")));
 }
 
 void ResolverSteps::ResolveRequestOffset() {
-    CheckOptionPapers(kOffset, PaperKeyKind::Stacker, u"Request Offset: %s");
-    if (Get(kOptFinisher) != 0)
+    CheckOptionPapers(FieldNamed("bOffset"), PaperKeyKind::Stacker, u"Request Offset: %s");
+    if (Get(FieldNamed("iOptFinisher")) != 0)
         return;
-    const int64_t before = Get(kOffset);
-    if (!Revert(kOffset))
+    const int64_t before = Get(FieldNamed("bOffset"));
+    if (!Revert(FieldNamed("bOffset")))
         return;
     m_report.Word(Side::Conflict, u"Request Offset: %s", ValueWords::RequestOffset, before);
     m_report.Fixed(Side::Conflict, u"Optional Finisher: Off");
-    m_report.Word(Side::Adjusted, u"Request Offset: %s", ValueWords::RequestOffset, Get(kOffset));
+    m_report.Word(Side::Adjusted, u"Request Offset: %s", ValueWords::RequestOffset,
+                  Get(FieldNamed("bOffset")));
 }
 
 void ResolverSteps::ResolveOverlay() {
-    const int64_t loadCreate = Get(kOverlayLoadCreate);
+    const int64_t loadCreate = Get(FieldNamed("ovrLoadCreate"));
     if (loadCreate == 0)
         return;
-    const std::u16string file = kx::ReadText(m_working, kOverlayFileName);
+    const std::u16string file = kx::ReadText(m_working, FieldNamed("ovrFileName"));
     if (file.size() <= 3)
         return;
-    const int64_t language = Get(kDrvLang);
+    const int64_t language = Get(FieldNamed("sDrvLang"));
     if (EqualsNoCase(std::u16string_view(file).substr(file.size() - 3),
                      OverlayExtension(m_profile, language)))
         return;
-    Set(kOverlayLoadCreate, 0);
-    kx::WriteText(m_working, kOverlayFileName, u"");
+    Set(FieldNamed("ovrLoadCreate"), 0);
+    kx::WriteText(m_working, FieldNamed("ovrFileName"), u"");
     m_changed = true;
     m_report.Word(Side::Conflict, u"Printer Language: %s", ValueWords::PrinterLanguage, language);
     m_report.Word(Side::Conflict, u"Overlay: %s", ValueWords::Overlay, loadCreate);
@@ -257,18 +256,18 @@ void ResolverSteps::ResolveOverlay() {
 }
 
 void ResolverSteps::ResolveDriverTonerSave() {
-    if (Get(kDrvTonerSave) == 0)
+    if (Get(FieldNamed("jDrvTonerSave")) == 0)
         return;
-    const int64_t before = Get(kBrightness);
-    if (!Revert(kBrightness))
+    const int64_t before = Get(FieldNamed("iBrightness"));
+    if (!Revert(FieldNamed("iBrightness")))
         return;
     m_report.Fixed(Side::Conflict, u"Driver Toner Save: On");
     m_report.Number(Side::Conflict, u"Brightness: %d", before);
-    m_report.Number(Side::Adjusted, u"Brightness: %d", Get(kBrightness));
+    m_report.Number(Side::Adjusted, u"Brightness: %d", Get(FieldNamed("iBrightness")));
 }
 
 void ResolverSteps::ResolveGrayscale() {
-    if (m_profile.GraphicsColorMode != 0 && Get(kGrayMode) != 0)
+    if (m_profile.GraphicsColorMode != 0 && Get(FieldNamed("iGrayMode")) != 0)
         return;
     struct ColourPair {
         const DevmodeField* field;
@@ -276,10 +275,10 @@ void ResolverSteps::ResolveGrayscale() {
         std::u16string_view format;
     };
     constexpr ColourPair kColours[] = {
-        {&kSaturation, nullptr, u"Saturation: %d"},
-        {&kCyan, &kRed, u"Cyan-Red: %d"},
-        {&kMagenta, &kGreen, u"Magenta-Green: %d"},
-        {&kYellow, &kBlue, u"Yellow-Blue: %d"},
+        {&FieldNamed("iSaturation"), nullptr, u"Saturation: %d"},
+        {&FieldNamed("iCyan"), &FieldNamed("iRed"), u"Cyan-Red: %d"},
+        {&FieldNamed("iMagenta"), &FieldNamed("iGreen"), u"Magenta-Green: %d"},
+        {&FieldNamed("iYellow"), &FieldNamed("iBlue"), u"Yellow-Blue: %d"},
     };
     for (const auto& colour : kColours) {
         const int64_t before = Get(*colour.field);
@@ -294,24 +293,27 @@ void ResolverSteps::ResolveGrayscale() {
 }
 
 void ResolverSteps::ResolveOutputDevices() {
-    const int64_t finisher = Get(kOptFinisher);
+    const int64_t finisher = Get(FieldNamed("iOptFinisher"));
     const bool finisherExcludesMailbox =
         m_profile.PrinterFinisher != 0 && (finisher == 0 || finisher == 4);
-    const bool outBinExcludesMailbox = m_profile.PrinterOptOutBin != 0 && Get(kOptionalOutBin) != 0;
+    const bool outBinExcludesMailbox =
+        m_profile.PrinterOptOutBin != 0 && Get(FieldNamed("iOptionalOutBin")) != 0;
     if (finisherExcludesMailbox || outBinExcludesMailbox)
-        Revert(kOptMailBox);
-    if (finisher != 5 || Get(kStaple) != 0 || Get(kOffset) != 0)
-        WriteNumber(m_working, kMultiBinMode, 0); // never counts as a change on its own
-    const int64_t multiBin = Get(kMultiBinMode);
-    if ((Get(kOptionalOutBin) == 0 && Get(kOptMailBox) == 0 && finisher != 5) ||
+        Revert(FieldNamed("bOptMailBox"));
+    if (finisher != 5 || Get(FieldNamed("iStaple")) != 0 || Get(FieldNamed("bOffset")) != 0)
+        WriteNumber(m_working, FieldNamed("bMultiBinMode"),
+                    0); // never counts as a change on its own
+    const int64_t multiBin = Get(FieldNamed("bMultiBinMode"));
+    if ((Get(FieldNamed("iOptionalOutBin")) == 0 && Get(FieldNamed("bOptMailBox")) == 0 &&
+         finisher != 5) ||
         (multiBin != 0 && multiBin != 1))
-        Set(kOutBin, 0);
+        Set(FieldNamed("iOutBin"), 0);
 }
 
 void ResolverSteps::ResolvePageOrderAndCovers() {
-    if (Get(kBooklet) != 0 || m_rules.DoubleSidedInEffect(m_working))
-        Set(kPrintOrder, 0);
-    const int64_t paperSize = Get(kPaperSize);
+    if (Get(FieldNamed("iBooklet")) != 0 || m_rules.DoubleSidedInEffect(m_working))
+        Set(FieldNamed("wPrintOrder"), 0);
+    const int64_t paperSize = Get(FieldNamed("dmPaperSize"));
     for (size_t i = 0; i < std::size(kCovers); ++i) {
         const CoverFields& cover = kCovers[i];
         const bool blocked = i == 0 ? m_rules.FrontCoverBlocked(m_working, nullptr, 0) != 0
@@ -322,19 +324,19 @@ void ResolverSteps::ResolvePageOrderAndCovers() {
             Set(*cover.size, paperSize);
     }
     if (m_rules.FirstPageBlocked(m_working, nullptr, 0) != 0) {
-        Set(kCoverSource, 0);
-        Set(kFirstPaperType, 0);
+        Set(FieldNamed("wCoverSource"), 0);
+        Set(FieldNamed("sFirstPaperType"), 0);
     }
     if (m_rules.LastPageBlocked(m_working, nullptr, 0) != 0) {
-        Set(kLastPaperSource, 0);
-        Set(kLastPaperType, 0);
+        Set(FieldNamed("sLastPaperSource"), 0);
+        Set(FieldNamed("sLastPaperType"), 0);
     }
-    if (Get(kPoster) > 0)
-        Set(kAllTextBlack, 0);
+    if (Get(FieldNamed("iPoster")) > 0)
+        Set(FieldNamed("iAllTextBlack"), 0);
 }
 
 void ResolverSteps::ResolveJobRetentionWithoutDisk() {
-    Set(kJobRetention, RetentionWithoutDisk(Get(kJobRetention)));
+    Set(FieldNamed("iJobRetention"), RetentionWithoutDisk(Get(FieldNamed("iJobRetention"))));
 }
 
 } // namespace kx
