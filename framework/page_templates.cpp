@@ -1,11 +1,17 @@
 // The page templates, written as dialog scripts.
 #include "framework/page_templates.h"
 
+#include "framework/control_ids.h"
+#include "framework/template_controls.h"
+
 #include "platform/base/format.h"
 #include "platform/base/text.h"
 #include "platform/window/dialog_state.h"
 
 #include <array>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -65,79 +71,88 @@ std::u16string Header(const PageTemplateRow& row, int height) {
            FormatText(u"    // %s\n", {name});
 }
 
-constexpr std::u16string_view kFavourites =
-    u"    GROUPBOX \"Favorites\", 1208, 4, 2, 216, 28\n"
-    u"    COMBOBOX 1046, 10, 12, 130, 80, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | "
-    u"WS_TABSTOP\n"
-    u"    PUSHBUTTON \"Save\", 1049, 146, 11, 68, 14\n"
-    u"    PUSHBUTTON \"Save\", 1048, 146, 11, 68, 14, NOT WS_VISIBLE\n"
-    u"    PUSHBUTTON \"Delete\", 1047, 146, 11, 68, 14, NOT WS_VISIBLE\n";
+constexpr TemplateControl kFavourites[] = {
+    {u"GROUPBOX", u"Favorites", kFavouritesGroupId, 4, 2, 216, 28},
+    {u"COMBOBOX",
+     {},
+     kFavouritesBoxId,
+     10,
+     12,
+     130,
+     80,
+     u"CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP"},
+    {u"PUSHBUTTON", u"Save", kFavouriteSaveId, 146, 11, 68, 14},
+    {u"PUSHBUTTON", u"Save", kFavouriteRenameId, 146, 11, 68, 14, u"NOT WS_VISIBLE"},
+    {u"PUSHBUTTON", u"Delete", kFavouriteDeleteId, 146, 11, 68, 14, u"NOT WS_VISIBLE"},
+};
 
-std::u16string Picture(int id, int y, int height) {
-    return FormatText(u"    CONTROL \"\", %d, \"Static\", SS_NOTIFY | WS_BORDER, 4, %d, 96, %d\n",
-                      {id, y, height});
+constexpr int kPictureHeight = 96;
+constexpr int kOutBinPictureHeight = 30;
+
+constexpr TemplateControl Picture(int id, int y, int height) {
+    return {u"CONTROL", {}, id, 4, y, 96, height, u"SS_NOTIFY | WS_BORDER", u"Static"};
 }
 
 std::u16string PreviewControls(const PageTemplateRow& row, const ModelProfile& profile, int top) {
-    constexpr int kPictureHeight = 96;
     switch (row.preview) {
     case None:
         return {};
     case Layout: {
-        std::u16string text = Picture(1128, top, kPictureHeight);
         const int units = top + kPictureHeight - 14;
-        text += FormatText(u"    AUTORADIOBUTTON \"Millimeters\", 1186, 8, %d, 44, 10, WS_GROUP\n",
-                           {units});
-        text += FormatText(u"    AUTORADIOBUTTON \"Inches\", 1187, 54, %d, 40, 10\n", {units});
-        if (profile.AdditionalPrinterPreview != 0)
-            text += Picture(1129, top + kPictureHeight + 4, 30);
+        const TemplateControl controls[] = {
+            Picture(kLayoutPreviewId, top, kPictureHeight),
+            {u"AUTORADIOBUTTON", u"Millimeters", kMillimetreButtonId, 8, units, 44, 10,
+             u"WS_GROUP"},
+            {u"AUTORADIOBUTTON", u"Inches", kInchButtonId, 54, units, 40, 10},
+        };
+        std::u16string text = TemplateControlsScript(controls);
+        if (profile.AdditionalPrinterPreview != 0) {
+            const TemplateControl outBin[] = {
+                Picture(kPrinterPreviewId, top + kPictureHeight + 4, kOutBinPictureHeight)};
+            text += TemplateControlsScript(outBin);
+        }
         return text;
     }
     case Printer:
-        return Picture(1129, top, kPictureHeight);
     case Colour:
-        return Picture(1236, top, kPictureHeight);
-    case Stamp:
-        return Picture(1240, top, kPictureHeight);
+    case Stamp: {
+        const int id = row.preview == Printer  ? kPrinterPreviewId
+                       : row.preview == Colour ? kColourPreviewId
+                                               : kStampPreviewId;
+        const TemplateControl picture[] = {Picture(id, top, kPictureHeight)};
+        return TemplateControlsScript(picture);
+    }
     }
     return {};
 }
 
 std::u16string Furniture(int height) {
-    return FormatText(u"    CONTROL \"\", 1314, \"Static\", SS_ETCHEDVERT, 104, 34, 1, %d\n"
-                      u"    CONTROL \"\", 1071, \"Static\", SS_NOTIFY, 172, %d, 48, 16\n",
-                      {height - 38, height - 20});
+    const TemplateControl controls[] = {
+        {u"CONTROL",
+         {},
+         kVerticalSeparatorId,
+         104,
+         34,
+         1,
+         height - 38,
+         u"SS_ETCHEDVERT",
+         u"Static"},
+        {u"CONTROL", {}, kLogoId, 172, height - 20, 48, 16, u"SS_NOTIFY", u"Static"},
+    };
+    return TemplateControlsScript(controls);
 }
 
-// Controls a page class adds to the framework's: the Troubleshooting page's
-// test-page row, its two columns of support links and the status topic.
-struct PageControls {
-    std::string_view className;
-    std::u16string_view script;
-};
+// The controls each page class adds to the framework's, installed by the
+// page's own folder at module start.
+std::map<std::string, std::vector<TemplateControl>, std::less<>>& PageControls() {
+    static std::map<std::string, std::vector<TemplateControl>, std::less<>> controls;
+    return controls;
+}
 
-constexpr PageControls kPageControls[] = {
-    {"CTroubleDlg",
-     u"    GROUPBOX \"Test Page\", 1400, 110, 4, 110, 46\n"
-     u"    COMBOBOX 1401, 116, 16, 98, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP\n"
-     u"    PUSHBUTTON \"Print\", 1402, 146, 32, 68, 14\n"
-     u"    GROUPBOX \"Support\", 1410, 110, 54, 110, 52\n"
-     u"    CONTROL \"Support Site\", 1411, \"Static\", SS_NOTIFY, 114, 66, 50, 10\n"
-     u"    CONTROL \"Drivers\", 1412, \"Static\", SS_NOTIFY, 114, 78, 50, 10\n"
-     u"    CONTROL \"User Guide\", 1413, \"Static\", SS_NOTIFY, 114, 90, 50, 10\n"
-     u"    CONTROL \"Web Page\", 1414, \"Static\", SS_NOTIFY, 166, 66, 50, 10\n"
-     u"    CONTROL \"Questions\", 1415, \"Static\", SS_NOTIFY, 166, 78, 50, 10\n"
-     u"    CONTROL \"Contact\", 1416, \"Static\", SS_NOTIFY, 166, 90, 50, 10\n"
-     u"    PUSHBUTTON \"Status Check...\", 1421, 110, 110, 54, 14\n"
-     u"    PUSHBUTTON \"Last Status\", 1420, 166, 110, 54, 14\n"},
-};
-
-std::u16string_view OwnControls(const PageTemplateRow& row) {
-    for (const PageControls& controls : kPageControls) {
-        if (controls.className == row.className)
-            return controls.script;
-    }
-    return {};
+std::u16string OwnControls(const PageTemplateRow& row) {
+    const auto& controls = PageControls();
+    const auto found = controls.find(row.className);
+    return found != controls.end() ? TemplateControlsScript(found->second) : std::u16string();
 }
 
 } // namespace
@@ -162,12 +177,16 @@ std::u16string PageTemplateScript(const PageTemplateRow& row, const ModelProfile
     const int height = profile.AdditionalPrinterPreview != 0 ? kTallPageHeight : kPageHeight;
     std::u16string script = Header(row, height);
     if (row.favourites)
-        script += kFavourites;
+        script += TemplateControlsScript(kFavourites);
     script += PreviewControls(row, profile, row.favourites ? 34 : 4);
     script += OwnControls(row);
     script += Furniture(height);
     script += u"END\n";
     return script;
+}
+
+void SetPageControls(std::string_view className, std::span<const TemplateControl> controls) {
+    PageControls()[std::string(className)].assign(controls.begin(), controls.end());
 }
 
 void RegisterPageTemplates(HINSTANCE instance, const ModelProfile& profile) {

@@ -5,8 +5,10 @@
 #pragma once
 
 #include "devmode/model_profile.h"
+#include "framework/template_controls.h"
 #include "platform/base/win_types.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,6 +36,11 @@ const PageTemplateRow* PageTemplateWithId(UINT templateId);
 /// additional printer preview has taller pages, with that preview below
 /// the layout picture.
 std::u16string PageTemplateScript(const PageTemplateRow& row, const ModelProfile& profile);
+
+/// The controls page class `className` adds to the framework's; the page's
+/// folder installs them when the module starts (the rows' texts must live as
+/// long as the module).
+void SetPageControls(std::string_view className, std::span<const TemplateControl> controls);
 
 /// Registers every page template, and the small dialog the 16-bit host's
 /// font set-up runs, as dialog resources of the module's instance.

@@ -13,6 +13,7 @@
 #include "store/stored_item_kinds.h"
 #include "utilities/link_launcher.h"
 #include "utilities/printer_reachability.h"
+#include "utilities/trouble_dlg.h"
 
 #include <optional>
 
@@ -59,6 +60,7 @@ void EnsureModuleStarted() {
     InstallLocalPrintingOnlyTest(
         [](std::u16string_view printer) { return LocalPrintingOnly(printer); });
     InstallPreviewFactory();
+    InstallTroublePageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

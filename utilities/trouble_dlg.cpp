@@ -2,6 +2,7 @@
 #include "utilities/trouble_dlg.h"
 
 #include "framework/kromaui_app.h"
+#include "framework/page_templates.h"
 #include "framework/row_collapse.h"
 #include "platform/base/text.h"
 #include "platform/controls/control_constants.h"
@@ -18,6 +19,37 @@
 #include <algorithm>
 
 namespace kx {
+namespace {
+
+// The test-page row, the two columns of support links and the status topic.
+constexpr TemplateControl kTroubleControls[] = {
+    {u"GROUPBOX", u"Test Page", kTestPageGroupId, 110, 4, 110, 46},
+    {u"COMBOBOX",
+     {},
+     kTestPageListId,
+     116,
+     16,
+     98,
+     80,
+     u"CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP"},
+    {u"PUSHBUTTON", u"Print", kTestPagePrintId, 146, 32, 68, 14},
+    {u"GROUPBOX", u"Support", kLinkGroupId, 110, 54, 110, 52},
+    {u"CONTROL", u"Support Site", kFirstLinkId, 114, 66, 50, 10, u"SS_NOTIFY", u"Static"},
+    {u"CONTROL", u"Drivers", kFirstLinkId + 1, 114, 78, 50, 10, u"SS_NOTIFY", u"Static"},
+    {u"CONTROL", u"User Guide", kFirstLinkId + 2, 114, 90, 50, 10, u"SS_NOTIFY", u"Static"},
+    {u"CONTROL", u"Web Page", kFirstLinkId + 3, 166, 66, 50, 10, u"SS_NOTIFY", u"Static"},
+    {u"CONTROL", u"Questions", kFirstLinkId + 4, 166, 78, 50, 10, u"SS_NOTIFY", u"Static"},
+    {u"CONTROL", u"Contact", kFirstLinkId + 5, 166, 90, 50, 10, u"SS_NOTIFY", u"Static"},
+    {u"PUSHBUTTON", u"Status Check...", kStatusCheckId, 110, 110, 54, 14},
+    {u"PUSHBUTTON", u"Last Status", kLastStatusInfoId, 166, 110, 54, 14},
+};
+
+} // namespace
+
+void InstallTroublePageControls() {
+    SetPageControls("CTroubleDlg", kTroubleControls);
+}
+
 namespace {
 
 constexpr size_t kTextCapacity = 512;

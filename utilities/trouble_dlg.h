@@ -25,6 +25,9 @@ enum TroubleControl : int {
     kStatusCheckId = 1421,
 };
 
+/// Adds the page's controls to its template; the module does it at start.
+void InstallTroublePageControls();
+
 class CTroubleDlg : public CKxDialog {
 public:
     CTroubleDlg(UINT templateId, std::u16string_view pageName, int pageIndex);

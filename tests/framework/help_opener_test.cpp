@@ -73,7 +73,7 @@ TEST_F(HelpFixture, EachTopicOpensInItsHelpSystem) {
         {"a number is a context", 1050, RequestKind::WinHelp, u"HELP_CONTEXT", u"C:\\D\\MODEL.HLP",
          u"1234"},
         {"a keyword", 1302, RequestKind::WinHelp, u"HELP_KEY", u"C:\\D\\MODEL.HLP", u"Paper Trays"},
-        {"0 is no context but a keyword", 1128, RequestKind::WinHelp, u"HELP_KEY",
+        {"0 is no context but a keyword", kx::kLayoutPreviewId, RequestKind::WinHelp, u"HELP_KEY",
          u"C:\\D\\MODEL.HLP", u"0"},
         {"an HTML page", 1300, RequestKind::HtmlHelp, u"HH_DISPLAY_TOPIC",
          u"C:\\D\\MODEL.chm::/orient.htm#" + parameters, u""},
@@ -94,7 +94,7 @@ TEST_F(HelpFixture, EachTopicOpensInItsHelpSystem) {
         EXPECT_EQ(requests[0].argument, c.argument) << c.label;
     }
     kx::DesktopRequests::Instance().Clear();
-    for (const int control : {1186, 4242})
+    for (const int control : {int{kx::kMillimetreButtonId}, 4242})
         bound.OpenHelp(control);
     for (const auto& request : Requests())
         ADD_FAILURE() << "an empty topic or no entry opens nothing: "

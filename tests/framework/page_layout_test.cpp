@@ -1,4 +1,5 @@
 // The pages' own templates and the hidden-row collapse.
+#include "framework/control_ids.h"
 #include "framework/page_templates.h"
 #include "framework/row_collapse.h"
 
@@ -28,14 +29,16 @@ TEST(PageTemplates, EveryTemplateCompilesWithTheFrameworksControls) {
             std::map<DWORD, bool> ids;
             for (const auto& item : parsed->items)
                 ids[item.id] = true;
-            EXPECT_EQ(ids.count(1046) == 1, row->favourites) << name;
-            EXPECT_TRUE(ids.count(1071) && ids.count(1314)) << name << ": logo and separator";
+            EXPECT_EQ(ids.count(kx::kFavouritesBoxId) == 1, row->favourites) << name;
+            EXPECT_TRUE(ids.count(kx::kLogoId) && ids.count(kx::kVerticalSeparatorId))
+                << name << ": logo and separator";
             const bool layout = row->preview == kx::TemplatePreview::Layout;
-            EXPECT_EQ(ids.count(1128) == 1, layout) << name;
-            EXPECT_EQ(ids.count(1186) == 1, layout)
+            EXPECT_EQ(ids.count(kx::kLayoutPreviewId) == 1, layout) << name;
+            EXPECT_EQ(ids.count(kx::kMillimetreButtonId) == 1, layout)
                 << name << ": unit buttons with the layout preview";
-            EXPECT_EQ(ids.count(1129) == 1, row->preview == kx::TemplatePreview::Printer ||
-                                                (layout && additionalPreview != 0))
+            EXPECT_EQ(ids.count(kx::kPrinterPreviewId) == 1,
+                      row->preview == kx::TemplatePreview::Printer ||
+                          (layout && additionalPreview != 0))
                 << name;
             EXPECT_EQ(parsed->style & WS_CHILD, static_cast<DWORD>(WS_CHILD)) << name;
             EXPECT_NE(parsed->style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION))

@@ -58,6 +58,7 @@ protected:
         app.profile.ReadProfile();
         kx::ForgetUntitledText();
         kx::DevmodeSetTable::Instance().Clear();
+        kx::InstallTroublePageControls();
         const auto* row = kx::PageTemplateOf("CTroubleDlg");
         ASSERT_NE(row, nullptr);
         kx::RegisterDialogResource(app.instance(), kTroubleTemplate,
