@@ -6,7 +6,7 @@
 #include "platform/base/text.h"
 #include "platform/files/file_api.h"
 #include "store/custom_data_key.h"
-#include "store/item_texts.h"
+#include "framework/item_texts.h"
 #include "store/store_layout.h"
 #include "store/store_operations.h"
 

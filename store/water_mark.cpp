@@ -7,7 +7,7 @@
 #include "platform/base/format.h"
 #include "platform/gdi/gdi_api.h"
 #include "store/custom_data_key.h"
-#include "store/item_texts.h"
+#include "framework/item_texts.h"
 #include "store/store_layout.h"
 #include "store/store_operations.h"
 

@@ -6,7 +6,7 @@
 #include "framework/kromaui_app.h"
 #include "platform/base/text.h"
 #include "store/favorite.h"
-#include "store/item_texts.h"
+#include "framework/item_texts.h"
 #include "store/over_lay.h"
 #include "store/stored_item_kinds.h"
 #include "store/water_mark.h"

@@ -1,7 +1,9 @@
 // The stored items' texts from the model's string file.
-#include "store/item_texts.h"
+#include "framework/item_texts.h"
 
 #include "framework/kromaui_app.h"
+#include "framework/kx_list_controls.h"
+#include "platform/base/text.h"
 
 #include <optional>
 
@@ -12,6 +14,11 @@ constexpr size_t kPrinterDefaultCapacity = 256;
 
 std::optional<std::u16string>& CachedPrinterDefault() {
     static std::optional<std::u16string> text;
+    return text;
+}
+
+std::u16string& Untitled() {
+    static std::u16string text;
     return text;
 }
 
@@ -35,6 +42,23 @@ const std::u16string& PrinterDefaultText() {
 
 void ForgetPrinterDefaultText() {
     CachedPrinterDefault().reset();
+}
+
+const std::u16string& UntitledText() {
+    return Untitled();
+}
+
+void SetUntitledText(std::u16string text) {
+    Untitled() = std::move(text);
+}
+
+void ForgetUntitledText() {
+    Untitled().clear();
+}
+
+bool IsSavableFavouriteName(std::u16string_view name) {
+    return IsNonBlank(name) && !EqualsNoCase(name, PrinterDefaultText()) &&
+           !EqualsNoCase(name, UntitledText());
 }
 
 } // namespace kx
