@@ -7,11 +7,12 @@
 
 namespace kx {
 
-int ResolveSettings(BYTE* working, const BYTE* defaults, std::u16string_view printerName,
-                    ConflictReport& report) {
+int ResolveSettings(BYTE* working, const BYTE* defaults, const BYTE* configurationSource,
+                    std::u16string_view printerName, ConflictReport* report) {
     const ModelProfile& profile = TheApp().profile;
-    return Resolve(working, defaults, nullptr, profile.ShowConstraints != 0 ? &report : nullptr,
-                   profile, PrinterTextsFor(printerName));
+    return Resolve(working, defaults, configurationSource,
+                   profile.ShowConstraints != 0 ? report : nullptr, profile,
+                   PrinterTextsFor(printerName));
 }
 
 } // namespace kx

@@ -22,14 +22,11 @@ namespace kx {
 namespace {
 
 constexpr size_t kUntitledCapacity = 257;
-constexpr int kFavouriteNameLimit = 32;
 constexpr UINT kDriverDetailsTemplate = 3026;
 constexpr INT_PTR kFontProbeResult = 2;
 
 // The About pages keep their left-to-right layout in a mirrored model.
 constexpr std::array<int, 6> kUnmirroredPages = {5, 10, 11, 13, 14, 15};
-
-std::u16string g_untitled;
 
 ProfileDevmodeView ProfileViewOf(const BYTE* devmode) {
     ProfileDevmodeView view;
@@ -81,13 +78,6 @@ public:
 
 } // namespace
 
-const std::u16string& UntitledText() {
-    return g_untitled;
-}
-void ForgetUntitledText() {
-    g_untitled.clear();
-}
-
 CKxDialog::CKxDialog(UINT templateId, std::u16string_view pageName, int pageIndex)
     : TKxPage<CDialog>(templateId, TheApp().instance()), m_pageName(pageName),
       m_templateId(templateId), m_kind(pageIndex) {}
@@ -96,6 +86,16 @@ CKxDialog::CKxDialog(UINT templateId, std::u16string_view pageName, HWND parent,
                      BYTE* defaults)
     : TKxPage<CDialog>(templateId, TheApp().instance(), parent), m_pageName(pageName),
       m_templateId(templateId), m_working(working), m_defaults(defaults), m_kind(-1) {}
+
+CKxDialog::CKxDialog(UINT templateId, std::u16string_view pageName, const OpenerCopies& opener)
+    : CKxDialog(templateId, pageName, opener.parent, opener.working, opener.defaults) {
+    m_sheetFlags = opener.sheetFlags;
+    m_openerPrinter = opener.printerName;
+}
+
+OpenerCopies CKxDialog::ForDialogs() const {
+    return OpenerCopies{m_hWnd, m_working, m_defaults, m_sheetFlags, PrinterName()};
+}
 
 CKxDialog::~CKxDialog() {
     if (m_hWnd != nullptr && IsWindow(m_hWnd))
@@ -124,7 +124,7 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
         m_reference = copies->reference;
         m_defaults = copies->defaults;
     }
-    if (g_untitled.empty())
+    if (UntitledText().empty())
         FirstBindingOfModule();
     return CreatePageDialog(hostWindow);
 }
@@ -138,7 +138,7 @@ void CKxDialog::FirstBindingOfModule() {
     profile.ReadProfile(ProfileViewOf(m_working));
     app.versionFile.SetFile(app.VersionFilePath(PublicPart(m_working)), ClearReadOnly::No);
     app.stringFile.SelectSection(u"");
-    g_untitled = app.stringFile.ReadText(u"Untitled", kUntitledCapacity, u"Untitled");
+    SetUntitledText(app.stringFile.ReadText(u"Untitled", kUntitledCapacity, u"Untitled"));
     profile.AddDoubleSidedCustomPapers(PrinterTextsFor(printer).CustomPaperCount(m_working));
     // The templates follow the profile just read (a model with an extra
     // printer preview has taller pages).
@@ -168,6 +168,8 @@ void CKxDialog::DestroyPage() {
 std::u16string CKxDialog::PrinterName() const {
     if (m_context && !m_context->printerName.empty())
         return m_context->printerName;
+    if (!m_openerPrinter.empty())
+        return m_openerPrinter;
     return m_working != nullptr ? ReadText(m_working, FieldNamed("dmDeviceName"))
                                 : std::u16string();
 }
@@ -232,11 +234,7 @@ void CKxDialog::AttachEmbeddedControls() {
     }
     if (HasControl(kLogoId) && m_logo.SubclassDlgItem(kLogoId, this))
         m_logo.SetPicture(u"L.bmp");
-    if (HasControl(kFavouritesBoxId)) {
-        m_favourites.m_kind = kFavouritesKind;
-        m_favourites.SubclassDlgItem(kFavouritesBoxId, this);
-        m_favourites.LimitText(kFavouriteNameLimit);
-    }
+    m_favourites.Attach(FavouriteButtonsHere());
 }
 
 void CKxDialog::AttachPreview(int id, PreviewRole role) {
@@ -279,9 +277,7 @@ void CKxDialog::RefreshControls() {
         m_inches.SetCheck(inches ? BST_CHECKED : BST_UNCHECKED);
     }
     UpdateData(FALSE);
-    if (m_working != nullptr && m_defaults != nullptr)
-        UpdateFavouritesBox(
-            CompareDevmodes(m_working, m_defaults, nullptr, Configuration::Include) == 0);
+    m_favourites.Refresh(Refill::Yes);
 }
 
 void CKxDialog::SaveControls() {
@@ -312,36 +308,25 @@ int CKxDialog::ApplyPage() {
 }
 
 void CKxDialog::OnSettingChanged() {
-    if (m_busy || m_working == nullptr || m_defaults == nullptr)
+    RunChangeCycle(*this, m_busy, {m_working, m_defaults, m_reference}, PrinterName());
+}
+
+void CKxDialog::ApplyFavouriteSettings(BYTE* settings) {
+    if (m_working == nullptr || m_defaults == nullptr || settings == nullptr)
         return;
-    m_busy = true;
-    SaveControls();
-    ConflictReport report;
-    int adjusted = ResolveSettings(m_working, m_defaults, PrinterName(), report);
-    if (m_reference != nullptr &&
-        CompareDevmodes(m_reference, m_working, &adjusted, Configuration::Ignore) != 0) {
-        std::memcpy(m_reference, m_working, kDevmodeSize);
-        if (ChangesReachSheet())
-            ReportChangeToSheet();
-        if (adjusted != 0)
-            RefreshControls();
-        else
-            UpdateFavouritesBox(
-                CompareDevmodes(m_working, m_defaults, nullptr, Configuration::Include) == 0);
-    } else if (adjusted != 0) {
-        RefreshControls();
-    }
-    if (!report.adjusted().empty())
-        ShowReport(report.adjusted(), report.conflicts());
-    UpdatePreviews();
-    m_busy = false;
+    (void)ResolveSettings(settings, m_defaults, m_working, PrinterName(), nullptr);
+    std::memcpy(m_working, settings, kDevmodeSize);
+    RefreshControls();
+    OnSettingChanged();
 }
 
 bool CKxDialog::ChangesReachSheet() const {
     return m_context && (m_sheetFlags & kSheetNoChangeReports) == 0 && m_hostWindow != nullptr;
 }
 
-void CKxDialog::ReportChangeToSheet() {
+void CKxDialog::ReportChange() {
+    if (!ChangesReachSheet())
+        return;
     const HWND sheet = ::GetParent(m_hostWindow);
     if (sheet == nullptr)
         return;
@@ -356,23 +341,20 @@ void CKxDialog::ReportChangeToSheet() {
         ::SendMessageW(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
+FavouriteButtons CKxDialog::FavouriteButtonsHere() const {
+    // A model with an extra printer preview keeps the buttons on its taller
+    // Layout and Paper pages.
+    if (TheApp().profile.AdditionalPrinterPreview == 0)
+        return FavouriteButtons::Active;
+    const PageTemplateRow* row = PageTemplateWithId(m_templateId);
+    const bool carriesButtons =
+        row != nullptr && (row->className == "CLayoutDlg" || row->className == "CPaperDlg");
+    return carriesButtons ? FavouriteButtons::Active : FavouriteButtons::Hidden;
+}
+
 void CKxDialog::UpdatePreviews() {
     for (const auto& preview : m_previews)
         preview->SetDevmode(m_working);
-}
-
-void CKxDialog::UpdateFavouritesBox(bool matchesDefaults) {
-    if (m_favourites.m_hWnd == nullptr || m_favouriteUpdate)
-        return;
-    TextStore& strings = TheApp().stringFile;
-    const std::u16string saved = strings.section();
-    strings.SelectSection(u"");
-    const std::u16string text =
-        matchesDefaults
-            ? strings.ReadText(u"Printer Default", kUntitledCapacity, u"Printer Default")
-            : g_untitled;
-    strings.SelectSection(saved);
-    m_favourites.SetWindowText(text);
 }
 
 void CKxDialog::ShowOptionTip(HWND control, int messageNumber, bool show, HWND related) {
@@ -417,6 +399,8 @@ BOOL CKxDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnSettingChanged();
         return TRUE;
     }
+    if (m_favourites.attached() && m_favourites.OnCommand(id, HIWORD(wParam)))
+        return TRUE;
     return TKxPage<CDialog>::OnCommand(wParam, lParam);
 }
 

@@ -7,7 +7,9 @@
 #pragma once
 
 #include "devmode/devmode_set.h"
-#include "framework/kx_list_controls.h"
+#include "framework/control_ids.h"
+#include "framework/favourites_box.h"
+#include "framework/item_texts.h"
 #include "framework/kx_page.h"
 #include "framework/kx_pictures.h"
 #include "framework/kx_preview.h"
@@ -29,21 +31,6 @@ constexpr DWORD kSheetNoChangeReports = 0x40000000;
 constexpr int kKeepPage = 2;
 constexpr int kLeaveAndSave = 6;
 
-/// The control identifiers the framework itself gives meaning to.
-enum FrameworkControl : int {
-    kLayoutPreviewId = 1128,
-    kPrinterPreviewId = 1129,
-    kColourPreviewId = 1236,
-    kStampPreviewId = 1240,
-    kMillimetreButtonId = 1186,
-    kInchButtonId = 1187,
-    kLogoId = 1071,
-    kFavouritesBoxId = 1046,
-    kFavouritesGroupId = 1208,
-    kFavouritesKind = 3,
-    kVerticalSeparatorId = 1314,
-};
-
 /// What the host tells a page about its sheet when it binds it.
 struct PageContext {
     DevmodeOwner owner = 0;
@@ -54,11 +41,16 @@ struct PageContext {
     std::function<std::vector<HWND>()> sheetPageWindows;
 };
 
-/// The text the favourites box shows for settings that match no favourite;
-/// empty until the first page of the module's life is bound.
-const std::u16string& UntitledText();
-/// Forgets it, so the next binding counts as the first (tests).
-void ForgetUntitledText();
+/// What a page hands the dialogs and sub-sheets it opens: its copies, its
+/// printer, and the sheet's flags (a dialog of a read-only sheet is
+/// read-only too).
+struct OpenerCopies {
+    HWND parent = nullptr;
+    BYTE* working = nullptr;
+    BYTE* defaults = nullptr;
+    DWORD sheetFlags = 0;
+    std::u16string printerName;
+};
 
 class CKxDialog : public TKxPage<CDialog> {
 public:
@@ -67,6 +59,8 @@ public:
     /// A modal dialog opened from a page on the page's copies.
     CKxDialog(UINT templateId, std::u16string_view pageName, HWND parent, BYTE* working,
               BYTE* defaults);
+    /// A modal dialog opened from a page, on what the page hands it.
+    CKxDialog(UINT templateId, std::u16string_view pageName, const OpenerCopies& opener);
     ~CKxDialog() override;
 
     /// Acquires the sheet's device-mode set, creates the page's dialog inside
@@ -84,6 +78,20 @@ public:
     virtual int ResetPage();
     virtual int ApplyPage();
     virtual void OnSettingChanged();
+
+    /// What this page hands a dialog or sub-sheet it opens.
+    OpenerCopies ForDialogs() const;
+
+    /// Replaces the working copy by chosen settings (a favourite or the
+    /// printer's defaults) after repairing their conflicts, keeping the
+    /// printer configuration the sheet has, and runs the rest of a change.
+    void ApplyFavouriteSettings(BYTE* settings);
+
+    // Steps of the change cycle.
+    void ReportChange();
+    void ShowFavouriteMatch() { m_favourites.ShowMatch(); }
+    /// Hands the working copy to the page's previews, in their order.
+    void UpdatePreviews();
 
     /// Opens the help topic of a control of the page (0: the page's own).
     void OpenHelp(int control);
@@ -116,15 +124,9 @@ protected:
     /// The context help of a control (WM_HELP).
     BOOL OnHelpInfo(HELPINFO* help) override;
 
-    /// Shows in the favourites box whether the settings still match: the
-    /// favourites list itself fills it.
-    void UpdateFavouritesBox(bool matchesDefaults);
-    /// Hands the working copy to the page's previews, in their order.
-    void UpdatePreviews();
     /// The printer whose names and texts the page shows.
     std::u16string PrinterName() const;
-
-    bool m_favouriteUpdate = false;
+    CFavouritesBox& favourites() { return m_favourites; }
 
 private:
     bool CreatePageDialog(HWND hostWindow);
@@ -134,7 +136,7 @@ private:
     void PlaceUnitButtons();
     void PlaceSheetOnTop();
     bool ChangesReachSheet() const;
-    void ReportChangeToSheet();
+    FavouriteButtons FavouriteButtonsHere() const;
     bool HasControl(int id) const { return GetDlgItem(id) != nullptr; }
 
     std::u16string m_pageName;
@@ -143,6 +145,8 @@ private:
     BYTE* m_defaults = nullptr;
     BYTE* m_reference = nullptr;
     std::optional<PageContext> m_context;
+    /// The opener's printer, for a modal dialog.
+    std::u16string m_openerPrinter;
     DWORD m_sheetFlags = 0;
     int m_kind;
     bool m_busy = false;
@@ -153,7 +157,7 @@ private:
     CButton m_millimetres;
     CButton m_inches;
     CKxLogo m_logo;
-    TKxClass<CComboBox> m_favourites;
+    CFavouritesBox m_favourites{*this};
 };
 
 } // namespace kx

@@ -53,6 +53,11 @@ public:
     virtual void DeleteAll() const = 0;
     virtual void SaveCount(int count, const BYTE* devmode) const = 0;
     virtual int LoadCount(const BYTE* devmode) const = 0;
+    /// Makes the item hold the settings of `devmode` under `name`, for the
+    /// kinds that keep whole settings (favourites); false for the others.
+    virtual bool TakeSettings(std::u16string_view /*name*/, const BYTE* /*devmode*/) {
+        return false;
+    }
 
     int itemNumber() const { return m_item; }
 

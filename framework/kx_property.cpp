@@ -66,27 +66,15 @@ void CKxProperty::SaveControls() {
 }
 
 void CKxProperty::OnSettingChanged() {
-    if (m_busy || m_working == nullptr || m_defaults == nullptr)
+    RunChangeCycle(*this, m_busy, {m_working, m_defaults, m_reference.get()},
+                   ReadText(m_working, FieldNamed("dmDeviceName")));
+}
+
+void CKxProperty::ReportChange() {
+    if (m_sheetStart == nullptr)
         return;
-    m_busy = true;
-    SaveControls();
-    ConflictReport report;
-    int adjusted = ResolveSettings(m_working, m_defaults,
-                                   ReadText(m_working, FieldNamed("dmDeviceName")), report);
-    if (m_reference &&
-        CompareDevmodes(m_reference.get(), m_working, &adjusted, Configuration::Ignore) != 0) {
-        std::memcpy(m_reference.get(), m_working, kDevmodeSize);
-        if (m_sheetStart != nullptr) {
-            m_modified =
-                CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0;
-            SetModified(m_modified ? TRUE : FALSE);
-        }
-    }
-    if (adjusted != 0)
-        RefreshControls();
-    if (!report.adjusted().empty())
-        ShowReport(report.adjusted(), report.conflicts());
-    m_busy = false;
+    m_modified = CompareDevmodes(m_sheetStart, m_working, nullptr, Configuration::Include) != 0;
+    SetModified(m_modified ? TRUE : FALSE);
 }
 
 } // namespace kx

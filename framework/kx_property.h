@@ -30,6 +30,12 @@ public:
     virtual void SaveControls();
     virtual void OnSettingChanged();
 
+    // Steps of the change cycle: instead of telling a host, the page marks
+    // itself modified while the working copy differs from the sheet's start.
+    void ReportChange();
+    void ShowFavouriteMatch() {}
+    void UpdatePreviews() {}
+
     BYTE* working() const { return m_working; }
     const BYTE* reference() const { return m_reference.get(); }
     bool busy() const { return m_busy; }

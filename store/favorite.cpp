@@ -3,9 +3,9 @@
 
 #include "devmode/devmode_merge.h"
 #include "devmode/devmode_set.h"
+#include "framework/item_texts.h"
 #include "platform/base/text.h"
 #include "store/custom_data_key.h"
-#include "store/item_texts.h"
 #include "store/store_layout.h"
 #include "store/store_operations.h"
 
@@ -82,7 +82,7 @@ bool CFavorite::IsValid(const BYTE*) const {
 
 bool CFavorite::IsSelectedIn(const BYTE* devmode) const {
     return devmode != nullptr && m_record && !m_name.empty() &&
-           CompareDevmodes(m_record.get(), devmode, nullptr, Configuration::Include) == 0;
+           CompareDevmodes(m_record.get(), devmode, nullptr, Configuration::Ignore) == 0;
 }
 
 std::u16string CFavorite::GetName() const {
@@ -92,6 +92,14 @@ std::u16string CFavorite::GetName() const {
 void CFavorite::ApplyTo(BYTE* devmode) const {
     if (devmode != nullptr && m_record)
         std::memcpy(devmode, m_record.get(), kDevmodeSize);
+}
+
+bool CFavorite::TakeSettings(std::u16string_view name, const BYTE* devmode) {
+    if (!m_record || devmode == nullptr)
+        return false;
+    m_name = name.substr(0, kFavouriteNameLimit);
+    std::memcpy(m_record.get(), devmode, kDevmodeSize);
+    return true;
 }
 
 void CFavorite::Save(int item) {

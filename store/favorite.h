@@ -28,8 +28,8 @@ public:
 
     /// A non-blank name other than "Printer Default" (in any letter case).
     bool IsValid(const BYTE* devmode) const override;
-    /// The records are equal in everything that matters, the printer
-    /// configuration included.
+    /// The records are equal in everything that matters; the printer
+    /// configuration (installed options, printer language) does not.
     bool IsSelectedIn(const BYTE* devmode) const override;
     std::u16string GetName() const override;
     /// Favourites are always saved over one another.
@@ -41,6 +41,8 @@ public:
     /// device mode's printer so the next load reads the store.
     void SaveCount(int count, const BYTE* devmode) const override;
     int LoadCount(const BYTE* devmode) const override;
+    /// Becomes a favourite of `devmode`'s settings under `name`.
+    bool TakeSettings(std::u16string_view name, const BYTE* devmode) override;
 
     const std::u16string& name() const { return m_name; }
     /// The record; null only when memory was short.

@@ -34,9 +34,9 @@ TEST(PageLocaliserKeys, KeysAndDefaultsFromControlTexts) {
         EXPECT_EQ(kx::DefaultFromText(c.text), c.defaultText) << kx::Utf16ToUtf8(c.text);
     }
     EXPECT_EQ(kx::KeyFromClass(u"EDIT", 1050), u"EDIT:1050");
-    EXPECT_EQ(kx::KeyFromClass(u"", 1046), u"CTRL:1046");
-    EXPECT_EQ(kx::ControlSection(1186, u"Test Dialog"), u"Preview");
-    EXPECT_EQ(kx::ControlSection(1047, u"Test Dialog"), u"");
+    EXPECT_EQ(kx::KeyFromClass(u"", kx::kFavouritesBoxId), u"CTRL:1046");
+    EXPECT_EQ(kx::ControlSection(kx::kMillimetreButtonId, u"Test Dialog"), u"Preview");
+    EXPECT_EQ(kx::ControlSection(kx::kFavouriteDeleteId, u"Test Dialog"), u"");
     EXPECT_EQ(kx::ControlSection(1300, u"Test Dialog"), u"Test Dialog");
 }
 
@@ -46,9 +46,10 @@ TEST_F(PageFixture, ControlsAreLocalisedByTextAndByClass) {
     EXPECT_EQ(TextOf(Item(1300)), u"Lie of the sheet") << "&Orientation looked up as Orientation";
     EXPECT_EQ(TextOf(Item(1301)), u"Copies") << "absent key: the text without its (1)";
     EXPECT_EQ(TextOf(Item(1302)), u"Tray (1)");
-    EXPECT_EQ(TextOf(Item(1208)), u"Favourites")
+    EXPECT_EQ(TextOf(Item(kx::kFavouritesGroupId)), u"Favourites")
         << "the favourites group reads the default section";
-    EXPECT_EQ(TextOf(Item(1186)), u"mm") << "unit buttons read the preview section";
+    EXPECT_EQ(TextOf(Item(kx::kMillimetreButtonId)), u"mm")
+        << "unit buttons read the preview section";
 
     kx::ScriptedUser user;
     EXPECT_EQ(user.Hover(Item(1300)), std::optional<std::u16string>(u"How the paper lies"));
@@ -64,7 +65,7 @@ TEST_F(PageFixture, ControlsAreLocalisedByTextAndByClass) {
     const kx::CTopicId* edit = bound.helpList().Find(1050);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->context(), 1234);
-    EXPECT_EQ(bound.helpList().Find(1208), nullptr) << "group boxes get no topic";
+    EXPECT_EQ(bound.helpList().Find(kx::kFavouritesGroupId), nullptr) << "group boxes get no topic";
 }
 
 TEST_F(PageFixture, AbsentCaptionFallsBackAndTipsShowTheirKeys) {
@@ -108,17 +109,17 @@ TEST_F(PageFixture, ReadOnlySheetDisablesEveryControl) {
 TEST_F(PageFixture, UnitButtonsFollowTheDevmodeAndSitOnThePreviewsUnitArea) {
     kxtest::TestPage& bound = Bind();
     bound.RefreshControls();
-    EXPECT_EQ(IsDlgButtonChecked(bound.m_hWnd, 1187), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(bound.m_hWnd, kx::kInchButtonId), BST_CHECKED);
     const kx::CKxPreview* preview = bound.preview(kx::PreviewRole::Layout);
     ASSERT_NE(preview, nullptr);
     RECT area = preview->UnitArea();
     MapWindowPoints(preview->m_hWnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
     RECT button{};
-    GetWindowRect(Item(1186), &button);
+    GetWindowRect(Item(kx::kMillimetreButtonId), &button);
     EXPECT_LE(std::abs((button.top + button.bottom) / 2 - (area.top + area.bottom) / 2), 1);
 
     kx::ScriptedUser user;
-    ASSERT_TRUE(user.Click(Item(1186)));
+    ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     EXPECT_EQ(kx::ReadNumber(bound.working(), kx::FieldNamed("IsMMInch")), 0);
     EXPECT_GE(preview->updateCount(), 1) << "the preview is handed the working copy";
     EXPECT_EQ(preview->devmode(), bound.working());
@@ -128,13 +129,13 @@ TEST_F(PageFixture, ChangesReportToTheHostsSheet) {
     kxtest::TestPage& first = Bind();
     Bind();
     kx::ScriptedUser user;
-    ASSERT_TRUE(user.Click(Item(1186)));
+    ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     ASSERT_EQ(kxtest::SheetMessages().size(), 1u);
     EXPECT_EQ(kxtest::SheetMessages()[0].message, PSM_CHANGED);
     EXPECT_EQ(kxtest::SheetMessages()[0].page, hostWindows[0]);
 
     kxtest::SheetMessages().clear();
-    ASSERT_TRUE(user.Click(Item(1187)));
+    ASSERT_TRUE(user.Click(Item(kx::kInchButtonId)));
     ASSERT_EQ(kxtest::SheetMessages().size(), 2u)
         << "back to the host's record: every page unchanged";
     for (size_t i = 0; i < 2; ++i) {
@@ -144,10 +145,29 @@ TEST_F(PageFixture, ChangesReportToTheHostsSheet) {
     EXPECT_EQ(first.working(), page(1).working()) << "one set for the sheet";
 }
 
+TEST_F(PageFixture, AChangeOfOnlyThePrinterConfigurationReachesTheSheet) {
+    struct Row {
+        const char* field;
+        int32_t value;
+    };
+    const Row rows[] = {{"iOptTray", 3}, {"sDrvLang", 1}, {"iInHard", 1}, {"iPowerSave", 2}};
+    for (const Row& row : rows) {
+        kxtest::TestPage& bound = Bind();
+        kxtest::SheetMessages().clear();
+        kx::WriteNumber(bound.working(), *kx::FindDevmodeField(row.field), row.value);
+        bound.OnSettingChanged();
+        ASSERT_FALSE(kxtest::SheetMessages().empty()) << row.field;
+        EXPECT_EQ(kxtest::SheetMessages().back().message, static_cast<UINT>(PSM_CHANGED))
+            << row.field;
+        kx::WriteNumber(bound.working(), *kx::FindDevmodeField(row.field), 0);
+        bound.OnSettingChanged();
+    }
+}
+
 TEST_F(PageFixture, SheetThatForbidsChangeReportsHearsNothing) {
     Bind(kx::kSheetNoChangeReports);
     kx::ScriptedUser user;
-    ASSERT_TRUE(user.Click(Item(1186)));
+    ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     EXPECT_TRUE(kxtest::SheetMessages().empty());
 }
 
@@ -217,7 +237,7 @@ TEST_F(PageFixture, ApplyMergesOnlyWhenTheWorkingCopyDiffers) {
     EXPECT_EQ(bound.ApplyPage(), 0);
     EXPECT_EQ(before, host);
     kx::ScriptedUser user;
-    ASSERT_TRUE(user.Click(Item(1186)));
+    ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 1) << "not before apply";
     EXPECT_EQ(bound.ApplyPage(), 0);
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0);
@@ -230,7 +250,7 @@ TEST_F(PageFixture, DiagnosticApplyReportsTheChangesBeforeMerging) {
     WriteModel(kStrings, std::string(kSettings) + "ShowDevmodeChanges=1\n");
     kxtest::TestPage& bound = Bind();
     kx::ScriptedUser user;
-    ASSERT_TRUE(user.Click(Item(1186)));
+    ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     user.AnswerNextMessageBox(IDOK);
     EXPECT_EQ(bound.ApplyPage(), 0);
     const char16_t* expected = u"dmPrivate.IsMMInch: 1 (0x1) -> 0 (0x0)\n";

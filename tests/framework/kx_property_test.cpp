@@ -98,7 +98,7 @@ TEST_F(ModuleDialogs, ModalDialogSavesItsControlsOnOk) {
         kx::ScriptedUser user;
         user.WhenNextDialogRuns([&](kx::ScriptedUser& me, HWND dialog) {
             // Checked without a click: only a save reads it.
-            SendMessageW(me.FindById(dialog, 1186), BM_SETCHECK, BST_CHECKED, 0);
+            SendMessageW(me.FindById(dialog, kx::kMillimetreButtonId), BM_SETCHECK, BST_CHECKED, 0);
             me.Click(me.FindById(dialog, c.button));
         });
         CountingDialog dialog(kModalTemplate, u"More", nullptr, working.data(), defaults.data());
