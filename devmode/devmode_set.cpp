@@ -34,6 +34,7 @@ std::u16string UserNameFromSystem() {
 } // namespace
 
 void DevmodeSet::DropFavourites() {
+    ++favouriteGeneration;
     favouriteCount = -1;
     favouriteRecords.clear();
     favouriteNames.clear();
@@ -203,6 +204,11 @@ int DevmodeSetTable::LoadCachedFavourite(int index, const BYTE* devmode, BYTE* o
     if (outName != nullptr)
         *outName = set->favouriteNames[at].value_or(std::u16string());
     return 1;
+}
+
+unsigned DevmodeSetTable::FavouriteCacheGeneration(const BYTE* devmode) const {
+    const DevmodeSet* set = SetFor(devmode);
+    return set == nullptr ? 0 : set->favouriteGeneration;
 }
 
 int DevmodeSetTable::DropFavouriteCache(const BYTE* devmode) {

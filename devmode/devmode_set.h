@@ -33,6 +33,9 @@ struct DevmodeSet {
     int favouriteCount = -1;
     std::vector<DevmodeBuffer> favouriteRecords;
     std::vector<std::optional<std::u16string>> favouriteNames;
+    /// Changes whenever the cache is dropped or sized anew, so a list
+    /// filled from it knows when to fill again.
+    unsigned favouriteGeneration = 0;
 
     bool InUse() const { return referenceCount > 0; }
     DevmodeCopies Copies() const { return {working.get(), reference.get(), defaults.get()}; }
@@ -69,6 +72,8 @@ public:
     int LoadCachedFavourite(int index, const BYTE* devmode, BYTE* outRecord,
                             std::u16string* outName) const;
     int DropFavouriteCache(const BYTE* devmode);
+    /// The cache's generation of the set found for devmode; 0 without one.
+    unsigned FavouriteCacheGeneration(const BYTE* devmode) const;
 
     const DevmodeSet& Slot(int index) const { return m_slots[static_cast<size_t>(index)]; }
     int SlotsInUse() const;

@@ -4,6 +4,7 @@
 
 #include "devmode/devmode_merge.h"
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
 #include "framework/item_texts.h"
 #include "framework/kx_dialog.h"
 #include "framework/page_messages.h"
@@ -46,10 +47,15 @@ bool CFavouritesBox::Attach(FavouriteButtons buttons) {
 void CFavouritesBox::Refresh(Refill refill) {
     if (!attached() || m_page.working() == nullptr)
         return;
-    if (refill == Refill::Yes && !m_applying) {
+    DevmodeSetTable& sets = DevmodeSetTable::Instance();
+    // Every save drops the sheet's favourites cache, and every fill sizes it
+    // anew: an unchanged generation means the list still shows the store.
+    const bool storeChanged = m_filledFrom != sets.FavouriteCacheGeneration(m_page.working());
+    if (refill == Refill::Yes && !m_applying && storeChanged) {
         m_box.Clear();
         m_box.Fill(m_page.working());
         m_box.AddPlaceholder();
+        m_filledFrom = sets.FavouriteCacheGeneration(m_page.working());
     }
     SelectMatching();
     UpdateButtons(false);
@@ -63,13 +69,21 @@ void CFavouritesBox::ShowMatch() {
 }
 
 void CFavouritesBox::SelectMatching() {
-    BYTE* working = m_page.working();
-    if (m_box.SelectMatching(working, Fallback::No) >= 0)
-        return;
+    const BYTE* working = m_page.working();
+    const int count = m_box.GetCount();
+    int match = -1;
+    for (int i = 0; i < count && match < 0; ++i) {
+        const CCustomData* item = m_box.ItemAt(i);
+        if (item != nullptr && item->IsSelectedIn(working))
+            match = i;
+    }
     const BYTE* defaults = m_page.defaults();
-    const bool isDefault = defaults != nullptr && m_box.GetCount() > 0 &&
-                           CompareDevmodes(working, defaults, nullptr, Configuration::Ignore) == 0;
-    m_box.SetCurSel(isDefault ? 0 : -1);
+    if (match < 0 && count > 0 && defaults != nullptr &&
+        CompareDevmodes(working, defaults, nullptr, Configuration::Ignore) == 0)
+        match = 0;
+    // Selecting again rewrites the edit field: only a new selection does.
+    if (match != m_box.GetCurSel())
+        m_box.SetCurSel(match);
 }
 
 bool CFavouritesBox::PrinterDefaultSelected() const {
@@ -91,7 +105,8 @@ void CFavouritesBox::UpdateButtons(bool edited) {
     if (edited) {
         nameChanged = m_hasCurrent && EditText() != m_currentName;
     } else if (!hasSelection) {
-        m_box.SetWindowText(UntitledText());
+        if (EditText() != UntitledText())
+            m_box.SetWindowText(UntitledText());
         m_hasCurrent = false;
         m_currentName.clear();
     }

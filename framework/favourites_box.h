@@ -7,6 +7,7 @@
 #include "framework/kx_list_controls.h"
 #include "platform/wndclass/standard_controls.h"
 
+#include <optional>
 #include <string>
 
 namespace kx {
@@ -35,7 +36,8 @@ public:
     bool Attach(FavouriteButtons buttons);
     bool attached() const { return m_box.m_hWnd != nullptr; }
 
-    /// Fills the list anew (unless a favourite is being applied), selects
+    /// Fills the list anew when the stored favourites may have changed since
+    /// it was filled (never while a favourite is being applied), selects
     /// what the working copy matches and updates the buttons.
     void Refresh(Refill refill);
     /// After a change: selects what the working copy now matches.
@@ -77,6 +79,8 @@ private:
     std::u16string m_currentName;
     bool m_hasCurrent = false;
     bool m_applying = false;
+    /// The favourites cache's generation when the list was last filled.
+    std::optional<unsigned> m_filledFrom;
 };
 
 } // namespace kx

@@ -202,6 +202,13 @@ BOOL CKxDialog::OnInitDialog() {
     if (const HWND separator = GetDlgItem(kVerticalSeparatorId))
         ::ShowWindow(separator, app.profile.VerticalSeparator != 0 ? SW_SHOW : SW_HIDE);
     m_captionAbsent = LocalisePage(m_pageName, IsReadOnly());
+    // A dialog of a read-only sheet shows its settings, and can be closed.
+    if (m_kind == -1 && IsReadOnly()) {
+        for (const int button : {IDOK, IDCANCEL}) {
+            if (const HWND control = GetDlgItem(button))
+                ::EnableWindow(control, TRUE);
+        }
+    }
     PlaceSheetOnTop();
     return TRUE;
 }
@@ -374,6 +381,11 @@ void CKxDialog::EnableControl(int id, bool enable) {
 void CKxDialog::OnOK() {
     if (m_kind != -1)
         return;
+    // Nothing of a read-only sheet may change: its dialogs close as cancelled.
+    if (IsReadOnly()) {
+        EndDialog(IDCANCEL);
+        return;
+    }
     UpdateData(TRUE);
     SaveControls();
     EndDialog(IDOK);

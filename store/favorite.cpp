@@ -57,23 +57,26 @@ void CFavorite::ReadFromStore(int item, const BYTE* devmode) {
     BYTE* record = m_record.get();
     CCustomDataKey key;
     key.Open(kFavouriteKey, item, Create::No);
-    if (!key.ReadSnapshot(kFavouriteDevmodeValue, record))
-        return;
-    WCHAR name[kFavouriteNameValue.readLimit / sizeof(WCHAR)];
-    if (key.ReadText(kFavouriteNameValue.name, name, sizeof name)) {
-        m_name = name;
-    } else {
-        m_name = ReadText(record, FieldNamed("cWaterText"));
-        std::memset(record + FieldNamed("cWaterTextEx").offset, 0,
-                    kOldNameCharacters * sizeof(WCHAR));
+    const bool read = key.ReadSnapshot(kFavouriteDevmodeValue, record);
+    if (read) {
+        WCHAR name[kFavouriteNameValue.readLimit / sizeof(WCHAR)];
+        if (key.ReadText(kFavouriteNameValue.name, name, sizeof name)) {
+            m_name = name;
+        } else {
+            m_name = ReadText(record, FieldNamed("cWaterText"));
+            std::memset(record + FieldNamed("cWaterTextEx").offset, 0,
+                        kOldNameCharacters * sizeof(WCHAR));
+        }
     }
     key.Close();
     DevmodeSetTable& sets = DevmodeSetTable::Instance();
-    // A count of another program must not size the cache beyond what a
-    // list ever reads.
+    // Item 0 sizes the cache, also when the store holds nothing: every
+    // refill of a page then answers from the cache. A count of another
+    // program must not size it beyond what a list ever reads.
     if (item == 0)
         sets.ResetFavouriteCache(devmode, std::clamp(StoredCount(), 0, kMaxStoredItems));
-    sets.StoreCachedFavourite(item, devmode, record, m_name);
+    if (read)
+        sets.StoreCachedFavourite(item, devmode, record, m_name);
 }
 
 bool CFavorite::IsValid(const BYTE*) const {

@@ -2,11 +2,11 @@
 #include "store/over_lay.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/item_texts.h"
 #include "framework/kromaui_app.h"
 #include "platform/base/text.h"
 #include "platform/files/file_api.h"
 #include "store/custom_data_key.h"
-#include "framework/item_texts.h"
 #include "store/store_layout.h"
 #include "store/store_operations.h"
 

@@ -3,11 +3,11 @@
 #include "store/water_mark.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/item_texts.h"
 #include "framework/kromaui_app.h"
 #include "platform/base/format.h"
 #include "platform/gdi/gdi_api.h"
 #include "store/custom_data_key.h"
-#include "framework/item_texts.h"
 #include "store/store_layout.h"
 #include "store/store_operations.h"
 

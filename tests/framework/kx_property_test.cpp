@@ -110,6 +110,28 @@ TEST_F(ModuleDialogs, ModalDialogSavesItsControlsOnOk) {
     }
 }
 
+TEST_F(ModuleDialogs, ADialogOfAReadOnlySheetShowsButChangesNothing) {
+    kxtest::TestPage& opener = Bind(kx::kSheetReadOnly);
+    kx::WriteNumber(opener.working(), kx::FieldNamed("IsMMInch"), 1);
+    bool disabled = false;
+    bool closable = false;
+    kx::ScriptedUser user;
+    user.WhenNextDialogRuns([&](kx::ScriptedUser& me, HWND dialog) {
+        disabled = !IsWindowEnabled(me.FindById(dialog, kx::kMillimetreButtonId));
+        closable = IsWindowEnabled(me.FindById(dialog, IDOK)) &&
+                   IsWindowEnabled(me.FindById(dialog, IDCANCEL));
+        SendMessageW(me.FindById(dialog, kx::kMillimetreButtonId), BM_SETCHECK, BST_CHECKED, 0);
+        me.Click(me.FindById(dialog, IDOK));
+    });
+    CountingDialog dialog(kModalTemplate, u"More", opener.ForDialogs());
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL) << "OK of a read-only dialog applies nothing";
+    EXPECT_TRUE(disabled) << "its settings are shown disabled";
+    EXPECT_TRUE(closable);
+    EXPECT_EQ(dialog.saves, 0);
+    EXPECT_EQ(kx::ReadNumber(opener.working(), kx::FieldNamed("IsMMInch")), 1);
+    EXPECT_EQ(dialog.working(), opener.working()) << "the dialog works on the page's copies";
+}
+
 TEST_F(ModuleDialogs, SheetPagesMarkThemselvesModifiedAgainstTheSheetsStart) {
     const auto start = working;
     struct Case {

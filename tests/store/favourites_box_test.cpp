@@ -339,9 +339,10 @@ TEST_F(FavouritesBoxTest, ASaveOnOnePageIsSeenByAnotherWhenItRefills) {
 }
 
 TEST_F(FavouritesBoxTest, AReadOnlySheetOffersNoDelete) {
-    CFavorite(u"Stored", host.data()).Save(0);
-    CFavorite().SaveCount(1, nullptr);
-    BindFavouritesPage(kx::kSheetReadOnly);
+    kxtest::TestPage& bound = BindFavouritesPage(kx::kSheetReadOnly);
+    CFavorite(u"Stored", bound.working()).Save(0);
+    CFavorite().SaveCount(1, bound.working());
+    bound.RefreshControls();
     ASSERT_EQ(Selection(), 1);
     EXPECT_EQ(ShownButton(), kx::kFavouriteDeleteId);
     EXPECT_FALSE(Enabled(kx::kFavouriteDeleteId));

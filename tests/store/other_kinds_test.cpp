@@ -3,10 +3,10 @@
 // favourites cache, and hostile stored values.
 #include "devmode/devmode_record.h"
 #include "devmode/devmode_set.h"
+#include "framework/item_texts.h"
 #include "framework/kromaui_app.h"
 #include "platform/base/text.h"
 #include "store/favorite.h"
-#include "framework/item_texts.h"
 #include "store/over_lay.h"
 #include "store/stored_item_kinds.h"
 #include "store/water_mark.h"
