@@ -197,19 +197,20 @@ bool CFavouritesBox::AddCurrentSettings() {
     return true;
 }
 
+// A save that stopped (no name, or the user kept the existing favourite)
+// leaves the list and the typed name as they were.
 void CFavouritesBox::Save() {
-    if (AddCurrentSettings())
-        WriteList();
+    if (!AddCurrentSettings())
+        return;
+    WriteList();
     UpdateButtons(false);
 }
 
 void CFavouritesBox::SaveUnderEditedName() {
     const bool hadCurrent = m_hasCurrent;
     const std::u16string oldName = m_currentName;
-    if (!AddCurrentSettings()) {
-        UpdateButtons(false);
+    if (!AddCurrentSettings())
         return;
-    }
     if (hadCurrent) {
         const int selected = m_box.GetCurSel();
         const int old = m_box.FindByName(oldName, selected);
