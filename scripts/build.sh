@@ -3,10 +3,14 @@
 #   release   optimised with debug information (the default)
 #   sanitize  AddressSanitizer + UndefinedBehaviorSanitizer
 #   fuzz      clang with libFuzzer targets
+# Further arguments name the targets to build (all when none are given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 flavour=${1:-release}
+shift || true
+targets=()
+for target in "$@"; do targets+=(--target "$target"); done
 case "$flavour" in
   release)  options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   sanitize) options=(-DCMAKE_BUILD_TYPE=Debug -DKX_SANITIZE=ON -DKX_BENCH=OFF) ;;
@@ -16,4 +20,4 @@ case "$flavour" in
 esac
 
 cmake -S . -B "build/$flavour" -G Ninja "${options[@]}" >/dev/null
-cmake --build "build/$flavour" -j "$(nproc)"
+cmake --build "build/$flavour" -j "$(nproc)" "${targets[@]}"

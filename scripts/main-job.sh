@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup-debian.sh
-scripts/build.sh release
+# Only what the main job runs: the host program and the module it loads.
+scripts/build.sh release kxhost kxui
 build/release/apps/kxhost demo "$@"
