@@ -105,36 +105,9 @@ protected:
     }
 
     std::optional<kxtest::RawValue> Stored(std::u16string_view name) {
-        return GetStored(kx::kFavouriteKey, name);
+        return kxtest::StoredValue(kx::kFavouriteKey, name);
     }
-    static std::optional<kxtest::RawValue> GetStored(std::u16string_view subkey,
-                                                     std::u16string_view name) {
-        HKEY key = nullptr;
-        const std::u16string path = kx::StoreKeyPath(kxtest::kModuleKeyName, subkey);
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return std::nullopt;
-        const std::u16string valueName(name);
-        kxtest::RawValue value;
-        DWORD size = 0;
-        LSTATUS status =
-            RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, nullptr, &size);
-        if (status == ERROR_SUCCESS) {
-            value.bytes.resize(size);
-            status = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type,
-                                      value.bytes.data(), &size);
-        }
-        RegCloseKey(key);
-        return status == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
-    }
-    bool FavouritesKeyExists() {
-        HKEY key = nullptr;
-        const std::u16string path = kx::StoreKeyPath(kxtest::kModuleKeyName, kx::kFavouriteKey);
-        const bool exists =
-            RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
-        if (exists)
-            RegCloseKey(key);
-        return exists;
-    }
+    bool FavouritesKeyExists() { return kxtest::StoredKeyExists(kx::kFavouriteKey); }
 
     kx::ScriptedUser user;
     std::u16string m_savedName;

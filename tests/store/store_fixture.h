@@ -22,6 +22,36 @@ struct RawValue {
     std::vector<BYTE> bytes;
 };
 
+/// A value the store wrote under the test module's key, as stored.
+inline std::optional<RawValue> StoredValue(std::u16string_view subkey, std::u16string_view name) {
+    HKEY key = nullptr;
+    const std::u16string path = kx::StoreKeyPath(kModuleKeyName, subkey);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    const std::u16string valueName(name);
+    RawValue value;
+    DWORD size = 0;
+    LSTATUS status = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, nullptr, &size);
+    if (status == ERROR_SUCCESS) {
+        value.bytes.resize(size);
+        status = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, value.bytes.data(),
+                                  &size);
+    }
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+inline bool StoredKeyExists(std::u16string_view subkey) {
+    HKEY key = nullptr;
+    const std::u16string path = kx::StoreKeyPath(kModuleKeyName, subkey);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
 class StoreTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -54,34 +84,9 @@ protected:
     }
 
     static std::optional<RawValue> GetRaw(std::u16string_view subkey, std::u16string_view name) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(subkey).c_str(), 0, KEY_READ, &key) !=
-            ERROR_SUCCESS)
-            return std::nullopt;
-        const std::u16string valueName(name);
-        RawValue value;
-        DWORD size = 0;
-        LSTATUS status =
-            RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, nullptr, &size);
-        if (status == ERROR_SUCCESS) {
-            value.bytes.resize(size);
-            status = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type,
-                                      value.bytes.data(), &size);
-        }
-        RegCloseKey(key);
-        if (status != ERROR_SUCCESS)
-            return std::nullopt;
-        return value;
+        return StoredValue(subkey, name);
     }
-
-    static bool KeyExists(std::u16string_view subkey) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(subkey).c_str(), 0, KEY_READ, &key) !=
-            ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
-    }
+    static bool KeyExists(std::u16string_view subkey) { return StoredKeyExists(subkey); }
 
     TestPrefix m_prefix;
 
