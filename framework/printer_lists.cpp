@@ -42,10 +42,10 @@ PrinterList Entries(const CapabilityList& list, const std::function<bool(int32_t
 // The fields that say what is installed in the printer; the printer may name
 // its trays and bins differently for each.
 constexpr std::array<const DevmodeField*, 10> kInstalledOptions = {
-    &FieldNamed("iOptTray"),        &FieldNamed("iOptFinisher"), &FieldNamed("bOptMailBox"),
-    &FieldNamed("iEvlSupply"),      &FieldNamed("iDuplexUnit"),  &FieldNamed("iInHard"),
-    &FieldNamed("iHighAlt"),        &FieldNamed("sPrinterMemory"),
-    &FieldNamed("iOptionalOutBin"), &FieldNamed("sDrvLang"),
+    &FieldNamed("iOptTray"),   &FieldNamed("iOptFinisher"),   &FieldNamed("bOptMailBox"),
+    &FieldNamed("iEvlSupply"), &FieldNamed("iDuplexUnit"),    &FieldNamed("iInHard"),
+    &FieldNamed("iHighAlt"),   &FieldNamed("sPrinterMemory"), &FieldNamed("iOptionalOutBin"),
+    &FieldNamed("sDrvLang"),
 };
 
 } // namespace
@@ -117,6 +117,14 @@ std::vector<int32_t> MediaNumbers(std::span<const BYTE> raw, int count) {
         numbers.push_back(id > 0x7FFFFFFF ? -1 : static_cast<int32_t>(id));
     }
     return numbers;
+}
+
+void WriteSource(BYTE* devmode, const PrinterList& sources, WORD source) {
+    if (devmode == nullptr)
+        return;
+    WriteNumber(devmode, FieldNamed("dmDefaultSource"), source);
+    if (sources.spacePrefixed)
+        WriteNumber(devmode, FieldNamed("sDefaultSource"), source);
 }
 
 int FillPrinterList(CKxComboBox& box, const PrinterList& list) {

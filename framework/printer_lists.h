@@ -64,13 +64,16 @@ PrinterList AllOf(const CapabilityList& list);
 /// the first 32-bit entry is 65,536 or more (what some drivers return).
 std::vector<int32_t> MediaNumbers(std::span<const BYTE> raw, int count);
 
+/// Saves a chosen source: dmDefaultSource, and sDefaultSource as well when
+/// the list is of the blank-prefixed kind.
+void WriteSource(BYTE* devmode, const PrinterList& sources, WORD source);
+
 /// Empties the box and adds the list's entries; returns how many.
 int FillPrinterList(CKxComboBox& box, const PrinterList& list);
 
 /// Asks the printer one capability (DeviceCapabilitiesW without printer
 /// name and port); a null output asks for the count.
-using CapabilityQuery =
-    std::function<int(WORD capability, LPWSTR output, const DEVMODEW* devmode)>;
+using CapabilityQuery = std::function<int(WORD capability, LPWSTR output, const DEVMODEW* devmode)>;
 
 /// The private capabilities of the driver for its output bins.
 constexpr WORD kOutputBinNumbers = 256;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -139,6 +140,32 @@ TEST(PrinterLists, BlankPrefixedNamesSwitchTheListToThatKind) {
     }
 }
 
+TEST(PrinterLists, WriteSourceSavesTheSecondFieldOnlyForBlankPrefixedLists) {
+    struct Row {
+        const char* label;
+        bool spacePrefixed;
+        int64_t defaultSource;
+        int64_t secondSource;
+    };
+    const Row rows[] = {
+        {"plain names", false, 4, 99},
+        {"blank-prefixed names", true, 4, 4},
+    };
+    for (const Row& row : rows) {
+        std::array<BYTE, kx::kDevmodeSize> record{};
+        kx::WriteNumber(record.data(), kx::FieldNamed("sDefaultSource"), 99);
+        PrinterList sources;
+        sources.spacePrefixed = row.spacePrefixed;
+        kx::WriteSource(record.data(), sources, 4);
+        EXPECT_EQ(kx::ReadNumber(record.data(), kx::FieldNamed("dmDefaultSource")),
+                  row.defaultSource)
+            << row.label;
+        EXPECT_EQ(kx::ReadNumber(record.data(), kx::FieldNamed("sDefaultSource")), row.secondSource)
+            << row.label;
+    }
+    kx::WriteSource(nullptr, {}, 4); // no record: nothing happens
+}
+
 TEST(PrinterLists, MediaIdsAreReadAs16BitWhenTheFirst32BitEntryIsTooLarge) {
     const auto bytes = [](auto values) {
         std::vector<BYTE> raw(sizeof(values[0]) * values.size());
@@ -194,12 +221,11 @@ protected:
     }
 
     kx::CPrinterLists CountingLists() {
-        return kx::CPrinterLists(u"Test Printer",
-                                 [this](WORD capability, LPWSTR output, const DEVMODEW* devmode) {
-                                     ++questions;
-                                     return DeviceCapabilitiesW(u"Test Printer", nullptr,
-                                                                capability, output, devmode);
-                                 });
+        return kx::CPrinterLists(
+            u"Test Printer", [this](WORD capability, LPWSTR output, const DEVMODEW* devmode) {
+                ++questions;
+                return DeviceCapabilitiesW(u"Test Printer", nullptr, capability, output, devmode);
+            });
     }
 
     void AddCustomPaper(const std::u16string& name) {
@@ -237,8 +263,8 @@ TEST_F(SheetListsTest, ListsOfTheSampleLaserModel) {
                                                         "Multi-Purpose Tray", "Manual Feed"}));
     EXPECT_EQ(Values(lists.Media(record.data())), (std::vector<WORD>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(Names(lists.OutputBins(record.data())),
-              (std::vector<std::string>{"Face Down Tray", "Face Up Tray", "Mailbox 1",
-                                        "Mailbox 2", "Mailbox 3", "Mailbox 4"}));
+              (std::vector<std::string>{"Face Down Tray", "Face Up Tray", "Mailbox 1", "Mailbox 2",
+                                        "Mailbox 3", "Mailbox 4"}));
 }
 
 TEST_F(SheetListsTest, TheSpoolerIsAskedOnceUntilOptionsOrCustomPapersChange) {
@@ -285,8 +311,7 @@ TEST_F(SheetListsTest, OneSetOfListsPerSheetDroppedWithTheSheet) {
         << "a dialog's copy of the working device mode belongs to the sheet";
     EXPECT_NE(&kx::SheetPrinterLists(record.data(), u"Other Printer"), first)
         << "a device mode of no sheet";
-    EXPECT_FALSE(
-        kx::SheetPrinterLists(working, u"Test Printer").Media(working).entries.empty());
+    EXPECT_FALSE(kx::SheetPrinterLists(working, u"Test Printer").Media(working).entries.empty());
 }
 
 TEST_F(SheetListsTest, FillPrinterListPutsNamesAndValuesIntoTheBox) {
