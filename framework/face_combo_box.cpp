@@ -14,7 +14,8 @@ constexpr std::u16string_view kDefaultFace = u"Arial";
 int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD fontType, LPARAM data) {
     auto* reports = reinterpret_cast<std::vector<FontFaceReport>*>(data);
     if (font != nullptr)
-        reports->push_back({TextFromField(font->lfFaceName, LF_FACESIZE), font->lfCharSet, fontType});
+        reports->push_back(
+            {TextFromField(font->lfFaceName, LF_FACESIZE), font->lfCharSet, fontType});
     return 1;
 }
 

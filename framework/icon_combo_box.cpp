@@ -107,8 +107,8 @@ void DrawIcon(HDC dc, EntryIcon icon, RECT box) {
         // Three sheets stacked with an offset.
         const int step = std::max(1, w / 6);
         for (int i = 2; i >= 0; --i)
-            Rectangle(dc, box.left + i * step, box.top + (2 - i) * step,
-                      box.right - (2 - i) * step, box.bottom - i * step);
+            Rectangle(dc, box.left + i * step, box.top + (2 - i) * step, box.right - (2 - i) * step,
+                      box.bottom - i * step);
         break;
     }
     }
@@ -117,8 +117,9 @@ void DrawIcon(HDC dc, EntryIcon icon, RECT box) {
 } // namespace
 
 bool CIconComboBox::IsEnvelopePaper(WORD paper) {
-    return std::any_of(kEnvelopePapers.begin(), kEnvelopePapers.end(),
-                       [paper](const PaperRange& r) { return paper >= r.first && paper <= r.last; });
+    return std::any_of(
+        kEnvelopePapers.begin(), kEnvelopePapers.end(),
+        [paper](const PaperRange& r) { return paper >= r.first && paper <= r.last; });
 }
 
 EntryIcon CIconComboBox::IconFor(IconFamily family, WORD value) {

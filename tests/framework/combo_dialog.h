@@ -23,9 +23,9 @@ public:
             u"BEGIN\n"
             u"COMBOBOX 20, 5, 5, 150, 70, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS\n"
             u"END");
-        m_window = CreateDialogIndirectParamW(
-            nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, Proc,
-            reinterpret_cast<LPARAM>(this));
+        m_window =
+            CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
+                                       nullptr, Proc, reinterpret_cast<LPARAM>(this));
         m_box.SubclassWindow(GetDlgItem(m_window, kComboId));
     }
     ~ComboDialog() {

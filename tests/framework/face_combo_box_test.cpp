@@ -117,8 +117,8 @@ TEST(CFaceComboBox, FillListsTheInstalledFacesForTheDialogsFont) {
         if (name.starts_with(u'@')) {
             EXPECT_FALSE(box.IsAvailable(i)) << kx::Utf16ToUtf8(name);
         }
-        EXPECT_EQ(box.ValueAt(i), box.IsAvailable(i) ? CFaceComboBox::kUsable
-                                                     : CFaceComboBox::kUnusable);
+        EXPECT_EQ(box.ValueAt(i),
+                  box.IsAvailable(i) ? CFaceComboBox::kUsable : CFaceComboBox::kUnusable);
         if (name == u"Arial")
             arialUsable = box.IsAvailable(i);
     }

@@ -46,8 +46,8 @@ TEST(CIconComboBox, EachEntryGetsThePictureOfWhatItIs) {
 }
 
 bool Near(COLORREF a, COLORREF b) {
-    return std::abs(GetRValue(a) - GetRValue(b)) < 24 && std::abs(GetGValue(a) - GetGValue(b)) < 24 &&
-           std::abs(GetBValue(a) - GetBValue(b)) < 24;
+    return std::abs(GetRValue(a) - GetRValue(b)) < 24 &&
+           std::abs(GetGValue(a) - GetGValue(b)) < 24 && std::abs(GetBValue(a) - GetBValue(b)) < 24;
 }
 
 /// Where the selected entry's picture goes: the start of the closed box.
@@ -80,8 +80,8 @@ TEST(CIconComboBox, RenderedListShowsThePictureOfTheSelectedEntry) {
         const int filled = picture.Count(area, [&](COLORREF c) { return Near(c, row.fill); });
         EXPECT_GE(filled, row.atLeast) << row.label << ": " << filled << " pixels of the fill";
         if (row.position != 2) {
-            const int trayPixels = picture.Count(
-                area, [](COLORREF c) { return Near(c, CIconComboBox::kTrayFill); });
+            const int trayPixels =
+                picture.Count(area, [](COLORREF c) { return Near(c, CIconComboBox::kTrayFill); });
             EXPECT_EQ(trayPixels > 0, row.fill == CIconComboBox::kTrayFill) << row.label;
         }
     }
@@ -108,8 +108,15 @@ TEST(CIconComboBox, EveryPictureDrawsItsOutlineAndFill) {
     for (const Row& row : rows) {
         box.SetIconFamily(row.family);
         kxtest::Canvas canvas(160, 20, RGB(10, 200, 10));
-        DRAWITEMSTRUCT item{ODT_COMBOBOX, kxtest::kComboId, static_cast<UINT>(row.index),
-                            ODA_DRAWENTIRE, 0, box, canvas.dc(), RECT{0, 0, 160, 20}, 0};
+        DRAWITEMSTRUCT item{ODT_COMBOBOX,
+                            kxtest::kComboId,
+                            static_cast<UINT>(row.index),
+                            ODA_DRAWENTIRE,
+                            0,
+                            box,
+                            canvas.dc(),
+                            RECT{0, 0, 160, 20},
+                            0};
         box.DrawItem(item);
         const RECT picture{2, 2, 18, 18};
         int outline = 0;

@@ -63,14 +63,15 @@ constexpr int kOtherId = 12;
 class FieldHost {
 public:
     FieldHost(kx::NumberRange range, int textLimit, NumberFilter filter, int32_t step = 1) {
-        static const auto data = kx::CompileDialogScript(
-            u"DIALOGEX 0,0,160,60\nSTYLE WS_POPUP | WS_VISIBLE\nBEGIN\n"
-            u"EDITTEXT 10, 5, 5, 40, 14\n"
-            u"CONTROL \"\", 11, \"msctls_updown32\", UDS_ALIGNRIGHT | UDS_ARROWKEYS, 45, 5, 10, 14\n"
-            u"EDITTEXT 12, 5, 25, 40, 14\nEND");
-        m_window = CreateDialogIndirectParamW(
-            nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr, Proc,
-            reinterpret_cast<LPARAM>(this));
+        static const auto data =
+            kx::CompileDialogScript(u"DIALOGEX 0,0,160,60\nSTYLE WS_POPUP | WS_VISIBLE\nBEGIN\n"
+                                    u"EDITTEXT 10, 5, 5, 40, 14\n"
+                                    u"CONTROL \"\", 11, \"msctls_updown32\", UDS_ALIGNRIGHT | "
+                                    u"UDS_ARROWKEYS, 45, 5, 10, 14\n"
+                                    u"EDITTEXT 12, 5, 25, 40, 14\nEND");
+        m_window =
+            CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(data.data()),
+                                       nullptr, Proc, reinterpret_cast<LPARAM>(this));
         attached = field.Attach(m_window, kEditId, kSpinId, range, textLimit, filter, step);
     }
     ~FieldHost() {
@@ -130,7 +131,8 @@ TEST(CNumberField, TypingClampsTheValueButLeavesTheTextUntilFocusLeaves) {
     for (const Row& row : rows) {
         me.Type(host.Item(kEditId), row.typed);
         EXPECT_EQ(host.field.Value(), row.whileTyping) << row.label;
-        EXPECT_EQ(host.Text(), kx::Utf16ToUtf8(row.typed)) << row.label << ": the text stays as typed";
+        EXPECT_EQ(host.Text(), kx::Utf16ToUtf8(row.typed))
+            << row.label << ": the text stays as typed";
         me.Type(host.Item(kOtherId), u"x");
         EXPECT_EQ(host.Text(), kx::Utf16ToUtf8(row.afterLeaving)) << row.label;
     }
@@ -144,8 +146,9 @@ TEST(CNumberField, SetValueAndRangeClamp) {
         int32_t shown;
     };
     const Row rows[] = {
-        {"below", 24, 25}, {"lowest", 25, 25}, {"inside", 100, 100},
-        {"highest", 400, 400}, {"above", 401, 400}, {"far below", std::numeric_limits<int32_t>::min(), 25},
+        {"below", 24, 25},    {"lowest", 25, 25},
+        {"inside", 100, 100}, {"highest", 400, 400},
+        {"above", 401, 400},  {"far below", std::numeric_limits<int32_t>::min(), 25},
     };
     for (const Row& row : rows) {
         host.field.SetValue(row.set);

@@ -50,11 +50,14 @@ TEST_F(ValueListTest, TextsComeFromThePagesSectionWithTheEnglishTextAsDefault) {
         std::vector<std::string> texts;
     };
     const Row rows[] = {
-        {"the page's section; an empty text is not used", u"Paper Dialog",
+        {"the page's section; an empty text is not used",
+         u"Paper Dialog",
          {"Keine", "Seite anpassen", "Reduce/Enlarge"}},
-        {"a section without the keys", u"Graphics Dialog",
+        {"a section without the keys",
+         u"Graphics Dialog",
          {"None", "Fit to Page", "Reduce/Enlarge"}},
-        {"a missing section is not the common one", u"Nothing Dialog",
+        {"a missing section is not the common one",
+         u"Nothing Dialog",
          {"None", "Fit to Page", "Reduce/Enlarge"}},
     };
     for (const Row& row : rows) {
@@ -131,10 +134,10 @@ TEST(FontStyle, StyleValuesMapWeightAndItalic) {
         WORD style;
     };
     const Row rows[] = {
-        {"regular", {400, false}, 0},     {"bold", {700, false}, 1},
-        {"italic", {400, true}, 2},       {"bold italic", {700, true}, 3},
+        {"regular", {400, false}, 0},         {"bold", {700, false}, 1},
+        {"italic", {400, true}, 2},           {"bold italic", {700, true}, 3},
         {"699 is not bold", {699, false}, 0}, {"700 is bold", {700, false}, 1},
-        {"heavy is bold", {900, true}, 3}, {"zero weight is regular", {0, false}, 0},
+        {"heavy is bold", {900, true}, 3},    {"zero weight is regular", {0, false}, 0},
     };
     for (const Row& row : rows)
         EXPECT_EQ(kx::StyleOf(row.font), row.style) << row.label;
@@ -183,8 +186,7 @@ TEST(CColorCombo, ColourTableLookups) {
     for (const ValueText& colour : kx::kColourNames) {
         for (int shade = 0; shade < kx::kShadeCount; ++shade) {
             const COLORREF reference = CColorCombo::ColourReference({colour.value, shade});
-            EXPECT_EQ(CColorCombo::FindColour(reference, true),
-                      (ColourChoice{colour.value, shade}))
+            EXPECT_EQ(CColorCombo::FindColour(reference, true), (ColourChoice{colour.value, shade}))
                 << "colour " << colour.value << " shade " << shade;
         }
     }
