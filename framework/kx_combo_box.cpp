@@ -216,6 +216,10 @@ bool CKxComboBox::ReflectFromParent(UINT message, WPARAM wParam, LPARAM lParam, 
     return false;
 }
 
+int CKxComboBox::DrawEntryPicture(HDC, const RECT&, int, bool) {
+    return 0;
+}
+
 void CKxComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     const HDC dc = item.hDC;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
@@ -230,7 +234,7 @@ void CKxComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
                                      : selected ? COLOR_HIGHLIGHTTEXT
                                                 : COLOR_WINDOWTEXT));
         RECT text = item.rcItem;
-        text.left += 2;
+        text.left += 2 + DrawEntryPicture(dc, item.rcItem, index, greyed);
         const std::u16string label = GetLBText(index);
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -64,6 +64,11 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+protected:
+    /// Draws what stands before an entry's text (an icon, a colour) into
+    /// the left of `area`; returns the width it took. Draws nothing here.
+    virtual int DrawEntryPicture(HDC dc, const RECT& area, int index, bool greyed);
+
 private:
     std::vector<ValueEntry> Entries() const;
     /// True when the user's new selection must be refused (and was undone).

@@ -4,6 +4,7 @@
 #include "devmode/devmode_record.h"
 #include "framework/kromaui_app.h"
 #include "framework/page_messages.h"
+#include "framework/printer_lists.h"
 #include "framework/printer_texts.h"
 #include "platform/base/text.h"
 #include "platform/controls/common_controls.h"
@@ -224,6 +225,7 @@ void CCustomDlg::RebuildProfilePapers() {
     const std::u16string printer = PrinterName();
     PrinterTexts& texts = PrinterTextsFor(printer);
     texts.Refresh();
+    SheetPrinterLists(working(), printer).ForgetPapers();
     // The lookup asks the spooler on its first question, perhaps long after
     // this dialog: it keeps its own copy of the record.
     auto record = std::make_shared<std::array<BYTE, kDevmodeSize>>();

@@ -4,8 +4,8 @@
 
 #include "framework/kx_dialog.h"
 #include "framework/kx_list_controls.h"
+#include "framework/length_field.h"
 #include "store/custom_paper.h"
-#include "store/length_field.h"
 
 #include <optional>
 

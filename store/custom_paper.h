@@ -3,15 +3,13 @@
 #pragma once
 
 #include "framework/kx_list_controls.h"
+#include "framework/length_unit.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace kx {
-
-/// The unit a length is shown in; the values are those of "In" and IsMMInch.
-enum class LengthUnit : int32_t { Millimetre = 0, Inch = 1 };
 
 /// The first paper code of the user's custom papers.
 constexpr int32_t kFirstCustomPaperCode = 257;

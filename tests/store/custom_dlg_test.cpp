@@ -3,6 +3,7 @@
 // the save-changes question, and the papers the spooler then offers.
 #include "store/custom_dlg.h"
 
+#include "framework/printer_lists.h"
 #include "platform/automation/scripted_user.h"
 #include "platform/spooler/device_capabilities.h"
 #include "platform/spooler/printer_store.h"
@@ -154,6 +155,12 @@ TEST_F(CustomDlgTest, AddedPaperIsStoredAppliedAndOfferedByTheSpooler) {
     printer.driver = u"KX Driver";
     printer.port = u"NUL:";
     ASSERT_EQ(kx::PrinterStore::SavePrinter(printer), ERROR_SUCCESS);
+    const auto sheetPapers = [&] {
+        return kx::SheetPrinterLists(working.data(), u"Test Printer")
+            .Papers(working.data(), kx::CustomSizes::Included, kx::TheApp().profile)
+            .entries.size();
+    };
+    EXPECT_EQ(sheetPapers(), 1u);
 
     EXPECT_EQ(Run([&](ScriptedUser& me, HWND) {
                   me.Click(Item(kx::kInchUnitId));
@@ -182,6 +189,7 @@ TEST_F(CustomDlgTest, AddedPaperIsStoredAppliedAndOfferedByTheSpooler) {
     papers.resize(static_cast<size_t>(std::max(count, 0)));
     EXPECT_NE(std::find(papers.begin(), papers.end(), 257), papers.end())
         << "the spooler lists " << count;
+    EXPECT_EQ(sheetPapers(), 2u) << "the sheet's paper list is read again after OK";
 }
 
 TEST_F(CustomDlgTest, NamesMustBeNonBlankAndUnique) {

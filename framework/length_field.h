@@ -2,9 +2,9 @@
 // button and its label that shows the allowed range.
 #pragma once
 
+#include "framework/length_unit.h"
 #include "framework/parse_edit.h"
 #include "platform/wndclass/standard_controls.h"
-#include "store/custom_paper.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 // Paper lengths in inches and millimetres: the display format and the
 // reading of typed text.
-#include "store/length_field.h"
+#include "framework/length_field.h"
 
 #include "platform/base/text.h"
 

@@ -1,5 +1,5 @@
 // Paper lengths shown and typed in inches or millimetres.
-#include "store/length_field.h"
+#include "framework/length_field.h"
 
 #include "platform/base/format.h"
 #include "platform/controls/control_base.h"
