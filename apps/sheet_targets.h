@@ -1,6 +1,6 @@
-// Where a sheet script's controls and pages are: a control by identifier or
-// text in the active page (or the modal dialog a block acts in), a page by
-// index or tab caption.
+// Where a sheet script's controls and pages are: a control by identifier,
+// text or label in the active page (or the modal dialog a block acts in), a
+// page by index or tab caption.
 #pragma once
 
 #include "apps/host_sheet.h"
