@@ -2,6 +2,7 @@
 // printer's attributes and printer data, show a printer's capabilities and
 // list the job journal.
 #include "apps/host_command.h"
+#include "apps/printer_default_devmode.h"
 #include "apps/sample_family.h"
 
 #include "platform/base/number.h"
@@ -69,11 +70,16 @@ int AddPrinter(const Arguments& arguments) {
     if (const auto existing = PrinterStore::FindPrinter(Wide(arguments[0])))
         printer = *existing;
     printer.name = Wide(arguments[0]);
+    // Another driver's default would not be this model's.
+    if (printer.driver != Wide(arguments[1]))
+        printer.defaultDevmode.clear();
     printer.driver = Wide(arguments[1]);
     printer.port = Wide(arguments[2]);
     printer.attributes = arguments.size() > 3 ? ParseNumber(arguments[3]) : 0x40; // local
     const DWORD error = PrinterStore::SavePrinter(printer);
-    return error == ERROR_SUCCESS ? 0 : Fail("adding the printer", error);
+    if (error != ERROR_SUCCESS)
+        return Fail("adding the printer", error);
+    return InstallPrinterDefaultDevmode(printer.name) == DefaultInstall::Failed ? 1 : 0;
 }
 
 int AddDriver(const Arguments& arguments) {

@@ -1,6 +1,7 @@
 // The bundled sample driver family in the host's prefix.
 #include "apps/sample_family.h"
 
+#include "apps/printer_default_devmode.h"
 #include "platform/base/text.h"
 #include "platform/files/path_mapping.h"
 #include "platform/shell/help_control.h"
@@ -56,6 +57,12 @@ bool InstallModuleFile(const std::u16string& moduleName) {
     return !error || Failed("installing the module file", ERROR_WRITE_FAULT);
 }
 
+// A real spooler hands the driver its default for a printer that has none of
+// its own, never an empty record.
+bool InstallDefaultOf(const SampleModel& model) {
+    return InstallPrinterDefaultDevmode(model.printer) != DefaultInstall::Failed;
+}
+
 } // namespace
 
 bool InstallSampleFamily() {
@@ -74,8 +81,11 @@ bool InstallSampleFamily() {
             return Failed("adding the network port", error);
     }
     for (const auto& model : kModels) {
-        if (PrinterStore::FindPrinter(model.printer))
+        if (PrinterStore::FindPrinter(model.printer)) {
+            if (!InstallDefaultOf(model))
+                return false;
             continue;
+        }
         kx::PrinterRecord printer;
         printer.name = model.printer;
         printer.driver = model.driver;
@@ -84,6 +94,8 @@ bool InstallSampleFamily() {
         printer.attributes = model.attributes;
         if (const DWORD error = PrinterStore::SavePrinter(printer); error != ERROR_SUCCESS)
             return Failed("adding a printer", error);
+        if (!InstallDefaultOf(model))
+            return false;
     }
     if (const DWORD error = kx::RegisterHelpControlPath(); error != ERROR_SUCCESS)
         return Failed("registering the help control", error);

@@ -8,9 +8,13 @@
 //
 // A CONTROL is a number (a control identifier, decimal or 0x hexadecimal) or
 // a text (a quoted text, or a single word that is not a number) that is
-// matched against the controls' texts, ignoring case and "&". Controls are
-// looked for in the active page (then in a window the page opened without a
-// modal loop), or inside a `dialog` block in that dialog.
+// matched against the controls' texts, ignoring case and "&", or `label`
+// and a text: the control that a static text with that text stands before
+// in the tab order, as assistive tools name it ("&" and a trailing colon
+// ignored; buttons are named by their own texts, group boxes name no
+// control). Controls are looked for in the active page (then in a window the
+// page opened without a modal loop), or inside a `dialog` block in that
+// dialog.
 //
 //   page N | page "Caption"      switch to the page with index N, or the tab
 //                                with that caption (the page must take it)
@@ -60,7 +64,7 @@
 //   expect page N | expect page "Caption"   the active page
 //   expect closed | expect open        whether the sheet is still open
 // (quote a control text that is one of the words message, tip, no, page,
-// closed or open).
+// closed, open or label).
 //
 // A line that fails stops the script with its line number. A line starting
 // with "?" is expected to fail (a disabled control refuses a click, a check
@@ -119,10 +123,12 @@ enum class ExpectKind : uint8_t {
     Open,
 };
 
-/// A control, or a page, named by number or by text.
+/// A control, or a page, named by number or by text; a control also by its
+/// label, the static text standing before it.
 struct Target {
     std::optional<int> id;
     std::u16string text;
+    bool byLabel = false; ///< `text` is the control's label, not its own text
 
     bool empty() const { return !id && text.empty(); }
 };

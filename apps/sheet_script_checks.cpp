@@ -77,7 +77,10 @@ StepOutcome SheetScriptChecks::Check(const ScriptStep& step, HWND dialog) {
 
 StepOutcome SheetScriptChecks::CheckControl(const ScriptStep& step, HWND dialog) const {
     const std::string name = DescribeControl(step.target);
-    const HWND control = m_targets.FindControl(step.target, dialog);
+    const ControlLookup found = m_targets.Lookup(step.target, dialog);
+    const HWND control = found.control;
+    if (!found.problem.empty())
+        return {false, found.problem};
     if (step.expect == ExpectKind::Absent)
         return {control == nullptr, name + " is there"};
     if (control == nullptr)

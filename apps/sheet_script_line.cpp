@@ -169,6 +169,12 @@ bool LineParser::TakeTarget(Target& target, bool pageIndexes) {
     if (AtEnd())
         return false;
     const Word& word = Next();
+    // A bare "label" with nothing after it is still a control's own text.
+    if (!pageIndexes && IsKeyword(word, "label") && !AtEnd()) {
+        target.byLabel = true;
+        target.text = kx::Utf8ToUtf16(Next().text);
+        return !target.text.empty();
+    }
     if (!word.quoted) {
         if (const auto number = ParseInteger(word.text)) {
             const int64_t largest = pageIndexes ? kHighestPageIndex : kLargestControlId;

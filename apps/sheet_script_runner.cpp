@@ -148,7 +148,11 @@ StepOutcome SheetScriptRunner::Act(const ScriptStep& step, HWND dialog) {
 }
 
 StepOutcome SheetScriptRunner::ActOnControl(const ScriptStep& step, HWND dialog) {
-    const HWND control = step.target.empty() ? nullptr : m_targets.FindControl(step.target, dialog);
+    const ControlLookup found =
+        step.target.empty() ? ControlLookup{} : m_targets.Lookup(step.target, dialog);
+    const HWND control = found.control;
+    if (!found.problem.empty())
+        return {false, found.problem};
     if (!step.target.empty() && control == nullptr)
         return {false, "there is no " + DescribeControl(step.target) +
                            (dialog ? " in the dialog" : " on the page")};

@@ -115,4 +115,47 @@ TEST_F(PreviewThroughTheHost, TheLayoutPictureFollowsAChangeOnThePage) {
     EXPECT_GT(changed, 50) << "fit to page redraws the picture";
 }
 
+// The preview's two text lines ("Copies:" above "Resolution:") below the
+// picture area, its caption band and the unit buttons.
+constexpr int kLinesTop = 168;
+constexpr int kLinesBottom = 208;
+
+int DifferingPixels(const Picture& a, const Picture& b, int top, int bottom) {
+    int differing = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = kLeft; x < kRight; ++x)
+            differing += a.At(x, y) != b.At(x, y) ? 1 : 0;
+    return differing;
+}
+
+TEST_F(PreviewThroughTheHost, ANewPrinterShowsItsDefaultsCopiesNotZero) {
+    const auto fresh = Play("page \"Layout\"\n", "fresh");
+    ASSERT_EQ(fresh.status, 0) << fresh.output;
+    const auto started = Run("open-sheet " + std::string(kPrinter) +
+                             " --pages 0 --actions cancel --out '" + Path("start.dm") + "'");
+    ASSERT_EQ(kxtest::ExitCode(started), 0) << started.output;
+    std::string record(kx::kDevmodeSize, '\0');
+    std::ifstream(Path("start.dm"), std::ios::binary)
+        .read(record.data(), static_cast<std::streamsize>(record.size()));
+    auto* bytes = reinterpret_cast<BYTE*>(record.data());
+    ASSERT_EQ(kx::ReadNumber(bytes, kx::FieldNamed("dmCopies")), 1);
+
+    // The same record with no copies, as an empty default used to give.
+    kx::WriteNumber(bytes, kx::FieldNamed("dmCopies"), 0);
+    ASSERT_EQ(
+        kxtest::ImportPrinterDefault(prefix, "Velmora ML-4200", record, Path("zero.reg")).status,
+        0);
+    const auto zero = Play("page \"Layout\"\n", "zero");
+    ASSERT_EQ(zero.status, 0) << zero.output;
+
+    const Picture shown = Load(Path("fresh/page-0.png"));
+    const Picture none = Load(Path("zero/page-0.png"));
+    ASSERT_TRUE(shown.pixels && none.pixels);
+    ASSERT_GE(shown.height, kLinesBottom);
+    EXPECT_GT(DifferingPixels(shown, none, kLinesTop, kLinesBottom), 5)
+        << "the copies line of a new printer does not read \"Copies: 0\"";
+    EXPECT_EQ(DifferingPixels(shown, none, kTop, kBottom), 0)
+        << "the copies change only the copies line";
+}
+
 } // namespace

@@ -87,7 +87,51 @@ void AddControl(HWND page, const char16_t* className, const char16_t* text, int 
                     14, page, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
+// The third page: texts standing before the controls they name, and the
+// ways a label can fail to name one.
+void CreateLabelledControls(HWND page) {
+    struct Row {
+        const char16_t* className;
+        const char16_t* text;
+        int id;
+        DWORD style;
+        bool hidden = false;
+    };
+    const Row rows[] = {
+        {u"Static", u"&Paper Size:", 30, SS_LEFT},
+        {u"Edit", u"", 31, WS_TABSTOP},
+        {u"Static", u"Copies :", 32, SS_RIGHT | WS_DISABLED},
+        {u"Edit", u"1", 33, WS_TABSTOP | WS_DISABLED},
+        {u"Button", u"&Options", 34, BS_GROUPBOX},
+        {u"Edit", u"", 35, WS_TABSTOP},
+        {u"Static", u"Name:", 36, SS_LEFT},
+        {u"Edit", u"", 37, WS_TABSTOP},
+        {u"Static", u"Name:", 38, SS_LEFT},
+        {u"Edit", u"", 39, WS_TABSTOP},
+        {u"Static", u"Orientation:", 40, SS_LEFT},
+        {u"Button", u"Portrait", 41, BS_AUTORADIOBUTTON | WS_TABSTOP},
+        {u"Static", u"Hidden:", 42, SS_LEFT, true},
+        {u"Edit", u"", 43, WS_TABSTOP, true},
+        {u"Static", u"Hidden:", 44, SS_LEFT},
+        {u"Edit", u"", 45, WS_TABSTOP},
+        {u"Static", u"Fish && Chips:", 46, SS_LEFT},
+        {u"Edit", u"", 47, WS_TABSTOP},
+        {u"Static", u"Price:", 48, SS_LEFT},
+        {u"Static", u"12.50", 49, SS_LEFT},
+        {u"Static", u"Last:", 50, SS_LEFT},
+    };
+    for (const Row& row : rows) {
+        AddControl(page, row.className, row.text, row.id, row.style);
+        if (row.hidden)
+            ShowWindow(GetDlgItem(page, row.id), SW_HIDE);
+    }
+}
+
 void CreateControls(HWND page, int index) {
+    if (index == 2) {
+        CreateLabelledControls(page);
+        return;
+    }
     if (index == 1) {
         AddControl(page, u"Button", u"Hold", kHold, BS_AUTOCHECKBOX | WS_TABSTOP);
         return;
@@ -151,6 +195,7 @@ void WINAPI StandInPageInfo(PageInfoRecord* record, int index) {
     const char16_t* caption = index == -1  ? u"Stand-in"
                               : index == 0 ? u"First"
                               : index == 1 ? u"Second"
+                              : index == 2 ? u"Labels"
                                            : nullptr;
     if (caption == nullptr)
         return;
@@ -198,7 +243,7 @@ protected:
         kx::ScriptedUser user;
         kxhost::HostSheet sheet(module, u"Stand-in Printer",
                                 kxhost::DevmodeBytes(kx::kDevmodeSize));
-        if (!sheet.Open({0, 1})) {
+        if (!sheet.Open({0, 1, 2})) {
             ADD_FAILURE() << "the sheet did not open";
             return {};
         }
@@ -307,6 +352,60 @@ TEST_F(SheetScriptRunnerTest, LinesMarkedToFailMeetARefusal) {
                                "uncheck Hold\n"
                                "page 0\n");
     EXPECT_FALSE(played.failure) << played.failure->line << ": " << played.failure->message;
+}
+
+TEST_F(SheetScriptRunnerTest, FindsAControlByTheLabelStandingBeforeIt) {
+    const Played played = Play("page Labels\n"
+                               "type label \"Paper Size\" \"A4\"\n"
+                               "expect 31 text \"A4\"\n"
+                               "expect label \"&paper size:\" text \"A4\"\n"
+                               "expect label Copies disabled\n"
+                               "expect label Copies text \"1\"\n"
+                               "? type label Copies \"2\"\n"
+                               "type label Hidden \"shown\"\n"
+                               "expect 45 text \"shown\"\n"
+                               "expect 43 text \"\"\n"
+                               "type label \"Fish & Chips\" \"x\"\n"
+                               "expect 47 text \"x\"\n"
+                               "expect label Nothing absent\n"
+                               "? expect label Name absent\n"
+                               "? click label Options\n");
+    EXPECT_FALSE(played.failure) << played.failure->line << ": " << played.failure->message;
+}
+
+TEST_F(SheetScriptRunnerTest, SaysWhyALabelNamesNoControl) {
+    struct Case {
+        const char* label;
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"no such label", "click label Nothing",
+         "there is no control labelled \"Nothing\" on the page"},
+        {"two controls share it", "type label Name \"x\"",
+         "2 controls are labelled \"Name\" (37, 39); name one by its identifier"},
+        {"checked as absent, yet ambiguous", "expect label Name absent",
+         "2 controls are labelled \"Name\""},
+        {"a group box's caption", "type label Options \"x\"",
+         "\"&Options\" is a group box's caption: it names a group, not a control"},
+        {"before a button", "check label Orientation",
+         "the label \"Orientation:\" stands before a button, which is named by its own text "
+         "\"Portrait\""},
+        {"before another text", "expect label Price text \"12.50\"",
+         "the label \"Price:\" stands before another text, not a control"},
+        {"before nothing", "click label Last", "the label \"Last:\" stands before no control"},
+        {"a disabled control", "type label Copies \"2\"",
+         "control labelled \"Copies\" is disabled"},
+        {"a button's own text is no label", "click label Portrait",
+         "there is no control labelled \"Portrait\""},
+    };
+    for (const Case& c : cases) {
+        const Played played = Play(std::string("page 2\n") + c.line + "\n");
+        ASSERT_TRUE(played.failure) << c.label;
+        EXPECT_EQ(played.failure->line, 2) << c.label << ": " << played.failure->message;
+        EXPECT_NE(played.failure->message.find(c.message), std::string::npos)
+            << c.label << ": " << played.failure->message;
+    }
 }
 
 TEST_F(SheetScriptRunnerTest, NamesTheLineThatDidNotGoAsWritten) {

@@ -36,7 +36,7 @@ std::string Summary(const ScriptStep& step) {
     if (step.target.id)
         summary += " id=" + std::to_string(*step.target.id);
     if (!step.target.text.empty())
-        summary += " target=" + Narrow(step.target.text);
+        summary += (step.target.byLabel ? " label=" : " target=") + Narrow(step.target.text);
     if (!step.text.empty())
         summary += " text=" + Narrow(step.text);
     if (step.number != 0)
@@ -117,6 +117,22 @@ TEST(SheetScript, ReadsEachLineIntoAStep) {
              " text=Name Required expect=" + Expect(ExpectKind::Message)},
         {"expect no tip", "expect no tip",
          "1:" + Kind(StepKind::Expect) + " expect=" + Expect(ExpectKind::NoTip)},
+        {"a control by its label", "choose label \"Paper Size\" \"A4\"",
+         "1:" + Kind(StepKind::Choose) + " label=Paper Size text=A4"},
+        {"a label in a bare word", "spin LABEL Copies 2",
+         "1:" + Kind(StepKind::Spin) + " label=Copies n=2"},
+        {"a label that looks like a number is a text", "click label 12",
+         "1:" + Kind(StepKind::Click) + " label=12"},
+        {"a bare label alone is a control's own text", "click label",
+         "1:" + Kind(StepKind::Click) + " target=label"},
+        {"a quoted label is a control's own text", "check \"label\"",
+         "1:" + Kind(StepKind::Check) + " target=label"},
+        {"expect by label", "expect label \"Copies:\" text \"1\"",
+         "1:" + Kind(StepKind::Expect) +
+             " label=Copies: text=1 expect=" + Expect(ExpectKind::Text)},
+        {"press on a control by label", "press up label Copies",
+         "1:" + Kind(StepKind::Press) +
+             " label=Copies key=" + std::to_string(static_cast<int>(kx::Key::Up))},
         {"expect page", "expect page \"Paper\"",
          "1:" + Kind(StepKind::Expect) + " target=Paper expect=" + Expect(ExpectKind::Page)},
         {"a quoted keyword is a control", "expect \"closed\" visible",
@@ -186,6 +202,11 @@ TEST(SheetScript, NamesTheLineOfEveryError) {
         {"identifier too large", "click 65536\n", 1, "click needs a control"},
         {"negative identifier", "check -1\n", 1, "check needs a control"},
         {"choose without item", "choose 1046\n", 1, "choose needs a control and a text"},
+        {"an empty label", "click label \"\"\n", 1, "click needs a control"},
+        {"a label eats the item's place", "choose label \"A4\"\n", 1,
+         "choose needs a control and a text"},
+        {"expect a label without state", "expect label Copies\n", 1,
+         "needs a state after the control"},
         {"spin without steps", "spin 1051\n", 1, "spin needs a control and a number"},
         {"spin with a word", "spin 1051 many\n", 1, "spin needs a control and a number"},
         {"slide beyond range", "slide 1 10001\n", 1, "slide needs a control and a number"},

@@ -119,4 +119,32 @@ TEST_F(TroublePage, StatusCheckSettingsAreKeptPerPrinter) {
     EXPECT_EQ(ExitCode(run), 0) << run.output;
 }
 
+TEST_F(TroublePage, ControlsAreFoundByTheLabelsAUserReads) {
+    auto run = Play("Velmora IJ-980", "? choose label \"Test Page\" \"Configuration Page\"\n"
+                                      "dialog \"Status Check\"\n"
+                                      "expect label \"Time-out (seconds)\" text \"5\"\n"
+                                      "type label \"time-out (seconds):\" \"10\"\n"
+                                      "expect 1432 text \"10\"\n"
+                                      "ok\n"
+                                      "end\n"
+                                      "click \"Status Check...\"\n"
+                                      "dialog\n"
+                                      "expect label \"Time-out (Seconds)\" text \"10\"\n"
+                                      "cancel\n"
+                                      "end\n"
+                                      "click 1421\n"
+                                      "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_NE(run.output.find("\"Test Page\" is a group box's caption"), std::string::npos)
+        << run.output;
+
+    run = Play("Velmora IJ-980", "choose label \"Test Page\" \"Configuration Page\"\n");
+    EXPECT_EQ(ExitCode(run), 1) << run.output;
+    EXPECT_NE(run.output.find("script.txt:1: choose label \"Test Page\" \"Configuration Page\": "
+                              "\"Test Page\" is a group box's caption: it names a group, not a "
+                              "control"),
+              std::string::npos)
+        << run.output;
+}
+
 } // namespace
