@@ -24,13 +24,12 @@ namespace {
 class StoreTexts : public ModuleTexts {
 public:
     std::optional<std::u16string> Read(TextFile file, std::u16string_view section,
-                                       std::u16string_view key) override {
-        constexpr size_t kCapacity = 4096;
+                                       std::u16string_view key, size_t capacity) override {
         CKROMAUIApp& app = TheApp();
         TextStore& store = file == TextFile::Strings ? app.stringFile : app.settingsFile;
         const std::u16string saved = store.section();
         store.SelectSection(section);
-        std::u16string text = store.ReadText(key, kCapacity);
+        std::u16string text = store.ReadText(key, capacity);
         store.SelectSection(saved);
         if (text.empty())
             return std::nullopt;
