@@ -79,6 +79,7 @@ std::optional<DevmodeCopies> DevmodeSetTable::Acquire(DevmodeOwner owner, BYTE* 
     std::memcpy(set.working.get(), hostDevmode, kDevmodeSize);
     std::memcpy(set.reference.get(), hostDevmode, kDevmodeSize);
     set.owner = owner;
+    set.printerName = std::u16string(printerName);
     set.referenceCount = 1;
     set.DropFavourites();
     return set.Copies();
@@ -158,6 +159,7 @@ int DevmodeSetTable::ResetFavouriteCache(const BYTE* devmode, int count) {
     set->DropFavourites();
     if (count < 0)
         return 0;
+    count = std::min(count, kMaxCachedFavourites);
     set->favouriteRecords.resize(static_cast<size_t>(count));
     set->favouriteNames.resize(static_cast<size_t>(count));
     set->favouriteCount = count;
@@ -252,6 +254,18 @@ void FillUserName(BYTE* record, const DevmodeField& field) {
 
 LONG SaveDefaultDevmode(const BYTE* record) {
     return CurrentUserStore().SaveDefaultDevmode(record);
+}
+
+std::u16string DevmodeSetTable::PrinterNameOf(const BYTE* devmode) const {
+    const DevmodeSet* set = SetFor(devmode);
+    return set == nullptr ? std::u16string() : set->printerName;
+}
+
+std::u16string PrinterNameFor(const BYTE* devmode) {
+    if (devmode == nullptr)
+        return {};
+    std::u16string name = DevmodeSetTable::Instance().PrinterNameOf(devmode);
+    return name.empty() ? ReadText(devmode, kDeviceName) : name;
 }
 
 } // namespace kx

@@ -2,6 +2,7 @@
 #include "framework/help_opener.h"
 
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
 #include "devmode/reason_texts.h"
 #include "framework/kromaui_app.h"
 #include "framework/printer_texts.h"
@@ -102,7 +103,7 @@ void OpenHtmlTopic(const std::u16string& topic, const BYTE* working) {
     const HtmlHelpProc viewer = HtmlHelpEntry();
     if (viewer == nullptr)
         return;
-    const std::u16string printer = ReadText(working, FieldNamed("dmDeviceName"));
+    const std::u16string printer = PrinterNameFor(working);
     const std::u16string helpFile =
         app.ModelStringFilePath(reinterpret_cast<const DEVMODEW*>(working), printer, u".chm");
     // Built by joining, never by formatting: the topic and the parameters
@@ -124,7 +125,7 @@ std::string HelpParametersScript(std::u16string_view parameters) {
 const std::u16string& HelpParametersFor(const BYTE* working) {
     HelpState& state = State();
     if (!state.parameters) {
-        const std::u16string printer = ReadText(working, FieldNamed("dmDeviceName"));
+        const std::u16string printer = PrinterNameFor(working);
         ResolverTexts& texts = PrinterTextsFor(printer);
         const NameLookup names = [&texts, working](NameListKind kind, int32_t number) {
             switch (kind) {

@@ -168,8 +168,7 @@ void CKxDialog::DestroyPage() {
 std::u16string CKxDialog::PrinterName() const {
     if (m_context && !m_context->printerName.empty())
         return m_context->printerName;
-    return m_working != nullptr ? ReadText(m_working, FieldNamed("dmDeviceName"))
-                                : std::u16string();
+    return PrinterNameFor(m_working);
 }
 
 CKxPreview* CKxDialog::preview(PreviewRole role) const {

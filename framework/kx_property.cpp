@@ -2,6 +2,7 @@
 #include "framework/kx_property.h"
 
 #include "devmode/devmode_merge.h"
+#include "devmode/devmode_set.h"
 #include "framework/change_cycle.h"
 #include "framework/help_opener.h"
 #include "framework/kx_dialog.h"
@@ -71,8 +72,7 @@ void CKxProperty::OnSettingChanged() {
     m_busy = true;
     SaveControls();
     ConflictReport report;
-    int adjusted = ResolveSettings(m_working, m_defaults,
-                                   ReadText(m_working, FieldNamed("dmDeviceName")), report);
+    int adjusted = ResolveSettings(m_working, m_defaults, PrinterNameFor(m_working), report);
     if (m_reference &&
         CompareDevmodes(m_reference.get(), m_working, &adjusted, Configuration::Ignore) != 0) {
         std::memcpy(m_reference.get(), m_working, kDevmodeSize);
