@@ -175,7 +175,8 @@ private:
 
     /// Reads every key of the passes; returns whether DoubleSidedPapers was read.
     bool ReadKeys(std::u16string_view section, Pass pass);
-    void ReadNumberKey(std::u16string_view section, std::u16string_view key, int32_t& member,
+    /// Returns whether the default was written back into the file.
+    bool ReadNumberKey(std::u16string_view section, std::u16string_view key, int32_t& member,
                        int32_t defaultValue, Pass pass,
                        const std::unordered_set<std::u16string>* present = nullptr);
     bool ReadListKey(std::u16string_view section, std::u16string_view key,

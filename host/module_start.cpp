@@ -24,12 +24,13 @@ namespace {
 class StoreTexts : public ModuleTexts {
 public:
     std::optional<std::u16string> Read(TextFile file, std::u16string_view section,
-                                       std::u16string_view key, size_t capacity) override {
+                                       std::u16string_view key, size_t capacity,
+                                       std::optional<std::u16string_view> defaultText) override {
         CKROMAUIApp& app = TheApp();
         TextStore& store = file == TextFile::Strings ? app.stringFile : app.settingsFile;
         const std::u16string saved = store.section();
         store.SelectSection(section);
-        std::u16string text = store.ReadText(key, capacity);
+        std::u16string text = store.ReadText(key, capacity, defaultText);
         store.SelectSection(saved);
         if (text.empty())
             return std::nullopt;

@@ -57,6 +57,22 @@ TEST_F(ModelProfileTest, DiagnosticModeFillsTheFileWithItsDefaults) {
     EXPECT_EQ(file.find("MinDoubleSidedPaperW"), std::string::npos) << "no default, no write";
 }
 
+// "PaperSeparator" is read as a number and as a list: the diagnostic file
+// keeps the number's default, and both values read as in normal mode.
+TEST_F(ModelProfileTest, DiagnosticWriteBackKeepsTheNumberOfAKeyReadTwice) {
+    Load("[Common]\nShowDevmodeChanges=1\n");
+    const std::string file = Settings();
+    EXPECT_NE(file.find("PaperSeparator=0\n"), std::string::npos) << file;
+    EXPECT_EQ(file.find("PaperSeparator=\n"), std::string::npos) << file;
+    EXPECT_EQ(profile.PaperSeparator, 0);
+    EXPECT_TRUE(profile.PaperSeparatorList.empty());
+
+    Load("[Common]\nShowDevmodeChanges=1\nPaperSeparator=3,5\n");
+    EXPECT_EQ(profile.PaperSeparator, 3);
+    EXPECT_EQ(profile.PaperSeparatorList, (List{3, 5})) << "a present key is read both ways";
+    EXPECT_NE(Settings().find("PaperSeparator=3,5\n"), std::string::npos);
+}
+
 TEST_F(ModelProfileTest, ListsSplitAtEverySeparatorAndSkipEmptyTokens) {
     struct Case {
         const char* text;
