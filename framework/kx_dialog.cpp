@@ -39,6 +39,13 @@ ProfileDevmodeView ProfileViewOf(const BYTE* devmode) {
     return view;
 }
 
+// Whether the set of this working copy was just made: a sheet acquires its
+// set with its first page, and the profile's language pass follows it.
+bool IsNewDevmodeSet(const BYTE* working) {
+    const int slot = FindDevmodeSet(working);
+    return slot >= 0 && DevmodeSetTable::Instance().Slot(slot).referenceCount == 1;
+}
+
 const DEVMODEW* PublicPart(const BYTE* devmode) {
     return reinterpret_cast<const DEVMODEW*>(devmode);
 }
@@ -112,6 +119,7 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
         ClearReadOnly::Yes);
     m_context = context;
     m_sheetFlags = context.sheetFlags;
+    bool newSet = false;
     if (!m_holdsSet) {
         if (context.hostDevmode == nullptr)
             return false;
@@ -123,9 +131,12 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
         m_working = copies->working;
         m_reference = copies->reference;
         m_defaults = copies->defaults;
+        newSet = IsNewDevmodeSet(m_working);
     }
     if (g_untitled.empty())
         FirstBindingOfModule();
+    else if (newSet)
+        TheApp().profile.ReadProfile(ProfileViewOf(m_working));
     return CreatePageDialog(hostWindow);
 }
 
