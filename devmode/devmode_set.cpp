@@ -40,7 +40,9 @@ void DevmodeSet::DropFavourites() {
 }
 
 DevmodeSetTable& DevmodeSetTable::Instance() {
-    static DevmodeSetTable table;
+    // Never destroyed: pages release into it whenever they go, and at
+    // process exit that may be after every other object has died.
+    static DevmodeSetTable& table = *new DevmodeSetTable;
     return table;
 }
 

@@ -14,6 +14,7 @@
 #include "utilities/link_launcher.h"
 #include "utilities/printer_reachability.h"
 
+#include <cstdlib>
 #include <optional>
 
 namespace kx {
@@ -42,6 +43,14 @@ StoreTexts g_storeTexts;
 SpoolerPrinterQueries g_printerQueries;
 RegistryUserStore g_userStore;
 bool g_started = false;
+// Set when the process starts to exit: the module's unload then comes after
+// the objects of the process (and the module's own) have died, and there is
+// nothing left to stop that the end of the process does not end.
+bool g_processExiting = false;
+
+void MarkProcessExiting() {
+    g_processExiting = true;
+}
 
 } // namespace
 
@@ -49,6 +58,9 @@ void EnsureModuleStarted() {
     if (g_started)
         return;
     g_started = true;
+    // Runs at exit() (before the unload); an unload by the host runs it
+    // only after StopModule has done its work.
+    static_cast<void>(std::atexit(MarkProcessExiting));
     CKROMAUIApp& app = TheApp();
     app.SetInstance(ModuleInstance());
     app.InitInstance();
@@ -68,7 +80,7 @@ void EnsureModuleStarted() {
 }
 
 void StopModule() {
-    if (!g_started)
+    if (!g_started || g_processExiting)
         return;
     // A link's worker runs the module's code: it must end before the
     // module can go.

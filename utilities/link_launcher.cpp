@@ -29,7 +29,8 @@ struct RunningLaunches {
 };
 
 RunningLaunches& Running() {
-    static RunningLaunches running;
+    // Never destroyed: the module waits on it when it is unloaded.
+    static RunningLaunches& running = *new RunningLaunches;
     return running;
 }
 
