@@ -266,8 +266,7 @@ void AppendAddressName(std::u16string& out, std::u16string_view name) {
 
 } // namespace
 
-std::u16string ModelProfile::HelpParameters(const NameLookup& names,
-                                            HelpNameEscape escape) const {
+std::u16string ModelProfile::HelpParameters(const NameLookup& names, HelpNameEscape escape) const {
     uint32_t extras = BitSet(*this, kExtrasBits);
     for (int32_t value = 1; value <= 7; ++value) {
         for (const auto list : kOutputOptionLists) {

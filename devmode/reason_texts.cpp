@@ -226,9 +226,8 @@ std::u16string ReasonText(int code, const ModelProfile& profile, ResolverTexts& 
     const std::u16string_view builtIn = BuiltInReasonText(code);
     if (builtIn.empty())
         return {};
-    const std::u16string text =
-        texts.StringText(u"Common", FormatText(u"OptionUsageTipMsg%d", {code + 1}), builtIn,
-                         kOptionTipCapacity);
+    const std::u16string text = texts.StringText(
+        u"Common", FormatText(u"OptionUsageTipMsg%d", {code + 1}), builtIn, kOptionTipCapacity);
     const NameList list = ListOf(code);
     if (list == NameList::None)
         return text;

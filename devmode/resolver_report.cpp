@@ -64,7 +64,8 @@ constexpr WordTable kWordTables[] = {
 } // namespace
 
 void ResolverReport::Add(Side side, std::u16string_view format, const FormatArg& value) {
-    const std::u16string text = FormatText(m_texts.StringText(u"Common", format, format, kStringTextCapacity), {value});
+    const std::u16string text =
+        FormatText(m_texts.StringText(u"Common", format, format, kStringTextCapacity), {value});
     if (side == Side::Conflict) {
         m_report->AddConflict(text);
         m_report->RememberConflictFormat(format);

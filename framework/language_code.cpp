@@ -42,7 +42,8 @@ bool IsLanguageCode(std::u16string_view code) {
     if (code == u"EN")
         return true;
     for (const auto& entry : kLanguageCodes) {
-        if (entry.code == code || (!entry.codeForSublanguage2.empty() && entry.codeForSublanguage2 == code))
+        if (entry.code == code ||
+            (!entry.codeForSublanguage2.empty() && entry.codeForSublanguage2 == code))
             return true;
     }
     return false;

@@ -60,7 +60,8 @@ constexpr size_t kMacroCount = std::size(kVersionFileMacros);
 // and memory follow the limit, not what the values would multiply to.
 class MacroExpansion {
 public:
-    MacroExpansion(TextStore& versionFile, size_t limit) : m_versionFile(versionFile), m_limit(limit) {}
+    MacroExpansion(TextStore& versionFile, size_t limit)
+        : m_versionFile(versionFile), m_limit(limit) {}
 
     void Append(std::u16string& out, std::u16string_view text, size_t first) {
         if (out.size() >= m_limit)
@@ -79,7 +80,8 @@ public:
              at = text.find(macro, start)) {
             Append(out, text.substr(start, at - start), index + 1);
             const std::u16string& value = Value(index);
-            out.append(std::u16string_view(value).substr(0, m_limit - std::min(m_limit, out.size())));
+            out.append(
+                std::u16string_view(value).substr(0, m_limit - std::min(m_limit, out.size())));
             start = at + macro.size();
         }
         Append(out, text.substr(std::min(start, text.size())), index + 1);

@@ -126,8 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 3: {
             const UINT message = kMessages[in.Take(1) % kMessages.size()];
             kx::DialogProc16(HandleFromValue<HWND>(window16), message, in.Take(2),
-                             static_cast<LPARAM>(address()), static_cast<int>(in.Take(1)),
-                             Forward);
+                             static_cast<LPARAM>(address()), static_cast<int>(in.Take(1)), Forward);
             break;
         }
         }

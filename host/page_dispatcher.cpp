@@ -23,8 +23,8 @@ PageDispatcher& PageDispatcher::Instance() {
     // Never destroyed: a process may exit with pages still bound, and
     // tearing them down among the other objects dying at exit would release
     // into a device-mode set table, windows and fonts already gone.
-    static PageDispatcher& dispatcher = *new PageDispatcher(
-        [](int index) { return CreatePage(index, ActiveModelProfile()); });
+    static PageDispatcher& dispatcher =
+        *new PageDispatcher([](int index) { return CreatePage(index, ActiveModelProfile()); });
     return dispatcher;
 }
 

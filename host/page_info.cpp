@@ -51,8 +51,8 @@ void FillPageInfo(BYTE* info, int index, const ModelProfile& profile, ModuleText
     }
     if (index == -1)
         record.SetCaption(Bounded(
-            texts.Read(TextFile::Settings, u"Common", u"Caption", kCaptionCapacity,
-                       std::nullopt).value_or(std::u16string())));
+            texts.Read(TextFile::Settings, u"Common", u"Caption", kCaptionCapacity, std::nullopt)
+                .value_or(std::u16string())));
 }
 
 } // namespace kx

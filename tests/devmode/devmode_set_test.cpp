@@ -192,8 +192,7 @@ TEST_F(DevmodeSetTest, HugeFavouriteCountsAreBoundedByTheLists) {
     DevmodeBuffer favourite = kx::AllocateDevmode();
     for (const int count : {INT_MAX, 1001, DevmodeSetTable::kMaxCachedFavourites}) {
         EXPECT_EQ(table().ResetFavouriteCache(dm, count), 1) << count;
-        EXPECT_EQ(table().CachedFavouriteCount(dm), DevmodeSetTable::kMaxCachedFavourites)
-            << count;
+        EXPECT_EQ(table().CachedFavouriteCount(dm), DevmodeSetTable::kMaxCachedFavourites) << count;
         EXPECT_EQ(table().StoreCachedFavourite(999, dm, favourite.get(), u"last"), 1) << count;
         EXPECT_EQ(table().StoreCachedFavourite(1000, dm, favourite.get(), u"x"), 0) << count;
     }

@@ -315,7 +315,8 @@ TEST_F(ModelProfileTest, HelpParameterNamesCannotBreakOutOfTheirText) {
         const char16_t* address;
     };
     const Case cases[] = {
-        {u"Tray\\';injected=1;//", u"Tray\\\\\\';injected=1;//", u"Tray%5C%27%3Binjected%3D1%3B%2F%2F"},
+        {u"Tray\\';injected=1;//", u"Tray\\\\\\';injected=1;//",
+         u"Tray%5C%27%3Binjected%3D1%3B%2F%2F"},
         {u"a\nb\rc", u"a\\nb\\rc", u"a%0Ab%0Dc"},
         {u"x\u2028y\u2029", u"x\\u2028y\\u2029", u"x%E2%80%A8y%E2%80%A9"},
         {u"A?B,C%D", u"A%3FB%2CC%25D", u"A%3FB%2CC%25D"},

@@ -19,9 +19,14 @@ TEST(CTopicId, OnlyAWholeNumberIsAContext) {
         const char16_t* topic;
     };
     const Case cases[] = {
-        {"2up.htm", 0, u"2up.htm"}, {"12.5", 0, u"12.5"},       {"1234", 1234, u""},
-        {"0x1F", 31, u""},          {"12 ", 12, u""},           {"0", 0, u"0"},
-        {"-7", -7, u""},            {"Paper Trays", 0, u"Paper Trays"},
+        {"2up.htm", 0, u"2up.htm"},
+        {"12.5", 0, u"12.5"},
+        {"1234", 1234, u""},
+        {"0x1F", 31, u""},
+        {"12 ", 12, u""},
+        {"0", 0, u"0"},
+        {"-7", -7, u""},
+        {"Paper Trays", 0, u"Paper Trays"},
         {"7x", 0, u"7x"},
     };
     kxtest::TestPrefix prefix;

@@ -91,9 +91,9 @@ TEST_F(PrinterTextsTest, ListsAreKeptUntilRefreshed) {
 TEST_F(PrinterTextsTest, StringTextsLeaveTheSelectedSectionAlone) {
     kx::PrinterTexts texts(u"Test Printer", strings);
     strings.SelectSection(u"Paper Dialog");
-    EXPECT_EQ(texts.StringText(u"Common", u"Paper Type: %s", u"Paper Type: %s",
-                               kx::kStringTextCapacity),
-              u"Papiersorte: %s");
+    EXPECT_EQ(
+        texts.StringText(u"Common", u"Paper Type: %s", u"Paper Type: %s", kx::kStringTextCapacity),
+        u"Papiersorte: %s");
     EXPECT_EQ(texts.StringText(u"Common", u"Missing", u"Default", kx::kStringTextCapacity),
               u"Default");
     EXPECT_EQ(strings.section(), u"Paper Dialog");

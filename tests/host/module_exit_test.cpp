@@ -24,8 +24,7 @@ void BindPagesAndExit() {
     void* module = dlopen(KX_MODULE_FILE, RTLD_NOW | RTLD_LOCAL);
     if (module == nullptr)
         std::_Exit(3);
-    const auto dialogProc =
-        reinterpret_cast<TELV_DialogProcProc>(dlsym(module, "TELV_DialogProc"));
+    const auto dialogProc = reinterpret_cast<TELV_DialogProcProc>(dlsym(module, "TELV_DialogProc"));
     const auto page0CallBack =
         reinterpret_cast<TELV_Page0CallBackProc>(dlsym(module, "TELV_Page0CallBack"));
     if (dialogProc == nullptr || page0CallBack == nullptr)
@@ -36,8 +35,8 @@ void BindPagesAndExit() {
                                              nullptr, nullptr, nullptr, nullptr);
     page0CallBack(sheetWindow, 2, reinterpret_cast<SheetRecord*>(sheet->record()));
     for (int index = 0; index < 2; ++index) {
-        const HWND page = CreateWindowExW(0, u"STATIC", u"", WS_CHILD, 0, 0, 336, 250,
-                                          sheetWindow, nullptr, nullptr, nullptr);
+        const HWND page = CreateWindowExW(0, u"STATIC", u"", WS_CHILD, 0, 0, 336, 250, sheetWindow,
+                                          nullptr, nullptr, nullptr);
         if (dialogProc(page, kInitDialog, 0, sheet->recordParam(), index) != TRUE)
             std::_Exit(5);
     }

@@ -27,8 +27,8 @@ TEST(ModuleTexts, LongTextsAreCutOnlyByTheCallersCapacity) {
         size_t capacity;
         size_t delivered;
     };
-    for (const Case c : {Case{8000, 6000}, Case{6001, 6000}, Case{6000, 5999}, Case{4096, 4095},
-                         Case{2, 1}}) {
+    for (const Case c :
+         {Case{8000, 6000}, Case{6001, 6000}, Case{6000, 5999}, Case{4096, 4095}, Case{2, 1}}) {
         const auto text = kx::CurrentModuleTexts().Read(kx::TextFile::Strings, u"Common", u"Long",
                                                         c.capacity, std::nullopt);
         ASSERT_TRUE(text.has_value()) << "capacity " << c.capacity;

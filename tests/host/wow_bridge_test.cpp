@@ -250,8 +250,8 @@ TEST_F(DialogProc16, InitDialogRefusesASheetRecordShorterThanItsLayout) {
     for (const Case& c : cases) {
         g_forwarded = Forwarded{};
         const Segment record(c.segmentSize);
-        const BOOL result = Send(WM_INITDIALOG, control16,
-                                 static_cast<LPARAM>(record.Address(c.offset)));
+        const BOOL result =
+            Send(WM_INITDIALOG, control16, static_cast<LPARAM>(record.Address(c.offset)));
         EXPECT_EQ(g_forwarded.calls, c.forwarded ? 1 : 0) << c.label;
         if (!c.forwarded)
             EXPECT_EQ(result, 0) << c.label;

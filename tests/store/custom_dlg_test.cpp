@@ -137,9 +137,7 @@ TEST_F(CustomDlgTest, OkWithoutChangesKeepsTheJobsStandardPaper) {
     EXPECT_TRUE(before == working) << "nothing of the job changed";
     EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"}));
 
-    Run([&](ScriptedUser& me, HWND) {
-        me.ChooseByText(Item(kx::kCustomPaperListId), u"Label");
-    });
+    Run([&](ScriptedUser& me, HWND) { me.ChooseByText(Item(kx::kCustomPaperListId), u"Label"); });
     EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 258) << "a chosen paper is applied";
 
     kx::WriteNumber(working.data(), kx::FieldNamed("dmPaperSize"), 9);
