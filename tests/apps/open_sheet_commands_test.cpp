@@ -8,7 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -78,7 +78,9 @@ TEST_F(OpenSheet, PagesTooLargeToShowAreLeftOutAndSaidSo) {
     {
         std::ifstream in(dat, std::ios::binary);
         ASSERT_TRUE(in) << dat;
-        text.assign(std::istreambuf_iterator<char>(in), {});
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        text = bytes.str();
     }
     const size_t at = text.find("CPSUI_Scale_X=100");
     ASSERT_NE(at, std::string::npos);
