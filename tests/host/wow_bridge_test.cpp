@@ -253,8 +253,9 @@ TEST_F(DialogProc16, InitDialogRefusesASheetRecordShorterThanItsLayout) {
         const BOOL result =
             Send(WM_INITDIALOG, control16, static_cast<LPARAM>(record.Address(c.offset)));
         EXPECT_EQ(g_forwarded.calls, c.forwarded ? 1 : 0) << c.label;
-        if (!c.forwarded)
+        if (!c.forwarded) {
             EXPECT_EQ(result, 0) << c.label;
+        }
     }
 }
 

@@ -228,10 +228,10 @@ TEST_F(StoredItemListTest, StoreItemKeepsTheListWhenTheStoredCountIsHuge) {
         const int slot = c.storedCount < 0 ? 0 : c.storedCount;
         EXPECT_EQ(c.stored && CCustomPaper::Load(slot).GetName() == u"Tag", c.stored)
             << c.storedCount;
-        list.ResetContent();
+        list.Clear();
         list.Fill(nullptr);
         EXPECT_GE(list.GetCount(), 1) << c.storedCount << ": the stored papers stay listed";
-        list.DeleteAllItems();
+        list.Clear();
     }
 }
 
