@@ -62,7 +62,8 @@ TEST_F(ModelProfileTest, DiagnosticModeFillsTheFileWithItsDefaults) {
 TEST_F(ModelProfileTest, DiagnosticWriteBackKeepsTheNumberOfAKeyReadTwice) {
     Load("[Common]\nShowDevmodeChanges=1\n");
     const std::string file = Settings();
-    EXPECT_NE(file.find("PaperSeparator=0\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("PaperSeparator=0"), std::string::npos) << file;
+    EXPECT_EQ(file.find("PaperSeparator=\r"), std::string::npos) << file;
     EXPECT_EQ(file.find("PaperSeparator=\n"), std::string::npos) << file;
     EXPECT_EQ(profile.PaperSeparator, 0);
     EXPECT_TRUE(profile.PaperSeparatorList.empty());
@@ -70,7 +71,7 @@ TEST_F(ModelProfileTest, DiagnosticWriteBackKeepsTheNumberOfAKeyReadTwice) {
     Load("[Common]\nShowDevmodeChanges=1\nPaperSeparator=3,5\n");
     EXPECT_EQ(profile.PaperSeparator, 3);
     EXPECT_EQ(profile.PaperSeparatorList, (List{3, 5})) << "a present key is read both ways";
-    EXPECT_NE(Settings().find("PaperSeparator=3,5\n"), std::string::npos);
+    EXPECT_NE(Settings().find("PaperSeparator=3,5"), std::string::npos);
 }
 
 TEST_F(ModelProfileTest, ListsSplitAtEverySeparatorAndSkipEmptyTokens) {

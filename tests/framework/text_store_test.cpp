@@ -145,7 +145,7 @@ TEST_F(TextStoreTest, ChainedMacrosExpandWithinTheResultsCapacity) {
     versionFile += "Ref_URL_K6=end\nModel=M\n";
     prefix.WriteFile("drive_c/D/MODEL.VER", versionFile);
     prefix.WriteFile("drive_c/D/MODEL.DAT",
-                     "[Common]\nCaption=Go to $URL_E0\nShort=" + std::string(240, 'a') +
+                     "[Common]\nCaption=Go to $URL_E0\nShort=" + std::string(230, 'a') +
                          "$URL_K6 and $Model\nShrinks=$Model$Model$Model\n");
     kx::TextStore version{&diagnostic};
     version.SetFile(u"C:\\D\\MODEL.VER", kx::ClearReadOnly::No);
@@ -162,7 +162,7 @@ TEST_F(TextStoreTest, ChainedMacrosExpandWithinTheResultsCapacity) {
 
     // A macro that starts inside the result is replaced whole.
     EXPECT_EQ(store.ReadExpanded(u"Short", std::nullopt, kx::Expand::Yes),
-              std::u16string(240, u'a') + u"end and M");
+              std::u16string(230, u'a') + u"end and M");
     EXPECT_EQ(store.ReadExpanded(u"Shrinks", std::nullopt, kx::Expand::Yes), u"MMM");
 
     std::u16string bounded = u"$URL_K5$URL_K5";
