@@ -43,6 +43,14 @@ constexpr int kButtonsHeight = 40;
 
 constexpr const char16_t* kPageClass = u"KxHostPage";
 
+// The largest page the host shows; the module's answer comes from model
+// files, and the sheet's size is computed from it.
+constexpr LONG kMaxPageExtent = 4096;
+
+bool Showable(LONG cx, LONG cy) {
+    return cx > 0 && cy > 0 && cx <= kMaxPageExtent && cy <= kMaxPageExtent;
+}
+
 struct Route {
     TELV_DialogProcProc proc;
     int index;
@@ -127,6 +135,12 @@ bool HostSheet::Open(const std::vector<int>& indexes) {
         }
         std::printf("  page %d \"%s\" %d x %d\n", index, Narrow(page.caption).c_str(), page.cx,
                     page.cy);
+        if (!Showable(page.cx, page.cy)) {
+            std::printf("  page %d: %d x %d is not a size the host can show (at most %d x %d); "
+                        "left out\n",
+                        index, page.cx, page.cy, kMaxPageExtent, kMaxPageExtent);
+            continue;
+        }
         m_pages.push_back(std::move(page));
     }
     if (m_pages.empty())

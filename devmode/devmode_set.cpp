@@ -41,7 +41,9 @@ void DevmodeSet::DropFavourites() {
 }
 
 DevmodeSetTable& DevmodeSetTable::Instance() {
-    static DevmodeSetTable table;
+    // Never destroyed: pages release into it whenever they go, and at
+    // process exit that may be after every other object has died.
+    static DevmodeSetTable& table = *new DevmodeSetTable;
     return table;
 }
 
@@ -80,6 +82,7 @@ std::optional<DevmodeCopies> DevmodeSetTable::Acquire(DevmodeOwner owner, BYTE* 
     std::memcpy(set.working.get(), hostDevmode, kDevmodeSize);
     std::memcpy(set.reference.get(), hostDevmode, kDevmodeSize);
     set.owner = owner;
+    set.printerName = std::u16string(printerName);
     set.referenceCount = 1;
     set.DropFavourites();
     return set.Copies();
@@ -159,6 +162,7 @@ int DevmodeSetTable::ResetFavouriteCache(const BYTE* devmode, int count) {
     set->DropFavourites();
     if (count < 0)
         return 0;
+    count = std::min(count, kMaxCachedFavourites);
     set->favouriteRecords.resize(static_cast<size_t>(count));
     set->favouriteNames.resize(static_cast<size_t>(count));
     set->favouriteCount = count;
@@ -258,6 +262,18 @@ void FillUserName(BYTE* record, const DevmodeField& field) {
 
 LONG SaveDefaultDevmode(const BYTE* record) {
     return CurrentUserStore().SaveDefaultDevmode(record);
+}
+
+std::u16string DevmodeSetTable::PrinterNameOf(const BYTE* devmode) const {
+    const DevmodeSet* set = SetFor(devmode);
+    return set == nullptr ? std::u16string() : set->printerName;
+}
+
+std::u16string PrinterNameFor(const BYTE* devmode) {
+    if (devmode == nullptr)
+        return {};
+    std::u16string name = DevmodeSetTable::Instance().PrinterNameOf(devmode);
+    return name.empty() ? ReadText(devmode, kDeviceName) : name;
 }
 
 } // namespace kx

@@ -31,6 +31,9 @@ struct DevmodeSet {
     DevmodeBuffer defaults;
     /// -1 while the favourites are not loaded.
     int favouriteCount = -1;
+    /// The host's name of the printer, which the record's 31-unit device
+    /// name may cut.
+    std::u16string printerName;
     std::vector<DevmodeBuffer> favouriteRecords;
     std::vector<std::optional<std::u16string>> favouriteNames;
     /// Changes whenever the cache is dropped or sized anew, so a list
@@ -63,8 +66,11 @@ public:
     int Find(const BYTE* devmode) const;
     int Find(std::u16string_view deviceName) const;
 
+    /// The most favourites a set caches, as many as the lists show.
+    static constexpr int kMaxCachedFavourites = 1000;
+
     /// Favourites cache of the set found for devmode; a set that is not
-    /// found gives 0.
+    /// found gives 0. A count past kMaxCachedFavourites caches that many.
     int ResetFavouriteCache(const BYTE* devmode, int count);
     int CachedFavouriteCount(const BYTE* devmode) const;
     int StoreCachedFavourite(int index, const BYTE* devmode, const BYTE* record,
@@ -74,6 +80,10 @@ public:
     int DropFavouriteCache(const BYTE* devmode);
     /// The cache's generation of the set found for devmode; 0 without one.
     unsigned FavouriteCacheGeneration(const BYTE* devmode) const;
+
+    /// The printer the host named for the set found for devmode; empty when
+    /// no set is found.
+    std::u16string PrinterNameOf(const BYTE* devmode) const;
 
     const DevmodeSet& Slot(int index) const { return m_slots[static_cast<size_t>(index)]; }
     int SlotsInUse() const;
@@ -95,6 +105,9 @@ std::optional<DevmodeCopies> AcquireDevmodeSet(DevmodeOwner owner, BYTE* hostDev
 void ReleaseDevmodeSet(DevmodeOwner owner);
 int FindDevmodeSet(const BYTE* devmode);
 int FindDevmodeSet(std::u16string_view deviceName);
+/// The printer of devmode's set as the host named it, else the record's own
+/// device name.
+std::u16string PrinterNameFor(const BYTE* devmode);
 
 /// Puts the logged-on user's name into an empty text field of `capacity`
 /// code units at `field` (unaligned); a field that holds text is left alone.

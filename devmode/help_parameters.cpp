@@ -185,18 +185,88 @@ uint32_t BitSet(const ProfileValues& values, const ProfileBit (&bits)[N]) {
     return set;
 }
 
-void AppendEscapedName(std::u16string& out, std::u16string_view name) {
+constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+
+void AppendHex(std::u16string& out, uint32_t value, int digits) {
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out.push_back(kHexDigits[(value >> shift) & 0xF]);
+}
+
+// The lists' own separators and the escape's own introducer.
+bool BreaksTheLists(char16_t c) {
+    return c == u'%' || c == u'?' || c == u',';
+}
+
+void AppendScriptName(std::u16string& out, std::u16string_view name) {
     for (const char16_t c : name) {
-        if (c == u'\'')
-            out += u"\\'";
-        else
+        if (BreaksTheLists(c)) {
+            out.push_back(u'%');
+            AppendHex(out, c, 2);
+        } else if (c == u'\'' || c == u'\\') {
+            out.push_back(u'\\');
             out.push_back(c);
+        } else if (c == u'\n') {
+            out += u"\\n";
+        } else if (c == u'\r') {
+            out += u"\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += u"\\x";
+            AppendHex(out, c, 2);
+        } else if (c > 0x7F) {
+            // Beyond ASCII the script file's 8-bit code page may have no
+            // such character (it would become "?"), and U+2028 and U+2029
+            // end a script line.
+            out += u"\\u";
+            AppendHex(out, c, 4);
+        } else {
+            out.push_back(c);
+        }
+    }
+}
+
+bool IsUnreserved(char32_t c) {
+    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= U'0' && c <= U'9') ||
+           c == U'-' || c == U'.' || c == U'_' || c == U'~';
+}
+
+void AppendPercentByte(std::u16string& out, uint32_t byte) {
+    out.push_back(u'%');
+    AppendHex(out, byte, 2);
+}
+
+void AppendAddressName(std::u16string& out, std::u16string_view name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        char32_t c = name[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
+            name[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (name[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD; // a lone surrogate has no UTF-8 form
+        }
+        if (IsUnreserved(c)) {
+            out.push_back(static_cast<char16_t>(c));
+        } else if (c < 0x80) {
+            AppendPercentByte(out, c);
+        } else if (c < 0x800) {
+            AppendPercentByte(out, 0xC0 | (c >> 6));
+            AppendPercentByte(out, 0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            AppendPercentByte(out, 0xE0 | (c >> 12));
+            AppendPercentByte(out, 0x80 | ((c >> 6) & 0x3F));
+            AppendPercentByte(out, 0x80 | (c & 0x3F));
+        } else {
+            AppendPercentByte(out, 0xF0 | (c >> 18));
+            AppendPercentByte(out, 0x80 | ((c >> 12) & 0x3F));
+            AppendPercentByte(out, 0x80 | ((c >> 6) & 0x3F));
+            AppendPercentByte(out, 0x80 | (c & 0x3F));
+        }
     }
 }
 
 } // namespace
 
-std::u16string ModelProfile::HelpParameters(const NameLookup& names) const {
+std::u16string ModelProfile::HelpParameters(const NameLookup& names, HelpNameEscape escape) const {
     uint32_t extras = BitSet(*this, kExtrasBits);
     for (int32_t value = 1; value <= 7; ++value) {
         for (const auto list : kOutputOptionLists) {
@@ -240,8 +310,13 @@ std::u16string ModelProfile::HelpParameters(const NameLookup& names) const {
         for (size_t i = 0; i < list.numbers.size(); ++i) {
             if (i > 0)
                 text.push_back(u',');
-            if (names)
-                AppendEscapedName(text, names(list.kind, list.numbers[i]));
+            if (!names)
+                continue;
+            const std::u16string name = names(list.kind, list.numbers[i]);
+            if (escape == HelpNameEscape::Script)
+                AppendScriptName(text, name);
+            else
+                AppendAddressName(text, name);
         }
     }
     return text;

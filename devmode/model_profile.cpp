@@ -107,14 +107,23 @@ void ModelProfile::ReadProfile(const ProfileDevmodeView& devmode) {
 bool ModelProfile::ReadKeys(std::u16string_view section, Pass pass) {
     // Asking once which keys the section has spares a read of every absent key.
     const std::unordered_set<std::u16string> present = m_settings.KeyNames(section);
+    // A key read both as a number and as a list ("PaperSeparator") was
+    // absent for both reads: the list must not overwrite the number's
+    // write-back with its own empty one.
+    std::unordered_set<std::u16string_view> writtenBack;
     bool doubleSidedPapersRead = false;
     for (const auto& entry : kProfileKeys) {
         switch (entry.kind) {
         case KeyKind::Number:
-            ReadNumberKey(section, entry.key, this->*entry.number, entry.defaultValue, pass,
-                          &present);
+            if (ReadNumberKey(section, entry.key, this->*entry.number, entry.defaultValue, pass,
+                              &present))
+                writtenBack.insert(entry.key);
             break;
         case KeyKind::List: {
+            if (writtenBack.contains(entry.key)) {
+                (this->*entry.list).clear();
+                break;
+            }
             const bool read = ReadListKey(section, entry.key, this->*entry.list, pass, &present);
             if (entry.list == &ProfileValues::DoubleSidedPapers)
                 doubleSidedPapersRead = read;
@@ -130,20 +139,22 @@ bool ModelProfile::ReadKeys(std::u16string_view section, Pass pass) {
     return doubleSidedPapersRead;
 }
 
-void ModelProfile::ReadNumberKey(std::u16string_view section, std::u16string_view key,
+bool ModelProfile::ReadNumberKey(std::u16string_view section, std::u16string_view key,
                                  int32_t& member, int32_t defaultValue, Pass pass,
                                  const std::unordered_set<std::u16string>* present) {
     const bool mayBeThere = present == nullptr || present->contains(ToUpperText(key));
     if (const auto value = mayBeThere ? m_settings.ReadNumber(section, key) : std::nullopt) {
         member = *value;
-        return;
+        return false;
     }
     if (pass == Pass::Language || defaultValue == kProfileNoDefault)
-        return;
+        return false;
     member =
         defaultValue == kProfileRasterDefault ? (GraphicsColorMode != 0 ? 1 : 0) : defaultValue;
-    if (WriteBackEnabled())
-        m_settings.WriteNumber(section, key, member);
+    if (!WriteBackEnabled())
+        return false;
+    m_settings.WriteNumber(section, key, member);
+    return true;
 }
 
 bool ModelProfile::ReadListKey(std::u16string_view section, std::u16string_view key,

@@ -52,6 +52,7 @@ struct AnyLanguageFlags {
 
 /// The name lists of the help parameters.
 enum class NameListKind { Trays, Media, Papers };
+enum class HelpNameEscape { Script, Address };
 /// The display name of a tray, media or paper number.
 using NameLookup = std::function<std::u16string(NameListKind kind, int32_t number)>;
 
@@ -156,8 +157,14 @@ public:
 
     /// The help parameters: six bit sets of the model's features, the three
     /// resolution values and "?"-introduced lists of tray, media and paper
-    /// names, apostrophes escaped for a single-quoted script text.
-    std::u16string HelpParameters(const NameLookup& names) const;
+    /// names. The names come from the printer, so each is escaped: "%", "?"
+    /// and "," as "%25", "%3F", "%2C" so no name breaks the lists; then for
+    /// HelpNameEscape::Script everything a single-quoted script text cannot
+    /// hold as it is (apostrophe, backslash, line terminators, controls and
+    /// all beyond ASCII) as a script escape, and for HelpNameEscape::Address
+    /// every byte but the unreserved ones of an address as "%XX" of UTF-8.
+    std::u16string HelpParameters(const NameLookup& names,
+                                  HelpNameEscape escape = HelpNameEscape::Script) const;
 
     /// A per-number list key ("Tray%dPapers" ...), from the language section
     /// when it has the key, else from "Common"; nothing when absent or empty.
@@ -168,7 +175,8 @@ private:
 
     /// Reads every key of the passes; returns whether DoubleSidedPapers was read.
     bool ReadKeys(std::u16string_view section, Pass pass);
-    void ReadNumberKey(std::u16string_view section, std::u16string_view key, int32_t& member,
+    /// Returns whether the default was written back into the file.
+    bool ReadNumberKey(std::u16string_view section, std::u16string_view key, int32_t& member,
                        int32_t defaultValue, Pass pass,
                        const std::unordered_set<std::u16string>* present = nullptr);
     bool ReadListKey(std::u16string_view section, std::u16string_view key,

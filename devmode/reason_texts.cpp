@@ -8,6 +8,9 @@
 namespace kx {
 namespace {
 
+// An option tip may hold 512 code units.
+constexpr size_t kOptionTipCapacity = 513;
+
 // The built-in English texts, by code.
 constexpr std::u16string_view kReasonTexts[kReasonCodeCount] = {
     u"To enable Scaling, click the Layout tab, set the Layout Options Type to Multiple Pages per "
@@ -223,8 +226,8 @@ std::u16string ReasonText(int code, const ModelProfile& profile, ResolverTexts& 
     const std::u16string_view builtIn = BuiltInReasonText(code);
     if (builtIn.empty())
         return {};
-    const std::u16string text =
-        texts.StringText(u"Common", FormatText(u"OptionUsageTipMsg%d", {code + 1}), builtIn);
+    const std::u16string text = texts.StringText(
+        u"Common", FormatText(u"OptionUsageTipMsg%d", {code + 1}), builtIn, kOptionTipCapacity);
     const NameList list = ListOf(code);
     if (list == NameList::None)
         return text;

@@ -102,7 +102,7 @@ std::optional<std::u16string> ResolutionText(size_t offered, const ModelProfile&
     if (offered >= numbers.size())
         return std::nullopt;
     const std::u16string key = FormatText(u"ResolutionString%d", {numbers[offered]});
-    std::u16string text = texts.StringText(u"", key, u"");
+    std::u16string text = texts.StringText(u"", key, u"", kStringTextCapacity);
     if (text.empty())
         return std::nullopt;
     if (text.size() >= kNameCapacity)

@@ -64,7 +64,8 @@ constexpr WordTable kWordTables[] = {
 } // namespace
 
 void ResolverReport::Add(Side side, std::u16string_view format, const FormatArg& value) {
-    const std::u16string text = FormatText(m_texts.StringText(u"Common", format, format), {value});
+    const std::u16string text =
+        FormatText(m_texts.StringText(u"Common", format, format, kStringTextCapacity), {value});
     if (side == Side::Conflict) {
         m_report->AddConflict(text);
         m_report->RememberConflictFormat(format);
@@ -74,7 +75,8 @@ void ResolverReport::Add(Side side, std::u16string_view format, const FormatArg&
 }
 
 std::u16string ResolverReport::LocalWord(std::u16string_view pageWord, std::u16string_view word) {
-    return m_texts.StringText(std::u16string(pageWord) + u" Dialog", word, word);
+    return m_texts.StringText(std::u16string(pageWord) + u" Dialog", word, word,
+                              kStringTextCapacity);
 }
 
 void ResolverReport::Fixed(Side side, std::u16string_view format) {
@@ -155,7 +157,7 @@ void ResolverReport::Staple(Side side, std::u16string_view format, int64_t value
         return;
     }
     const std::u16string number = FormatText(u"%d", {static_cast<long long>(value)});
-    Add(side, format, m_texts.StringText(u"STAPLENAME", number, number));
+    Add(side, format, m_texts.StringText(u"STAPLENAME", number, number, kStringTextCapacity));
 }
 
 } // namespace kx

@@ -4,10 +4,14 @@
 
 #include "platform/base/win_types.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace kx {
+
+/// The capacity of a string-file text the rules read, terminator included.
+constexpr size_t kStringTextCapacity = 256;
 
 class ResolverTexts {
 public:
@@ -20,9 +24,10 @@ public:
     virtual std::u16string MediaName(const BYTE* devmode, int32_t media) = 0;
     virtual std::u16string TrayName(const BYTE* devmode, int32_t tray) = 0;
 
-    /// A text of the string file, or the default when the key is absent.
+    /// A text of the string file (at most capacity - 1 code units), or the
+    /// default when the key is absent.
     virtual std::u16string StringText(std::u16string_view section, std::u16string_view key,
-                                      std::u16string_view defaultText) = 0;
+                                      std::u16string_view defaultText, size_t capacity) = 0;
 
     /// Whether the printer may only print locally: the system is Windows NT
     /// 4.0 or the printer is connected through a network port.
@@ -37,7 +42,7 @@ public:
     std::u16string MediaName(const BYTE*, int32_t) override { return {}; }
     std::u16string TrayName(const BYTE*, int32_t) override { return {}; }
     std::u16string StringText(std::u16string_view, std::u16string_view,
-                              std::u16string_view defaultText) override {
+                              std::u16string_view defaultText, size_t) override {
         return std::u16string(defaultText);
     }
     bool LocalPrintingOnly() override { return false; }

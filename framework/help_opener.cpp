@@ -2,6 +2,7 @@
 #include "framework/help_opener.h"
 
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
 #include "devmode/reason_texts.h"
 #include "framework/kromaui_app.h"
 #include "framework/printer_texts.h"
@@ -27,6 +28,7 @@ constexpr const char16_t* kHtmlHelpLibrary = u"hhctrl.ocx";
 struct HelpState {
     const TextStore* owner = nullptr; // the string file of the module life the state belongs to
     std::optional<std::u16string> parameters;
+    std::optional<std::u16string> addressParameters;
     bool entryLooked = false;
     HtmlHelpProc entry = nullptr;
 };
@@ -96,18 +98,19 @@ void WriteHelpParametersScript(std::u16string_view parameters) {
 
 void OpenHtmlTopic(const std::u16string& topic, const BYTE* working) {
     const std::u16string& parameters = HelpParametersFor(working);
+    const std::u16string& addressParameters = HelpParametersFor(working, HelpNameEscape::Address);
     CKROMAUIApp& app = TheApp();
     if (app.profile.HelpParametersScript != 0)
         WriteHelpParametersScript(parameters);
     const HtmlHelpProc viewer = HtmlHelpEntry();
     if (viewer == nullptr)
         return;
-    const std::u16string printer = ReadText(working, FieldNamed("dmDeviceName"));
+    const std::u16string printer = PrinterNameFor(working);
     const std::u16string helpFile =
         app.ModelStringFilePath(reinterpret_cast<const DEVMODEW*>(working), printer, u".chm");
     // Built by joining, never by formatting: the topic and the parameters
     // are model texts.
-    const std::u16string address = helpFile + u"::/" + topic + u"#" + parameters;
+    const std::u16string address = helpFile + u"::/" + topic + u"#" + addressParameters;
     viewer(nullptr, address.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
@@ -121,10 +124,12 @@ std::string HelpParametersScript(std::u16string_view parameters) {
     return Utf16ToCp1252(u"var help_parameters='" + std::u16string(parameters) + u"';\r\n");
 }
 
-const std::u16string& HelpParametersFor(const BYTE* working) {
+const std::u16string& HelpParametersFor(const BYTE* working, HelpNameEscape escape) {
     HelpState& state = State();
-    if (!state.parameters) {
-        const std::u16string printer = ReadText(working, FieldNamed("dmDeviceName"));
+    std::optional<std::u16string>& parameters =
+        escape == HelpNameEscape::Script ? state.parameters : state.addressParameters;
+    if (!parameters) {
+        const std::u16string printer = PrinterNameFor(working);
         ResolverTexts& texts = PrinterTextsFor(printer);
         const NameLookup names = [&texts, working](NameListKind kind, int32_t number) {
             switch (kind) {
@@ -137,9 +142,9 @@ const std::u16string& HelpParametersFor(const BYTE* working) {
             }
             return std::u16string();
         };
-        state.parameters = TheApp().profile.HelpParameters(names);
+        parameters = TheApp().profile.HelpParameters(names, escape);
     }
-    return *state.parameters;
+    return *parameters;
 }
 
 void ForgetHelpState() {

@@ -4,6 +4,7 @@
 // features appended for the help pages to adapt to.
 #pragma once
 
+#include "devmode/model_profile.h"
 #include "framework/help_list.h"
 #include "platform/base/win_types.h"
 
@@ -16,8 +17,10 @@ namespace kx {
 void OpenHelp(const CHelpList& help, const BYTE* working, int control, HWND owner);
 
 /// The model's help parameters, built from the profile and the working
-/// device mode on first use and kept for the module's life.
-const std::u16string& HelpParametersFor(const BYTE* working);
+/// device mode on first use and kept for the module's life; the names
+/// escaped for the script file or for the help address after "#".
+const std::u16string& HelpParametersFor(const BYTE* working,
+                                        HelpNameEscape escape = HelpNameEscape::Script);
 /// Forgets them and the HTML help entry (a new module life, tests).
 void ForgetHelpState();
 

@@ -145,8 +145,10 @@ std::u16string CKROMAUIApp::UserLanguageCode() const {
             code[0] = 0;
         RegCloseKey(key);
     }
+    // The code becomes part of a file name: anything but a known code (a
+    // path that climbs out of the driver folder) counts as absent.
     std::u16string value = TextFromField(code, kLanguageValueCapacity);
-    if (!value.empty())
+    if (IsLanguageCode(value))
         return value;
 
     value = std::u16string(LanguageCode(GetUserDefaultLangID()));

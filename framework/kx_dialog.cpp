@@ -36,6 +36,13 @@ ProfileDevmodeView ProfileViewOf(const BYTE* devmode) {
     return view;
 }
 
+// Whether the set of this working copy was just made: a sheet acquires its
+// set with its first page, and the profile's language pass follows it.
+bool IsNewDevmodeSet(const BYTE* working) {
+    const int slot = FindDevmodeSet(working);
+    return slot >= 0 && DevmodeSetTable::Instance().Slot(slot).referenceCount == 1;
+}
+
 const DEVMODEW* PublicPart(const BYTE* devmode) {
     return reinterpret_cast<const DEVMODEW*>(devmode);
 }
@@ -112,6 +119,7 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
         ClearReadOnly::Yes);
     m_context = context;
     m_sheetFlags = context.sheetFlags;
+    bool newSet = false;
     if (!m_holdsSet) {
         if (context.hostDevmode == nullptr)
             return false;
@@ -123,9 +131,12 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
         m_working = copies->working;
         m_reference = copies->reference;
         m_defaults = copies->defaults;
+        newSet = IsNewDevmodeSet(m_working);
     }
     if (UntitledText().empty())
         FirstBindingOfModule();
+    else if (newSet)
+        TheApp().profile.ReadProfile(ProfileViewOf(m_working));
     return CreatePageDialog(hostWindow);
 }
 
@@ -170,8 +181,7 @@ std::u16string CKxDialog::PrinterName() const {
         return m_context->printerName;
     if (!m_openerPrinter.empty())
         return m_openerPrinter;
-    return m_working != nullptr ? ReadText(m_working, FieldNamed("dmDeviceName"))
-                                : std::u16string();
+    return PrinterNameFor(m_working);
 }
 
 CKxPreview* CKxDialog::preview(PreviewRole role) const {

@@ -89,7 +89,7 @@ int TKxClass<T>::Fill(const BYTE* devmode) {
         // Item 0 is loaded even from an empty store: its load runs the
         // one-time import of built-in items.
         if (i == 0)
-            count = item ? item->LoadCount(devmode) : 0;
+            count = item ? std::clamp(item->LoadCount(devmode), 0, kMaxStoredItems) : 0;
         if (!item || !item->IsValid(devmode))
             continue;
         if (AddItem(std::move(item)) >= 0)
@@ -204,7 +204,7 @@ void TKxClass<T>::StoreItem(CCustomData& item, const BYTE* devmode) const {
         if (!stored)
             return;
         if (i == 0)
-            count = stored->LoadCount(devmode);
+            count = std::clamp(stored->LoadCount(devmode), 0, kMaxStoredItems);
         if (i >= count)
             break;
         if (stored->GetName() == name) {
@@ -213,9 +213,12 @@ void TKxClass<T>::StoreItem(CCustomData& item, const BYTE* devmode) const {
             return;
         }
     }
-    const int stored = std::max(count, 0);
-    item.Save(stored);
-    item.SaveCount(stored + 1, devmode);
+    // The lists show no item past the bound, so none is stored there (a
+    // stored count read as huge would otherwise overflow on the way).
+    if (count >= kMaxStoredItems)
+        return;
+    item.Save(count);
+    item.SaveCount(count + 1, devmode);
 }
 
 template <class T>

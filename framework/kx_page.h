@@ -56,13 +56,16 @@ public:
 
     /// Shows (or with show false removes) the tip that explains why a
     /// disabled control is disabled; it covers the control, joined with the
-    /// related control when one is given.
+    /// related control when one is given. The control's own tip steps aside
+    /// while it shows and comes back when it goes.
     void ShowOptionTipText(HWND control, std::u16string_view text, bool show, HWND related) {
         const int id = GetDlgCtrlID(control);
         m_toolWnd.RemoveAreaTip(OptionTipId(id));
-        m_toolWnd.RemoveControlTip(control);
-        if (!show)
+        if (!show) {
+            m_toolWnd.RestoreControlTip(control);
             return;
+        }
+        m_toolWnd.SetAsideControlTip(control);
         RECT area = RectOnPage(control);
         if (related != nullptr) {
             const RECT other = RectOnPage(related);

@@ -3,6 +3,7 @@
 #include "framework/kx_preview.h"
 
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
 #include "framework/kromaui_app.h"
 #include "framework/kx_paint_scope.h"
 #include "framework/preview_gdi.h"
@@ -79,8 +80,7 @@ COLORREF CKxPreview::EmphasisColour() const {
 }
 
 std::u16string CKxPreview::PrinterName() const {
-    return m_devmode != nullptr ? ReadText(m_devmode, FieldNamed("dmDeviceName"))
-                                : std::u16string();
+    return PrinterNameFor(m_devmode);
 }
 
 void CKxPreview::SetDevmode(const BYTE* devmode) {

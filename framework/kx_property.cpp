@@ -2,6 +2,7 @@
 #include "framework/kx_property.h"
 
 #include "devmode/devmode_merge.h"
+#include "devmode/devmode_set.h"
 #include "framework/change_cycle.h"
 #include "framework/help_opener.h"
 #include "framework/kx_dialog.h"
@@ -67,7 +68,7 @@ void CKxProperty::SaveControls() {
 
 void CKxProperty::OnSettingChanged() {
     RunChangeCycle(*this, m_busy, {m_working, m_defaults, m_reference.get()},
-                   ReadText(m_working, FieldNamed("dmDeviceName")));
+                   PrinterNameFor(m_working));
 }
 
 void CKxProperty::ReportChange() {

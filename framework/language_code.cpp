@@ -38,4 +38,15 @@ std::u16string_view LanguageCode(LANGID language) {
     return u"EN";
 }
 
+bool IsLanguageCode(std::u16string_view code) {
+    if (code == u"EN")
+        return true;
+    for (const auto& entry : kLanguageCodes) {
+        if (entry.code == code ||
+            (!entry.codeForSublanguage2.empty() && entry.codeForSublanguage2 == code))
+            return true;
+    }
+    return false;
+}
+
 } // namespace kx

@@ -13,4 +13,9 @@ namespace kx {
 /// every language without a code of its own.
 std::u16string_view LanguageCode(LANGID language);
 
+/// True for a code LanguageCode can give ("EN" and the codes of the
+/// table), compared exactly: a stored code names a file, so nothing else
+/// may stand in for one.
+bool IsLanguageCode(std::u16string_view code);
+
 } // namespace kx

@@ -143,10 +143,10 @@ std::u16string PrinterTexts::TrayName(const BYTE* devmode, int32_t tray) {
 }
 
 std::u16string PrinterTexts::StringText(std::u16string_view section, std::u16string_view key,
-                                        std::u16string_view defaultText) {
+                                        std::u16string_view defaultText, size_t capacity) {
     const std::u16string saved = m_stringFile.section();
     m_stringFile.SelectSection(section);
-    std::u16string text = m_stringFile.ReadText(key, TextStore::kExpandedCapacity, defaultText);
+    std::u16string text = m_stringFile.ReadText(key, capacity, defaultText);
     m_stringFile.SelectSection(saved);
     return text;
 }

@@ -45,7 +45,7 @@ public:
     std::u16string TrayName(const BYTE* devmode, int32_t tray) override;
     /// Reads from the string file without disturbing its selected section.
     std::u16string StringText(std::u16string_view section, std::u16string_view key,
-                              std::u16string_view defaultText) override;
+                              std::u16string_view defaultText, size_t capacity) override;
     /// The printer utilities' test, once the module has installed it.
     bool LocalPrintingOnly() override;
 

@@ -13,8 +13,12 @@ class TextStore;
 
 /// Replaces every occurrence (case-sensitive) of each version-file macro,
 /// in table order, by its value from section "Version" of `versionFile`.
-/// Returns whether any macro occurred.
-bool ExpandMacros(std::u16string& text, TextStore& versionFile);
+/// Returns whether any macro occurred. A value is searched only for the
+/// macros after its own. With a result length the expansion stops there:
+/// values that hold later macros many times cannot make it grow without
+/// bound.
+bool ExpandMacros(std::u16string& text, TextStore& versionFile,
+                  size_t resultLength = std::u16string::npos);
 
 /// Replaces the version-resource macros ("$DESCRIPTION", "$VERSION",
 /// "$COMPANY", "$COPYRIGHT", "$COMMENT") by the strings `lookup` gives for

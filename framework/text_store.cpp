@@ -89,7 +89,7 @@ std::u16string TextStore::ReadExpanded(std::u16string_view key,
                                        Expand expand) {
     std::u16string text = ReadText(key, kExpandedCapacity, defaultText ? *defaultText : key);
     if (expand == Expand::Yes && m_macroSource != nullptr) {
-        ExpandMacros(text, *m_macroSource);
+        ExpandMacros(text, *m_macroSource, kExpandedCapacity - 1);
         if (text.size() >= kExpandedCapacity)
             text.resize(kExpandedCapacity - 1);
     }

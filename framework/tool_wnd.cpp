@@ -44,7 +44,11 @@ bool CToolWnd::AddControlTip(HWND control, std::u16string_view text) {
     std::u16string copy(text);
     TOOLINFOW tool = ToolFor(TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(control));
     tool.lpszText = copy.data();
-    return SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    if (SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == 0)
+        return false;
+    m_controlTips[control] = std::u16string(text);
+    m_setAside.erase(control);
+    return true;
 }
 
 bool CToolWnd::AddAreaTip(UINT_PTR id, const RECT& area, std::u16string_view text) {
@@ -62,6 +66,26 @@ void CToolWnd::RemoveControlTip(HWND control) {
         return;
     TOOLINFOW tool = ToolFor(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control));
     SendMessage(TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    m_controlTips.erase(control);
+    m_setAside.erase(control);
+}
+
+void CToolWnd::SetAsideControlTip(HWND control) {
+    if (m_hWnd == nullptr || !m_controlTips.contains(control) || m_setAside.contains(control))
+        return;
+    TOOLINFOW tool = ToolFor(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control));
+    SendMessage(TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    m_setAside.insert(control);
+}
+
+void CToolWnd::RestoreControlTip(HWND control) {
+    if (!m_setAside.contains(control))
+        return;
+    const auto text = m_controlTips.find(control);
+    if (text == m_controlTips.end())
+        return;
+    const std::u16string copy = text->second;
+    AddControlTip(control, copy);
 }
 
 void CToolWnd::RemoveAreaTip(UINT_PTR id) {

@@ -5,6 +5,8 @@
 #include "platform/controls/common_controls.h"
 #include "platform/wndclass/wnd.h"
 
+#include <map>
+#include <set>
 #include <string>
 
 namespace kx {
@@ -25,6 +27,12 @@ public:
     /// disabled controls, which receive no mouse messages of their own.
     bool AddAreaTip(UINT_PTR id, const RECT& area, std::u16string_view text);
     void RemoveControlTip(HWND control);
+    /// Takes a control's tip away while something else explains the
+    /// control, keeping its text for RestoreControlTip.
+    void SetAsideControlTip(HWND control);
+    /// Gives a control back the tip SetAsideControlTip took away; nothing
+    /// when it had none.
+    void RestoreControlTip(HWND control);
     void RemoveAreaTip(UINT_PTR id);
     int ToolCount() const;
 
@@ -37,6 +45,9 @@ private:
     TOOLINFOW ToolFor(UINT flags, UINT_PTR id) const;
     bool m_trackingAdded = false;
     HWND m_page = nullptr;
+    // The texts of the control tips, so a tip set aside can come back.
+    std::map<HWND, std::u16string> m_controlTips;
+    std::set<HWND> m_setAside;
 };
 
 } // namespace kx

@@ -86,7 +86,7 @@ KXAPI BOOL WINAPI TELV_GetText(int fromStringFile, LPCWSTR section, LPCWSTR key,
             section == nullptr || *section == u'\0' ? u"Common" : std::u16string_view(section);
         const auto text = kx::CurrentModuleTexts().Read(
             fromStringFile != 0 ? kx::TextFile::Strings : kx::TextFile::Settings, sectionName,
-            TextOrEmpty(key));
+            TextOrEmpty(key), static_cast<size_t>(size), std::nullopt);
         if (text)
             kx::CopyText(out, static_cast<size_t>(size), *text);
         return TRUE;

@@ -44,15 +44,15 @@ KXAPI BOOL WINAPI TELV_GetText_Th16(int fromStringFile, DWORD section16, DWORD k
     if (size <= 0)
         return TRUE;
     auto* out = static_cast<LPWSTR>(Translate(out16, static_cast<DWORD>(size) * 2));
-    auto* key = static_cast<LPCWSTR>(Translate(key16, 1));
-    const auto* section = section16 != 0 ? static_cast<LPCWSTR>(Translate(section16, 1)) : nullptr;
+    LPCWSTR key = kx::Text16(key16);
+    LPCWSTR section = section16 != 0 ? kx::Text16(section16) : nullptr;
     if (out == nullptr || key == nullptr || (section16 != 0 && section == nullptr))
         return TRUE;
     return TELV_GetText(fromStringFile, section, key, out, size);
 }
 
 KXAPI int WINAPI TELV_RemoveCustomData_Th16(DWORD driverName16) {
-    const auto* driverName = static_cast<LPCWSTR>(Translate(driverName16, 1));
+    LPCWSTR driverName = kx::Text16(driverName16);
     if (driverName == nullptr)
         return 1;
     return TELV_RemoveCustomData(driverName);

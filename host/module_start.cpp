@@ -15,6 +15,7 @@
 #include "utilities/printer_reachability.h"
 #include "utilities/trouble_dlg.h"
 
+#include <cstdlib>
 #include <optional>
 
 namespace kx {
@@ -25,13 +26,13 @@ namespace {
 class StoreTexts : public ModuleTexts {
 public:
     std::optional<std::u16string> Read(TextFile file, std::u16string_view section,
-                                       std::u16string_view key) override {
-        constexpr size_t kCapacity = 4096;
+                                       std::u16string_view key, size_t capacity,
+                                       std::optional<std::u16string_view> defaultText) override {
         CKROMAUIApp& app = TheApp();
         TextStore& store = file == TextFile::Strings ? app.stringFile : app.settingsFile;
         const std::u16string saved = store.section();
         store.SelectSection(section);
-        std::u16string text = store.ReadText(key, kCapacity);
+        std::u16string text = store.ReadText(key, capacity, defaultText);
         store.SelectSection(saved);
         if (text.empty())
             return std::nullopt;
@@ -43,6 +44,14 @@ StoreTexts g_storeTexts;
 SpoolerPrinterQueries g_printerQueries;
 RegistryUserStore g_userStore;
 bool g_started = false;
+// Set when the process starts to exit: the module's unload then comes after
+// the objects of the process (and the module's own) have died, and there is
+// nothing left to stop that the end of the process does not end.
+bool g_processExiting = false;
+
+void MarkProcessExiting() {
+    g_processExiting = true;
+}
 
 } // namespace
 
@@ -50,6 +59,9 @@ void EnsureModuleStarted() {
     if (g_started)
         return;
     g_started = true;
+    // Runs at exit() (before the unload); an unload by the host runs it
+    // only after StopModule has done its work.
+    static_cast<void>(std::atexit(MarkProcessExiting));
     CKROMAUIApp& app = TheApp();
     app.SetInstance(ModuleInstance());
     app.InitInstance();
@@ -70,7 +82,7 @@ void EnsureModuleStarted() {
 }
 
 void StopModule() {
-    if (!g_started)
+    if (!g_started || g_processExiting)
         return;
     // A link's worker runs the module's code: it must end before the
     // module can go.

@@ -6,8 +6,8 @@ namespace {
 
 class NoTexts : public ModuleTexts {
 public:
-    std::optional<std::u16string> Read(TextFile, std::u16string_view,
-                                       std::u16string_view) override {
+    std::optional<std::u16string> Read(TextFile, std::u16string_view, std::u16string_view, size_t,
+                                       std::optional<std::u16string_view>) override {
         return std::nullopt;
     }
 };

@@ -2,6 +2,7 @@
 // file and the settings file.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +15,12 @@ class ModuleTexts {
 public:
     virtual ~ModuleTexts() = default;
 
-    /// The text of key in section of a file, or nothing when absent or empty.
+    /// The text of key in section of a file, at most capacity - 1 code
+    /// units, or nothing when absent or empty. A default text is written
+    /// back for an absent key in diagnostic mode (and delivered).
     virtual std::optional<std::u16string> Read(TextFile file, std::u16string_view section,
-                                               std::u16string_view key) = 0;
+                                               std::u16string_view key, size_t capacity,
+                                               std::optional<std::u16string_view> defaultText) = 0;
 };
 
 /// The texts in use: the ones installed, else model files that hold no text.

@@ -20,8 +20,11 @@ void RunMarkFileStep(const SheetRecordView& record) {
 } // namespace
 
 PageDispatcher& PageDispatcher::Instance() {
-    static PageDispatcher dispatcher(
-        [](int index) { return CreatePage(index, ActiveModelProfile()); });
+    // Never destroyed: a process may exit with pages still bound, and
+    // tearing them down among the other objects dying at exit would release
+    // into a device-mode set table, windows and fonts already gone.
+    static PageDispatcher& dispatcher =
+        *new PageDispatcher([](int index) { return CreatePage(index, ActiveModelProfile()); });
     return dispatcher;
 }
 

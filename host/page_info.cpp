@@ -44,14 +44,15 @@ void FillPageInfo(BYTE* info, int index, const ModelProfile& profile, ModuleText
     if (const auto page = ChoosePage(index, profile)) {
         const std::u16string pageName(page->pageName);
         const std::u16string section = pageName + u" Dialog";
-        auto caption = texts.Read(TextFile::Strings, section, u"Caption");
+        auto caption = texts.Read(TextFile::Strings, section, u"Caption", kCaptionCapacity, u"");
         record.SetCaption(caption && !caption->empty() ? Bounded(std::move(*caption)) : pageName);
         record.SetSize(PageWidth(profile), PageHeight(profile));
         return;
     }
     if (index == -1)
         record.SetCaption(Bounded(
-            texts.Read(TextFile::Settings, u"Common", u"Caption").value_or(std::u16string())));
+            texts.Read(TextFile::Settings, u"Common", u"Caption", kCaptionCapacity, std::nullopt)
+                .value_or(std::u16string())));
 }
 
 } // namespace kx

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string_view>
 
 namespace kx {
 namespace {
@@ -29,6 +30,11 @@ constexpr DWORD kContextSize = 324;
 constexpr std::array<size_t, 3> kDevmodeSlots = {160, 156, 152};
 constexpr UINT kStageCreated = 2;
 constexpr UINT kStageReleased = 1;
+
+// A segment is at most 64 KiB, so no 16-bit range is longer.
+constexpr DWORD WowMemoryLimit() {
+    return 0x10000;
+}
 
 HostAddressSpace& Space() {
     return HostAddressSpace::Instance();
@@ -174,7 +180,7 @@ bool Convert(Conversion conversion, Converted& out) {
         out.wParam = reinterpret_cast<WPARAM>(Window32(static_cast<DWORD>(out.wParam)));
         return true;
     case Conversion::DeviceName:
-        out.lParam = reinterpret_cast<LPARAM>(Memory16(lParam, 1));
+        out.lParam = reinterpret_cast<LPARAM>(Text16(static_cast<DWORD>(lParam)));
         return true;
     case Conversion::WindowPos:
         return ConvertWindowPos(out, lParam);
@@ -183,7 +189,10 @@ bool Convert(Conversion conversion, Converted& out) {
     case Conversion::Help:
         return ConvertHelp(out, lParam);
     case Conversion::InitDialog:
-        out.lParam = reinterpret_cast<LPARAM>(Memory16(lParam, 1));
+        // The page reads and writes its slot deep inside the sheet's record.
+        out.lParam = reinterpret_cast<LPARAM>(Memory16(lParam, record16::kSize));
+        if (out.lParam == 0)
+            return false;
         out.wParam = reinterpret_cast<WPARAM>(Window32(static_cast<DWORD>(out.wParam)));
         return true;
     case Conversion::Command:
@@ -199,8 +208,10 @@ bool Convert(Conversion conversion, Converted& out) {
 
 void CreateSheet(BYTE* record, DWORD record16) {
     const FixupTable fixups(record);
-    fixups.SetCount(0);
     const HostAddress recordAddress = Space().AddressOf(record);
+    if (fixups.HoldsSheet(recordAddress))
+        return;
+    fixups.SetCount(0);
     if (!fixups.Add(recordAddress + record16::kContextSlot, kContextSize, true))
         return;
     const auto context = SheetContextView::At(LoadU32(record + record16::kContextSlot));
@@ -261,6 +272,34 @@ void FixupTable::UndoAll() const {
             WOWGetVDMPointerUnfix(value16);
     }
     SetCount(0);
+}
+
+bool FixupTable::HoldsSheet(HostAddress recordAddress) const {
+    const DWORD count = Count();
+    if (count == 0 || count > kCapacity)
+        return false;
+    const BYTE* first = m_record + record16::kFixups;
+    if (LoadU32(first + 4) != recordAddress + record16::kContextSlot)
+        return false;
+    const void* context = WOWGetVDMPointer(LoadU32(first), kContextSize, TRUE);
+    return context != nullptr &&
+           LoadU32(m_record + record16::kContextSlot) == Space().AddressOf(context);
+}
+
+LPCWSTR Text16(DWORD address16) {
+    // The longest range the segment still holds from the address, found by
+    // halving, so the terminator is looked for only inside it.
+    DWORD fits = 0;
+    DWORD step = WowMemoryLimit();
+    for (; step > 0; step /= 2) {
+        if (WOWGetVDMPointer(address16, fits + step, TRUE) != nullptr)
+            fits += step;
+    }
+    const auto* text = static_cast<const char16_t*>(WOWGetVDMPointer(address16, fits, TRUE));
+    if (text == nullptr || fits < sizeof(char16_t))
+        return nullptr;
+    const std::u16string_view range(text, fits / sizeof(char16_t));
+    return range.find(u'\0') == std::u16string_view::npos ? nullptr : text;
 }
 
 HWND Window32(DWORD value) {

@@ -31,13 +31,18 @@ public:
     /// Writes every saved value back, the last added first, and releases
     /// the pins.
     void UndoAll() const;
+    /// True when the table already fixes up the sheet of the record at
+    /// recordAddress: its first entry is the context slot and that slot still
+    /// holds the translation of the saved 16:16 value.
+    bool HoldsSheet(HostAddress recordAddress) const;
 
 private:
     BYTE* m_record;
 };
 
 /// Sheet creation (stage 2) and release (stage 1) for a record at a 16:16
-/// address; always 1.
+/// address; always 1. A second creation before the release leaves the
+/// table as it is, so the release still restores the host's values.
 LONG SheetCallback16(UINT stage, DWORD record16);
 
 /// A 16-bit page message converted and handed to `forward`; its result cut
@@ -45,6 +50,10 @@ LONG SheetCallback16(UINT stage, DWORD record16);
 /// that are not forwarded.
 BOOL DialogProc16(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int index,
                   TELV_DialogProcProc forward);
+
+/// The text at a 16:16 address, or nullptr when the address does not
+/// translate or the text has no terminator before its segment's end.
+LPCWSTR Text16(DWORD address16);
 
 /// The 32-bit window of a 16-bit handle (the low 16 bits of value).
 HWND Window32(DWORD value);

@@ -27,7 +27,7 @@ std::u16string SizeText(int32_t width, int32_t length, LengthUnit unit) {
 }
 
 std::u16string PreviewText(ResolverTexts& texts, std::u16string_view key) {
-    return texts.StringText(u"Preview", key, key);
+    return texts.StringText(u"Preview", key, key, kStringTextCapacity);
 }
 
 std::vector<std::u16string> PaperInformationLines(ResolverTexts& texts, int lineCount,

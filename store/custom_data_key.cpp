@@ -90,6 +90,18 @@ BOOL CCustomDataKey::ReadSnapshot(std::u16string_view baseName, BYTE* record) {
     return FALSE;
 }
 
+BOOL CCustomDataKey::ReadWholeSnapshot(std::u16string_view baseName, BYTE* record) {
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (IsOpen() &&
+        RegQueryValueExW(m_key, ValueName(baseName), nullptr, &type, nullptr, &size) ==
+            ERROR_SUCCESS &&
+        type == REG_BINARY && size == kDevmodeSize)
+        return ReadSnapshot(baseName, record);
+    std::memset(record, 0, kDevmodeSize);
+    return FALSE;
+}
+
 void CCustomDataKey::WriteText(std::u16string_view baseName, std::u16string_view text) {
     const std::u16string terminated(text);
     WriteValue(baseName, REG_SZ, reinterpret_cast<const BYTE*>(terminated.c_str()),

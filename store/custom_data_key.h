@@ -55,6 +55,9 @@ public:
     /// Reads a device-mode snapshot into a 3,555-byte record. A shorter value
     /// fills only its own length; on failure the whole record is zeroed.
     BOOL ReadSnapshot(std::u16string_view baseName, BYTE* record);
+    /// Reads a snapshot only when it is a whole record: a REG_BINARY of
+    /// exactly 3,555 bytes. Anything else reads as absent (zeroed, FALSE).
+    BOOL ReadWholeSnapshot(std::u16string_view baseName, BYTE* record);
 
     /// REG_SZ with its terminator.
     void WriteText(std::u16string_view baseName, std::u16string_view text);

@@ -77,8 +77,13 @@ BOOL CCustomDlg::OnInitDialog() {
                    profile.MaxPaperW);
     m_length.Attach(m_hWnd, kPaperLengthId, kPaperLengthSpinId, kPaperLengthLabelId,
                     profile.MinPaperH, profile.MaxPaperH);
-    if (working() != nullptr)
-        m_list.SelectMatching(working(), Fallback::Yes);
+    if (working() != nullptr) {
+        // A job on a standard paper shows the first custom paper, but only
+        // as something to edit: it is not the job's choice.
+        m_paperChosen = m_list.SelectMatching(working(), Fallback::No) >= 0;
+        if (!m_paperChosen)
+            m_list.SelectMatching(working(), Fallback::Yes);
+    }
     ShowSelection();
     return TRUE;
 }
@@ -163,6 +168,7 @@ void CCustomDlg::Add() {
     const int position = m_list.AddItem(std::move(paper));
     m_list.SetCurSel(position);
     m_shown = position;
+    m_paperChosen = true;
     if (working() != nullptr)
         WriteNumber(working(), FieldNamed("IsMMInch"), static_cast<int32_t>(unit));
     UpdateButtons();
@@ -179,6 +185,7 @@ void CCustomDlg::Delete() {
     if (IsReadOnly() || !DeleteAllowed())
         return;
     m_list.DeleteSelected(Reselect::Yes);
+    m_paperChosen = true;
     ShowSelection();
 }
 
@@ -204,6 +211,7 @@ void CCustomDlg::SelectionChanged() {
     } else {
         m_list.SetCurSel(clicked);
     }
+    m_paperChosen = true;
     ShowSelection();
 }
 
@@ -217,7 +225,14 @@ void CCustomDlg::OnOK() {
     CKxDialog::OnOK();
     if (IsReadOnly() || working() == nullptr)
         return;
-    m_list.SaveAll(working(), SaveToStore::Yes);
+    if (m_paperChosen) {
+        m_list.SaveAll(working(), SaveToStore::Yes);
+    } else {
+        // The store is written all the same; the job keeps its paper.
+        std::array<BYTE, kDevmodeSize> untouched{};
+        std::memcpy(untouched.data(), working(), kDevmodeSize);
+        m_list.SaveAll(untouched.data(), SaveToStore::Yes);
+    }
     RebuildProfilePapers();
 }
 

@@ -75,6 +75,9 @@ private:
     CLengthField m_length;
     int m_shown = -1; ///< the entry whose values the controls were last given
     bool m_showing = false;
+    /// Whether OK applies the selected paper to the job: it opened on the
+    /// job's own paper, or the user chose, added, updated or deleted one.
+    bool m_paperChosen = false;
 };
 
 } // namespace kx

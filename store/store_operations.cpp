@@ -43,7 +43,9 @@ LONG SaveDefaultDevmode(const BYTE* record) {
 bool ReadDefaultDevmode(BYTE* record) {
     CCustomDataKey key;
     key.Open({}, CCustomDataKey::kNoItem, Create::No);
-    return key.ReadSnapshot(kDefaultDevmodeValue, record) != FALSE;
+    // A default of the wrong type or size is no record of this layout; it
+    // counts as absent, so the host's record is stored in its place.
+    return key.ReadWholeSnapshot(kDefaultDevmodeValue, record) != FALSE;
 }
 
 int RemoveAllItems(std::u16string_view driverName, PrinterQueries& printers) {

@@ -29,7 +29,8 @@ struct RunningLaunches {
 };
 
 RunningLaunches& Running() {
-    static RunningLaunches running;
+    // Never destroyed: the module waits on it when it is unloaded.
+    static RunningLaunches& running = *new RunningLaunches;
     return running;
 }
 
@@ -123,6 +124,31 @@ std::optional<std::u16string> PrintLinkFile(std::u16string_view moduleDirectory,
     return std::u16string(moduleDirectory) + relative;
 }
 
+bool IsProgramTarget(std::u16string_view target) {
+    if (target.find(u"://") != std::u16string_view::npos)
+        return false;
+    const size_t separator = target.find_last_of(u"\\/");
+    const std::u16string_view name =
+        separator == std::u16string_view::npos ? target : target.substr(separator + 1);
+    constexpr std::u16string_view kProgram = u".exe";
+    if (name.size() < kProgram.size())
+        return false;
+    const std::u16string_view end = name.substr(name.size() - kProgram.size());
+    for (size_t i = 0; i < kProgram.size(); ++i) {
+        const char16_t c = end[i] >= u'A' && end[i] <= u'Z' ? end[i] + (u'a' - u'A') : end[i];
+        if (c != kProgram[i])
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::u16string> ProgramLinkFile(std::u16string_view modelStem,
+                                              std::u16string_view target) {
+    if (!IsProgramTarget(target))
+        return std::nullopt;
+    return PrintLinkFile(modelStem, target);
+}
+
 std::u16string BrowserCommand() {
     HKEY key = nullptr;
     const std::u16string path(kBrowserKey);
@@ -164,10 +190,11 @@ void OpenLinkTarget(HWND owner, std::u16string_view printerName, std::u16string_
 
 void RunLaunch(const LaunchRequest& request) {
     const std::u16string target = Terminated(request.target);
-    if (target.find(u".exe") != std::u16string::npos) {
-        const std::u16string program =
-            (request.modelStem + target).substr(0, kLaunchBufferLength - 1);
-        ShellOpen(request.owner, program, ProgramArguments(request.printerName));
+    if (IsProgramTarget(target)) {
+        // A program that climbs out of the model's folder is not run.
+        if (const auto program = ProgramLinkFile(request.modelStem, target))
+            ShellOpen(request.owner, program->substr(0, kLaunchBufferLength - 1),
+                      ProgramArguments(request.printerName));
         return;
     }
     const std::u16string browser = Terminated(request.browserCommand);

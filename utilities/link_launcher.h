@@ -35,6 +35,14 @@ struct LaunchRequest {
 std::optional<std::u16string> PrintLinkFile(std::u16string_view moduleDirectory,
                                             std::u16string_view rest);
 
+/// The program a target names, when its file name ends in ".exe" (in any
+/// case) and it is no web address: model stem + target, kept inside the
+/// model's folder as PrintLinkFile keeps "print://" files; none otherwise.
+std::optional<std::u16string> ProgramLinkFile(std::u16string_view modelStem,
+                                              std::u16string_view target);
+/// Whether a target names a program rather than an address.
+bool IsProgramTarget(std::u16string_view target);
+
 /// The browser's command: the default value of HKEY_CLASSES_ROOT
 /// "Applications\iexplore.exe\shell\open\command" cut off at " %1", without
 /// the quotes around the program; empty when absent.

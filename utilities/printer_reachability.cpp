@@ -15,7 +15,9 @@ namespace {
 // Remembered per printer: a module serves sheets of several printers, and
 // one printer's port says nothing about another's.
 std::map<std::u16string, bool, std::less<>>& NetworkPortTests() {
-    static std::map<std::u16string, bool, std::less<>> tests;
+    // Never destroyed: the module forgets the memo when it is unloaded,
+    // which at process exit comes after the objects of the process died.
+    static auto& tests = *new std::map<std::u16string, bool, std::less<>>;
     return tests;
 }
 

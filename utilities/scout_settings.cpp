@@ -4,6 +4,7 @@
 #include "platform/base/text.h"
 #include "platform/registry/registry_api.h"
 #include "platform/shell/help_api.h"
+#include "utilities/link_launcher.h"
 
 #include <array>
 #include <optional>
@@ -97,8 +98,11 @@ void ShowLastStatusInfo(HWND owner, std::u16string_view printerName,
     const ScoutSettings settings = ReadScoutSettings(printerName, false);
     if (settings.lastInfo.empty())
         return;
-    const std::u16string topic = std::u16string(moduleDirectory) + settings.lastInfo;
-    HtmlHelpW(owner, topic.c_str(), HH_DISPLAY_TOPIC, 0);
+    // The topic comes from the printer's data: it must stay in the folder.
+    const auto topic = PrintLinkFile(moduleDirectory, settings.lastInfo);
+    if (!topic)
+        return;
+    HtmlHelpW(owner, topic->c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
 } // namespace kx

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -66,6 +67,32 @@ TEST_F(OpenSheet, TheUsersStepsSetTheSheetFlags) {
             << run.output;
         EXPECT_TRUE(Contains(run.output, c.trace)) << c.label << "\n" << run.output;
     }
+}
+
+// The page sizes come from the model's files through the module: sizes no
+// sheet can hold are refused with a word, never computed with.
+TEST_F(OpenSheet, PagesTooLargeToShowAreLeftOutAndSaidSo) {
+    ASSERT_EQ(ExitCode(Run("prefix")), 0);
+    const std::string dat = prefix + "/drive_c/windows/system32/spool/drivers/x64/3/VML42EN.DAT";
+    std::string text;
+    {
+        std::ifstream in(dat, std::ios::binary);
+        ASSERT_TRUE(in) << dat;
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        text = bytes.str();
+    }
+    const size_t at = text.find("CPSUI_Scale_X=100");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 17, "CPSUI_Scale_X=2147483647");
+    std::ofstream(dat, std::ios::binary | std::ios::trunc) << text;
+
+    const auto run = Run(std::string("open-sheet ") + kPrinter + " --pages 0,1 --actions ok");
+    EXPECT_NE(ExitCode(run), 0) << "no page left to show\n" << run.output;
+    EXPECT_TRUE(Contains(run.output, "page 0: 2147483647 x 250 is not a size the host can show"))
+        << run.output;
+    EXPECT_TRUE(Contains(run.output, "page 1: 2147483647 x 250 is not a size the host can show"))
+        << run.output;
 }
 
 TEST_F(OpenSheet, DescribesThePagesAndLeavesOutIndexesWithoutAPage) {

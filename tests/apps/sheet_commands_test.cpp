@@ -44,6 +44,16 @@ protected:
     std::string prefix = scratch.root() + "/prefix";
 };
 
+// The module stays loaded to the end of the host and forgets its memo of
+// network ports as it goes: the exit must be clean whatever died first.
+TEST_F(SheetCommand, HostExitsCleanlyAfterTheColourSamplesNetworkTests) {
+    std::ofstream(Path("colour.txt")) << "page \"Layout\"\ncheck \"Inches\"\nok\n";
+    const auto run = Run("sheet 'Velmora CL-6500' '" + Path("colour.txt") + "' --pages 0,1,2");
+    EXPECT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_FALSE(Contains(run.output, "AddressSanitizer")) << run.output;
+    EXPECT_FALSE(Contains(run.output, "double free")) << run.output;
+}
+
 TEST_F(SheetCommand, SwitchesPagesByIndexAndByCaption) {
     const auto run = Play("# look at each page, then OK\n"
                           "page 1\n"

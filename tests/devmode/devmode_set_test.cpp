@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -166,6 +167,37 @@ TEST_F(DevmodeSetTest, FindsByRecordThenByDeviceName) {
     EXPECT_EQ(table().Find(u"Inkjet"), 1);
     EXPECT_EQ(table().Find(u"inkjet"), -1) << "names compare exactly";
     EXPECT_EQ(kx::FindDevmodeSet(static_cast<const BYTE*>(nullptr)), -1);
+}
+
+// The record's device name holds 31 code units; the host's printer name
+// (up to 80) is what pages and dialogs working on the set must use.
+TEST_F(DevmodeSetTest, LongPrinterNamesComeFromTheSetNotTheCutDeviceName) {
+    const std::u16string longName(u"Velmora Office Colour Laser on the third floor, room 301");
+    const std::u16string cut = longName.substr(0, 31);
+    const auto copies = table().Acquire(1, Record(cut).get(), longName);
+    ASSERT_TRUE(copies);
+    EXPECT_EQ(kx::PrinterNameFor(copies->working), longName);
+    EXPECT_EQ(kx::PrinterNameFor(copies->defaults), longName) << "a copy of the same printer";
+    EXPECT_EQ(kx::PrinterNameFor(Record(u"Elsewhere").get()), u"Elsewhere")
+        << "a record of no set keeps its own name";
+    EXPECT_EQ(kx::PrinterNameFor(nullptr), u"");
+}
+
+// Counts from the store are hostile: a huge one caches only what the lists
+// can show, at once and without running out of memory.
+TEST_F(DevmodeSetTest, HugeFavouriteCountsAreBoundedByTheLists) {
+    const auto copies = table().Acquire(1, m_host.get(), u"p");
+    ASSERT_TRUE(copies);
+    BYTE* dm = copies->working;
+    DevmodeBuffer favourite = kx::AllocateDevmode();
+    for (const int count : {INT_MAX, 1001, DevmodeSetTable::kMaxCachedFavourites}) {
+        EXPECT_EQ(table().ResetFavouriteCache(dm, count), 1) << count;
+        EXPECT_EQ(table().CachedFavouriteCount(dm), DevmodeSetTable::kMaxCachedFavourites) << count;
+        EXPECT_EQ(table().StoreCachedFavourite(999, dm, favourite.get(), u"last"), 1) << count;
+        EXPECT_EQ(table().StoreCachedFavourite(1000, dm, favourite.get(), u"x"), 0) << count;
+    }
+    EXPECT_EQ(table().ResetFavouriteCache(dm, 999), 1);
+    EXPECT_EQ(table().CachedFavouriteCount(dm), 999);
 }
 
 TEST_F(DevmodeSetTest, FavouritesCacheResults) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using List = std::vector<int32_t>;
@@ -53,6 +55,23 @@ TEST_F(ModelProfileTest, DiagnosticModeFillsTheFileWithItsDefaults) {
     EXPECT_NE(file.find("TrayIndex="), std::string::npos) << "lists are written as empty texts";
     EXPECT_NE(file.find("[Custom Paper Dialog]"), std::string::npos);
     EXPECT_EQ(file.find("MinDoubleSidedPaperW"), std::string::npos) << "no default, no write";
+}
+
+// "PaperSeparator" is read as a number and as a list: the diagnostic file
+// keeps the number's default, and both values read as in normal mode.
+TEST_F(ModelProfileTest, DiagnosticWriteBackKeepsTheNumberOfAKeyReadTwice) {
+    Load("[Common]\nShowDevmodeChanges=1\n");
+    const std::string file = Settings();
+    EXPECT_NE(file.find("PaperSeparator=0"), std::string::npos) << file;
+    EXPECT_EQ(file.find("PaperSeparator=\r"), std::string::npos) << file;
+    EXPECT_EQ(file.find("PaperSeparator=\n"), std::string::npos) << file;
+    EXPECT_EQ(profile.PaperSeparator, 0);
+    EXPECT_TRUE(profile.PaperSeparatorList.empty());
+
+    Load("[Common]\nShowDevmodeChanges=1\nPaperSeparator=3,5\n");
+    EXPECT_EQ(profile.PaperSeparator, 3);
+    EXPECT_EQ(profile.PaperSeparatorList, (List{3, 5})) << "a present key is read both ways";
+    EXPECT_NE(Settings().find("PaperSeparator=3,5"), std::string::npos);
 }
 
 TEST_F(ModelProfileTest, ListsSplitAtEverySeparatorAndSkipEmptyTokens) {
@@ -285,6 +304,42 @@ TEST_F(ModelProfileTest, MissingFileGivesDefaults) {
 } // namespace
 
 namespace {
+
+// Names come from the printer: none may end the script's quoted text or
+// break the lists, in the script file or in the help address.
+TEST_F(ModelProfileTest, HelpParameterNamesCannotBreakOutOfTheirText) {
+    Load("[Common]\n[TRAYNAME]\nTrayIndex=1\n[PAPERTYPENAME]\nPaperType=3\n", "");
+    profile.ReadProfile(kx::ProfileDevmodeView{});
+    struct Case {
+        const char16_t* name;
+        const char16_t* script;
+        const char16_t* address;
+    };
+    const Case cases[] = {
+        {u"Tray\\';injected=1;//", u"Tray\\\\\\';injected=1;//",
+         u"Tray%5C%27%3Binjected%3D1%3B%2F%2F"},
+        {u"a\nb\rc", u"a\\nb\\rc", u"a%0Ab%0Dc"},
+        {u"x\u2028y\u2029", u"x\\u2028y\\u2029", u"x%E2%80%A8y%E2%80%A9"},
+        {u"A?B,C%D", u"A%3FB%2CC%25D", u"A%3FB%2CC%25D"},
+        {u"Bac d'\u00e9t\u00e9", u"Bac d\\'\\u00E9t\\u00E9", u"Bac%20d%27%C3%A9t%C3%A9"},
+        {u"#\t", u"#\\x09", u"%23%09"},
+        {u"Plain-Tray_1.~", u"Plain-Tray_1.~", u"Plain-Tray_1.~"},
+    };
+    for (const Case& c : cases) {
+        const auto names = [&c](kx::NameListKind kind, int32_t) -> std::u16string {
+            return kind == kx::NameListKind::Trays ? c.name : u"M";
+        };
+        const std::u16string script = profile.HelpParameters(names);
+        const std::u16string address = profile.HelpParameters(names, kx::HelpNameEscape::Address);
+        const std::string label = kx::Utf16ToUtf8(c.name);
+        EXPECT_EQ(script.substr(script.find(u'?')), u"?" + std::u16string(c.script) + u"?M?")
+            << label << ": " << kx::Utf16ToUtf8(script);
+        EXPECT_EQ(address.substr(address.find(u'?')), u"?" + std::u16string(c.address) + u"?M?")
+            << label << ": " << kx::Utf16ToUtf8(address);
+        EXPECT_EQ(std::count(script.begin(), script.end(), u'?'), 3) << label;
+        EXPECT_EQ(std::count(address.begin(), address.end(), u'?'), 3) << label;
+    }
+}
 
 TEST_F(ModelProfileTest, HelpParametersDescribeTheModel) {
     Load("[Common]\nLayoutRotate=1\nLayoutMirror=1\nPaperCollate=1\nGraphics600Res=1\n"

@@ -55,7 +55,7 @@ public:
     std::u16string MediaName(const BYTE*, int32_t number) override { return Find(media, number); }
     std::u16string TrayName(const BYTE*, int32_t tray) override { return Find(trays, tray); }
     std::u16string StringText(std::u16string_view section, std::u16string_view key,
-                              std::u16string_view defaultText) override {
+                              std::u16string_view defaultText, size_t) override {
         const auto it = strings.find(std::u16string(section) + u"|" + std::u16string(key));
         return it == strings.end() ? std::u16string(defaultText) : it->second;
     }

@@ -83,7 +83,7 @@ TEST(ResolutionTable, MasksOfferEntriesByTheirPositionBits) {
 class MapTexts : public kx::BuiltInResolverTexts {
 public:
     std::u16string StringText(std::u16string_view, std::u16string_view key,
-                              std::u16string_view fallback) override {
+                              std::u16string_view fallback, size_t) override {
         const auto found = texts.find(std::u16string(key));
         return found != texts.end() ? found->second : std::u16string(fallback);
     }

@@ -59,7 +59,8 @@ protected:
 TEST_F(HelpFixture, EachTopicOpensInItsHelpSystem) {
     Model("");
     kxtest::TestPage& bound = Bind();
-    const std::u16string parameters = kx::HelpParametersFor(bound.working());
+    const std::u16string parameters =
+        kx::HelpParametersFor(bound.working(), kx::HelpNameEscape::Address);
     ASSERT_FALSE(parameters.empty());
     struct Case {
         const char* label;

@@ -91,6 +91,31 @@ TEST_F(AppStartup, StoredLanguageCodeWinsOverTheLocale) {
     EXPECT_EQ(app.stringFile.file(), u"C:\\D\\ABC123FN.DAT");
 }
 
+// A stored code is part of the string file's name: one that is not a
+// language code from the table is computed anew, as for an absent value,
+// and no file outside the driver folder is picked or made writable.
+TEST_F(AppStartup, StoredLanguageCodeOtherThanAKnownCodeIsComputedAnew) {
+    prefix.WriteFile("drive_c/D/ABC123GR.DAT", "[Common]\n");
+    prefix.WriteFile("drive_c/X.DAT", "[Common]\n");
+    ASSERT_TRUE(SetFileAttributesW(u"C:\\X.DAT", FILE_ATTRIBUTE_READONLY));
+    const char16_t* stored[] = {u"\\..\\..\\X", u"..\\X", u"G", u"GRX", u"gr", u"G\\", u"ZZ"};
+    for (const char16_t* value : stored) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"SOFTWARE\\Velmora\\ABC123", 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        const std::u16string code(value);
+        RegSetValueExW(key, u"DrvCntCode", 0, REG_SZ, reinterpret_cast<const BYTE*>(code.c_str()),
+                       static_cast<DWORD>((code.size() + 1) * 2));
+        RegCloseKey(key);
+        app.InitInstance();
+        const std::string label = kx::Utf16ToUtf8(code);
+        EXPECT_EQ(app.stringFile.file(), u"C:\\D\\ABC123GR.DAT") << label;
+        EXPECT_EQ(StoredLanguage(), u"GR") << label << ": the computed code is stored";
+        EXPECT_NE(GetFileAttributesW(u"C:\\X.DAT") & FILE_ATTRIBUTE_READONLY, 0u) << label;
+    }
+}
+
 TEST_F(AppStartup, ReadOnlyStringFileIsMadeWritable) {
     prefix.WriteFile("drive_c/D/ABC123GR.DAT", "[Common]\n");
     ASSERT_TRUE(SetFileAttributesW(u"C:\\D\\ABC123GR.DAT", FILE_ATTRIBUTE_READONLY));

@@ -307,7 +307,30 @@ TEST_F(PageFixture, OptionTipExplainsADisabledControl) {
     EXPECT_EQ(user.Hover(Item(1300)),
               std::optional<std::u16string>(u"The feature has been locked by Administrator."));
     bound.ShowOptionTip(Item(1300), 22, false);
-    EXPECT_EQ(user.Hover(Item(1300)), std::nullopt) << "hiding removes the control's tip";
+    EnableWindow(Item(1300), TRUE);
+    EXPECT_EQ(user.Hover(Item(1300)), std::optional<std::u16string>(u"How the paper lies"))
+        << "hiding the explanation gives the control its own tip back";
+}
+
+// A control disabled and enabled again, any number of times, keeps its own
+// localised tip; one without a tip gets none.
+TEST_F(PageFixture, ControlTipComesBackAfterEachOptionTip) {
+    kxtest::TestPage& bound = Bind();
+    kx::ScriptedUser user;
+    for (int round = 0; round < 3; ++round) {
+        bound.ShowOptionTip(Item(1300), 22, true);
+        bound.ShowOptionTip(Item(1300), 22, true);
+        EXPECT_EQ(user.Hover(Item(1300)),
+                  std::optional<std::u16string>(u"The feature has been locked by Administrator."))
+            << "round " << round;
+        bound.ShowOptionTip(Item(1300), 22, false);
+        bound.ShowOptionTip(Item(1300), 22, false);
+        EXPECT_EQ(user.Hover(Item(1300)), std::optional<std::u16string>(u"How the paper lies"))
+            << "round " << round;
+    }
+    bound.ShowOptionTip(Item(1301), 22, true);
+    bound.ShowOptionTip(Item(1301), 22, false);
+    EXPECT_EQ(user.Hover(Item(1301)), std::nullopt) << "a control that had no tip of its own";
 }
 
 } // namespace

@@ -91,10 +91,27 @@ TEST_F(PrinterTextsTest, ListsAreKeptUntilRefreshed) {
 TEST_F(PrinterTextsTest, StringTextsLeaveTheSelectedSectionAlone) {
     kx::PrinterTexts texts(u"Test Printer", strings);
     strings.SelectSection(u"Paper Dialog");
-    EXPECT_EQ(texts.StringText(u"Common", u"Paper Type: %s", u"Paper Type: %s"),
-              u"Papiersorte: %s");
-    EXPECT_EQ(texts.StringText(u"Common", u"Missing", u"Default"), u"Default");
+    EXPECT_EQ(
+        texts.StringText(u"Common", u"Paper Type: %s", u"Paper Type: %s", kx::kStringTextCapacity),
+        u"Papiersorte: %s");
+    EXPECT_EQ(texts.StringText(u"Common", u"Missing", u"Default", kx::kStringTextCapacity),
+              u"Default");
     EXPECT_EQ(strings.section(), u"Paper Dialog");
+}
+
+// The explanation of a disabled option may hold 512 code units; the rules'
+// other texts stay at 255.
+TEST_F(PrinterTextsTest, OptionTipTextsKeepUpTo512CodeUnits) {
+    const std::string tip(600, 'w');
+    prefix.WriteFile("drive_c/M/TESTEN.DAT", "[Common]\nOptionUsageTipMsg23=" + tip +
+                                                 "\nOptionUsageTipMsg1=" + tip.substr(0, 512) +
+                                                 "\nPaper Type: %s=" + tip + "\n");
+    kx::PrinterTexts texts(u"Test Printer", strings);
+    const kx::ModelProfile profile;
+    EXPECT_EQ(kx::ReasonText(22, profile, texts, devmode.data()).size(), 512u) << "cut at 512";
+    EXPECT_EQ(kx::ReasonText(0, profile, texts, devmode.data()).size(), 512u) << "exactly 512";
+    EXPECT_EQ(texts.StringText(u"Common", u"Paper Type: %s", u"", kx::kStringTextCapacity).size(),
+              255u);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 class TextStoreTest : public ::testing::Test {
@@ -126,6 +128,46 @@ TEST_F(TextStoreTest, MacrosExpandCaseSensitivelyAndRepeatedly) {
 
     std::u16string plain = u"no macros";
     EXPECT_FALSE(kx::ExpandMacros(plain, version));
+}
+
+// Each link value holding the next one many times would multiply the text
+// at every step; the expansion stays within its result's capacity.
+TEST_F(TextStoreTest, ChainedMacrosExpandWithinTheResultsCapacity) {
+    const char* keys[] = {"E0", "E1", "E2", "E3", "E4", "E5", "E6",
+                          "K0", "K1", "K2", "K3", "K4", "K5", "K6"};
+    std::string versionFile = "[Version]\n";
+    for (size_t i = 0; i + 1 < std::size(keys); ++i) {
+        std::string value;
+        while (value.size() + 7 <= 255)
+            value += std::string("$URL_") + keys[i + 1];
+        versionFile += std::string("Ref_URL_") + keys[i] + "=" + value + "\n";
+    }
+    versionFile += "Ref_URL_K6=end\nModel=M\n";
+    prefix.WriteFile("drive_c/D/MODEL.VER", versionFile);
+    prefix.WriteFile("drive_c/D/MODEL.DAT",
+                     "[Common]\nCaption=Go to $URL_E0\nShort=" + std::string(230, 'a') +
+                         "$URL_K6 and $Model\nShrinks=$Model$Model$Model\n");
+    kx::TextStore version{&diagnostic};
+    version.SetFile(u"C:\\D\\MODEL.VER", kx::ClearReadOnly::No);
+    store.SetMacroSource(&version);
+
+    const auto start = std::chrono::steady_clock::now();
+    const std::u16string caption = store.ReadExpanded(u"Caption", std::nullopt, kx::Expand::Yes);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    std::u16string expected = u"Go to ";
+    while (expected.size() < 255)
+        expected += u"end";
+    EXPECT_EQ(caption, expected.substr(0, 255)) << "the whole chain, cut to the capacity";
+
+    // A macro that starts inside the result is replaced whole.
+    EXPECT_EQ(store.ReadExpanded(u"Short", std::nullopt, kx::Expand::Yes),
+              std::u16string(230, u'a') + u"end and M");
+    EXPECT_EQ(store.ReadExpanded(u"Shrinks", std::nullopt, kx::Expand::Yes), u"MMM");
+
+    std::u16string bounded = u"$URL_K5$URL_K5";
+    EXPECT_TRUE(kx::ExpandMacros(bounded, version, 10));
+    EXPECT_EQ(bounded, u"endendende");
 }
 
 } // namespace

@@ -81,7 +81,8 @@ TEST(CreatePage, ChoosesEveryClassByProfileKeys) {
 class FakeTexts : public kx::ModuleTexts {
 public:
     std::optional<std::u16string> Read(kx::TextFile file, std::u16string_view section,
-                                       std::u16string_view key) override {
+                                       std::u16string_view key, size_t,
+                                       std::optional<std::u16string_view>) override {
         const auto found = texts.find({file, std::u16string(section), std::u16string(key)});
         if (found == texts.end())
             return std::nullopt;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -222,11 +223,93 @@ TEST_F(DialogProc16, ResultsAreCutAndUnknownMessagesStayWithTheHost) {
         << "a record that does not translate is not forwarded";
     EXPECT_EQ(g_forwarded.calls, 1);
 
-    kx::StoreU32(segment.Bytes(), 0xA5A5A5A5);
-    Send(WM_INITDIALOG, control16, static_cast<LPARAM>(segment.Address()));
-    EXPECT_EQ(reinterpret_cast<BYTE*>(g_forwarded.lParam), segment.Bytes())
+    const Segment record(416);
+    kx::StoreU32(record.Bytes(), 0xA5A5A5A5);
+    Send(WM_INITDIALOG, control16, static_cast<LPARAM>(record.Address()));
+    EXPECT_EQ(reinterpret_cast<BYTE*>(g_forwarded.lParam), record.Bytes())
         << "the sheet record's memory";
     EXPECT_EQ(reinterpret_cast<HWND>(g_forwarded.wParam), control);
+}
+
+// The page reads and writes its slot up to 416 bytes into the record, so a
+// record that ends sooner in its segment never reaches the page.
+TEST_F(DialogProc16, InitDialogRefusesASheetRecordShorterThanItsLayout) {
+    struct Case {
+        const char* label;
+        DWORD segmentSize;
+        WORD offset;
+        bool forwarded;
+    };
+    const Case cases[] = {
+        {"a 64-byte segment", 64, 0, false},
+        {"one byte short", 415, 0, false},
+        {"a whole record ending one byte early", 0x1000, 0x1000 - 415, false},
+        {"exactly fitting at the segment's end", 0x1000, 0x1000 - 416, true},
+        {"a whole segment", 416, 0, true},
+    };
+    for (const Case& c : cases) {
+        g_forwarded = Forwarded{};
+        const Segment record(c.segmentSize);
+        const BOOL result =
+            Send(WM_INITDIALOG, control16, static_cast<LPARAM>(record.Address(c.offset)));
+        EXPECT_EQ(g_forwarded.calls, c.forwarded ? 1 : 0) << c.label;
+        if (!c.forwarded) {
+            EXPECT_EQ(result, 0) << c.label;
+        }
+    }
+}
+
+// The host's texts are scanned for their terminator only inside their
+// segment: a text running into the segment's end is refused.
+TEST(WowBridge, TextsAreBoundedByTheirSegment) {
+    const Segment segment(16);
+    auto* units = reinterpret_cast<char16_t*>(segment.Bytes());
+    for (int i = 0; i < 8; ++i)
+        units[i] = u'A';
+    EXPECT_EQ(kx::Text16(segment.Address()), nullptr) << "no terminator before the end";
+    EXPECT_EQ(kx::Text16(segment.Address(14)), nullptr) << "the last unit is no terminator";
+    EXPECT_EQ(kx::Text16(segment.Address(15)), nullptr) << "half a unit left";
+    EXPECT_EQ(kx::Text16(segment.Address(16)), nullptr) << "past the end";
+    EXPECT_EQ(kx::Text16(WowMemory::MakeAddress(0x7FF8, 0)), nullptr) << "an unknown selector";
+    units[7] = u'\0';
+    EXPECT_EQ(kx::Text16(segment.Address()), units) << "terminated in its last unit";
+    EXPECT_EQ(std::u16string_view(kx::Text16(segment.Address(8))), u"AAA");
+
+    const Segment whole(0x10000);
+    auto* last = reinterpret_cast<char16_t*>(whole.Bytes() + 0xFFFE);
+    *last = u'\0';
+    EXPECT_EQ(kx::Text16(whole.Address(0xFFFE)), last) << "an empty text in a 64 KiB segment";
+}
+
+// A second creation without a release must not take the 32-bit addresses
+// already in the slots for the host's: the release gives back what the host
+// gave, and no pin stays behind.
+TEST(WowBridge, SecondSheetCreationKeepsTheHostsAddresses) {
+    Segment record(416), context(324), devmode(3555);
+    kx::StoreU32(record.Bytes(), context.Address());
+    for (const size_t slot : {152u, 156u, 160u})
+        kx::StoreU32(context.Bytes() + slot, devmode.Address());
+
+    EXPECT_EQ(kx::SheetCallback16(2, record.Address()), 1);
+    EXPECT_EQ(kx::SheetCallback16(2, record.Address()), 1);
+    EXPECT_EQ(kx::LoadU32(record.Bytes() + 124), 4u) << "the first table is kept";
+    EXPECT_EQ(context.Pins(), 1);
+    EXPECT_EQ(devmode.Pins(), 3);
+
+    EXPECT_EQ(kx::SheetCallback16(1, record.Address()), 1);
+    EXPECT_EQ(kx::LoadU32(record.Bytes()), context.Address());
+    for (const size_t slot : {152u, 156u, 160u})
+        EXPECT_EQ(kx::LoadU32(context.Bytes() + slot), devmode.Address()) << "slot " << slot;
+    EXPECT_EQ(context.Pins(), 0);
+    EXPECT_EQ(devmode.Pins(), 0);
+
+    // A record whose table holds stale entries from an earlier life is set
+    // up afresh.
+    kx::StoreU32(record.Bytes() + 124, 3);
+    EXPECT_EQ(kx::SheetCallback16(2, record.Address()), 1);
+    EXPECT_EQ(kx::LoadU32(record.Bytes() + 124), 4u);
+    EXPECT_EQ(kx::SheetCallback16(1, record.Address()), 1);
+    EXPECT_EQ(devmode.Pins(), 0);
 }
 
 } // namespace

@@ -126,6 +126,29 @@ TEST_F(CustomDlgTest, OpensOnThePaperTheDeviceModeUses) {
         IDCANCEL);
 }
 
+// The editor shows the first custom paper on a job of a standard paper, but
+// OK without a change leaves the job on its paper; choosing an entry does
+// switch it.
+TEST_F(CustomDlgTest, OkWithoutChangesKeepsTheJobsStandardPaper) {
+    StorePapers({u"Card", u"Label"});
+    kx::WriteNumber(working.data(), kx::FieldNamed("dmPaperSize"), 9);
+    const auto before = working;
+    Run([&](ScriptedUser&, HWND) { EXPECT_EQ(Selection(), 0) << "the first paper is shown"; });
+    EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 9) << "still A4";
+    EXPECT_TRUE(before == working) << "nothing of the job changed";
+    EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"}));
+
+    Run([&](ScriptedUser& me, HWND) { me.ChooseByText(Item(kx::kCustomPaperListId), u"Label"); });
+    EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 258) << "a chosen paper is applied";
+
+    kx::WriteNumber(working.data(), kx::FieldNamed("dmPaperSize"), 9);
+    Run([&](ScriptedUser& me, HWND) {
+        me.ChooseByText(Item(kx::kCustomPaperListId), u"Label");
+        me.ChooseByText(Item(kx::kCustomPaperListId), u"Card");
+    });
+    EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 257) << "choosing the first one back counts";
+}
+
 TEST_F(CustomDlgTest, AnEmptyStoreShowsTheDeviceModesSizeAndUnit) {
     kx::WriteNumber(working.data(), kx::FieldNamed("IsMMInch"), 1);
     Run(

@@ -136,6 +136,34 @@ TEST_F(StoreOperationsTest, SaveDefaultDevmodeWritesTheWholeRecord) {
     EXPECT_EQ(read, record);
 }
 
+// Only a whole binary record is the user's default: a text or a value of
+// another size reads as absent, leaving a zeroed record.
+TEST_F(StoreOperationsTest, DefaultDevmodeOfTheWrongTypeOrSizeIsAbsent) {
+    struct Row {
+        const char* label;
+        DWORD type;
+        size_t size;
+        bool ok;
+    };
+    const Row rows[] = {
+        {"whole binary record", REG_BINARY, kDevmodeSize, true},
+        {"text", REG_SZ, kDevmodeSize, false},
+        {"expandable text", REG_EXPAND_SZ, 64, false},
+        {"far too short", REG_BINARY, 16, false},
+        {"one byte short", REG_BINARY, kDevmodeSize - 1, false},
+        {"one byte long", REG_BINARY, kDevmodeSize + 1, false},
+    };
+    for (const Row& row : rows) {
+        const std::vector<BYTE> stored(row.size, 0xAB);
+        SetRaw({}, kx::kDefaultDevmodeValue, row.type, stored.data(), stored.size());
+        std::vector<BYTE> read(kDevmodeSize, 0x11);
+        EXPECT_EQ(kx::store::ReadDefaultDevmode(read.data()), row.ok) << row.label;
+        const BYTE expected = row.ok ? 0xAB : 0;
+        EXPECT_TRUE(std::all_of(read.begin(), read.end(), [&](BYTE b) { return b == expected; }))
+            << row.label;
+    }
+}
+
 TEST_F(StoreOperationsTest, SaveDefaultDevmodeReportsAStoreItCannotOpen) {
     kx::TheApp().names.driverBaseName.clear();
     const std::vector<BYTE> record(kDevmodeSize, 1);

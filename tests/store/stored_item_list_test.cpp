@@ -10,6 +10,7 @@
 #include "tests/store/store_fixture.h"
 
 #include <array>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -206,6 +207,32 @@ TEST_F(StoredItemListTest, StoreItemOverwritesTheSameNameOrAppends) {
     CCustomPaper invalid(u"  ", 500, 500, LengthUnit::Millimetre);
     box.StoreItem(invalid);
     EXPECT_EQ(CCustomPaper().LoadCount(nullptr), 3) << "an invalid item is not stored";
+}
+
+// A stored count is read from the registry and may be anything: storing
+// never computes past the lists' bound of 1,000 (run under the undefined
+// behaviour checker), and the papers already stored stay in the list.
+TEST_F(StoredItemListTest, StoreItemKeepsTheListWhenTheStoredCountIsHuge) {
+    struct Case {
+        int storedCount;
+        int countAfter;
+        bool stored;
+    };
+    for (const Case c : {Case{INT_MAX, INT_MAX, false}, Case{1000, 1000, false},
+                         Case{999, 1000, true}, Case{-5, 1, true}}) {
+        StorePaper(0, u"Card");
+        StoreCount(c.storedCount);
+        CCustomPaper added(u"Tag", 500, 500, LengthUnit::Millimetre);
+        list.StoreItem(added);
+        EXPECT_EQ(CCustomPaper().LoadCount(nullptr), c.countAfter) << c.storedCount;
+        const int slot = c.storedCount < 0 ? 0 : c.storedCount;
+        EXPECT_EQ(c.stored && CCustomPaper::Load(slot).GetName() == u"Tag", c.stored)
+            << c.storedCount;
+        list.Clear();
+        list.Fill(nullptr);
+        EXPECT_GE(list.GetCount(), 1) << c.storedCount << ": the stored papers stay listed";
+        list.Clear();
+    }
 }
 
 TEST_F(StoredItemListTest, EntriesOwnTheirItemsUntilDeletedClearedOrDestroyed) {

@@ -77,4 +77,16 @@ TEST_F(ScoutSettings, LastStatusTopicOpensFromTheModuleFolder) {
     EXPECT_EQ(kx::Utf16ToUtf8(recorded[0].target), "C:\\Drv\\status\\paperjam.htm");
 }
 
+// The topic comes from the printer's data and must not open a file outside
+// the module's folder.
+TEST_F(ScoutSettings, LastStatusTopicThatClimbsOutIsNotOpened) {
+    for (const char16_t* topic : {u"..\\..\\secret.htm", u"status\\..\\..\\x.htm", u"\\x.htm",
+                                  u"C:\\x.htm", u"status\\ . \\x.htm"}) {
+        kx::DesktopRequests::Instance().Clear();
+        SetMachineText(kx::PrinterDriverDataKey(u"Laser"), u"PScout_LastInfo", topic);
+        kx::ShowLastStatusInfo(nullptr, u"Laser", u"C:\\Drv\\");
+        EXPECT_TRUE(kx::DesktopRequests::Instance().Recorded().empty()) << kx::Utf16ToUtf8(topic);
+    }
+}
+
 } // namespace

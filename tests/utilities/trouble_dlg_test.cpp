@@ -10,6 +10,7 @@
 #include "platform/window/dialog_state.h"
 #include "platform/window/rect_api.h"
 #include "platform/window/window_api.h"
+#include "tests/support/rendered_window.h"
 #include "tests/utilities/utility_fixture.h"
 
 #include <array>
@@ -135,6 +136,28 @@ TEST_F(TroubleDlgPage, EmptyListCollapsesAndTheLinksMoveUp) {
         << "the link group moved up into the test pages' place: " << linksBefore.top;
     SendMessageW(page->m_hWnd, WM_COMMAND, MAKEWPARAM(kx::kTestPagePrintId, BN_CLICKED), 0);
     EXPECT_TRUE(Jobs().empty());
+}
+
+// What the page's picture shows is what the user sees: each shown link is
+// drawn inside the "Support" group in the link colour, and a hidden one
+// leaves its place empty.
+TEST_F(TroubleDlgPage, TheSupportGroupsPictureShowsItsLinks) {
+    Open(u"Local Printer", "Ref_URL_1=https://a.example/\nRef_URL_4=https://b.example/\n", "");
+    const kxtest::Rendered picture(page->m_hWnd);
+    const COLORREF link = GetSysColor(COLOR_HOTLIGHT);
+    const auto linkPixels = [&](const RECT& r) {
+        return picture.Count(r, [&](COLORREF c) { return c == link; });
+    };
+    const RECT group = Rect(kx::kLinkGroupId);
+    for (const int number : {1, 4}) {
+        const RECT r = Rect(kx::kFirstLinkId + number - 1);
+        EXPECT_TRUE(r.left >= group.left && r.right <= group.right && r.top >= group.top &&
+                    r.bottom <= group.bottom)
+            << "link " << number << " lies inside the group";
+        EXPECT_GT(linkPixels(r), 10) << "link " << number << " is drawn";
+    }
+    EXPECT_EQ(linkPixels(Rect(kx::kFirstLinkId + 1)), 0) << "a hidden link draws nothing";
+    EXPECT_GT(linkPixels(group), 20);
 }
 
 TEST_F(TroubleDlgPage, LinksHideDisableAndCentre) {

@@ -216,6 +216,39 @@ TEST_F(LinkOpening, ProgramOfTheModelGetsTheDriverAndPrinterNames) {
     EXPECT_EQ(kx::Utf16ToUtf8(recorded[0].argument), "\"KX Laser L5\" \"Laser\"");
 }
 
+// A program of the model runs only from the model's folder; ".exe" inside a
+// web address or inside a name that does not end in it is no program.
+TEST_F(LinkOpening, ProgramTargetsStayInTheModelFolder) {
+    struct Case {
+        const char16_t* target;
+        const char* expectedTarget; // nullptr: nothing opened
+        const char* expectedArgument;
+    };
+    const Case cases[] = {
+        {u"..\\..\\Windows\\evil.exe", nullptr, nullptr},
+        {u"Tools\\..\\..\\evil.exe", nullptr, nullptr},
+        {u"\\evil.exe", nullptr, nullptr},
+        {u"C:\\evil.exe", nullptr, nullptr},
+        {u"Tools/./x.exe", nullptr, nullptr},
+        {u"Tools\\Tool.EXE", "C:\\Drv\\KXL5ENTools\\Tool.EXE", "\"KX Laser L5\" \"Laser\""},
+        {u"https://support.example/setup.exe", "https://support.example/setup.exe", ""},
+        {u"https://support.example/page.exe.htm", "https://support.example/page.exe.htm", ""},
+        {u"notes.exe.txt", "notes.exe.txt", ""},
+    };
+    for (const Case& c : cases) {
+        kx::DesktopRequests::Instance().Clear();
+        const auto recorded = OpenAndWait(c.target);
+        const std::string label = kx::Utf16ToUtf8(c.target);
+        if (c.expectedTarget == nullptr) {
+            EXPECT_TRUE(recorded.empty()) << label;
+            continue;
+        }
+        ASSERT_EQ(recorded.size(), 1u) << label;
+        EXPECT_EQ(kx::Utf16ToUtf8(recorded[0].target), c.expectedTarget) << label;
+        EXPECT_EQ(kx::Utf16ToUtf8(recorded[0].argument), c.expectedArgument) << label;
+    }
+}
+
 TEST_F(LinkOpening, TheWorkerRunsOnItsOwnThreadOnePerLaunch) {
     for (int i = 0; i < 4; ++i)
         kx::OpenLinkTarget(nullptr, u"Laser", u"https://support.example/",
