@@ -76,7 +76,9 @@ DWORD RegistryHive::Initialize() {
         if (id->Step() != SQLITE_ROW || id->ColumnInt(0) != kApplicationId)
             return ERROR_BADDB;
     }
-    code = m_database->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
+    // In WAL mode NORMAL may lose the last commits to a power cut; FULL
+    // syncs the log at every commit, so a save that was reported stays.
+    code = m_database->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
     if (code != SQLITE_OK)
         return RegistryErrorFromSqlite(code);
     if (tableCount == 0) {
