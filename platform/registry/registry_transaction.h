@@ -4,7 +4,7 @@
 // transaction going out of scope uncommitted).
 #pragma once
 
-#include "platform/base/win_types.h"
+#include "platform/registry/registry_api.h"
 
 #include <memory>
 
