@@ -257,6 +257,13 @@ DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
     return Write([&]() -> DWORD {
         if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
             return error;
+        // Writing what is already there changes nothing on disk: a command
+        // that only re-states the store must not need a writable disk.
+        RegistryValue stored;
+        if (QueryValue(key, name, &stored) == ERROR_SUCCESS && stored.name == name &&
+            stored.type == type && std::equal(stored.data.begin(), stored.data.end(), data.begin(),
+                                              data.end()))
+            return ERROR_SUCCESS;
         DWORD error;
         SqliteStatement* set = Statement(kSetValue, &error);
         if (!set)

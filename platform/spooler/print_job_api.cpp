@@ -208,7 +208,10 @@ BOOL WINAPI AbortPrinter(HANDLE hPrinter) {
         SetLastError(ERROR_SPL_NO_STARTDOC);
         return FALSE;
     }
-    kx::JobJournal::Discard(session->document->jobId, "aborted");
+    const kx::PrintDocument& document = *session->document;
+    kx::JobJournal::Discard(document.jobId, document.spoolError == ERROR_SUCCESS
+                                                ? std::string("aborted")
+                                                : FailureStatus(document.spoolError));
     session->document.reset();
     return TRUE;
 }
