@@ -261,8 +261,8 @@ DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
         // that only re-states the store must not need a writable disk.
         RegistryValue stored;
         if (QueryValue(key, name, &stored) == ERROR_SUCCESS && stored.name == name &&
-            stored.type == type && std::equal(stored.data.begin(), stored.data.end(), data.begin(),
-                                              data.end()))
+            stored.type == type &&
+            std::equal(stored.data.begin(), stored.data.end(), data.begin(), data.end()))
             return ERROR_SUCCESS;
         DWORD error;
         SqliteStatement* set = Statement(kSetValue, &error);

@@ -86,8 +86,9 @@ bool WriteAtomically(const std::string& path, const std::string& text) {
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool written = WriteWhole(fd, std::span(reinterpret_cast<const BYTE*>(text.data()), text.size())) &&
-                   ::fdatasync(fd) == 0;
+    bool written =
+        WriteWhole(fd, std::span(reinterpret_cast<const BYTE*>(text.data()), text.size())) &&
+        ::fdatasync(fd) == 0;
     written = ::close(fd) == 0 && written;
     if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());

@@ -21,8 +21,8 @@ DWORD MemoryJobSource::Read(std::span<BYTE> buffer, size_t* got) {
 DWORD FileJobSource::Read(std::span<BYTE> buffer, size_t* got) {
     *got = 0;
     for (;;) {
-        const ssize_t read = ::pread(m_descriptor, buffer.data(), buffer.size(),
-                                     static_cast<off_t>(m_offset));
+        const ssize_t read =
+            ::pread(m_descriptor, buffer.data(), buffer.size(), static_cast<off_t>(m_offset));
         if (read < 0 && errno == EINTR)
             continue;
         if (read < 0)

@@ -6,13 +6,13 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
-#include <vector>
 #include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kx {
 namespace {

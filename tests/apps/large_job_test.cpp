@@ -26,8 +26,8 @@ struct MeasuredRun {
 
 /// Runs kxhost with `arguments` and measures its peak resident memory.
 MeasuredRun RunMeasured(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), KX_HOST_PROGRAM);
-    std::vector<char*> argv;
+    static char program[] = KX_HOST_PROGRAM;
+    std::vector<char*> argv{program};
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
@@ -90,8 +90,8 @@ TEST(LargeJob, AFileOverFourGibibytesIsSentWhole) {
     const std::string prefix = scratch.root() + "/prefix";
     constexpr off_t kSize = (off_t{4} << 30) + 5;
     MakeSparseFile(scratch.root() + "/huge.bin", kSize);
-    const kxtest::HostRun print =
-        kxtest::RunHost(prefix, "print-raw 'Velmora IJ-980' '" + scratch.root() + "/huge.bin' Huge");
+    const kxtest::HostRun print = kxtest::RunHost(prefix, "print-raw 'Velmora IJ-980' '" +
+                                                              scratch.root() + "/huge.bin' Huge");
     ASSERT_EQ(kxtest::ExitCode(print), 0) << print.output;
     const kxtest::HostRun jobs = kxtest::RunHost(prefix, "jobs");
     EXPECT_TRUE(kxtest::Contains(jobs.output, std::to_string(kSize))) << jobs.output;

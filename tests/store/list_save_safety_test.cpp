@@ -19,6 +19,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <random>
 #include <spawn.h>
 #include <string>
@@ -112,18 +113,21 @@ private:
 };
 
 std::vector<std::u16string> StoredNames(int kind) {
+    // Overlays and favourites are loaded for a device mode; a blank one is
+    // of no open sheet, so they come from the store itself.
+    static const std::array<BYTE, kx::kDevmodeSize> blank{};
     const kx::CustomDataFactory make = kx::GetCustomDataFactory();
     std::vector<std::u16string> names;
-    const int count = make(kind, -1, nullptr)->LoadCount(nullptr);
+    const int count = make(kind, -1, blank.data())->LoadCount(blank.data());
     for (int item = 0; item < count && item < kx::kMaxStoredItems; ++item)
-        names.push_back(make(kind, item, nullptr)->GetName());
+        names.push_back(make(kind, item, blank.data())->GetName());
     return names;
 }
 
 /// Which round of which editor the stored list is, when it is one whole
 /// list; empty otherwise, with `problem` saying why.
-std::string WholeListIn(const std::vector<std::u16string>& names, const std::vector<std::string>& tags,
-                        int* round, std::string* problem) {
+std::string WholeListIn(const std::vector<std::u16string>& names,
+                        const std::vector<std::string>& tags, int* round, std::string* problem) {
     if (names.empty()) {
         *problem = "no list at all";
         return {};
@@ -189,10 +193,13 @@ pid_t StartSaver(const std::string& root, int kind, const std::string& tag, int 
     std::string program = OwnProgram();
     std::string filter = "--gtest_filter=ListSaveChild.*";
     char* argv[] = {program.data(), filter.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        return -1;
-    return child;
+    const int started = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return started == 0 ? child : -1;
 }
 
 class ListSaveSafety : public kxtest::StoreTest {
@@ -261,11 +268,11 @@ TEST_F(ListSaveSafety, ASaveLeavesTheKindHoldingExactlyTheSavedList) {
     for (const KindRow& row : kKinds) {
         ListWindow window(row.kind);
         window.SaveRound("Old", 1);
-        const std::u16string kindKey(
-            row.kind == kx::kCustomPaperKind ? kx::kCustomPaperKey
-            : row.kind == kx::kWatermarkKind ? kx::kWatermarkKey
-            : row.kind == kx::kOverlayKind   ? kx::OverlayKeyOf(kx::OverlayLanguage::Generic)
-                                             : kx::kFavouriteKey);
+        const std::u16string kindKey(row.kind == kx::kCustomPaperKind ? kx::kCustomPaperKey
+                                     : row.kind == kx::kWatermarkKind ? kx::kWatermarkKey
+                                     : row.kind == kx::kOverlayKind
+                                         ? kx::OverlayKeyOf(kx::OverlayLanguage::Generic)
+                                         : kx::kFavouriteKey);
         SetText(kindKey + u"\\Stray\\Deeper", u"x", u"y");
 
         window.list.Clear();

@@ -86,19 +86,19 @@ TEST(ToUnixPath, RefusesEveryLinkOutOfTheDriveWhetherItsTargetExistsOrNot) {
     };
     const Row rows[] = {
         {"to an existing file outside", "in/existing", outside + "/existing.txt",
-         u"C:\in\existing", true},
-        {"dangling, outside", "in/dangling", outside + "/new.txt", u"C:\in\dangling", true},
+         u"C:\\in\\existing", true},
+        {"dangling, outside", "in/dangling", outside + "/new.txt", u"C:\\in\\dangling", true},
         {"dangling, relative, outside", "in/relative", "../../outside/relative.txt",
-         u"C:\in\relative", true},
+         u"C:\\in\\relative", true},
         {"dangling folder outside, a file below it", "in/folder", outside + "/missing",
-         u"C:\in\folder\new.txt", true},
-        {"a chain that ends outside", "in/chain", "dangling", u"C:\in\chain", true},
-        {"a loop", "in/loop", "loop", u"C:\in\loop", true},
+         u"C:\\in\\folder\\new.txt", true},
+        {"a chain that ends outside", "in/chain", "dangling", u"C:\\in\\chain", true},
+        {"a loop", "in/loop", "loop", u"C:\\in\\loop", true},
         {"a name that climbs out of a missing folder", "in/climb", "missing/../../../outside/x",
-         u"C:\in\climb", true},
-        {"dangling, inside the drive", "in/inside", drive + "/in/later.txt", u"C:\in\inside",
+         u"C:\\in\\climb", true},
+        {"dangling, inside the drive", "in/inside", drive + "/in/later.txt", u"C:\\in\\inside",
          false},
-        {"relative, inside the drive", "in/sibling", "../sibling.txt", u"C:\in\sibling", false},
+        {"relative, inside the drive", "in/sibling", "../sibling.txt", u"C:\\in\\sibling", false},
     };
     for (const Row& row : rows)
         fs::create_symlink(row.target, drive + "/" + row.link);
@@ -106,8 +106,9 @@ TEST(ToUnixPath, RefusesEveryLinkOutOfTheDriveWhetherItsTargetExistsOrNot) {
         DWORD error = 0;
         const auto path = kx::ToUnixPath(row.path, kx::Wildcards::Refuse, &error);
         EXPECT_EQ(!path.has_value(), row.refused) << row.label;
-        if (row.refused)
+        if (row.refused) {
             EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED)) << row.label;
+        }
         const std::u16string name(row.path);
         const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);

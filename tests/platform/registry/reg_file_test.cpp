@@ -206,8 +206,9 @@ void SetValue(HKEY key, const char16_t* name, DWORD type, const Bytes& data) {
 }
 
 TEST(RegistryImport, ARetryAfterACrashBetweenTheHivesGivesTheWholeImport) {
-    const std::string before = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Old]\r\n\"gone\"=\"1\"\r\n"
-                               "[HKEY_LOCAL_MACHINE\\Software\\K]\r\n\"keep\"=\"old\"\r\n";
+    const std::string before =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Old]\r\n\"gone\"=\"1\"\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\K]\r\n\"keep\"=\"old\"\r\n";
     const std::string machinePart =
         "[-HKEY_LOCAL_MACHINE\\Software\\K]\r\n[HKEY_LOCAL_MACHINE\\Software\\K\\Sub]\r\n"
         "\"v\"=dword:00000007\r\n[HKEY_LOCAL_MACHINE\\Software\\K]\r\n\"keep\"=\"new\"\r\n";

@@ -2,11 +2,13 @@
 // port's output file are never written through a link, nothing outside the
 // prefix changes, and a job that could not be written whole is reported as
 // failed with the earlier output intact and nothing left half-written.
+#include "platform/files/file_api.h"
 #include "platform/spooler/job_delivery.h"
 #include "platform/spooler/job_journal.h"
 
 #include "tests/platform/spooler/spooler_fixture.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -47,11 +49,12 @@ protected:
 
 TEST_F(JobSafety, LinksPlantedInTheJournalAndAtOutputFilesAreNeverFollowed) {
     const std::string spool = JobJournal::Folder();
-    // The next jobs' copies, a record name and the old temporary record name.
-    fs::create_symlink(Outside() + "/existing.prn", spool + "/job-000001.prn");
-    fs::create_symlink(Outside() + "/copy.prn", spool + "/job-000002.prn");
+    // A record name (numbering goes on after it), the next jobs' copies and
+    // the old temporary record name.
     fs::create_symlink(Outside() + "/record.txt", spool + "/job-000003.txt");
-    fs::create_symlink(Outside() + "/temporary.txt", spool + "/job-000001.txt.tmp");
+    fs::create_symlink(Outside() + "/existing.prn", spool + "/job-000004.prn");
+    fs::create_symlink(Outside() + "/copy.prn", spool + "/job-000005.prn");
+    fs::create_symlink(Outside() + "/temporary.txt", spool + "/job-000004.txt.tmp");
     // Output files: to an existing file outside, and dangling.
     fs::create_symlink(Outside() + "/existing.prn", m_prefix.DriveC() + "/out/existing.prn");
     fs::create_symlink(Outside() + "/dangling.prn", m_prefix.DriveC() + "/out/dangling.prn");
@@ -79,11 +82,14 @@ TEST_F(JobSafety, LinksPlantedInTheJournalAndAtOutputFilesAreNeverFollowed) {
 
     const auto journal = JobJournal::List();
     ASSERT_EQ(journal.size(), 3u);
-    EXPECT_EQ(journal[0].jobId, 1u) << "the linked copy name was replaced, not followed";
-    EXPECT_EQ(journal[2].jobId, 4u) << "the linked record name was skipped";
+    EXPECT_EQ(journal[0].jobId, 4u) << "the linked record is not read";
+    EXPECT_EQ(journal[0].status, "failed (error 5)");
+    EXPECT_EQ(JobJournal::Bytes(4).value_or(""), "JOB an output link to an existing file")
+        << "the linked copy name was replaced, not followed";
+    EXPECT_EQ(journal[2].jobId, 6u);
     EXPECT_EQ(journal[2].status, "delivered");
-    EXPECT_EQ(JobJournal::Bytes(4).value_or(""), "JOB a plain output file");
-    for (const std::string name : {"job-000001.prn", "job-000002.prn"})
+    EXPECT_EQ(JobJournal::Bytes(6).value_or(""), "JOB a plain output file");
+    for (const std::string name : {"job-000004.prn", "job-000005.prn"})
         EXPECT_FALSE(fs::is_symlink(spool + "/" + name)) << name;
 }
 
