@@ -63,7 +63,10 @@ DWORD Deliver(const std::u16string& printerName, const kx::PrintDocument& docume
 DWORD FinishCopy(kx::PrintDocument& document) {
     if (document.spoolError != ERROR_SUCCESS)
         return document.spoolError;
-    const bool synced = ::fdatasync(document.spool.Get()) == 0;
+    // Blocks of zeros were skipped over: the size makes a trailing hole.
+    const bool synced =
+        ::ftruncate(document.spool.Get(), static_cast<off_t>(document.byteCount)) == 0 &&
+        ::fdatasync(document.spool.Get()) == 0;
     const int syncError = errno;
     if (!document.spool.Reset() || !synced)
         return kx::WriteError(synced ? errno : syncError);

@@ -129,14 +129,24 @@ TEST_F(JobSafety, AFullDiskFailsTheJobAndLeavesTheEarlierOutputAndNoHalfFiles) {
 }
 
 TEST_F(JobSafety, FileOutputReplacesTheFileWholeAndKeepsHoles) {
-    std::string job(3 * kx::kJobBlockSize + 17, '\0');
-    job.replace(5, 4, "HEAD");
-    job.replace(job.size() - 4, 4, "TAIL");
-    DWORD error = 0;
-    ASSERT_NE(Submit(u"C:\\out\\earlier.prn", job, &error), 0u) << error;
-    EXPECT_TRUE(m_prefix.ReadFile("drive_c/out/earlier.prn") == job);
-    EXPECT_TRUE(JobJournal::Bytes(1).value_or("") == job);
-    EXPECT_EQ(JobJournal::Find(1)->byteCount, job.size());
+    // The last write is all zeros: the copy and the output end in a hole.
+    std::string head = "HEAD";
+    std::string zeros(2 * kx::kJobBlockSize + 17, '\0');
+    HANDLE printer = Open(u"File Printer");
+    std::u16string name = u"Holes";
+    std::u16string output = u"C:\\out\\earlier.prn";
+    std::u16string raw = u"RAW";
+    DOC_INFO_1W info{name.data(), output.data(), raw.data()};
+    const DWORD job = StartDocPrinterW(printer, 1, reinterpret_cast<LPBYTE>(&info));
+    ASSERT_NE(job, 0u);
+    DWORD written = 0;
+    ASSERT_TRUE(WritePrinter(printer, head.data(), static_cast<DWORD>(head.size()), &written));
+    ASSERT_TRUE(WritePrinter(printer, zeros.data(), static_cast<DWORD>(zeros.size()), &written));
+    ASSERT_TRUE(EndDocPrinter(printer)) << GetLastError();
+    const std::string whole = head + zeros;
+    EXPECT_TRUE(m_prefix.ReadFile("drive_c/out/earlier.prn") == whole);
+    EXPECT_TRUE(JobJournal::Bytes(job).value_or("") == whole);
+    EXPECT_EQ(JobJournal::Find(job)->byteCount, whole.size());
 }
 
 } // namespace
