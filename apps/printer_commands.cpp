@@ -259,9 +259,6 @@ int PrintRaw(const Arguments& arguments) {
     std::ifstream in(arguments[1], std::ios::binary);
     if (!in)
         return Fail("reading the file", ERROR_FILE_NOT_FOUND);
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::string bytes = content.str();
     std::u16string printerName = Wide(arguments[0]);
     HANDLE printer = nullptr;
     if (!OpenPrinterW(printerName.data(), &printer, nullptr))
@@ -274,10 +271,21 @@ int PrintRaw(const Arguments& arguments) {
     if (StartDocPrinterW(printer, 1, reinterpret_cast<LPBYTE>(&info)) == 0) {
         error = GetLastError();
     } else {
-        DWORD written = 0;
-        if (!WritePrinter(printer, bytes.data(), static_cast<DWORD>(bytes.size()), &written))
-            error = GetLastError();
-        if (!EndDocPrinter(printer) && error == ERROR_SUCCESS)
+        // Block by block: a file of any size passes through this buffer.
+        std::vector<char> block(size_t{1} << 20);
+        while (error == ERROR_SUCCESS && in) {
+            in.read(block.data(), static_cast<std::streamsize>(block.size()));
+            const auto got = static_cast<DWORD>(in.gcount());
+            DWORD written = 0;
+            if (got > 0 && !WritePrinter(printer, block.data(), got, &written))
+                error = GetLastError();
+        }
+        if (error == ERROR_SUCCESS && in.bad())
+            error = ERROR_READ_FAULT;
+        // A job that did not take the whole file is dropped, never delivered.
+        if (error != ERROR_SUCCESS)
+            AbortPrinter(printer);
+        else if (!EndDocPrinter(printer))
             error = GetLastError();
     }
     ClosePrinter(printer);

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <unistd.h>
 
 namespace kxhost {
 namespace {
@@ -53,8 +54,16 @@ bool InstallModuleFile(const std::u16string& moduleName) {
         fs::file_size(*target, error) == fs::file_size(source, error))
         return true;
     fs::create_directories(fs::path(*target).parent_path(), error);
-    fs::copy_file(source, *target, fs::copy_options::overwrite_existing, error);
-    return !error || Failed("installing the module file", ERROR_WRITE_FAULT);
+    // Other hosts may have the old copy loaded: a new file is written beside
+    // it and renamed over, so nobody ever maps a file half copied.
+    const std::string temporary = *target + ".new-" + std::to_string(getpid());
+    fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
+    if (!error)
+        fs::rename(temporary, *target, error);
+    if (!error)
+        return true;
+    fs::remove(temporary, error);
+    return Failed("installing the module file", ERROR_WRITE_FAULT);
 }
 
 // A real spooler hands the driver its default for a printer that has none of

@@ -86,14 +86,23 @@ void WriteHelpParametersScript(std::u16string_view parameters) {
         return;
     const std::u16string path =
         std::u16string(folder.data()) + TheApp().names.driverBaseName + u".js";
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    // The name is fixed and the folder shared: whatever was planted at the
+    // name is replaced by the rename, never written through.
+    std::array<WCHAR, MAX_PATH + 1> temporary{};
+    if (GetTempFileNameW(folder.data(), u"khp", 0, temporary.data()) == 0)
         return;
-    const std::string line = HelpParametersScript(parameters);
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
+    const HANDLE file = CreateFileW(temporary.data(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool whole = false;
+    if (file != INVALID_HANDLE_VALUE) {
+        const std::string line = HelpParametersScript(parameters);
+        DWORD written = 0;
+        whole = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+                written == line.size();
+        whole = CloseHandle(file) && whole;
+    }
+    if (!whole || !MoveFileExW(temporary.data(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+        DeleteFileW(temporary.data());
 }
 
 void OpenHtmlTopic(const std::u16string& topic, const BYTE* working) {

@@ -2,6 +2,8 @@
 // saving a kind's whole list.
 #include "framework/kx_list_controls.h"
 
+#include "platform/registry/registry_transaction.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -174,6 +176,12 @@ void TKxClass<T>::DeleteSelected(Reselect reselect) {
 
 template <class T>
 void TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
+    // The delete, every item and the count are one change of the store: a
+    // crash or a second editor never sees the kind half written, and of two
+    // editors saving at once the last one's list stands whole.
+    std::optional<RegistryTransaction> transaction;
+    if (save == SaveToStore::Yes)
+        transaction.emplace(HKEY_CURRENT_USER);
     std::unique_ptr<CCustomData> empty = CreateItem(-1, devmode);
     if (save == SaveToStore::Yes && empty)
         empty->DeleteAll();
@@ -191,6 +199,10 @@ void TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
     }
     if (save == SaveToStore::Yes && empty)
         empty->SaveCount(saved, devmode);
+    // A commit that fails keeps the old list whole; the caller has no
+    // result to take, the list on screen is still the user's.
+    if (transaction)
+        (void)transaction->Commit();
 }
 
 template <class T>

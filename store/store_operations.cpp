@@ -20,7 +20,9 @@ bool DeleteKind(std::u16string_view subkey) {
     if (subkey.empty())
         return false;
     const std::u16string path = StoreKeyPath(TheApp().names.driverBaseName, subkey);
-    const LSTATUS status = RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+    // A subkey another program left under the kind must not keep the old
+    // items alive: the whole tree goes.
+    const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 

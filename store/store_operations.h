@@ -13,9 +13,9 @@ class PrinterQueries;
 
 namespace kx::store {
 
-/// Deletes one item subkey with all its values. A subkey that does not
-/// exist counts as deleted; an empty name deletes nothing (it would name
-/// the store key itself). True when the subkey is gone afterwards.
+/// Deletes one item subkey with all its values and anything below it. A
+/// subkey that does not exist counts as deleted; an empty name deletes
+/// nothing (it would name the store key itself). True when the subkey is gone afterwards.
 bool DeleteKind(std::u16string_view subkey);
 
 /// Deletes every item subkey, in the order of kItemKinds. The store key's

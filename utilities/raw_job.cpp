@@ -6,6 +6,7 @@
 #include "platform/spooler/spooler_api.h"
 #include "utilities/printer_info.h"
 
+#include <array>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -29,6 +30,9 @@ public:
 private:
     HANDLE m_handle;
 };
+
+// A block on the stack: sending a file allocates nothing that could fail.
+constexpr DWORD kSendBlockSize = 64 * 1024;
 
 } // namespace
 
@@ -66,16 +70,35 @@ bool SendFile(std::u16string_view printerName, std::u16string_view filePath,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE)
         return false;
-    DWORD sizeHigh = 0;
-    const DWORD size = GetFileSize(file.get(), &sizeHigh);
-    if (size == 0 || size == INVALID_FILE_SIZE || sizeHigh != 0)
-        return false;
-    std::vector<BYTE> bytes(size);
+    // The file goes block by block, never whole into memory; an empty or
+    // unreadable file starts no job at all.
+    std::array<BYTE, kSendBlockSize> block;
     DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), size, &read, nullptr) || read != size)
+    if (!ReadFile(file.get(), block.data(), kSendBlockSize, &read, nullptr) || read == 0)
         return false;
-    SendRawData(printerName, documentName, bytes);
-    return true;
+    const PrinterHandle printer(printerName);
+    if (printer.get() == nullptr)
+        return false;
+    std::u16string document(documentName);
+    std::u16string dataType = u"RAW";
+    DOC_INFO_1W info{document.data(), nullptr, dataType.data()};
+    if (StartDocPrinterW(printer.get(), 1, reinterpret_cast<LPBYTE>(&info)) == 0)
+        return false;
+    bool whole = true;
+    while (read > 0) {
+        DWORD written = 0;
+        if (!WritePrinter(printer.get(), block.data(), read, &written) || written != read ||
+            !ReadFile(file.get(), block.data(), kSendBlockSize, &read, nullptr)) {
+            whole = false;
+            break;
+        }
+    }
+    // A job missing part of the file is dropped, never delivered.
+    if (!whole) {
+        AbortPrinter(printer.get());
+        return false;
+    }
+    return EndDocPrinter(printer.get()) != FALSE;
 }
 
 } // namespace kx

@@ -18,9 +18,10 @@ void SendRawData(std::u16string_view printerName, std::u16string_view documentNa
 void SendRawText(std::u16string_view printerName, std::u16string_view documentName,
                  const char* text);
 
-/// Sends a whole file (a Windows path) as one raw document. False, and
-/// nothing sent, when the file is missing, empty, its size unreadable or
-/// the read comes up short.
+/// Sends a whole file (a Windows path) of any size as one raw document,
+/// block by block. False, and nothing delivered, when the file is missing,
+/// empty or cannot be read to its end, or the job cannot be started or
+/// written.
 [[nodiscard]] bool SendFile(std::u16string_view printerName, std::u16string_view filePath,
                             std::u16string_view documentName);
 

@@ -4,10 +4,13 @@
 #include "platform/base/text.h"
 #include "platform/files/prefix.h"
 
+#include <algorithm>
+#include <climits>
 #include <dirent.h>
 #include <filesystem>
 #include <mutex>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace kx {
@@ -113,6 +116,78 @@ bool IsInside(const fs::path& path, const fs::path& root) {
     return true;
 }
 
+// More links than this on one path is a loop (Linux stops at 40 too).
+constexpr int kMaxLinks = 40;
+
+std::vector<std::string> LinuxNames(std::string_view path) {
+    std::vector<std::string> names;
+    size_t pos = 0;
+    while (pos <= path.size()) {
+        const size_t end = std::min(path.find('/', pos), path.size());
+        if (end > pos)
+            names.emplace_back(path.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return names;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string path;
+    for (const std::string& name : names)
+        path += "/" + name;
+    return path.empty() ? "/" : path;
+}
+
+// Where a create, write or delete at `path` lands, following every link on
+// the way as the system would, dangling ones included: a link whose target
+// does not exist yet still decides where a new file goes. Nullopt for a
+// loop or a path that cannot be resolved.
+std::optional<std::string> PlaceOf(const std::string& path) {
+    std::vector<std::string> pending = LinuxNames(path);
+    std::reverse(pending.begin(), pending.end());
+    std::vector<std::string> resolved;
+    bool missing = false;
+    int links = 0;
+    while (!pending.empty()) {
+        const std::string name = std::move(pending.back());
+        pending.pop_back();
+        if (name == ".")
+            continue;
+        if (name == "..") {
+            // The system cannot step back out of a name that does not exist.
+            if (missing)
+                return std::nullopt;
+            if (!resolved.empty())
+                resolved.pop_back();
+            continue;
+        }
+        resolved.push_back(name);
+        if (missing)
+            continue;
+        struct stat info;
+        const std::string here = JoinNames(resolved);
+        if (lstat(here.c_str(), &info) != 0) {
+            missing = true;
+            continue;
+        }
+        if (!S_ISLNK(info.st_mode))
+            continue;
+        if (++links > kMaxLinks)
+            return std::nullopt;
+        std::vector<char> target(PATH_MAX + 1);
+        const ssize_t length = readlink(here.c_str(), target.data(), target.size() - 1);
+        if (length <= 0)
+            return std::nullopt;
+        const std::string_view targetText(target.data(), static_cast<size_t>(length));
+        resolved.pop_back();
+        if (targetText.front() == '/')
+            resolved.clear();
+        std::vector<std::string> targetNames = LinuxNames(targetText);
+        pending.insert(pending.end(), targetNames.rbegin(), targetNames.rend());
+    }
+    return JoinNames(resolved);
+}
+
 } // namespace
 
 std::optional<std::u16string> NormalizeWindowsPath(std::u16string_view path, Wildcards wildcards,
@@ -197,10 +272,9 @@ std::optional<std::string> ToUnixPath(std::u16string_view windowsPath, Wildcards
         result += existing ? *entry : name;
     }
 
-    std::error_code ec;
-    const fs::path real = fs::weakly_canonical(result, ec);
-    const fs::path realRoot = fs::weakly_canonical(driveRoot, ec);
-    if (ec || !IsInside(real, realRoot))
+    const auto place = PlaceOf(result);
+    const auto realRoot = PlaceOf(driveRoot);
+    if (!place || !realRoot || !IsInside(fs::path(*place), fs::path(*realRoot)))
         return fail(ERROR_ACCESS_DENIED);
     return result;
 }

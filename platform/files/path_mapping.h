@@ -1,7 +1,8 @@
 // Windows paths in the prefix: lexical normalisation, mapping to Linux paths
 // with case-insensitive lookup of existing names, and back. A mapped path
 // never leaves its drive's folder: ".." stops at the drive root, as on
-// Windows, and a symbolic link that leads out of the drive is refused.
+// Windows, and a path that a symbolic link on the way leads out of the
+// drive is refused, whether the link's target exists yet or not.
 #pragma once
 
 #include "platform/base/win_types.h"

@@ -4,6 +4,7 @@
 #include "platform/files/file_api.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -69,6 +70,39 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
+// The temporary names of a file: "." + its name + "." + mkostemp's six
+// characters.
+constexpr size_t kTemporarySuffix = 6;
+
+std::string TemporaryPrefixOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return "." + (slash == std::string::npos ? path : path.substr(slash + 1)) + ".";
+}
+
+// Temporaries of this file left by a writer that was killed: the caller
+// holds the folder lock, so no other writer of the file is mid-way.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix,
+                            const std::string& own) {
+    DIR* directory = opendir(folder.c_str());
+    if (directory == nullptr)
+        return;
+    const int folderDescriptor = dirfd(directory);
+    while (const dirent* entry = readdir(directory)) {
+        const std::string_view name(entry->d_name);
+        if (name.size() == prefix.size() + kTemporarySuffix && name.starts_with(prefix) &&
+            name != own)
+            (void)unlinkat(folderDescriptor, entry->d_name, 0);
+    }
+    closedir(directory);
+}
+
+// A rename is only on disk once its folder is.
+void SyncFolder(const std::string& folder) {
+    Descriptor descriptor(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor.Get() >= 0)
+        (void)fsync(descriptor.Get());
+}
+
 } // namespace
 
 DWORD StampFile(const std::string& path, FileStamp* stamp) {
@@ -116,13 +150,13 @@ bool IsReadOnlyFile(const FileStamp& stamp) {
 }
 
 DWORD ReplaceFileAtomically(const std::string& path, std::string_view bytes, mode_t mode) {
-    const size_t slash = path.rfind('/');
-    std::string temporary = FolderOf(path) + "/." +
-                            (slash == std::string::npos ? path : path.substr(slash + 1)) +
-                            ".XXXXXX";
+    const std::string folder = FolderOf(path);
+    const std::string prefix = TemporaryPrefixOf(path);
+    std::string temporary = folder + "/" + prefix + std::string(kTemporarySuffix, 'X');
     Descriptor file(mkostemp(temporary.data(), O_CLOEXEC));
     if (file.Get() < 0)
         return ErrorForMissing(errno);
+    RemoveStaleTemporaries(folder, prefix, temporary.substr(folder.size() + 1));
     struct stat existing;
     const mode_t finalMode = stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : mode;
     const bool written = WriteAll(file.Get(), bytes) && fchmod(file.Get(), finalMode) == 0 &&
@@ -138,6 +172,7 @@ DWORD ReplaceFileAtomically(const std::string& path, std::string_view bytes, mod
         unlink(temporary.c_str());
         return ErrorFromErrno(error);
     }
+    SyncFolder(folder);
     return ERROR_SUCCESS;
 }
 

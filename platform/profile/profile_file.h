@@ -38,7 +38,8 @@ bool IsReadOnlyFile(const FileStamp& stamp);
 /// Writes `bytes` to a temporary file beside `path` and renames it over
 /// `path`, so that readers see the old file or the new one, never a part.
 /// A new file gets `mode`; an existing one keeps its own. On failure the old
-/// file is untouched and no temporary file is left.
+/// file is untouched and no temporary file is left. Temporaries of `path`
+/// that a killed writer left are removed: call it under the FolderLock.
 DWORD ReplaceFileAtomically(const std::string& path, std::string_view bytes, mode_t mode);
 
 /// Holds an exclusive lock on the folder of `path` while it lives, so that

@@ -76,7 +76,9 @@ DWORD RegistryHive::Initialize() {
         if (id->Step() != SQLITE_ROW || id->ColumnInt(0) != kApplicationId)
             return ERROR_BADDB;
     }
-    code = m_database->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
+    // In WAL mode NORMAL may lose the last commits to a power cut; FULL
+    // syncs the log at every commit, so a save that was reported stays.
+    code = m_database->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
     if (code != SQLITE_OK)
         return RegistryErrorFromSqlite(code);
     if (tableCount == 0) {
@@ -255,6 +257,13 @@ DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
     return Write([&]() -> DWORD {
         if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
             return error;
+        // Writing what is already there changes nothing on disk: a command
+        // that only re-states the store must not need a writable disk.
+        RegistryValue stored;
+        if (QueryValue(key, name, &stored) == ERROR_SUCCESS && stored.name == name &&
+            stored.type == type &&
+            std::equal(stored.data.begin(), stored.data.end(), data.begin(), data.end()))
+            return ERROR_SUCCESS;
         DWORD error;
         SqliteStatement* set = Statement(kSetValue, &error);
         if (!set)

@@ -16,7 +16,12 @@ namespace kx {
 DWORD ExportRegistry(std::u16string_view keyName, RegFormat format, std::string* bytes);
 
 /// Applies a ".reg" file in one transaction per hive. A malformed file
-/// changes nothing; `message` then says which line is wrong and why.
+/// changes nothing; `message` then says which line is wrong and why. The
+/// hives commit one after the other in a fixed order (by file: the machine
+/// hive, then the user hive), so a crash between the two commits leaves the
+/// machine hive's part imported and the user hive untouched. Importing the
+/// same file again is then safe and completes it: every line of a ".reg"
+/// file sets or deletes to a stated end, whatever was there before.
 DWORD ImportRegistry(std::string_view bytes, std::string* message);
 
 } // namespace kx

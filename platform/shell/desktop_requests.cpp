@@ -93,8 +93,10 @@ void DesktopRequests::Record(const DesktopRequest& request) {
     const std::string line = FormatLine(request);
     std::lock_guard lock(m_mutex);
     m_requests.push_back(request);
-    // O_APPEND keeps the lines of several processes whole.
-    const int fd = ::open(LogPath().c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    // O_APPEND keeps the lines of several processes whole; a link planted
+    // at the log's name is refused, never appended through.
+    const int fd =
+        ::open(LogPath().c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return;
     [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());

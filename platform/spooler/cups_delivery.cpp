@@ -95,6 +95,19 @@ bool WriteInput(int fd, std::span<const BYTE> bytes, Clock::time_point deadline)
     return true;
 }
 
+bool WriteSource(int fd, JobSource& source, Clock::time_point deadline) {
+    std::vector<BYTE> buffer(kJobBlockSize);
+    for (;;) {
+        size_t got = 0;
+        if (source.Read(buffer, &got) != ERROR_SUCCESS)
+            return false;
+        if (got == 0)
+            return true;
+        if (!WriteInput(fd, std::span(buffer).first(got), deadline))
+            return false;
+    }
+}
+
 // Waits for the child until the deadline, then kills it; the exit status,
 // or -1 when it was killed.
 int WaitForChild(pid_t child, Clock::time_point deadline) {
@@ -122,7 +135,7 @@ void SetCupsCommand(std::string program) {
     g_command = program.empty() ? "lp" : std::move(program);
 }
 
-DWORD DeliverToCups(const std::string& queue, const std::string& title, std::span<const BYTE> bytes,
+DWORD DeliverToCups(const std::string& queue, const std::string& title, JobSource& bytes,
                     const DeliveryTimeouts& timeouts) {
     std::string command;
     {
@@ -157,7 +170,7 @@ DWORD DeliverToCups(const std::string& queue, const std::string& title, std::spa
     theirs.Reset();
 
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeouts.writeMilliseconds);
-    const bool written = WriteInput(ours.fd(), bytes, deadline);
+    const bool written = WriteSource(ours.fd(), bytes, deadline);
     ours.Reset(); // end of input
     const int status = WaitForChild(child, deadline);
     if (!written && status < 0)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/base/win_types.h"
+#include "platform/spooler/job_source.h"
 
 #include <cstdint>
 #include <span>
@@ -38,17 +39,20 @@ DeliveryTimeouts CurrentDeliveryTimeouts();
 /// The program run for CUPS queues: "lp" from PATH unless set.
 void SetCupsCommand(std::string program);
 
-/// Writes the bytes to a Windows path of the prefix, replacing the file.
-DWORD DeliverToFile(std::u16string_view windowsPath, std::span<const BYTE> bytes);
+/// Writes the bytes to a Windows path of the prefix, replacing the file: a
+/// new file is written beside it and renamed over, so a failed delivery
+/// leaves the earlier output whole and a link planted at the name is
+/// replaced, never written through. Blocks of zeros stay holes.
+DWORD DeliverToFile(std::u16string_view windowsPath, JobSource& source);
 /// Connects, writes everything, half-closes and waits briefly for the
 /// printer to close. ERROR_CONNECTION_REFUSED, ERROR_TIMEOUT,
 /// ERROR_BAD_NET_NAME (name not found) or ERROR_WRITE_FAULT on failure.
-DWORD DeliverOverTcp(const std::string& host, uint16_t port, std::span<const BYTE> bytes,
+DWORD DeliverOverTcp(const std::string& host, uint16_t port, JobSource& source,
                      const DeliveryTimeouts& timeouts);
 /// Runs `lp -d QUEUE -o raw -t TITLE` with the bytes on its input.
 /// ERROR_FILE_NOT_FOUND when there is no lp, ERROR_WRITE_FAULT when it
 /// fails, ERROR_TIMEOUT when it does not finish in time.
-DWORD DeliverToCups(const std::string& queue, const std::string& title, std::span<const BYTE> bytes,
+DWORD DeliverToCups(const std::string& queue, const std::string& title, JobSource& source,
                     const DeliveryTimeouts& timeouts);
 
 /// Delivers by the port's kind. An output file, when given, takes the job
@@ -56,6 +60,27 @@ DWORD DeliverToCups(const std::string& queue, const std::string& title, std::spa
 /// with ERROR_INVALID_PARAMETER (nobody can be asked for a file name), and
 /// ports of no known kind (LPT1:, COM1:) with ERROR_NOT_SUPPORTED.
 DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile, const std::string& title,
-                 std::span<const BYTE> bytes);
+                 JobSource& source);
+
+/// The same for bytes in memory.
+inline DWORD DeliverToFile(std::u16string_view windowsPath, std::span<const BYTE> bytes) {
+    MemoryJobSource source(bytes);
+    return DeliverToFile(windowsPath, source);
+}
+inline DWORD DeliverOverTcp(const std::string& host, uint16_t port, std::span<const BYTE> bytes,
+                            const DeliveryTimeouts& timeouts) {
+    MemoryJobSource source(bytes);
+    return DeliverOverTcp(host, port, source, timeouts);
+}
+inline DWORD DeliverToCups(const std::string& queue, const std::string& title,
+                           std::span<const BYTE> bytes, const DeliveryTimeouts& timeouts) {
+    MemoryJobSource source(bytes);
+    return DeliverToCups(queue, title, source, timeouts);
+}
+inline DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile,
+                        const std::string& title, std::span<const BYTE> bytes) {
+    MemoryJobSource source(bytes);
+    return DeliverJob(target, outputFile, title, source);
+}
 
 } // namespace kx

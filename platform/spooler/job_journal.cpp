@@ -3,6 +3,7 @@
 
 #include "platform/base/text.h"
 #include "platform/files/prefix.h"
+#include "platform/spooler/job_source.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,7 +12,6 @@
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -58,27 +58,50 @@ std::string NowUtc() {
     return text;
 }
 
+// Journal files are opened without following links: a link planted in the
+// journal never leads a read or a write outside it.
 std::optional<std::string> ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
         return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ::close(fd);
+            return got == 0 ? std::optional(std::move(content)) : std::nullopt;
+        }
+        content.append(buffer, static_cast<size_t>(got));
+    }
 }
 
-// Written beside and renamed over, so a reader never sees half a record.
+// Written beside under a name nobody else has and renamed over, so a
+// reader never sees half a record and a full disk leaves the old one.
 bool WriteAtomically(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush())
-            return false;
+    const size_t slash = path.rfind('/');
+    std::string temporary = path.substr(0, slash + 1) + "." + path.substr(slash + 1) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool written =
+        WriteWhole(fd, std::span(reinterpret_cast<const BYTE*>(text.data()), text.size())) &&
+        ::fdatasync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
     }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    return !error;
+    return true;
+}
+
+// A new, empty file at `path`; whatever was at the name (a link, a stale
+// copy) is removed, not opened.
+int CreateFresh(const std::string& path) {
+    ::unlink(path.c_str());
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
 }
 
 // Claims the next free number by creating its record file exclusively.
@@ -87,7 +110,8 @@ DWORD ClaimJobId(const std::string& folder) {
     DWORD next = ids.empty() ? 1 : ids.back() + 1;
     for (; next <= kMaxJobId; ++next) {
         const std::string path = folder + "/" + JobName(next, "txt");
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (fd >= 0) {
             ::close(fd);
             return next;
@@ -157,37 +181,67 @@ JournalEntry JobJournal::ParseRecord(const std::string& text) {
     return entry;
 }
 
-namespace {
-
-bool WriteBytes(const std::string& path, std::span<const BYTE> bytes) {
-    std::ofstream data(path, std::ios::binary | std::ios::trunc);
-    data.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(data.flush());
+std::string JobJournal::SpoolPath(DWORD jobId) {
+    return Folder() + "/" + JobName(jobId, "prn");
 }
 
-} // namespace
-
-DWORD JobJournal::Add(JournalEntry entry, std::span<const BYTE> bytes) {
+DWORD JobJournal::Begin(JournalEntry entry, int* spool) {
+    *spool = -1;
     const std::string folder = Folder();
     const DWORD jobId = ClaimJobId(folder);
     if (jobId == 0)
         return 0;
-    if (!WriteBytes(folder + "/" + JobName(jobId, "prn"), bytes))
-        return 0;
+    const std::string record = folder + "/" + JobName(jobId, "txt");
+    const int fd = CreateFresh(folder + "/" + JobName(jobId, "prn"));
     entry.jobId = jobId;
-    entry.byteCount = bytes.size();
+    entry.byteCount = 0;
     entry.status = "spooling";
     entry.time = NowUtc();
-    return WriteAtomically(folder + "/" + JobName(jobId, "txt"), FormatRecord(entry)) ? jobId : 0;
+    if (fd < 0 || !WriteAtomically(record, FormatRecord(entry))) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink((folder + "/" + JobName(jobId, "prn")).c_str());
+        ::unlink(record.c_str());
+        return 0;
+    }
+    *spool = fd;
+    return jobId;
 }
 
-bool JobJournal::StoreBytes(DWORD jobId, std::span<const BYTE> bytes) {
+bool JobJournal::FinishSpooling(DWORD jobId, uint64_t byteCount) {
     auto entry = Find(jobId);
-    if (!entry || !WriteBytes(Folder() + "/" + JobName(jobId, "prn"), bytes))
+    if (!entry)
         return false;
-    entry->byteCount = bytes.size();
+    entry->byteCount = byteCount;
     return WriteAtomically(Folder() + "/" + JobName(jobId, "txt"), FormatRecord(*entry));
+}
+
+void JobJournal::Discard(DWORD jobId, const std::string& status) {
+    ::unlink(SpoolPath(jobId).c_str());
+    const std::string record = Folder() + "/" + JobName(jobId, "txt");
+    auto entry = Find(jobId);
+    if (entry) {
+        entry->byteCount = 0;
+        entry->status = status;
+    }
+    // A record that cannot say what happened must not say "spooling".
+    if (!entry || !WriteAtomically(record, FormatRecord(*entry)))
+        ::unlink(record.c_str());
+}
+
+DWORD JobJournal::Add(JournalEntry entry, std::span<const BYTE> bytes) {
+    int fd = -1;
+    const DWORD jobId = Begin(std::move(entry), &fd);
+    if (jobId == 0)
+        return 0;
+    bool kept = WriteWhole(fd, bytes) && ::fdatasync(fd) == 0;
+    kept = ::close(fd) == 0 && kept;
+    if (!kept || !FinishSpooling(jobId, bytes.size())) {
+        ::unlink(SpoolPath(jobId).c_str());
+        ::unlink((Folder() + "/" + JobName(jobId, "txt")).c_str());
+        return 0;
+    }
+    return jobId;
 }
 
 bool JobJournal::SetStatus(DWORD jobId, const std::string& status) {

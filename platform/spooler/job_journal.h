@@ -2,7 +2,8 @@
 // "spool" folder so it can be inspected. Each job is two files named by its
 // number: "job-000001.txt" (UTF-8 "Name=Value" lines: Printer, Document,
 // Datatype, Port, OutputFile, Bytes, Status, Time) and "job-000001.prn" (the
-// bytes exactly as delivered).
+// bytes exactly as delivered). Every file is written beside and renamed
+// over or created exclusively, and opened without following links.
 #pragma once
 
 #include "platform/base/win_types.h"
@@ -31,14 +32,25 @@ public:
     /// The journal of the current prefix.
     static std::string Folder();
 
-    /// Writes the job's bytes and its record with status "spooling"; the job
-    /// number is the next free one, safe with several processes. Returns 0
-    /// when the journal cannot be written.
+    /// Starts a job: claims the next free number (safe with several
+    /// processes), creates its empty copy file and writes its record with
+    /// status "spooling". `*spool` receives the copy file open for writing
+    /// (the caller closes it). Returns 0, leaving nothing behind, when the
+    /// journal cannot be written.
+    static DWORD Begin(JournalEntry entry, int* spool);
+    /// Records the byte count of a copy that was written whole.
+    [[nodiscard]] static bool FinishSpooling(DWORD jobId, uint64_t byteCount);
+    /// A job whose copy could not be written: the partial copy goes and the
+    /// record keeps `status` with no bytes; a record that cannot be
+    /// rewritten goes too.
+    static void Discard(DWORD jobId, const std::string& status);
+    /// Begin, the bytes and FinishSpooling in one; 0 and nothing left
+    /// behind on failure.
     static DWORD Add(JournalEntry entry, std::span<const BYTE> bytes);
-    /// Replaces a job's bytes (and its byte count).
-    static bool StoreBytes(DWORD jobId, std::span<const BYTE> bytes);
     /// Rewrites a job's status once it is delivered or has failed.
     static bool SetStatus(DWORD jobId, const std::string& status);
+    /// The job's copy file.
+    static std::string SpoolPath(DWORD jobId);
 
     /// All jobs, oldest first.
     static std::vector<JournalEntry> List();

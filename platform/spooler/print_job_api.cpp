@@ -5,16 +5,31 @@
 #include "platform/base/text.h"
 #include "platform/spooler/job_delivery.h"
 #include "platform/spooler/job_journal.h"
+#include "platform/spooler/job_source.h"
 #include "platform/spooler/printer_session.h"
 #include "platform/spooler/printer_store.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
+#include <utility>
+
+namespace kx {
+
+bool OwnedDescriptor::Reset() {
+    const int descriptor = std::exchange(m_descriptor, -1);
+    return descriptor < 0 || ::close(descriptor) == 0;
+}
+
+} // namespace kx
 
 namespace {
 
-// A raw job larger than this is refused rather than held in memory.
-constexpr size_t kMaxJobBytes = size_t{1} << 30;
+// WritePrinter takes at most this much of one call at a time into the copy.
+constexpr DWORD kMaxWriteBlock = DWORD{1} << 30;
 
 std::u16string TextOrEmpty(LPCWSTR text) {
     return text == nullptr ? std::u16string() : text;
@@ -35,8 +50,29 @@ DWORD Deliver(const std::u16string& printerName, const kx::PrintDocument& docume
             return ERROR_UNKNOWN_PORT;
         target = port->target;
     }
-    return kx::DeliverJob(target, document.outputFile, kx::Utf16ToUtf8(document.name),
-                          document.bytes);
+    // The copy in the journal is what goes out, read back block by block.
+    const kx::OwnedDescriptor copy(::open(kx::JobJournal::SpoolPath(document.jobId).c_str(),
+                                          O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (copy.Get() < 0)
+        return ERROR_READ_FAULT;
+    kx::FileJobSource source(copy.Get());
+    return kx::DeliverJob(target, document.outputFile, kx::Utf16ToUtf8(document.name), source);
+}
+
+// Makes the copy durable and records its size; the first error otherwise.
+DWORD FinishCopy(kx::PrintDocument& document) {
+    if (document.spoolError != ERROR_SUCCESS)
+        return document.spoolError;
+    // Blocks of zeros were skipped over: the size makes a trailing hole.
+    const bool synced =
+        ::ftruncate(document.spool.Get(), static_cast<off_t>(document.byteCount)) == 0 &&
+        ::fdatasync(document.spool.Get()) == 0;
+    const int syncError = errno;
+    if (!document.spool.Reset() || !synced)
+        return kx::WriteError(synced ? errno : syncError);
+    if (!kx::JobJournal::FinishSpooling(document.jobId, document.byteCount))
+        return ERROR_CANTWRITE;
+    return ERROR_SUCCESS;
 }
 
 } // namespace
@@ -74,7 +110,9 @@ DWORD WINAPI StartDocPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo) {
                            datatype,
                            printer ? printer->port : std::u16string(),
                            document.outputFile};
-    document.jobId = kx::JobJournal::Add(entry, {});
+    int spool = -1;
+    document.jobId = kx::JobJournal::Begin(entry, &spool);
+    document.spool = kx::OwnedDescriptor(spool);
     if (document.jobId == 0) {
         SetLastError(ERROR_CANTWRITE);
         return 0;
@@ -116,13 +154,19 @@ BOOL WINAPI WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWr
         SetLastError(ERROR_SPL_NO_STARTDOC);
         return FALSE;
     }
-    auto& bytes = session->document->bytes;
-    if (bytes.size() + cbBuf > kMaxJobBytes) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    kx::PrintDocument& document = *session->document;
+    if (document.spoolError != ERROR_SUCCESS) {
+        SetLastError(document.spoolError);
         return FALSE;
     }
     const auto* data = static_cast<const BYTE*>(pBuf);
-    bytes.insert(bytes.end(), data, data + cbBuf);
+    if (!kx::WriteBlockSparse(document.spool.Get(), std::span(data, cbBuf))) {
+        // A job missing some of its bytes is never delivered.
+        document.spoolError = kx::WriteError(errno);
+        SetLastError(document.spoolError);
+        return FALSE;
+    }
+    document.byteCount += cbBuf;
     if (pcWritten != nullptr)
         *pcWritten = cbBuf;
     SetLastError(ERROR_SUCCESS);
@@ -143,10 +187,17 @@ BOOL WINAPI EndDocPrinter(HANDLE hPrinter) {
         document = std::move(*session->document);
         session->document.reset();
     }
-    kx::JobJournal::StoreBytes(document.jobId, document.bytes);
-    const DWORD error = Deliver(session->printer, document);
-    kx::JobJournal::SetStatus(document.jobId,
-                              error == ERROR_SUCCESS ? "delivered" : FailureStatus(error));
+    if (const DWORD error = FinishCopy(document); error != ERROR_SUCCESS) {
+        kx::JobJournal::Discard(document.jobId, FailureStatus(error));
+        SetLastError(error);
+        return FALSE;
+    }
+    DWORD error = Deliver(session->printer, document);
+    // A job is reported delivered only once the journal says so.
+    if (!kx::JobJournal::SetStatus(document.jobId,
+                                   error == ERROR_SUCCESS ? "delivered" : FailureStatus(error)) &&
+        error == ERROR_SUCCESS)
+        error = ERROR_CANTWRITE;
     SetLastError(error);
     return error == ERROR_SUCCESS ? TRUE : FALSE;
 }
@@ -160,7 +211,10 @@ BOOL WINAPI AbortPrinter(HANDLE hPrinter) {
         SetLastError(ERROR_SPL_NO_STARTDOC);
         return FALSE;
     }
-    kx::JobJournal::SetStatus(session->document->jobId, "aborted");
+    const kx::PrintDocument& document = *session->document;
+    kx::JobJournal::Discard(document.jobId, document.spoolError == ERROR_SUCCESS
+                                                ? std::string("aborted")
+                                                : FailureStatus(document.spoolError));
     session->document.reset();
     return TRUE;
 }
@@ -178,9 +232,7 @@ DWORD SubmitRawJob(std::u16string_view printer, std::u16string_view document,
     std::u16string output(outputFile);
     std::u16string raw = u"RAW";
     HANDLE handle = nullptr;
-    if (bytes.size() > kMaxJobBytes) {
-        failure = ERROR_NOT_ENOUGH_MEMORY;
-    } else if (!OpenPrinterW(printerName.data(), &handle, nullptr)) {
+    if (!OpenPrinterW(printerName.data(), &handle, nullptr)) {
         failure = GetLastError();
     } else {
         DOC_INFO_1W info{documentName.data(), output.empty() ? nullptr : output.data(), raw.data()};
@@ -188,10 +240,15 @@ DWORD SubmitRawJob(std::u16string_view printer, std::u16string_view document,
         if (jobId == 0) {
             failure = GetLastError();
         } else {
-            DWORD written = 0;
             auto* data = const_cast<BYTE*>(bytes.data());
-            if (!WritePrinter(handle, data, static_cast<DWORD>(bytes.size()), &written))
-                failure = GetLastError();
+            for (size_t done = 0; done < bytes.size() && failure == ERROR_SUCCESS;) {
+                const auto block =
+                    static_cast<DWORD>(std::min<size_t>(bytes.size() - done, kMaxWriteBlock));
+                DWORD written = 0;
+                if (!WritePrinter(handle, data + done, block, &written))
+                    failure = GetLastError();
+                done += block;
+            }
             if (failure != ERROR_SUCCESS)
                 AbortPrinter(handle);
             else if (!EndDocPrinter(handle))

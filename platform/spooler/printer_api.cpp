@@ -225,7 +225,7 @@ BOOL WINAPI ClosePrinter(HANDLE hPrinter) {
     std::lock_guard lock(session->mutex);
     // A document never ended is not delivered, as the spooler drops it.
     if (session->document)
-        kx::JobJournal::SetStatus(session->document->jobId, "aborted");
+        kx::JobJournal::Discard(session->document->jobId, "aborted");
     return TRUE;
 }
 

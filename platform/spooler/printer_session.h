@@ -9,16 +9,44 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace kx {
 
+/// Owns a file descriptor: closed when it goes.
+class OwnedDescriptor {
+public:
+    OwnedDescriptor() = default;
+    explicit OwnedDescriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~OwnedDescriptor() { Reset(); }
+    OwnedDescriptor(OwnedDescriptor&& other) noexcept
+        : m_descriptor(std::exchange(other.m_descriptor, -1)) {}
+    OwnedDescriptor& operator=(OwnedDescriptor&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            m_descriptor = std::exchange(other.m_descriptor, -1);
+        }
+        return *this;
+    }
+    int Get() const { return m_descriptor; }
+    /// Closes now; false when the close reported an error.
+    bool Reset();
+
+private:
+    int m_descriptor = -1;
+};
+
+/// A document being written: its bytes go straight to the journal's copy
+/// file, so a job of any size needs no memory of its size.
 struct PrintDocument {
     DWORD jobId = 0;
     std::u16string name;
     std::u16string outputFile;
     std::u16string datatype;
-    std::vector<BYTE> bytes;
+    OwnedDescriptor spool;
+    uint64_t byteCount = 0;
+    /// The first failed write to the copy; the job then cannot be delivered.
+    DWORD spoolError = ERROR_SUCCESS;
 };
 
 struct PrinterSession {

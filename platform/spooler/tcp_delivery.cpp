@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -98,6 +99,20 @@ DWORD WriteAll(const Socket& socket, std::span<const BYTE> bytes, Clock::time_po
     return ERROR_SUCCESS;
 }
 
+// The job passes block by block: memory stays bounded whatever its size.
+DWORD WriteSource(const Socket& socket, JobSource& source, Clock::time_point deadline) {
+    std::vector<BYTE> buffer(kJobBlockSize);
+    for (;;) {
+        size_t got = 0;
+        if (const DWORD error = source.Read(buffer, &got); error != ERROR_SUCCESS)
+            return error;
+        if (got == 0)
+            return ERROR_SUCCESS;
+        if (const DWORD error = WriteAll(socket, std::span(buffer).first(got), deadline))
+            return error;
+    }
+}
+
 // A printer may answer with status text; reading it until the printer
 // closes keeps our close from resetting the connection under the job.
 void Drain(const Socket& socket) {
@@ -112,7 +127,7 @@ void Drain(const Socket& socket) {
 
 } // namespace
 
-DWORD DeliverOverTcp(const std::string& host, uint16_t port, std::span<const BYTE> bytes,
+DWORD DeliverOverTcp(const std::string& host, uint16_t port, JobSource& bytes,
                      const DeliveryTimeouts& timeouts) {
     const auto connectDeadline =
         Clock::now() + std::chrono::milliseconds(timeouts.connectMilliseconds);
@@ -133,7 +148,7 @@ DWORD DeliverOverTcp(const std::string& host, uint16_t port, std::span<const BYT
     if (const DWORD error = Connect(socket, address, connectDeadline); error != ERROR_SUCCESS)
         return error;
     const auto writeDeadline = Clock::now() + std::chrono::milliseconds(timeouts.writeMilliseconds);
-    if (const DWORD error = WriteAll(socket, bytes, writeDeadline); error != ERROR_SUCCESS)
+    if (const DWORD error = WriteSource(socket, bytes, writeDeadline); error != ERROR_SUCCESS)
         return error;
     ::shutdown(socket.fd(), SHUT_WR);
     Drain(socket);

@@ -4,6 +4,7 @@
 #include "platform/base/number.h"
 #include "platform/registry/registry_api.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -12,6 +13,9 @@ namespace kx {
 namespace {
 
 constexpr LONG kMaxLength = 100000;
+// The module never stores more papers than this; a larger count is another
+// program's, and walking it would cost every capability query seconds.
+constexpr LONG kMaxUserPapers = 1000;
 constexpr size_t kMaxText = 256;
 
 class UserKey {
@@ -75,7 +79,7 @@ std::vector<CapabilityPaper> ReadUserPapers(const UserPaperSource& source, size_
     const UserKey key(source.key);
     if (!key)
         return papers;
-    const LONG count = key.Number(source.count).value_or(0);
+    const LONG count = std::min(key.Number(source.count).value_or(0), kMaxUserPapers);
     for (LONG i = 0; i < count && papers.size() < room; ++i) {
         const DWORD id = source.firstId + static_cast<DWORD>(i);
         if (id > 0xFFFF)

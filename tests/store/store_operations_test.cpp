@@ -113,12 +113,14 @@ TEST_F(StoreOperationsTest, DeleteKindAnswers) {
     }
 }
 
-TEST_F(StoreOperationsTest, KindThatCannotBeDeletedDoesNotStopTheOthers) {
+TEST_F(StoreOperationsTest, KindWithAStraySubkeyGoesWholeWithTheOthers) {
     SeedEveryItemKind();
     SetText(u"Watermark Data\\Stray", u"x", u"y");
+    SetText(u"Watermark Data\\Stray\\Deeper", u"x", u"y");
     kx::store::DeleteAllItemKinds();
     for (const std::u16string_view kind : kAllKinds)
-        EXPECT_EQ(KeyExists(kind), kind == u"Watermark Data") << Utf16ToUtf8(kind);
+        EXPECT_FALSE(KeyExists(kind)) << Utf16ToUtf8(kind);
+    EXPECT_TRUE(KeyExists({})) << "the store key stays";
 }
 
 TEST_F(StoreOperationsTest, SaveDefaultDevmodeWritesTheWholeRecord) {

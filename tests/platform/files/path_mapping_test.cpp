@@ -3,10 +3,12 @@
 #include "platform/files/path_mapping.h"
 
 #include "platform/base/text.h"
+#include "platform/files/file_api.h"
 #include "tests/support/test_prefix.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -66,6 +68,59 @@ TEST(ToUnixPath, NeverLeavesTheDrive) {
     EXPECT_EQ(error, ERROR_ACCESS_DENIED);
     EXPECT_FALSE(kx::ToUnixPath(u"D:\\x", kx::Wildcards::Refuse, &error)) << "D: is not mapped";
     EXPECT_EQ(error, ERROR_PATH_NOT_FOUND);
+}
+
+TEST(ToUnixPath, RefusesEveryLinkOutOfTheDriveWhetherItsTargetExistsOrNot) {
+    namespace fs = std::filesystem;
+    kxtest::TestPrefix prefix;
+    prefix.WriteFile("outside/existing.txt", "outside the drive");
+    const std::string outside = prefix.root() + "/outside";
+    const std::string drive = prefix.DriveC();
+    fs::create_directories(drive + "/in");
+    struct Row {
+        const char* label;
+        const char* link;   // below drive C:
+        std::string target; // absolute, or relative to the link's folder
+        const char16_t* path;
+        bool refused;
+    };
+    const Row rows[] = {
+        {"to an existing file outside", "in/existing", outside + "/existing.txt",
+         u"C:\\in\\existing", true},
+        {"dangling, outside", "in/dangling", outside + "/new.txt", u"C:\\in\\dangling", true},
+        {"dangling, relative, outside", "in/relative", "../../outside/relative.txt",
+         u"C:\\in\\relative", true},
+        {"dangling folder outside, a file below it", "in/folder", outside + "/missing",
+         u"C:\\in\\folder\\new.txt", true},
+        {"a chain that ends outside", "in/chain", "dangling", u"C:\\in\\chain", true},
+        {"a loop", "in/loop", "loop", u"C:\\in\\loop", true},
+        {"a name that climbs out of a missing folder", "in/climb", "missing/../../../outside/x",
+         u"C:\\in\\climb", true},
+        {"dangling, inside the drive", "in/inside", drive + "/in/later.txt", u"C:\\in\\inside",
+         false},
+        {"relative, inside the drive", "in/sibling", "../sibling.txt", u"C:\\in\\sibling", false},
+    };
+    for (const Row& row : rows)
+        fs::create_symlink(row.target, drive + "/" + row.link);
+    for (const Row& row : rows) {
+        DWORD error = 0;
+        const auto path = kx::ToUnixPath(row.path, kx::Wildcards::Refuse, &error);
+        EXPECT_EQ(!path.has_value(), row.refused) << row.label;
+        if (row.refused) {
+            EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED)) << row.label;
+        }
+        const std::u16string name(row.path);
+        const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_EQ(file == INVALID_HANDLE_VALUE, row.refused) << row.label;
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+    }
+    std::vector<std::string> outsideNames;
+    for (const auto& entry : fs::directory_iterator(outside))
+        outsideNames.push_back(entry.path().filename().string());
+    EXPECT_EQ(outsideNames, std::vector<std::string>{"existing.txt"}) << "nothing new outside";
+    EXPECT_EQ(prefix.ReadFile("outside/existing.txt"), "outside the drive");
 }
 
 TEST(ToUnixPath, NullDeviceIsASink) {

@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -192,6 +193,30 @@ TEST(WritePrivateProfileString, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write claimed success, 2: wrong error";
     EXPECT_EQ(prefix.ReadFile("drive_c/a.ini"), before);
     EXPECT_EQ(FolderEntries(prefix.DriveC()), std::vector<std::string>{"a.ini"});
+}
+
+TEST(WritePrivateProfileString, TheNextWriteRemovesTemporariesOfAKilledWriter) {
+    kxtest::TestPrefix prefix;
+    const std::u16string large(400000, u'x');
+    for (int round = 0; round < 8; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;)
+                WritePrivateProfileStringW(u"S", u"k", large.c_str(), u"C:\\a.ini");
+        }
+        usleep(static_cast<useconds_t>(3000 + round * 1700));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    // What a killed writer leaves, beside names that only look alike.
+    prefix.WriteFile("drive_c/.a.ini.Q7zK2p", "stale");
+    prefix.WriteFile("drive_c/.a.ini.longer1", "not a temporary of a.ini");
+    prefix.WriteFile("drive_c/.b.ini.Q7zK2p", "a temporary of another file");
+    ASSERT_TRUE(WritePrivateProfileStringW(u"S", u"k", u"1", u"C:\\a.ini"));
+    std::vector<std::string> left = FolderEntries(prefix.DriveC());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".a.ini.longer1", ".b.ini.Q7zK2p", "a.ini"}));
 }
 
 TEST(WritePrivateProfileString, ReadersNeverSeeAHalfWrittenFile) {

@@ -205,6 +205,40 @@ void SetValue(HKEY key, const char16_t* name, DWORD type, const Bytes& data) {
               ERROR_SUCCESS);
 }
 
+TEST(RegistryImport, ARetryAfterACrashBetweenTheHivesGivesTheWholeImport) {
+    const std::string before =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Old]\r\n\"gone\"=\"1\"\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\K]\r\n\"keep\"=\"old\"\r\n";
+    const std::string machinePart =
+        "[-HKEY_LOCAL_MACHINE\\Software\\K]\r\n[HKEY_LOCAL_MACHINE\\Software\\K\\Sub]\r\n"
+        "\"v\"=dword:00000007\r\n[HKEY_LOCAL_MACHINE\\Software\\K]\r\n\"keep\"=\"new\"\r\n";
+    const std::string userPart =
+        "[-HKEY_CURRENT_USER\\Software\\Old]\r\n[HKEY_CURRENT_USER\\Software\\New]\r\n"
+        "\"a\"=\"1\"\r\n\"a\"=-\r\n\"b\"=hex:01,02\r\n";
+    // The user hive's lines come first in the file: the commit order, not
+    // the file's, decides what a crash leaves.
+    const std::string file = "REGEDIT4\r\n\r\n" + userPart + machinePart;
+    std::string message;
+    auto exported = [] {
+        std::string bytes;
+        EXPECT_EQ(kx::ExportRegistry(u"", kx::RegFormat::Regedit4, &bytes), ERROR_SUCCESS);
+        return bytes;
+    };
+    std::string whole;
+    {
+        kxtest::TestPrefix prefix;
+        ASSERT_EQ(kx::ImportRegistry(before, &message), ERROR_SUCCESS) << message;
+        ASSERT_EQ(kx::ImportRegistry(file, &message), ERROR_SUCCESS) << message;
+        whole = exported();
+    }
+    kxtest::TestPrefix prefix;
+    ASSERT_EQ(kx::ImportRegistry(before, &message), ERROR_SUCCESS) << message;
+    // What a crash after the first commit leaves: the machine hive's part.
+    ASSERT_EQ(kx::ImportRegistry("REGEDIT4\r\n\r\n" + machinePart, &message), ERROR_SUCCESS);
+    ASSERT_EQ(kx::ImportRegistry(file, &message), ERROR_SUCCESS) << message;
+    EXPECT_EQ(exported(), whole);
+}
+
 TEST(RegistryExport, RoundTripsThroughAnEmptyPrefix) {
     for (const auto format : {kx::RegFormat::Version5, kx::RegFormat::Regedit4}) {
         std::string first;

@@ -6,6 +6,7 @@
 
 #include "tests/platform/spooler/spooler_fixture.h"
 
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -308,6 +309,26 @@ TEST_F(SpoolerFixture, TheUsersPapersFollowTheDriversPapers) {
     EXPECT_EQ(sizes[4].x, 2100);
     EXPECT_EQ(sizes[4].y, 9000);
     EXPECT_EQ(DeviceCapabilitiesW(u"Office Laser", nullptr, DC_BINS, nullptr, nullptr), 2);
+}
+
+TEST_F(SpoolerFixture, AHugeStoredPaperCountIsHonouredOnlyUpToTheModulesLimit) {
+    AddPrinter(u"Office Laser", u"FILE:");
+    HKEY papers = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Kx\\Papers", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &papers, nullptr),
+              ERROR_SUCCESS);
+    SetText(papers, u"CPNum", u"2147483647");
+    for (const std::u16string index : {u"0", u"999", u"1000", u"5000"}) {
+        SetText(papers, u"Nm" + index, u"Paper " + index);
+        SetText(papers, u"Wd" + index, u"1016");
+        SetText(papers, u"Hg" + index, u"1524");
+    }
+    RegCloseKey(papers);
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(DeviceCapabilitiesW(u"Office Laser", nullptr, DC_PAPERS, nullptr, nullptr), 5)
+        << "papers 0 and 999 follow the driver's three; 1000 and 5000 are past the limit";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 } // namespace
