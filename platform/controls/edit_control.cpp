@@ -236,6 +236,9 @@ LRESULT EditMessage(HWND edit, EditState& state, UINT message, WPARAM wParam, LP
         return LineCount(state);
     case WM_GETDLGCODE:
         return DialogCode(edit);
+    case WM_LBUTTONDOWN:
+        SetFocus(edit);
+        return 0;
     case WM_ERASEBKGND:
         return TRUE; // the paint fills every pixel
     case WM_PAINT:
