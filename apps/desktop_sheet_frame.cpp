@@ -30,14 +30,15 @@ std::map<HWND, DesktopSheetFrame*>& Frames() {
 }
 
 void AddExStyle(HWND window, DWORD bits) {
-    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | static_cast<LONG>(bits));
+    SetWindowLongW(window, GWL_EXSTYLE,
+                   GetWindowLongW(window, GWL_EXSTYLE) | static_cast<LONG>(bits));
 }
 
 HWND MakeButton(HWND parent, const char16_t* text, int id, DWORD style, LONG x, LONG y) {
-    HWND button = CreateWindowExW(0, u"Button", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x,
-                                  y, kButtonWidth, kButtonHeight, parent,
-                                  reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr,
-                                  nullptr);
+    HWND button =
+        CreateWindowExW(0, u"Button", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y,
+                        kButtonWidth, kButtonHeight, parent,
+                        reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr, nullptr);
     if (button)
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      0);
@@ -58,7 +59,12 @@ DesktopSheetFrame::DesktopSheetFrame(HostSheet& sheet) : m_sheet(sheet) {
         GetWindowRect(sheet.PageWindow(index), &page);
         width = std::max(width, page.right - page.left);
         height = std::max(height, page.bottom - page.top);
+        // The module's dialog inside the page takes part in the sheet's
+        // keyboard, as a page dialog made with DS_CONTROL does.
         AddExStyle(sheet.PageWindow(index), WS_EX_CONTROLPARENT);
+        for (HWND child = GetWindow(sheet.PageWindow(index), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            AddExStyle(child, WS_EX_CONTROLPARENT);
     }
     AddExStyle(m_window, WS_EX_CONTROLPARENT);
     // Room under the pages for the buttons.
@@ -72,10 +78,10 @@ DesktopSheetFrame::DesktopSheetFrame(HostSheet& sheet) : m_sheet(sheet) {
                  outer.bottom - outer.top - client.bottom + clientHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    m_tab = CreateWindowExW(0, WC_TABCONTROLW, u"", WS_CHILD | WS_VISIBLE, kEdge - 3, kTabTop,
-                            width + 6, kPageTop - kTabTop + height + 3, m_window,
-                            reinterpret_cast<HMENU>(static_cast<intptr_t>(kTabId)), nullptr,
-                            nullptr);
+    m_tab =
+        CreateWindowExW(0, WC_TABCONTROLW, u"", WS_CHILD | WS_VISIBLE, kEdge - 3, kTabTop,
+                        width + 6, kPageTop - kTabTop + height + 3, m_window,
+                        reinterpret_cast<HMENU>(static_cast<intptr_t>(kTabId)), nullptr, nullptr);
     if (m_tab) {
         SendMessageW(m_tab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      0);
@@ -200,7 +206,7 @@ LRESULT DesktopSheetFrame::OnMessage(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT CALLBACK DesktopSheetFrame::FrameProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
+                                              LPARAM lParam) {
     const auto frame = Frames().find(window);
     if (frame == Frames().end())
         return DefWindowProcW(window, message, wParam, lParam);

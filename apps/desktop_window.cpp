@@ -28,14 +28,14 @@ struct KeyMapping {
 };
 
 constexpr KeyMapping kKeys[] = {
-    {SDLK_RETURN, VK_RETURN},    {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
-    {SDLK_TAB, VK_TAB},          {SDLK_BACKSPACE, VK_BACK},  {SDLK_DELETE, VK_DELETE},
-    {SDLK_SPACE, VK_SPACE},      {SDLK_UP, VK_UP},           {SDLK_DOWN, VK_DOWN},
-    {SDLK_LEFT, VK_LEFT},        {SDLK_RIGHT, VK_RIGHT},     {SDLK_HOME, VK_HOME},
-    {SDLK_END, VK_END},          {SDLK_PAGEUP, VK_PRIOR},    {SDLK_PAGEDOWN, VK_NEXT},
-    {SDLK_F1, VK_F1},            {SDLK_F4, VK_F4},           {SDLK_LSHIFT, VK_SHIFT},
-    {SDLK_RSHIFT, VK_SHIFT},     {SDLK_LCTRL, VK_CONTROL},   {SDLK_RCTRL, VK_CONTROL},
-    {SDLK_LALT, VK_MENU},        {SDLK_RALT, VK_MENU},
+    {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_TAB, VK_TAB},       {SDLK_BACKSPACE, VK_BACK},  {SDLK_DELETE, VK_DELETE},
+    {SDLK_SPACE, VK_SPACE},   {SDLK_UP, VK_UP},           {SDLK_DOWN, VK_DOWN},
+    {SDLK_LEFT, VK_LEFT},     {SDLK_RIGHT, VK_RIGHT},     {SDLK_HOME, VK_HOME},
+    {SDLK_END, VK_END},       {SDLK_PAGEUP, VK_PRIOR},    {SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_F1, VK_F1},         {SDLK_F4, VK_F4},           {SDLK_LSHIFT, VK_SHIFT},
+    {SDLK_RSHIFT, VK_SHIFT},  {SDLK_LCTRL, VK_CONTROL},   {SDLK_RCTRL, VK_CONTROL},
+    {SDLK_LALT, VK_MENU},     {SDLK_RALT, VK_MENU},
 };
 
 /// The virtual key of an SDL key; letters and digits are their upper-case
@@ -224,8 +224,7 @@ void DesktopWindow::Handle(const void* raw) {
             DamageAll();
         break;
     case SDL_MOUSEMOTION:
-        kx::SendPointerInput(WM_MOUSEMOVE, ScreenPoint(event.motion.x, event.motion.y),
-                             HeldKeys());
+        kx::SendPointerInput(WM_MOUSEMOVE, ScreenPoint(event.motion.x, event.motion.y), HeldKeys());
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
@@ -244,8 +243,8 @@ void DesktopWindow::Handle(const void* raw) {
         int x = 0;
         int y = 0;
         SDL_GetMouseState(&x, &y);
-        const int turn = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
-                                                                         : event.wheel.y;
+        const int turn =
+            event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
         if (turn != 0)
             kx::SendPointerInput(WM_MOUSEWHEEL, ScreenPoint(x, y), HeldKeys(), turn * WHEEL_DELTA);
         break;
@@ -257,8 +256,8 @@ void DesktopWindow::Handle(const void* raw) {
             break;
         const bool down = event.type == SDL_KEYDOWN;
         const bool alt = (event.key.keysym.mod & KMOD_ALT) && key != VK_MENU;
-        kx::SendKeyInput(alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP),
-                         key);
+        kx::SendKeyInput(
+            alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP), key);
         // Alt with a letter is a mnemonic; the desktop sends no text for it.
         if (alt && down && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')))
             kx::SendCharInput(static_cast<char16_t>(key), true);
@@ -317,15 +316,15 @@ void DesktopWindow::Present() {
     const POINT origin{m_area.left, m_area.top};
     for (const RECT& screen : damage) {
         const RECT area{std::max(screen.left, m_area.left), std::max(screen.top, m_area.top),
-                        std::min(screen.right, m_area.right), std::min(screen.bottom, m_area.bottom)};
+                        std::min(screen.right, m_area.right),
+                        std::min(screen.bottom, m_area.bottom)};
         if (area.right <= area.left || area.bottom <= area.top)
             continue;
         kx::RenderScreenArea(m_sdl->dc, area, origin);
         GdiFlush();
-        const SDL_Rect rect{static_cast<int>(area.left - origin.x),
-                            static_cast<int>(area.top - origin.y),
-                            static_cast<int>(area.right - area.left),
-                            static_cast<int>(area.bottom - area.top)};
+        const SDL_Rect rect{
+            static_cast<int>(area.left - origin.x), static_cast<int>(area.top - origin.y),
+            static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top)};
         const int pitch = m_sdl->width * 4;
         SDL_UpdateTexture(m_sdl->texture, &rect,
                           m_sdl->bits + static_cast<ptrdiff_t>(rect.y) * pitch + rect.x * 4, pitch);

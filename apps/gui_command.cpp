@@ -8,6 +8,7 @@
 #include "apps/sheet_start.h"
 
 #include "platform/base/text.h"
+#include "platform/controls/common_controls.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/screen_damage.h"
@@ -97,6 +98,14 @@ private:
     bool m_first = true;
 };
 
+void WriteLayoutLine(std::ofstream& out, int page, const std::string& id,
+                     const std::string& className, const RECT& r, const RECT& area, int scale,
+                     const std::string& text) {
+    out << page << ' ' << id << ' ' << className << ' ' << (r.left - area.left) * scale << ' '
+        << (r.top - area.top) * scale << ' ' << (r.right - area.left) * scale << ' '
+        << (r.bottom - area.top) * scale << ' ' << text << '\n';
+}
+
 /// With KX_GUI_LAYOUT set, writes where every window of the sheet is in the
 /// desktop window's pixels, one per line, so tests can point at controls.
 void WriteLayout(const HostSheet& sheet, HWND sheetWindow, const DesktopWindow& window) {
@@ -126,14 +135,26 @@ void WriteLayout(const HostSheet& sheet, HWND sheetWindow, const DesktopWindow& 
         WCHAR className[64] = {};
         GetClassNameW(child, className, 64);
         std::u16string text(static_cast<size_t>(GetWindowTextLengthW(child)) + 1, u'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
+        text.resize(
+            static_cast<size_t>(GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
         for (char16_t& c : text)
             if (c == u'\n' || c == u'\r')
                 c = u' ';
-        out << page << ' ' << GetDlgCtrlID(child) << ' ' << kx::Utf16ToUtf8(className) << ' '
-            << (r.left - area.left) * scale << ' ' << (r.top - area.top) * scale << ' '
-            << (r.right - area.left) * scale << ' ' << (r.bottom - area.top) * scale << ' '
-            << kx::Utf16ToUtf8(text) << '\n';
+        WriteLayoutLine(out, page, std::to_string(GetDlgCtrlID(child)), kx::Utf16ToUtf8(className),
+                        r, area, scale, kx::Utf16ToUtf8(text));
+        if (!kx::HasClassName(child, u"SysTabControl32"))
+            continue;
+        // Each tab as a line of its own: "tab:N".
+        const auto tabs = SendMessageW(child, TCM_GETITEMCOUNT, 0, 0);
+        for (LRESULT i = 0; i < tabs; ++i) {
+            RECT item{};
+            SendMessageW(child, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item));
+            MapWindowPoints(child, nullptr, reinterpret_cast<POINT*>(&item), 2);
+            WriteLayoutLine(
+                out, -1, "tab:" + std::to_string(i), "tab", item, area, scale,
+                kx::Utf16ToUtf8(sheet.Caption(sheet.PageIndexes()[static_cast<size_t>(i)])));
+        }
     }
 }
 
@@ -141,6 +162,8 @@ int RunGui(const Arguments& arguments) {
     const auto request = ParseRequest(arguments);
     if (!request)
         return 2;
+    // What the sheet reports shows as the person acts, not at the end.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string whyNot;
     if (!DesktopWindow::Connect(whyNot)) {
         std::fprintf(stderr, "kxhost: gui: %s\n", whyNot.c_str());

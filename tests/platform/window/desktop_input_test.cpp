@@ -145,10 +145,9 @@ TEST(DesktopInput, AltWithAnUnderlinedLetterClicksOrFocuses) {
     EXPECT_EQ(Clicks(dialog, 60), 0u);
 }
 
-constexpr const char16_t* kCombo =
-    u"COMBOBOX 70, 10, 10, 80, 60, CBS_DROPDOWNLIST | WS_TABSTOP\n"
-    u"PUSHBUTTON \"Below\", 71, 10, 30, 80, 14\n"
-    u"LISTBOX 72, 100, 10, 60, 30";
+constexpr const char16_t* kCombo = u"COMBOBOX 70, 10, 10, 80, 60, CBS_DROPDOWNLIST | WS_TABSTOP\n"
+                                   u"PUSHBUTTON \"Below\", 71, 10, 30, 80, 14\n"
+                                   u"LISTBOX 72, 100, 10, 60, 30";
 
 HWND OpenList() {
     for (HWND top : kx::TopLevelWindows())
@@ -197,9 +196,8 @@ TEST_F(DropDown, OpensOverTheControlsBelowAndPicksWhereReleased) {
     EXPECT_EQ(OpenList(), nullptr);
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(Clicks(dialog, 71), 0u) << "the click went through the list";
-    EXPECT_EQ(ComboCodes(),
-              (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP,
-                                 CBN_SELCHANGE}));
+    EXPECT_EQ(ComboCodes(), (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELENDOK,
+                                               CBN_CLOSEUP, CBN_SELCHANGE}));
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
