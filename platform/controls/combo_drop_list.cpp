@@ -80,8 +80,7 @@ void Paint(HWND list, DropListState& state) {
     SelectObject(dc, ControlFont(state.combo));
     FillWithColor(dc, client, COLOR_WINDOW);
     FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWFRAME));
-    const bool ownerDrawn =
-        WindowStyle(state.combo) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE);
+    const bool ownerDrawn = WindowStyle(state.combo) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE);
     const int lit = state.hot >= 0 ? state.hot : Selection(state);
     const int end = std::min(Count(state), state.top + state.visible);
     for (int index = state.top; index < end; ++index) {
@@ -138,7 +137,8 @@ LRESULT DropListMessage(HWND list, DropListState& state, UINT message, WPARAM wP
             PickComboItem(state.combo, index);
         return 0;
     case WM_MOUSEWHEEL:
-        ScrollTo(list, state, state.top - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * kWheelLines);
+        ScrollTo(list, state,
+                 state.top - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * kWheelLines);
         return 1;
     case WM_NCHITTEST:
         return 1; // HTCLIENT

@@ -154,8 +154,8 @@ LRESULT UpDownPointer(HWND upDown, UINT message, WPARAM, LPARAM lParam) {
     GetClientRect(upDown, &client);
     const POINT at = ClientPointOf(lParam);
     // The up (or right) arrow counts up.
-    const bool up = (WindowStyle(upDown) & UDS_HORZ) ? at.x >= client.right / 2
-                                                     : at.y < client.bottom / 2;
+    const bool up =
+        (WindowStyle(upDown) & UDS_HORZ) ? at.x >= client.right / 2 : at.y < client.bottom / 2;
     SpinUpDown(upDown, up ? 1 : -1);
     return 0;
 }

@@ -110,8 +110,8 @@ HWND NavigationRoot(HWND focus) {
 /// runs); tips never do.
 HWND FrontWindow() {
     for (HWND top : TopLevelWindows()) {
-        if (IsWindowVisible(top) && IsWindowEnabled(top) && !HasClassName(top, u"tooltips_class32") &&
-            !HasClassName(top, u"ComboLBox"))
+        if (IsWindowVisible(top) && IsWindowEnabled(top) &&
+            !HasClassName(top, u"tooltips_class32") && !HasClassName(top, u"ComboLBox"))
             return top;
     }
     return nullptr;
@@ -198,8 +198,8 @@ void SendKeyInput(UINT message, UINT virtualKey) {
         return;
     for (const auto& entry : kKeyCharacters) {
         if (entry.virtualKey == virtualKey)
-            Route(MSG{target, WM_CHAR, entry.character, 1,
-                      static_cast<DWORD>(VirtualClock::Now()), cursor});
+            Route(MSG{target, WM_CHAR, entry.character, 1, static_cast<DWORD>(VirtualClock::Now()),
+                      cursor});
     }
 }
 

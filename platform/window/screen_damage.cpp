@@ -35,19 +35,58 @@ RECT Union(const RECT& a, const RECT& b) {
 // Messages that only ask, draw or relay the pointer: a control answering
 // them looks as before.
 constexpr UINT kQuestions[] = {
-    WM_PAINT,          WM_ERASEBKGND,      WM_GETTEXT,         WM_GETTEXTLENGTH,
-    WM_GETFONT,        WM_GETDLGCODE,      WM_NCHITTEST,       WM_SETCURSOR,
-    WM_MOUSEMOVE,      WM_DRAWITEM,        WM_MEASUREITEM,     WM_NOTIFY,
-    WM_HELP,           WM_TIMER,           WM_CTLCOLORSTATIC,  WM_CTLCOLORBTN,
-    WM_CTLCOLOREDIT,   WM_CTLCOLORLISTBOX, WM_CTLCOLORDLG,     BM_GETCHECK,
-    BM_GETSTATE,       CB_GETCOUNT,        CB_GETCURSEL,       CB_GETLBTEXT,
-    CB_GETLBTEXTLEN,   CB_GETITEMDATA,     CB_FINDSTRINGEXACT, CB_FINDSTRING,
-    CB_GETDROPPEDSTATE, CB_GETITEMHEIGHT,  LB_GETCOUNT,        LB_GETCURSEL,
-    LB_GETTEXT,        LB_GETTEXTLEN,      LB_GETITEMDATA,     LB_GETTOPINDEX,
-    LB_GETITEMRECT,    LB_GETSEL,          LB_GETITEMHEIGHT,   LB_FINDSTRINGEXACT,
-    EM_GETSEL,         EM_GETLIMITTEXT,    EM_GETMODIFY,       TBM_GETPOS,
-    TBM_GETRANGEMIN,   TBM_GETRANGEMAX,    UDM_GETPOS,         UDM_GETPOS32,
-    UDM_GETRANGE32,    TCM_GETCURSEL,      TCM_GETITEMCOUNT,   TCM_GETITEMRECT,
+    WM_PAINT,
+    WM_ERASEBKGND,
+    WM_GETTEXT,
+    WM_GETTEXTLENGTH,
+    WM_GETFONT,
+    WM_GETDLGCODE,
+    WM_NCHITTEST,
+    WM_SETCURSOR,
+    WM_MOUSEMOVE,
+    WM_DRAWITEM,
+    WM_MEASUREITEM,
+    WM_NOTIFY,
+    WM_HELP,
+    WM_TIMER,
+    WM_CTLCOLORSTATIC,
+    WM_CTLCOLORBTN,
+    WM_CTLCOLOREDIT,
+    WM_CTLCOLORLISTBOX,
+    WM_CTLCOLORDLG,
+    BM_GETCHECK,
+    BM_GETSTATE,
+    CB_GETCOUNT,
+    CB_GETCURSEL,
+    CB_GETLBTEXT,
+    CB_GETLBTEXTLEN,
+    CB_GETITEMDATA,
+    CB_FINDSTRINGEXACT,
+    CB_FINDSTRING,
+    CB_GETDROPPEDSTATE,
+    CB_GETITEMHEIGHT,
+    LB_GETCOUNT,
+    LB_GETCURSEL,
+    LB_GETTEXT,
+    LB_GETTEXTLEN,
+    LB_GETITEMDATA,
+    LB_GETTOPINDEX,
+    LB_GETITEMRECT,
+    LB_GETSEL,
+    LB_GETITEMHEIGHT,
+    LB_FINDSTRINGEXACT,
+    EM_GETSEL,
+    EM_GETLIMITTEXT,
+    EM_GETMODIFY,
+    TBM_GETPOS,
+    TBM_GETRANGEMIN,
+    TBM_GETRANGEMAX,
+    UDM_GETPOS,
+    UDM_GETPOS32,
+    UDM_GETRANGE32,
+    TCM_GETCURSEL,
+    TCM_GETITEMCOUNT,
+    TCM_GETITEMRECT,
 };
 
 constexpr UINT kFrameChanges[] = {
@@ -111,8 +150,7 @@ bool MessageChangesLook(UINT message, bool hasChildren) {
     if (hasChildren)
         return std::find(std::begin(kFrameChanges), std::end(kFrameChanges), message) !=
                std::end(kFrameChanges);
-    return std::find(std::begin(kQuestions), std::end(kQuestions), message) ==
-           std::end(kQuestions);
+    return std::find(std::begin(kQuestions), std::end(kQuestions), message) == std::end(kQuestions);
 }
 
 RenderingScope::RenderingScope() {
