@@ -260,7 +260,11 @@ KXAPI HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     }
     if (stops.empty())
         return nullptr;
+    // The field inside a combo box stands for the box.
     auto at = std::find(stops.begin(), stops.end(), control);
+    for (HWND up = control; at == stops.end() && up && up != dialog;
+         up = GetAncestor(up, GA_PARENT))
+        at = std::find(stops.begin(), stops.end(), up);
     if (at == stops.end())
         return previous ? stops.back() : stops.front();
     const auto index = static_cast<size_t>(at - stops.begin());

@@ -55,7 +55,8 @@ public:
         if (error)
             return;
         m_bytes.resize(size);
-        std::ifstream(path, std::ios::binary).read(m_bytes.data(), static_cast<std::streamsize>(size));
+        std::ifstream(path, std::ios::binary)
+            .read(m_bytes.data(), static_cast<std::streamsize>(size));
     }
     bool Valid() const { return m_bytes.size() > 100 && Header(11) == 32; }
     Rgb At(int x, int y) const {
@@ -70,7 +71,9 @@ private:
     size_t Header(int field) const {
         size_t value = 0;
         for (int i = 0; i < 4; ++i)
-            value = value << 8 | static_cast<unsigned char>(m_bytes[static_cast<size_t>(field) * 4 + static_cast<size_t>(i)]);
+            value =
+                value << 8 | static_cast<unsigned char>(
+                                 m_bytes[static_cast<size_t>(field) * 4 + static_cast<size_t>(i)]);
         return value;
     }
     int Byte(size_t at) const { return static_cast<unsigned char>(m_bytes[at]); }

@@ -217,6 +217,27 @@ TEST_F(DropDown, APressOutsideClosesWithoutAPickAndKeysPickToo) {
     EXPECT_EQ(Clicks(dialog, IDOK), 0u);
 }
 
+TEST(DesktopInput, EscapeInTheFieldOfAnOpenComboBoxClosesOnlyTheList) {
+    RecordingDialog dialog(u"COMBOBOX 80, 10, 10, 80, 60, CBS_DROPDOWN | WS_TABSTOP\n"
+                           u"DEFPUSHBUTTON \"OK\", IDOK, 10, 40, 50, 14\n"
+                           u"PUSHBUTTON \"Cancel\", IDCANCEL, 70, 40, 50, 14");
+    const HWND combo = dialog.Item(80);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(u"Office"));
+    RECT box{};
+    GetWindowRect(combo, &box);
+    Click(POINT{box.right - 4, (box.top + box.bottom) / 2}); // the arrow button
+    ASSERT_NE(OpenList(), nullptr);
+    EXPECT_EQ(GetParent(GetFocus()), combo) << "the field has the focus";
+    kx::SendKeyInput(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(OpenList(), nullptr);
+    EXPECT_EQ(Clicks(dialog, IDCANCEL), 0u) << "Escape reached the dialog";
+    // Closed, Escape is the dialog's again; Down steps through the items.
+    kx::SendKeyInput(WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(kx::WindowText(combo), u"Office");
+    kx::SendKeyInput(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(Clicks(dialog, IDCANCEL), 1u);
+}
+
 TEST_F(DropDown, TheWheelStepsAClosedBoxAndScrollsAList) {
     kx::SendPointerInput(WM_MOUSEWHEEL, CentreOf(combo), 0, -WHEEL_DELTA);
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
