@@ -184,7 +184,7 @@ TEST_F(DesktopGui, APersonClicksTypesChoosesAppliesAndClosesWithOk) {
     const std::string command = "env DISPLAY=" + m_display + " KX_GUI_SCALE=1 KX_LANGID=409 " +
                                 "KX_GUI_LAYOUT='" + layoutPath + "' " + KX_HOST_PROGRAM +
                                 " --prefix '" + m_prefix +
-                                "' gui 'Velmora ML-4200' --pages 0,1 > '" + outPath + "' 2>&1";
+                                "' gui 'Velmora ML-4200' --pages 0,1,12 > '" + outPath + "' 2>&1";
     FILE* gui = popen(command.c_str(), "r");
     ASSERT_NE(gui, nullptr);
     const std::string found = X("search --sync --onlyvisible --name 'Printing Preferences'");
@@ -198,7 +198,7 @@ TEST_F(DesktopGui, APersonClicksTypesChoosesAppliesAndClosesWithOk) {
     m_origin = {value("X"), value("Y")};
     Settle();
     auto boxes = ReadLayout(layoutPath);
-    ASSERT_TRUE(boxes.contains("-1/tab:1") && boxes.contains("1/1187") && boxes.contains("1/1046"))
+    ASSERT_TRUE(boxes.contains("-1/tab:2") && boxes.contains("1/1187") && boxes.contains("12/1401"))
         << "layout:\n"
         << Capture("cat '" + layoutPath + "'");
 
@@ -237,8 +237,8 @@ TEST_F(DesktopGui, APersonClicksTypesChoosesAppliesAndClosesWithOk) {
     Settle();
     EXPECT_GT(DarkPixels(name), 3 * kCaret) << "the typed name does not show";
 
-    // The drop-down list opens over the page below the box, and a press
-    // beside it closes it.
+    // The favourites list (empty in the sample) opens over the page below the
+    // box, and a press beside it closes it.
     const Box box = boxes["1/1046"];
     const int belowY = box.bottom + 6;
     const Rgb before = Probe(box.left + 20, belowY);
@@ -248,6 +248,42 @@ TEST_F(DesktopGui, APersonClicksTypesChoosesAppliesAndClosesWithOk) {
     EXPECT_NE(open.Brightness(), before.Brightness());
     ClickAt(box.right + 40, box.bottom + 60);
     EXPECT_EQ(Probe(box.left + 20, belowY).Brightness(), before.Brightness()) << "still open";
+
+    // On the Troubleshooting page a test page is picked from its list, which
+    // opens over the Print button.
+    const Box troubleTab = boxes["-1/tab:2"];
+    ClickAt(troubleTab.CentreX(), troubleTab.CentreY());
+    const Box testPages = boxes["12/1401"];
+    const Box print = boxes["12/1402"];
+    // The focused box shows its item highlighted: the text is read with the
+    // focus on the next control.
+    const auto shownText = [&] {
+        X("key Tab");
+        Settle();
+        return DarkPixels(testPages);
+    };
+    const int shownBefore = shownText();
+    const Rgb printFace = Probe(print.CentreX(), print.top + 3);
+    ClickAt(testPages.right - 8, testPages.CentreY());
+    EXPECT_NE(Probe(print.CentreX(), print.top + 3).Brightness(), printFace.Brightness())
+        << "the list does not cover the button";
+    constexpr int kItemHeight = 13;
+    ClickAt(testPages.CentreX(), testPages.bottom + 1 + 2 * kItemHeight + kItemHeight / 2);
+    EXPECT_EQ(Probe(print.CentreX(), print.top + 3).Brightness(), printFace.Brightness())
+        << "the list stayed open";
+    EXPECT_NE(shownText(), shownBefore) << "the box shows the same item";
+
+    // A dialog the page opens is modal: the sheet's Cancel does nothing
+    // until Escape closes the dialog.
+    const Box statusCheck = boxes["12/1421"];
+    const int sheetCentre = Probe(100, 93).Brightness();
+    ClickAt(statusCheck.CentreX(), statusCheck.CentreY());
+    EXPECT_NE(Probe(100, 93).Brightness(), sheetCentre) << "no dialog over the sheet";
+    const Box cancel = boxes["-1/2"];
+    ClickAt(cancel.CentreX(), cancel.CentreY());
+    X("key Escape");
+    Settle();
+    EXPECT_EQ(Probe(100, 93).Brightness(), sheetCentre) << "the dialog is still there";
 
     // Apply, then OK with the keyboard's Enter.
     const Box apply = boxes["-1/12321"];
@@ -260,7 +296,8 @@ TEST_F(DesktopGui, APersonClicksTypesChoosesAppliesAndClosesWithOk) {
     const int status = pclose(gui);
     const std::string output = Capture("cat '" + outPath + "'");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
-    for (const char* expected : {"switched to page 1\n", "  applied\n",
+    EXPECT_FALSE(Contains(output, "cancelled")) << output;
+    for (const char* expected : {"switched to page 1\n", "switched to page 12\n", "  applied\n",
                                  "sheet context: changed=1 applied=1 reset=0", "IsMMInch: 0 -> 1"})
         EXPECT_TRUE(Contains(output, expected)) << expected << "\n" << output;
 }
