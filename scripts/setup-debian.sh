@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libfontconfig-dev libsqlite3-dev libstb-dev fonts-liberation2
   clang libclang-rt-14-dev clang-format
+  libsdl2-dev xvfb xdotool
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/controls/control_procs.h"
+#include "platform/window/input_api.h"
+#include "platform/window/paint_api.h"
 #include "platform/window/window_object.h"
 
 namespace kx {
@@ -87,6 +89,46 @@ LRESULT DialogCode(HWND button) {
     }
 }
 
+bool PointInside(HWND button, LPARAM lParam) {
+    RECT client{};
+    GetClientRect(button, &client);
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    return at.x >= client.left && at.x < client.right && at.y >= client.top && at.y < client.bottom;
+}
+
+void ShowPushed(HWND button, bool pushed) {
+    ButtonState& state = State(button);
+    if (state.pushed == pushed)
+        return;
+    state.pushed = pushed;
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+// The button holds the capture while the mouse button is down, shows itself
+// pushed while the pointer is over it, and clicks only when released there.
+void Press(HWND button) {
+    if (ButtonType(button) == BS_GROUPBOX)
+        return;
+    SetFocus(button);
+    if (!IsWindow(button))
+        return;
+    SetCapture(button);
+    ShowPushed(button, true);
+}
+
+void Release(HWND button, LPARAM lParam) {
+    if (GetCapture() != button) {
+        // A release nobody pressed: a program's or the scripted user's click.
+        Click(button);
+        return;
+    }
+    const bool inside = PointInside(button, lParam);
+    ReleaseCapture();
+    ShowPushed(button, false);
+    if (inside)
+        Click(button);
+}
+
 } // namespace
 
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -124,9 +166,24 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     case BM_GETIMAGE:
         return reinterpret_cast<LRESULT>(State(button).image);
     case BM_CLICK:
-    case WM_LBUTTONUP:
         Click(button);
         return 0;
+    case WM_LBUTTONDOWN:
+        Press(button);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == button)
+            ShowPushed(button, PointInside(button, lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        Release(button, lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        ShowPushed(button, false);
+        return 0;
+    case WM_NCHITTEST:
+        // A group box lets the pointer through to the controls inside it.
+        return ButtonType(button) == BS_GROUPBOX ? -1 : 1;
     case WM_LBUTTONDBLCLK:
         if (WindowStyle(button) & BS_NOTIFY)
             NotifyParentCommand(button, BN_DOUBLECLICKED);

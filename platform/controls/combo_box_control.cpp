@@ -6,7 +6,10 @@
 #include "platform/controls/control_procs.h"
 #include "platform/controls/list_items.h"
 #include "platform/controls/user_input.h"
+#include "platform/window/input_api.h"
 #include "platform/window/window_object.h"
+
+#include <utility>
 
 namespace kx {
 namespace {
@@ -19,6 +22,7 @@ public:
     ListItems items;
     int selection = -1;
     bool dropped = false;
+    HWND dropList = nullptr; ///< The open list's window while it shows.
     bool extendedUi = false;
     HWND edit = nullptr;
     bool settingEdit = false;
@@ -106,12 +110,41 @@ void ShowDropDown(HWND combo, ComboState& state, bool show) {
         return;
     if (show) {
         NotifyParentCommand(combo, CBN_DROPDOWN);
-        if (auto* again = State(combo))
+        // The parent may fill the list as it opens, or destroy the box.
+        if (auto* again = State(combo)) {
             again->dropped = true;
+            again->dropList = OpenComboDropList(combo);
+        }
     } else {
         state.dropped = false;
+        if (const HWND list = std::exchange(state.dropList, nullptr))
+            DestroyWindow(list);
         NotifyParentCommand(combo, CBN_CLOSEUP);
     }
+}
+
+void ToggleByPointer(HWND combo, ComboState& state) {
+    if (!IsWindowEnabled(combo))
+        return;
+    SetFocus(state.edit ? state.edit : combo);
+    if (auto* again = State(combo))
+        ShowDropDown(combo, *again, !again->dropped);
+}
+
+// A closed box steps through its items under the wheel.
+LRESULT Wheel(HWND combo, ComboState& state, WPARAM wParam) {
+    if (!IsWindowEnabled(combo))
+        return 0;
+    const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    if (state.dropList) {
+        SendMessageW(state.dropList, WM_MOUSEWHEEL, wParam, 0);
+        return 1;
+    }
+    if (delta > 0 && state.selection > 0)
+        SelectAsUser(combo, state, state.selection - 1);
+    else if (delta < 0)
+        SelectAsUser(combo, state, state.selection + 1);
+    return 1;
 }
 
 void ForwardEditNotification(HWND combo, ComboState& state, WORD code) {
@@ -136,6 +169,15 @@ void ForwardEditNotification(HWND combo, ComboState& state, WORD code) {
 }
 
 void HandleKey(HWND combo, ComboState& state, UINT key) {
+    if (state.dropped && (key == VK_RETURN || key == VK_ESCAPE)) {
+        if (key == VK_RETURN)
+            NotifyParentCommand(combo, CBN_SELENDOK);
+        else
+            NotifyParentCommand(combo, CBN_SELENDCANCEL);
+        if (auto* again = State(combo))
+            ShowDropDown(combo, *again, false);
+        return;
+    }
     if (key == VK_DOWN)
         SelectAsUser(combo, state, state.selection + 1);
     else if (key == VK_UP && state.selection > 0)
@@ -146,6 +188,8 @@ void HandleKey(HWND combo, ComboState& state, UINT key) {
         SelectAsUser(combo, state, state.items.Count() - 1);
     else if (key == VK_F4)
         ShowDropDown(combo, state, !state.dropped);
+    if (auto* again = State(combo); again && again->dropList)
+        FollowComboSelection(again->dropList);
 }
 
 LRESULT ItemText(const ComboState& state, int index, LPARAM buffer) {
@@ -281,7 +325,17 @@ LRESULT ComboMessage(HWND combo, ComboState& state, UINT message, WPARAM wParam,
         }
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        // The open list takes Enter and Escape.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (state.dropped ? DLGC_WANTALLKEYS : 0);
+    case WM_LBUTTONDOWN:
+        ToggleByPointer(combo, state);
+        return 0;
+    case WM_MOUSEWHEEL:
+        return Wheel(combo, state, wParam);
+    case WM_DESTROY:
+        if (const HWND list = std::exchange(state.dropList, nullptr))
+            DestroyWindow(list);
+        return 0;
     case WM_ERASEBKGND:
         return TRUE; // the paint fills every pixel
     case WM_PAINT:
@@ -340,6 +394,24 @@ bool ChooseComboItem(HWND combo, int index) {
     if (changed && IsWindow(combo))
         NotifyParentCommand(combo, CBN_SELCHANGE);
     return true;
+}
+
+void PickComboItem(HWND combo, int index) {
+    ComboState* state = State(combo);
+    if (!state || !state->dropped)
+        return;
+    // As with the scripted pick: confirmed, closed, then the new selection.
+    const bool valid = state->items.Valid(index);
+    const bool changed = valid && index != state->selection;
+    if (valid) {
+        state->selection = index;
+        ShowSelectionInEdit(combo, *state);
+    }
+    NotifyParentCommand(combo, valid ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    if ((state = State(combo)))
+        ShowDropDown(combo, *state, false);
+    if (changed && IsWindow(combo))
+        NotifyParentCommand(combo, CBN_SELCHANGE);
 }
 
 LRESULT CALLBACK ComboBoxProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,25 @@ LRESULT CALLBACK TrackbarProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK TabControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DateTimePickerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ToolTipProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ComboDropListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The mouse (and a list box's arrow keys) on controls that act through their
+// messages and user actions.
+LRESULT ListBoxInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT TabControlPointer(HWND tab, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT TrackbarPointer(HWND trackbar, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT UpDownPointer(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The open list of a combo box: a top-level window over the other windows
+// that holds the capture while it shows.
+/// Opens the list under the box (above it when the box's window has no room
+/// below); nullptr when the window cannot be made.
+HWND OpenComboDropList(HWND combo);
+/// Shows the box's selection in the open list, scrolled into view.
+void FollowComboSelection(HWND list);
+/// What picking from the open list does: the item (or, for -1, nothing) is
+/// confirmed, the list closes, the parent hears of a new selection.
+void PickComboItem(HWND combo, int index);
 
 // Painting of each control (on WM_PAINT).
 void PaintButton(HWND button);

@@ -159,6 +159,18 @@ LRESULT GetSelection(const EditState& state, WPARAM wParam, LPARAM lParam) {
     return MAKELONG(static_cast<WORD>(state.selStart), static_cast<WORD>(state.selEnd));
 }
 
+/// The combo box whose field the edit is, or nullptr.
+HWND ComboAround(HWND edit) {
+    const HWND parent = GetParent(edit);
+    return parent && HasClassName(parent, u"ComboBox") ? parent : nullptr;
+}
+
+/// Keys the field of a combo box hands to the box: stepping, opening and
+/// closing the list.
+bool IsComboKey(UINT key) {
+    return key == VK_UP || key == VK_DOWN || key == VK_F4 || key == VK_RETURN || key == VK_ESCAPE;
+}
+
 LRESULT DialogCode(HWND edit) {
     LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     if (IsMultiLine(edit) && (WindowStyle(edit) & ES_WANTRETURN))
@@ -183,6 +195,8 @@ LRESULT EditMessage(HWND edit, EditState& state, UINT message, WPARAM wParam, LP
         TypeCharacter(edit, state, static_cast<WCHAR>(wParam));
         return 0;
     case WM_KEYDOWN:
+        if (const HWND combo = ComboAround(edit); combo && IsComboKey(static_cast<UINT>(wParam)))
+            return SendMessageW(combo, WM_KEYDOWN, wParam, lParam);
         if (wParam == VK_DELETE)
             DeleteForward(edit, state);
         else
@@ -235,7 +249,14 @@ LRESULT EditMessage(HWND edit, EditState& state, UINT message, WPARAM wParam, LP
     case EM_GETLINECOUNT:
         return LineCount(state);
     case WM_GETDLGCODE:
+        // The field of a combo box wants what its open list wants.
+        if (const HWND combo = ComboAround(edit))
+            return DialogCode(edit) |
+                   (SendMessageW(combo, WM_GETDLGCODE, wParam, lParam) & DLGC_WANTALLKEYS);
         return DialogCode(edit);
+    case WM_LBUTTONDOWN:
+        SetFocus(edit);
+        return 0;
     case WM_ERASEBKGND:
         return TRUE; // the paint fills every pixel
     case WM_PAINT:

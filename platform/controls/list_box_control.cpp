@@ -6,6 +6,7 @@
 #include "platform/controls/control_procs.h"
 #include "platform/controls/list_items.h"
 #include "platform/controls/user_input.h"
+#include "platform/window/input_api.h"
 #include "platform/window/window_object.h"
 
 namespace kx {
@@ -174,6 +175,11 @@ LRESULT ListMessage(HWND list, ListBoxState& state, UINT message, WPARAM wParam,
     }
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+        return ListBoxInput(list, message, wParam, lParam);
     case WM_ERASEBKGND:
         return TRUE; // the paint fills every pixel
     case WM_PAINT:

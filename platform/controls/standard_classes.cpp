@@ -29,6 +29,7 @@ constexpr SystemClass kSystemClasses[] = {
     {WC_TABCONTROLW, TabControlProc, 0},
     {DATETIMEPICK_CLASSW, DateTimePickerProc, 0},
     {TOOLTIPS_CLASSW, ToolTipProc, 0},
+    {u"ComboLBox", ComboDropListProc, 0},
 };
 
 } // namespace

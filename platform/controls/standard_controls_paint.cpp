@@ -68,7 +68,18 @@ void PaintCheckable(HWND button, const Painting& p, DWORD type, DWORD style) {
     RECT text = boxRight ? RECT{0, 0, box.left - 4, client.bottom}
                          : RECT{box.right + 4, 0, client.right, client.bottom};
     const UINT wrap = (style & BS_MULTILINE) ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
-    DrawControlText(p.dc(), WindowText(button), text, DT_LEFT | wrap, p.enabled());
+    const std::u16string label = WindowText(button);
+    DrawControlText(p.dc(), label, text, DT_LEFT | wrap, p.enabled());
+    if (!(SendMessageW(button, BM_GETSTATE, 0, 0) & BST_FOCUS) || label.empty())
+        return;
+    // The focus frame hugs the label.
+    RECT extent = text;
+    DrawTextW(p.dc(), label.c_str(), static_cast<int>(label.size()), &extent,
+              DT_LEFT | wrap | DT_CALCRECT);
+    const LONG height = extent.bottom - extent.top;
+    RECT frame{text.left - 1, (client.bottom - height) / 2 - 1,
+               std::min(extent.right, text.right) + 1, (client.bottom + height) / 2 + 1};
+    DrawFocusRect(p.dc(), &frame);
 }
 
 } // namespace
@@ -98,6 +109,11 @@ void PaintButton(HWND button) {
             OffsetRect(&text, 1, 1);
         DrawControlText(p.dc(), WindowText(button), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
                         p.enabled());
+        if (state & BST_FOCUS) {
+            RECT frame = p.client();
+            InflateRect(&frame, -4, -4);
+            DrawFocusRect(p.dc(), &frame);
+        }
         return;
     }
     PaintCheckable(button, p, type, style);

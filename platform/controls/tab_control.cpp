@@ -134,6 +134,8 @@ LRESULT TabMessage(HWND control, TabState& state, UINT message, WPARAM wParam, L
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_LBUTTONDOWN:
+        return TabControlPointer(control, message, wParam, lParam);
     case WM_ERASEBKGND:
         return TRUE; // the paint fills every pixel
     case WM_PAINT:

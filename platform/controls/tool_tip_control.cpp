@@ -310,7 +310,57 @@ std::pair<HWND, const Tool*> FindCoveringTool(HWND control) {
     return {nullptr, nullptr};
 }
 
+bool ToolAtPoint(const Tool& tool, HWND under, POINT screen) {
+    if (tool.flags & TTF_TRACK)
+        return false;
+    for (HWND at = under; at; at = GetAncestor(at, GA_PARENT)) {
+        if (tool.flags & TTF_IDISHWND) {
+            if (reinterpret_cast<HWND>(tool.id) == at)
+                return true;
+            continue;
+        }
+        if (tool.window != at)
+            continue;
+        POINT local = screen;
+        ScreenToClient(at, &local);
+        return local.x >= tool.rect.left && local.x < tool.rect.right && local.y >= tool.rect.top &&
+               local.y < tool.rect.bottom;
+    }
+    return false;
+}
+
+// Below the pointer, clear of its arrow.
+constexpr LONG kBelowPointer = 20;
+
 } // namespace
+
+std::optional<std::u16string> ShowTipAtPoint(POINT screen) {
+    // Disabled controls count here: their tips explain why they are disabled.
+    const HWND under = WindowFromPoint(screen);
+    if (!under)
+        return std::nullopt;
+    for (HWND top : TopLevelWindows()) {
+        ToolTipState* state = HasClassName(top, TOOLTIPS_CLASSW) ? State(top) : nullptr;
+        if (!state || (state->tracking >= 0 && IsWindowVisible(top)))
+            continue;
+        for (const Tool& tool : state->tools) {
+            if (!ToolAtPoint(tool, under, screen))
+                continue;
+            const Tool copy = tool;
+            ShowTip(top, copy, POINT{screen.x, screen.y + kBelowPointer});
+            return TextOf(top, copy);
+        }
+    }
+    return std::nullopt;
+}
+
+void PopPointerTips() {
+    for (HWND top : TopLevelWindows()) {
+        ToolTipState* state = HasClassName(top, TOOLTIPS_CLASSW) ? State(top) : nullptr;
+        if (state && state->tracking < 0)
+            HideTip(top);
+    }
+}
 
 std::optional<std::u16string> TipTextFor(HWND control) {
     auto [tip, tool] = FindCoveringTool(control);

@@ -125,6 +125,10 @@ LRESULT TrackbarMessage(HWND trackbar, TrackbarState& state, UINT message, WPARA
     case WM_KEYDOWN:
         KeyStep(trackbar, state, static_cast<UINT>(wParam));
         return 0;
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        return TrackbarPointer(trackbar, message, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
     case WM_ERASEBKGND:

@@ -172,6 +172,8 @@ LRESULT UpDownMessage(HWND upDown, UpDownState& state, UINT message, WPARAM wPar
         return state.base;
     case UDM_SETACCEL:
         return TRUE;
+    case WM_LBUTTONDOWN:
+        return UpDownPointer(upDown, message, wParam, lParam);
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:

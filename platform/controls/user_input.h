@@ -35,6 +35,14 @@ bool PickDateTime(HWND picker, const SYSTEMTIME& time);
 /// reported); returns its text, or nothing when the control has no tip.
 std::optional<std::u16string> HoverForTip(HWND control);
 
+/// Shows the tip of the tool under a screen point, as a resting pointer
+/// does: a control's own tool, or an area tool of the window under the point
+/// or one of its parents. Returns its text, or nothing when no tool is there.
+std::optional<std::u16string> ShowTipAtPoint(POINT screen);
+
+/// Hides the tips a resting pointer showed; tracking tips stay.
+void PopPointerTips();
+
 /// The text of the tip a tooltip window has for a control, without showing it.
 std::optional<std::u16string> TipTextFor(HWND control);
 

@@ -2,6 +2,7 @@
 // group) and the dialog keys Enter and Escape.
 #include "platform/base/number.h"
 #include "platform/base/text.h"
+#include "platform/controls/control_base.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/dialog_state.h"
 #include "platform/window/window_world.h"
@@ -103,6 +104,54 @@ bool HandleDialogKey(HWND dialog, const MSG& msg) {
     default:
         return false;
     }
+}
+
+char16_t Folded(char16_t c) {
+    const std::u16string upper = ToUpperText(std::u16string_view(&c, 1));
+    return upper.empty() ? c : upper.front();
+}
+
+/// The letter after a single "&" in a control's text; 0 when
+/// the text has none ("&&" is a plain ampersand); upper-cased.
+char16_t MnemonicOf(std::u16string_view text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return Folded(text[i + 1]);
+        ++i;
+    }
+    return 0;
+}
+
+/// Alt with an underlined letter: a button is clicked, a label or group box
+/// hands the focus to the next control that takes it.
+bool HandleMnemonic(HWND dialog, char16_t key) {
+    const char16_t wanted = Folded(key);
+    std::vector<HWND> controls;
+    CollectControls(dialog, controls);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const HWND control = controls[i];
+        if (!IsWindowVisible(control) || MnemonicOf(WindowText(control)) != wanted)
+            continue;
+        const bool button = HasClassName(control, u"Button");
+        const DWORD type = StyleOf(control) & BS_TYPEMASK;
+        if (button && type != BS_GROUPBOX) {
+            if (!IsWindowEnabled(control))
+                continue;
+            SetFocus(control);
+            if (IsWindow(control))
+                SendMessageW(control, BM_CLICK, 0, 0);
+            return true;
+        }
+        for (size_t next = i + 1; next < controls.size(); ++next) {
+            if ((StyleOf(controls[next]) & WS_TABSTOP) && CanTakeFocus(controls[next])) {
+                SetFocus(controls[next]);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -211,7 +260,11 @@ KXAPI HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     }
     if (stops.empty())
         return nullptr;
+    // The field inside a combo box stands for the box.
     auto at = std::find(stops.begin(), stops.end(), control);
+    for (HWND up = control; at == stops.end() && up && up != dialog;
+         up = GetAncestor(up, GA_PARENT))
+        at = std::find(stops.begin(), stops.end(), up);
     if (at == stops.end())
         return previous ? stops.back() : stops.front();
     const auto index = static_cast<size_t>(at - stops.begin());
@@ -248,6 +301,10 @@ KXAPI BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg) {
         return FALSE;
     if (msg->message == WM_KEYDOWN && kx::HandleDialogKey(dialog, *msg))
         return TRUE;
+    if (msg->message == WM_SYSCHAR) {
+        kx::HandleMnemonic(dialog, static_cast<char16_t>(msg->wParam));
+        return TRUE;
+    }
     if (msg->message == WM_CHAR &&
         (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE || msg->wParam == VK_TAB)) {
         const LRESULT code =

@@ -3,6 +3,7 @@
 #include "platform/base/text.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/paint_api.h"
+#include "platform/window/screen_damage.h"
 #include "platform/window/virtual_clock.h"
 #include "platform/window/window_world.h"
 
@@ -89,7 +90,14 @@ KXAPI LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     // The window record stays alive while its procedure runs, even when the
     // procedure destroys the window.
-    return CallWindowProcW(object->proc, window, message, wParam, lParam);
+    if (!kx::TrackingScreenDamage() || !kx::MessageChangesLook(message, !object->children.empty()))
+        return CallWindowProcW(object->proc, window, message, wParam, lParam);
+    // Where it was and where it is now: a move or a hide uncovers the old place.
+    kx::DamageWindow(window);
+    const LRESULT result = CallWindowProcW(object->proc, window, message, wParam, lParam);
+    if (IsWindow(window))
+        kx::DamageWindow(window);
+    return result;
 }
 
 KXAPI BOOL WINAPI PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -43,6 +43,11 @@ namespace kx {
 /// window is unknown or empty.
 HBITMAP RenderWindow(HWND window);
 
+/// Paints every visible top-level window with its children, back to front,
+/// into the DC, whose (0,0) shows the screen point `origin`; only inside the
+/// area (screen coordinates). Uncovered parts get the desktop colour.
+void RenderScreenArea(HDC dc, const RECT& area, POINT origin = {0, 0});
+
 /// Renders the window and writes it as a PNG file (a Linux path).
 bool RenderWindowToPng(HWND window, const std::string& linuxPath);
 

@@ -3,6 +3,7 @@
 // scratch context that draws nowhere.
 #include "platform/window/window_painting.h"
 #include "platform/window/paint_api.h"
+#include "platform/window/screen_damage.h"
 #include "platform/window/window_world.h"
 
 #include <map>
@@ -87,10 +88,33 @@ KXAPI int WINAPI ReleaseDC(HWND, HDC dc) {
     return dc && DeleteDC(dc) ? 1 : 0;
 }
 
-// There is no screen to refresh: windows are painted whole whenever they
-// are rendered, so invalid areas need no bookkeeping.
-KXAPI BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL) {
-    return !window || IsWindow(window);
+// Invalid areas go to the screen's damage, which a desktop window repaints;
+// without one nothing is kept and windows are painted whole when rendered.
+namespace {
+
+BOOL Invalidate(HWND window, const RECT* rect) {
+    if (window && !IsWindow(window))
+        return FALSE;
+    if (!kx::TrackingScreenDamage())
+        return TRUE;
+    if (!window) {
+        kx::DamageScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+        return TRUE;
+    }
+    RECT area{};
+    if (rect)
+        area = *rect;
+    else
+        GetClientRect(window, &area);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    kx::DamageScreen(area);
+    return TRUE;
+}
+
+} // namespace
+
+KXAPI BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL) {
+    return Invalidate(window, rect);
 }
 KXAPI BOOL WINAPI ValidateRect(HWND window, const RECT*) {
     return !window || IsWindow(window);
@@ -98,8 +122,10 @@ KXAPI BOOL WINAPI ValidateRect(HWND window, const RECT*) {
 KXAPI BOOL WINAPI UpdateWindow(HWND window) {
     return IsWindow(window);
 }
-KXAPI BOOL WINAPI RedrawWindow(HWND window, const RECT*, HRGN, UINT) {
-    return !window || IsWindow(window);
+KXAPI BOOL WINAPI RedrawWindow(HWND window, const RECT* rect, HRGN, UINT flags) {
+    if (!(flags & RDW_INVALIDATE))
+        return !window || IsWindow(window);
+    return Invalidate(window, rect);
 }
 
 } // extern "C"

@@ -3,6 +3,7 @@
 // its client area and clipped to what its parents show, back to front.
 #include "platform/window/paint_api.h"
 #include "platform/window/rect_api.h"
+#include "platform/window/screen_damage.h"
 #include "platform/window/window_painting.h"
 #include "platform/window/window_world.h"
 
@@ -176,6 +177,22 @@ HBITMAP RenderWindow(HWND window) {
     SelectObject(dc, previous);
     DeleteDC(dc);
     return bitmap;
+}
+
+void RenderScreenArea(HDC dc, const RECT& area, POINT origin) {
+    if (!dc || IsEmpty(area))
+        return;
+    RenderingScope rendering;
+    SaveDC(dc);
+    SetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+    SelectClipRgn(dc, nullptr);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_APPWORKSPACE));
+    RestoreDC(dc, -1);
+    // Back to front: the list holds the topmost first.
+    const std::vector<HWND> windows = TopLevelWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        PaintTree(Canvas{dc, origin}, *it, area);
 }
 
 bool RenderWindowToPng(HWND window, const std::string& linuxPath) {

@@ -15,6 +15,7 @@ struct WindowWorld {
     std::vector<HWND> topLevel;
     HWND focus = nullptr;
     HWND active = nullptr;
+    HWND capture = nullptr;
     POINT cursor{};
     std::deque<MSG> queue;
     bool quitPosted = false;
