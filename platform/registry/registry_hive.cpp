@@ -9,6 +9,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace kx {
 namespace {
@@ -23,6 +25,20 @@ RegistryValue ValueFromRow(const SqliteStatement& row, int nameColumn, int typeC
     const auto data = row.ColumnBlob(dataColumn);
     value.data.assign(data.begin(), data.end());
     return value;
+}
+
+// Of two processes opening a new hive at once, the one switching it to the
+// write-ahead log holds it exclusively for a moment, and SQLite tells the
+// other it is busy without waiting; that one waits as for any writer.
+int ExecuteWaitingForWal(SqliteDatabase& database, const char* sql) {
+    constexpr auto kPatience = std::chrono::seconds(10);
+    const auto end = std::chrono::steady_clock::now() + kPatience;
+    int code = database.Execute(sql);
+    while ((code & 0xFF) == SQLITE_BUSY && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        code = database.Execute(sql);
+    }
+    return code;
 }
 
 } // namespace
@@ -78,7 +94,8 @@ DWORD RegistryHive::Initialize() {
     }
     // In WAL mode NORMAL may lose the last commits to a power cut; FULL
     // syncs the log at every commit, so a save that was reported stays.
-    code = m_database->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
+    code =
+        ExecuteWaitingForWal(*m_database, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
     if (code != SQLITE_OK)
         return RegistryErrorFromSqlite(code);
     if (tableCount == 0) {

@@ -3,6 +3,7 @@
 
 #include "platform/base/text.h"
 #include "platform/registry/registry_api.h"
+#include "platform/registry/registry_transaction.h"
 #include "platform/spooler/spool_key.h"
 
 #include <algorithm>
@@ -90,6 +91,12 @@ void AddUnique(std::vector<PortRecord>& ports, PortRecord port) {
         ports.push_back(std::move(port));
 }
 
+// A record is written whole or not at all: another process reading the
+// store never finds a printer with its name but not yet its port.
+DWORD Kept(RegistryTransaction& change, DWORD error) {
+    return error == ERROR_SUCCESS ? static_cast<DWORD>(change.Commit()) : error;
+}
+
 PrinterRecord ReadPrinter(const SpoolKey& key, std::u16string name) {
     PrinterRecord printer;
     printer.name = key.StringOr(u"Name", name);
@@ -131,6 +138,7 @@ std::optional<PrinterRecord> PrinterStore::FindPrinter(std::u16string_view name)
 DWORD PrinterStore::SavePrinter(const PrinterRecord& printer) {
     if (!IsValidPrinterName(printer.name))
         return ERROR_INVALID_PRINTER_NAME;
+    RegistryTransaction change(HKEY_LOCAL_MACHINE);
     if (!FindDriver(printer.driver))
         return ERROR_UNKNOWN_PRINTER_DRIVER;
     if (!FindPort(printer.port))
@@ -160,7 +168,7 @@ DWORD PrinterStore::SavePrinter(const PrinterRecord& printer) {
         if (printer.defaultDevmode.empty())
             key.DeleteValue(u"Default DevMode");
     }
-    return error;
+    return Kept(change, error);
 }
 
 DWORD PrinterStore::DeletePrinter(std::u16string_view name) {
@@ -219,6 +227,7 @@ std::optional<std::u16string> PrinterStore::CapabilityFileOf(std::u16string_view
 DWORD PrinterStore::SaveDriver(const DriverRecord& driver) {
     if (driver.name.empty() || driver.name.find(u'\\') != std::u16string::npos)
         return ERROR_INVALID_PARAMETER;
+    RegistryTransaction change(HKEY_LOCAL_MACHINE);
     const SpoolKey key = SpoolKey::Open(Join(kDriversKey, driver.name), Access::Write);
     if (!key)
         return key.error();
@@ -233,7 +242,7 @@ DWORD PrinterStore::SaveDriver(const DriverRecord& driver) {
         if (error == ERROR_SUCCESS)
             error = key.SetString(name, *value);
     }
-    return error;
+    return Kept(change, error);
 }
 
 std::u16string PrinterStore::DriverFilePath(std::u16string_view file) {
@@ -282,6 +291,7 @@ DWORD PrinterStore::AddLocalPort(std::u16string_view name) {
 DWORD PrinterStore::AddTcpPort(std::u16string_view name, std::u16string_view address, DWORD port) {
     if (name.empty() || name.find(u'\\') != std::u16string_view::npos || port == 0 || port > 0xFFFF)
         return ERROR_INVALID_PARAMETER;
+    RegistryTransaction change(HKEY_LOCAL_MACHINE);
     const SpoolKey key =
         SpoolKey::Open(Join(Join(Join(kMonitorsKey, kTcpMonitor), u"Ports"), name), Access::Write);
     if (!key)
@@ -298,7 +308,7 @@ DWORD PrinterStore::AddTcpPort(std::u16string_view name, std::u16string_view add
         error = key.SetDword(u"PortNumber", port);
     if (error == ERROR_SUCCESS)
         error = key.SetDword(u"Protocol", 1); // raw
-    return error;
+    return Kept(change, error);
 }
 
 DWORD PrinterStore::AddCupsPort(std::u16string_view name, std::u16string_view queue) {
