@@ -3,6 +3,7 @@
 // question, the limit of the list, matching that ignores the printer
 // configuration, the old name-less favourites and deleting the last one.
 #include "devmode/devmode_record.h"
+#include "framework/control_ids.h"
 #include "tests/support/host_runner.h"
 #include "tests/support/test_prefix.h"
 
@@ -10,10 +11,14 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace {
 
 constexpr const char* kPrinter = "'Velmora ML-4200'";
+// Scripts name the favourites box by its identifier: its only label is the
+// caption of the group around it.
+const std::string kBox = std::to_string(kx::kFavouritesBoxId);
 // The store key of the sample driver's favourites.
 constexpr const char* kFavouritesKey =
     "HKEY_CURRENT_USER\\SOFTWARE\\Velmora\\VML42\\TSF\\Device Modes";
@@ -82,19 +87,33 @@ protected:
 
 TEST_F(FavouritesSheet, ASaveOnOnePageIsSelectedOnTheOtherAndChoosingItAppliesIt) {
     const auto run = Play("page 0\n"
-                          "expect 1046 selection \"Printer Default\"\n"
+                          "expect " +
+                          kBox +
+                          " selection \"Printer Default\"\n"
                           "check \"&Inches\"\n"
-                          "expect 1046 text \"Untitled\"\n"
-                          "type 1046 \"Everyday\"\n"
+                          "expect " +
+                          kBox +
+                          " text \"Untitled\"\n"
+                          "type " +
+                          kBox +
+                          " \"Everyday\"\n"
                           "click \"Save\"\n"
-                          "expect 1046 selection \"Everyday\"\n"
+                          "expect " +
+                          kBox +
+                          " selection \"Everyday\"\n"
                           "expect \"Delete\" enabled\n"
                           "page 1\n"
-                          "expect 1046 selection \"Everyday\"\n"
+                          "expect " +
+                          kBox +
+                          " selection \"Everyday\"\n"
                           "check \"Millimeters\"\n"
-                          "expect 1046 selection \"Printer Default\"\n"
+                          "expect " +
+                          kBox +
+                          " selection \"Printer Default\"\n"
                           "page 0\n"
-                          "choose 1046 \"Everyday\"\n"
+                          "choose " +
+                          kBox +
+                          " \"Everyday\"\n"
                           "expect \"&Inches\" checked\n"
                           "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
@@ -107,7 +126,8 @@ TEST_F(FavouritesSheet, ASaveOnOnePageIsSelectedOnTheOtherAndChoosingItAppliesIt
 TEST_F(FavouritesSheet, NamesOfTheTwoBuiltInEntriesAreRefused) {
     for (const char* name : {"printer default", "UNTITLED", "Printer Default"}) {
         const auto run = Play(std::string("check \"&Inches\"\n"
-                                          "type 1046 \"") +
+                                          "type " +
+                                          kBox + " \"") +
                               name +
                               "\"\n"
                               "click \"Save\"\n"
@@ -119,17 +139,23 @@ TEST_F(FavouritesSheet, NamesOfTheTwoBuiltInEntriesAreRefused) {
 
 TEST_F(FavouritesSheet, AnExistingNameIsReplacedOnYesAndKeptOnNo) {
     const auto run = Play("check \"&Inches\"\n"
-                          "type 1046 \"Mine\"\n"
+                          "type " +
+                          kBox +
+                          " \"Mine\"\n"
                           "click \"Save\"\n"
                           "check \"Millimeters\"\n"
-                          "type 1046 \"Other\"\n"
+                          "type " +
+                          kBox +
+                          " \"Other\"\n"
                           "? click \"Save\"\n" // Printer Default is selected: its name is fixed
                           "check \"&Inches\"\n"
                           "check \"Millimeters\"\n"
                           "page 1\n"
                           "page 0\n"
                           "check \"&Inches\"\n"
-                          "expect 1046 selection \"Mine\"\n"
+                          "expect " +
+                          kBox +
+                          " selection \"Mine\"\n"
                           "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
 
@@ -138,19 +164,25 @@ TEST_F(FavouritesSheet, AnExistingNameIsReplacedOnYesAndKeptOnNo) {
     ASSERT_EQ(record.size(), kx::kDevmodeSize);
     SeedFavourites(1, record);
     const auto no = Play("check \"&Inches\"\n"
-                         "type 1046 \"F0\"\n"
+                         "type " +
+                         kBox +
+                         " \"F0\"\n"
                          "answer no\n"
                          "click \"Save\"\n"
                          "expect message \"This name already exists\"\n"
-                         "expect 1046 text \"F0\"\n");
+                         "expect " +
+                         kBox + " text \"F0\"\n");
     ASSERT_EQ(ExitCode(no), 0) << no.output;
     EXPECT_TRUE(Contains(ExportedFavourites(), "\"DMNum\"=\"1\"")) << "No kept the list";
 
     const auto yes = Play("check \"&Inches\"\n"
-                          "type 1046 \"F0\"\n"
+                          "type " +
+                          kBox +
+                          " \"F0\"\n"
                           "answer yes\n"
                           "click \"Save\"\n"
-                          "expect 1046 selection \"F0\"\n");
+                          "expect " +
+                          kBox + " selection \"F0\"\n");
     ASSERT_EQ(ExitCode(yes), 0) << yes.output;
     const std::string stored = ExportedFavourites();
     EXPECT_TRUE(Contains(stored, "\"CDMName0\"=\"F0\"")) << stored;
@@ -168,7 +200,9 @@ TEST_F(FavouritesSheet, SaveIsOfferedUpToThirtyTwoEntries) {
     for (const Case& c : cases) {
         SeedFavourites(c.favourites, record);
         const auto run = Play(std::string("check \"&Inches\"\n"
-                                          "expect 1046 text \"Untitled\"\n"
+                                          "expect " +
+                                          kBox +
+                                          " text \"Untitled\"\n"
                                           "expect \"Save\" ") +
                               c.expectation + "\n");
         EXPECT_EQ(ExitCode(run), 0) << c.favourites << " favourites\n" << run.output;
@@ -183,7 +217,7 @@ TEST_F(FavouritesSheet, OnlyTheConfigurationDifferingStillSelectsTheFavourite) {
     kx::WriteNumber(bytes, kx::FieldNamed("sDrvLang"), 1);
     kx::WriteNumber(bytes, kx::FieldNamed("iOptTray"), 3);
     SeedFavourites(1, record, copies);
-    const auto run = Play("expect 1046 selection \"F0\"\n");
+    const auto run = Play("expect " + kBox + " selection \"F0\"\n");
     EXPECT_EQ(ExitCode(run), 0) << run.output;
 }
 
@@ -195,19 +229,25 @@ TEST_F(FavouritesSheet, AFavouriteWithoutANameValueIsListedByItsWatermarkText) {
     std::ofstream(Path("strip.reg"))
         << "REGEDIT4\r\n\r\n[" << kFavouritesKey << "]\r\n\"CDMName0\"=-\r\n";
     ASSERT_EQ(ExitCode(Run("reg import '" + Path("strip.reg") + "'")), 0);
-    const auto run = Play("choose 1046 \"Old one\"\n"
-                          "expect 1046 selection \"Old one\"\n");
+    const auto run = Play("choose " + kBox +
+                          " \"Old one\"\n"
+                          "expect " +
+                          kBox + " selection \"Old one\"\n");
     EXPECT_EQ(ExitCode(run), 0) << run.output;
 }
 
 TEST_F(FavouritesSheet, DeletingTheLastFavouriteLeavesNoKeyAndNoCount) {
     const auto run = Play("check \"&Inches\"\n"
-                          "type 1046 \"Gone\"\n"
+                          "type " +
+                          kBox +
+                          " \"Gone\"\n"
                           "click \"Save\"\n"
                           "answer yes\n"
                           "click \"Delete\"\n"
                           "expect message \"Are you sure you want to delete this favorite?\"\n"
-                          "expect 1046 text \"Untitled\"\n"
+                          "expect " +
+                          kBox +
+                          " text \"Untitled\"\n"
                           "expect \"Save\" enabled\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_FALSE(Contains(ExportedFavourites(), "DMNum"));
