@@ -24,6 +24,11 @@ const std::vector<HostCommand>& Commands();
 /// The prefix the host works on, created from the bundled sample on first use.
 /// Prints a message and returns false when it cannot be made.
 bool EnsurePrefix();
+/// For a command that only reads: a prefix in use is left exactly as it is
+/// and its hives are opened for reading only, so the command works on a
+/// full disk (an export rescues the user's data); a new prefix is made as
+/// EnsurePrefix makes it.
+bool EnsurePrefixToRead();
 
 /// The folder of the bundled sample ("embedded default") prefix template.
 std::string TemplateFolder();

@@ -4,6 +4,7 @@
 #include "apps/sample_family.h"
 
 #include "platform/files/prefix.h"
+#include "platform/registry/registry_hives.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +40,13 @@ bool EnsurePrefix() {
         return false;
     }
     return InstallSampleFamily();
+}
+
+bool EnsurePrefixToRead() {
+    if (!kx::HiveFileExists(kx::HiveKind::LocalMachine))
+        return EnsurePrefix();
+    kx::OpenHivesForReadingOnly();
+    return true;
 }
 
 namespace {

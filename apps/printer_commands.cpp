@@ -49,7 +49,7 @@ DWORD ParseNumber(const std::string& text) {
 }
 
 int ListPrinters(const Arguments&) {
-    if (!EnsurePrefix())
+    if (!EnsurePrefixToRead())
         return 1;
     for (const auto& printer : PrinterStore::Printers()) {
         std::printf("%s\n  driver %s\n  port %s\n  attributes 0x%08X\n  comment %s\n"
@@ -118,7 +118,7 @@ int AddPort(const Arguments& arguments) {
 }
 
 int ListPorts(const Arguments&) {
-    if (!EnsurePrefix())
+    if (!EnsurePrefixToRead())
         return 1;
     for (const auto& port : PrinterStore::Ports()) {
         std::printf("%-24s %-24s", Narrow(port.name).c_str(), Narrow(port.monitor).c_str());
@@ -195,7 +195,7 @@ std::string Slot(const std::vector<WCHAR>& slots, size_t index, size_t width) {
 int ShowCapabilities(const Arguments& arguments) {
     if (arguments.empty())
         return Usage("caps NAME");
-    if (!EnsurePrefix())
+    if (!EnsurePrefixToRead())
         return 1;
     const std::u16string printer = Wide(arguments[0]);
     if (DeviceCapabilitiesW(printer.c_str(), nullptr, DC_PAPERS, nullptr, nullptr) < 0)
@@ -237,7 +237,7 @@ int ShowCapabilities(const Arguments& arguments) {
 }
 
 int ListJobs(const Arguments&) {
-    if (!EnsurePrefix())
+    if (!EnsurePrefixToRead())
         return 1;
     std::printf("journal %s\n", kx::JobJournal::Folder().c_str());
     for (const auto& job : kx::JobJournal::List()) {

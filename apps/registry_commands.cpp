@@ -26,7 +26,7 @@ int Export(const Arguments& arguments) {
     }
     const std::u16string key = rest.size() == 2 ? kx::Utf8ToUtf16(rest[0]) : u"";
     const std::string& file = rest.back();
-    if (!EnsurePrefix())
+    if (!EnsurePrefixToRead())
         return 1;
     std::string bytes;
     if (const DWORD error = kx::ExportRegistry(key, format, &bytes); error != ERROR_SUCCESS) {

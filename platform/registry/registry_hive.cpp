@@ -56,19 +56,21 @@ std::vector<uint8_t> FoldedNameKey(std::u16string_view name) {
 RegistryHive::RegistryHive(std::string path, std::unique_ptr<SqliteDatabase> database)
     : m_path(std::move(path)), m_database(std::move(database)) {}
 
-std::shared_ptr<RegistryHive> RegistryHive::Open(const std::string& path, DWORD* error) {
+std::shared_ptr<RegistryHive> RegistryHive::Open(const std::string& path, DWORD* error,
+                                                 SqliteDatabase::Access access) {
     int code = SQLITE_OK;
-    auto database = SqliteDatabase::Open(path, &code);
+    auto database = SqliteDatabase::Open(path, &code, access);
     if (!database) {
         *error = RegistryErrorFromSqlite(code);
         return nullptr;
     }
     std::shared_ptr<RegistryHive> hive(new RegistryHive(path, std::move(database)));
-    *error = hive->Initialize();
+    hive->m_readOnly = access == SqliteDatabase::Access::ReadOnly;
+    *error = hive->Initialize(access);
     return *error == ERROR_SUCCESS ? hive : nullptr;
 }
 
-DWORD RegistryHive::Initialize() {
+DWORD RegistryHive::Initialize(SqliteDatabase::Access access) {
     int code = m_database->Execute("PRAGMA busy_timeout = 10000");
     if (code != SQLITE_OK)
         return RegistryErrorFromSqlite(code);
@@ -92,6 +94,8 @@ DWORD RegistryHive::Initialize() {
         if (id->Step() != SQLITE_ROW || id->ColumnInt(0) != kApplicationId)
             return ERROR_BADDB;
     }
+    if (access == SqliteDatabase::Access::ReadOnly)
+        return tableCount > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     // In WAL mode NORMAL may lose the last commits to a power cut; FULL
     // syncs the log at every commit, so a save that was reported stays.
     code =
@@ -107,6 +111,11 @@ DWORD RegistryHive::Initialize() {
     return ERROR_SUCCESS;
 }
 
+bool RegistryHive::RefuseWrites() {
+    m_readOnly = m_database->Execute("PRAGMA query_only = 1") == SQLITE_OK;
+    return m_readOnly;
+}
+
 SqliteStatement* RegistryHive::Statement(const char* sql, DWORD* error) {
     int code = SQLITE_OK;
     SqliteStatement* statement = m_database->Prepare(sql, &code);
@@ -118,7 +127,8 @@ DWORD RegistryHive::Begin() {
     m_mutex.lock();
     if (m_depth++ > 0)
         return ERROR_SUCCESS;
-    const int code = m_database->Execute("BEGIN IMMEDIATE");
+    // A hive that takes no writes still gives its readers one snapshot.
+    const int code = m_database->Execute(m_readOnly ? "BEGIN" : "BEGIN IMMEDIATE");
     if (code != SQLITE_OK) {
         --m_depth;
         m_mutex.unlock();

@@ -48,10 +48,16 @@ public:
 
     /// Opens or creates the hive file. A file that is not a hive (not a
     /// database, or a database of something else) gives ERROR_BADDB and is
-    /// left as it is.
-    static std::shared_ptr<RegistryHive> Open(const std::string& path, DWORD* error);
+    /// left as it is. ReadOnly opens an existing hive without writing any of
+    /// its files; its writes fail with ERROR_CANTWRITE, and a file never
+    /// written gives ERROR_FILE_NOT_FOUND.
+    static std::shared_ptr<RegistryHive>
+    Open(const std::string& path, DWORD* error,
+         SqliteDatabase::Access access = SqliteDatabase::Access::ReadWrite);
 
     const std::string& Path() const { return m_path; }
+    /// Makes every later write of this connection fail; false when it cannot.
+    bool RefuseWrites();
 
     /// The key at `names` below `base`: ERROR_FILE_NOT_FOUND when absent.
     DWORD FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key);
@@ -90,7 +96,7 @@ public:
 
 private:
     RegistryHive(std::string path, std::unique_ptr<SqliteDatabase> database);
-    DWORD Initialize();
+    DWORD Initialize(SqliteDatabase::Access access);
     DWORD FindChild(KeyId parent, std::u16string_view name, KeyId* child);
     DWORD Depth(KeyId key, size_t* depth);
     DWORD DeleteBelow(KeyId key);
@@ -106,6 +112,7 @@ private:
 
     std::string m_path;
     std::unique_ptr<SqliteDatabase> m_database;
+    bool m_readOnly = false;
     std::recursive_mutex m_mutex;
     int m_depth = 0;
 };

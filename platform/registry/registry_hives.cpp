@@ -31,6 +31,7 @@ constexpr std::array kPredefinedKeys = {
 };
 
 constexpr std::array<const char*, 2> kHiveFiles = {"user.db", "system.db"};
+constexpr const char* kHiveFolder = "registry";
 
 class HiveCache {
 public:
@@ -60,6 +61,8 @@ public:
             (void)Folder(); // makes the folder again if it went too
         }
         *error = ERROR_SUCCESS;
+        if (!slot.hive && m_readOnly)
+            return OpenForReading(path, error);
         if (!slot.hive) {
             slot.hive = RegistryHive::Open(path, error);
             slot.Remember(path);
@@ -72,8 +75,13 @@ public:
         return slot.hive;
     }
 
+    void OpenForReadingOnly() {
+        std::lock_guard lock(m_mutex);
+        m_readOnly = true;
+    }
+
     std::string Path(HiveKind kind) {
-        return Prefix::Current().DataFolder("registry") + "/" +
+        return Prefix::Current().DataFolder(kHiveFolder) + "/" +
                kHiveFiles[static_cast<size_t>(kind)];
     }
 
@@ -83,22 +91,66 @@ private:
         dev_t device = 0;
         ino_t inode = 0;
 
+        bool missing = false;
+
         void Remember(const std::string& path) {
             struct stat info;
-            if (stat(path.c_str(), &info) == 0) {
+            missing = stat(path.c_str(), &info) != 0;
+            if (!missing) {
                 device = info.st_dev;
                 inode = info.st_ino;
             }
         }
+        // A hive read as empty stays so until its file appears.
         bool IsStill(const std::string& path) const {
             struct stat info;
-            return stat(path.c_str(), &info) == 0 && info.st_dev == device && info.st_ino == inode;
+            if (stat(path.c_str(), &info) != 0)
+                return missing;
+            return !missing && info.st_dev == device && info.st_ino == inode;
         }
     };
 
+    // Called with the lock held and the path's slot empty.
+    std::shared_ptr<RegistryHive> OpenForReading(const std::string& path, DWORD* error) {
+        struct stat info;
+        const bool present = stat(path.c_str(), &info) == 0;
+        auto hive =
+            present ? RegistryHive::Open(path, error, SqliteDatabase::Access::ReadOnly) : nullptr;
+        if (!hive && present && *error == ERROR_CANTOPEN) {
+            // The log's shared index is gone and only a writer may make it
+            // again: reading through a writer's connection beats losing
+            // what the log holds.
+            hive = RegistryHive::Open(path, error);
+            if (hive && !hive->RefuseWrites())
+                hive = nullptr;
+        }
+        if (!present || (!hive && *error == ERROR_FILE_NOT_FOUND)) {
+            // Nothing was ever written to this hive: it reads as an empty
+            // one, and a write is refused as in any hive opened to read.
+            hive = EmptyReadOnlyHive(error);
+        }
+        if (!hive) {
+            m_hives.erase(path);
+            return nullptr;
+        }
+        auto& slot = m_hives[path];
+        slot.hive = hive;
+        slot.Remember(path);
+        return hive;
+    }
+
+    static std::shared_ptr<RegistryHive> EmptyReadOnlyHive(DWORD* error) {
+        auto hive = RegistryHive::Open(":memory:", error);
+        if (hive && !hive->RefuseWrites()) {
+            *error = ERROR_CANTWRITE;
+            return nullptr;
+        }
+        return hive;
+    }
+
     const std::string& Folder() {
         if (m_folder.empty())
-            m_folder = Prefix::Current().DataFolder("registry");
+            m_folder = Prefix::Current().DataFolder(kHiveFolder);
         return m_folder;
     }
 
@@ -114,6 +166,7 @@ private:
     }
 
     static inline bool m_forked = false;
+    bool m_readOnly = false;
     std::mutex m_mutex;
     std::string m_root;
     std::string m_folder;
@@ -135,6 +188,17 @@ std::string HivePath(HiveKind kind) {
 
 std::shared_ptr<RegistryHive> CurrentHive(HiveKind kind, DWORD* error) {
     return Hives().Get(kind, error);
+}
+
+bool HiveFileExists(HiveKind kind) {
+    struct stat info;
+    const std::string path =
+        Prefix::Current().Root() + "/" + kHiveFolder + "/" + kHiveFiles[static_cast<size_t>(kind)];
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void OpenHivesForReadingOnly() {
+    Hives().OpenForReadingOnly();
 }
 
 bool IsPredefinedKey(uint32_t handleValue) {

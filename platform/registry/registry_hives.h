@@ -21,6 +21,15 @@ std::string HivePath(HiveKind kind);
 /// prefix opens the new prefix's hives.
 std::shared_ptr<RegistryHive> CurrentHive(HiveKind kind, DWORD* error);
 
+/// Whether the hive's file is there, found without making its folder.
+bool HiveFileExists(HiveKind kind);
+
+/// From now on this process opens the hives for reading only, writing none
+/// of their files (a command that only reads works on a full disk): a hive
+/// never written reads as empty, and every write fails with
+/// ERROR_CANTWRITE. Hives already open stay as they are.
+void OpenHivesForReadingOnly();
+
 /// A key in a hive.
 struct HiveKey {
     std::shared_ptr<RegistryHive> hive;

@@ -2,6 +2,7 @@
 #include "platform/registry/sqlite_database.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <unordered_map>
 #include <vector>
@@ -91,11 +92,43 @@ struct SqliteDatabase::Cache {
     std::unordered_map<const char*, std::unique_ptr<SqliteStatement>> statements;
 };
 
-std::unique_ptr<SqliteDatabase> SqliteDatabase::Open(const std::string& path, int* code) {
+namespace {
+
+// A file URI that opens the database for reading without writing any file
+// of it. While the write-ahead log holds pages, its shared index is mapped
+// read-only (a reader alone on the file reads the log into its own memory);
+// with no log, every page is in the database file itself and is read as it
+// is, without locks: a writer that comes meanwhile writes to the log, and
+// only its checkpoint (after a thousand pages, or at its end) writes the file.
+std::string ReadOnlyUri(const std::string& path) {
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            constexpr char kDigits[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += kDigits[static_cast<unsigned char>(c) >> 4];
+            uri += kDigits[static_cast<unsigned char>(c) & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    struct stat log;
+    const bool logHoldsPages = stat((path + "-wal").c_str(), &log) == 0 && log.st_size > 0;
+    return uri + (logHoldsPages ? "?mode=ro&readonly_shm=1" : "?mode=ro&immutable=1");
+}
+
+} // namespace
+
+std::unique_ptr<SqliteDatabase> SqliteDatabase::Open(const std::string& path, int* code,
+                                                     Access access) {
     sqlite3* connection = nullptr;
-    *code = sqlite3_open_v2(path.c_str(), &connection,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                            nullptr);
+    *code = access == Access::ReadOnly
+                ? sqlite3_open_v2(ReadOnlyUri(path).c_str(), &connection,
+                                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_FULLMUTEX,
+                                  nullptr)
+                : sqlite3_open_v2(
+                      path.c_str(), &connection,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (*code != SQLITE_OK) {
         sqlite3_close_v2(connection);
         return nullptr;

@@ -49,9 +49,13 @@ private:
 
 class SqliteDatabase {
 public:
+    enum class Access { ReadWrite, ReadOnly };
+
     /// Opens (creating when absent) the database file; `*code` receives the
-    /// SQLite result when it fails.
-    static std::unique_ptr<SqliteDatabase> Open(const std::string& path, int* code);
+    /// SQLite result when it fails. ReadOnly neither creates the file nor
+    /// writes any file of it, the write-ahead log's shared index included.
+    static std::unique_ptr<SqliteDatabase> Open(const std::string& path, int* code,
+                                                Access access = Access::ReadWrite);
 
     /// Runs statements that return no rows; returns the SQLite result.
     int Execute(const char* sql);
