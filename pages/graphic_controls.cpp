@@ -6,6 +6,8 @@
 #include "framework/page_templates.h"
 #include "framework/template_controls.h"
 
+#include <span>
+
 namespace kx {
 namespace {
 
@@ -78,6 +80,17 @@ constexpr TemplateControl kGraphicControls[] = {
 
 void InstallGraphicPageControls() {
     SetPageControls("CGraphicDlg", kGraphicControls);
+}
+
+std::u16string DarknessGroupScript() {
+    const std::span<const TemplateControl> all(kGraphicControls);
+    size_t first = 0;
+    while (first < all.size() && all[first].id != kRasterCaptionId)
+        ++first;
+    size_t end = first;
+    while (end < all.size() && all[end].id != kAdvancedOptionsId)
+        ++end;
+    return TemplateControlsScript(all.subspan(first, end - first));
 }
 
 } // namespace kx

@@ -3,8 +3,7 @@
 // the page's template rows at module start.
 #pragma once
 
-#include <array>
-#include <span>
+#include <string>
 
 namespace kx {
 
@@ -43,14 +42,12 @@ constexpr int kTrueTypeCount = 3;
 constexpr int kTonerRadioCount = 3;
 constexpr int kDarknessCount = 3;
 
-/// One row of a group: its control and its height in rows of the page.
-struct GraphicRow {
-    int id;
-    int height = 1;
-};
-
 /// Adds the Graphics page's controls to its template; the module does it
 /// at start.
 void InstallGraphicPageControls();
+
+/// The controls of the darkness group alone, for the Advanced dialog and
+/// tab: their template lines.
+std::u16string DarknessGroupScript();
 
 } // namespace kx

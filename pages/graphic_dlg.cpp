@@ -5,6 +5,7 @@
 #include "framework/kromaui_app.h"
 #include "framework/printer_texts.h"
 #include "framework/value_list.h"
+#include "pages/advanced_options.h"
 #include "platform/base/devmode_public.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/rect_api.h"
@@ -21,66 +22,24 @@ constexpr size_t kTextCapacity = 512;
 /// Entries below this one are the 1200 dpi entries a poster cannot print.
 constexpr int kFirst600Entry = 8;
 
-// One row of the page: a control, the dialog units it takes and its height.
-struct Row {
-    int id;
-    int step = 9;
-    int height = 9;
-};
-constexpr Row Text(int id) {
-    return {id, 9, 8};
+// The page's groups in reading order.
+std::array<GraphicRows, 10> ReadingOrder() {
+    using enum GraphicGroup;
+    return {ResolutionRows(),
+            ImageModeRows(),
+            ColourRows(),
+            BudgetGroupRows(Raster),
+            BudgetGroupRows(TonerRadios),
+            BudgetGroupRows(Darkness),
+            BudgetGroupRows(Grayscale),
+            BudgetGroupRows(TonerSlider),
+            BudgetGroupRows(HighCoverage),
+            BudgetGroupRows(TrueType)};
 }
-constexpr Row Push(int id) {
-    return {id, 15, 13};
-}
-
-// The page's groups in reading order; a group never splits between the
-// two columns.
-constexpr Row kResolutionRows[] = {Text(kResolutionCaptionId),   {kFirstResolutionId},
-                                   {kFirstResolutionId + 1},     {kFirstResolutionId + 2},
-                                   {kFirstResolutionId + 3},     {kFirstResolutionId + 4}};
-constexpr Row kImageModeRows[] = {Text(kImageModeCaptionId),
-                                  {kFirstImageModeId},
-                                  {kFirstImageModeId + 1},
-                                  {kFirstImageModeId + 2},
-                                  {kFirstImageModeId + 3}};
-constexpr Row kColourRows[] = {Text(kColourCaptionId), {kColourRadioId},
-                               {kGrayscaleRadioId},    {kBlackInkOnlyId},
-                               Push(kCopiesButtonId),  {kColourMatchingId},
-                               Push(kColourSettingsId)};
-constexpr Row kRasterRows[] = {Text(kRasterCaptionId), {kRasterListId, 16, 60}};
-constexpr Row kTonerRows[] = {
-    Text(kTonerCaptionId), {kFirstTonerId}, {kFirstTonerId + 1}, {kFirstTonerId + 2}};
-constexpr Row kDarknessRows[] = {Text(kDarknessCaptionId),
-                                 {kFirstDarknessId},
-                                 {kFirstDarknessId + 1},
-                                 {kFirstDarknessId + 2}};
-constexpr Row kGrayscaleRows[] = {{kGrayscaleEnhId}};
-constexpr Row kTonerSliderRows[] = {Text(kTonerSliderCaptionId), {kTonerSliderId, 14, 12}};
-constexpr Row kHighCoverageRows[] = {{kHighCoverageId}};
-constexpr Row kTrueTypeRows[] = {Text(kTrueTypeCaptionId), {kFirstTrueTypeId},
-                                 {kFirstTrueTypeId + 1},   {kFirstTrueTypeId + 2},
-                                 {kDarkenTextId},          {kAllTextBlackId}};
-
-// The groups the budget places, by GraphicGroup.
-constexpr std::array<std::span<const Row>, kGraphicGroupCount> kBudgetGroups = {
-    kRasterRows,    kTonerRows,        kDarknessRows, kGrayscaleRows,
-    kTonerSliderRows, kHighCoverageRows, kTrueTypeRows};
-
-constexpr std::array<std::span<const Row>, 10> kReadingOrder = {
-    kResolutionRows, kImageModeRows,   kColourRows,       kRasterRows,   kTonerRows,
-    kDarknessRows,   kGrayscaleRows,   kTonerSliderRows,  kHighCoverageRows, kTrueTypeRows};
 
 // The two columns right of the picture, in dialog units; both end above
 // the logo's row.
-struct Column {
-    int left;
-    int width;
-    int bottom;
-};
-constexpr int kColumnTop = 34;
-constexpr Column kFirstColumn = {108, 48, 130};
-constexpr Column kSecondColumn = {158, 62, 130};
+constexpr RowColumn kPageColumns[] = {{108, 48, 34, 130}, {158, 62, 34, 130}};
 
 bool ImageModeShown(const ModelProfile& p, int mode) {
     const int32_t keys[] = {p.GraphicsImageModePrinter, p.GraphicsImageModeNormal,
@@ -106,10 +65,6 @@ void CGraphicDlg::Hide(int id) {
 
 BOOL CGraphicDlg::OnInitDialog() {
     const BOOL result = TDarknessDlg<CKxDialog>::OnInitDialog();
-    if (GetDlgItem(kRasterListId) != nullptr) {
-        m_raster.SubclassDlgItem(kRasterListId, this);
-        FillValueList(m_raster, kRasterCompression, TheApp().stringFile, pageSection());
-    }
     SetUpResolutions();
     SetUpImageModes();
     SetUpColourRows();
@@ -157,8 +112,7 @@ void CGraphicDlg::SetUpImageModes() {
 void CGraphicDlg::SetUpColourRows() {
     const ModelProfile& p = TheApp().profile;
     if (p.GraphicsColorMode == 0) {
-        for (const Row& row : kColourRows)
-            Hide(row.id);
+        HideRows(m_hWnd, ColourRows());
         return;
     }
     if (p.GraphicsBlackOnly == 0)
@@ -172,51 +126,14 @@ void CGraphicDlg::SetUpColourRows() {
 }
 
 void CGraphicDlg::HideGroupsOffThePage() {
-    const ModelProfile& p = TheApp().profile;
-    for (size_t group = 0; group < kGraphicGroupCount; ++group) {
-        if (m_plan.groups[group] == Placement::Page)
-            continue;
-        for (const Row& row : kBudgetGroups[group])
-            Hide(row.id);
-    }
-    if (p.GraphicsTrueType == 0) {
-        Hide(kTrueTypeCaptionId);
-        for (int i = 0; i < kTrueTypeCount; ++i)
-            Hide(kFirstTrueTypeId + i);
-    }
-    if (p.GraphicsDarkenText == 0)
-        Hide(kDarkenTextId);
+    SetUpDarkness(m_plan, Placement::Page);
     if (!m_plan.advancedButton)
         Hide(kAdvancedOptionsId);
 }
 
 void CGraphicDlg::LayOutRows() {
-    bool second = false;
-    int firstTop = kColumnTop;
-    int secondTop = kColumnTop;
-    for (const std::span<const Row> group : kReadingOrder) {
-        int height = 0;
-        for (const Row& row : group)
-            height += Shown(row.id) ? row.step : 0;
-        if (height == 0)
-            continue;
-        if (!second && firstTop + height > kFirstColumn.bottom)
-            second = true;
-        const Column& column = second ? kSecondColumn : kFirstColumn;
-        int& top = second ? secondTop : firstTop;
-        for (const Row& row : group) {
-            if (!Shown(row.id))
-                continue;
-            RECT units{column.left, top, column.left + column.width, top + row.height};
-            ::MapDialogRect(m_hWnd, &units);
-            ::SetWindowPos(GetDlgItem(row.id), nullptr, units.left, units.top,
-                           units.right - units.left, units.bottom - units.top,
-                           SWP_NOZORDER | SWP_NOACTIVATE);
-            top += row.step;
-        }
-        // A little air between groups.
-        top += 3;
-    }
+    const auto groups = ReadingOrder();
+    FlowRows(m_hWnd, groups, kPageColumns);
 }
 
 void CGraphicDlg::EnableWithTip(int id, bool enable, int tip) {
@@ -233,9 +150,6 @@ void CGraphicDlg::RefreshControls() {
     RefreshImageMode();
     RefreshColour();
     RefreshDarkness();
-    if (m_raster.GetSafeHwnd() != nullptr)
-        (void)ShowValue(m_raster, static_cast<WORD>(std::clamp<int64_t>(
-                                      Field(working(), FieldNamed("iRasterCompression")), 0, 3)));
 }
 
 void CGraphicDlg::RefreshResolution() {
@@ -261,8 +175,8 @@ void CGraphicDlg::RefreshResolution() {
 }
 
 void CGraphicDlg::RefreshImageMode() {
-    const int mode =
-        static_cast<int>(std::clamp<int64_t>(Field(working(), FieldNamed("iSrt")), 0, kImageModeCount - 1));
+    const int mode = static_cast<int>(
+        std::clamp<int64_t>(Field(working(), FieldNamed("iSrt")), 0, kImageModeCount - 1));
     CheckRadio(kFirstImageModeId, kImageModeCount, mode);
 }
 
@@ -280,7 +194,7 @@ void CGraphicDlg::RefreshColour() {
 
 void CGraphicDlg::LockColourRows() {
     const bool locked = (Field(working(), FieldNamed("bLockedFeatures")) & kColourLockBit) != 0;
-    for (const Row& row : kColourRows) {
+    for (const GraphicRow& row : ColourRows()) {
         if (row.id != kColourCaptionId && Shown(row.id))
             EnableWithTip(row.id, !locked, kLockedTip);
     }
@@ -299,10 +213,6 @@ void CGraphicDlg::SaveControls() {
         mode >= 0 && Shown(kFirstImageModeId + mode))
         SetField(devmode, FieldNamed("iSrt"), mode);
     SaveColour();
-    if (Shown(kRasterListId)) {
-        if (const std::optional<WORD> value = m_raster.SelectedValue())
-            SetField(devmode, FieldNamed("iRasterCompression"), *value);
-    }
 }
 
 void CGraphicDlg::SaveResolution() {
@@ -331,16 +241,24 @@ void CGraphicDlg::SaveColour() {
         SetField(devmode, FieldNamed("iColorOptions"), Checked(kColourMatchingId) ? 1 : 0);
 }
 
+void CGraphicDlg::OpenAdvancedOptions() {
+    if (!RunAdvancedOptions(ForDialogs(), m_plan))
+        return;
+    RefreshControls();
+    OnSettingChanged();
+}
+
 BOOL CGraphicDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
-    const bool ours = id >= kResolutionCaptionId && id < kAdvancedOptionsId;
-    if (ours && code == BN_CLICKED) {
+    const bool pageRow = id >= kResolutionCaptionId && id < kRasterCaptionId &&
+                         id != kCopiesButtonId && id != kColourSettingsId;
+    if ((pageRow && code == BN_CLICKED) || IsDarknessChange(id, code)) {
         OnSettingChanged();
         return TRUE;
     }
-    if (id == kRasterListId && code == CBN_SELCHANGE) {
-        OnSettingChanged();
+    if (id == kAdvancedOptionsId && code == BN_CLICKED) {
+        OpenAdvancedOptions();
         return TRUE;
     }
     return TDarknessDlg<CKxDialog>::OnCommand(wParam, lParam);

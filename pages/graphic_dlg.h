@@ -43,13 +43,13 @@ private:
     void SaveResolution();
     void SaveColour();
     void LockColourRows();
+    void OpenAdvancedOptions();
     void EnableWithTip(int id, bool enable, int tip);
     void Hide(int id);
     std::u16string PageText(std::u16string_view key);
 
     std::vector<int> m_entries;
     GraphicRowPlan m_plan;
-    CKxComboBox m_raster;
 };
 
 } // namespace kx

@@ -65,11 +65,12 @@ TEST_F(GraphicsPage, ColourLaserOffersOneRadioAndGrayscaleWritesBothColourFields
 }
 
 TEST_F(GraphicsPage, InkjetNamesItsQualitiesFromTheStringFileInGerman) {
-    const auto run = Play("Velmora IJ-980", "expect 1501 text \"Foto\"\n"
-                                            "expect 1503 text \"Schnell\"\n"
-                                            "expect 1500 text \"Auflösung\"\n"
-                                            "click \"Graustufen\"\n"
-                                            "cancel\n",
+    const auto run = Play("Velmora IJ-980",
+                          "expect 1501 text \"Foto\"\n"
+                          "expect 1503 text \"Schnell\"\n"
+                          "expect 1500 text \"Auflösung\"\n"
+                          "click \"Graustufen\"\n"
+                          "cancel\n",
                           "407");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_FALSE(Contains(run.output, "iGrayMode")) << "cancel keeps the record";

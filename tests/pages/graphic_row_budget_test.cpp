@@ -86,38 +86,56 @@ void ColourLaser(ModelProfile& p) {
 TEST(PlanGraphicRows, PlacesTheGroupsOfEachKindOfModel) {
     const PlanCase cases[] = {
         // free 1 + (-4) + 7 = 4: darkness fits exactly, the rest is advanced.
-        {"mono laser, four radios, all image modes", 4, MonoLaser,
-         {Absent, Absent, Page, Advanced, Advanced, Advanced, Advanced}, true},
+        {"mono laser, four radios, all image modes",
+         4,
+         MonoLaser,
+         {Absent, Absent, Page, Advanced, Advanced, Advanced, Advanced},
+         true},
         // free 2 - 4 + 1 = -1: nothing fits.
-        {"colour laser, one radio", 1, ColourLaser,
-         {Advanced, Advanced, Absent, Absent, Absent, Absent, Advanced}, true},
+        {"colour laser, one radio",
+         1,
+         ColourLaser,
+         {Advanced, Advanced, Absent, Absent, Absent, Absent, Advanced},
+         true},
         // free 2 + 7 = 9: toner 9 -> 6, darkness 6 -> 3, grayscale 3 -> 1; TrueType needs
         // 5 - 1 - 3 = 1 and stays; nothing went off the page.
-        {"plain mono printer, exactly fitting", 3,
-         [](ModelProfile& p) { p.GraphicsTonerMode = p.GraphicsDarkness = p.GraphicsGrayscaleEnh = 1; },
-         {Absent, Page, Page, Page, Absent, Absent, Page}, false},
+        {"plain mono printer, exactly fitting",
+         3,
+         [](ModelProfile& p) {
+             p.GraphicsTonerMode = p.GraphicsDarkness = p.GraphicsGrayscaleEnh = 1;
+         },
+         {Absent, Page, Page, Page, Absent, Absent, Page},
+         false},
         // As above with high coverage: it goes off the page, so the button is
         // needed and TrueType's threshold rises to 2.
-        {"plain mono printer, one group too many", 3,
+        {"plain mono printer, one group too many",
+         3,
          [](ModelProfile& p) {
              p.GraphicsTonerMode = p.GraphicsDarkness = p.GraphicsGrayscaleEnh = 1;
              p.GraphicsHighCoverageMode = 1;
          },
-         {Absent, Page, Page, Page, Absent, Advanced, Advanced}, true},
+         {Absent, Page, Page, Page, Absent, Advanced, Advanced},
+         true},
         // free 0 + 0 + 4: raster needs 5, toner 4 fits and leaves 1.
-        {"colour inkjet, five radios, no colour rows", 5,
+        {"colour inkjet, five radios, no colour rows",
+         5,
          [](ModelProfile& p) {
              p.GraphicsColorMode = p.GraphicsRaster = p.GraphicsTonerMode = 1;
              p.GraphicsTrueType = p.GraphicsDarkenText = 1;
          },
-         {Advanced, Page, Absent, Absent, Absent, Absent, Advanced}, true},
-        {"grayscale enhancement never beside advanced TrueType", 1,
+         {Advanced, Page, Absent, Absent, Absent, Absent, Advanced},
+         true},
+        {"grayscale enhancement never beside advanced TrueType",
+         1,
          [](ModelProfile& p) { p.GraphicsGrayscaleEnh = p.GraphicsTrueTypeAdvanced = 1; },
-         {Absent, Absent, Absent, Advanced, Absent, Absent, Advanced}, true},
+         {Absent, Absent, Absent, Advanced, Absent, Absent, Advanced},
+         true},
         // Ink options alone need the button: TrueType's threshold is 6 - 1 - 3.
-        {"ink options alone show the button", 1,
+        {"ink options alone show the button",
+         1,
          [](ModelProfile& p) { p.GraphicsDryTime = 1; },
-         {Absent, Absent, Absent, Absent, Absent, Absent, Page}, true},
+         {Absent, Absent, Absent, Absent, Absent, Absent, Page},
+         true},
     };
     for (const PlanCase& c : cases) {
         ModelProfile p;
