@@ -183,6 +183,10 @@ void CGraphicDlg::RefreshImageMode() {
 void CGraphicDlg::RefreshColour() {
     if (!Shown(kColourRadioId))
         return;
+    // FIXME: the "Copies" and "Color Settings" dialogs are not built yet;
+    // their buttons stay greyed rather than do nothing when pressed.
+    EnableControl(kCopiesButtonId, false);
+    EnableControl(kColourSettingsId, false);
     const BYTE* devmode = working();
     const bool colour = Field(devmode, FieldNamed("iGrayMode")) != 0;
     Check(kColourRadioId, colour);
@@ -195,7 +199,8 @@ void CGraphicDlg::RefreshColour() {
 void CGraphicDlg::LockColourRows() {
     const bool locked = (Field(working(), FieldNamed("bLockedFeatures")) & kColourLockBit) != 0;
     for (const GraphicRow& row : ColourRows()) {
-        if (row.id != kColourCaptionId && Shown(row.id))
+        const bool unbuilt = row.id == kCopiesButtonId || row.id == kColourSettingsId;
+        if (row.id != kColourCaptionId && !unbuilt && Shown(row.id))
             EnableWithTip(row.id, !locked, kLockedTip);
     }
 }
