@@ -41,8 +41,8 @@ int InRange(int64_t value) {
 
 CAdvInkDlg::CAdvInkDlg(BYTE* working, const BYTE* defaults, const BYTE* sheetStart,
                        DWORD sheetFlags)
-    : CKxProperty(kAdvInkTemplate, u"Printer Features", working, defaults, sheetStart,
-                  sheetFlags) {}
+    : CKxProperty(kAdvInkTemplate, u"Printer Features", working, defaults, sheetStart, sheetFlags) {
+}
 
 int CAdvInkDlg::ModelDefault(size_t slider) {
     if (slider >= kInkSliders.size())

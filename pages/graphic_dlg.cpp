@@ -6,6 +6,7 @@
 #include "framework/printer_texts.h"
 #include "framework/value_list.h"
 #include "pages/advanced_options.h"
+#include "pages/copies_dlg.h"
 #include "platform/base/devmode_public.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/rect_api.h"
@@ -183,9 +184,8 @@ void CGraphicDlg::RefreshImageMode() {
 void CGraphicDlg::RefreshColour() {
     if (!Shown(kColourRadioId))
         return;
-    // FIXME: the "Copies" and "Color Settings" dialogs are not built yet;
-    // their buttons stay greyed rather than do nothing when pressed.
-    EnableControl(kCopiesButtonId, false);
+    // FIXME: the "Color Settings" dialog is not built yet; its button stays
+    // greyed rather than do nothing when pressed.
     EnableControl(kColourSettingsId, false);
     const BYTE* devmode = working();
     const bool colour = Field(devmode, FieldNamed("iGrayMode")) != 0;
@@ -199,7 +199,7 @@ void CGraphicDlg::RefreshColour() {
 void CGraphicDlg::LockColourRows() {
     const bool locked = (Field(working(), FieldNamed("bLockedFeatures")) & kColourLockBit) != 0;
     for (const GraphicRow& row : ColourRows()) {
-        const bool unbuilt = row.id == kCopiesButtonId || row.id == kColourSettingsId;
+        const bool unbuilt = row.id == kColourSettingsId;
         if (row.id != kColourCaptionId && !unbuilt && Shown(row.id))
             EnableWithTip(row.id, !locked, kLockedTip);
     }
@@ -260,6 +260,14 @@ BOOL CGraphicDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
                          id != kCopiesButtonId && id != kColourSettingsId;
     if ((pageRow && code == BN_CLICKED) || IsDarknessChange(id, code)) {
         OnSettingChanged();
+        return TRUE;
+    }
+    if (id == kCopiesButtonId && code == BN_CLICKED) {
+        CCopiesDlg copies(ForDialogs());
+        if (copies.Run() == IDOK) {
+            RefreshControls();
+            OnSettingChanged();
+        }
         return TRUE;
     }
     if (id == kAdvancedOptionsId && code == BN_CLICKED) {

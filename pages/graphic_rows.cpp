@@ -14,26 +14,23 @@ constexpr GraphicRow Push(int id) {
     return {id, 15, 13};
 }
 
-constexpr GraphicRow kResolutionRows[] = {Text(kResolutionCaptionId),   {kFirstResolutionId},
-                                          {kFirstResolutionId + 1},     {kFirstResolutionId + 2},
-                                          {kFirstResolutionId + 3},     {kFirstResolutionId + 4}};
+constexpr GraphicRow kResolutionRows[] = {Text(kResolutionCaptionId), {kFirstResolutionId},
+                                          {kFirstResolutionId + 1},   {kFirstResolutionId + 2},
+                                          {kFirstResolutionId + 3},   {kFirstResolutionId + 4}};
 constexpr GraphicRow kImageModeRows[] = {Text(kImageModeCaptionId),
                                          {kFirstImageModeId},
                                          {kFirstImageModeId + 1},
                                          {kFirstImageModeId + 2},
                                          {kFirstImageModeId + 3}};
-constexpr GraphicRow kColourRows[] = {Text(kColourCaptionId), {kColourRadioId},
-                                      {kGrayscaleRadioId},    {kBlackInkOnlyId},
-                                      Push(kCopiesButtonId),  {kColourMatchingId},
-                                      Push(kColourSettingsId)};
+constexpr GraphicRow kColourRows[] = {
+    Text(kColourCaptionId), {kColourRadioId},    {kGrayscaleRadioId},    {kBlackInkOnlyId},
+    Push(kCopiesButtonId),  {kColourMatchingId}, Push(kColourSettingsId)};
 // A drop-down list's height includes its list.
 constexpr GraphicRow kRasterRows[] = {Text(kRasterCaptionId), {kRasterListId, 16, 60}};
 constexpr GraphicRow kTonerRows[] = {
     Text(kTonerCaptionId), {kFirstTonerId}, {kFirstTonerId + 1}, {kFirstTonerId + 2}};
-constexpr GraphicRow kDarknessRows[] = {Text(kDarknessCaptionId),
-                                        {kFirstDarknessId},
-                                        {kFirstDarknessId + 1},
-                                        {kFirstDarknessId + 2}};
+constexpr GraphicRow kDarknessRows[] = {
+    Text(kDarknessCaptionId), {kFirstDarknessId}, {kFirstDarknessId + 1}, {kFirstDarknessId + 2}};
 constexpr GraphicRow kGrayscaleRows[] = {{kGrayscaleEnhId}};
 constexpr GraphicRow kTonerSliderRows[] = {Text(kTonerSliderCaptionId), {kTonerSliderId, 14, 12}};
 constexpr GraphicRow kHighCoverageRows[] = {{kHighCoverageId}};

@@ -22,8 +22,7 @@ class AdvancedOptions : public kxtest::GraphicPageFixture {
 protected:
     /// Clicks the page's button and plays `inside` in the dialog or sheet
     /// that opens.
-    void OpenAdvanced(const std::string& picture,
-                      std::function<void(ScriptedUser&, HWND)> inside) {
+    void OpenAdvanced(const std::string& picture, std::function<void(ScriptedUser&, HWND)> inside) {
         ASSERT_TRUE(Visible(kx::kAdvancedOptionsId));
         opened = false;
         user.WhenNextDialogRuns([&, inside](ScriptedUser& me, HWND dialog) {
