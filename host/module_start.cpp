@@ -8,6 +8,7 @@
 #include "host/module_instance.h"
 #include "host/module_texts.h"
 #include "host/spooler_printer_queries.h"
+#include "pages/graphic_controls.h"
 #include "pages/preview_factory.h"
 #include "store/registry_user_store.h"
 #include "store/stored_item_kinds.h"
@@ -73,6 +74,7 @@ void EnsureModuleStarted() {
         [](std::u16string_view printer) { return LocalPrintingOnly(printer); });
     InstallPreviewFactory();
     InstallTroublePageControls();
+    InstallGraphicPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

@@ -3,6 +3,7 @@
 
 #include "framework/page_templates.h"
 #include "host/host_records.h"
+#include "pages/graphic_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
 
@@ -97,6 +98,9 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     const auto choice = ChoosePage(index, profile);
     if (!choice)
         return nullptr;
+    if (choice->className == "CGraphicDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CGraphicDlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));

@@ -1,0 +1,106 @@
+// The Graphics groups' rows and their flow into columns.
+#include "pages/graphic_rows.h"
+
+#include "platform/window/window_api.h"
+#include "platform/window/window_constants.h"
+
+namespace kx {
+namespace {
+
+constexpr GraphicRow Text(int id) {
+    return {id, 9, 8};
+}
+constexpr GraphicRow Push(int id) {
+    return {id, 15, 13};
+}
+
+constexpr GraphicRow kResolutionRows[] = {Text(kResolutionCaptionId), {kFirstResolutionId},
+                                          {kFirstResolutionId + 1},   {kFirstResolutionId + 2},
+                                          {kFirstResolutionId + 3},   {kFirstResolutionId + 4}};
+constexpr GraphicRow kImageModeRows[] = {Text(kImageModeCaptionId),
+                                         {kFirstImageModeId},
+                                         {kFirstImageModeId + 1},
+                                         {kFirstImageModeId + 2},
+                                         {kFirstImageModeId + 3}};
+constexpr GraphicRow kColourRows[] = {
+    Text(kColourCaptionId), {kColourRadioId},    {kGrayscaleRadioId},    {kBlackInkOnlyId},
+    Push(kCopiesButtonId),  {kColourMatchingId}, Push(kColourSettingsId)};
+// A drop-down list's height includes its list.
+constexpr GraphicRow kRasterRows[] = {Text(kRasterCaptionId), {kRasterListId, 16, 60}};
+constexpr GraphicRow kTonerRows[] = {
+    Text(kTonerCaptionId), {kFirstTonerId}, {kFirstTonerId + 1}, {kFirstTonerId + 2}};
+constexpr GraphicRow kDarknessRows[] = {
+    Text(kDarknessCaptionId), {kFirstDarknessId}, {kFirstDarknessId + 1}, {kFirstDarknessId + 2}};
+constexpr GraphicRow kGrayscaleRows[] = {{kGrayscaleEnhId}};
+constexpr GraphicRow kTonerSliderRows[] = {Text(kTonerSliderCaptionId), {kTonerSliderId, 14, 12}};
+constexpr GraphicRow kHighCoverageRows[] = {{kHighCoverageId}};
+constexpr GraphicRow kTrueTypeRows[] = {Text(kTrueTypeCaptionId), {kFirstTrueTypeId},
+                                        {kFirstTrueTypeId + 1},   {kFirstTrueTypeId + 2},
+                                        {kDarkenTextId},          {kAllTextBlackId}};
+
+constexpr std::array<GraphicRows, kGraphicGroupCount> kBudgetGroups = {
+    kRasterRows,      kTonerRows,        kDarknessRows, kGrayscaleRows,
+    kTonerSliderRows, kHighCoverageRows, kTrueTypeRows};
+
+// Air between two groups of a column.
+constexpr int kGroupGap = 3;
+
+} // namespace
+
+GraphicRows ResolutionRows() {
+    return kResolutionRows;
+}
+GraphicRows ImageModeRows() {
+    return kImageModeRows;
+}
+GraphicRows ColourRows() {
+    return kColourRows;
+}
+GraphicRows BudgetGroupRows(GraphicGroup group) {
+    return kBudgetGroups[static_cast<size_t>(group)];
+}
+
+bool ControlShown(HWND dialog, int id) {
+    const HWND control = ::GetDlgItem(dialog, id);
+    return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void HideRows(HWND dialog, GraphicRows rows) {
+    for (const GraphicRow& row : rows) {
+        if (const HWND control = ::GetDlgItem(dialog, row.id))
+            ::ShowWindow(control, SW_HIDE);
+    }
+}
+
+void FlowRows(HWND dialog, std::span<const GraphicRows> groups,
+              std::span<const RowColumn> columns) {
+    if (columns.empty())
+        return;
+    size_t column = 0;
+    int top = columns[0].top;
+    for (const GraphicRows group : groups) {
+        int height = 0;
+        for (const GraphicRow& row : group)
+            height += ControlShown(dialog, row.id) ? row.step : 0;
+        if (height == 0)
+            continue;
+        if (top + height > columns[column].bottom && column + 1 < columns.size()) {
+            ++column;
+            top = columns[column].top;
+        }
+        const RowColumn& place = columns[column];
+        for (const GraphicRow& row : group) {
+            if (!ControlShown(dialog, row.id))
+                continue;
+            RECT units{place.left, top, place.left + place.width, top + row.height};
+            ::MapDialogRect(dialog, &units);
+            ::SetWindowPos(::GetDlgItem(dialog, row.id), nullptr, units.left, units.top,
+                           units.right - units.left, units.bottom - units.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            top += row.step;
+        }
+        top += kGroupGap;
+    }
+}
+
+} // namespace kx
