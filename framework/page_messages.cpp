@@ -44,6 +44,8 @@ constexpr std::array<MessageRow, kPageMessageCount> kMessages = {{
     {u"Invalid Passcode", u"InvalidPasscodeMsg", MB_OK | MB_ICONEXCLAMATION,
      u"You must enter a 4-32 alphanumeric password and re-enter it for confirmation in order to "
      u"use the Job Accounting feature."},
+    {u"Save Failed", u"SaveFailedMsg", MB_OK | MB_ICONEXCLAMATION,
+     u"The changes could not be saved; the stored list has not been changed."},
 }};
 
 bool TakesPasscodeLengths(int number) {

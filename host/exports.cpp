@@ -99,7 +99,9 @@ KXAPI int WINAPI TELV_RemoveCustomData(LPCWSTR driverName) {
         if (kx::CurrentPrinterQueries().CountPrintersUsingDriver(TextOrEmpty(driverName),
                                                                  kSharedDriver) >= kSharedDriver)
             return 1;
-        kx::CurrentUserStore().DeleteAllItems();
+        // The host's answer says only whether the items are shared; items
+        // that could not go are deleted again with the next printer removed.
+        (void)kx::CurrentUserStore().DeleteAllItems();
         return 0;
     });
 }
