@@ -304,24 +304,24 @@ void CKxDialog::SaveControls() {
                     m_millimetres.GetCheck() == BST_CHECKED ? 0 : 1);
 }
 
-int CKxDialog::QueryLeavePage() {
-    return kLeaveAndSave;
+LeavePage CKxDialog::QueryLeavePage() {
+    return LeavePage::LeaveAndSave;
 }
 
-int CKxDialog::ResetPage() {
-    return 0;
+PageResult CKxDialog::ResetPage() {
+    return PageResult::Done;
 }
 
-int CKxDialog::ApplyPage() {
+PageResult CKxDialog::ApplyPage() {
     if (!m_context || m_context->hostDevmode == nullptr || m_working == nullptr)
-        return 0;
+        return PageResult::Done;
     BYTE* host = m_context->hostDevmode;
     if (CompareDevmodes(host, m_working, nullptr, Configuration::Include) == 0)
-        return 0;
+        return PageResult::Done;
     if (TheApp().profile.ShowDevmodeChanges != 0)
         ReportDevmodeChanges(m_hWnd, host, m_working);
     MergeDevmode(host, m_working);
-    return 0;
+    return PageResult::Done;
 }
 
 void CKxDialog::OnSettingChanged() {

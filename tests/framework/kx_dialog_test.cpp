@@ -234,12 +234,12 @@ TEST_F(PageFixture, SettingChangedIgnoresCallsFromItsOwnRefresh) {
 TEST_F(PageFixture, ApplyMergesOnlyWhenTheWorkingCopyDiffers) {
     kxtest::TestPage& bound = Bind();
     const auto before = host;
-    EXPECT_EQ(bound.ApplyPage(), 0);
+    EXPECT_EQ(bound.ApplyPage(), kx::PageResult::Done);
     EXPECT_EQ(before, host);
     kx::ScriptedUser user;
     ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 1) << "not before apply";
-    EXPECT_EQ(bound.ApplyPage(), 0);
+    EXPECT_EQ(bound.ApplyPage(), kx::PageResult::Done);
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0);
     for (const kx::UiEvent& event : user.Log())
         EXPECT_NE(event.kind, kx::UiEventKind::MessageBox)
@@ -252,7 +252,7 @@ TEST_F(PageFixture, DiagnosticApplyReportsTheChangesBeforeMerging) {
     kx::ScriptedUser user;
     ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     user.AnswerNextMessageBox(IDOK);
-    EXPECT_EQ(bound.ApplyPage(), 0);
+    EXPECT_EQ(bound.ApplyPage(), kx::PageResult::Done);
     const char16_t* expected = u"dmPrivate.IsMMInch: 1 (0x1) -> 0 (0x0)\n";
     std::vector<kx::UiEvent> boxes;
     for (const kx::UiEvent& event : user.Log()) {
@@ -352,7 +352,8 @@ TEST_F(PageFixture, MirroredModelsMirrorEveryPageButTheAboutPages) {
         EXPECT_EQ((GetWindowLongW(bound.m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, c.mirrored)
             << "index " << c.index;
     }
-    EXPECT_EQ(page().QueryLeavePage(), kx::kLeaveAndSave) << "leaving a page always saves it";
+    EXPECT_EQ(page().QueryLeavePage(), kx::LeavePage::LeaveAndSave)
+        << "leaving a page always saves it";
 }
 
 // The probe dialog ends in its own initialisation, before anyone sees it;
