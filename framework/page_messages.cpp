@@ -59,10 +59,9 @@ PageMessageTexts ReadPageMessage(int number, std::u16string_view section, TextSt
     if (number < 0 || number >= kPageMessageCount)
         return {};
     const MessageRow& row = kMessages[static_cast<size_t>(number)];
-    strings.SelectSection(section);
     PageMessageTexts texts;
-    texts.message = strings.ReadText(row.messageKey, kMessageCapacity, row.defaultText);
-    texts.title = strings.ReadText(row.titleKey, kMessageCapacity, row.titleKey);
+    texts.message = strings.ReadTextIn(section, row.messageKey, kMessageCapacity, row.defaultText);
+    texts.title = strings.ReadTextIn(section, row.titleKey, kMessageCapacity, row.titleKey);
     texts.type = row.type;
     // The texts come from a model file: formatted by the bounded formatter,
     // so a stray conversion can never read past the two lengths given.
