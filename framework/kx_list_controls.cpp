@@ -180,8 +180,13 @@ LONG TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
     // crash or a second editor never sees the kind half written, and of two
     // editors saving at once the last one's list stands whole.
     std::optional<RegistryTransaction> transaction;
-    if (save == SaveToStore::Yes)
+    if (save == SaveToStore::Yes) {
         transaction.emplace(HKEY_CURRENT_USER);
+        // Without the transaction the delete and the writes would each stand
+        // alone: a failure between them would lose the stored list.
+        if (const LSTATUS begun = transaction->status(); begun != ERROR_SUCCESS)
+            return begun;
+    }
     LONG result = ERROR_SUCCESS;
     const auto note = [&result](LONG status) {
         if (result == ERROR_SUCCESS)

@@ -125,8 +125,8 @@ public:
     /// With SaveToStore::Yes rewrites the kind's whole store from the valid
     /// entries, numbered from 0 in list order; with a device mode, applies
     /// the selected entry to it (after its save). The store's error when the
-    /// list could not be stored: then the stored list is left as it was
-    /// (the device mode is still given the selected entry).
+    /// list could not be stored: then the stored list is left as it was and
+    /// the device mode must not be taken as holding a stored entry.
     [[nodiscard]] LONG SaveAll(BYTE* devmode, SaveToStore save);
     /// Merges one valid item into the store: over the stored item of the
     /// same name when that differs, else appended. The list is not touched.
