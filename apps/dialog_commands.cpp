@@ -7,6 +7,7 @@
 #include "platform/base/number.h"
 #include "platform/base/text.h"
 #include "platform/controls/common_controls.h"
+#include "platform/files/whole_file.h"
 #include "platform/window/dialog_template.h"
 #include "platform/window/paint_api.h"
 #include "platform/window/property_sheet_api.h"
@@ -14,9 +15,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -157,15 +157,13 @@ void PrintLog(const kx::ScriptedUser& user) {
 
 /// The compiled script of a file; empty (and the reason printed) on error.
 std::vector<DWORD> CompileFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    if (!file) {
+    const std::optional<std::string> text = kx::ReadWholeFile(path);
+    if (!text) {
         std::fprintf(stderr, "kxhost: cannot read %s\n", path.c_str());
         return {};
     }
     kx::DialogScriptError error;
-    auto binary = kx::CompileDialogScript(kx::Utf8ToUtf16(text.str()), &error);
+    auto binary = kx::CompileDialogScript(kx::Utf8ToUtf16(*text), &error);
     if (binary.empty())
         std::fprintf(stderr, "%s:%d: %s\n", path.c_str(), error.line, error.message.c_str());
     return binary;

@@ -3,6 +3,7 @@
 #include "apps/host_sheet.h"
 
 #include "devmode/devmode_record.h"
+#include "host/host_record_layout.h"
 #include "platform/base/text.h"
 #include "platform/window/property_sheet_api.h"
 #include "platform/window/window_api.h"
@@ -16,20 +17,23 @@ namespace kxhost {
 namespace {
 
 // The record layouts the host owns, by offset.
-constexpr size_t kSheetRecordSize = 416;
-constexpr size_t kSheetContextSize = 324;
-constexpr size_t kPageInfoRecordSize = 268;
-constexpr size_t kContextAddressAt = 0;
-constexpr size_t kChangedAt = 4;
-constexpr size_t kAppliedAt = 8;
-constexpr size_t kResetAt = 12;
-constexpr size_t kHostDevmodeAt = 160;
-constexpr size_t kPrinterNameAt = 164;
-constexpr size_t kPrinterNameUnits = 80;
-constexpr size_t kInfoCxAt = 4;
-constexpr size_t kInfoCyAt = 8;
-constexpr size_t kCaptionAt = 12;
-constexpr size_t kCaptionUnits = 128;
+namespace sheet_layout = kx::layout::sheet_record;
+namespace context_layout = kx::layout::sheet_context;
+namespace info_layout = kx::layout::page_info;
+constexpr size_t kSheetRecordSize = sheet_layout::kSize;
+constexpr size_t kSheetContextSize = context_layout::kSize;
+constexpr size_t kPageInfoRecordSize = info_layout::kSize;
+constexpr size_t kContextAddressAt = sheet_layout::kContext;
+constexpr size_t kChangedAt = context_layout::kChanged;
+constexpr size_t kAppliedAt = context_layout::kApplied;
+constexpr size_t kResetAt = context_layout::kReset;
+constexpr size_t kHostDevmodeAt = context_layout::kHostDevmode;
+constexpr size_t kPrinterNameAt = context_layout::kPrinterName;
+constexpr size_t kPrinterNameUnits = context_layout::kPrinterNameCapacity;
+constexpr size_t kInfoCxAt = info_layout::kCx;
+constexpr size_t kInfoCyAt = info_layout::kCy;
+constexpr size_t kCaptionAt = info_layout::kCaption;
+constexpr size_t kCaptionUnits = info_layout::kCaptionCapacity;
 constexpr int kSheetCaption = -1;
 
 constexpr UINT kStageCreated = 2;

@@ -3,6 +3,7 @@
 #include "apps/host_command.h"
 
 #include "host/exports.h"
+#include "host/host_record_layout.h"
 #include "platform/base/text.h"
 #include "platform/files/path_mapping.h"
 #include "platform/spooler/printer_store.h"
@@ -17,9 +18,9 @@ namespace {
 
 using kx::PrinterStore;
 
-constexpr size_t kPageInfoSize = 268;
-constexpr size_t kCaptionOffset = 12;
-constexpr size_t kCaptionUnits = 128;
+constexpr size_t kPageInfoSize = kx::layout::page_info::kSize;
+constexpr size_t kCaptionOffset = kx::layout::page_info::kCaption;
+constexpr size_t kCaptionUnits = kx::layout::page_info::kCaptionCapacity;
 constexpr int kSheetCaption = -1;
 
 struct PageName {

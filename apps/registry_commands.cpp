@@ -3,11 +3,12 @@
 #include "apps/host_command.h"
 
 #include "platform/base/text.h"
+#include "platform/files/whole_file.h"
 #include "platform/registry/registry_transfer.h"
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <optional>
 
 namespace kxhost {
 namespace {
@@ -51,17 +52,15 @@ int Import(const Arguments& arguments) {
         std::fprintf(stderr, "usage: kxhost reg import FILE\n");
         return 2;
     }
-    std::ifstream in(arguments[1], std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> content = kx::ReadWholeFile(arguments[1]);
+    if (!content) {
         std::fprintf(stderr, "kxhost: cannot read %s\n", arguments[1].c_str());
         return 1;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
     if (!EnsurePrefix())
         return 1;
     std::string message;
-    if (kx::ImportRegistry(content.str(), &message) != ERROR_SUCCESS) {
+    if (kx::ImportRegistry(*content, &message) != ERROR_SUCCESS) {
         std::fprintf(stderr, "kxhost: %s: %s; nothing was imported\n", arguments[1].c_str(),
                      message.c_str());
         return 1;

@@ -8,11 +8,11 @@
 #include "apps/sheet_start.h"
 
 #include "platform/base/text.h"
+#include "platform/files/whole_file.h"
 #include "platform/window/paint_api.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -63,13 +63,10 @@ std::optional<std::string> ReadScript(const std::string& path) {
         text << std::cin.rdbuf();
         return text.str();
     }
-    std::ifstream file(path, std::ios::binary);
-    text << file.rdbuf();
-    if (!file) {
+    std::optional<std::string> bytes = kx::ReadWholeFile(path);
+    if (!bytes)
         std::fprintf(stderr, "kxhost: cannot read %s\n", path.c_str());
-        return std::nullopt;
-    }
-    return text.str();
+    return bytes;
 }
 
 // One line per window; texts stay on their line.

@@ -37,6 +37,7 @@ public:
         app.SetInstance(m_module);
         app.InitInstance();
         kx::ForgetUntitledText(); // a new life of the module
+        kx::TheApp().firstBindingDone = false;
         m_sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 0, 0, 360, 300,
                                   nullptr, nullptr, nullptr, nullptr);
         m_hostPage = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250,

@@ -27,8 +27,9 @@ public:
             << "[Papers]\n9\n1\n5\n11\n13\n7\n27\n20\n[Bins]\n15 = Auto\n1 = Tray 1\n2 = Tray 2\n";
         m_previous = kx::Prefix::Current().Root();
         kx::Prefix::Current().SetRoot(m_root);
-        kx::PrinterStore::SaveDriver({u"Bench", 3, u"B.DLL", u"B.INI", u"B.DLL", u"BENCH.CAP"});
-        kx::PrinterStore::SavePrinter({u"Bench Printer", u"Bench", u"NUL:"});
+        (void)kx::PrinterStore::SaveDriver(
+            {u"Bench", 3, u"B.DLL", u"B.INI", u"B.DLL", u"BENCH.CAP"});
+        (void)kx::PrinterStore::SavePrinter({u"Bench Printer", u"Bench", u"NUL:"});
     }
     ~BenchPrefix() {
         kx::Prefix::Current().SetRoot(m_previous);

@@ -39,6 +39,7 @@ public:
         app.SetInstance(m_module);
         app.InitInstance();
         kx::ForgetUntitledText(); // a new life of the module
+        kx::TheApp().firstBindingDone = false;
         // Windows of a class of their own: a static control lets the pointer through.
         static const bool registered = [] {
             WNDCLASSEXW windowClass{};

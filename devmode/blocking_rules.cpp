@@ -3,6 +3,7 @@
 
 #include "devmode/cover_fields.h"
 #include "devmode/devmode_record.h"
+#include "platform/base/contains.h"
 
 #include <algorithm>
 
@@ -32,36 +33,7 @@ int64_t Get(const BYTE* devmode, const DevmodeField& field) {
     return ReadNumber(devmode, field);
 }
 
-bool Contains(const std::vector<int32_t>& list, int64_t value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 } // namespace
-
-// Collects reason codes into the caller's array as far as it has room.
-class CodeSink {
-public:
-    CodeSink(int* codes, size_t capacity) : m_codes(codes), m_capacity(capacity) {}
-    ~CodeSink() {
-        if (m_codes != nullptr && m_count < m_capacity)
-            m_codes[m_count] = 0;
-    }
-    CodeSink(const CodeSink&) = delete;
-    CodeSink& operator=(const CodeSink&) = delete;
-
-    void Add(int code) {
-        m_blocked = true;
-        if (m_codes != nullptr && m_count < m_capacity)
-            m_codes[m_count++] = code;
-    }
-    int Result() const { return m_blocked ? 1 : 0; }
-
-private:
-    int* m_codes;
-    size_t m_capacity;
-    size_t m_count = 0;
-    bool m_blocked = false;
-};
 
 int32_t EffectivePaper(const BYTE* devmode) {
     if (Get(devmode, kVirtualPrint) != 0)
@@ -108,98 +80,102 @@ bool BlockingRules::MediaAllowsDoubleSided(int32_t media) const {
     return m_profile.DoubleSidedMedias.empty() || Contains(m_profile.DoubleSidedMedias, media);
 }
 
-int BlockingRules::DoubleSidedBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
-    CodeSink sink(codes, capacity);
+ReasonCodes BlockingRules::DoubleSidedBlocked(const BYTE* devmode) const {
+    ReasonCodes reasons;
     const ModelProfile& p = m_profile;
     if (!PaperAllowsDoubleSided(EffectivePaper(devmode)))
-        sink.Add(Get(devmode, kVirtualPrint) != 0 ? 51 : FitToPageCounts(devmode) ? 17 : 6);
+        reasons.Add(Get(devmode, kVirtualPrint) != 0 ? 51 : FitToPageCounts(devmode) ? 17 : 6);
     for (const auto& cover : kCovers) {
         if (!(p.*cover.list).empty() && p.PaperCoverSize != 0 && Get(devmode, *cover.option) == 1 &&
             !PaperAllowsDoubleSided(static_cast<int32_t>(Get(devmode, *cover.size))))
-            sink.Add(cover.sizeCode);
+            reasons.Add(cover.sizeCode);
     }
     if (!MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, kPaperType))))
-        sink.Add(12);
+        reasons.Add(12);
     if (p.firstPageInCovers && p.PaperFirstLastType != 0 &&
         !MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, kFirstPaperType))))
-        sink.Add(42);
+        reasons.Add(42);
     if (p.PaperLastPage != 0 && p.PaperFirstLastType != 0 &&
         !MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, kLastPaperType))))
-        sink.Add(43);
+        reasons.Add(43);
     for (const auto& cover : kCovers) {
         if (!(p.*cover.list).empty() && p.PaperCoverType != 0 && Get(devmode, *cover.option) != 0 &&
             !MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, *cover.type))))
-            sink.Add(cover.typeCode);
+            reasons.Add(cover.typeCode);
     }
     const bool manual = ManualDuplexConfigured(devmode);
     if (manual && CopiesSettingInUse(devmode))
-        sink.Add(27);
+        reasons.Add(27);
     if (p.PrinterDuplex != 0 && Get(devmode, kDuplexUnit) == 0 && p.LayoutDoubleManual == 0)
-        sink.Add(11);
+        reasons.Add(11);
     if (manual && m_localPrintingOnly && m_localPrintingOnly())
-        sink.Add(54);
+        reasons.Add(54);
     if (!p.DoubleSidedSources.empty() &&
         !Contains(p.DoubleSidedSources, Get(devmode, kDefaultSource)))
-        sink.Add(60);
-    return sink.Result();
+        reasons.Add(60);
+    return reasons;
 }
 
 bool BlockingRules::DoubleSidedInEffect(const BYTE* devmode) const {
     const int64_t value = Get(devmode, DoubleSidedField(devmode));
-    return (value == 1 || value == 2) && DoubleSidedBlocked(devmode, nullptr, 0) == 0;
+    return (value == 1 || value == 2) && !DoubleSidedBlocked(devmode).blocked();
 }
 
-void BlockingRules::AddPrintedCoverReasons(const BYTE* devmode, CodeSink& sink) const {
+void BlockingRules::AddPrintedCoverReasons(const BYTE* devmode, ReasonCodes& reasons) const {
     for (const auto& cover : kCovers) {
         if (!(m_profile.*cover.list).empty() && Get(devmode, *cover.option) > 1)
-            sink.Add(cover.printedCode);
+            reasons.Add(cover.printedCode);
     }
     if (Get(devmode, kOhp) != 0)
-        sink.Add(35);
+        reasons.Add(35);
 }
 
-int BlockingRules::FirstPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
-    CodeSink sink(codes, capacity);
-    AddPrintedCoverReasons(devmode, sink);
+ReasonCodes BlockingRules::FirstPageBlocked(const BYTE* devmode) const {
+    ReasonCodes reasons;
+    AddPrintedCoverReasons(devmode, reasons);
     const bool manual = ManualDuplexConfigured(devmode);
     if (manual && Get(devmode, kBooklet) != 0)
-        sink.Add(37);
+        reasons.Add(37);
     if (manual && DoubleSidedInEffect(devmode))
-        sink.Add(36);
-    return sink.Result();
+        reasons.Add(36);
+    return reasons;
 }
 
-int BlockingRules::LastPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
-    CodeSink sink(codes, capacity);
-    AddPrintedCoverReasons(devmode, sink);
+ReasonCodes BlockingRules::LastPageBlocked(const BYTE* devmode) const {
+    ReasonCodes reasons;
+    AddPrintedCoverReasons(devmode, reasons);
     if (Get(devmode, kPoster) > 0 || Get(devmode, kBooklet) != 0)
-        sink.Add(39);
+        reasons.Add(39);
     if (ManualDuplexConfigured(devmode) && DoubleSidedInEffect(devmode))
-        sink.Add(38);
-    return sink.Result();
+        reasons.Add(38);
+    return reasons;
 }
 
-void BlockingRules::AddManualDuplexCoverReasons(const BYTE* devmode, CodeSink& sink) const {
+void BlockingRules::AddManualDuplexCoverReasons(const BYTE* devmode, ReasonCodes& reasons) const {
     const bool manual = ManualDuplexConfigured(devmode);
     if (manual && Get(devmode, kBooklet) != 0)
-        sink.Add(41);
+        reasons.Add(41);
     if (manual && DoubleSidedInEffect(devmode))
-        sink.Add(40);
+        reasons.Add(40);
 }
 
-int BlockingRules::FrontCoverBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
-    CodeSink sink(codes, capacity);
+ReasonCodes BlockingRules::FrontCoverBlocked(const BYTE* devmode) const {
+    ReasonCodes reasons;
     if (!m_profile.PaperFrontBackCover.empty() &&
         Get(devmode, FieldNamed("jFrontBackCoverOpt")) != 0)
-        sink.Add(50);
-    AddManualDuplexCoverReasons(devmode, sink);
-    return sink.Result();
+        reasons.Add(50);
+    AddManualDuplexCoverReasons(devmode, reasons);
+    return reasons;
 }
 
-int BlockingRules::OtherCoversBlocked(const BYTE* devmode, int* codes, size_t capacity) const {
-    CodeSink sink(codes, capacity);
-    AddManualDuplexCoverReasons(devmode, sink);
-    return sink.Result();
+ReasonCodes BlockingRules::CoverBlocked(const BYTE* devmode, size_t cover) const {
+    return cover == 0 ? FrontCoverBlocked(devmode) : OtherCoversBlocked(devmode);
+}
+
+ReasonCodes BlockingRules::OtherCoversBlocked(const BYTE* devmode) const {
+    ReasonCodes reasons;
+    AddManualDuplexCoverReasons(devmode, reasons);
+    return reasons;
 }
 
 } // namespace kx

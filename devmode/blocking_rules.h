@@ -5,13 +5,12 @@
 
 #include "devmode/devmode_field_table.h"
 #include "devmode/model_profile.h"
+#include "devmode/reason_codes.h"
 #include "platform/base/win_types.h"
 
 #include <functional>
 
 namespace kx {
-
-class CodeSink;
 
 /// The paper most rules test: the virtual page's paper, else the fit-to-page
 /// target, else the paper size.
@@ -29,14 +28,15 @@ public:
     BlockingRules(const ModelProfile& profile, std::function<bool()> localPrintingOnly)
         : m_profile(profile), m_localPrintingOnly(std::move(localPrintingOnly)) {}
 
-    /// Each rule writes its reason codes in order into `codes` (up to
-    /// `capacity`), then a 0 when room is left, and returns non-zero when
-    /// anything blocks. `codes` may be null.
-    int DoubleSidedBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
-    int FirstPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
-    int LastPageBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
-    int FrontCoverBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
-    int OtherCoversBlocked(const BYTE* devmode, int* codes, size_t capacity) const;
+    /// Each rule gives its reason codes in order; none when nothing blocks.
+    ReasonCodes DoubleSidedBlocked(const BYTE* devmode) const;
+    ReasonCodes FirstPageBlocked(const BYTE* devmode) const;
+    ReasonCodes LastPageBlocked(const BYTE* devmode) const;
+    ReasonCodes FrontCoverBlocked(const BYTE* devmode) const;
+    ReasonCodes OtherCoversBlocked(const BYTE* devmode) const;
+    /// The front cover's rule for cover 0, the other covers' rule for the
+    /// rest (the order of kCovers).
+    ReasonCodes CoverBlocked(const BYTE* devmode, size_t cover) const;
 
     /// Double-sided printing is chosen (1 or 2) and nothing blocks it.
     bool DoubleSidedInEffect(const BYTE* devmode) const;
@@ -58,9 +58,9 @@ public:
 private:
     bool PrinterDuplexes(const BYTE* devmode) const;
     /// Printed covers and transparency separators exclude first and last pages.
-    void AddPrintedCoverReasons(const BYTE* devmode, CodeSink& sink) const;
+    void AddPrintedCoverReasons(const BYTE* devmode, ReasonCodes& reasons) const;
     /// Booklets and double-sided printing by hand exclude covers.
-    void AddManualDuplexCoverReasons(const BYTE* devmode, CodeSink& sink) const;
+    void AddManualDuplexCoverReasons(const BYTE* devmode, ReasonCodes& reasons) const;
 
     const ModelProfile& m_profile;
     std::function<bool()> m_localPrintingOnly;

@@ -115,6 +115,6 @@ void FillUserName(BYTE* field, size_t capacity);
 void FillUserName(BYTE* record, const DevmodeField& field);
 
 /// Stores record as the user's default device mode; the store's result.
-LONG SaveDefaultDevmode(const BYTE* record);
+[[nodiscard]] LONG SaveDefaultDevmode(const BYTE* record);
 
 } // namespace kx

@@ -2,6 +2,7 @@
 // the HTML help pages read to hide what the model does not have.
 #include "devmode/model_profile.h"
 
+#include "platform/base/contains.h"
 #include "platform/base/format.h"
 
 #include <algorithm>
@@ -166,10 +167,6 @@ struct JobSettingBit {
     uint32_t bit;
 };
 constexpr JobSettingBit kJobSettingBits[] = {{-1, 0x10000}, {1, 0x40000}, {0, 0x80000}};
-
-bool Contains(const std::vector<int32_t>& list, int32_t value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
 
 template <size_t N>
 uint32_t BitSet(const ProfileValues& values, const ProfileBit (&bits)[N]) {

@@ -4,8 +4,8 @@
 namespace kx {
 namespace {
 
-// FIXME: stands in for the spooler's printer information until the module
-// asks the spooler (levels 2 and 8, printer enumeration).
+// The answers of a process in which the module has not installed its
+// spooler queries (tests and tools of the lower layers): no printers.
 class NoPrinters : public PrinterQueries {
 public:
     std::optional<std::vector<BYTE>> GlobalDefaultDevmode(std::u16string_view) override {

@@ -2,6 +2,7 @@
 // trays the installed options make available, and the custom paper ranges.
 #include "devmode/model_profile.h"
 
+#include "platform/base/contains.h"
 #include "platform/base/format.h"
 
 #include <algorithm>
@@ -25,10 +26,6 @@ std::u16string_view KindName(PaperKeyKind kind) {
         break;
     }
     return u"Stacker";
-}
-
-bool Contains(const std::vector<int32_t>& list, int32_t value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
 }
 
 bool OptIn(int32_t opt, std::initializer_list<int32_t> values) {

@@ -1,8 +1,9 @@
-// The resolver's helpers and its paper, media and source steps.
+// The resolver's paper, media and source steps.
 #include "devmode/cover_fields.h"
 #include "devmode/devmode_field_table.h"
 #include "devmode/devmode_merge.h"
 #include "devmode/resolver_steps.h"
+#include "platform/base/contains.h"
 
 #include <algorithm>
 
@@ -14,63 +15,11 @@ constexpr int32_t kEnvelopeMedia = 8;
 constexpr int32_t kTransparencyMedia = 3;
 constexpr int32_t kAutomaticTray = 7;
 
-bool Contains(const std::vector<int32_t>& list, int64_t value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 bool WantsEnvelopeMedia(int32_t paper) {
     return IsEnvelopePaper(paper) || paper == 55 || paper == 56;
 }
 
 } // namespace
-
-ResolverSteps::ResolverSteps(BYTE* working, const BYTE* defaults, ConflictReport* report,
-                             const ModelProfile& profile, ResolverTexts& texts)
-    : m_working(working), m_defaults(defaults), m_profile(profile), m_texts(texts),
-      m_rules(profile, [&texts] { return texts.LocalPrintingOnly(); }),
-      m_report(report, texts, profile, working) {}
-
-void ResolverSteps::Set(const DevmodeField& field, int64_t value) {
-    if (Get(field) == value)
-        return;
-    WriteNumber(m_working, field, value);
-    m_changed = true;
-}
-
-bool ResolverSteps::Revert(const DevmodeField& field) {
-    if (SameField(m_working, m_defaults, field))
-        return false;
-    CopyField(m_working, m_defaults, field);
-    m_changed = true;
-    return true;
-}
-
-bool ResolverSteps::RevertWord(const DevmodeField& field, std::u16string_view format,
-                               ValueWords words) {
-    const int64_t before = Get(field);
-    if (!Revert(field))
-        return false;
-    m_report.Word(Side::Conflict, format, words, before);
-    m_report.Word(Side::Adjusted, format, words, Get(field));
-    return true;
-}
-
-bool ResolverSteps::RevertNumber(const DevmodeField& field, std::u16string_view format) {
-    const int64_t before = Get(field);
-    if (!Revert(field))
-        return false;
-    m_report.Number(Side::Conflict, format, before);
-    m_report.Number(Side::Adjusted, format, Get(field));
-    return true;
-}
-
-PaperItem ResolverSteps::EffectivePaperItem() const {
-    const std::u16string_view format = Get(FieldNamed("iVirtualPrint")) != 0
-                                           ? u"Virtual Paper Size: %s"
-                                       : Get(FieldNamed("iFitPage")) != 0 ? u"Fit Paper Size: %s"
-                                                                          : u"Paper Size: %s";
-    return {format, Paper()};
-}
 
 void ResolverSteps::CopyConfiguration(const BYTE* source) {
     if (source == nullptr)
@@ -100,7 +49,7 @@ void ResolverSteps::ChooseMedia(const DevmodeField& typeField, int32_t paper,
 }
 
 void ResolverSteps::ResolvePaperType() {
-    ChooseMedia(FieldNamed("iPaperType"), Paper(), EffectivePaperItem(), u"Paper Type: %s");
+    ChooseMedia(FieldNamed("iPaperType"), Paper(), EffectivePaperItem(), kPaperTypeItem.format);
 }
 
 void ResolverSteps::ResolveFirstAndLastPageTypes() {
@@ -174,37 +123,34 @@ void ResolverSteps::ResolveFitToPage(bool largePaper) {
     }
 }
 
-bool ResolverSteps::TrayPasses(int64_t tray, int32_t paper, int32_t media) const {
+TrayCheck ResolverSteps::CheckTray(int64_t tray, int32_t paper, int32_t media) const {
     const auto t = static_cast<int32_t>(tray);
-    return m_profile.TrayAcceptsPaper(t, paper) && m_profile.TrayAcceptsMedia(t, media) &&
-           m_profile.TrayAvailable(t, static_cast<int32_t>(Get(FieldNamed("iOptTray"))),
-                                   static_cast<int32_t>(Get(FieldNamed("iEvlSupply"))));
+    return {m_profile.TrayAcceptsPaper(t, paper), m_profile.TrayAcceptsMedia(t, media),
+            m_profile.TrayAvailable(t, static_cast<int32_t>(Get(FieldNamed("iOptTray"))),
+                                    static_cast<int32_t>(Get(FieldNamed("iEvlSupply"))))};
 }
 
 void ResolverSteps::ChooseSource(const DevmodeField& sourceField, int32_t paper,
                                  const PaperItem& paperItem, int32_t media,
                                  std::u16string_view sourceFormat) {
     const int64_t tray = Get(sourceField);
-    const auto t = static_cast<int32_t>(tray);
     const auto optTray = static_cast<int32_t>(Get(FieldNamed("iOptTray")));
     const auto envelope = static_cast<int32_t>(Get(FieldNamed("iEvlSupply")));
-    const bool paperOk = m_profile.TrayAcceptsPaper(t, paper);
-    const bool mediaOk = m_profile.TrayAcceptsMedia(t, media);
-    const bool available = m_profile.TrayAvailable(t, optTray, envelope);
-    if (paperOk && mediaOk && available)
+    const TrayCheck check = CheckTray(tray, paper, media);
+    if (check.Passes())
         return;
     const int64_t fallback = Default(sourceField);
     const int32_t chosen =
-        TrayPasses(fallback, paper, media)
+        CheckTray(fallback, paper, media).Passes()
             ? static_cast<int32_t>(fallback)
             : m_profile.FirstTrayForPaperAndMedia(media, paper, optTray, envelope);
     if (chosen == -1)
         return;
-    if (!paperOk)
+    if (!check.paper)
         m_report.Paper(Side::Conflict, paperItem.format, paperItem.paper);
-    if (!mediaOk)
-        m_report.Media(Side::Conflict, u"Paper Type: %s", media);
-    if (!available)
+    if (!check.media)
+        m_report.Media(Side::Conflict, kPaperTypeItem.format, media);
+    if (!check.available)
         m_report.Word(Side::Conflict, u"Optional Tray: %s", ValueWords::OptionalTray, optTray);
     m_report.Source(Side::Conflict, sourceFormat, tray);
     Set(sourceField, chosen);
@@ -222,8 +168,9 @@ void ResolverSteps::ResolveTransparencySeparator() {
     if (Get(FieldNamed("iPaperType")) != kTransparencyMedia) {
         const int64_t before = Get(FieldNamed("iOhp"));
         if (Revert(FieldNamed("iOhp"))) {
-            if (!m_report.HasConflict(u"Paper Type: %s"))
-                m_report.Media(Side::Conflict, u"Paper Type: %s", Get(FieldNamed("iPaperType")));
+            if (!m_report.HasConflict(kPaperTypeItem))
+                m_report.Media(Side::Conflict, kPaperTypeItem.format,
+                               Get(FieldNamed("iPaperType")));
             m_report.Word(Side::Conflict, kSeparator, ValueWords::TransparencySeparator, before);
             m_report.Word(Side::Adjusted, kSeparator, ValueWords::TransparencySeparator,
                           Get(FieldNamed("iOhp")));

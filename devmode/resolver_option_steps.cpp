@@ -2,6 +2,7 @@
 #include "devmode/cover_fields.h"
 #include "devmode/devmode_field_table.h"
 #include "devmode/resolver_steps.h"
+#include "platform/base/contains.h"
 #include "platform/base/text.h"
 
 #include <array>
@@ -10,8 +11,26 @@ namespace kx {
 
 namespace {
 
-constexpr size_t kReasonRoom = 32;
 constexpr int64_t kFrontCoverDoubleSided = 4;
+
+// Print modes (iJobRetention) that keep the job on the printer's disk; each
+// falls back to the mode one below it, which needs none.
+enum PrintMode : int64_t {
+    kNormalStore = 1,
+    kProofStore = 3,
+    kConfidentialStore = 5,
+    kStorePublic = 7,
+    kSpoolStore = 11,
+};
+constexpr int64_t kModesNeedingDisk[] = {kNormalStore, kProofStore, kConfidentialStore,
+                                         kStorePublic, kSpoolStore};
+
+// Finisher kinds (iOptFinisher) the output rules know.
+enum FinisherKind : int64_t {
+    kNoFinisher = 0,
+    kFinisherWithoutMailbox = 4, ///< takes the place of the mailbox
+    kMultiBinFinisher = 5,       ///< has the bins of the multi-bin mode
+};
 
 // The reasons that name a setting in the report when double-sided printing
 // was repaired: the setting's item and where its value comes from.
@@ -65,10 +84,10 @@ void ResolverSteps::ReportLayoutConflicts(bool poster, bool booklet) {
         m_report.Fixed(Side::Conflict, u"Layout Type: Booklet Printing");
 }
 
-void ResolverSteps::ReportReasonConflicts(const int* codes, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
+void ResolverSteps::ReportReasonConflicts(const ReasonCodes& reasons) {
+    for (const int code : reasons) {
         for (const auto& item : kReasonItems) {
-            if (item.code != codes[i])
+            if (item.code != code)
                 continue;
             const CoverFields& cover = kCovers[item.cover];
             switch (item.value) {
@@ -101,8 +120,8 @@ void ResolverSteps::ReportReasonConflicts(const int* codes, size_t count) {
 }
 
 void ResolverSteps::ResolveDoubleSided() {
-    std::array<int, kReasonRoom> codes{};
-    const bool blocked = m_rules.DoubleSidedBlocked(m_working, codes.data(), codes.size()) != 0;
+    const ReasonCodes reasons = m_rules.DoubleSidedBlocked(m_working);
+    const bool blocked = reasons.blocked();
     bool changed = false;
     if (blocked) {
         if (Revert(FieldNamed("iBooklet"))) {
@@ -112,10 +131,8 @@ void ResolverSteps::ResolveDoubleSided() {
         }
         for (size_t i = 0; i < std::size(kCovers); ++i) {
             const CoverFields& cover = kCovers[i];
-            const bool coverBlocked = i == 0
-                                          ? m_rules.FrontCoverBlocked(m_working, nullptr, 0) != 0
-                                          : m_rules.OtherCoversBlocked(m_working, nullptr, 0) != 0;
-            if (coverBlocked || Get(*cover.option) != kFrontCoverDoubleSided ||
+            if (m_rules.CoverBlocked(m_working, i).blocked() ||
+                Get(*cover.option) != kFrontCoverDoubleSided ||
                 Default(*cover.option) == kFrontCoverDoubleSided)
                 continue;
             Revert(*cover.option);
@@ -138,18 +155,14 @@ void ResolverSteps::ResolveDoubleSided() {
             changed = true;
         }
     }
-    if (changed && m_report.active()) {
-        size_t count = 0;
-        while (count < codes.size() && codes[count] != 0)
-            ++count;
-        ReportReasonConflicts(codes.data(), count);
-    }
+    if (changed && m_report.active())
+        ReportReasonConflicts(reasons);
 }
 
 int64_t ResolverSteps::RetentionWithoutDisk(int64_t mode) const {
     if (m_profile.PrinterInstalledHDD != 0 || Get(FieldNamed("iInHard")) != 0)
         return mode;
-    return (mode == 1 || mode == 3 || mode == 5 || mode == 7 || mode == 11) ? mode - 1 : mode;
+    return Contains(kModesNeedingDisk, mode) ? mode - 1 : mode;
 }
 
 void ResolverSteps::ResolvePrintAndHold() {
@@ -295,17 +308,19 @@ void ResolverSteps::ResolveGrayscale() {
 void ResolverSteps::ResolveOutputDevices() {
     const int64_t finisher = Get(FieldNamed("iOptFinisher"));
     const bool finisherExcludesMailbox =
-        m_profile.PrinterFinisher != 0 && (finisher == 0 || finisher == 4);
+        m_profile.PrinterFinisher != 0 &&
+        (finisher == kNoFinisher || finisher == kFinisherWithoutMailbox);
     const bool outBinExcludesMailbox =
         m_profile.PrinterOptOutBin != 0 && Get(FieldNamed("iOptionalOutBin")) != 0;
     if (finisherExcludesMailbox || outBinExcludesMailbox)
         Revert(FieldNamed("bOptMailBox"));
-    if (finisher != 5 || Get(FieldNamed("iStaple")) != 0 || Get(FieldNamed("bOffset")) != 0)
+    if (finisher != kMultiBinFinisher || Get(FieldNamed("iStaple")) != 0 ||
+        Get(FieldNamed("bOffset")) != 0)
         WriteNumber(m_working, FieldNamed("bMultiBinMode"),
                     0); // never counts as a change on its own
     const int64_t multiBin = Get(FieldNamed("bMultiBinMode"));
     if ((Get(FieldNamed("iOptionalOutBin")) == 0 && Get(FieldNamed("bOptMailBox")) == 0 &&
-         finisher != 5) ||
+         finisher != kMultiBinFinisher) ||
         (multiBin != 0 && multiBin != 1))
         Set(FieldNamed("iOutBin"), 0);
 }
@@ -316,18 +331,16 @@ void ResolverSteps::ResolvePageOrderAndCovers() {
     const int64_t paperSize = Get(FieldNamed("dmPaperSize"));
     for (size_t i = 0; i < std::size(kCovers); ++i) {
         const CoverFields& cover = kCovers[i];
-        const bool blocked = i == 0 ? m_rules.FrontCoverBlocked(m_working, nullptr, 0) != 0
-                                    : m_rules.OtherCoversBlocked(m_working, nullptr, 0) != 0;
-        if (blocked)
+        if (m_rules.CoverBlocked(m_working, i).blocked())
             Set(*cover.option, 0);
         if (Get(*cover.option) > 1)
             Set(*cover.size, paperSize);
     }
-    if (m_rules.FirstPageBlocked(m_working, nullptr, 0) != 0) {
+    if (m_rules.FirstPageBlocked(m_working).blocked()) {
         Set(FieldNamed("wCoverSource"), 0);
         Set(FieldNamed("sFirstPaperType"), 0);
     }
-    if (m_rules.LastPageBlocked(m_working, nullptr, 0) != 0) {
+    if (m_rules.LastPageBlocked(m_working).blocked()) {
         Set(FieldNamed("sLastPaperSource"), 0);
         Set(FieldNamed("sLastPaperType"), 0);
     }

@@ -26,6 +26,14 @@ enum class ValueWords {
 
 enum class Side { Conflict, Adjusted };
 
+/// A report item the resolver asks about again once it is listed: its
+/// format (also its key in the string file) is written in one place.
+struct ReportItem {
+    std::u16string_view format;
+};
+
+inline constexpr ReportItem kPaperTypeItem{u"Paper Type: %s"};
+
 class ResolverReport {
 public:
     /// With a null report nothing is looked up or built.
@@ -47,9 +55,9 @@ public:
     /// A staple value: its name in section "STAPLENAME", 0 the word "None".
     void Staple(Side side, std::u16string_view format, int64_t value);
 
-    /// Whether a conflict with this format was already listed.
-    bool HasConflict(std::u16string_view format) const {
-        return m_report != nullptr && m_report->HasConflict(format);
+    /// Whether a conflict of this item was already listed.
+    bool HasConflict(ReportItem item) const {
+        return m_report != nullptr && m_report->HasConflict(item.format);
     }
 
 private:

@@ -17,6 +17,14 @@ struct PaperItem {
     int64_t paper;
 };
 
+/// What a tray says to a paper and a media, and whether the printer has it.
+struct TrayCheck {
+    bool paper;
+    bool media;
+    bool available;
+    bool Passes() const { return paper && media && available; }
+};
+
 class ResolverSteps {
 public:
     ResolverSteps(BYTE* working, const BYTE* defaults, ConflictReport* report,
@@ -68,14 +76,14 @@ private:
     /// the field's tray does not.
     void ChooseSource(const DevmodeField& sourceField, int32_t paper, const PaperItem& paperItem,
                       int32_t media, std::u16string_view sourceFormat);
-    bool TrayPasses(int64_t tray, int32_t paper, int32_t media) const;
+    TrayCheck CheckTray(int64_t tray, int32_t paper, int32_t media) const;
     /// Reverts an option (staple or offset) whose paper list refuses a paper.
     void CheckOptionPapers(const DevmodeField& field, PaperKeyKind kind,
                            std::u16string_view format);
     /// A print mode lowered to one that needs no disk when the printer has none.
     int64_t RetentionWithoutDisk(int64_t mode) const;
     void ReportLayoutConflicts(bool poster, bool booklet);
-    void ReportReasonConflicts(const int* codes, size_t count);
+    void ReportReasonConflicts(const ReasonCodes& reasons);
 
     BYTE* m_working;
     const BYTE* m_defaults;

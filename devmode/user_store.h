@@ -15,12 +15,13 @@ public:
     /// Reads the "Default DevMode" snapshot into a 3,555-byte buffer. A
     /// shorter stored value fills only its own length. When there is none,
     /// the buffer is zeroed and the result is false.
-    virtual bool ReadDefaultDevmode(BYTE* record) = 0;
+    [[nodiscard]] virtual bool ReadDefaultDevmode(BYTE* record) = 0;
     /// Stores a 3,555-byte record as "Default DevMode"; the result is that
-    /// of closing the store's key.
-    virtual LONG SaveDefaultDevmode(const BYTE* record) = 0;
-    /// Deletes every stored custom paper, watermark, overlay and favourite.
-    virtual void DeleteAllItems() = 0;
+    /// of closing the store's key, or the error of writing it.
+    [[nodiscard]] virtual LONG SaveDefaultDevmode(const BYTE* record) = 0;
+    /// Deletes every stored custom paper, watermark, overlay and favourite;
+    /// the error of the first kind that could not be deleted.
+    [[nodiscard]] virtual LONG DeleteAllItems() = 0;
 };
 
 /// The store in use: the one installed, else a store kept in memory for the
@@ -29,13 +30,16 @@ UserStore& CurrentUserStore();
 /// Makes store current (not owned); nullptr goes back to the memory store.
 void InstallUserStore(UserStore* store);
 
-/// A store kept in memory.
-// FIXME: stands in for the registry store until that lands.
+/// A store kept in memory: the store of a process in which the module has
+/// not installed its registry store (tests and tools of the lower layers).
 class MemoryUserStore : public UserStore {
 public:
     bool ReadDefaultDevmode(BYTE* record) override;
     LONG SaveDefaultDevmode(const BYTE* record) override;
-    void DeleteAllItems() override { ++m_deleteAllCount; }
+    LONG DeleteAllItems() override {
+        ++m_deleteAllCount;
+        return ERROR_SUCCESS;
+    }
 
     /// Seeds a stored default of any length (a short value models a store
     /// written by an older module).

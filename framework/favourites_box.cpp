@@ -230,7 +230,13 @@ void CFavouritesBox::Delete() {
 }
 
 void CFavouritesBox::WriteList() {
-    m_box.SaveAll(m_page.working(), SaveToStore::Yes);
+    if (m_box.SaveAll(m_page.working(), SaveToStore::Yes) == ERROR_SUCCESS)
+        return;
+    m_page.ShowMessage(kSaveFailed, kFavouritesSection);
+    // The store kept its old list: the box shows that list again, so that
+    // no favourite looks saved or deleted that is not.
+    m_filledFrom.reset();
+    Refresh(Refill::Yes);
 }
 
 } // namespace kx

@@ -20,7 +20,8 @@ void ForgetPrinterDefaultText();
 /// favourite; empty until the module's first binding reads it.
 const std::u16string& UntitledText();
 void SetUntitledText(std::u16string text);
-/// Forgets it, so the next binding counts as the module's first (tests).
+/// Forgets it (tests; the app's firstBindingDone says whether the next
+/// binding reads it again).
 void ForgetUntitledText();
 
 /// A name a favourite can be saved under: non-blank, and neither the

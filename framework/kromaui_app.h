@@ -65,6 +65,10 @@ public:
     HMODULE resourceLibrary = nullptr;
     HMODULE imageLibrary = nullptr;
     TransparentBltProc transparentBlt = nullptr;
+    /// Set by the module's first page binding, which does the start-up work
+    /// that needs a printer (its papers and profile, the version file,
+    /// "Untitled", the page templates); cleared, it runs again (tests).
+    bool firstBindingDone = false;
 
 private:
     void LoadImageLibrary();

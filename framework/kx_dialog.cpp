@@ -25,7 +25,8 @@ constexpr size_t kUntitledCapacity = 257;
 constexpr UINT kDriverDetailsTemplate = 3026;
 constexpr INT_PTR kFontProbeResult = 2;
 
-// The About pages keep their left-to-right layout in a mirrored model.
+// The About pages of these indexes keep their left-to-right layout in a
+// mirrored model; the About page of index 8 is mirrored like every other page.
 constexpr std::array<int, 6> kUnmirroredPages = {5, 10, 11, 13, 14, 15};
 
 ProfileDevmodeView ProfileViewOf(const BYTE* devmode) {
@@ -133,7 +134,7 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
         m_defaults = copies->defaults;
         newSet = IsNewDevmodeSet(m_working);
     }
-    if (UntitledText().empty())
+    if (!TheApp().firstBindingDone)
         FirstBindingOfModule();
     else if (newSet)
         TheApp().profile.ReadProfile(ProfileViewOf(m_working));
@@ -142,14 +143,14 @@ bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
 
 void CKxDialog::FirstBindingOfModule() {
     CKROMAUIApp& app = TheApp();
+    app.firstBindingDone = true;
     ModelProfile& profile = app.profile;
     const std::u16string printer = PrinterName();
     profile.SetPaperSizeLookup(PrinterPaperSizes(printer, m_working));
     profile.ReadProfile();
     profile.ReadProfile(ProfileViewOf(m_working));
     app.versionFile.SetFile(app.VersionFilePath(PublicPart(m_working)), ClearReadOnly::No);
-    app.stringFile.SelectSection(u"");
-    SetUntitledText(app.stringFile.ReadText(u"Untitled", kUntitledCapacity, u"Untitled"));
+    SetUntitledText(app.stringFile.ReadTextIn(u"", u"Untitled", kUntitledCapacity, u"Untitled"));
     profile.AddDoubleSidedCustomPapers(PrinterTextsFor(printer).CustomPaperCount(m_working));
     // The templates follow the profile just read (a model with an extra
     // printer preview has taller pages).
@@ -304,24 +305,24 @@ void CKxDialog::SaveControls() {
                     m_millimetres.GetCheck() == BST_CHECKED ? 0 : 1);
 }
 
-int CKxDialog::QueryLeavePage() {
-    return kLeaveAndSave;
+LeavePage CKxDialog::QueryLeavePage() {
+    return LeavePage::LeaveAndSave;
 }
 
-int CKxDialog::ResetPage() {
-    return 0;
+PageResult CKxDialog::ResetPage() {
+    return PageResult::Done;
 }
 
-int CKxDialog::ApplyPage() {
+PageResult CKxDialog::ApplyPage() {
     if (!m_context || m_context->hostDevmode == nullptr || m_working == nullptr)
-        return 0;
+        return PageResult::Done;
     BYTE* host = m_context->hostDevmode;
     if (CompareDevmodes(host, m_working, nullptr, Configuration::Include) == 0)
-        return 0;
+        return PageResult::Done;
     if (TheApp().profile.ShowDevmodeChanges != 0)
         ReportDevmodeChanges(m_hWnd, host, m_working);
     MergeDevmode(host, m_working);
-    return 0;
+    return PageResult::Done;
 }
 
 void CKxDialog::OnSettingChanged() {

@@ -27,9 +27,18 @@ namespace kx {
 constexpr DWORD kSheetReadOnly = 0x80000000;
 constexpr DWORD kSheetNoChangeReports = 0x40000000;
 
-/// Results of QueryLeavePage.
-constexpr int kKeepPage = 2;
-constexpr int kLeaveAndSave = 6;
+/// A page's answer when its sheet is about to leave it.
+enum class LeavePage : int {
+    Leave = 0,        ///< the page goes, its controls unsaved
+    Keep = 2,         ///< the page keeps the focus
+    LeaveAndSave = 6, ///< the page's controls are saved, then it goes
+};
+
+/// A page's answer to the sheet's Apply and Reset.
+enum class PageResult : int {
+    Done = 0,
+    Invalid = 1, ///< the sheet stays open on the page (PSNRET_INVALID)
+};
 
 /// What the host tells a page about its sheet when it binds it.
 struct PageContext {
@@ -74,9 +83,9 @@ public:
     // The page's own operations, in this order after the dialog's.
     virtual void RefreshControls();
     virtual void SaveControls();
-    virtual int QueryLeavePage();
-    virtual int ResetPage();
-    virtual int ApplyPage();
+    virtual LeavePage QueryLeavePage();
+    virtual PageResult ResetPage();
+    virtual PageResult ApplyPage();
     virtual void OnSettingChanged();
 
     /// What this page hands a dialog or sub-sheet it opens.

@@ -175,16 +175,26 @@ void TKxClass<T>::DeleteSelected(Reselect reselect) {
 }
 
 template <class T>
-void TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
+LONG TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
     // The delete, every item and the count are one change of the store: a
     // crash or a second editor never sees the kind half written, and of two
     // editors saving at once the last one's list stands whole.
     std::optional<RegistryTransaction> transaction;
-    if (save == SaveToStore::Yes)
+    if (save == SaveToStore::Yes) {
         transaction.emplace(HKEY_CURRENT_USER);
+        // Without the transaction the delete and the writes would each stand
+        // alone: a failure between them would lose the stored list.
+        if (const LSTATUS begun = transaction->status(); begun != ERROR_SUCCESS)
+            return begun;
+    }
+    LONG result = ERROR_SUCCESS;
+    const auto note = [&result](LONG status) {
+        if (result == ERROR_SUCCESS)
+            result = status;
+    };
     std::unique_ptr<CCustomData> empty = CreateItem(-1, devmode);
     if (save == SaveToStore::Yes && empty)
-        empty->DeleteAll();
+        note(empty->DeleteAll());
     const int selected = this->GetCurSel();
     const int count = this->GetCount();
     int saved = 0;
@@ -193,44 +203,47 @@ void TKxClass<T>::SaveAll(BYTE* devmode, SaveToStore save) {
         if (item == nullptr)
             continue;
         if (save == SaveToStore::Yes && item->IsValid(nullptr))
-            item->Save(saved++);
+            note(item->Save(saved++));
         if (devmode != nullptr && i == selected)
             item->ApplyTo(devmode);
     }
     if (save == SaveToStore::Yes && empty)
-        empty->SaveCount(saved, devmode);
-    // A commit that fails keeps the old list whole; the caller has no
-    // result to take, the list on screen is still the user's.
-    if (transaction)
-        (void)transaction->Commit();
+        note(empty->SaveCount(saved, devmode));
+    if (!transaction)
+        return result;
+    // Uncommitted, the transaction drops the delete with the failed writes:
+    // the old list stays stored whole.
+    if (result != ERROR_SUCCESS)
+        return result;
+    return transaction->Commit();
 }
 
 template <class T>
-void TKxClass<T>::StoreItem(CCustomData& item, const BYTE* devmode) const {
+LONG TKxClass<T>::StoreItem(CCustomData& item, const BYTE* devmode) const {
     if (!item.IsValid(nullptr))
-        return;
+        return ERROR_INVALID_DATA;
     const std::u16string name = item.GetName();
     int count = 1;
     for (int i = 0; i < count && i < kMaxStoredItems; ++i) {
         const std::unique_ptr<CCustomData> stored = CreateItem(i, devmode);
         if (!stored)
-            return;
+            return ERROR_INVALID_DATA;
         if (i == 0)
             count = std::clamp(stored->LoadCount(devmode), 0, kMaxStoredItems);
         if (i >= count)
             break;
-        if (stored->GetName() == name) {
-            if (stored->IsDifferent(item))
-                item.Save(i);
-            return;
-        }
+        if (stored->GetName() == name)
+            return stored->IsDifferent(item) ? item.Save(i) : ERROR_SUCCESS;
     }
     // The lists show no item past the bound, so none is stored there (a
     // stored count read as huge would otherwise overflow on the way).
     if (count >= kMaxStoredItems)
-        return;
-    item.Save(count);
-    item.SaveCount(count + 1, devmode);
+        return ERROR_NO_MORE_ITEMS;
+    // The count is written only over a stored item: it never names one that
+    // is not there.
+    if (const LONG saved = item.Save(count); saved != ERROR_SUCCESS)
+        return saved;
+    return item.SaveCount(count + 1, devmode);
 }
 
 template <class T>

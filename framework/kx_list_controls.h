@@ -47,11 +47,14 @@ public:
     virtual bool IsDifferent(const CCustomData& other) const = 0;
     /// Writes the item's settings into the device mode.
     virtual void ApplyTo(BYTE* devmode) const = 0;
-    /// Takes `item` as its number and writes its values under it.
-    virtual void Save(int item) = 0;
-    /// Deletes every stored item of the kind.
-    virtual void DeleteAll() const = 0;
-    virtual void SaveCount(int count, const BYTE* devmode) const = 0;
+    /// Takes `item` as its number and writes its values under it. The
+    /// registry's error of opening or of the first write that failed;
+    /// ERROR_SUCCESS when the item is stored.
+    [[nodiscard]] virtual LONG Save(int item) = 0;
+    /// Deletes every stored item of the kind; ERROR_SUCCESS when none is left.
+    [[nodiscard]] virtual LONG DeleteAll() const = 0;
+    /// Writes the kind's count; the error as for Save.
+    [[nodiscard]] virtual LONG SaveCount(int count, const BYTE* devmode) const = 0;
     virtual int LoadCount(const BYTE* devmode) const = 0;
     /// Makes the item hold the settings of `devmode` under `name`, for the
     /// kinds that keep whole settings (favourites); false for the others.
@@ -121,13 +124,17 @@ public:
     void DeleteSelected(Reselect reselect);
     /// With SaveToStore::Yes rewrites the kind's whole store from the valid
     /// entries, numbered from 0 in list order; with a device mode, applies
-    /// the selected entry to it (after its save).
-    void SaveAll(BYTE* devmode, SaveToStore save);
+    /// the selected entry to it (after its save). The store's error when the
+    /// list could not be stored: then the stored list is left as it was and
+    /// the device mode must not be taken as holding a stored entry.
+    [[nodiscard]] LONG SaveAll(BYTE* devmode, SaveToStore save);
     /// Merges one valid item into the store: over the stored item of the
     /// same name when that differs, else appended. The list is not touched.
     /// The stored items are loaded for `devmode` (the overlay list of its
-    /// language, its printer's favourites).
-    void StoreItem(CCustomData& item, const BYTE* devmode = nullptr) const;
+    /// language, its printer's favourites). ERROR_SUCCESS when the item is
+    /// stored or needed no write; ERROR_INVALID_DATA for an invalid item,
+    /// ERROR_NO_MORE_ITEMS for a full store; else the store's error.
+    [[nodiscard]] LONG StoreItem(CCustomData& item, const BYTE* devmode = nullptr) const;
     /// Inserts an empty item (the no-item entry) at position 0.
     int AddPlaceholder();
 

@@ -8,6 +8,7 @@
 #include "framework/kx_paint_scope.h"
 #include "framework/preview_gdi.h"
 #include "framework/preview_sample_page.h"
+#include "platform/base/standard_papers.h"
 #include "platform/controls/classic_look.h"
 #include "platform/spooler/device_capabilities.h"
 
@@ -18,7 +19,6 @@ namespace kx {
 namespace {
 
 constexpr int kUnitAreaShare = 6; // the bottom sixth of a plain preview
-constexpr int32_t kLastStandardPaper = 256;
 constexpr std::u16string_view kDefaultLetter = u"A";
 constexpr size_t kLetterCapacity = 16;
 

@@ -1,6 +1,7 @@
 // Caption, control texts, tips and help topics of a page.
 #include "framework/page_localiser.h"
 
+#include "platform/base/contains.h"
 #include "platform/base/format.h"
 #include "platform/base/text.h"
 #include "platform/controls/control_base.h"
@@ -23,10 +24,6 @@ constexpr std::array<std::u16string_view, 4> kKnownClasses = {u"STATIC", u"BUTTO
                                                               u"SysDateTimePick32"};
 constexpr std::array<int, 2> kUnitButtons = {1186, 1187};
 constexpr std::array<int, 5> kFavouriteControls = {1208, 1046, 1047, 1049, 1048};
-
-bool Contains(const auto& table, int id) {
-    return std::find(table.begin(), table.end(), id) != table.end();
-}
 
 std::u16string WindowClassName(HWND window) {
     std::array<WCHAR, kClassCapacity> buffer{};

@@ -44,6 +44,8 @@ constexpr std::array<MessageRow, kPageMessageCount> kMessages = {{
     {u"Invalid Passcode", u"InvalidPasscodeMsg", MB_OK | MB_ICONEXCLAMATION,
      u"You must enter a 4-32 alphanumeric password and re-enter it for confirmation in order to "
      u"use the Job Accounting feature."},
+    {u"Save Failed", u"SaveFailedMsg", MB_OK | MB_ICONEXCLAMATION,
+     u"The changes could not be saved; the stored list has not been changed."},
 }};
 
 bool TakesPasscodeLengths(int number) {
@@ -57,10 +59,9 @@ PageMessageTexts ReadPageMessage(int number, std::u16string_view section, TextSt
     if (number < 0 || number >= kPageMessageCount)
         return {};
     const MessageRow& row = kMessages[static_cast<size_t>(number)];
-    strings.SelectSection(section);
     PageMessageTexts texts;
-    texts.message = strings.ReadText(row.messageKey, kMessageCapacity, row.defaultText);
-    texts.title = strings.ReadText(row.titleKey, kMessageCapacity, row.titleKey);
+    texts.message = strings.ReadTextIn(section, row.messageKey, kMessageCapacity, row.defaultText);
+    texts.title = strings.ReadTextIn(section, row.titleKey, kMessageCapacity, row.titleKey);
     texts.type = row.type;
     // The texts come from a model file: formatted by the bounded formatter,
     // so a stray conversion can never read past the two lengths given.

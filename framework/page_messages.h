@@ -23,8 +23,9 @@ enum PageMessage : int {
     kCopiesChanged = 7,
     kConflictingSettings = 8,
     kInvalidAccountingPassword = 9,
+    kSaveFailed = 10,
 };
-constexpr int kPageMessageCount = 10;
+constexpr int kPageMessageCount = 11;
 
 /// The title text, the message text (both from `section` of the string
 /// file, the table's texts as defaults) and the box's buttons and icon.
@@ -34,7 +35,7 @@ struct PageMessageTexts {
     UINT type = 0;
 };
 
-/// The texts of message `number` (0..9); the passcode messages 5 and 6 are
+/// The texts of message `number` (0..10); the passcode messages 5 and 6 are
 /// formatted with the profile's shortest and longest passcode lengths. An
 /// unknown number gives empty texts.
 PageMessageTexts ReadPageMessage(int number, std::u16string_view section, TextStore& strings,

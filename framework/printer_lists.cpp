@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_record.h"
 #include "devmode/devmode_set.h"
+#include "platform/base/contains.h"
 #include "platform/base/text.h"
 
 #include <algorithm>
@@ -18,10 +19,6 @@ constexpr int32_t kLowerTray = 2;
 constexpr int32_t kEnvelopeFeeder = 5;
 constexpr int32_t kLastStandardTray = 256;
 constexpr WORD kMediaAsWords = 0xFFFF;
-
-bool Contains(std::span<const int32_t> list, int32_t number) {
-    return std::find(list.begin(), list.end(), number) != list.end();
-}
 
 // Capability ids are WORDs; anything else the printer reports is not an id
 // a list can hold.

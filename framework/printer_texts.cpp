@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_record.h"
 #include "framework/kromaui_app.h"
+#include "platform/base/standard_papers.h"
 #include "platform/base/text.h"
 #include "platform/windows.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 // Media names have the slots of paper names.
 constexpr size_t kMediaNameSlot = kPaperNameSlot;
-constexpr int32_t kLastStandardPaper = 256;
 
 const DEVMODEW* PublicPart(const BYTE* devmode) {
     return reinterpret_cast<const DEVMODEW*>(devmode);

@@ -7,6 +7,7 @@
 #include "platform/base/text.h"
 #include "platform/windows.h"
 
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -53,6 +54,25 @@ std::u16string TextStore::ReadText(std::u16string_view key, size_t capacity,
     std::vector<WCHAR> buffer(capacity, 0);
     const size_t length = ReadText(key, buffer.data(), capacity, defaultText);
     return std::u16string(buffer.data(), length);
+}
+
+template <class Read>
+auto TextStore::InSection(std::u16string_view section, Read&& read) {
+    std::u16string selected = std::exchange(m_section, std::u16string(section));
+    auto result = read();
+    m_section = std::move(selected);
+    return result;
+}
+
+std::u16string TextStore::ReadTextIn(std::u16string_view section, std::u16string_view key,
+                                     size_t capacity,
+                                     std::optional<std::u16string_view> defaultText) {
+    return InSection(section, [&] { return ReadText(key, capacity, defaultText); });
+}
+
+int32_t TextStore::ReadNumberIn(std::u16string_view section, std::u16string_view key,
+                                int32_t defaultValue) {
+    return InSection(section, [&] { return ReadNumber(key, defaultValue); });
 }
 
 int TextStore::WriteText(std::u16string_view key, std::u16string_view text) {

@@ -43,6 +43,13 @@ public:
     std::u16string ReadText(std::u16string_view key, size_t capacity,
                             std::optional<std::u16string_view> defaultText = std::nullopt);
 
+    /// As ReadText and ReadNumber, in `section` (empty: "Common"); the
+    /// selected section stays as it was.
+    std::u16string ReadTextIn(std::u16string_view section, std::u16string_view key, size_t capacity,
+                              std::optional<std::u16string_view> defaultText = std::nullopt);
+    int32_t ReadNumberIn(std::u16string_view section, std::u16string_view key,
+                         int32_t defaultValue);
+
     /// Writes key=text into the selected section, in diagnostic mode only;
     /// returns non-zero on success.
     int WriteText(std::u16string_view key, std::u16string_view text);
@@ -67,6 +74,9 @@ public:
 
 private:
     const WCHAR* SectionForCalls() const;
+    /// Runs `read` with `section` selected, then selects the old one again.
+    template <class Read>
+    auto InSection(std::u16string_view section, Read&& read);
     bool WriteBackEnabled() const { return m_writeBack != nullptr && *m_writeBack != 0; }
 
     const int32_t* m_writeBack;

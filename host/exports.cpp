@@ -12,16 +12,13 @@
 #include "host/page_dispatcher.h"
 #include "host/page_info.h"
 #include "platform/base/text.h"
+#include "platform/base/text_or_empty.h"
 
 #include <string>
 
 namespace {
 
 constexpr UINT kStageCreated = 2;
-
-std::u16string_view TextOrEmpty(LPCWSTR text) {
-    return text == nullptr ? std::u16string_view() : std::u16string_view(text);
-}
 
 // Starts the module if needed, then runs the call; an exception becomes the
 // entry point's failure answer.
@@ -86,7 +83,7 @@ KXAPI BOOL WINAPI TELV_GetText(int fromStringFile, LPCWSTR section, LPCWSTR key,
             section == nullptr || *section == u'\0' ? u"Common" : std::u16string_view(section);
         const auto text = kx::CurrentModuleTexts().Read(
             fromStringFile != 0 ? kx::TextFile::Strings : kx::TextFile::Settings, sectionName,
-            TextOrEmpty(key), static_cast<size_t>(size), std::nullopt);
+            kx::TextOrEmpty(key), static_cast<size_t>(size), std::nullopt);
         if (text)
             kx::CopyText(out, static_cast<size_t>(size), *text);
         return TRUE;
@@ -96,10 +93,12 @@ KXAPI BOOL WINAPI TELV_GetText(int fromStringFile, LPCWSTR section, LPCWSTR key,
 KXAPI int WINAPI TELV_RemoveCustomData(LPCWSTR driverName) {
     return Guarded(0, [&] {
         constexpr int kSharedDriver = 2;
-        if (kx::CurrentPrinterQueries().CountPrintersUsingDriver(TextOrEmpty(driverName),
+        if (kx::CurrentPrinterQueries().CountPrintersUsingDriver(kx::TextOrEmpty(driverName),
                                                                  kSharedDriver) >= kSharedDriver)
             return 1;
-        kx::CurrentUserStore().DeleteAllItems();
+        // The host's answer says only whether the items are shared; items
+        // that could not go are deleted again with the next printer removed.
+        (void)kx::CurrentUserStore().DeleteAllItems();
         return 0;
     });
 }

@@ -5,12 +5,13 @@
 #include "host/wow_bridge.h"
 
 #include "devmode/devmode_record.h"
+#include "host/host_record_layout.h"
 #include "platform/wow/wow_api.h"
 
 namespace {
 
-constexpr DWORD kPageInfoSize = 268;
-constexpr size_t kPageInfoWindow = 0;
+constexpr DWORD kPageInfoSize = kx::layout::page_info::kSize;
+constexpr size_t kPageInfoWindow = kx::layout::page_info::kWindow;
 
 void* Translate(DWORD address16, DWORD size) {
     return WOWGetVDMPointer(address16, size, TRUE);

@@ -6,29 +6,9 @@
 namespace kx {
 namespace {
 
-namespace sheet {
-constexpr size_t kContext = 0;
-constexpr size_t kClosing = 4;
-constexpr size_t kPages = 12;
-} // namespace sheet
-
-namespace context {
-constexpr size_t kSixteenBit = 0;
-constexpr size_t kChanged = 4;
-constexpr size_t kApplied = 8;
-constexpr size_t kReset = 12;
-constexpr size_t kSheetFlags = 16;
-constexpr size_t kHostDevmode = 160;
-constexpr size_t kPrinterName = 164;
-constexpr size_t kPrinterNameCapacity = 80;
-} // namespace context
-
-namespace page_info {
-constexpr size_t kCx = 4;
-constexpr size_t kCy = 8;
-constexpr size_t kCaption = 12;
-constexpr size_t kCaptionCapacity = 128;
-} // namespace page_info
+namespace sheet = layout::sheet_record;
+namespace context = layout::sheet_context;
+namespace page_info = layout::page_info;
 
 } // namespace
 
@@ -45,13 +25,13 @@ void SheetRecordView::SetClosing(DWORD value) const {
 DWORD SheetRecordView::PageSlot(int index) const {
     if (index < 0 || index >= kPageSlotCount)
         return 0;
-    return LoadU32(m_bytes + sheet::kPages + 4 * static_cast<size_t>(index));
+    return LoadU32(m_bytes + sheet::kPages + sheet::kPageSlotSize * static_cast<size_t>(index));
 }
 
 void SheetRecordView::SetPageSlot(int index, DWORD handle) const {
     if (index < 0 || index >= kPageSlotCount)
         return;
-    StoreU32(m_bytes + sheet::kPages + 4 * static_cast<size_t>(index), handle);
+    StoreU32(m_bytes + sheet::kPages + sheet::kPageSlotSize * static_cast<size_t>(index), handle);
 }
 
 std::optional<SheetContextView> SheetContextView::At(HostAddress address) {

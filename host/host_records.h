@@ -4,6 +4,7 @@
 // like spans: a const view still writes the host's bytes.
 #pragma once
 
+#include "host/host_record_layout.h"
 #include "platform/base/host_memory.h"
 #include "platform/base/win_types.h"
 
@@ -13,10 +14,10 @@
 
 namespace kx {
 
-constexpr size_t kSheetRecordSize = 416;
-constexpr size_t kSheetContextSize = 324;
-constexpr size_t kPageInfoRecordSize = 268;
-constexpr int kPageSlotCount = 22;
+constexpr size_t kSheetRecordSize = layout::sheet_record::kSize;
+constexpr size_t kSheetContextSize = layout::sheet_context::kSize;
+constexpr size_t kPageInfoRecordSize = layout::page_info::kSize;
+constexpr int kPageSlotCount = layout::sheet_record::kPageSlotCount;
 
 /// One property sheet's record: its context and the page-object slots.
 class SheetRecordView {

@@ -1,6 +1,6 @@
 // What the page dispatcher needs of the window manager: the user-data slot
-// of a page's sheet window and the message-result slot of a page window;
-// and the message numbers and notification header it reads.
+// of a page's sheet window and the message-result slot of a page window.
+// The messages and notifications it reads keep their Windows names.
 #pragma once
 
 #include "platform/base/win_types.h"
@@ -9,23 +9,6 @@
 #include "platform/window/window_constants.h"
 
 namespace kx {
-
-constexpr UINT kWmDestroy = WM_DESTROY;
-constexpr UINT kWmNotify = WM_NOTIFY;
-constexpr UINT kWmInitDialog = WM_INITDIALOG;
-
-/// The notification header a WM_NOTIFY lParam points to, in the native layout.
-using NotifyHeader = NMHDR;
-
-constexpr int kPsnSetActive = static_cast<int>(PSN_SETACTIVE);
-constexpr int kPsnKillActive = static_cast<int>(PSN_KILLACTIVE);
-constexpr int kPsnApply = static_cast<int>(PSN_APPLY);
-constexpr int kPsnReset = static_cast<int>(PSN_RESET);
-constexpr int kPsnHelp = static_cast<int>(PSN_HELP);
-constexpr int kPsnQueryCancel = static_cast<int>(PSN_QUERYCANCEL);
-
-constexpr LONG_PTR kPsnRetNoError = PSNRET_NOERROR;
-constexpr LONG_PTR kPsnRetInvalid = PSNRET_INVALID;
 
 class HostWindows {
 public:

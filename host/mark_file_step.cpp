@@ -41,8 +41,7 @@ bool MarkFileStep::TakeIfChanged(const BYTE* devmode) {
     return true;
 }
 
-// FIXME: the wait cursor is shown while the files are made once the window
-// manager is there.
+// FIXME: no wait cursor is shown while the files are made.
 void MarkFileStep::Run(const SheetContextView& context, const ModelProfile& profile) {
     const bool watermark = profile.CheckWaterMarkFile != 0;
     const bool deco = profile.CheckDecoFile != 0;

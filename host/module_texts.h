@@ -23,8 +23,8 @@ public:
                                                std::optional<std::u16string_view> defaultText) = 0;
 };
 
-/// The texts in use: the ones installed, else model files that hold no text.
-// FIXME: the text stores of the model files replace the stand-in.
+/// The texts in use: the ones installed (module start installs the text
+/// stores of the model files), else model files that hold no text.
 ModuleTexts& CurrentModuleTexts();
 /// Makes texts current (not owned); nullptr goes back to the stand-in.
 void InstallModuleTexts(ModuleTexts* texts);

@@ -29,7 +29,7 @@ PageDispatcher& PageDispatcher::Instance() {
 }
 
 BOOL PageDispatcher::Dispatch(HWND window, UINT message, WPARAM, LPARAM lParam, int index) {
-    if (message == kWmInitDialog)
+    if (message == WM_INITDIALOG)
         return InitDialog(window, lParam, index);
     auto* bytes = reinterpret_cast<BYTE*>(CurrentHostWindows().SheetUserData(window));
     if (bytes == nullptr)
@@ -39,10 +39,10 @@ BOOL PageDispatcher::Dispatch(HWND window, UINT message, WPARAM, LPARAM lParam, 
     const std::shared_ptr<CKxDialog> page = handle != 0 ? m_pages.Find(handle) : nullptr;
     if (!page)
         return FALSE;
-    if (message == kWmDestroy)
+    if (message == WM_DESTROY)
         return Destroy(record, handle, index);
-    if (message == kWmNotify && lParam != 0)
-        return Notify(window, record, *page, *reinterpret_cast<const NotifyHeader*>(lParam));
+    if (message == WM_NOTIFY && lParam != 0)
+        return Notify(window, record, *page, *reinterpret_cast<const NMHDR*>(lParam));
     return FALSE;
 }
 
@@ -104,29 +104,29 @@ BOOL PageDispatcher::Destroy(SheetRecordView record, DWORD handle, int index) {
 }
 
 BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, CKxDialog& page,
-                            const NotifyHeader& header) {
-    switch (static_cast<int>(header.code)) {
-    case kPsnSetActive:
+                            const NMHDR& header) {
+    switch (header.code) {
+    case PSN_SETACTIVE:
         page.RefreshControls();
         return TRUE;
-    case kPsnKillActive: {
-        const int leave = page.QueryLeavePage();
-        if (leave == kKeepPage)
+    case PSN_KILLACTIVE: {
+        const LeavePage leave = page.QueryLeavePage();
+        if (leave == LeavePage::Keep)
             CurrentHostWindows().SetMessageResult(window, TRUE);
-        else if (leave == kLeaveAndSave)
+        else if (leave == LeavePage::LeaveAndSave)
             page.SaveControls();
         return TRUE;
     }
-    case kPsnApply:
+    case PSN_APPLY:
         Apply(window, record, page);
         return TRUE;
-    case kPsnReset:
+    case PSN_RESET:
         Reset(window, record, page);
         return TRUE;
-    case kPsnHelp:
+    case PSN_HELP:
         page.OpenHelp(0);
         return TRUE;
-    case kPsnQueryCancel:
+    case PSN_QUERYCANCEL:
         return TRUE;
     default:
         return FALSE;
@@ -134,11 +134,11 @@ BOOL PageDispatcher::Notify(HWND window, SheetRecordView record, CKxDialog& page
 }
 
 void PageDispatcher::Apply(HWND window, SheetRecordView record, CKxDialog& page) {
-    if (page.ApplyPage() != 0) {
-        CurrentHostWindows().SetMessageResult(window, kPsnRetInvalid);
+    if (page.ApplyPage() != PageResult::Done) {
+        CurrentHostWindows().SetMessageResult(window, PSNRET_INVALID);
         return;
     }
-    CurrentHostWindows().SetMessageResult(window, kPsnRetNoError);
+    CurrentHostWindows().SetMessageResult(window, PSNRET_NOERROR);
     if (auto context = ContextOf(record)) {
         context->SetChanged(1);
         context->SetApplied(1);
@@ -147,11 +147,11 @@ void PageDispatcher::Apply(HWND window, SheetRecordView record, CKxDialog& page)
 }
 
 void PageDispatcher::Reset(HWND window, SheetRecordView record, CKxDialog& page) {
-    if (page.ResetPage() != 0) {
-        CurrentHostWindows().SetMessageResult(window, kPsnRetInvalid);
+    if (page.ResetPage() != PageResult::Done) {
+        CurrentHostWindows().SetMessageResult(window, PSNRET_INVALID);
         return;
     }
-    CurrentHostWindows().SetMessageResult(window, kPsnRetNoError);
+    CurrentHostWindows().SetMessageResult(window, PSNRET_NOERROR);
     if (auto context = ContextOf(record)) {
         context->SetChanged(1);
         context->SetReset(1);

@@ -36,7 +36,7 @@ private:
     BOOL Destroy(SheetRecordView record, DWORD handle, int index);
     PageContext ContextForPage(const SheetRecordView& record,
                                const SheetContextView& context) const;
-    BOOL Notify(HWND window, SheetRecordView record, CKxDialog& page, const NotifyHeader& header);
+    BOOL Notify(HWND window, SheetRecordView record, CKxDialog& page, const NMHDR& header);
     void Apply(HWND window, SheetRecordView record, CKxDialog& page);
     void Reset(HWND window, SheetRecordView record, CKxDialog& page);
 

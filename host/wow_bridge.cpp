@@ -16,18 +16,10 @@
 namespace kx {
 namespace {
 
-namespace record16 {
-constexpr size_t kSize = 416;
-constexpr size_t kContextSlot = 0;
-constexpr size_t kHostAddress = 8;
-constexpr size_t kFixupCount = 124;
-constexpr size_t kFixups = 128;
-constexpr size_t kFixupSize = 12;
-} // namespace record16
+namespace record16 = layout::sheet_record;
+using layout::sheet_context::kDevmodeSlots;
 
-constexpr DWORD kContextSize = 324;
-// The device-mode slots of the context, in the order they are fixed up.
-constexpr std::array<size_t, 3> kDevmodeSlots = {160, 156, 152};
+constexpr DWORD kContextSize = layout::sheet_context::kSize;
 constexpr UINT kStageCreated = 2;
 constexpr UINT kStageReleased = 1;
 
@@ -212,9 +204,9 @@ void CreateSheet(BYTE* record, DWORD record16) {
     if (fixups.HoldsSheet(recordAddress))
         return;
     fixups.SetCount(0);
-    if (!fixups.Add(recordAddress + record16::kContextSlot, kContextSize, true))
+    if (!fixups.Add(recordAddress + record16::kContext, kContextSize, true))
         return;
-    const auto context = SheetContextView::At(LoadU32(record + record16::kContextSlot));
+    const auto context = SheetContextView::At(LoadU32(record + record16::kContext));
     if (!context)
         return;
     for (const size_t slot : kDevmodeSlots)
@@ -251,9 +243,9 @@ bool FixupTable::Add(HostAddress slotAddress, DWORD size, bool pinned) const {
         return false;
     }
     BYTE* entry = m_record + record16::kFixups + record16::kFixupSize * count;
-    StoreU32(entry, value16);
-    StoreU32(entry + 4, slotAddress);
-    entry[8] = pinned ? 1 : 0;
+    StoreU32(entry + record16::kFixupSaved, value16);
+    StoreU32(entry + record16::kFixupSlot, slotAddress);
+    entry[record16::kFixupPinned] = pinned ? 1 : 0;
     StoreU32(slot, translated);
     SetCount(count + 1);
     return true;
@@ -265,10 +257,10 @@ void FixupTable::UndoAll() const {
         --count;
         SetCount(count);
         const BYTE* entry = m_record + record16::kFixups + record16::kFixupSize * count;
-        const DWORD value16 = LoadU32(entry);
-        if (BYTE* slot = Space().TranslateAs<BYTE>(LoadU32(entry + 4), 4))
+        const DWORD value16 = LoadU32(entry + record16::kFixupSaved);
+        if (BYTE* slot = Space().TranslateAs<BYTE>(LoadU32(entry + record16::kFixupSlot), 4))
             StoreU32(slot, value16);
-        if (entry[8] != 0)
+        if (entry[record16::kFixupPinned] != 0)
             WOWGetVDMPointerUnfix(value16);
     }
     SetCount(0);
@@ -279,11 +271,12 @@ bool FixupTable::HoldsSheet(HostAddress recordAddress) const {
     if (count == 0 || count > kCapacity)
         return false;
     const BYTE* first = m_record + record16::kFixups;
-    if (LoadU32(first + 4) != recordAddress + record16::kContextSlot)
+    if (LoadU32(first + record16::kFixupSlot) != recordAddress + record16::kContext)
         return false;
-    const void* context = WOWGetVDMPointer(LoadU32(first), kContextSize, TRUE);
+    const void* context =
+        WOWGetVDMPointer(LoadU32(first + record16::kFixupSaved), kContextSize, TRUE);
     return context != nullptr &&
-           LoadU32(m_record + record16::kContextSlot) == Space().AddressOf(context);
+           LoadU32(m_record + record16::kContext) == Space().AddressOf(context);
 }
 
 LPCWSTR Text16(DWORD address16) {

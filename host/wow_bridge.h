@@ -7,6 +7,7 @@
 #pragma once
 
 #include "host/exports.h"
+#include "host/host_record_layout.h"
 #include "platform/base/host_memory.h"
 #include "platform/base/win_types.h"
 
@@ -17,7 +18,7 @@ namespace kx {
 /// The fix-up table at the end of a SheetRecord.
 class FixupTable {
 public:
-    static constexpr int kCapacity = 24;
+    static constexpr int kCapacity = layout::sheet_record::kFixupCapacity;
 
     explicit FixupTable(BYTE* record) : m_record(record) {}
 

@@ -6,11 +6,11 @@
 #include "framework/printer_texts.h"
 #include "pages/preview_texts.h"
 #include "platform/base/format.h"
+#include "platform/base/standard_papers.h"
 
 namespace kx {
 namespace {
 
-constexpr int32_t kLastStandardPaper = 256;
 constexpr int kCaptionLineHeight = kCaptionBandHeight / 2;
 constexpr int kSizeInCaptionLines = 3; // from this many text lines the caption shows the size
 

@@ -28,6 +28,7 @@ bool CCustomDataKey::Open(std::u16string_view subkey, int item, Create create) {
 bool CCustomDataKey::OpenFor(std::u16string_view moduleKeyName, std::u16string_view subkey,
                              int item, Create create) {
     Close();
+    m_writeStatus = ERROR_SUCCESS;
     m_suffix = item >= 0 ? DecimalText(item) : std::u16string();
     const std::u16string path = StoreKeyPath(moduleKeyName, subkey);
     HKEY key = nullptr;
@@ -129,10 +130,22 @@ const WCHAR* CCustomDataKey::ValueName(std::u16string_view baseName) {
     return m_valueName.c_str();
 }
 
+LONG CCustomDataKey::Finish() {
+    if (!IsOpen())
+        return m_openStatus != ERROR_SUCCESS ? m_openStatus : ERROR_INVALID_HANDLE;
+    const LONG written = m_writeStatus;
+    const LONG closed = Close();
+    return written != ERROR_SUCCESS ? written : closed;
+}
+
 void CCustomDataKey::WriteValue(std::u16string_view baseName, DWORD type, const BYTE* data,
                                 DWORD size) {
-    m_writeStatus = IsOpen() ? RegSetValueExW(m_key, ValueName(baseName), 0, type, data, size)
-                             : ERROR_INVALID_HANDLE;
+    const LONG status = IsOpen() ? RegSetValueExW(m_key, ValueName(baseName), 0, type, data, size)
+                                 : ERROR_INVALID_HANDLE;
+    // The first failure is the one that tells: later writes of the same
+    // item must not cover it up by succeeding.
+    if (m_writeStatus == ERROR_SUCCESS)
+        m_writeStatus = status;
 }
 
 } // namespace kx

@@ -38,9 +38,14 @@ public:
     bool IsOpen() const { return m_key != nullptr; }
     /// The registry's answer to the last Open.
     LONG openStatus() const { return m_openStatus; }
-    /// The registry's answer to the last write; ERROR_INVALID_HANDLE when the
-    /// key was not open, ERROR_SUCCESS before any write.
-    LONG writeStatus() const { return m_writeStatus; }
+    /// The registry's answer to the first write since Open that failed;
+    /// ERROR_INVALID_HANDLE for a write while the key was not open,
+    /// ERROR_SUCCESS while every write went through.
+    [[nodiscard]] LONG writeStatus() const { return m_writeStatus; }
+    /// Closes the key and says whether what was written through it is
+    /// stored: the error of opening, else of the first failed write, else of
+    /// closing; ERROR_SUCCESS when all went through.
+    [[nodiscard]] LONG Finish();
 
     /// Reads the text named baseName + suffix into buffer (bufferBytes
     /// bytes), zero-terminated. Whatever the registry type, a value longer

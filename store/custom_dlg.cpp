@@ -222,17 +222,23 @@ void CCustomDlg::OnOK() {
         else
             Update();
     }
-    CKxDialog::OnOK();
-    if (IsReadOnly() || working() == nullptr)
+    if (IsReadOnly() || working() == nullptr) {
+        CKxDialog::OnOK();
         return;
-    if (m_paperChosen) {
-        m_list.SaveAll(working(), SaveToStore::Yes);
-    } else {
-        // The store is written all the same; the job keeps its paper.
-        std::array<BYTE, kDevmodeSize> untouched{};
-        std::memcpy(untouched.data(), working(), kDevmodeSize);
-        m_list.SaveAll(untouched.data(), SaveToStore::Yes);
     }
+    // The list is stored before the job is touched: a job must never name a
+    // paper the store does not hold.
+    std::array<BYTE, kDevmodeSize> untouched{};
+    std::memcpy(untouched.data(), working(), kDevmodeSize);
+    if (m_list.SaveAll(untouched.data(), SaveToStore::Yes) != ERROR_SUCCESS) {
+        // The store keeps its old list whole; the user's list stays on
+        // screen, to be saved again or cancelled.
+        ShowMessage(kSaveFailed, pageSection());
+        return;
+    }
+    CKxDialog::OnOK();
+    if (m_paperChosen)
+        (void)m_list.SaveAll(working(), SaveToStore::No);
     RebuildProfilePapers();
 }
 

@@ -79,7 +79,7 @@ void CCustomPaper::ApplyTo(BYTE* devmode) const {
     WriteNumber(devmode, FieldNamed("iPaperLength"), m_height);
 }
 
-void CCustomPaper::Save(int item) {
+LONG CCustomPaper::Save(int item) {
     m_item = item;
     CCustomDataKey key;
     key.Open(kCustomPaperKey, item, Create::Yes);
@@ -87,19 +87,21 @@ void CCustomPaper::Save(int item) {
     key.WriteNumber(kPaperWidthValue, m_width);
     key.WriteNumber(kPaperHeightValue, m_height);
     key.WriteNumber(kPaperInchValue, static_cast<int32_t>(m_unit));
+    return key.Finish();
 }
 
-void CCustomPaper::DeleteAll() const {
-    (void)store::DeleteKind(kCustomPaperKey);
+LONG CCustomPaper::DeleteAll() const {
+    return store::DeleteKind(kCustomPaperKey);
 }
 
-void CCustomPaper::SaveCount(int count, const BYTE*) const {
+LONG CCustomPaper::SaveCount(int count, const BYTE*) const {
     // After DeleteAll an empty list is simply an absent count.
     if (count == 0)
-        return;
+        return ERROR_SUCCESS;
     CCustomDataKey key;
     key.Open(kCustomPaperKey, CCustomDataKey::kNoItem, Create::Yes);
     key.WriteNumber(kPaperCountValue, count);
+    return key.Finish();
 }
 
 int CCustomPaper::LoadCount(const BYTE*) const {

@@ -32,10 +32,10 @@ public:
     std::u16string GetName() const override { return m_name; }
     bool IsDifferent(const CCustomData& other) const override;
     void ApplyTo(BYTE* devmode) const override;
-    void Save(int item) override;
-    void DeleteAll() const override;
+    LONG Save(int item) override;
+    LONG DeleteAll() const override;
     /// Writes "CPNum", but only a count that is not 0.
-    void SaveCount(int count, const BYTE* devmode) const override;
+    LONG SaveCount(int count, const BYTE* devmode) const override;
     int LoadCount(const BYTE* devmode) const override;
 
     int32_t width() const { return m_width; }

@@ -105,27 +105,32 @@ bool CFavorite::TakeSettings(std::u16string_view name, const BYTE* devmode) {
     return true;
 }
 
-void CFavorite::Save(int item) {
+LONG CFavorite::Save(int item) {
     m_item = item;
     if (!m_record)
-        return;
+        return ERROR_INVALID_DATA;
     CCustomDataKey key;
     key.Open(kFavouriteKey, item, Create::Yes);
     key.WriteSnapshot(kFavouriteDevmodeValue, m_record.get());
     key.WriteText(kFavouriteNameValue.name, m_name);
+    return key.Finish();
 }
 
-void CFavorite::DeleteAll() const {
-    (void)store::DeleteKind(kFavouriteKey);
+LONG CFavorite::DeleteAll() const {
+    return store::DeleteKind(kFavouriteKey);
 }
 
-void CFavorite::SaveCount(int count, const BYTE* devmode) const {
+LONG CFavorite::SaveCount(int count, const BYTE* devmode) const {
+    LONG result = ERROR_SUCCESS;
     if (count != 0) {
         CCustomDataKey key;
         key.Open(kFavouriteKey, CCustomDataKey::kNoItem, Create::Yes);
         key.WriteNumber(kFavouriteCountValue, count);
+        result = key.Finish();
     }
+    // Whatever the store holds now, the cache must read it again.
     DevmodeSetTable::Instance().DropFavouriteCache(devmode);
+    return result;
 }
 
 int CFavorite::LoadCount(const BYTE* devmode) const {

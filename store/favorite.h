@@ -35,11 +35,11 @@ public:
     /// Favourites are always saved over one another.
     bool IsDifferent(const CCustomData&) const override { return true; }
     void ApplyTo(BYTE* devmode) const override;
-    void Save(int item) override;
-    void DeleteAll() const override;
+    LONG Save(int item) override;
+    LONG DeleteAll() const override;
     /// Writes "DMNum" unless the count is 0, and drops the cache of the
     /// device mode's printer so the next load reads the store.
-    void SaveCount(int count, const BYTE* devmode) const override;
+    LONG SaveCount(int count, const BYTE* devmode) const override;
     int LoadCount(const BYTE* devmode) const override;
     /// Becomes a favourite of `devmode`'s settings under `name`.
     bool TakeSettings(std::u16string_view name, const BYTE* devmode) override;

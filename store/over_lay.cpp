@@ -96,24 +96,26 @@ void COverLay::ApplyTo(BYTE* devmode) const {
         WriteNumber(devmode, mode, kUseOverlay);
 }
 
-void COverLay::Save(int item) {
+LONG COverLay::Save(int item) {
     m_item = item;
     CCustomDataKey key;
     key.Open(OverlayKeyOf(m_language), item, Create::Yes);
     key.WriteText(kOverlayPathValue.name, m_path);
+    return key.Finish();
 }
 
-void COverLay::DeleteAll() const {
-    (void)store::DeleteKind(OverlayKeyOf(m_language));
+LONG COverLay::DeleteAll() const {
+    return store::DeleteKind(OverlayKeyOf(m_language));
 }
 
-void COverLay::SaveCount(int count, const BYTE* devmode) const {
+LONG COverLay::SaveCount(int count, const BYTE* devmode) const {
     if (count == 0)
-        return;
+        return ERROR_SUCCESS;
     const OverlayLanguage language = devmode != nullptr ? OverlayLanguageOf(devmode) : m_language;
     CCustomDataKey key;
     key.Open(OverlayKeyOf(language), CCustomDataKey::kNoItem, Create::Yes);
     key.WriteNumber(kOverlayCountValue, count);
+    return key.Finish();
 }
 
 int COverLay::LoadCount(const BYTE*) const {
@@ -122,9 +124,13 @@ int COverLay::LoadCount(const BYTE*) const {
     return key.ReadNumber(kOverlayCountValue);
 }
 
-void DeleteAllOverlayLists() {
-    for (const std::u16string_view key : kOverlayKeys)
-        (void)store::DeleteKind(key);
+LONG DeleteAllOverlayLists() {
+    LONG first = ERROR_SUCCESS;
+    for (const std::u16string_view key : kOverlayKeys) {
+        if (const LONG status = store::DeleteKind(key); first == ERROR_SUCCESS)
+            first = status;
+    }
+    return first;
 }
 
 } // namespace kx

@@ -42,11 +42,11 @@ public:
     /// The paths differ without regard to case.
     bool IsDifferent(const CCustomData& other) const override;
     void ApplyTo(BYTE* devmode) const override;
-    void Save(int item) override;
-    void DeleteAll() const override;
+    LONG Save(int item) override;
+    LONG DeleteAll() const override;
     /// Nothing for 0; else "Overlays Num" of the device mode's language
     /// (the item's own without one).
-    void SaveCount(int count, const BYTE* devmode) const override;
+    LONG SaveCount(int count, const BYTE* devmode) const override;
     int LoadCount(const BYTE* devmode) const override;
 
     const std::u16string& path() const { return m_path; }
@@ -57,7 +57,7 @@ private:
     std::u16string m_path;
 };
 
-/// Deletes the lists of all three languages.
-void DeleteAllOverlayLists();
+/// Deletes the lists of all three languages; the first list's error.
+[[nodiscard]] LONG DeleteAllOverlayLists();
 
 } // namespace kx

@@ -13,8 +13,8 @@ LONG RegistryUserStore::SaveDefaultDevmode(const BYTE* record) {
     return store::SaveDefaultDevmode(record);
 }
 
-void RegistryUserStore::DeleteAllItems() {
-    store::DeleteAllItemKinds();
+LONG RegistryUserStore::DeleteAllItems() {
+    return store::DeleteAllItemKinds();
 }
 
 } // namespace kx

@@ -12,7 +12,7 @@ public:
     LONG SaveDefaultDevmode(const BYTE* record) override;
     /// Deletes every item subkey; the default device mode and the overlay
     /// folder stay.
-    void DeleteAllItems() override;
+    LONG DeleteAllItems() override;
 };
 
 } // namespace kx

@@ -16,30 +16,31 @@ constexpr int kSharingPrinters = 2;
 
 } // namespace
 
-bool DeleteKind(std::u16string_view subkey) {
+LONG DeleteKind(std::u16string_view subkey) {
     if (subkey.empty())
-        return false;
+        return ERROR_INVALID_PARAMETER;
     const std::u16string path = StoreKeyPath(TheApp().names.driverBaseName, subkey);
     // A subkey another program left under the kind must not keep the old
     // items alive: the whole tree goes.
     const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
-    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
 }
 
-void DeleteAllItemKinds() {
-    for (const std::u16string_view kind : kItemKinds)
-        (void)DeleteKind(kind);
+LONG DeleteAllItemKinds() {
+    LONG first = ERROR_SUCCESS;
+    for (const std::u16string_view kind : kItemKinds) {
+        // Every kind is tried: one that cannot go keeps no other alive.
+        if (const LONG status = DeleteKind(kind); first == ERROR_SUCCESS)
+            first = status;
+    }
+    return first;
 }
 
 LONG SaveDefaultDevmode(const BYTE* record) {
     CCustomDataKey key;
-    if (!key.Open({}, CCustomDataKey::kNoItem, Create::Yes))
-        return key.openStatus();
+    key.Open({}, CCustomDataKey::kNoItem, Create::Yes);
     key.WriteSnapshot(kDefaultDevmodeValue, record);
-    // A failed write must not pass for success behind a successful close.
-    const LSTATUS written = key.writeStatus();
-    const LONG closed = key.Close();
-    return written != ERROR_SUCCESS ? written : closed;
+    return key.Finish();
 }
 
 bool ReadDefaultDevmode(BYTE* record) {
@@ -53,7 +54,7 @@ bool ReadDefaultDevmode(BYTE* record) {
 int RemoveAllItems(std::u16string_view driverName, PrinterQueries& printers) {
     if (printers.CountPrintersUsingDriver(driverName, kSharingPrinters) >= kSharingPrinters)
         return 1;
-    DeleteAllItemKinds();
+    (void)DeleteAllItemKinds();
     return 0;
 }
 

@@ -67,17 +67,17 @@ std::u16string SectionOfBuiltIn(int index) {
 
 WatermarkValues ReadBuiltIn(TextStore& strings, int index) {
     WatermarkValues values;
-    strings.SelectSection(SectionOfBuiltIn(index));
-    values.text = strings.ReadText(u"Text", kWatermarkTextLimit + 1);
-    values.face = strings.ReadText(u"FaceName", kWatermarkFaceLimit + 1);
+    const std::u16string section = SectionOfBuiltIn(index);
+    values.text = strings.ReadTextIn(section, u"Text", kWatermarkTextLimit + 1);
+    values.face = strings.ReadTextIn(section, u"FaceName", kWatermarkFaceLimit + 1);
     if (values.text.empty() || values.face.empty())
         return values;
-    values.angle = static_cast<int16_t>(strings.ReadNumber(u"Angle", 0));
-    values.size = static_cast<int16_t>(strings.ReadNumber(u"Size", 0));
-    values.colour = static_cast<uint32_t>(strings.ReadNumber(u"Color", 0));
-    values.weight = strings.ReadNumber(u"Weight", 0);
-    values.italic = strings.ReadNumber(u"Italic", 0);
-    values.firstPageOnly = strings.ReadNumber(u"FirstPage", 0);
+    values.angle = static_cast<int16_t>(strings.ReadNumberIn(section, u"Angle", 0));
+    values.size = static_cast<int16_t>(strings.ReadNumberIn(section, u"Size", 0));
+    values.colour = static_cast<uint32_t>(strings.ReadNumberIn(section, u"Color", 0));
+    values.weight = strings.ReadNumberIn(section, u"Weight", 0);
+    values.italic = strings.ReadNumberIn(section, u"Italic", 0);
+    values.firstPageOnly = strings.ReadNumberIn(section, u"FirstPage", 0);
     return values;
 }
 
@@ -175,7 +175,7 @@ void CWaterMark::ApplyTo(BYTE* devmode) const {
     WriteFilledText(devmode, FieldNamed("WaterStrFaceName"), v.face);
 }
 
-void CWaterMark::Save(int item) {
+LONG CWaterMark::Save(int item) {
     m_item = item;
     const WatermarkValues& v = m_values;
     CCustomDataKey key;
@@ -189,16 +189,18 @@ void CWaterMark::Save(int item) {
     key.WriteNumber(kWatermarkCharSetValue, CharSetOfFace(v));
     key.WriteNumber(kWatermarkItalicValue, v.italic);
     key.WriteNumber(kWatermarkFirstPageValue, v.firstPageOnly);
+    return key.Finish();
 }
 
-void CWaterMark::DeleteAll() const {
-    (void)store::DeleteKind(kWatermarkKey);
+LONG CWaterMark::DeleteAll() const {
+    return store::DeleteKind(kWatermarkKey);
 }
 
-void CWaterMark::SaveCount(int count, const BYTE*) const {
+LONG CWaterMark::SaveCount(int count, const BYTE*) const {
     CCustomDataKey key;
     key.Open(kWatermarkKey, CCustomDataKey::kNoItem, Create::Yes);
     key.WriteNumber(kWatermarkCountValue, count);
+    return key.Finish();
 }
 
 int CWaterMark::LoadCount(const BYTE*) const {
@@ -216,15 +218,14 @@ bool ImportBuiltInWatermarks() {
             return false;
     }
     TextStore& strings = TheApp().stringFile;
-    const std::u16string saved = strings.section();
-    strings.SelectSection(u"MAINMENU");
     // A model file cannot make the store hold more than a list ever reads.
-    const int count = std::clamp(strings.ReadNumber(u"ItemNum", 0), 0, kMaxStoredItems);
-    for (int i = 0; i < count; ++i)
-        CWaterMark(ReadBuiltIn(strings, i)).Save(i);
-    strings.SelectSection(saved);
-    CWaterMark().SaveCount(count, nullptr);
-    return true;
+    const int count =
+        std::clamp(strings.ReadNumberIn(u"MAINMENU", u"ItemNum", 0), 0, kMaxStoredItems);
+    bool stored = true;
+    for (int i = 0; i < count && stored; ++i)
+        stored = CWaterMark(ReadBuiltIn(strings, i)).Save(i) == ERROR_SUCCESS;
+    // Without its count a half-imported list is imported again next time.
+    return stored && CWaterMark().SaveCount(count, nullptr) == ERROR_SUCCESS;
 }
 
 } // namespace kx

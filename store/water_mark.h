@@ -45,10 +45,10 @@ public:
     bool IsDifferent(const CCustomData& other) const override;
     void ApplyTo(BYTE* devmode) const override;
     /// Also writes "CSet", the character set the system gives the face.
-    void Save(int item) override;
-    void DeleteAll() const override;
+    LONG Save(int item) override;
+    LONG DeleteAll() const override;
     /// Writes "WMNum", 0 included: an empty list is not imported again.
-    void SaveCount(int count, const BYTE* devmode) const override;
+    LONG SaveCount(int count, const BYTE* devmode) const override;
     int LoadCount(const BYTE* devmode) const override;
 
     const WatermarkValues& values() const { return m_values; }

@@ -1,6 +1,8 @@
 // Printer handles and information records.
 #include "utilities/printer_info.h"
 
+#include "platform/base/text_or_empty.h"
+
 namespace kx {
 namespace {
 
@@ -16,10 +18,6 @@ constexpr size_t MinimumSize(DWORD level) {
     default:
         return 0;
     }
-}
-
-std::u16string TextOrEmpty(const WCHAR* text) {
-    return text != nullptr ? std::u16string(text) : std::u16string();
 }
 
 } // namespace
@@ -58,8 +56,9 @@ std::optional<PrinterPort> ReadPrinterPort(std::u16string_view printerName) {
     if (!information)
         return std::nullopt;
     const auto& record = information->As<PRINTER_INFO_2W>();
-    return PrinterPort{TextOrEmpty(record.pPortName), TextOrEmpty(record.pDriverName),
-                       TextOrEmpty(record.pPrinterName), record.Attributes};
+    return PrinterPort{std::u16string(TextOrEmpty(record.pPortName)),
+                       std::u16string(TextOrEmpty(record.pDriverName)),
+                       std::u16string(TextOrEmpty(record.pPrinterName)), record.Attributes};
 }
 
 } // namespace kx

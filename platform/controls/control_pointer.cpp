@@ -7,6 +7,7 @@
 #include "platform/controls/control_procs.h"
 #include "platform/controls/user_input.h"
 #include "platform/window/input_api.h"
+#include "platform/window/rect_api.h"
 
 #include <algorithm>
 
@@ -21,10 +22,6 @@ POINT ClientPointOf(LPARAM lParam) {
     return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
-bool Contains(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 int ListItemAt(HWND list, POINT at) {
     const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     for (int index = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)); index < count;
@@ -32,7 +29,7 @@ int ListItemAt(HWND list, POINT at) {
         RECT item{};
         SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&item));
-        if (Contains(item, at))
+        if (PtInRect(&item, at))
             return index;
         if (item.top > at.y)
             break;
@@ -119,7 +116,7 @@ LRESULT TabControlPointer(HWND tab, UINT message, WPARAM, LPARAM lParam) {
         RECT item{};
         SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&item));
-        if (Contains(item, at)) {
+        if (PtInRect(&item, at)) {
             ClickTab(tab, index);
             return 0;
         }

@@ -1,5 +1,6 @@
 // Copying pixels between DCs: BitBlt, StretchBlt, StretchDIBits and
 // TransparentBlt.
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing_tools.h"
@@ -13,10 +14,7 @@
 namespace kx {
 namespace {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-};
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+using SurfacePtr = CairoOwner<cairo_surface_t>;
 
 /// A bitwise raster operation on source and destination pixels.
 struct SourceRop {
@@ -68,11 +66,10 @@ SurfacePtr CopyOf(cairo_surface_t* surface) {
     const int width = cairo_image_surface_get_width(surface);
     const int height = cairo_image_surface_get_height(surface);
     SurfacePtr copy(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
-    cairo_t* cairo = cairo_create(copy.get());
-    cairo_set_source_surface(cairo, surface, 0, 0);
-    cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(cairo);
-    cairo_destroy(cairo);
+    const CairoOwner<cairo_t> cairo(cairo_create(copy.get()));
+    cairo_set_source_surface(cairo.get(), surface, 0, 0);
+    cairo_set_operator(cairo.get(), CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo.get());
     return copy;
 }
 

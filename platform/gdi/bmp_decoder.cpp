@@ -1,6 +1,8 @@
 // BMP header checks and decoding through stb_image.
 #include "platform/gdi/bmp_decoder.h"
 
+#include "platform/base/contains.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -41,15 +43,6 @@ uint32_t Read32(std::span<const uint8_t> bytes, size_t at) {
     return static_cast<uint32_t>(bytes[at]) | (static_cast<uint32_t>(bytes[at + 1]) << 8) |
            (static_cast<uint32_t>(bytes[at + 2]) << 16) |
            (static_cast<uint32_t>(bytes[at + 3]) << 24);
-}
-
-template <typename T, size_t N>
-bool Contains(const std::array<T, N>& values, T value) {
-    for (T v : values) {
-        if (v == value)
-            return true;
-    }
-    return false;
 }
 
 struct BmpHeader {

@@ -1,6 +1,8 @@
 // Pens, brushes and mix modes on Cairo.
 #include "platform/gdi/drawing_tools.h"
 
+#include "platform/gdi/cairo_owner.h"
+
 #include <array>
 
 namespace kx {
@@ -45,22 +47,25 @@ uint32_t Argb(COLORREF color) {
            (static_cast<uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
 }
 
-cairo_pattern_t* HatchPattern(int hatch, COLORREF color, bool opaque, COLORREF background) {
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kHatchSize, kHatchSize);
-    cairo_surface_flush(tile);
-    uint8_t* data = cairo_image_surface_get_data(tile);
-    const int stride = cairo_image_surface_get_stride(tile);
-    for (int y = 0; y < kHatchSize; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
-        for (int x = 0; x < kHatchSize; ++x)
-            row[x] = HatchCovers(hatch, x, y) ? Argb(color) : opaque ? Argb(background) : 0;
+CairoOwner<cairo_pattern_t> HatchPattern(int hatch, COLORREF color, bool opaque,
+                                         COLORREF background) {
+    const CairoOwner<cairo_surface_t> tile(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kHatchSize, kHatchSize));
+    cairo_surface_flush(tile.get());
+    // A surface in error (no memory) has no pixels: it paints nothing.
+    if (uint8_t* data = cairo_image_surface_get_data(tile.get())) {
+        const int stride = cairo_image_surface_get_stride(tile.get());
+        for (int y = 0; y < kHatchSize; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+            for (int x = 0; x < kHatchSize; ++x)
+                row[x] = HatchCovers(hatch, x, y) ? Argb(color) : opaque ? Argb(background) : 0;
+        }
     }
-    cairo_surface_mark_dirty(tile);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
-    cairo_surface_destroy(tile);
+    cairo_surface_mark_dirty(tile.get());
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile.get());
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
     cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
-    return pattern;
+    return CairoOwner<cairo_pattern_t>(pattern);
 }
 
 } // namespace
@@ -109,10 +114,9 @@ bool SetBrushSource(cairo_t* cairo, const DeviceContext& dc, const BrushObject* 
         return SetMixSource(cairo, dc, color);
     if (dc.State().rop2 == R2_NOP)
         return false;
-    cairo_pattern_t* pattern =
+    const CairoOwner<cairo_pattern_t> pattern =
         HatchPattern(brush->Hatch(), color, dc.State().bkMode == OPAQUE, dc.State().bkColor);
-    cairo_set_source(cairo, pattern);
-    cairo_pattern_destroy(pattern);
+    cairo_set_source(cairo, pattern.get());
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/gdi/font_object.h"
 
 #include "platform/base/text.h"
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/font_catalog.h"
 #include "platform/gdi/font_resolver.h"
 #include "platform/gdi/gdi_api.h"
@@ -22,10 +23,6 @@ constexpr double kReferenceSize = 100;
 constexpr double kMinimumSize = 1.0 / 64;
 constexpr double kMaximumSize = 30000;
 constexpr char kAverageSample[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-
-struct ScaledFontDeleter {
-    void operator()(cairo_scaled_font_t* font) const { cairo_scaled_font_destroy(font); }
-};
 
 cairo_scaled_font_t* MakeScaledFont(cairo_font_face_t* face, double xSize, double ySize,
                                     bool antialiased = true) {
@@ -79,7 +76,7 @@ void FontObject::Resolve() const {
         // Vertical "@" faces draw with their horizontal face.
         m_family = ResolveFamily(!face.empty() && face[0] == u'@' ? face.substr(1) : face);
         cairo_font_face_t* cairoFace = CachedFontFace(m_family, Bold(), Italic());
-        std::unique_ptr<cairo_scaled_font_t, ScaledFontDeleter> reference(
+        CairoOwner<cairo_scaled_font_t> reference(
             MakeScaledFont(cairoFace, kReferenceSize, kReferenceSize));
         cairo_font_extents_t extents{};
         cairo_scaled_font_extents(reference.get(), &extents);

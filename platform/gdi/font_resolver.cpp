@@ -3,6 +3,7 @@
 #include "platform/gdi/font_resolver.h"
 
 #include "platform/base/text.h"
+#include "platform/gdi/cairo_owner.h"
 
 #include <array>
 #include <cairo.h>
@@ -102,10 +103,7 @@ std::string ResolveFamily(std::u16string_view face) {
 }
 
 cairo_font_face_t* CachedFontFace(const std::string& family, bool bold, bool italic) {
-    struct FaceDeleter {
-        void operator()(cairo_font_face_t* face) const { cairo_font_face_destroy(face); }
-    };
-    static std::map<std::string, std::unique_ptr<cairo_font_face_t, FaceDeleter>> cache;
+    static std::map<std::string, CairoOwner<cairo_font_face_t>> cache;
     const std::string key = family + (bold ? "|b" : "|") + (italic ? "i" : "");
     std::lock_guard lock(g_mutex);
     auto& slot = cache[key];

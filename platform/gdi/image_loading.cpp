@@ -3,6 +3,7 @@
 #include "platform/files/path_mapping.h"
 #include "platform/gdi/bitmap_object.h"
 #include "platform/gdi/bmp_decoder.h"
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/gdi_api.h"
 #include "platform/gdi/resource_archive.h"
 #include "platform/gdi/user_draw_api.h"
@@ -78,12 +79,13 @@ std::shared_ptr<BitmapObject> Resized(std::shared_ptr<BitmapObject> bitmap, int 
                        : BitmapObject::CreateDevice(width, height, bitmap->BitsPerPixel());
     if (resized == nullptr)
         return nullptr;
-    cairo_t* cairo = cairo_create(resized->BeginUse());
-    cairo_scale(cairo, static_cast<double>(width) / bitmap->Width(),
-                static_cast<double>(height) / bitmap->Height());
-    cairo_set_source_surface(cairo, bitmap->BeginUse(), 0, 0);
-    cairo_paint(cairo);
-    cairo_destroy(cairo);
+    {
+        const CairoOwner<cairo_t> cairo(cairo_create(resized->BeginUse()));
+        cairo_scale(cairo.get(), static_cast<double>(width) / bitmap->Width(),
+                    static_cast<double>(height) / bitmap->Height());
+        cairo_set_source_surface(cairo.get(), bitmap->BeginUse(), 0, 0);
+        cairo_paint(cairo.get());
+    }
     resized->EndDrawing();
     return resized;
 }

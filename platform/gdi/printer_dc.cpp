@@ -1,8 +1,8 @@
 // Printer and display DCs: CreateDCW and the print-job calls.
+#include "platform/base/standard_papers.h"
 #include "platform/base/text.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_api.h"
-#include "platform/gdi/paper_sizes.h"
 #include "platform/gdi/printer_job.h"
 
 #include <array>
@@ -52,12 +52,12 @@ int ResolutionOf(SHORT value, int fallback) {
 
 /// Paper width and length in tenths of a millimetre, as in portrait.
 std::pair<LONG, LONG> PaperOf(const DEVMODEW* devMode) {
-    auto standard = StandardPaperSize(kDefaultPaper);
+    const StandardPaper* standard = FindStandardPaper(kDefaultPaper);
     LONG width = standard->width;
     LONG length = standard->length;
     if (devMode == nullptr)
         return {width, length};
-    if (auto paper = StandardPaperSize(devMode->dmPaperSize)) {
+    if (const StandardPaper* paper = FindStandardPaper(devMode->dmPaperSize)) {
         width = paper->width;
         length = paper->length;
     }

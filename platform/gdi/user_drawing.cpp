@@ -1,5 +1,6 @@
 // The window library's rectangle helpers: FillRect, FrameRect, InvertRect,
 // DrawFocusRect and DrawEdge in the classic three-dimensional look.
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/coordinates.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/drawing_tools.h"
@@ -75,15 +76,17 @@ private:
 
     static cairo_pattern_t* DotPattern() {
         static cairo_pattern_t* const pattern = [] {
-            cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 2, 2);
-            cairo_t* cairo = cairo_create(tile);
-            cairo_set_source_rgb(cairo, 1, 1, 1);
-            cairo_rectangle(cairo, 0, 0, 1, 1);
-            cairo_rectangle(cairo, 1, 1, 1, 1);
-            cairo_fill(cairo);
-            cairo_destroy(cairo);
-            cairo_pattern_t* made = cairo_pattern_create_for_surface(tile);
-            cairo_surface_destroy(tile);
+            const CairoOwner<cairo_surface_t> tile(
+                cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 2, 2));
+            {
+                const CairoOwner<cairo_t> cairo(cairo_create(tile.get()));
+                cairo_set_source_rgb(cairo.get(), 1, 1, 1);
+                cairo_rectangle(cairo.get(), 0, 0, 1, 1);
+                cairo_rectangle(cairo.get(), 1, 1, 1, 1);
+                cairo_fill(cairo.get());
+            }
+            // Kept for the life of the process: the dotted focus pattern.
+            cairo_pattern_t* made = cairo_pattern_create_for_surface(tile.get());
             cairo_pattern_set_extend(made, CAIRO_EXTEND_REPEAT);
             cairo_pattern_set_filter(made, CAIRO_FILTER_NEAREST);
             return made;

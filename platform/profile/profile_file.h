@@ -26,11 +26,12 @@ struct FileStamp {
 
 /// The stamp of a file; ERROR_FILE_NOT_FOUND when it does not exist,
 /// ERROR_ACCESS_DENIED for a folder.
-DWORD StampFile(const std::string& path, FileStamp* stamp);
+[[nodiscard]] DWORD StampFile(const std::string& path, FileStamp* stamp);
 
 /// Reads at most `limit` + 1 bytes (so that the caller sees a longer file is
 /// longer) and the stamp of what was read.
-DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes, FileStamp* stamp);
+[[nodiscard]] DWORD ReadFileBounded(const std::string& path, size_t limit, std::string* bytes,
+                                    FileStamp* stamp);
 
 /// True when the file has no owner write permission: the read-only attribute.
 bool IsReadOnlyFile(const FileStamp& stamp);
@@ -40,7 +41,8 @@ bool IsReadOnlyFile(const FileStamp& stamp);
 /// A new file gets `mode`; an existing one keeps its own. On failure the old
 /// file is untouched and no temporary file is left. Temporaries of `path`
 /// that a killed writer left are removed: call it under the FolderLock.
-DWORD ReplaceFileAtomically(const std::string& path, std::string_view bytes, mode_t mode);
+[[nodiscard]] DWORD ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                                          mode_t mode);
 
 /// Holds an exclusive lock on the folder of `path` while it lives, so that
 /// processes changing files in it do so one after another.

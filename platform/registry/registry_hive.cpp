@@ -166,11 +166,12 @@ DWORD RegistryHive::Write(Work&& work) {
         return error;
     const DWORD error = work();
     if (error != ERROR_SUCCESS) {
-        // Inside a joined transaction the outermost caller decides.
+        // Inside a joined transaction the outermost caller decides; the
+        // work's error is the answer either way.
         if (m_depth == 1)
             Rollback();
         else
-            Commit();
+            (void)Commit();
         return error;
     }
     return Commit();
@@ -406,6 +407,21 @@ DWORD RegistryHive::RowOfKey(const char* statement, KeyId key, BindRest bindRest
     return error == ERROR_SUCCESS ? notFound : error;
 }
 
+template <typename ReadRow>
+DWORD RegistryHive::EachRowOfKey(const char* statement, KeyId key, ReadRow readRow) {
+    std::lock_guard lock(m_mutex);
+    DWORD error;
+    SqliteStatement* query = Statement(statement, &error);
+    if (!query)
+        return error;
+    StatementScope scope(query);
+    query->BindInt(1, key);
+    int code;
+    while ((code = query->Step()) == SQLITE_ROW)
+        readRow(*query);
+    return RegistryErrorFromSqlite(code);
+}
+
 DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
     return RowOfKey(
         kSubKeyAt, key, [&](SqliteStatement& query) { query.BindInt(2, index); },
@@ -422,57 +438,36 @@ DWORD RegistryHive::QueryInfo(KeyId key, RegistryKeyInfo* info) {
     std::lock_guard lock(m_mutex);
     if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
         return error;
-    DWORD error;
-    SqliteStatement* subKeys = Statement(kSubKeyInfo, &error);
-    if (!subKeys)
+    // Both are aggregates: they give exactly one row for an existing key.
+    const auto none = [](SqliteStatement&) {};
+    if (const DWORD error = RowOfKey(
+            kSubKeyInfo, key, none,
+            [&](SqliteStatement& row) {
+                info->subKeys = static_cast<DWORD>(row.ColumnInt(0));
+                info->maxSubKeyLength = static_cast<DWORD>(row.ColumnInt(1));
+            },
+            ERROR_CANTREAD);
+        error != ERROR_SUCCESS)
         return error;
-    {
-        StatementScope scope(subKeys);
-        subKeys->BindInt(1, key);
-        if (const int code = subKeys->Step(); code != SQLITE_ROW)
-            return RegistryErrorFromSqlite(code);
-        info->subKeys = static_cast<DWORD>(subKeys->ColumnInt(0));
-        info->maxSubKeyLength = static_cast<DWORD>(subKeys->ColumnInt(1));
-    }
-    SqliteStatement* values = Statement(kValueInfo, &error);
-    if (!values)
-        return error;
-    StatementScope scope(values);
-    values->BindInt(1, key);
-    if (const int code = values->Step(); code != SQLITE_ROW)
-        return RegistryErrorFromSqlite(code);
-    info->values = static_cast<DWORD>(values->ColumnInt(0));
-    info->maxValueNameLength = static_cast<DWORD>(values->ColumnInt(1));
-    info->maxValueLength = static_cast<DWORD>(values->ColumnInt(2));
-    return ERROR_SUCCESS;
+    return RowOfKey(
+        kValueInfo, key, none,
+        [&](SqliteStatement& row) {
+            info->values = static_cast<DWORD>(row.ColumnInt(0));
+            info->maxValueNameLength = static_cast<DWORD>(row.ColumnInt(1));
+            info->maxValueLength = static_cast<DWORD>(row.ColumnInt(2));
+        },
+        ERROR_CANTREAD);
 }
 
 DWORD RegistryHive::ListSubKeys(KeyId key, std::vector<RegistrySubKey>* subKeys) {
-    std::lock_guard lock(m_mutex);
-    DWORD error;
-    SqliteStatement* list = Statement(kSubKeys, &error);
-    if (!list)
-        return error;
-    StatementScope scope(list);
-    list->BindInt(1, key);
-    int code;
-    while ((code = list->Step()) == SQLITE_ROW)
-        subKeys->push_back({list->ColumnInt(0), list->ColumnText16(1)});
-    return RegistryErrorFromSqlite(code);
+    return EachRowOfKey(kSubKeys, key, [&](SqliteStatement& row) {
+        subKeys->push_back({row.ColumnInt(0), row.ColumnText16(1)});
+    });
 }
 
 DWORD RegistryHive::ListValues(KeyId key, std::vector<RegistryValue>* values) {
-    std::lock_guard lock(m_mutex);
-    DWORD error;
-    SqliteStatement* list = Statement(kValues, &error);
-    if (!list)
-        return error;
-    StatementScope scope(list);
-    list->BindInt(1, key);
-    int code;
-    while ((code = list->Step()) == SQLITE_ROW)
-        values->push_back(ValueFromRow(*list, 0, 1, 2));
-    return RegistryErrorFromSqlite(code);
+    return EachRowOfKey(
+        kValues, key, [&](SqliteStatement& row) { values->push_back(ValueFromRow(row, 0, 1, 2)); });
 }
 
 } // namespace kx

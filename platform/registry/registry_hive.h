@@ -57,58 +57,64 @@ public:
 
     const std::string& Path() const { return m_path; }
     /// Makes every later write of this connection fail; false when it cannot.
-    bool RefuseWrites();
+    [[nodiscard]] bool RefuseWrites();
 
     /// The key at `names` below `base`: ERROR_FILE_NOT_FOUND when absent.
-    DWORD FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key);
+    [[nodiscard]] DWORD FindKey(KeyId base, std::span<const std::u16string> names, KeyId* key);
     /// Creates every missing key on the way; `*created` tells whether the
     /// last one is new. ERROR_INVALID_PARAMETER past kMaxDepth levels.
-    DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key, bool* created);
+    [[nodiscard]] DWORD CreateKey(KeyId base, std::span<const std::u16string> names, KeyId* key,
+                                  bool* created);
     /// ERROR_KEY_DELETED when the key no longer exists.
-    DWORD CheckKey(KeyId key);
+    [[nodiscard]] DWORD CheckKey(KeyId key);
 
-    DWORD QueryValue(KeyId key, std::u16string_view name, RegistryValue* value);
-    DWORD SetValue(KeyId key, std::u16string_view name, DWORD type, std::span<const uint8_t> data);
-    DWORD DeleteValue(KeyId key, std::u16string_view name);
+    [[nodiscard]] DWORD QueryValue(KeyId key, std::u16string_view name, RegistryValue* value);
+    [[nodiscard]] DWORD SetValue(KeyId key, std::u16string_view name, DWORD type,
+                                 std::span<const uint8_t> data);
+    [[nodiscard]] DWORD DeleteValue(KeyId key, std::u16string_view name);
 
     /// Deletes a key and its values; ERROR_ACCESS_DENIED when it has subkeys
     /// or is the hive's root.
-    DWORD DeleteKey(KeyId key);
+    [[nodiscard]] DWORD DeleteKey(KeyId key);
     /// Deletes everything below the key, and the key itself when asked.
     enum class DeleteSelf { No, Yes };
-    DWORD DeleteTree(KeyId key, DeleteSelf self);
+    [[nodiscard]] DWORD DeleteTree(KeyId key, DeleteSelf self);
 
-    DWORD EnumKey(KeyId key, DWORD index, std::u16string* name);
-    DWORD EnumValue(KeyId key, DWORD index, RegistryValue* value);
-    DWORD QueryInfo(KeyId key, RegistryKeyInfo* info);
-    DWORD ListSubKeys(KeyId key, std::vector<RegistrySubKey>* subKeys);
-    DWORD ListValues(KeyId key, std::vector<RegistryValue>* values);
+    [[nodiscard]] DWORD EnumKey(KeyId key, DWORD index, std::u16string* name);
+    [[nodiscard]] DWORD EnumValue(KeyId key, DWORD index, RegistryValue* value);
+    [[nodiscard]] DWORD QueryInfo(KeyId key, RegistryKeyInfo* info);
+    [[nodiscard]] DWORD ListSubKeys(KeyId key, std::vector<RegistrySubKey>* subKeys);
+    [[nodiscard]] DWORD ListValues(KeyId key, std::vector<RegistryValue>* values);
 
     /// Runs `work` as one write transaction: every change it makes through
     /// this hive is kept when it returns ERROR_SUCCESS, none otherwise.
-    DWORD RunInTransaction(const std::function<DWORD()>& work);
+    [[nodiscard]] DWORD RunInTransaction(const std::function<DWORD()>& work);
 
     /// Begins a write transaction that Commit or Rollback ends (several hives
     /// changed together).
-    DWORD Begin();
-    DWORD Commit();
+    [[nodiscard]] DWORD Begin();
+    [[nodiscard]] DWORD Commit();
     void Rollback();
 
 private:
     RegistryHive(std::string path, std::unique_ptr<SqliteDatabase> database);
-    DWORD Initialize(SqliteDatabase::Access access);
-    DWORD FindChild(KeyId parent, std::u16string_view name, KeyId* child);
-    DWORD Depth(KeyId key, size_t* depth);
-    DWORD DeleteBelow(KeyId key);
+    [[nodiscard]] DWORD Initialize(SqliteDatabase::Access access);
+    [[nodiscard]] DWORD FindChild(KeyId parent, std::u16string_view name, KeyId* child);
+    [[nodiscard]] DWORD Depth(KeyId key, size_t* depth);
+    [[nodiscard]] DWORD DeleteBelow(KeyId key);
     template <typename Work>
-    DWORD Write(Work&& work);
+    [[nodiscard]] DWORD Write(Work&& work);
     SqliteStatement* Statement(const char* sql, DWORD* error);
     /// Runs a one-row statement about a key (parameter 1 the key, the rest
     /// bound by `bindRest`) and reads its row; `notFound` when there is none
     /// but the key exists.
     template <typename BindRest, typename ReadRow>
-    DWORD RowOfKey(const char* statement, KeyId key, BindRest bindRest, ReadRow readRow,
-                   DWORD notFound);
+    [[nodiscard]] DWORD RowOfKey(const char* statement, KeyId key, BindRest bindRest,
+                                 ReadRow readRow, DWORD notFound);
+    /// Runs a statement about a key (parameter 1 the key) and reads each of
+    /// its rows; the SQLite error of preparing or stepping, if any.
+    template <typename ReadRow>
+    [[nodiscard]] DWORD EachRowOfKey(const char* statement, KeyId key, ReadRow readRow);
 
     std::string m_path;
     std::unique_ptr<SqliteDatabase> m_database;

@@ -38,7 +38,7 @@ struct HiveKey {
 
 /// The key a predefined handle (HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
 /// HKEY_LOCAL_MACHINE) stands for; ERROR_INVALID_HANDLE for other values.
-DWORD ResolvePredefinedKey(uint32_t handleValue, HiveKey* key);
+[[nodiscard]] DWORD ResolvePredefinedKey(uint32_t handleValue, HiveKey* key);
 
 /// True for the values of the predefined handles.
 bool IsPredefinedKey(uint32_t handleValue);
@@ -46,7 +46,7 @@ bool IsPredefinedKey(uint32_t handleValue);
 /// The levels of a key path ("a\b\c"). A trailing backslash is allowed;
 /// a leading one, an empty level or a level over 255 characters is
 /// ERROR_BAD_PATHNAME / ERROR_INVALID_PARAMETER.
-DWORD SplitKeyPath(std::u16string_view path, std::vector<std::u16string>* levels);
+[[nodiscard]] DWORD SplitKeyPath(std::u16string_view path, std::vector<std::u16string>* levels);
 
 /// The root of a full key name ("HKEY_LOCAL_MACHINE", "HKLM" ...) as a
 /// predefined handle value, 0 when it names none.

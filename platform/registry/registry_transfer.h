@@ -13,7 +13,8 @@ namespace kx {
 /// The ".reg" file of `keyName` ("HKEY_CURRENT_USER\Software\X") and all
 /// below it; an empty name exports HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER
 /// whole. ERROR_FILE_NOT_FOUND when the key does not exist.
-DWORD ExportRegistry(std::u16string_view keyName, RegFormat format, std::string* bytes);
+[[nodiscard]] DWORD ExportRegistry(std::u16string_view keyName, RegFormat format,
+                                   std::string* bytes);
 
 /// Applies a ".reg" file in one transaction per hive. A malformed file
 /// changes nothing; `message` then says which line is wrong and why. The
@@ -22,6 +23,6 @@ DWORD ExportRegistry(std::u16string_view keyName, RegFormat format, std::string*
 /// machine hive's part imported and the user hive untouched. Importing the
 /// same file again is then safe and completes it: every line of a ".reg"
 /// file sets or deletes to a stated end, whatever was there before.
-DWORD ImportRegistry(std::string_view bytes, std::string* message);
+[[nodiscard]] DWORD ImportRegistry(std::string_view bytes, std::string* message);
 
 } // namespace kx

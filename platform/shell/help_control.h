@@ -16,6 +16,6 @@ constexpr std::u16string_view kHelpControlPath = u"C:\\windows\\system32\\hhctrl
 
 /// Writes CLSID\{...}\InprocServer32 (default value: the library's path) in
 /// HKEY_CLASSES_ROOT of the current prefix. Returns a Win32 error code.
-DWORD RegisterHelpControlPath();
+[[nodiscard]] DWORD RegisterHelpControlPath();
 
 } // namespace kx

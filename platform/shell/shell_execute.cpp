@@ -2,6 +2,7 @@
 #include "platform/shell/shell_api.h"
 
 #include "platform/base/text.h"
+#include "platform/base/text_or_empty.h"
 #include "platform/files/path_mapping.h"
 #include "platform/shell/desktop_requests.h"
 
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::u16string TextOrEmpty(LPCWSTR text) {
-    return text == nullptr ? std::u16string() : text;
-}
 
 bool IsAddress(std::u16string_view target) {
     return target.find(u"://") != std::u16string_view::npos ||
@@ -98,9 +95,10 @@ BOOL WINAPI ShellExecuteExW(SHELLEXECUTEINFOW* pExecInfo) {
     if (pExecInfo->lpFile == nullptr || *pExecInfo->lpFile == 0)
         return Fail(pExecInfo, ERROR_FILE_NOT_FOUND, SE_ERR_FNF);
 
-    const kx::DesktopRequest request{
-        kx::RequestKind::Shell, u"open", std::u16string(pExecInfo->lpFile),
-        TextOrEmpty(pExecInfo->lpParameters), TextOrEmpty(pExecInfo->lpDirectory)};
+    const kx::DesktopRequest request{kx::RequestKind::Shell, u"open",
+                                     std::u16string(pExecInfo->lpFile),
+                                     std::u16string(kx::TextOrEmpty(pExecInfo->lpParameters)),
+                                     std::u16string(kx::TextOrEmpty(pExecInfo->lpDirectory))};
     // The DDE-wait mask asks to wait for a DDE conversation; there is none.
     auto& requests = kx::DesktopRequests::Instance();
     if (requests.Mode() == kx::DesktopMode::Record) {

@@ -3,12 +3,11 @@
 
 #include "platform/base/text.h"
 #include "platform/files/path_mapping.h"
+#include "platform/files/whole_file.h"
 #include "platform/system/system_api.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -68,15 +67,6 @@ VS_FIXEDFILEINFO FixedInfo(const VersionStrings& strings) {
     fixed.dwFileOS = VOS_NT_WINDOWS32;
     fixed.dwFileType = VFT_DLL;
     return fixed;
-}
-
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 // Looks a string up in a block, bounded by the block's own size.
@@ -198,7 +188,7 @@ std::optional<std::vector<BYTE>> LoadBlock(LPCWSTR fileName) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return std::nullopt;
     }
-    const auto text = kx::ReadFile(*dataPath);
+    const auto text = kx::ReadWholeFile(*dataPath);
     if (!text) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return std::nullopt;

@@ -1,9 +1,9 @@
 // The capability file parser.
 #include "platform/spooler/capability_file.h"
 
+#include "platform/base/standard_papers.h"
 #include "platform/base/text.h"
 #include "platform/spooler/device_capabilities.h"
-#include "platform/spooler/paper_sizes.h"
 
 #include <algorithm>
 #include <optional>
@@ -225,7 +225,7 @@ private:
             m_file.papers.size() >= kMaxEntries)
             return;
         const auto fields = SplitFields(value);
-        const StandardPaper* standard = FindStandardPaper(static_cast<WORD>(*id));
+        const StandardPaper* standard = FindStandardPaper(static_cast<int32_t>(*id));
         CapabilityPaper paper{static_cast<WORD>(*id), BoundedName(fields[0]), 0, 0};
         if (fields.size() >= 3) {
             const auto width = ParseNumber(fields[1], 1, kMaxLength);

@@ -3,14 +3,13 @@
 
 #include "platform/base/text.h"
 #include "platform/files/path_mapping.h"
+#include "platform/files/whole_file.h"
 #include "platform/spooler/printer_store.h"
 #include "platform/spooler/user_papers.h"
 
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <mutex>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace kx {
@@ -103,12 +102,10 @@ std::shared_ptr<const CapabilityFile> LoadCapabilityFile(const std::string& unix
         cached.modified.tv_sec == info.st_mtim.tv_sec &&
         cached.modified.tv_nsec == info.st_mtim.tv_nsec)
         return cached.parsed;
-    std::ifstream in(unixPath, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> bytes = ReadWholeFile(unixPath);
+    if (!bytes)
         return nullptr;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    cached.parsed = std::make_shared<const CapabilityFile>(ParseCapabilityFile(bytes.str()));
+    cached.parsed = std::make_shared<const CapabilityFile>(ParseCapabilityFile(*bytes));
     cached.modified = info.st_mtim;
     cached.size = info.st_size;
     return cached.parsed;

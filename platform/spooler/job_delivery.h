@@ -43,24 +43,24 @@ void SetCupsCommand(std::string program);
 /// new file is written beside it and renamed over, so a failed delivery
 /// leaves the earlier output whole and a link planted at the name is
 /// replaced, never written through. Blocks of zeros stay holes.
-DWORD DeliverToFile(std::u16string_view windowsPath, JobSource& source);
+[[nodiscard]] DWORD DeliverToFile(std::u16string_view windowsPath, JobSource& source);
 /// Connects, writes everything, half-closes and waits briefly for the
 /// printer to close. ERROR_CONNECTION_REFUSED, ERROR_TIMEOUT,
 /// ERROR_BAD_NET_NAME (name not found) or ERROR_WRITE_FAULT on failure.
-DWORD DeliverOverTcp(const std::string& host, uint16_t port, JobSource& source,
-                     const DeliveryTimeouts& timeouts);
+[[nodiscard]] DWORD DeliverOverTcp(const std::string& host, uint16_t port, JobSource& source,
+                                   const DeliveryTimeouts& timeouts);
 /// Runs `lp -d QUEUE -o raw -t TITLE` with the bytes on its input.
 /// ERROR_FILE_NOT_FOUND when there is no lp, ERROR_WRITE_FAULT when it
 /// fails, ERROR_TIMEOUT when it does not finish in time.
-DWORD DeliverToCups(const std::string& queue, const std::string& title, JobSource& source,
-                    const DeliveryTimeouts& timeouts);
+[[nodiscard]] DWORD DeliverToCups(const std::string& queue, const std::string& title,
+                                  JobSource& source, const DeliveryTimeouts& timeouts);
 
 /// Delivers by the port's kind. An output file, when given, takes the job
 /// instead of the port, whatever the port is; "FILE:" without one fails
 /// with ERROR_INVALID_PARAMETER (nobody can be asked for a file name), and
 /// ports of no known kind (LPT1:, COM1:) with ERROR_NOT_SUPPORTED.
-DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile, const std::string& title,
-                 JobSource& source);
+[[nodiscard]] DWORD DeliverJob(const PortTarget& target, std::u16string_view outputFile,
+                               const std::string& title, JobSource& source);
 
 /// The same for bytes in memory.
 inline DWORD DeliverToFile(std::u16string_view windowsPath, std::span<const BYTE> bytes) {

@@ -37,7 +37,7 @@ public:
     /// status "spooling". `*spool` receives the copy file open for writing
     /// (the caller closes it). Returns 0, leaving nothing behind, when the
     /// journal cannot be written.
-    static DWORD Begin(JournalEntry entry, int* spool);
+    [[nodiscard]] static DWORD Begin(JournalEntry entry, int* spool);
     /// Records the byte count of a copy that was written whole.
     [[nodiscard]] static bool FinishSpooling(DWORD jobId, uint64_t byteCount);
     /// A job whose copy could not be written: the partial copy goes and the
@@ -46,7 +46,7 @@ public:
     static void Discard(DWORD jobId, const std::string& status);
     /// Begin, the bytes and FinishSpooling in one; 0 and nothing left
     /// behind on failure.
-    static DWORD Add(JournalEntry entry, std::span<const BYTE> bytes);
+    [[nodiscard]] static DWORD Add(JournalEntry entry, std::span<const BYTE> bytes);
     /// Rewrites a job's status once it is delivered or has failed.
     static bool SetStatus(DWORD jobId, const std::string& status);
     /// The job's copy file.

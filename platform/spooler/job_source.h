@@ -24,7 +24,7 @@ public:
 class MemoryJobSource final : public JobSource {
 public:
     explicit MemoryJobSource(std::span<const BYTE> bytes) : m_bytes(bytes) {}
-    DWORD Read(std::span<BYTE> buffer, size_t* got) override;
+    [[nodiscard]] DWORD Read(std::span<BYTE> buffer, size_t* got) override;
 
 private:
     std::span<const BYTE> m_bytes;
@@ -34,7 +34,7 @@ private:
 class FileJobSource final : public JobSource {
 public:
     explicit FileJobSource(int descriptor) : m_descriptor(descriptor) {}
-    DWORD Read(std::span<BYTE> buffer, size_t* got) override;
+    [[nodiscard]] DWORD Read(std::span<BYTE> buffer, size_t* got) override;
 
 private:
     int m_descriptor;

@@ -3,6 +3,7 @@
 #include "platform/spooler/spooler_api.h"
 
 #include "platform/base/text.h"
+#include "platform/base/text_or_empty.h"
 #include "platform/spooler/job_delivery.h"
 #include "platform/spooler/job_journal.h"
 #include "platform/spooler/job_source.h"
@@ -30,10 +31,6 @@ namespace {
 
 // WritePrinter takes at most this much of one call at a time into the copy.
 constexpr DWORD kMaxWriteBlock = DWORD{1} << 30;
-
-std::u16string TextOrEmpty(LPCWSTR text) {
-    return text == nullptr ? std::u16string() : text;
-}
 
 std::string FailureStatus(DWORD error) {
     return "failed (error " + std::to_string(error) + ")";
@@ -100,8 +97,8 @@ DWORD WINAPI StartDocPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo) {
         return 0;
     }
     kx::PrintDocument document;
-    document.name = TextOrEmpty(info.pDocName);
-    document.outputFile = TextOrEmpty(info.pOutputFile);
+    document.name = kx::TextOrEmpty(info.pDocName);
+    document.outputFile = kx::TextOrEmpty(info.pOutputFile);
     document.datatype = datatype;
     const auto printer = kx::PrinterStore::FindPrinter(session->printer);
     kx::JournalEntry entry{0,

@@ -161,12 +161,14 @@ DWORD PrinterStore::SavePrinter(const PrinterRecord& printer) {
     if (error == ERROR_SUCCESS)
         error = key.SetDword(u"Priority", printer.priority);
     if (error == ERROR_SUCCESS) {
-        error = printer.defaultDevmode.empty()
-                    ? ERROR_SUCCESS
-                    : key.SetRaw(u"Default DevMode", REG_BINARY, printer.defaultDevmode.data(),
-                                 static_cast<DWORD>(printer.defaultDevmode.size()));
-        if (printer.defaultDevmode.empty())
-            key.DeleteValue(u"Default DevMode");
+        if (printer.defaultDevmode.empty()) {
+            // A stale default must not outlive the save that dropped it.
+            const DWORD removed = key.DeleteValue(u"Default DevMode");
+            error = removed == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : removed;
+        } else {
+            error = key.SetRaw(u"Default DevMode", REG_BINARY, printer.defaultDevmode.data(),
+                               static_cast<DWORD>(printer.defaultDevmode.size()));
+        }
     }
     return Kept(change, error);
 }

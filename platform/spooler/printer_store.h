@@ -77,20 +77,21 @@ public:
     /// ERROR_UNKNOWN_PORT when its driver or port is not installed,
     /// ERROR_INVALID_PRINTER_NAME for an empty name or one with a backslash
     /// or comma.
-    static DWORD SavePrinter(const PrinterRecord& printer);
-    static DWORD DeletePrinter(std::u16string_view name);
+    [[nodiscard]] static DWORD SavePrinter(const PrinterRecord& printer);
+    [[nodiscard]] static DWORD DeletePrinter(std::u16string_view name);
 
     /// Printer data below the printer's PrinterDriverData key.
     static std::optional<std::vector<BYTE>> PrinterData(std::u16string_view printer,
                                                         std::u16string_view value, DWORD* type);
-    static DWORD SetPrinterData(std::u16string_view printer, std::u16string_view value, DWORD type,
-                                const void* data, DWORD size);
+    [[nodiscard]] static DWORD SetPrinterData(std::u16string_view printer,
+                                              std::u16string_view value, DWORD type,
+                                              const void* data, DWORD size);
 
     static std::optional<DriverRecord> FindDriver(std::u16string_view name);
     /// The full Windows path of the capability file of a printer's driver,
     /// reading only the two values it needs (it is asked for often).
     static std::optional<std::u16string> CapabilityFileOf(std::u16string_view printer);
-    static DWORD SaveDriver(const DriverRecord& driver);
+    [[nodiscard]] static DWORD SaveDriver(const DriverRecord& driver);
     /// A driver file's full Windows path (names are in the driver folder).
     static std::u16string DriverFilePath(std::u16string_view file);
 
@@ -98,10 +99,11 @@ public:
     /// ports of every monitor.
     static std::vector<PortRecord> Ports();
     static std::optional<PortRecord> FindPort(std::u16string_view name);
-    static DWORD AddLocalPort(std::u16string_view name);
+    [[nodiscard]] static DWORD AddLocalPort(std::u16string_view name);
     /// A raw TCP port; `address` is a dotted address or a host name.
-    static DWORD AddTcpPort(std::u16string_view name, std::u16string_view address, DWORD port);
-    static DWORD AddCupsPort(std::u16string_view name, std::u16string_view queue);
+    [[nodiscard]] static DWORD AddTcpPort(std::u16string_view name, std::u16string_view address,
+                                          DWORD port);
+    [[nodiscard]] static DWORD AddCupsPort(std::u16string_view name, std::u16string_view queue);
 };
 
 } // namespace kx

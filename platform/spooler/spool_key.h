@@ -38,15 +38,16 @@ public:
     /// Any value's type and bytes.
     std::optional<std::vector<BYTE>> Raw(std::u16string_view name, DWORD* type = nullptr) const;
 
-    DWORD SetString(std::u16string_view name, std::u16string_view value) const;
-    DWORD SetDword(std::u16string_view name, DWORD value) const;
-    DWORD SetRaw(std::u16string_view name, DWORD type, const void* data, DWORD size) const;
-    DWORD DeleteValue(std::u16string_view name) const;
+    [[nodiscard]] DWORD SetString(std::u16string_view name, std::u16string_view value) const;
+    [[nodiscard]] DWORD SetDword(std::u16string_view name, DWORD value) const;
+    [[nodiscard]] DWORD SetRaw(std::u16string_view name, DWORD type, const void* data,
+                               DWORD size) const;
+    [[nodiscard]] DWORD DeleteValue(std::u16string_view name) const;
 
     std::vector<std::u16string> SubkeyNames() const;
     std::vector<std::u16string> ValueNames() const;
     /// Deletes a subkey with everything below it.
-    DWORD DeleteTree(std::u16string_view name) const;
+    [[nodiscard]] DWORD DeleteTree(std::u16string_view name) const;
 
 private:
     SpoolKey(HKEY key, DWORD error) : m_key(key), m_error(error) {}

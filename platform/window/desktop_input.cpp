@@ -6,6 +6,7 @@
 #include "platform/window/cursor_api.h"
 #include "platform/window/dialog_state.h"
 #include "platform/window/message_loop.h"
+#include "platform/window/rect_api.h"
 #include "platform/window/virtual_clock.h"
 #include "platform/window/window_world.h"
 
@@ -26,15 +27,11 @@ Hover& HoverState() {
     return hover;
 }
 
-bool Contains(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 /// The topmost window of the list under the point that takes the pointer.
 HWND HitAmong(const std::vector<HWND>& windows, POINT screen) {
     for (HWND candidate : windows) {
         RECT r{};
-        if (!IsWindowVisible(candidate) || !GetWindowRect(candidate, &r) || !Contains(r, screen))
+        if (!IsWindowVisible(candidate) || !GetWindowRect(candidate, &r) || !PtInRect(&r, screen))
             continue;
         if (!IsWindowEnabled(candidate) && GetAncestor(candidate, GA_PARENT) != nullptr)
             continue; // a disabled control: the pointer is over its parent

@@ -2,6 +2,7 @@
 // class, tips and topics, the caption fallback and its write-back, the
 // read-only sheet, the change cycle with its re-entry guard and its
 // messages to the host's sheet, the conflict tip and its timer, apply.
+#include "framework/item_texts.h"
 #include "framework/page_localiser.h"
 #include "page_fixture.h"
 
@@ -234,12 +235,12 @@ TEST_F(PageFixture, SettingChangedIgnoresCallsFromItsOwnRefresh) {
 TEST_F(PageFixture, ApplyMergesOnlyWhenTheWorkingCopyDiffers) {
     kxtest::TestPage& bound = Bind();
     const auto before = host;
-    EXPECT_EQ(bound.ApplyPage(), 0);
+    EXPECT_EQ(bound.ApplyPage(), kx::PageResult::Done);
     EXPECT_EQ(before, host);
     kx::ScriptedUser user;
     ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 1) << "not before apply";
-    EXPECT_EQ(bound.ApplyPage(), 0);
+    EXPECT_EQ(bound.ApplyPage(), kx::PageResult::Done);
     EXPECT_EQ(kx::ReadNumber(host.data(), kx::FieldNamed("IsMMInch")), 0);
     for (const kx::UiEvent& event : user.Log())
         EXPECT_NE(event.kind, kx::UiEventKind::MessageBox)
@@ -252,7 +253,7 @@ TEST_F(PageFixture, DiagnosticApplyReportsTheChangesBeforeMerging) {
     kx::ScriptedUser user;
     ASSERT_TRUE(user.Click(Item(kx::kMillimetreButtonId)));
     user.AnswerNextMessageBox(IDOK);
-    EXPECT_EQ(bound.ApplyPage(), 0);
+    EXPECT_EQ(bound.ApplyPage(), kx::PageResult::Done);
     const char16_t* expected = u"dmPrivate.IsMMInch: 1 (0x1) -> 0 (0x0)\n";
     std::vector<kx::UiEvent> boxes;
     for (const kx::UiEvent& event : user.Log()) {
@@ -297,6 +298,32 @@ TEST_F(PageFixture, MessageBoxesReadTheirTextsAndFormatPasscodeLengths) {
     EXPECT_EQ(boxes[0].flags & 0xFF, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(boxes[1].text, u"Are you sure you want to delete this overlay?");
     EXPECT_EQ(boxes[1].flags & 0xFF, MB_YESNO | MB_ICONQUESTION);
+}
+
+TEST_F(PageFixture, AMessageBoxLeavesTheStringFilesSectionWhereItWas) {
+    kxtest::TestPage& bound = Bind();
+    kx::TextStore& strings = kx::TheApp().stringFile;
+    strings.SelectSection(u"Test Dialog");
+    kx::ScriptedUser user;
+    user.AnswerNextMessageBox(IDOK);
+    bound.ShowMessage(kx::kNameRequired, u"Extras Dialog");
+    EXPECT_EQ(strings.section(), u"Test Dialog");
+}
+
+// The module's start-up work on its first binding happens once per life of
+// the module; it does not hang on the "Untitled" text it reads.
+TEST_F(PageFixture, TheFirstBindingsStartUpRunsOncePerModuleLife) {
+    WriteModel("[Common]\nUntitled=Nameless\n", kSettings);
+    EXPECT_FALSE(kx::TheApp().firstBindingDone);
+    Bind();
+    EXPECT_TRUE(kx::TheApp().firstBindingDone);
+    EXPECT_EQ(kx::UntitledText(), u"Nameless");
+    kx::ForgetUntitledText();
+    Bind();
+    EXPECT_EQ(kx::UntitledText(), u"") << "the second binding did no start-up work again";
+    kx::TheApp().firstBindingDone = false;
+    Bind();
+    EXPECT_EQ(kx::UntitledText(), u"Nameless") << "a new life of the module starts up again";
 }
 
 TEST_F(PageFixture, OptionTipExplainsADisabledControl) {
@@ -352,7 +379,8 @@ TEST_F(PageFixture, MirroredModelsMirrorEveryPageButTheAboutPages) {
         EXPECT_EQ((GetWindowLongW(bound.m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, c.mirrored)
             << "index " << c.index;
     }
-    EXPECT_EQ(page().QueryLeavePage(), kx::kLeaveAndSave) << "leaving a page always saves it";
+    EXPECT_EQ(page().QueryLeavePage(), kx::LeavePage::LeaveAndSave)
+        << "leaving a page always saves it";
 }
 
 // The probe dialog ends in its own initialisation, before anyone sees it;

@@ -121,6 +121,7 @@ protected:
         app.profile.SetFiles(u"C:\\D\\MODELU.INI", u"C:\\D\\MODEL.DAT");
         app.profile.ReadProfile();
         kx::ForgetUntitledText();
+        kx::TheApp().firstBindingDone = false;
         kx::DevmodeSetTable::Instance().Clear();
         kx::RegisterDialogResource(app.instance(), kTestTemplate, kTestPageScript);
         SheetMessages().clear();
@@ -142,6 +143,7 @@ protected:
             DestroyWindow(sheet);
         kx::DevmodeSetTable::Instance().Clear();
         kx::ForgetUntitledText();
+        kx::TheApp().firstBindingDone = false;
         kx::ActiveModelProfile() = kx::ModelProfile{};
     }
 

@@ -37,6 +37,22 @@ TEST_F(TextStoreTest, DefaultsAreWrittenBackOnlyInDiagnosticMode) {
     EXPECT_EQ(store.ReadText(u"Absent", 64), u"Fallback") << "the default was written back";
 }
 
+// A read in a named section never moves the selected one, so a later read
+// of the caller's own section still finds its keys.
+TEST_F(TextStoreTest, ReadsInANamedSectionLeaveTheSelectedSectionAlone) {
+    prefix.WriteFile("drive_c/D/MODEL.DAT",
+                     "[Common]\nKey=common\n[Paper Dialog]\nKey=paper\nCount=0x10\n"
+                     "[MAINMENU]\nKey=menu\nCount=3\n");
+    store.SelectSection(u"Paper Dialog");
+    EXPECT_EQ(store.ReadTextIn(u"MAINMENU", u"Key", 64), u"menu");
+    EXPECT_EQ(store.ReadNumberIn(u"MAINMENU", u"Count", 0), 3);
+    EXPECT_EQ(store.ReadTextIn(u"", u"Key", 64), u"common") << "empty names Common";
+    EXPECT_EQ(store.ReadTextIn(u"Nowhere", u"Key", 64, u"fallback"), u"fallback");
+    EXPECT_EQ(store.section(), u"Paper Dialog");
+    EXPECT_EQ(store.ReadText(u"Key", 64), u"paper");
+    EXPECT_EQ(store.ReadNumber(u"Count", 0), 16);
+}
+
 TEST_F(TextStoreTest, ReadTextCutsToTheCapacity) {
     prefix.WriteFile("drive_c/D/MODEL.DAT", "[Paper Dialog]\nCaption=Paper Settings\n");
     store.SelectSection(u"Paper Dialog");

@@ -88,9 +88,9 @@ protected:
     kxtest::TestPrefix prefix;
 
     static Module& m() { return TheModule(); }
-    static BOOL Notify(HWND window, int code, int index) {
-        const kx::NotifyHeader header{window, 0, static_cast<UINT>(code)};
-        return m().dialogProc(window, kx::kWmNotify, 0, reinterpret_cast<LPARAM>(&header), index);
+    static BOOL Notify(HWND window, UINT code, int index) {
+        const NMHDR header{window, 0, code};
+        return m().dialogProc(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), index);
     }
 };
 
@@ -144,36 +144,36 @@ TEST_F(ExportsTest, SheetInTheHostsCallingOrder) {
     EXPECT_EQ(kxtest::Load32(context), 0u) << "sixteenBit";
     EXPECT_EQ(sheet.changed() + sheet.applied() + sheet.reset(), 0u) << "cleared at creation";
 
-    EXPECT_EQ(m().dialogProc(layout, kx::kWmInitDialog, 0, sheet.recordParam(), 0), TRUE);
-    EXPECT_EQ(m().dialogProc(paper, kx::kWmInitDialog, 0, sheet.recordParam(), 1), TRUE);
+    EXPECT_EQ(m().dialogProc(layout, WM_INITDIALOG, 0, sheet.recordParam(), 0), TRUE);
+    EXPECT_EQ(m().dialogProc(paper, WM_INITDIALOG, 0, sheet.recordParam(), 1), TRUE);
     EXPECT_NE(sheet.pageSlot(0), 0u);
     EXPECT_NE(sheet.pageSlot(1), 0u);
     EXPECT_NE(sheet.pageSlot(0), sheet.pageSlot(1));
     EXPECT_EQ(sheet.pageSlot(2), 0u);
 
-    EXPECT_EQ(Notify(layout, kx::kPsnSetActive, 0), TRUE);
-    EXPECT_EQ(Notify(layout, kx::kPsnKillActive, 0), TRUE);
-    EXPECT_EQ(Notify(paper, kx::kPsnSetActive, 1), TRUE);
-    EXPECT_EQ(Notify(paper, kx::kPsnKillActive, 1), TRUE);
-    EXPECT_EQ(Notify(paper, kx::kPsnApply, 1), TRUE);
-    EXPECT_EQ(Notify(layout, kx::kPsnApply, 0), TRUE);
+    EXPECT_EQ(Notify(layout, PSN_SETACTIVE, 0), TRUE);
+    EXPECT_EQ(Notify(layout, PSN_KILLACTIVE, 0), TRUE);
+    EXPECT_EQ(Notify(paper, PSN_SETACTIVE, 1), TRUE);
+    EXPECT_EQ(Notify(paper, PSN_KILLACTIVE, 1), TRUE);
+    EXPECT_EQ(Notify(paper, PSN_APPLY, 1), TRUE);
+    EXPECT_EQ(Notify(layout, PSN_APPLY, 0), TRUE);
     EXPECT_EQ(sheet.changed(), 1u);
     EXPECT_EQ(sheet.applied(), 1u);
     EXPECT_EQ(sheet.reset(), 0u);
-    EXPECT_EQ(Notify(paper, kx::kPsnQueryCancel, 1), TRUE);
-    EXPECT_EQ(Notify(paper, kx::kPsnReset, 1), TRUE);
+    EXPECT_EQ(Notify(paper, PSN_QUERYCANCEL, 1), TRUE);
+    EXPECT_EQ(Notify(paper, PSN_RESET, 1), TRUE);
     EXPECT_EQ(sheet.reset(), 1u);
     EXPECT_EQ(sheet.applied(), 1u) << "applied and later cancelled reports both";
     EXPECT_EQ(kxtest::Load32(devmode + 72), 0x100u) << "the merged record keeps its bits";
 
-    EXPECT_EQ(m().dialogProc(layout, kx::kWmDestroy, 0, 0, 0), TRUE);
+    EXPECT_EQ(m().dialogProc(layout, WM_DESTROY, 0, 0, 0), TRUE);
     EXPECT_EQ(sheet.closing(), 1u);
     EXPECT_EQ(sheet.pageSlot(0), 0u);
-    EXPECT_EQ(m().dialogProc(paper, kx::kWmDestroy, 0, 0, 1), TRUE);
+    EXPECT_EQ(m().dialogProc(paper, WM_DESTROY, 0, 0, 1), TRUE);
     EXPECT_EQ(sheet.pageSlot(1), 0u);
     EXPECT_EQ(m().page0CallBack(sheetWindow, 1, reinterpret_cast<SheetRecord*>(sheet.record())), 1);
     EXPECT_EQ(sheet.applied(), 1u) << "stage 1 keeps the flags for the host to read";
-    EXPECT_EQ(Notify(layout, kx::kPsnSetActive, 0), FALSE) << "the page is gone";
+    EXPECT_EQ(Notify(layout, PSN_SETACTIVE, 0), FALSE) << "the page is gone";
     DestroyWindow(sheetWindow);
 }
 
@@ -186,10 +186,10 @@ TEST_F(ExportsTest, BadHostDeviceModesGoThroughTheWholeSheet) {
         std::memset(sheet.context() + 164, fill, 160);
         const HWND sheetWindow = SheetWindow();
         const HWND window = PageWindow(sheetWindow);
-        EXPECT_EQ(m().dialogProc(window, kx::kWmInitDialog, 0, sheet.recordParam(), 21), TRUE);
-        EXPECT_EQ(Notify(window, kx::kPsnSetActive, 21), TRUE);
-        EXPECT_EQ(Notify(window, kx::kPsnApply, 21), TRUE);
-        EXPECT_EQ(m().dialogProc(window, kx::kWmDestroy, 0, 0, 21), TRUE);
+        EXPECT_EQ(m().dialogProc(window, WM_INITDIALOG, 0, sheet.recordParam(), 21), TRUE);
+        EXPECT_EQ(Notify(window, PSN_SETACTIVE, 21), TRUE);
+        EXPECT_EQ(Notify(window, PSN_APPLY, 21), TRUE);
+        EXPECT_EQ(m().dialogProc(window, WM_DESTROY, 0, 0, 21), TRUE);
         EXPECT_EQ(sheet.applied(), 1u) << int{fill};
         DestroyWindow(sheetWindow);
     }
@@ -324,9 +324,8 @@ TEST_F(ExportsTest, SixteenBitHostDrivesTheSameSheet) {
     EXPECT_EQ(m().page0CallBack16(sheetWindow, 2, record16), 1);
     EXPECT_EQ(kxtest::Load32(context), 1u) << "sixteenBit";
     const HWND page16 = HandleFromValue<HWND>(layout16);
-    EXPECT_EQ(
-        m().dialogProc16(page16, kx::kWmInitDialog, layout16, static_cast<LPARAM>(record16), 0),
-        TRUE);
+    EXPECT_EQ(m().dialogProc16(page16, WM_INITDIALOG, layout16, static_cast<LPARAM>(record16), 0),
+              TRUE);
     EXPECT_NE(kxtest::Load32(at(recordSeg, 416) + 12), 0u) << "the page's slot";
     EXPECT_NE(GetWindow(layout, GW_CHILD), nullptr) << "the page's dialog inside the host's window";
 
@@ -335,13 +334,13 @@ TEST_F(ExportsTest, SixteenBitHostDrivesTheSameSheet) {
         std::memset(in, 0, 20);
         kxtest::Store32(in, layout16);
         kxtest::Store32(in + 8, static_cast<uint16_t>(code));
-        return m().dialogProc16(page16, kx::kWmNotify, 0,
+        return m().dialogProc16(page16, WM_NOTIFY, 0,
                                 static_cast<LPARAM>(kx::WowMemory::MakeAddress(notifySeg, 0)), 0);
     };
-    EXPECT_EQ(notify16(static_cast<int16_t>(kx::kPsnSetActive)), TRUE);
-    EXPECT_EQ(notify16(static_cast<int16_t>(kx::kPsnApply)), TRUE);
+    EXPECT_EQ(notify16(static_cast<int16_t>(PSN_SETACTIVE)), TRUE);
+    EXPECT_EQ(notify16(static_cast<int16_t>(PSN_APPLY)), TRUE);
     EXPECT_EQ(kxtest::Load32(context + 8), 1u) << "applied";
-    EXPECT_EQ(m().dialogProc16(page16, kx::kWmDestroy, 0, 0, 0), TRUE);
+    EXPECT_EQ(m().dialogProc16(page16, WM_DESTROY, 0, 0, 0), TRUE);
     EXPECT_EQ(m().page0CallBack16(sheetWindow, 1, record16), 1);
     EXPECT_EQ(kxtest::Load32(at(recordSeg, 416)), context16) << "the host's own addresses are back";
     for (const size_t slot : {152u, 156u, 160u})

@@ -35,23 +35,23 @@ class ScriptedPage : public kx::CKxDialog {
 public:
     explicit ScriptedPage(std::vector<std::string>* log) : CKxDialog(0, u"Layout", 0), m_log(log) {}
     void RefreshControls() override { m_log->push_back("refresh"); }
-    int QueryLeavePage() override {
+    kx::LeavePage QueryLeavePage() override {
         m_log->push_back("query-leave");
         return leave;
     }
     void SaveControls() override { m_log->push_back("save"); }
-    int ApplyPage() override {
+    kx::PageResult ApplyPage() override {
         m_log->push_back("apply");
-        return applyResult != 0 ? applyResult : CKxDialog::ApplyPage();
+        return applyResult != kx::PageResult::Done ? applyResult : CKxDialog::ApplyPage();
     }
-    int ResetPage() override {
+    kx::PageResult ResetPage() override {
         m_log->push_back("reset");
         return resetResult;
     }
 
-    static inline int leave = kx::kLeaveAndSave;
-    static inline int applyResult = 0;
-    static inline int resetResult = 0;
+    static inline kx::LeavePage leave = kx::LeavePage::LeaveAndSave;
+    static inline kx::PageResult applyResult = kx::PageResult::Done;
+    static inline kx::PageResult resetResult = kx::PageResult::Done;
 
 private:
     std::vector<std::string>* m_log;
@@ -69,9 +69,9 @@ protected:
         kx::DevmodeSetTable::Instance().Clear();
         kx::MarkFileStep::Instance().Forget();
         kx::ActiveModelProfile() = kx::ModelProfile{};
-        ScriptedPage::leave = kx::kLeaveAndSave;
-        ScriptedPage::applyResult = 0;
-        ScriptedPage::resetResult = 0;
+        ScriptedPage::leave = kx::LeavePage::LeaveAndSave;
+        ScriptedPage::applyResult = kx::PageResult::Done;
+        ScriptedPage::resetResult = kx::PageResult::Done;
     }
     void TearDown() override {
         kx::InstallHostWindows(nullptr);
@@ -81,16 +81,16 @@ protected:
         kx::ActiveModelProfile() = kx::ModelProfile{};
     }
 
-    BOOL Notify(HWND window, int code, int index) {
-        const kx::NotifyHeader header{window, 0, static_cast<UINT>(code)};
-        return m_dispatcher.Dispatch(window, kx::kWmNotify, 0, reinterpret_cast<LPARAM>(&header),
+    BOOL Notify(HWND window, UINT code, int index) {
+        const NMHDR header{window, 0, code};
+        return m_dispatcher.Dispatch(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header),
                                      index);
     }
     BOOL Init(HWND window, const SheetBuilder& sheet, int index) {
-        return m_dispatcher.Dispatch(window, kx::kWmInitDialog, 0, sheet.recordParam(), index);
+        return m_dispatcher.Dispatch(window, WM_INITDIALOG, 0, sheet.recordParam(), index);
     }
     BOOL Destroy(HWND window, int index) {
-        return m_dispatcher.Dispatch(window, kx::kWmDestroy, 0, 0, index);
+        return m_dispatcher.Dispatch(window, WM_DESTROY, 0, 0, index);
     }
     kx::CKxDialog* PageAt(const SheetBuilder& sheet, int index) {
         return m_dispatcher.PageOf(sheet.pageSlot(index)).get();
@@ -137,8 +137,7 @@ TEST_F(PageDispatcherTest, NinthSheetGetsPagesWithoutASet) {
     kx::CKxDialog* ninth = PageAt(*sheets[8], 2);
     ASSERT_NE(ninth, nullptr) << "the page object stays in its slot";
     EXPECT_EQ(ninth->working(), nullptr);
-    EXPECT_EQ(Notify(Window(0x220), kx::kPsnApply, 2), TRUE)
-        << "a page without a set still applies";
+    EXPECT_EQ(Notify(Window(0x220), PSN_APPLY, 2), TRUE) << "a page without a set still applies";
     for (int i = 0; i < 9; ++i)
         Destroy(Window(0x200 + 4 * static_cast<DWORD>(i)), 2);
     EXPECT_EQ(kx::DevmodeSetTable::Instance().SlotsInUse(), 0);
@@ -148,10 +147,9 @@ TEST_F(PageDispatcherTest, PagesThatCannotBeMadeStayEmpty) {
     SheetBuilder sheet;
     EXPECT_EQ(Init(Window(0x300), sheet, 9), FALSE);
     EXPECT_EQ(Init(Window(0x304), sheet, 22), FALSE);
-    EXPECT_EQ(Notify(Window(0x300), kx::kPsnSetActive, 9), FALSE);
-    EXPECT_EQ(m_dispatcher.Dispatch(Window(0x308), kx::kWmInitDialog, 0, 0, 0), FALSE)
-        << "no record";
-    EXPECT_EQ(Notify(Window(0x30C), kx::kPsnSetActive, 0), FALSE) << "no record in the sheet";
+    EXPECT_EQ(Notify(Window(0x300), PSN_SETACTIVE, 9), FALSE);
+    EXPECT_EQ(m_dispatcher.Dispatch(Window(0x308), WM_INITDIALOG, 0, 0, 0), FALSE) << "no record";
+    EXPECT_EQ(Notify(Window(0x30C), PSN_SETACTIVE, 0), FALSE) << "no record in the sheet";
 
     SheetBuilder unmapped;
     kxtest::Store32(unmapped.record(), 0x7FFFF000);
@@ -161,49 +159,75 @@ TEST_F(PageDispatcherTest, PagesThatCannotBeMadeStayEmpty) {
 }
 
 TEST_F(PageDispatcherTest, NotificationsCallThePageAndSetResultsAndFlags) {
+    using kx::LeavePage;
+    using kx::PageResult;
+    constexpr PageResult kDone = PageResult::Done;
+    constexpr PageResult kInvalid = PageResult::Invalid;
+    constexpr LeavePage kSave = LeavePage::LeaveAndSave;
     struct Case {
         const char* label;
-        int code;
-        int leave;
-        int applyResult;
-        int resetResult;
+        UINT code;
+        LeavePage leave;
+        PageResult applyResult;
+        PageResult resetResult;
         BOOL handled;
         std::vector<std::string> calls;
         std::optional<LONG_PTR> result;
         uint32_t changed, applied, reset;
     };
     const Case cases[] = {
-        {"set active", kx::kPsnSetActive, 6, 0, 0, TRUE, {"refresh"}, std::nullopt, 0, 0, 0},
-        {"kill active, keep", kx::kPsnKillActive, 2, 0, 0, TRUE, {"query-leave"}, 1, 0, 0, 0},
-        {"kill active, save",
-         kx::kPsnKillActive,
-         6,
-         0,
-         0,
-         TRUE,
-         {"query-leave", "save"},
-         std::nullopt,
-         0,
-         0,
-         0},
-        {"kill active, other",
-         kx::kPsnKillActive,
-         3,
-         0,
-         0,
+        {"set active", PSN_SETACTIVE, kSave, kDone, kDone, TRUE, {"refresh"}, {}, 0, 0, 0},
+        {"kill active, keep",
+         PSN_KILLACTIVE,
+         LeavePage::Keep,
+         kDone,
+         kDone,
          TRUE,
          {"query-leave"},
-         std::nullopt,
+         1,
          0,
          0,
          0},
-        {"apply accepted", kx::kPsnApply, 6, 0, 0, TRUE, {"apply"}, 0, 1, 1, 0},
-        {"apply refused", kx::kPsnApply, 6, 5, 0, TRUE, {"apply"}, 1, 0, 0, 0},
-        {"reset accepted", kx::kPsnReset, 6, 0, 0, TRUE, {"reset"}, 0, 1, 0, 1},
-        {"reset refused", kx::kPsnReset, 6, 0, 1, TRUE, {"reset"}, 1, 0, 0, 0},
-        {"help", kx::kPsnHelp, 6, 0, 0, TRUE, {}, std::nullopt, 0, 0, 0},
-        {"query cancel", kx::kPsnQueryCancel, 6, 0, 0, TRUE, {}, std::nullopt, 0, 0, 0},
-        {"unlisted code", -204, 6, 0, 0, FALSE, {}, std::nullopt, 0, 0, 0},
+        {"kill active, save",
+         PSN_KILLACTIVE,
+         kSave,
+         kDone,
+         kDone,
+         TRUE,
+         {"query-leave", "save"},
+         {},
+         0,
+         0,
+         0},
+        {"kill active, leave unsaved",
+         PSN_KILLACTIVE,
+         LeavePage::Leave,
+         kDone,
+         kDone,
+         TRUE,
+         {"query-leave"},
+         {},
+         0,
+         0,
+         0},
+        {"kill active, unlisted answer",
+         PSN_KILLACTIVE,
+         static_cast<LeavePage>(3),
+         kDone,
+         kDone,
+         TRUE,
+         {"query-leave"},
+         {},
+         0,
+         0,
+         0},
+        {"apply accepted", PSN_APPLY, kSave, kDone, kDone, TRUE, {"apply"}, 0, 1, 1, 0},
+        {"apply refused", PSN_APPLY, kSave, kInvalid, kDone, TRUE, {"apply"}, 1, 0, 0, 0},
+        {"reset accepted", PSN_RESET, kSave, kDone, kDone, TRUE, {"reset"}, 0, 1, 0, 1},
+        {"reset refused", PSN_RESET, kSave, kDone, kInvalid, TRUE, {"reset"}, 1, 0, 0, 0},
+        {"help", PSN_HELP, kSave, kDone, kDone, TRUE, {}, {}, 0, 0, 0},
+        {"query cancel", PSN_QUERYCANCEL, kSave, kDone, kDone, TRUE, {}, {}, 0, 0, 0},
+        {"unlisted code", PSN_FIRST - 4, kSave, kDone, kDone, FALSE, {}, {}, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SheetBuilder sheet;
@@ -236,7 +260,7 @@ TEST_F(PageDispatcherTest, ApplyMergesTheWorkingCopyIntoTheHostRecord) {
     kx::WriteNumber(working, kx::FieldNamed("iNup"), 4);
     kx::WriteNumber(working, kx::FieldNamed("dmFields"), DM_COPIES);
     kx::WriteNumber(working, kx::FieldNamed("dmCopies"), 3);
-    EXPECT_EQ(Notify(Window(0x500), kx::kPsnApply, 0), TRUE);
+    EXPECT_EQ(Notify(Window(0x500), PSN_APPLY, 0), TRUE);
     EXPECT_EQ(kx::ReadNumber(sheet.devmode(), kx::FieldNamed("iNup")), 4);
     EXPECT_EQ(kx::ReadNumber(sheet.devmode(), kx::FieldNamed("dmCopies")), 3);
     Destroy(Window(0x500), 0);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,10 +49,14 @@ protected:
 
     static void StorePapers(const std::vector<std::u16string>& names) {
         for (size_t i = 0; i < names.size(); ++i)
-            CCustomPaper(names[i], static_cast<int32_t>(1000 + i), 1500, LengthUnit::Millimetre)
-                .Save(static_cast<int>(i));
-        if (!names.empty())
-            CCustomPaper().SaveCount(static_cast<int>(names.size()), nullptr);
+            EXPECT_EQ(
+                CCustomPaper(names[i], static_cast<int32_t>(1000 + i), 1500, LengthUnit::Millimetre)
+                    .Save(static_cast<int>(i)),
+                kxtest::kStored);
+        if (!names.empty()) {
+            EXPECT_EQ(CCustomPaper().SaveCount(static_cast<int>(names.size()), nullptr),
+                      kxtest::kStored);
+        }
     }
     static Strings StoredNames() {
         Strings names;
@@ -347,6 +352,40 @@ TEST_F(CustomDlgTest, AFullListRefusesAddButStillUpdates) {
     EXPECT_EQ(stored.back(), "New") << "OK committed the edit as an update";
     EXPECT_EQ(stored.front(), "P1");
     EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 257 + 31);
+}
+
+// OK on a store that refuses the write says so and keeps the editor open
+// with the user's list; the job keeps its paper and the store its papers.
+// The same list is saved by OK once the store takes writes again.
+TEST_F(CustomDlgTest, OkOnAStoreThatRefusesTheWriteSaysSoAndKeepsTheList) {
+    StorePapers({u"Card", u"Label"});
+    kx::WriteNumber(working.data(), kx::FieldNamed("dmPaperSize"), 9);
+    const auto before = working;
+    std::optional<kxtest::UnwritableStore> refusing;
+    refusing.emplace();
+    EXPECT_EQ(Run([&](ScriptedUser& me, HWND dialog) {
+                  me.Type(Item(kx::kPaperNameId), u"Tag");
+                  me.Type(Item(kx::kPaperWidthId), u"120");
+                  me.Type(Item(kx::kPaperLengthId), u"180");
+                  me.Click(Item(kx::kAddPaperId));
+                  me.AnswerNextMessageBox(IDOK);
+                  me.Click(me.FindById(dialog, IDOK));
+                  EXPECT_TRUE(IsWindow(dialog)) << "the editor stays open";
+                  EXPECT_EQ(ListNames(), (Strings{"Card", "Label", "Tag"}));
+                  EXPECT_TRUE(before == working) << "the job names no paper that is not stored";
+                  EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"}));
+                  refusing.reset();
+              }),
+              IDOK);
+    const auto box = std::find_if(log.begin(), log.end(), [](const kx::UiEvent& e) {
+        return e.kind == kx::UiEventKind::MessageBox;
+    });
+    ASSERT_NE(box, log.end());
+    EXPECT_EQ(Utf16ToUtf8(box->title), "Save Failed");
+    EXPECT_EQ(Utf16ToUtf8(box->text),
+              "The changes could not be saved; the stored list has not been changed.");
+    EXPECT_EQ(StoredNames(), (Strings{"Card", "Label", "Tag"})) << "the second OK saved";
+    EXPECT_EQ(Field(kx::FieldNamed("dmPaperSize")), 259);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ std::u16string NumberText(const kxtest::RawValue& value) {
 
 TEST_F(CustomPaperTest, SaveWritesTheFourValuesAndLoadReadsThemBack) {
     CCustomPaper paper(u"Postcard", 1000, 1480, LengthUnit::Inch);
-    paper.Save(12);
+    EXPECT_EQ(paper.Save(12), kxtest::kStored);
     EXPECT_EQ(paper.itemNumber(), 12);
     const auto width = GetRaw(kx::kCustomPaperKey, u"Wd12");
     ASSERT_TRUE(width.has_value());
@@ -46,11 +46,11 @@ TEST_F(CustomPaperTest, SaveWritesTheFourValuesAndLoadReadsThemBack) {
 
 TEST_F(CustomPaperTest, CountIsWrittenOnlyWhenNotZeroAndDeleteAllRemovesTheKind) {
     CCustomPaper paper(u"A", 100, 100, LengthUnit::Millimetre);
-    paper.Save(0);
-    paper.SaveCount(0, nullptr);
+    EXPECT_EQ(paper.Save(0), kxtest::kStored);
+    EXPECT_EQ(paper.SaveCount(0, nullptr), kxtest::kStored);
     EXPECT_FALSE(GetRaw(kx::kCustomPaperKey, u"CPNum").has_value())
         << "a zero count is left absent";
-    paper.SaveCount(3, nullptr);
+    EXPECT_EQ(paper.SaveCount(3, nullptr), kxtest::kStored);
     EXPECT_EQ(paper.LoadCount(nullptr), 3);
     paper.DeleteAll();
     EXPECT_FALSE(KeyExists(kx::kCustomPaperKey));
@@ -104,7 +104,7 @@ TEST_F(CustomPaperTest, AppliesItsCodeAndSizeAndIsRecognisedByItsCode) {
     kx::WriteNumber(devmode.data(), kx::FieldNamed("IsMMInch"), 0);
     CCustomPaper paper(u"Card", 1000, 1480, LengthUnit::Inch);
     EXPECT_FALSE(paper.IsSelectedIn(devmode.data())) << "an unsaved paper has no code";
-    paper.Save(2);
+    EXPECT_EQ(paper.Save(2), kxtest::kStored);
     paper.ApplyTo(devmode.data());
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmFields")),
               DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH);

@@ -155,6 +155,27 @@ TEST_F(FavouritesBoxTest, SavingStoresTheWholeRecordAndSelectsIt) {
     ASSERT_TRUE(count.has_value());
 }
 
+// A save the store refuses says so, and the box shows the list the store
+// kept: no favourite looks saved that is not.
+TEST_F(FavouritesBoxTest, ASaveTheStoreRefusesSaysSoAndTheBoxShowsTheStoredList) {
+    BindFavouritesPage();
+    SetCopies(4);
+    SaveAs(u"Four copies");
+    SetCopies(5);
+    {
+        kxtest::UnwritableStore refusing;
+        user.AnswerNextMessageBox(IDOK);
+        SaveAs(u"Five copies");
+        EXPECT_EQ(LastMessageBox(),
+                  u"The changes could not be saved; the stored list has not been changed.");
+        ASSERT_EQ(Entries(), 2);
+        EXPECT_EQ(EntryText(0), u"Printer Default");
+        EXPECT_EQ(EntryText(1), u"Four copies");
+    }
+    EXPECT_TRUE(Stored(u"CDM0").has_value());
+    EXPECT_FALSE(Stored(u"CDM1").has_value()) << "the refused favourite was not stored";
+}
+
 TEST_F(FavouritesBoxTest, AnExistingNameIsOverwrittenOnlyOnYes) {
     BindFavouritesPage();
     SetCopies(2);
@@ -183,16 +204,18 @@ TEST_F(FavouritesBoxTest, SaveIsOfferedWhileTheBoxHoldsAtMostThirtyTwoEntries) {
     for (int i = 0; i < 32; ++i) {
         Record settings = host;
         kx::WriteNumber(settings.data(), kx::FieldNamed("dmCopies"), 10 + i);
-        CFavorite(kx::Utf8ToUtf16("F" + std::to_string(i)), settings.data()).Save(i);
+        EXPECT_EQ(CFavorite(kx::Utf8ToUtf16("F" + std::to_string(i)), settings.data()).Save(i),
+                  kxtest::kStored);
     }
-    CFavorite().SaveCount(31, nullptr);
+    EXPECT_EQ(CFavorite().SaveCount(31, nullptr), kxtest::kStored);
     BindFavouritesPage();
     ASSERT_EQ(Entries(), 32);
     SetCopies(2);
     ASSERT_EQ(ShownButton(), kx::kFavouriteSaveId);
     EXPECT_TRUE(Enabled(kx::kFavouriteSaveId)) << "31 favourites and Printer Default";
 
-    CFavorite().SaveCount(32, page().working()); // and drops the sheet's cache
+    EXPECT_EQ(CFavorite().SaveCount(32, page().working()),
+              kxtest::kStored); // and drops the sheet's cache
     page().RefreshControls();
     ASSERT_EQ(Entries(), 33);
     EXPECT_FALSE(Enabled(kx::kFavouriteSaveId)) << "33 entries";
@@ -216,8 +239,8 @@ TEST_F(FavouritesBoxTest, TheConfigurationDoesNotTellFavouritesApart) {
 TEST_F(FavouritesBoxTest, AFavouriteWithoutANameValueIsListedByItsWatermarkText) {
     Record old = host;
     kx::WriteText(old.data(), kx::FieldNamed("cWaterText"), u"Old style");
-    CFavorite(u"ignored", old.data()).Save(0);
-    CFavorite().SaveCount(1, nullptr);
+    EXPECT_EQ(CFavorite(u"ignored", old.data()).Save(0), kxtest::kStored);
+    EXPECT_EQ(CFavorite().SaveCount(1, nullptr), kxtest::kStored);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER,
                             kx::StoreKeyPath(kxtest::kModuleKeyName, kx::kFavouriteKey).c_str(), 0,
@@ -313,8 +336,8 @@ TEST_F(FavouritesBoxTest, ASaveOnOnePageIsSeenByAnotherWhenItRefills) {
 
 TEST_F(FavouritesBoxTest, AReadOnlySheetOffersNoDelete) {
     kxtest::TestPage& bound = BindFavouritesPage(kx::kSheetReadOnly);
-    CFavorite(u"Stored", bound.working()).Save(0);
-    CFavorite().SaveCount(1, bound.working());
+    EXPECT_EQ(CFavorite(u"Stored", bound.working()).Save(0), kxtest::kStored);
+    EXPECT_EQ(CFavorite().SaveCount(1, bound.working()), kxtest::kStored);
     bound.RefreshControls();
     ASSERT_EQ(Selection(), 1);
     EXPECT_EQ(ShownButton(), kx::kFavouriteDeleteId);

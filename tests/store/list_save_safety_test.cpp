@@ -103,7 +103,7 @@ public:
         list.Clear();
         for (int item = 0; item < ItemsOfRound(round); ++item)
             list.AddItem(MakeItem(list.m_kind, ItemName(tag, round, item), item));
-        list.SaveAll(nullptr, kx::SaveToStore::Yes);
+        EXPECT_EQ(list.SaveAll(nullptr, kx::SaveToStore::Yes), kxtest::kStored);
     }
 
     kx::TKxClass<kx::CListBox> list;
@@ -276,7 +276,7 @@ TEST_F(ListSaveSafety, ASaveLeavesTheKindHoldingExactlyTheSavedList) {
         SetText(kindKey + u"\\Stray\\Deeper", u"x", u"y");
 
         window.list.Clear();
-        window.list.SaveAll(nullptr, kx::SaveToStore::Yes);
+        EXPECT_EQ(window.list.SaveAll(nullptr, kx::SaveToStore::Yes), kxtest::kStored);
         EXPECT_TRUE(StoredNames(row.kind).empty()) << row.label << ": deleted items came back";
         EXPECT_FALSE(KeyExists(kindKey + u"\\Stray")) << row.label;
 

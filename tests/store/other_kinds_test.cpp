@@ -78,15 +78,15 @@ TEST_F(OtherKindsTest, BuiltInWatermarksAreImportedOnceWhenItemZeroIsFirstLoaded
     EXPECT_EQ(first.LoadCount(nullptr), 2);
 
     CWaterMark().DeleteAll();
-    CWaterMark().SaveCount(0, nullptr);
+    EXPECT_EQ(CWaterMark().SaveCount(0, nullptr), kxtest::kStored);
     EXPECT_EQ(Utf16ToUtf8(CWaterMark::Load(0).GetName()), "(No Watermark)")
         << "a stored 0 is never imported over";
 }
 
 TEST_F(OtherKindsTest, WatermarkRoundTripsAndWritesItsCharacterSet) {
-    CWaterMark().SaveCount(0, nullptr);
+    EXPECT_EQ(CWaterMark().SaveCount(0, nullptr), kxtest::kStored);
     CWaterMark saved(Sample());
-    saved.Save(3);
+    EXPECT_EQ(saved.Save(3), kxtest::kStored);
     EXPECT_TRUE(GetRaw(kx::kWatermarkKey, u"CSet3").has_value());
     const CWaterMark loaded = CWaterMark::Load(3);
     EXPECT_FALSE(loaded.IsDifferent(saved));
@@ -96,7 +96,7 @@ TEST_F(OtherKindsTest, WatermarkRoundTripsAndWritesItsCharacterSet) {
 TEST_F(OtherKindsTest, WatermarkInTheDeviceMode) {
     Record devmode{};
     CWaterMark watermark(Sample());
-    watermark.Save(1);
+    EXPECT_EQ(watermark.Save(1), kxtest::kStored);
     watermark.ApplyTo(devmode.data());
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("iWaterCombo")), 2);
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("lfItalic")), 1);
@@ -138,8 +138,8 @@ TEST_F(OtherKindsTest, OverlaysKeepOneListPerPrinterLanguage) {
     EXPECT_EQ(kx::OverlayLanguageOf(spl.data()), kx::OverlayLanguage::Spl);
     EXPECT_EQ(kx::OverlayLanguageOf(pcl.data()), kx::OverlayLanguage::Pcl);
 
-    COverLay(u"C:\\Forms\\Letter.OVS", spl.data()).Save(0);
-    COverLay(u"C:\\Forms\\Letter.OVP", pcl.data()).Save(0);
+    EXPECT_EQ(COverLay(u"C:\\Forms\\Letter.OVS", spl.data()).Save(0), kxtest::kStored);
+    EXPECT_EQ(COverLay(u"C:\\Forms\\Letter.OVP", pcl.data()).Save(0), kxtest::kStored);
     EXPECT_TRUE(GetRaw(kx::kSplOverlayKey, u"Overlay0").has_value());
     EXPECT_TRUE(GetRaw(kx::kPclOverlayKey, u"Overlay0").has_value());
     const COverLay loaded = COverLay::Load(0, pcl.data());
@@ -158,7 +158,7 @@ TEST_F(OtherKindsTest, OverlaysKeepOneListPerPrinterLanguage) {
     COverLay(u"", pcl.data()).ApplyTo(pcl.data());
     EXPECT_EQ(kx::ReadNumber(pcl.data(), kx::FieldNamed("ovrLoadCreate")), 0);
     EXPECT_EQ(Utf16ToUtf8(COverLay().GetName()), "(No Overlay)");
-    kx::DeleteAllOverlayLists();
+    EXPECT_EQ(kx::DeleteAllOverlayLists(), static_cast<LONG>(ERROR_SUCCESS));
     EXPECT_FALSE(KeyExists(kx::kSplOverlayKey) || KeyExists(kx::kPclOverlayKey));
 }
 
@@ -173,8 +173,8 @@ TEST_F(OtherKindsTest, FavouritesRoundTripThroughTheStoreAndTheCache) {
 
     Record settings = host;
     kx::WriteNumber(settings.data(), kx::FieldNamed("dmCopies"), 7);
-    CFavorite(u"Seven copies", settings.data()).Save(0);
-    CFavorite(u"Seven copies", settings.data()).SaveCount(1, working);
+    EXPECT_EQ(CFavorite(u"Seven copies", settings.data()).Save(0), kxtest::kStored);
+    EXPECT_EQ(CFavorite(u"Seven copies", settings.data()).SaveCount(1, working), kxtest::kStored);
     const CFavorite loaded = CFavorite::Load(0, working);
     EXPECT_EQ(Utf16ToUtf8(loaded.GetName()), "Seven copies");
     EXPECT_EQ(std::memcmp(loaded.record(), settings.data(), kx::kDevmodeSize), 0);
@@ -183,7 +183,7 @@ TEST_F(OtherKindsTest, FavouritesRoundTripThroughTheStoreAndTheCache) {
     RegDeleteKeyW(HKEY_CURRENT_USER, Path(kx::kFavouriteKey).c_str());
     EXPECT_EQ(Utf16ToUtf8(CFavorite::Load(0, working).GetName()), "Seven copies")
         << "the cache answers";
-    CFavorite().SaveCount(0, working);
+    EXPECT_EQ(CFavorite().SaveCount(0, working), kxtest::kStored);
     EXPECT_FALSE(CFavorite::Load(0, working).IsValid(nullptr)) << "a save drops the cache";
     kx::ReleaseDevmodeSet(0x2000);
 }

@@ -4,6 +4,8 @@
 
 #include "framework/kromaui_app.h"
 #include "platform/registry/registry_api.h"
+#include "platform/registry/registry_hives.h"
+#include "platform/registry/sqlite_database.h"
 #include "store/store_layout.h"
 #include "tests/support/test_prefix.h"
 
@@ -16,6 +18,8 @@
 namespace kxtest {
 
 inline constexpr std::u16string_view kModuleKeyName = u"KXTEST";
+/// The answer of a store write that went through.
+inline constexpr LONG kStored = ERROR_SUCCESS;
 
 struct RawValue {
     DWORD type = REG_NONE;
@@ -51,6 +55,46 @@ inline bool StoredKeyExists(std::u16string_view subkey) {
     RegCloseKey(key);
     return true;
 }
+
+/// While it lives, the current prefix's user hive refuses every change, as a
+/// hive the user may read but not write does: each write fails and changes
+/// nothing, reads answer as before.
+class UnwritableStore {
+public:
+    UnwritableStore() {
+        DWORD error = ERROR_SUCCESS;
+        // The hive must exist with its tables before they can be guarded.
+        EXPECT_TRUE(kx::CurrentHive(kx::HiveKind::CurrentUser, &error)) << error;
+        Run(kDeny);
+    }
+    ~UnwritableStore() { Run(kAllow); }
+    UnwritableStore(const UnwritableStore&) = delete;
+    UnwritableStore& operator=(const UnwritableStore&) = delete;
+
+private:
+    static constexpr const char* kDeny =
+        "CREATE TRIGGER deny_key_insert BEFORE INSERT ON keys BEGIN SELECT RAISE(ABORT, 'ro'); END;"
+        "CREATE TRIGGER deny_key_update BEFORE UPDATE ON keys BEGIN SELECT RAISE(ABORT, 'ro'); END;"
+        "CREATE TRIGGER deny_key_delete BEFORE DELETE ON keys BEGIN SELECT RAISE(ABORT, 'ro'); END;"
+        "CREATE TRIGGER deny_value_insert BEFORE INSERT ON hive_values "
+        "BEGIN SELECT RAISE(ABORT, 'ro'); END;"
+        "CREATE TRIGGER deny_value_update BEFORE UPDATE ON hive_values "
+        "BEGIN SELECT RAISE(ABORT, 'ro'); END;"
+        "CREATE TRIGGER deny_value_delete BEFORE DELETE ON hive_values "
+        "BEGIN SELECT RAISE(ABORT, 'ro'); END;";
+    static constexpr const char* kAllow =
+        "DROP TRIGGER IF EXISTS deny_key_insert; DROP TRIGGER IF EXISTS deny_key_update;"
+        "DROP TRIGGER IF EXISTS deny_key_delete; DROP TRIGGER IF EXISTS deny_value_insert;"
+        "DROP TRIGGER IF EXISTS deny_value_update; DROP TRIGGER IF EXISTS deny_value_delete;";
+
+    static void Run(const char* sql) {
+        int code = 0;
+        const auto database =
+            kx::SqliteDatabase::Open(kx::HivePath(kx::HiveKind::CurrentUser), &code);
+        ASSERT_TRUE(database) << "sqlite " << code;
+        EXPECT_EQ(database->Execute(sql), 0) << sql;
+    }
+};
 
 class StoreTest : public testing::Test {
 protected:

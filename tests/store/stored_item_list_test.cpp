@@ -43,9 +43,12 @@ protected:
     }
 
     static void StorePaper(int item, std::u16string_view name, int32_t width = 1000) {
-        CCustomPaper(name, width, 1480, LengthUnit::Millimetre).Save(item);
+        EXPECT_EQ(CCustomPaper(name, width, 1480, LengthUnit::Millimetre).Save(item),
+                  kxtest::kStored);
     }
-    static void StoreCount(int count) { CCustomPaper().SaveCount(count, nullptr); }
+    static void StoreCount(int count) {
+        EXPECT_EQ(CCustomPaper().SaveCount(count, nullptr), kxtest::kStored);
+    }
 
     template <class List>
     static std::vector<std::string> Names(const List& box) {
@@ -82,9 +85,29 @@ TEST_F(StoredItemListTest, FillLeavesOutGapsAndInvalidItemsAndSaveRenumbers) {
     EXPECT_EQ(Names(list), (Strings{"Card", "Label"}));
     EXPECT_EQ(combo.Fill(nullptr), 2) << "a combo box fills alike";
 
-    list.SaveAll(nullptr, kx::SaveToStore::Yes);
+    EXPECT_EQ(list.SaveAll(nullptr, kx::SaveToStore::Yes), kxtest::kStored);
     EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"}));
     EXPECT_FALSE(GetRaw(kx::kCustomPaperKey, u"Nm2").has_value()) << "the whole kind was rewritten";
+}
+
+// A store that refuses writes: both list writes report it, and the stored
+// list is the old one, whole (the delete that starts a rewrite is undone).
+TEST_F(StoredItemListTest, WritesToAStoreThatRefusesThemReportItAndKeepTheStoredList) {
+    StorePaper(0, u"Card");
+    StorePaper(1, u"Label");
+    StoreCount(2);
+    list.Fill(nullptr);
+    list.DeleteEntry(0);
+    CCustomPaper added(u"Tag", 500, 500, LengthUnit::Millimetre);
+    {
+        kxtest::UnwritableStore refusing;
+        EXPECT_NE(list.SaveAll(devmode.data(), kx::SaveToStore::Yes), kxtest::kStored);
+        EXPECT_NE(list.StoreItem(added), kxtest::kStored);
+        EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"}));
+    }
+    EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"})) << "nothing half written surfaced";
+    EXPECT_EQ(list.SaveAll(devmode.data(), kx::SaveToStore::Yes), kxtest::kStored);
+    EXPECT_EQ(StoredNames(), (Strings{"Label"})) << "the same list saves once it can";
 }
 
 TEST_F(StoredItemListTest, FillReadsAtMostTheListLimitWhateverTheCountSays) {
@@ -98,7 +121,7 @@ TEST_F(StoredItemListTest, SavingAnEmptyListDeletesTheKindAndWritesNoCount) {
     StoreCount(1);
     list.Fill(nullptr);
     list.Clear();
-    list.SaveAll(nullptr, kx::SaveToStore::Yes);
+    EXPECT_EQ(list.SaveAll(nullptr, kx::SaveToStore::Yes), kxtest::kStored);
     EXPECT_FALSE(KeyExists(kx::kCustomPaperKey));
 }
 
@@ -178,14 +201,14 @@ TEST_F(StoredItemListTest, SaveAllAppliesTheSelectedEntryUnderItsNewNumber) {
     list.SetCurSel(1);
     list.DeleteSelected(kx::Reselect::No);
     list.SetCurSel(2);
-    list.SaveAll(devmode.data(), kx::SaveToStore::Yes);
+    EXPECT_EQ(list.SaveAll(devmode.data(), kx::SaveToStore::Yes), kxtest::kStored);
     EXPECT_EQ(StoredNames(), (Strings{"Card", "Label"})) << "the placeholder is not saved";
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperSize")), 258)
         << "259 became 258";
 
     kx::WriteNumber(devmode.data(), kx::FieldNamed("dmPaperSize"), 9);
     list.SetCurSel(1);
-    list.SaveAll(devmode.data(), kx::SaveToStore::No);
+    EXPECT_EQ(list.SaveAll(devmode.data(), kx::SaveToStore::No), kxtest::kStored);
     EXPECT_EQ(kx::ReadNumber(devmode.data(), kx::FieldNamed("dmPaperSize")), 257)
         << "applies without saving";
 }
@@ -196,16 +219,16 @@ TEST_F(StoredItemListTest, StoreItemOverwritesTheSameNameOrAppends) {
     StoreCount(2);
     const auto& box = list;
     CCustomPaper changed(u"Label", 3000, 1480, LengthUnit::Millimetre);
-    box.StoreItem(changed);
+    EXPECT_EQ(box.StoreItem(changed), kxtest::kStored);
     EXPECT_EQ(CCustomPaper::Load(1).width(), 3000);
     EXPECT_EQ(CCustomPaper().LoadCount(nullptr), 2);
 
     CCustomPaper added(u"Tag", 500, 500, LengthUnit::Millimetre);
-    box.StoreItem(added);
+    EXPECT_EQ(box.StoreItem(added), kxtest::kStored);
     EXPECT_EQ(StoredNames(), (Strings{"Card", "Label", "Tag"}));
 
     CCustomPaper invalid(u"  ", 500, 500, LengthUnit::Millimetre);
-    box.StoreItem(invalid);
+    EXPECT_EQ(box.StoreItem(invalid), static_cast<LONG>(ERROR_INVALID_DATA));
     EXPECT_EQ(CCustomPaper().LoadCount(nullptr), 3) << "an invalid item is not stored";
 }
 
@@ -223,7 +246,9 @@ TEST_F(StoredItemListTest, StoreItemKeepsTheListWhenTheStoredCountIsHuge) {
         StorePaper(0, u"Card");
         StoreCount(c.storedCount);
         CCustomPaper added(u"Tag", 500, 500, LengthUnit::Millimetre);
-        list.StoreItem(added);
+        EXPECT_EQ(list.StoreItem(added),
+                  c.stored ? kxtest::kStored : static_cast<LONG>(ERROR_NO_MORE_ITEMS))
+            << c.storedCount;
         EXPECT_EQ(CCustomPaper().LoadCount(nullptr), c.countAfter) << c.storedCount;
         const int slot = c.storedCount < 0 ? 0 : c.storedCount;
         EXPECT_EQ(c.stored && CCustomPaper::Load(slot).GetName() == u"Tag", c.stored)

@@ -45,26 +45,39 @@ TEST_F(NetworkAddress, EveryMonitorBranch) {
     const std::u16string tcpKey = std::u16string(kMonitors) + u"Standard TCP/IP Port\\Ports\\P";
     const Case cases[] = {
         {"TCP/IP: dotted address",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100); },
+         [](NetworkAddress&) {
+             EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100),
+                       DWORD{ERROR_SUCCESS});
+         },
          u"192.0.2.7"},
         {"TCP/IP: host name resolved",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"localhost", 9100); },
+         [](NetworkAddress&) {
+             EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"P", u"localhost", 9100),
+                       DWORD{ERROR_SUCCESS});
+         },
          u"127.0.0.1"},
         {"TCP/IP: host name that does not resolve",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"printer.invalid", 9100); },
+         [](NetworkAddress&) {
+             EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"P", u"printer.invalid", 9100),
+                       DWORD{ERROR_SUCCESS});
+         },
          u"printer.invalid"},
         {"TCP/IP: IPv6 literal host name",
-         [](NetworkAddress&) { kx::PrinterStore::AddTcpPort(u"P", u"fe80::1", 9100); },
+         [](NetworkAddress&) {
+             EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"P", u"fe80::1", 9100), DWORD{ERROR_SUCCESS});
+         },
          u"[fe80::1]"},
         {"TCP/IP: IPv6 address value",
          [tcpKey](NetworkAddress&) {
-             kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100);
+             EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100),
+                       DWORD{ERROR_SUCCESS});
              SetMachineText(tcpKey, u"IPAddress", u"2001:db8::5");
          },
          u"[2001:db8::5]"},
         {"TCP/IP: address before host name",
          [tcpKey](NetworkAddress&) {
-             kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100);
+             EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"P", u"192.0.2.7", 9100),
+                       DWORD{ERROR_SUCCESS});
              SetMachineText(tcpKey, u"HostName", u"localhost");
          },
          u"192.0.2.7"},
@@ -91,7 +104,11 @@ TEST_F(NetworkAddress, EveryMonitorBranch) {
         {"other monitor: nothing stored",
          [](NetworkAddress& f) { f.AddOtherMonitorPort(u"LAN Monitor", u"P", u"", u"", u""); },
          u""},
-        {"local port", [](NetworkAddress&) { kx::PrinterStore::AddLocalPort(u"P"); }, u""},
+        {"local port",
+         [](NetworkAddress&) {
+             EXPECT_EQ(kx::PrinterStore::AddLocalPort(u"P"), DWORD{ERROR_SUCCESS});
+         },
+         u""},
     };
     for (const Case& c : cases) {
         kxtest::TestPrefix fresh;
@@ -104,7 +121,8 @@ TEST_F(NetworkAddress, EveryMonitorBranch) {
 }
 
 TEST_F(NetworkAddress, PortsAreMatchedWithoutRegardToCase) {
-    kx::PrinterStore::AddTcpPort(u"IP_Printer", u"192.0.2.9", 9100);
+    EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"IP_Printer", u"192.0.2.9", 9100),
+              DWORD{ERROR_SUCCESS});
     EXPECT_EQ(kx::MonitorOfPort(u"ip_printer"), u"TCPMON.DLL");
     EXPECT_EQ(kx::MonitorOfPort(u"FILE:"), u"Local Port");
     EXPECT_EQ(kx::MonitorOfPort(u"NO_SUCH_PORT"), u"");

@@ -43,7 +43,7 @@ TEST_F(Reachability, FileOfflineAndOtherPorts) {
 }
 
 TEST_F(Reachability, NetworkPortByAttributeOrLanMonitor) {
-    kx::PrinterStore::AddTcpPort(u"IP_1", u"192.0.2.1", 9100);
+    EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"IP_1", u"192.0.2.1", 9100), DWORD{ERROR_SUCCESS});
     AddMonitorPort(u"Vendor LAN Port", u"LAN_1");
     AddMonitorPort(u"Wireless lan Port", u"LAN_2");
     AddPrinter(u"Shared", u"NUL:", PRINTER_ATTRIBUTE_NETWORK);

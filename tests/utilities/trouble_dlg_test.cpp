@@ -26,7 +26,7 @@ class TroubleDlgPage : public kxtest::UtilityFixture {
 protected:
     void SetUp() override {
         UtilityFixture::SetUp();
-        kx::PrinterStore::AddTcpPort(u"IP_10", u"10.0.0.9", 9100);
+        EXPECT_EQ(kx::PrinterStore::AddTcpPort(u"IP_10", u"10.0.0.9", 9100), DWORD{ERROR_SUCCESS});
         AddPrinter(u"Net Printer", u"IP_10");
         AddPrinter(u"Local Printer", u"NUL:");
     }
@@ -39,6 +39,7 @@ protected:
             DestroyWindow(sheet);
         kx::DevmodeSetTable::Instance().Clear();
         kx::ForgetUntitledText();
+        kx::TheApp().firstBindingDone = false;
         kx::ActiveModelProfile() = kx::ModelProfile{};
         UtilityFixture::TearDown();
     }
@@ -58,6 +59,7 @@ protected:
         app.profile.SetFiles(u"C:\\D\\MODELU.INI", u"C:\\D\\MODEL.DAT");
         app.profile.ReadProfile();
         kx::ForgetUntitledText();
+        kx::TheApp().firstBindingDone = false;
         kx::DevmodeSetTable::Instance().Clear();
         kx::InstallTroublePageControls();
         const auto* row = kx::PageTemplateOf("CTroubleDlg");

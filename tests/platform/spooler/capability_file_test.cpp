@@ -1,9 +1,9 @@
 // The capability file: parsing rules, the standard forms, and the answers in
 // both calling steps (count, then data).
+#include "platform/base/standard_papers.h"
 #include "platform/base/text.h"
 #include "platform/spooler/capability_file.h"
 #include "platform/spooler/device_capabilities.h"
-#include "platform/spooler/paper_sizes.h"
 
 #include <gtest/gtest.h>
 
