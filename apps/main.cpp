@@ -46,7 +46,12 @@ bool EnsurePrefixToRead() {
     if (!kx::HiveFileExists(kx::HiveKind::LocalMachine))
         return EnsurePrefix();
     kx::OpenHivesForReadingOnly();
-    return true;
+    if (SampleFamilyInstalled())
+        return true;
+    // Another host is still making this prefix, or a sample printer went:
+    // the prefix is made whole as for any other command.
+    kx::OpenHivesForWriting();
+    return EnsurePrefix();
 }
 
 namespace {

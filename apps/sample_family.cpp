@@ -74,6 +74,16 @@ bool InstallDefaultOf(const SampleModel& model) {
 
 } // namespace
 
+bool SampleFamilyInstalled() {
+    for (const auto& model : kModels) {
+        const auto printer = PrinterStore::FindPrinter(model.printer);
+        if (!PrinterStore::FindDriver(model.driver) || !printer ||
+            printer->defaultDevmode.empty() || !PrinterStore::FindPort(printer->port))
+            return false;
+    }
+    return true;
+}
+
 bool InstallSampleFamily() {
     for (const auto& model : kModels) {
         const std::u16string stem = model.stem;

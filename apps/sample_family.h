@@ -9,4 +9,8 @@ namespace kxhost {
 /// the sample family. Prints what failed and returns false on a failure.
 bool InstallSampleFamily();
 
+/// Whether every sample printer is there with its driver, its port and its
+/// default device mode, read without writing anything.
+bool SampleFamilyInstalled();
+
 } // namespace kxhost

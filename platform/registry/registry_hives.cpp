@@ -80,6 +80,14 @@ public:
         m_readOnly = true;
     }
 
+    void OpenForWriting() {
+        std::lock_guard lock(m_mutex);
+        if (!m_readOnly)
+            return;
+        m_readOnly = false;
+        m_hives.clear();
+    }
+
     std::string Path(HiveKind kind) {
         return Prefix::Current().DataFolder(kHiveFolder) + "/" +
                kHiveFiles[static_cast<size_t>(kind)];
@@ -199,6 +207,10 @@ bool HiveFileExists(HiveKind kind) {
 
 void OpenHivesForReadingOnly() {
     Hives().OpenForReadingOnly();
+}
+
+void OpenHivesForWriting() {
+    Hives().OpenForWriting();
 }
 
 bool IsPredefinedKey(uint32_t handleValue) {

@@ -29,6 +29,9 @@ bool HiveFileExists(HiveKind kind);
 /// never written reads as empty, and every write fails with
 /// ERROR_CANTWRITE. Hives already open stay as they are.
 void OpenHivesForReadingOnly();
+/// Undoes OpenHivesForReadingOnly: the hives opened for reading are let go
+/// and opened for writing on their next use.
+void OpenHivesForWriting();
 
 /// A key in a hive.
 struct HiveKey {
