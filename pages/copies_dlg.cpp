@@ -60,7 +60,8 @@ BOOL CCopiesDlg::OnInitDialog() {
     ::SendDlgItemMessageW(m_hWnd, kMonoCopiesEditId, EM_LIMITTEXT, kMonoCopiesDigits, 0);
     m_spin.SubclassDlgItem(kMonoCopiesSpinId, this);
     m_spin.SetRange32(0, copies);
-    const int64_t stored = working() != nullptr ? ReadNumber(working(), FieldNamed("sMonoCopies")) : 0;
+    const int64_t stored =
+        working() != nullptr ? ReadNumber(working(), FieldNamed("sMonoCopies")) : 0;
     m_spin.SetPos32(static_cast<int>(std::clamp<int64_t>(stored, 0, copies)));
     return result;
 }
