@@ -2,12 +2,15 @@
 // complements of red, green and blue, the automatic check that keeps the
 // sliders out of the record, and the picture that follows the sliders.
 #include "pages/adjust_dlg.h"
+#include "pages/settings_dlg.h"
 
 #include "platform/automation/scripted_user.h"
 #include "platform/base/text.h"
+#include "platform/window/paint_api.h"
 #include "tests/pages/graphic_fixture.h"
 #include "tests/pages/preview_fixture.h"
 
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -18,11 +21,19 @@ TEST(ReadTypedAdjustValue, ClampsAndRefusesWhatIsNoNumber) {
         std::optional<int> value;
         bool rewrite;
     } cases[] = {
-        {u"42", 42, false},       {u"0", 0, false},         {u"100", 100, false},
-        {u"150", 100, true},      {u"-5", 0, true},         {u"007", 7, false},
-        {u"99999999999999", 100, true}, {u"-99999999999999", 0, true},
-        {u"", std::nullopt, false}, {u"-", std::nullopt, false}, {u"4x", std::nullopt, false},
-        {u"abc", std::nullopt, false}, {u"1-2", std::nullopt, false},
+        {u"42", 42, false},
+        {u"0", 0, false},
+        {u"100", 100, false},
+        {u"150", 100, true},
+        {u"-5", 0, true},
+        {u"007", 7, false},
+        {u"99999999999999", 100, true},
+        {u"-99999999999999", 0, true},
+        {u"", std::nullopt, false},
+        {u"-", std::nullopt, false},
+        {u"4x", std::nullopt, false},
+        {u"abc", std::nullopt, false},
+        {u"1-2", std::nullopt, false},
     };
     for (const auto& c : cases) {
         const auto typed = kx::ReadTypedAdjustValue(c.text);
@@ -167,6 +178,32 @@ TEST_F(AdjustDialog, ThePictureFollowsTheSlidersBeforeAnythingIsStored) {
         me.Click(me.FindById(dialog, IDCANCEL));
     });
     EXPECT_EQ(Working("iBrightness"), 50);
+}
+
+} // namespace
+
+namespace {
+
+// The dialogs drawn as a user sees them, the picture before and after a
+// slider moved (left in the build folder to look at).
+TEST_F(AdjustDialog, TheDialogsRenderWithThePictureMovingWithTheSliders) {
+    OpenColourModel("GraphicsColorSettings=1\nGraphicsColorMatching=1\nGraphicsColorAuto=1\n");
+    const std::string folder = std::string(KX_BINARY_DIR) + "/pictures/";
+    std::filesystem::create_directories(folder);
+    Play([&](kx::ScriptedUser& me, HWND dialog, kx::CAdjustDlg&) {
+        EXPECT_TRUE(kx::RenderWindowToPng(dialog, folder + "adjust-colour.png"));
+        me.MoveSlider(Slider(me, dialog, kBrightness), 90);
+        me.Type(Number(me, dialog, kRed), u"100");
+        EXPECT_TRUE(kx::RenderWindowToPng(dialog, folder + "adjust-colour-moved.png"));
+        me.Click(me.FindById(dialog, IDCANCEL));
+    });
+    kx::ScriptedUser user;
+    user.WhenNextDialogRuns([&](kx::ScriptedUser& me, HWND dialog) {
+        me.ChooseByText(me.FindById(dialog, kx::kColourOptionsListId), u"Custom Setting");
+        EXPECT_TRUE(kx::RenderWindowToPng(dialog, folder + "color-settings.png"));
+        me.Click(me.FindById(dialog, IDCANCEL));
+    });
+    SendMessageW(Item(kx::kColourSettingsId), BM_CLICK, 0, 0);
 }
 
 } // namespace
