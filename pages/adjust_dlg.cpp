@@ -67,15 +67,22 @@ void WriteAdjustValues(BYTE* devmode, const std::array<int, kAdjustSliderCount>&
 }
 
 std::u16string AdjustControlsScript(int left, int top) {
-    const TemplateControl picture[] = {{u"CONTROL", {}, kAdjustPreviewId, left, top, 96, 96,
-                                        u"SS_NOTIFY | WS_BORDER", u"Static"}};
+    const TemplateControl picture[] = {
+        {u"CONTROL", {}, kAdjustPreviewId, left, top, 96, 96, u"SS_NOTIFY | WS_BORDER", u"Static"}};
     std::u16string script = TemplateControlsScript(picture);
     for (int i = 0; i < kAdjustSliderCount; ++i) {
         const int y = top + i * kRowHeight;
         const TemplateControl row[] = {
             {u"LTEXT", kAdjustSliders[static_cast<size_t>(i)].caption, kFirstAdjustCaptionId + i,
              left + 104, y + 3, 50, 8},
-            {u"CONTROL", {}, kFirstAdjustSliderId + i, left + 156, y, 90, 14, u"WS_TABSTOP",
+            {u"CONTROL",
+             {},
+             kFirstAdjustSliderId + i,
+             left + 156,
+             y,
+             90,
+             14,
+             u"WS_TABSTOP",
              u"msctls_trackbar32"},
             {u"EDITTEXT", {}, kFirstAdjustEditId + i, left + 250, y, 24, 12, u"WS_TABSTOP"},
         };

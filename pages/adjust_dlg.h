@@ -186,8 +186,8 @@ private:
         const HWND slider = this->GetDlgItem(kFirstAdjustSliderId + i);
         if (slider == nullptr)
             return kAdjustMiddle;
-        return static_cast<int>(std::clamp<LRESULT>(::SendMessageW(slider, TBM_GETPOS, 0, 0),
-                                                    kAdjustMin, kAdjustMax));
+        return static_cast<int>(
+            std::clamp<LRESULT>(::SendMessageW(slider, TBM_GETPOS, 0, 0), kAdjustMin, kAdjustMax));
     }
 
     void SetSliderPosition(int i, int value) {

@@ -123,7 +123,8 @@ void CSettingsDlg::SaveControls() {
     BYTE* devmode = working();
     if (devmode == nullptr)
         return;
-    WriteNumber(devmode, FieldNamed("iColorOptions"), Automatic() ? kAutomaticColour : kCustomColour);
+    WriteNumber(devmode, FieldNamed("iColorOptions"),
+                Automatic() ? kAutomaticColour : kCustomColour);
     for (size_t i = 0; i < kColourSettingLists.size(); ++i) {
         const ColourSettingList& list = kColourSettingLists[i];
         if (const std::optional<WORD> value = Box(i).SelectedValue())

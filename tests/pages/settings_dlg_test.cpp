@@ -59,8 +59,9 @@ TEST_F(SettingsDialog, AutomaticSettingStoresTheAutomaticValues) {
         const char* field;
         int custom;
         int automatic;
-    } lists[] = {{"iRGBColor", 1, 0},     {"iEdgeControl", 3, 1},  {"iGrayText", 1, 0},
-                 {"iGrayGraphic", 1, 0},  {"iGrayPhoto", 0, 1},    {"iHarftoneText", 0, 1},
+    } lists[] = {{"iRGBColor", 1, 0},         {"iEdgeControl", 3, 1},
+                 {"iGrayText", 1, 0},         {"iGrayGraphic", 1, 0},
+                 {"iGrayPhoto", 0, 1},        {"iHarftoneText", 0, 1},
                  {"iHarftoneGraphics", 0, 1}, {"iHarftonePhotographs", 0, 1}};
     Set("iColorOptions", 1);
     for (const auto& list : lists)
