@@ -74,6 +74,8 @@ INT_PTR CSettingsDlg::Run() {
 
 BOOL CSettingsDlg::OnInitDialog() {
     const BOOL result = CKxDialog::OnInitDialog();
+    if (working() != nullptr)
+        std::copy_n(working(), kDevmodeSize, m_opened.begin());
     TextStore& strings = TheApp().stringFile;
     const std::u16string section = pageSection();
     m_options.SubclassDlgItem(kColourOptionsListId, this);
@@ -135,6 +137,12 @@ void CSettingsDlg::SaveControls() {
 void CSettingsDlg::OpenAdjustColour() {
     CAdjustDlg adjust(ForDialogs());
     (void)adjust.Run();
+}
+
+void CSettingsDlg::OnCancel() {
+    if (working() != nullptr && !IsReadOnly())
+        std::copy_n(m_opened.begin(), kDevmodeSize, working());
+    CKxDialog::OnCancel();
 }
 
 BOOL CSettingsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -86,6 +86,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    /// Also takes back what the "Adjust Color" dialog stored meanwhile.
+    void OnCancel() override;
 
 private:
     bool Automatic() const;
@@ -96,6 +98,8 @@ private:
 
     CKxComboBox m_options;
     std::array<CKxComboBox, kColourSettingLists.size()> m_lists;
+    /// The record as the dialog found it.
+    std::array<BYTE, kDevmodeSize> m_opened{};
 };
 
 } // namespace kx

@@ -4,6 +4,8 @@
 // clamped, and Cancel keeps the record.
 #include "pages/settings_dlg.h"
 
+#include "pages/adjust_dlg.h"
+
 #include "platform/automation/scripted_user.h"
 #include "platform/base/text.h"
 #include "tests/pages/graphic_fixture.h"
@@ -121,6 +123,38 @@ TEST_F(SettingsDialog, ALockedColourRowGreysTheButton) {
     Open(kColourModel);
     EXPECT_FALSE(Enabled(kx::kColourSettingsId));
     EXPECT_FALSE(OptionTip(kx::kColourSettingsId).empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsDialog, CancelAlsoTakesBackWhatAdjustColourStored) {
+    // In colour: grayscale has the resolver put the colour sliders back.
+    Set("iGrayMode", 1);
+    Set("iRed", 50);
+    Set("iCyan", 50);
+    Open(kColourModel);
+    for (const int close : {IDOK, IDCANCEL}) {
+        Play([close](kx::ScriptedUser& me, HWND dialog) {
+            me.ChooseByText(me.FindById(dialog, kx::kColourOptionsListId), u"Custom Setting");
+            bool adjusted = false;
+            me.WhenNextDialogRuns([&adjusted](kx::ScriptedUser& inner, HWND adjust) {
+                adjusted = true;
+                EXPECT_TRUE(
+                    inner.MoveSlider(inner.FindById(adjust, kx::kFirstAdjustSliderId + 3), 20));
+                inner.Click(inner.FindById(adjust, IDOK));
+            });
+            EXPECT_TRUE(me.Click(me.FindById(dialog, kx::kAdjustColourButtonId)));
+            EXPECT_TRUE(adjusted);
+            me.Click(me.FindById(dialog, close));
+        });
+        EXPECT_EQ(Working("iRed"), close == IDOK ? 20 : 50) << close;
+        EXPECT_EQ(Working("iCyan"), close == IDOK ? 80 : 50) << close;
+        SetWorking("iRed", 50);
+        SetWorking("iCyan", 50);
+        SetWorking("iColorOptions", 0);
+    }
 }
 
 } // namespace
