@@ -7,6 +7,7 @@
 #include "framework/value_list.h"
 #include "pages/advanced_options.h"
 #include "pages/copies_dlg.h"
+#include "pages/settings_dlg.h"
 #include "platform/base/devmode_public.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/rect_api.h"
@@ -184,9 +185,6 @@ void CGraphicDlg::RefreshImageMode() {
 void CGraphicDlg::RefreshColour() {
     if (!Shown(kColourRadioId))
         return;
-    // FIXME: the "Color Settings" dialog is not built yet; its button stays
-    // greyed rather than do nothing when pressed.
-    EnableControl(kColourSettingsId, false);
     const BYTE* devmode = working();
     const bool colour = Field(devmode, FieldNamed("iGrayMode")) != 0;
     Check(kColourRadioId, colour);
@@ -199,8 +197,7 @@ void CGraphicDlg::RefreshColour() {
 void CGraphicDlg::LockColourRows() {
     const bool locked = (Field(working(), FieldNamed("bLockedFeatures")) & kColourLockBit) != 0;
     for (const GraphicRow& row : ColourRows()) {
-        const bool unbuilt = row.id == kColourSettingsId;
-        if (row.id != kColourCaptionId && !unbuilt && Shown(row.id))
+        if (row.id != kColourCaptionId && Shown(row.id))
             EnableWithTip(row.id, !locked, kLockedTip);
     }
 }
@@ -265,6 +262,14 @@ BOOL CGraphicDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (id == kCopiesButtonId && code == BN_CLICKED) {
         CCopiesDlg copies(ForDialogs());
         if (copies.Run() == IDOK) {
+            RefreshControls();
+            OnSettingChanged();
+        }
+        return TRUE;
+    }
+    if (id == kColourSettingsId && code == BN_CLICKED) {
+        CSettingsDlg settings(ForDialogs());
+        if (settings.Run() == IDOK) {
             RefreshControls();
             OnSettingChanged();
         }
