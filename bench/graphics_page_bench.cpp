@@ -3,8 +3,8 @@
 // across 100 steps in the "Adjust Color" dialog, where each step rewrites
 // the number field, adjusts the model's colour picture again and redraws it.
 #include "devmode/devmode_record.h"
-#include "framework/kromaui_app.h"
 #include "devmode/devmode_set.h"
+#include "framework/kromaui_app.h"
 #include "framework/page_templates.h"
 #include "pages/adjust_dlg.h"
 #include "pages/graphic_controls.h"
@@ -103,8 +103,8 @@ BENCHMARK(ChangeCycleOnTheGraphicsPage)->Unit(benchmark::kMicrosecond);
 
 void SliderDragOfOneHundredSteps(benchmark::State& state) {
     SampleModule module;
-    const HWND owner = CreateWindowExW(0, u"Static", u"Page", WS_POPUP | WS_VISIBLE, 0, 0, 360,
-                                       300, nullptr, nullptr, nullptr, nullptr);
+    const HWND owner = CreateWindowExW(0, u"Static", u"Page", WS_POPUP | WS_VISIBLE, 0, 0, 360, 300,
+                                       nullptr, nullptr, nullptr, nullptr);
     std::array<BYTE, kx::kDevmodeSize> working{};
     std::array<BYTE, kx::kDevmodeSize> defaults{};
     for (auto* record : {&working, &defaults}) {
