@@ -5,9 +5,9 @@
 
 #include "devmode/devmode_record.h"
 #include "devmode/devmode_set.h"
+#include "framework/item_texts.h"
 #include "framework/kromaui_app.h"
 #include "framework/kx_dialog.h"
-#include "framework/item_texts.h"
 #include "platform/files/prefix.h"
 #include "platform/system/system_api.h"
 #include "platform/windows.h"
@@ -29,7 +29,8 @@ public:
     explicit SampleSheet(const std::string& name) : m_root(ScratchRoot(name)) {
         std::filesystem::create_directories(m_root);
         std::filesystem::copy(std::string(KX_SOURCE_DIR) + "/models/template", m_root,
-                 std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
         kx::Prefix::Current().SetRoot(m_root);
         const std::string folder = m_root + "/drive_c/windows/system32/spool/drivers/x64/3";
         m_module = kx::RegisterModule(folder + "/VML42U.DLL", nullptr);
