@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace kx {
 namespace {
@@ -40,11 +41,27 @@ void DevmodeSet::DropFavourites() {
     favouriteNames.clear();
 }
 
-DevmodeSetTable& DevmodeSetTable::Instance() {
-    // Never destroyed: pages release into it whenever they go, and at
-    // process exit that may be after every other object has died.
-    static DevmodeSetTable& table = *new DevmodeSetTable;
+namespace {
+
+// Never destroyed at process exit: pages release into it whenever they go,
+// and then that may be after every other object has died. The module lets
+// it go when the host unloads it.
+DevmodeSetTable*& TableSlot() {
+    static DevmodeSetTable* table = new DevmodeSetTable;
     return table;
+}
+
+} // namespace
+
+DevmodeSetTable& DevmodeSetTable::Instance() {
+    DevmodeSetTable*& table = TableSlot();
+    if (table == nullptr)
+        table = new DevmodeSetTable; // the module started again
+    return *table;
+}
+
+void DevmodeSetTable::ReleaseInstance() {
+    delete std::exchange(TableSlot(), nullptr);
 }
 
 int DevmodeSetTable::SlotOf(DevmodeOwner owner) const {

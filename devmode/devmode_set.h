@@ -51,6 +51,8 @@ public:
 
     /// The module-wide table.
     static DevmodeSetTable& Instance();
+    /// Frees the table when the module is unloaded (never at process exit).
+    static void ReleaseInstance();
 
     /// The set of owner, made from hostDevmode (3,555 bytes) when the owner
     /// has none yet; nothing when all slots are in use or memory is short.

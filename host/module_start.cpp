@@ -2,11 +2,13 @@
 #include "host/module_start.h"
 
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
 #include "framework/kromaui_app.h"
 #include "framework/preview_watermark.h"
 #include "framework/printer_texts.h"
 #include "host/module_instance.h"
 #include "host/module_texts.h"
+#include "host/page_dispatcher.h"
 #include "host/spooler_printer_queries.h"
 #include "pages/graphic_controls.h"
 #include "pages/preview_factory.h"
@@ -89,7 +91,9 @@ void StopModule() {
     // A link's worker runs the module's code: it must end before the
     // module can go.
     constexpr unsigned kLaunchWaitMilliseconds = 10000;
-    static_cast<void>(WaitForLinkLaunches(kLaunchWaitMilliseconds));
+    const bool launchersEnded = WaitForLinkLaunches(kLaunchWaitMilliseconds);
+    PageDispatcher::ReleaseInstance();
+    DevmodeSetTable::ReleaseInstance();
     InstallLocalPrintingOnlyTest(nullptr);
     SetWaterMarkFileCheck(nullptr);
     ForgetNetworkPortTests();
@@ -99,6 +103,8 @@ void StopModule() {
     InstallPrinterQueries(nullptr);
     InstallUserStore(nullptr);
     SetCustomDataFactory(nullptr);
+    if (launchersEnded)
+        ForgetLinkLaunches();
     g_started = false;
 }
 

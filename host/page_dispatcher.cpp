@@ -5,6 +5,8 @@
 #include "host/mark_file_step.h"
 #include "host/page_table.h"
 
+#include <utility>
+
 namespace kx {
 namespace {
 
@@ -19,13 +21,32 @@ void RunMarkFileStep(const SheetRecordView& record) {
 
 } // namespace
 
-PageDispatcher& PageDispatcher::Instance() {
-    // Never destroyed: a process may exit with pages still bound, and
-    // tearing them down among the other objects dying at exit would release
-    // into a device-mode set table, windows and fonts already gone.
-    static PageDispatcher& dispatcher =
-        *new PageDispatcher([](int index) { return CreatePage(index, ActiveModelProfile()); });
+namespace {
+
+PageDispatcher* NewDispatcher() {
+    return new PageDispatcher([](int index) { return CreatePage(index, ActiveModelProfile()); });
+}
+
+// Never destroyed at process exit: a process may exit with pages still
+// bound, and tearing them down among the other objects dying then would
+// release into a device-mode set table, windows and fonts already gone. The
+// module lets it go when the host unloads it.
+PageDispatcher*& DispatcherSlot() {
+    static PageDispatcher* dispatcher = NewDispatcher();
     return dispatcher;
+}
+
+} // namespace
+
+PageDispatcher& PageDispatcher::Instance() {
+    PageDispatcher*& dispatcher = DispatcherSlot();
+    if (dispatcher == nullptr)
+        dispatcher = NewDispatcher(); // the module started again
+    return *dispatcher;
+}
+
+void PageDispatcher::ReleaseInstance() {
+    delete std::exchange(DispatcherSlot(), nullptr);
 }
 
 BOOL PageDispatcher::Dispatch(HWND window, UINT message, WPARAM, LPARAM lParam, int index) {

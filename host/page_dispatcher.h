@@ -21,6 +21,9 @@ public:
     /// The module-wide dispatcher, owner of every page object, making pages
     /// from the page table.
     static PageDispatcher& Instance();
+    /// Frees the dispatcher and the pages it still holds when the module is
+    /// unloaded (never at process exit).
+    static void ReleaseInstance();
 
     explicit PageDispatcher(PageFactory factory) : m_factory(std::move(factory)) {}
 

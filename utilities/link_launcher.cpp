@@ -28,10 +28,18 @@ struct RunningLaunches {
     int count = 0;
 };
 
-RunningLaunches& Running() {
-    // Never destroyed: the module waits on it when it is unloaded.
-    static RunningLaunches& running = *new RunningLaunches;
+// Never destroyed at process exit, where a launcher may still be running;
+// freed when the module is unloaded and no launcher runs.
+RunningLaunches*& RunningSlot() {
+    static RunningLaunches* running = new RunningLaunches;
     return running;
+}
+
+RunningLaunches& Running() {
+    RunningLaunches*& running = RunningSlot();
+    if (running == nullptr)
+        running = new RunningLaunches;
+    return *running;
 }
 
 void LaunchStarted() {
@@ -209,6 +217,11 @@ bool WaitForLinkLaunches(unsigned milliseconds) {
     std::unique_lock lock(running.mutex);
     return running.finished.wait_for(lock, std::chrono::milliseconds(milliseconds),
                                      [&running] { return running.count == 0; });
+}
+
+void ForgetLinkLaunches() {
+    delete RunningSlot();
+    RunningSlot() = nullptr;
 }
 
 } // namespace kx

@@ -58,5 +58,7 @@ void RunLaunch(const LaunchRequest& request);
 /// Waits until no launch is running, at most `milliseconds`; true when none
 /// is. The module waits before it is unloaded, since a worker runs its code.
 bool WaitForLinkLaunches(unsigned milliseconds);
+/// Frees what the waiting above uses; only once no launcher runs.
+void ForgetLinkLaunches();
 
 } // namespace kx

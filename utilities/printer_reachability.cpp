@@ -14,11 +14,20 @@ namespace {
 
 // Remembered per printer: a module serves sheets of several printers, and
 // one printer's port says nothing about another's.
-std::map<std::u16string, bool, std::less<>>& NetworkPortTests() {
-    // Never destroyed: the module forgets the memo when it is unloaded,
-    // which at process exit comes after the objects of the process died.
-    static auto& tests = *new std::map<std::u16string, bool, std::less<>>;
+using PortTests = std::map<std::u16string, bool, std::less<>>;
+
+// Never destroyed at process exit: the module forgets the memo when it is
+// unloaded, which at exit comes after the objects of the process died.
+PortTests*& PortTestsSlot() {
+    static PortTests* tests = new PortTests;
     return tests;
+}
+
+PortTests& NetworkPortTests() {
+    PortTests*& tests = PortTestsSlot();
+    if (tests == nullptr)
+        tests = new PortTests;
+    return *tests;
 }
 
 bool TestNetworkPort(std::u16string_view printerName) {
@@ -61,7 +70,8 @@ bool IsNetworkPort(std::u16string_view printerName) {
 }
 
 void ForgetNetworkPortTests() {
-    NetworkPortTests().clear();
+    delete PortTestsSlot();
+    PortTestsSlot() = nullptr;
 }
 
 bool LocalPrintingOnly(std::u16string_view printerName) {

@@ -181,10 +181,15 @@ TEST(DesktopGuiHeadless, SaysInOneLineThatThereIsNoDisplay) {
 TEST_F(DesktopGui, APersonClicksTypesChoosesAppliesAndClosesWithOk) {
     const std::string layoutPath = m_scratch.root() + "/layout.txt";
     const std::string outPath = m_scratch.root() + "/out.txt";
-    const std::string command = "env DISPLAY=" + m_display + " KX_GUI_SCALE=1 KX_LANGID=409 " +
-                                "KX_GUI_LAYOUT='" + layoutPath + "' " + KX_HOST_PROGRAM +
-                                " --prefix '" + m_prefix +
-                                "' gui 'Velmora ML-4200' --pages 0,1,12 > '" + outPath + "' 2>&1";
+    // The desktop's own libraries (the bus connection the window library
+    // opens, the video drivers it loads and unloads) keep memory to the end
+    // of the process; the leak checker is left to the tests of our input
+    // path and of the sheet without a window.
+    const std::string command =
+        "env ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" DISPLAY=" + m_display +
+        " KX_GUI_SCALE=1 KX_LANGID=409 " + "KX_GUI_LAYOUT='" + layoutPath + "' " + KX_HOST_PROGRAM +
+        " --prefix '" + m_prefix + "' gui 'Velmora ML-4200' --pages 0,1,12 > '" + outPath +
+        "' 2>&1";
     FILE* gui = popen(command.c_str(), "r");
     ASSERT_NE(gui, nullptr);
     const std::string found = X("search --sync --onlyvisible --name 'Printing Preferences'");
