@@ -4,6 +4,7 @@
 // segment (the sanitizer sees every byte), the fix-ups always give the
 // host's values back, and no pin stays behind.
 #include "host/wow_bridge.h"
+#include "platform/window/window_api.h"
 #include "platform/wow/wow_api.h"
 #include "platform/wow/wow_memory.h"
 
