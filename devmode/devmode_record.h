@@ -1,14 +1,18 @@
 // Typed access to the fields of a 3,555-byte device mode held as bytes:
-// little-endian, unaligned, by offset; texts bounded by their field.
+// little-endian, unaligned, by offset; texts bounded by their field. With
+// the field table it is the record's published format, header only, that
+// the module and the host that prints records both use.
 #pragma once
 
 #include "devmode/devmode_field_table.h"
 #include "platform/base/byte_access.h"
 #include "platform/base/win_types.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -18,7 +22,9 @@ namespace kx {
 using DevmodeBuffer = std::unique_ptr<BYTE[]>;
 
 /// A zeroed 3,555-byte record, or null when memory is short.
-DevmodeBuffer AllocateDevmode();
+inline DevmodeBuffer AllocateDevmode() {
+    return DevmodeBuffer(new (std::nothrow) BYTE[kDevmodeSize]());
+}
 
 /// The value of a number field, signed or unsigned as the field's type says.
 inline int64_t ReadNumber(const BYTE* record, const DevmodeField& field) {
@@ -96,7 +102,14 @@ inline size_t WriteText(BYTE* record, const DevmodeField& field, std::u16string_
 /// Copies a text field as a zero-terminated string: the source's text up to
 /// its terminator, cut to capacity - 1 code units, then a terminator; bytes
 /// after it keep the target's values.
-void CopyTextField(BYTE* target, const BYTE* source, const DevmodeField& field);
+inline void CopyTextField(BYTE* target, const BYTE* source, const DevmodeField& field) {
+    const size_t capacity = field.Capacity();
+    if (capacity == 0)
+        return;
+    const size_t length = std::min(TextFieldLength(source, field), capacity - 1);
+    std::memmove(target + field.offset, source + field.offset, 2 * length);
+    StoreU16(target + field.offset + 2 * length, 0);
+}
 
 /// Copies width bytes at offset; the common widths become single moves.
 inline void CopyBytesAt(BYTE* target, const BYTE* source, size_t offset, size_t width) {
@@ -125,6 +138,11 @@ inline bool SameField(const BYTE* a, const BYTE* b, const DevmodeField& field) {
 
 /// The text of a field as a fixed-width array of code units would hold it,
 /// compared up to the first terminator or the capacity.
-bool SameText(const BYTE* a, const BYTE* b, const DevmodeField& field);
+inline bool SameText(const BYTE* a, const BYTE* b, const DevmodeField& field) {
+    const size_t length = TextFieldLength(a, field);
+    if (length != TextFieldLength(b, field))
+        return false;
+    return std::memcmp(a + field.offset, b + field.offset, 2 * length) == 0;
+}
 
 } // namespace kx
