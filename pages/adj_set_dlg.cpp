@@ -6,6 +6,8 @@
 #include "pages/graphic_controls.h"
 #include "pages/graphic_rows.h"
 #include "platform/window/dialog_state.h"
+#include "platform/window/rect_api.h"
+#include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
 
 #include <algorithm>
@@ -68,6 +70,39 @@ GraphicRowPlan CAdjSetDlg::PlanRows(const ModelProfile& profile) {
 void CAdjSetDlg::LayOutRows() {
     const auto groups = SettingsOrder();
     FlowRows(m_hWnd, groups, kAdjSetColumns);
+    NarrowToUsedColumns();
+}
+
+void CAdjSetDlg::NarrowToUsedColumns() {
+    RECT last{kAdjSetColumns[2].left, 0, kAdjSetColumns[1].left, 0};
+    ::MapDialogRect(m_hWnd, &last);
+    for (const GraphicRows group : SettingsOrder()) {
+        for (const GraphicRow& row : group) {
+            if (!ControlShown(m_hWnd, row.id))
+                continue;
+            RECT place{};
+            ::GetWindowRect(GetDlgItem(row.id), &place);
+            POINT corner{place.left, place.top};
+            ::ScreenToClient(m_hWnd, &corner);
+            if (corner.x >= last.left)
+                return;
+        }
+    }
+    // Nothing in the last column: the dialog and its buttons move in by one.
+    const int shift = last.left - last.right;
+    RECT frame{};
+    ::GetWindowRect(m_hWnd, &frame);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left - shift,
+                   frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const int id : {IDOK, IDCANCEL}) {
+        const HWND button = GetDlgItem(id);
+        RECT place{};
+        ::GetWindowRect(button, &place);
+        POINT corner{place.left, place.top};
+        ::ScreenToClient(m_hWnd, &corner);
+        ::SetWindowPos(button, nullptr, corner.x - shift, corner.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 BOOL CAdjSetDlg::OnInitDialog() {

@@ -39,6 +39,10 @@ protected:
     void OnCancel() override;
 
 private:
+    /// A dialog whose rows leave its last column empty is one column less
+    /// wide.
+    void NarrowToUsedColumns();
+
     SettingsScope m_scope;
     /// The record as the dialog found it.
     std::array<BYTE, kDevmodeSize> m_opened{};

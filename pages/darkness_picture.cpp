@@ -4,12 +4,12 @@
 #include "framework/kx_paint_scope.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace kx {
 namespace {
 
-constexpr std::u16string_view kSampleText = u"Aa";
+constexpr int kInset = 3;
+constexpr int kFrameWidth = 2;
 // A disabled sample shows no darkness of its own.
 constexpr COLORREF kDisabledInk = RGB(192, 192, 192);
 
@@ -41,24 +41,32 @@ LRESULT CDarknessPicture::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CDarknessPicture::Paint() {
     CKxPaintScope paint(m_hWnd);
     const HDC dc = paint.dc();
-    RECT area = paint.client();
+    const RECT area = paint.client();
     const bool enabled = IsWindowEnabled();
-    FillRect(dc, &area, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
-    FrameRect(dc, &area, GetSysColorBrush(COLOR_BTNSHADOW));
-    const COLORREF ink = enabled ? DarknessInk(m_step) : kDisabledInk;
-    const int inset = 3;
-    const int side = std::max(0, static_cast<int>(area.bottom - area.top) - 2 * inset);
-    RECT square{area.left + inset, area.top + inset, area.left + inset + side,
-                area.top + inset + side};
-    if (const HBRUSH brush = CreateSolidBrush(ink)) {
-        FillRect(dc, &square, brush);
-        DeleteObject(brush);
+    EraseWithParentBrush(m_hWnd, dc, WM_CTLCOLORSTATIC);
+    // One swatch per step, left to right from light to dark; the chosen one
+    // framed.
+    const int height = static_cast<int>(area.bottom - area.top);
+    const int side = std::max(0, height - 2 * kInset);
+    for (int step = 0; step < static_cast<int>(kDarknessInks.size()); ++step) {
+        const int left = static_cast<int>(area.left) + kInset + step * (side + kInset);
+        RECT swatch{left, area.top + kInset, left + side, area.top + kInset + side};
+        if (swatch.right > area.right)
+            break;
+        if (const HBRUSH brush = CreateSolidBrush(enabled ? DarknessInk(step) : kDisabledInk)) {
+            FillRect(dc, &swatch, brush);
+            DeleteObject(brush);
+        }
+        FrameRect(dc, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));
+        if (step != m_step || !enabled)
+            continue;
+        const HBRUSH frame = GetSysColorBrush(COLOR_HIGHLIGHT);
+        for (int ring = 1; ring <= kFrameWidth; ++ring) {
+            RECT outline{swatch.left - ring, swatch.top - ring, swatch.right + ring,
+                         swatch.bottom + ring};
+            FrameRect(dc, &outline, frame);
+        }
     }
-    RECT text{square.right + inset, area.top, area.right - inset, area.bottom};
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ink);
-    DrawTextW(dc, kSampleText.data(), static_cast<int>(kSampleText.size()), &text,
-              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 } // namespace kx

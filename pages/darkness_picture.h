@@ -1,5 +1,5 @@
-// CDarknessPicture: the darkness group's sample, a black square and a line
-// of text drawn in the gray the chosen darkness step prints with.
+// CDarknessPicture: the darkness group's sample: a swatch of the gray each
+// darkness step prints with, light to dark, the chosen step framed.
 #pragma once
 
 #include "platform/wndclass/standard_controls.h"

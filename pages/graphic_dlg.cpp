@@ -208,8 +208,13 @@ void CGraphicDlg::LockColourRows() {
         if (row.id != kColourCaptionId && Shown(row.id))
             EnableWithTip(row.id, !locked, kLockedTip);
     }
+    if (!locked)
+        EnableCopiesSplit();
+}
+
+void CGraphicDlg::EnableCopiesSplit() {
     // Grayscale prints every copy in grayscale: the split needs colour.
-    if (!locked && Shown(kCopiesButtonId))
+    if (Shown(kCopiesButtonId))
         EnableWithTip(kCopiesButtonId, PrintsInColour(working()), kColourCopiesTip);
 }
 
@@ -226,9 +231,10 @@ void CGraphicDlg::SaveControls() {
         mode >= 0 && Shown(kFirstImageModeId + mode))
         SetField(devmode, FieldNamed("iSrt"), mode);
     SaveColour();
-    // The colour mode decides which rows are usable.
-    if (Shown(kColourRadioId)) {
-        LockColourRows();
+    // The colour mode decides which rows are usable (a locked colour mode
+    // cannot have changed).
+    if (Shown(kColourRadioId) && ::IsWindowEnabled(GetDlgItem(kColourRadioId)) != FALSE) {
+        EnableCopiesSplit();
         EnableColourModeRows();
     }
 }

@@ -63,6 +63,7 @@ private:
     void SaveResolution();
     void SaveColour();
     void LockColourRows();
+    void EnableCopiesSplit();
     void OpenAdvancedOptions();
     void EnableWithTip(int id, bool enable, int tip);
     std::u16string PageText(std::u16string_view key);

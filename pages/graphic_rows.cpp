@@ -4,6 +4,8 @@
 #include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
 
+#include <algorithm>
+
 namespace kx {
 namespace {
 
@@ -35,7 +37,7 @@ constexpr GraphicRow kDarknessRows[] = {Text(kDarknessCaptionId),
                                         {kFirstDarknessId},
                                         {kFirstDarknessId + 1},
                                         {kFirstDarknessId + 2},
-                                        {kDarknessPictureId, 15, 12}};
+                                        {kDarknessPictureId, 15, 12, 40}};
 constexpr GraphicRow kGrayscaleRows[] = {{kGrayscaleEnhId}};
 constexpr GraphicRow kTonerSliderRows[] = {Text(kTonerSliderCaptionId), {kTonerSliderId, 14, 12}};
 constexpr GraphicRow kHighCoverageRows[] = {{kHighCoverageId}};
@@ -101,7 +103,8 @@ void FlowRows(HWND dialog, std::span<const GraphicRows> groups,
             if (!ControlShown(dialog, row.id))
                 continue;
             const HWND control = ::GetDlgItem(dialog, row.id);
-            RECT units{place.left, top, place.left + place.width, top + row.height};
+            const int width = row.width > 0 ? std::min(row.width, place.width) : place.width;
+            RECT units{place.left, top, place.left + width, top + row.height};
             ::MapDialogRect(dialog, &units);
             int pixels = units.bottom - units.top;
             if (row.height == kOwnHeight) {

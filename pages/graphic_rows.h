@@ -20,6 +20,7 @@ struct GraphicRow {
     int id;
     int step = 9;
     int height = 9;
+    int width = 0; ///< 0: the column's width
 };
 
 using GraphicRows = std::span<const GraphicRow>;
