@@ -1,12 +1,15 @@
 // The Graphics page of the sample colour laser: one change cycle (colour to
 // grayscale and back, no conflict), and a drag of the brightness slider
 // across 100 steps in the "Adjust Color" dialog, where each step rewrites
-// the number field, adjusts the model's colour picture again and redraws it.
+// the number field, adjusts the model's colour picture again and redraws it;
+// the same drag on the sample inkjet's page with the sliders inline, where
+// each step also runs the page's change cycle.
 #include "devmode/devmode_record.h"
 #include "devmode/devmode_set.h"
 #include "framework/kromaui_app.h"
 #include "framework/page_templates.h"
 #include "pages/adjust_dlg.h"
+#include "pages/graphic3_dlg.h"
 #include "pages/graphic_controls.h"
 #include "pages/graphic_dlg.h"
 #include "platform/automation/scripted_user.h"
@@ -32,13 +35,13 @@ constexpr int kGraphicIndex = 2;
 /// The sample prefix with the colour laser's module started.
 class SampleModule {
 public:
-    SampleModule() {
+    explicit SampleModule(const std::string& module = "VCL65U.DLL") {
         fs::create_directories(m_root);
         fs::copy(std::string(KX_SOURCE_DIR) + "/models/template", m_root,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         kx::Prefix::Current().SetRoot(m_root);
         const std::string folder = m_root + "/drive_c/windows/system32/spool/drivers/x64/3";
-        m_module = kx::RegisterModule(folder + "/VCL65U.DLL", nullptr);
+        m_module = kx::RegisterModule(folder + "/" + module, nullptr);
         kx::TheApp().SetInstance(m_module);
         kx::TheApp().InitInstance();
         kx::ForgetUntitledText();
@@ -135,5 +138,51 @@ void SliderDragOfOneHundredSteps(benchmark::State& state) {
     DestroyWindow(owner);
 }
 BENCHMARK(SliderDragOfOneHundredSteps)->Unit(benchmark::kMillisecond);
+
+void SliderDragOnThePageWithTheSlidersInline(benchmark::State& state) {
+    SampleModule module("VIJ98U.DLL");
+    const HWND sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 0, 0, 360,
+                                       300, nullptr, nullptr, nullptr, nullptr);
+    const HWND hostPage = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250,
+                                          sheet, nullptr, nullptr, nullptr);
+    std::array<BYTE, kx::kDevmodeSize> host{};
+    kx::WriteText(host.data(), kx::FieldNamed("dmDeviceName"), u"Velmora IJ-980");
+    kx::WriteNumber(host.data(), kx::FieldNamed("dmSize"), 220);
+    kx::WriteNumber(host.data(), kx::FieldNamed("dmDriverExtra"), 3335);
+    kx::WriteNumber(host.data(), kx::FieldNamed("dmPaperSize"), 9);
+    kx::WriteNumber(host.data(), kx::FieldNamed("iGrayMode"), 1);
+    for (const kx::AdjustSlider& slider : kx::kAdjustSliders) {
+        kx::WriteNumber(host.data(), *slider.field, kx::kAdjustMiddle);
+        if (slider.complement != nullptr)
+            kx::WriteNumber(host.data(), *slider.complement, kx::kAdjustMiddle);
+    }
+    kx::PageContext context;
+    context.owner = 0x1300;
+    context.hostDevmode = host.data();
+    context.printerName = u"Velmora IJ-980";
+    context.sheetPageWindows = [hostPage] { return std::vector<HWND>{hostPage}; };
+    kx::InstallGraphicPageControls();
+    constexpr UINT kInlineTemplate = 3107;
+    if (const auto* row = kx::PageTemplateOf("CGraphic3Dlg"))
+        kx::RegisterDialogResource(kx::TheApp().instance(), kInlineTemplate,
+                                   kx::PageTemplateScript(*row, kx::TheApp().profile));
+    {
+        kx::CGraphic3Dlg page(kInlineTemplate, u"Graphics", 18);
+        page.BindToHost(hostPage, context);
+        page.RefreshControls();
+        const HWND brightness = GetDlgItem(page.m_hWnd, kx::kFirstAdjustSliderId);
+        kx::ScriptedUser user;
+        for (auto _ : state) {
+            for (int step = 0; step < kDragSteps; ++step)
+                user.MoveSlider(brightness, step);
+            benchmark::DoNotOptimize(page.adjustPreview().PicturePixel(1, 1));
+        }
+        if (brightness == nullptr || page.adjustPreview().pictureIndex() == kx::kNoPicture ||
+            kx::ReadNumber(page.working(), kx::FieldNamed("iBrightness")) != kDragSteps - 1)
+            state.SkipWithError("the page did not take the drag");
+    }
+    DestroyWindow(sheet);
+}
+BENCHMARK(SliderDragOnThePageWithTheSlidersInline)->Unit(benchmark::kMillisecond);
 
 } // namespace

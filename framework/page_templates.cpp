@@ -27,7 +27,8 @@ constexpr std::array<PageTemplateRow, 30> kPageTemplates = {{
     {"CPaper2Dlg", 3104, Layout, true},
     {"CGraphicDlg", 3105, Colour, true},
     {"CGraphic2Dlg", 3106, Colour, true},
-    {"CGraphic3Dlg", 3107, Colour, true},
+    // The page draws its own adjusted picture where the others have theirs.
+    {"CGraphic3Dlg", 3107, None, true},
     {"CExtrasDlg", 3108, Printer, true},
     {"CExtras2Dlg", 3109, Printer, true},
     {"COutput2Dlg", 3110, Printer, true},

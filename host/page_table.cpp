@@ -3,6 +3,8 @@
 
 #include "framework/page_templates.h"
 #include "host/host_records.h"
+#include "pages/graphic2_dlg.h"
+#include "pages/graphic3_dlg.h"
 #include "pages/graphic_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
@@ -101,6 +103,12 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CGraphicDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CGraphicDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CGraphic2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CGraphic2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CGraphic3Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CGraphic3Dlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));

@@ -2,6 +2,7 @@
 #include "pages/adjust_dlg.h"
 
 #include "framework/template_controls.h"
+#include "pages/graphic_values.h"
 #include "platform/base/format.h"
 #include "platform/window/dialog_state.h"
 
@@ -64,6 +65,17 @@ void WriteAdjustValues(BYTE* devmode, const std::array<int, kAdjustSliderCount>&
         if (slider.complement != nullptr)
             WriteNumber(devmode, *slider.complement, kAdjustMax - value);
     }
+}
+
+int AdjustSliderTip(const BYTE* devmode, int slider) {
+    if (devmode == nullptr)
+        return 0;
+    if (slider == kBrightnessSlider && ReadNumber(devmode, FieldNamed("jDrvTonerSave")) != 0)
+        return kTonerSaveBrightnessTip;
+    if (slider >= kFirstColourSlider && TheApp().profile.GraphicsColorMode != 0 &&
+        ReadNumber(devmode, FieldNamed("iGrayMode")) == 0)
+        return kColourSlidersTip;
+    return 0;
 }
 
 std::u16string AdjustControlsScript(int left, int top) {

@@ -5,8 +5,11 @@
 #pragma once
 
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
+#include "devmode/reason_texts.h"
 #include "framework/kromaui_app.h"
 #include "framework/kx_dialog.h"
+#include "framework/printer_texts.h"
 #include "pages/color_preview.h"
 #include "platform/controls/common_controls.h"
 #include "platform/controls/control_constants.h"
@@ -33,6 +36,9 @@ enum AdjustControl : int {
 };
 
 constexpr int kAdjustSliderCount = 6;
+constexpr int kBrightnessSlider = 0;
+/// Saturation and the three colour sliders, from here to the last.
+constexpr int kFirstColourSlider = 2;
 constexpr int kAdjustMin = 0;
 constexpr int kAdjustMax = 100;
 constexpr int kAdjustMiddle = 50;
@@ -70,6 +76,12 @@ std::optional<TypedAdjustValue> ReadTypedAdjustValue(std::u16string_view text);
 /// Writes the sliders (and the complements of red, green and blue) into a
 /// record.
 void WriteAdjustValues(BYTE* devmode, const std::array<int, kAdjustSliderCount>& values);
+
+/// Why a slider cannot be moved for a record, as a usage tip; 0 when it
+/// can: brightness while the driver saves toner (the conflict rules would
+/// take it back), saturation and the colour sliders while a colour model
+/// prints in grayscale.
+int AdjustSliderTip(const BYTE* devmode, int slider);
 
 /// The adjust sliders over a page base (a page or a modal dialog).
 template <class Base>
@@ -176,6 +188,29 @@ protected:
                ::IsDlgButtonChecked(this->m_hWnd, kAdjustAutomaticId) == BST_CHECKED;
     }
 
+    /// A number field is being rewritten by the dialog itself.
+    bool Rewriting() const { return m_rewriting; }
+
+    /// The automatic colour leaves the sliders nothing to say; a slider the
+    /// record cannot take says how to enable it.
+    void EnableSliders() {
+        const BYTE* devmode = this->working();
+        const bool automatic = Automatic();
+        for (int i = 0; i < kAdjustSliderCount; ++i) {
+            const int tip = AdjustSliderTip(devmode, i);
+            for (const int id : {kFirstAdjustSliderId + i, kFirstAdjustEditId + i})
+                this->EnableControl(id, !automatic && tip == 0);
+            const HWND slider = this->GetDlgItem(kFirstAdjustSliderId + i);
+            if (slider == nullptr)
+                continue;
+            std::u16string text;
+            if (tip != 0)
+                text = ReasonText(tip, TheApp().profile, PrinterTextsFor(PrinterNameFor(devmode)),
+                                  devmode);
+            this->ShowOptionTipText(slider, text, tip != 0, nullptr);
+        }
+    }
+
 private:
     bool AutomaticShown() const {
         const HWND check = this->GetDlgItem(kAdjustAutomaticId);
@@ -204,15 +239,6 @@ private:
         m_rewriting = true;
         ::SetDlgItemInt(this->m_hWnd, kFirstAdjustEditId + i, static_cast<UINT>(value), FALSE);
         m_rewriting = false;
-    }
-
-    /// The automatic colour leaves the sliders nothing to say.
-    void EnableSliders() {
-        const bool enable = !Automatic();
-        for (int i = 0; i < kAdjustSliderCount; ++i) {
-            for (const int id : {kFirstAdjustSliderId + i, kFirstAdjustEditId + i})
-                this->EnableControl(id, enable);
-        }
     }
 
     CAdjustPreview m_preview;

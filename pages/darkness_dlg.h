@@ -1,13 +1,19 @@
 // TDarknessDlg: the darkness, toner and text group of a page, on the
 // Graphics page or on the Advanced tab. A dialog shows the groups the row
 // budget gave it and refreshes and saves only the rows it shows; a row
-// shown elsewhere keeps its stored value.
+// shown elsewhere keeps its stored value. Darkness and grayscale
+// enhancement print only in grayscale: in colour mode they are disabled
+// and keep their stored values.
 #pragma once
 
 #include "devmode/devmode_record.h"
+#include "devmode/devmode_set.h"
+#include "devmode/reason_texts.h"
 #include "framework/kromaui_app.h"
 #include "framework/kx_combo_box.h"
+#include "framework/printer_texts.h"
 #include "framework/value_list.h"
+#include "pages/darkness_picture.h"
 #include "pages/graphic_controls.h"
 #include "pages/graphic_rows.h"
 #include "pages/graphic_values.h"
@@ -20,10 +26,23 @@
 
 namespace kx {
 
+/// Whether a record prints in colour: a colour model with colour chosen.
+inline bool PrintsInColour(const BYTE* devmode) {
+    return devmode != nullptr && TheApp().profile.GraphicsColorMode != 0 &&
+           ReadNumber(devmode, FieldNamed("iGrayMode")) != 0;
+}
+
+/// The rows of the group that print only in grayscale.
+inline constexpr int kGrayscaleOnlyIds[] = {kDarknessCaptionId,   kFirstDarknessId,
+                                            kFirstDarknessId + 1, kFirstDarknessId + 2,
+                                            kDarknessPictureId,   kGrayscaleEnhId};
+
 template <typename Base>
 class TDarknessDlg : public Base {
 public:
     using Base::Base;
+
+    const CDarknessPicture& darknessPicture() const { return m_darknessPicture; }
 
 protected:
     bool Shown(int id) const { return ControlShown(this->m_hWnd, id); }
@@ -65,6 +84,8 @@ protected:
         }
         if (p.GraphicsDarkenText == 0)
             ::ShowWindow(this->GetDlgItem(kDarkenTextId), SW_HIDE);
+        if (this->GetDlgItem(kDarknessPictureId) != nullptr)
+            m_darknessPicture.SubclassDlgItem(kDarknessPictureId, this);
         if (this->GetDlgItem(kRasterListId) != nullptr) {
             m_raster.SubclassDlgItem(kRasterListId, this);
             TextStore& strings = TheApp().stringFile;
@@ -82,9 +103,10 @@ protected:
         Check(kAllTextBlackId, Field(devmode, FieldNamed("iAllTextBlack")) > 0);
         Check(kGrayscaleEnhId, Field(devmode, FieldNamed("iHalftorning")) > 0);
         Check(kDarkenTextId, Field(devmode, FieldNamed("iDarkenText")) > 0);
-        CheckRadio(kFirstDarknessId, kDarknessCount,
-                   static_cast<int>(
-                       std::clamp<int64_t>(Field(devmode, FieldNamed("iPrintDensity")), 0, 2)));
+        const int step = static_cast<int>(
+            std::clamp<int64_t>(Field(devmode, FieldNamed("iPrintDensity")), 0, 2));
+        CheckRadio(kFirstDarknessId, kDarknessCount, step);
+        ShowDarknessStep(step);
         CheckRadio(kFirstTonerId, kTonerRadioCount,
                    TonerSaveIndex(Field(devmode, FieldNamed("iTonerSave"))));
         Check(kHighCoverageId, Field(devmode, FieldNamed("jHighCoverageMode")) != 0);
@@ -98,6 +120,7 @@ protected:
         if (m_raster.GetSafeHwnd() != nullptr)
             (void)ShowValue(m_raster, static_cast<WORD>(std::clamp<int64_t>(
                                           Field(devmode, FieldNamed("iRasterCompression")), 0, 3)));
+        EnableColourModeRows();
     }
 
     void SaveDarkness() {
@@ -113,12 +136,14 @@ protected:
             SetField(devmode, FieldNamed("iAllTextBlack"), Checked(kAllTextBlackId) ? 1 : 0);
         if (Shown(kDarkenTextId) && Field(devmode, FieldNamed("iDarkenText")) >= 0)
             SetField(devmode, FieldNamed("iDarkenText"), Checked(kDarkenTextId) ? 1 : 0);
-        if (Shown(kGrayscaleEnhId))
+        if (Usable(kGrayscaleEnhId))
             SetField(devmode, FieldNamed("iHalftorning"),
                      Checked(kGrayscaleEnhId) ? kGrayscaleEnhanced : 0);
-        if (Shown(kFirstDarknessId)) {
-            if (const int step = CheckedRadio(kFirstDarknessId, kDarknessCount); step >= 0)
+        if (Usable(kFirstDarknessId)) {
+            if (const int step = CheckedRadio(kFirstDarknessId, kDarknessCount); step >= 0) {
                 SetField(devmode, FieldNamed("iPrintDensity"), step);
+                ShowDarknessStep(step);
+            }
         }
         if (Shown(kFirstTonerId)) {
             if (const int index = CheckedRadio(kFirstTonerId, kTonerRadioCount); index >= 0)
@@ -138,6 +163,26 @@ protected:
         }
     }
 
+    /// Enables the grayscale-only rows by the record's colour mode; in
+    /// colour mode they explain how to enable them.
+    void EnableColourModeRows() {
+        const BYTE* devmode = this->working();
+        if (devmode == nullptr)
+            return;
+        const bool usable = !PrintsInColour(devmode);
+        std::u16string tip;
+        if (!usable)
+            tip = ReasonText(kGrayscaleOnlyTip, TheApp().profile,
+                             PrinterTextsFor(PrinterNameFor(devmode)), devmode);
+        for (const int id : kGrayscaleOnlyIds) {
+            const HWND control = this->GetDlgItem(id);
+            if (control == nullptr || !Shown(id))
+                continue;
+            ::EnableWindow(control, usable && !this->IsReadOnly() ? TRUE : FALSE);
+            this->ShowOptionTipText(control, tip, !usable, nullptr);
+        }
+    }
+
     /// Whether a command is a change of the group's controls.
     static bool IsDarknessChange(int id, UINT code) {
         if (id == kRasterListId)
@@ -146,6 +191,19 @@ protected:
     }
 
     CKxComboBox m_raster;
+    CDarknessPicture m_darknessPicture;
+
+private:
+    /// A shown row the user can change (a row disabled by the colour mode
+    /// keeps its stored value).
+    bool Usable(int id) const {
+        const HWND control = this->GetDlgItem(id);
+        return Shown(id) && (this->IsReadOnly() || ::IsWindowEnabled(control) != FALSE);
+    }
+    void ShowDarknessStep(int step) {
+        if (m_darknessPicture.GetSafeHwnd() != nullptr)
+            m_darknessPicture.SetStep(step);
+    }
 };
 
 } // namespace kx

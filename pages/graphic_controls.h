@@ -25,6 +25,7 @@ enum GraphicControl : int {
     kFirstTonerId = 1536, ///< toner save radios 1536 to 1538
     kDarknessCaptionId = 1540,
     kFirstDarknessId = 1541, ///< light, medium, dark: 1541 to 1543
+    kDarknessPictureId = 1544,
     kGrayscaleEnhId = 1545,
     kTonerSliderCaptionId = 1547,
     kTonerSliderId = 1548,
@@ -34,6 +35,7 @@ enum GraphicControl : int {
     kDarkenTextId = 1559,
     kAllTextBlackId = 1560,
     kAdvancedOptionsId = 1565,
+    kGraphicSettingsId = 1566, ///< "Settings..." of the reduced pages
 };
 
 constexpr int kResolutionRadioCount = 5;
@@ -42,12 +44,19 @@ constexpr int kTrueTypeCount = 3;
 constexpr int kTonerRadioCount = 3;
 constexpr int kDarknessCount = 3;
 
-/// Adds the Graphics page's controls to its template; the module does it
-/// at start.
+/// Adds the Graphics pages' controls to their templates (the usual page and
+/// the two reduced ones); the module does it at start.
 void InstallGraphicPageControls();
 
 /// The controls of the darkness group alone, for the Advanced dialog and
 /// tab: their template lines.
 std::u16string DarknessGroupScript();
+
+/// The template lines of the resolution radios, of the image-mode radios,
+/// and of the colour rows a "Settings" dialog carries (colour or grayscale,
+/// black ink only, copies).
+std::u16string ResolutionRowsScript();
+std::u16string ImageModeRowsScript();
+std::u16string ColourModeRowsScript();
 
 } // namespace kx

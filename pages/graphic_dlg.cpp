@@ -25,11 +25,12 @@ constexpr size_t kTextCapacity = 512;
 constexpr int kFirst600Entry = 8;
 
 // The page's groups in reading order.
-std::array<GraphicRows, 10> ReadingOrder() {
+std::array<GraphicRows, 11> ReadingOrder() {
     using enum GraphicGroup;
     return {ResolutionRows(),
             ImageModeRows(),
             ColourRows(),
+            SettingsButtonRows(),
             BudgetGroupRows(Raster),
             BudgetGroupRows(TonerRadios),
             BudgetGroupRows(Darkness),
@@ -54,6 +55,13 @@ bool ImageModeShown(const ModelProfile& p, int mode) {
 CGraphicDlg::CGraphicDlg(UINT templateId, std::u16string_view pageName, int pageIndex)
     : TDarknessDlg<CKxDialog>(templateId, pageName, pageIndex) {}
 
+CGraphicDlg::CGraphicDlg(UINT templateId, std::u16string_view pageName, const OpenerCopies& opener)
+    : TDarknessDlg<CKxDialog>(templateId, pageName, opener) {}
+
+GraphicRowPlan CGraphicDlg::PlanRows(const ModelProfile& profile) {
+    return PlanGraphicRows(profile, static_cast<int>(m_entries.size()));
+}
+
 std::u16string CGraphicDlg::PageText(std::u16string_view key) {
     TextStore& strings = TheApp().stringFile;
     strings.SelectSection(pageSection());
@@ -70,7 +78,7 @@ BOOL CGraphicDlg::OnInitDialog() {
     SetUpResolutions();
     SetUpImageModes();
     SetUpColourRows();
-    m_plan = PlanGraphicRows(TheApp().profile, static_cast<int>(m_entries.size()));
+    m_plan = PlanRows(TheApp().profile);
     HideGroupsOffThePage();
     LayOutRows();
     return result;
@@ -200,6 +208,14 @@ void CGraphicDlg::LockColourRows() {
         if (row.id != kColourCaptionId && Shown(row.id))
             EnableWithTip(row.id, !locked, kLockedTip);
     }
+    if (!locked)
+        EnableCopiesSplit();
+}
+
+void CGraphicDlg::EnableCopiesSplit() {
+    // Grayscale prints every copy in grayscale: the split needs colour.
+    if (Shown(kCopiesButtonId))
+        EnableWithTip(kCopiesButtonId, PrintsInColour(working()), kColourCopiesTip);
 }
 
 void CGraphicDlg::SaveControls() {
@@ -215,6 +231,12 @@ void CGraphicDlg::SaveControls() {
         mode >= 0 && Shown(kFirstImageModeId + mode))
         SetField(devmode, FieldNamed("iSrt"), mode);
     SaveColour();
+    // The colour mode decides which rows are usable (a locked colour mode
+    // cannot have changed).
+    if (Shown(kColourRadioId) && ::IsWindowEnabled(GetDlgItem(kColourRadioId)) != FALSE) {
+        EnableCopiesSplit();
+        EnableColourModeRows();
+    }
 }
 
 void CGraphicDlg::SaveResolution() {
@@ -254,25 +276,24 @@ BOOL CGraphicDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
     const bool pageRow = id >= kResolutionCaptionId && id < kRasterCaptionId &&
-                         id != kCopiesButtonId && id != kColourSettingsId;
+                         id != kCopiesButtonId && id != kColourSettingsId &&
+                         id != kGraphicSettingsId;
     if ((pageRow && code == BN_CLICKED) || IsDarknessChange(id, code)) {
         OnSettingChanged();
         return TRUE;
     }
     if (id == kCopiesButtonId && code == BN_CLICKED) {
         CCopiesDlg copies(ForDialogs());
-        if (copies.Run() == IDOK) {
-            RefreshControls();
-            OnSettingChanged();
-        }
+        RunDialog(copies);
         return TRUE;
     }
     if (id == kColourSettingsId && code == BN_CLICKED) {
         CSettingsDlg settings(ForDialogs());
-        if (settings.Run() == IDOK) {
-            RefreshControls();
-            OnSettingChanged();
-        }
+        RunDialog(settings);
+        return TRUE;
+    }
+    if (id == kGraphicSettingsId && code == BN_CLICKED) {
+        OpenSettings();
         return TRUE;
     }
     if (id == kAdvancedOptionsId && code == BN_CLICKED) {

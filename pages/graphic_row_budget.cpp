@@ -132,4 +132,23 @@ GraphicRowPlan PlanGraphicRows(const ModelProfile& profile, int resolutionRadios
     return plan;
 }
 
+GraphicRowPlan ReducedPagePlan(const ModelProfile& profile) {
+    GraphicRowPlan plan;
+    plan.groups.fill(Placement::Absent);
+    plan.kromaOptions = HasKromaOptions(profile);
+    plan.inkOptions = HasInkOptions(profile);
+    plan.advancedButton = plan.kromaOptions || plan.inkOptions;
+    return plan;
+}
+
+GraphicRowPlan SettingsDialogPlan(const ModelProfile& profile) {
+    GraphicRowPlan plan = PlanGraphicRows(profile, 0);
+    for (Placement& placement : plan.groups) {
+        if (placement != Placement::Absent)
+            placement = Placement::Page;
+    }
+    plan.advancedButton = false;
+    return plan;
+}
+
 } // namespace kx

@@ -54,4 +54,11 @@ int FreeGraphicRows(const ModelProfile& profile, int resolutionRadios);
 /// page while the free count reaches its threshold and uses up its cost.
 GraphicRowPlan PlanGraphicRows(const ModelProfile& profile, int resolutionRadios);
 
+/// A reduced page keeps none of the groups (its "Settings" dialog has
+/// them); it needs the "Advanced Options" button only for the model's Kroma
+/// CMS or ink options, whose sheet then has no "Advanced" tab.
+GraphicRowPlan ReducedPagePlan(const ModelProfile& profile);
+/// The "Settings" dialog shows every group the model has.
+GraphicRowPlan SettingsDialogPlan(const ModelProfile& profile);
+
 } // namespace kx

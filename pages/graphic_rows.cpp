@@ -4,6 +4,8 @@
 #include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
 
+#include <algorithm>
+
 namespace kx {
 namespace {
 
@@ -25,12 +27,17 @@ constexpr GraphicRow kImageModeRows[] = {Text(kImageModeCaptionId),
 constexpr GraphicRow kColourRows[] = {
     Text(kColourCaptionId), {kColourRadioId},    {kGrayscaleRadioId},    {kBlackInkOnlyId},
     Push(kCopiesButtonId),  {kColourMatchingId}, Push(kColourSettingsId)};
-// A drop-down list's height includes its list.
-constexpr GraphicRow kRasterRows[] = {Text(kRasterCaptionId), {kRasterListId, 16, 60}};
+constexpr GraphicRow kSettingsButtonRows[] = {Push(kGraphicSettingsId)};
+// A drop-down list keeps the height it has: its selection field (the height
+// it was made with is that of the list it opens).
+constexpr GraphicRow kRasterRows[] = {Text(kRasterCaptionId), {kRasterListId, 16, kOwnHeight}};
 constexpr GraphicRow kTonerRows[] = {
     Text(kTonerCaptionId), {kFirstTonerId}, {kFirstTonerId + 1}, {kFirstTonerId + 2}};
-constexpr GraphicRow kDarknessRows[] = {
-    Text(kDarknessCaptionId), {kFirstDarknessId}, {kFirstDarknessId + 1}, {kFirstDarknessId + 2}};
+constexpr GraphicRow kDarknessRows[] = {Text(kDarknessCaptionId),
+                                        {kFirstDarknessId},
+                                        {kFirstDarknessId + 1},
+                                        {kFirstDarknessId + 2},
+                                        {kDarknessPictureId, 15, 12, 40}};
 constexpr GraphicRow kGrayscaleRows[] = {{kGrayscaleEnhId}};
 constexpr GraphicRow kTonerSliderRows[] = {Text(kTonerSliderCaptionId), {kTonerSliderId, 14, 12}};
 constexpr GraphicRow kHighCoverageRows[] = {{kHighCoverageId}};
@@ -55,6 +62,9 @@ GraphicRows ImageModeRows() {
 }
 GraphicRows ColourRows() {
     return kColourRows;
+}
+GraphicRows SettingsButtonRows() {
+    return kSettingsButtonRows;
 }
 GraphicRows BudgetGroupRows(GraphicGroup group) {
     return kBudgetGroups[static_cast<size_t>(group)];
@@ -92,11 +102,18 @@ void FlowRows(HWND dialog, std::span<const GraphicRows> groups,
         for (const GraphicRow& row : group) {
             if (!ControlShown(dialog, row.id))
                 continue;
-            RECT units{place.left, top, place.left + place.width, top + row.height};
+            const HWND control = ::GetDlgItem(dialog, row.id);
+            const int width = row.width > 0 ? std::min(row.width, place.width) : place.width;
+            RECT units{place.left, top, place.left + width, top + row.height};
             ::MapDialogRect(dialog, &units);
-            ::SetWindowPos(::GetDlgItem(dialog, row.id), nullptr, units.left, units.top,
-                           units.right - units.left, units.bottom - units.top,
-                           SWP_NOZORDER | SWP_NOACTIVATE);
+            int pixels = units.bottom - units.top;
+            if (row.height == kOwnHeight) {
+                RECT own{};
+                ::GetWindowRect(control, &own);
+                pixels = own.bottom - own.top;
+            }
+            ::SetWindowPos(control, nullptr, units.left, units.top, units.right - units.left,
+                           pixels, SWP_NOZORDER | SWP_NOACTIVATE);
             top += row.step;
         }
         top += kGroupGap;

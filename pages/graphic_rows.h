@@ -12,11 +12,15 @@
 
 namespace kx {
 
+/// A row's height that keeps the control's own.
+constexpr int kOwnHeight = 0;
+
 /// One row: a control, the dialog units it takes and its own height.
 struct GraphicRow {
     int id;
     int step = 9;
     int height = 9;
+    int width = 0; ///< 0: the column's width
 };
 
 using GraphicRows = std::span<const GraphicRow>;
@@ -33,6 +37,8 @@ struct RowColumn {
 GraphicRows ResolutionRows();
 GraphicRows ImageModeRows();
 GraphicRows ColourRows();
+/// The "Settings..." button of the reduced page.
+GraphicRows SettingsButtonRows();
 /// The rows of a group the budget places.
 GraphicRows BudgetGroupRows(GraphicGroup group);
 

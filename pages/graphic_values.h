@@ -41,5 +41,13 @@ constexpr int kColourLockBit = 1;
 /// Usage tips of disabled rows.
 constexpr int kPosterResolutionTip = 13;
 constexpr int kLockedTip = 22;
+/// A row that prints only in grayscale, while colour is chosen.
+constexpr int kGrayscaleOnlyTip = 56;
+/// The brightness slider while the driver saves toner.
+constexpr int kTonerSaveBrightnessTip = 58;
+/// The colour sliders while grayscale is chosen.
+constexpr int kColourSlidersTip = 59;
+/// The copies button while grayscale is chosen.
+constexpr int kColourCopiesTip = 28;
 
 } // namespace kx

@@ -18,12 +18,17 @@ using kxtest::ExitCode;
 class GraphicsPage : public testing::Test {
 protected:
     kxtest::HostRun Play(const std::string& printer, const std::string& script,
-                         const std::string& language = "409") {
+                         const std::string& language = "409", const std::string& pages = "2") {
         std::ofstream(scratch.root() + "/script.txt") << script;
         return kxtest::RunHost(prefix,
                                "sheet '" + printer + "' '" + scratch.root() +
-                                   "/script.txt' --pages 2 --png-dir '" + scratch.root() + "'",
+                                   "/script.txt' --pages " + pages + " --png-dir '" +
+                                   scratch.root() + "'",
                                "KX_LANGID=" + language + " KX_HEADLESS=1");
+    }
+    kxtest::HostRun PlayReduced(const std::string& printer, const std::string& script,
+                                const std::string& language = "409") {
+        return Play(printer, script, language, "18");
     }
 
     kxtest::TestPrefix scratch;
@@ -74,6 +79,111 @@ TEST_F(GraphicsPage, InkjetNamesItsQualitiesFromTheStringFileInGerman) {
                           "407");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_FALSE(Contains(run.output, "iGrayMode")) << "cancel keeps the record";
+}
+
+TEST_F(GraphicsPage, ColourLaserGrayscaleRowsWaitForGrayscale) {
+    // The page has no room for them: they are on the Advanced tab.
+    const auto run = Play("Velmora CL-6500", "dialog \"Advanced Options\"\n"
+                                             "  expect \"Enhance Grays\" disabled\n"
+                                             "  hover \"Enhance Grays\"\n"
+                                             "  expect tip \"click the Grayscale in the Color\"\n"
+                                             "  cancel\n"
+                                             "end\n"
+                                             "click \"Advanced Options...\"\n"
+                                             "click \"Grayscale\"\n"
+                                             "dialog \"Advanced Options\"\n"
+                                             "  check \"Enhance Grays\"\n"
+                                             "  ok\n"
+                                             "end\n"
+                                             "click \"Advanced Options...\"\n"
+                                             "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iHalftorning: 0 -> 4")) << run.output;
+}
+
+// Page index 18: the reduced page of a model with colour settings, the page
+// with the colour sliders inline for the others.
+TEST_F(GraphicsPage, ColourLaserReducedPageKeepsItsColourRowsAndSettingsHoldTheRest) {
+    const auto run = PlayReduced("Velmora CL-6500", "expect 1501 text \"600 dpi\"\n"
+                                                    "expect \"Color\" checked\n"
+                                                    "expect \"Color Settings...\" visible\n"
+                                                    "expect \"Advanced Options...\" visible\n"
+                                                    "dialog \"Settings\"\n"
+                                                    "  expect 1501 absent\n"
+                                                    "  expect \"Enhance Grays\" disabled\n"
+                                                    "  cancel\n"
+                                                    "end\n"
+                                                    "click \"Settings...\"\n"
+                                                    "click \"Grayscale\"\n"
+                                                    "dialog \"Settings\"\n"
+                                                    "  check \"Enhance Grays\"\n"
+                                                    "  ok\n"
+                                                    "end\n"
+                                                    "click \"Settings...\"\n"
+                                                    "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iGrayMode: 1 -> 0")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iHalftorning: 0 -> 4")) << run.output;
+    EXPECT_TRUE(std::filesystem::exists(scratch.root() + "/page-18.png"));
+}
+
+TEST_F(GraphicsPage, InkjetSlidersInlineStoreTheirComplementsAndSettingsHoldTheResolution) {
+    auto run = PlayReduced("Velmora IJ-980", "slide 1669 30\n"
+                                             "expect 1675 text \"30\"\n"
+                                             "type 1672 \"150\"\n"
+                                             "expect 1672 text \"100\"\n"
+                                             "expect \"Automatic\" visible\n"
+                                             "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iRed: 50 -> 30")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iCyan: 50 -> 70")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iBrightness: 50 -> 100")) << run.output;
+
+    // Grayscale, chosen in the settings, leaves only brightness and contrast.
+    run = PlayReduced("Velmora IJ-980", "dialog \"Settings\"\n"
+                                        "  expect 1503 visible\n"
+                                        "  click \"Grayscale\"\n"
+                                        "  ok\n"
+                                        "end\n"
+                                        "click \"Settings...\"\n"
+                                        "expect 1669 disabled\n"
+                                        "expect 1668 disabled\n"
+                                        "expect 1666 enabled\n"
+                                        "hover 1669\n"
+                                        "expect tip \"click the Color in the Color Mode\"\n"
+                                        "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iGrayMode: 1 -> 0")) << run.output;
+}
+
+TEST_F(GraphicsPage, MonoLaserReducedPageShowsBrightnessAndContrastOnly) {
+    const auto run = PlayReduced("Velmora ML-4200", "expect 1666 visible\n"
+                                                    "expect 1667 visible\n"
+                                                    "expect 1668 hidden\n"
+                                                    "expect 1671 hidden\n"
+                                                    "dialog \"Settings\"\n"
+                                                    "  click \"Draft\"\n"
+                                                    "  ok\n"
+                                                    "end\n"
+                                                    "click \"Settings...\"\n"
+                                                    "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iTonerSave: 0 -> 2")) << run.output;
+}
+
+TEST_F(GraphicsPage, ReducedPageAndItsSettingsSpeakGerman) {
+    const auto run = PlayReduced("Velmora IJ-980",
+                                 "expect 1666 visible\n"
+                                 "expect 1660 text \"Helligkeit\"\n"
+                                 "dialog \"Einstellungen\"\n"
+                                 "  expect 1500 text \"Auflösung\"\n"
+                                 "  expect 1501 text \"Foto\"\n"
+                                 "  cancel\n"
+                                 "end\n"
+                                 "click \"Einstellungen...\"\n"
+                                 "cancel\n",
+                                 "407");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
 }
 
 } // namespace

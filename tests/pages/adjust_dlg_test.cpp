@@ -2,6 +2,7 @@
 // complements of red, green and blue, the automatic check that keeps the
 // sliders out of the record, and the picture that follows the sliders.
 #include "pages/adjust_dlg.h"
+#include "pages/graphic_values.h"
 #include "pages/settings_dlg.h"
 
 #include "platform/automation/scripted_user.h"
@@ -178,6 +179,42 @@ TEST_F(AdjustDialog, ThePictureFollowsTheSlidersBeforeAnythingIsStored) {
         me.Click(me.FindById(dialog, IDCANCEL));
     });
     EXPECT_EQ(Working("iBrightness"), 50);
+}
+
+TEST_F(AdjustDialog, SlidersTheRecordCannotTakeAreDisabledWithTheirTips) {
+    OpenColourModel();
+    const struct {
+        const char* label;
+        int tonerSave;
+        int grayMode;
+        std::array<int, kx::kAdjustSliderCount> tips;
+    } cases[] = {
+        {"colour, no toner save", 0, 1, {0, 0, 0, 0, 0, 0}},
+        {"driver toner save", 2, 1, {kx::kTonerSaveBrightnessTip, 0, 0, 0, 0, 0}},
+        {"grayscale",
+         0,
+         0,
+         {0, 0, kx::kColourSlidersTip, kx::kColourSlidersTip, kx::kColourSlidersTip,
+          kx::kColourSlidersTip}},
+    };
+    for (const auto& c : cases) {
+        SetWorking("jDrvTonerSave", c.tonerSave);
+        SetWorking("iGrayMode", c.grayMode);
+        for (int i = 0; i < kx::kAdjustSliderCount; ++i)
+            EXPECT_EQ(kx::AdjustSliderTip(page->working(), i), c.tips[static_cast<size_t>(i)])
+                << c.label << ", slider " << i;
+    }
+    EXPECT_EQ(kx::AdjustSliderTip(nullptr, kBrightness), 0);
+
+    SetWorking("jDrvTonerSave", 1);
+    SetWorking("iGrayMode", 1);
+    Play([](kx::ScriptedUser& me, HWND dialog, kx::CAdjustDlg&) {
+        const kx::ControlSnapshot brightness = me.Read(Slider(me, dialog, kBrightness));
+        EXPECT_FALSE(brightness.enabled);
+        EXPECT_FALSE(me.Read(Number(me, dialog, kBrightness)).enabled);
+        EXPECT_TRUE(me.Read(Slider(me, dialog, kRed)).enabled);
+        me.Click(me.FindById(dialog, IDCANCEL));
+    });
 }
 
 } // namespace

@@ -27,6 +27,7 @@ protected:
 
 TEST_F(CopiesDialog, SplitsTheJobsCopiesIntoGrayscaleAndColour) {
     Set("dmCopies", 3);
+    Set("iGrayMode", 1); // the split needs colour
     Open("Graphics600Res=1\nGraphicsColorMode=1\nGraphicsCopiesSetting=1\n");
     ASSERT_TRUE(Visible(kx::kCopiesButtonId));
     ASSERT_TRUE(Enabled(kx::kCopiesButtonId));

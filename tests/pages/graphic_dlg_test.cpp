@@ -137,4 +137,76 @@ TEST_F(GraphicDlgPage, ImageModeShowsOnlyItsKeysAndClampsTheStoredMode) {
     EXPECT_EQ(Working("iSrt"), 1);
 }
 
+// Room on the page for darkness and grayscale enhancement beside the colour
+// rows.
+constexpr const char* kColourDarknessModel =
+    "Graphics600Res=1\nGraphicsColorMode=1\nGraphicsDarkness=1\nGraphicsGrayscaleEnh=1\n"
+    "GraphicsCopiesSetting=1\nGraphicsRaster=0\nGraphicsTonerMode=0\n"
+    "GraphicsImageModePrinter=0\nGraphicsImageModeNormal=0\nGraphicsImageModeText=0\n"
+    "GraphicsImageModeImage=0\n";
+
+TEST_F(GraphicDlgPage, ColourModeDisablesTheGrayscaleRowsAndKeepsTheirValues) {
+    Set("iGrayMode", 1);
+    Set("iHalftorning", 2);
+    Set("iPrintDensity", 0);
+    Open(kColourDarknessModel);
+    ASSERT_TRUE(Visible(kx::kFirstDarknessId));
+    ASSERT_TRUE(Visible(kx::kGrayscaleEnhId));
+    const int rows[] = {kx::kFirstDarknessId, kx::kFirstDarknessId + 2, kx::kDarknessPictureId,
+                        kx::kGrayscaleEnhId};
+    for (const int id : rows) {
+        EXPECT_FALSE(Enabled(id)) << id;
+        EXPECT_EQ(OptionTip(id), kx::BuiltInReasonText(kx::kGrayscaleOnlyTip)) << id;
+    }
+    // A message reaches a disabled control all the same: nothing is stored.
+    Click(kx::kFirstDarknessId + 2);
+    page->SaveControls();
+    EXPECT_EQ(Working("iPrintDensity"), 0);
+    EXPECT_EQ(Working("iHalftorning"), 2) << "not rewritten as 4";
+
+    Click(kx::kGrayscaleRadioId);
+    for (const int id : rows) {
+        EXPECT_TRUE(Enabled(id)) << id;
+        EXPECT_EQ(OptionTip(id), u"") << id;
+    }
+    Click(kx::kFirstDarknessId + 2);
+    EXPECT_EQ(Working("iPrintDensity"), 2);
+    EXPECT_EQ(page->darknessPicture().step(), 2) << "the picture follows the step";
+    Click(kx::kColourRadioId);
+    EXPECT_FALSE(Enabled(kx::kFirstDarknessId)) << "back in colour";
+}
+
+TEST_F(GraphicDlgPage, TheDarknessPictureShowsTheStoredStep) {
+    const struct {
+        int stored;
+        int step;
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {9, 2}};
+    Set("iGrayMode", 1);
+    Open("Graphics600Res=1\nGraphicsDarkness=1\nGraphicsTonerMode=0\n");
+    ASSERT_TRUE(Visible(kx::kDarknessPictureId));
+    EXPECT_TRUE(Enabled(kx::kDarknessPictureId)) << "a model without colour prints in grayscale";
+    for (const auto& c : cases) {
+        SetWorking("iPrintDensity", c.stored);
+        page->RefreshControls();
+        EXPECT_EQ(page->darknessPicture().step(), c.step) << c.stored;
+    }
+    EXPECT_EQ(kx::DarknessInk(-3), kx::kDarknessInks[0]);
+    EXPECT_EQ(kx::DarknessInk(7), kx::kDarknessInks[2]);
+}
+
+TEST_F(GraphicDlgPage, TheCopiesSplitNeedsColour) {
+    Set("iGrayMode", 0);
+    Open(kColourDarknessModel);
+    ASSERT_TRUE(Visible(kx::kCopiesButtonId));
+    EXPECT_FALSE(Enabled(kx::kCopiesButtonId));
+    EXPECT_EQ(OptionTip(kx::kCopiesButtonId), kx::BuiltInReasonText(kx::kColourCopiesTip));
+    Click(kx::kColourRadioId);
+    EXPECT_TRUE(Enabled(kx::kCopiesButtonId));
+    EXPECT_EQ(OptionTip(kx::kCopiesButtonId), u"");
+    SetWorking("bLockedFeatures", 1);
+    page->RefreshControls();
+    EXPECT_EQ(OptionTip(kx::kCopiesButtonId), kx::BuiltInReasonText(kx::kLockedTip))
+        << "the lock explains itself first";
+}
+
 } // namespace

@@ -76,9 +76,18 @@ protected:
     /// Writes the model's files (its profile keys and string texts) and
     /// binds the page, refreshed as when it becomes active.
     void Open(const std::string& profile, const std::string& strings = "") {
-        prefix.WriteFile("drive_c/G/GREN.DAT",
-                         "[Common]\n" + strings + "[Graphics Dialog]\nCaption=Graphics\n");
-        prefix.WriteFile("drive_c/G/GRU.INI", "[Common]\n" + profile);
+        OpenFiles("[Common]\n" + profile,
+                  "[Common]\n" + strings + "[Graphics Dialog]\nCaption=Graphics\n");
+    }
+
+    /// Binds a page of class `Page` (template of `className`) over whole
+    /// model files.
+    template <class Page = kx::CGraphicDlg>
+    void OpenFiles(const std::string& settingsFile, const std::string& stringFile,
+                   std::string_view className = "CGraphicDlg", UINT templateId = kGraphicTemplate,
+                   int pageIndex = kGraphicIndex) {
+        prefix.WriteFile("drive_c/G/GREN.DAT", stringFile);
+        prefix.WriteFile("drive_c/G/GRU.INI", settingsFile);
         kx::CKROMAUIApp& app = kx::TheApp();
         app.modelStem = u"C:\\G\\GREN";
         app.names.moduleDirectory = u"C:\\G\\";
@@ -89,15 +98,15 @@ protected:
         kx::ForgetUntitledText();
         kx::DevmodeSetTable::Instance().Clear();
         kx::InstallGraphicPageControls();
-        const auto* row = kx::PageTemplateOf("CGraphicDlg");
+        const auto* row = kx::PageTemplateOf(className);
         ASSERT_NE(row, nullptr);
-        kx::RegisterDialogResource(app.instance(), kGraphicTemplate,
+        kx::RegisterDialogResource(app.instance(), static_cast<WORD>(templateId),
                                    kx::PageTemplateScript(*row, app.profile));
         sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 100, 100, 360, 300,
                                 nullptr, nullptr, nullptr, nullptr);
         host = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250, sheet,
                                nullptr, nullptr, nullptr);
-        page = std::make_unique<kx::CGraphicDlg>(kGraphicTemplate, u"Graphics", kGraphicIndex);
+        page = std::make_unique<Page>(templateId, u"Graphics", pageIndex);
         kx::PageContext context;
         context.owner = 0x2100;
         context.hostDevmode = devmode.data();

@@ -159,4 +159,44 @@ TEST(PlanGraphicRows, KromaListsOrFineEdgeTrappingCountAsKromaOptions) {
     EXPECT_FALSE(kx::HasInkOptions(p));
 }
 
+TEST(ReducedPagePlan, KeepsNoGroupAndShowsTheButtonOnlyForKromaOrInkOptions) {
+    const struct {
+        const char* label;
+        void (*set)(ModelProfile&);
+        bool button;
+    } cases[] = {
+        {"groups alone need no button",
+         [](ModelProfile& p) { p.GraphicsRaster = p.GraphicsDarkness = p.GraphicsTrueType = 1; },
+         false},
+        {"Kroma CMS lists",
+         [](ModelProfile& p) {
+             p.GraphicsKromaCMS[0] = {1, 11, 11};
+         },
+         true},
+        {"ink options", [](ModelProfile& p) { p.GraphicsInkVolume = 1; }, true},
+    };
+    for (const auto& c : cases) {
+        ModelProfile p;
+        c.set(p);
+        const kx::GraphicRowPlan plan = kx::ReducedPagePlan(p);
+        for (size_t g = 0; g < kx::kGraphicGroupCount; ++g)
+            EXPECT_EQ(plan.groups[g], Absent) << c.label << ": group " << g;
+        EXPECT_FALSE(plan.AnyOnAdvanced()) << c.label << ": the sheet gets no Advanced tab";
+        EXPECT_EQ(plan.advancedButton, c.button) << c.label;
+    }
+}
+
+TEST(SettingsDialogPlan, ShowsEveryGroupTheModelHasWhateverTheBudget) {
+    ModelProfile p;
+    // On the usual page this model sends everything but raster to the tab.
+    p.GraphicsRaster = p.GraphicsTonerMode = p.GraphicsDarkness = p.GraphicsGrayscaleEnh = 1;
+    p.GraphicsTrueTypeAdvanced = p.GraphicsHighCoverageMode = p.GraphicsDryTime = 1;
+    const kx::GraphicRowPlan plan = kx::SettingsDialogPlan(p);
+    const std::array<kx::Placement, kx::kGraphicGroupCount> expected = {Page,   Page, Page, Page,
+                                                                        Absent, Page, Page};
+    for (size_t g = 0; g < kx::kGraphicGroupCount; ++g)
+        EXPECT_EQ(plan.groups[g], expected[g]) << "group " << g;
+    EXPECT_FALSE(plan.advancedButton);
+}
+
 } // namespace
