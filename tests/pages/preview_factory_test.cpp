@@ -3,6 +3,7 @@
 #include "pages/preview_factory.h"
 
 #include "pages/color_preview.h"
+#include "pages/deco_preview.h"
 #include "pages/layout_preview_ex.h"
 #include "pages/printer_preview.h"
 
@@ -28,7 +29,8 @@ TEST(InstallPreviewFactory, EveryRoleGetsItsPicture) {
          0},
         {"colour", kx::PreviewRole::Colour,
          [](kx::CKxPreview* p) { return dynamic_cast<kx::CColorPreview*>(p) != nullptr; }, 0},
-        {"stamp", kx::PreviewRole::Stamp, [](kx::CKxPreview* p) { return p != nullptr; }, 0},
+        {"stamp", kx::PreviewRole::Stamp,
+         [](kx::CKxPreview* p) { return dynamic_cast<kx::CDecoPreview2*>(p) != nullptr; }, 2},
     };
     for (const Row& row : rows) {
         const std::unique_ptr<kx::CKxPreview> preview = kx::MakePreview(row.role);
