@@ -5,6 +5,7 @@
 #include "framework/font_style.h"
 #include "framework/kromaui_app.h"
 #include "framework/page_templates.h"
+#include "framework/row_collapse.h"
 #include "framework/value_list.h"
 #include "platform/window/rect_api.h"
 #include "platform/window/window_api.h"
@@ -52,35 +53,37 @@ constexpr TemplateControl kPageControls[] = {
      kDecoColourId,
      140,
      70,
-     38,
+     80,
      100,
      u"CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP"},
+    {u"LTEXT", u"Shade", kDecoShadeLabelId, 108, 84, 30, 8},
     {u"COMBOBOX",
      {},
      kDecoShadeId,
-     182,
-     70,
-     38,
+     140,
+     82,
+     80,
      100,
      u"CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP"},
-    {u"LTEXT", u"Note", kDecoNoteLabelId, 108, 85, 30, 8},
+    {u"LTEXT", u"Note", kDecoNoteLabelId, 108, 96, 30, 8},
     {u"EDITTEXT",
      {},
      kDecoNoteId,
      140,
-     83,
+     94,
      80,
      22,
      u"ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | WS_TABSTOP"},
-    {u"AUTOCHECKBOX", u"Note border", kDecoNoteBorderId, 140, 107, 80, 10, u"WS_TABSTOP"},
     {u"LTEXT", u"Date", kDecoDateLabelId, 108, 121, 30, 8},
     {u"EDITTEXT", {}, kDecoDateId, 140, 119, 80, 12, u"ES_AUTOHSCROLL | WS_TABSTOP"},
+    {u"AUTOCHECKBOX", u"Note border", kDecoNoteBorderId, 108, 134, 62, 10, u"WS_TABSTOP"},
 };
 
 // The controls an unavailable stamp disables; its tip goes on the labels.
-constexpr std::array<int, 8> kStampControls = {kFrameStyleId, kDecoStyleId,     kDecoFaceId,
-                                               kDecoColourId, kDecoShadeId,     kDecoNoteId,
-                                               kDecoDateId,   kDecoNoteBorderId};
+constexpr std::array<int, 12> kStampControls = {
+    kFrameStyleId,     kDecoStyleId,       kDecoFaceId,       kDecoColourId,
+    kDecoShadeId,      kDecoNoteId,        kDecoDateId,       kDecoNoteBorderId,
+    kDecoStyleLabelId, kDecoColourLabelId, kDecoShadeLabelId, kDecoDateLabelId};
 constexpr std::array<int, 3> kTipControls = {kFrameStyleLabelId, kDecoNoteLabelId,
                                              kDecoFaceLabelId};
 
@@ -139,16 +142,8 @@ BOOL CDecoDlg::OnInitDialog() {
     m_date.SubclassDlgItem(kDecoDateId, this);
     m_date.LimitText(kDateLimit);
     m_colourModel = app.profile.GraphicsColorMode != 0;
-    if (!m_colourModel) {
-        // The shade takes the colour's place beside the label.
-        const RECT place = RectOnPage(GetDlgItem(kDecoColourId));
-        ::ShowWindow(GetDlgItem(kDecoColourId), SW_HIDE);
-        ::SetWindowPos(GetDlgItem(kDecoShadeId), nullptr, place.left, place.top, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ::SetDlgItemTextW(
-            m_hWnd, kDecoColourLabelId,
-            app.stringFile.ReadTextIn(section, u"Shade", kTextCapacity, u"Shade").c_str());
-    }
+    if (!m_colourModel)
+        CollapseRow(m_hWnd, {kDecoColourLabelId, kDecoColourId});
     m_set = true;
     return result;
 }

@@ -24,6 +24,7 @@ enum DecoControl : int {
     kDecoColourId = 1017,
     kDecoColourLabelId = 1016,
     kDecoShadeId = 1018,
+    kDecoShadeLabelId = 1019,
     kDecoNoteId = 1256,
     kDecoNoteLabelId = 1072,
     kDecoDateId = 1255,

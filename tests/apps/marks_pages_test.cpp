@@ -165,14 +165,14 @@ TEST_F(MarksPages, TheOverlayPageListsByLanguageAndImportsTheInstalledOverlays) 
     KeepPicture("409", "7", "overlay-page-cl.png");
     // The mono laser keeps one list per printer language.
     std::filesystem::create_directories(prefix + "/drive_c/FORMS");
-    std::ofstream(prefix + "/drive_c/FORMS/MEMO.OVS") << "spl";
+    std::ofstream(prefix + "/drive_c/FORMS/MEMO.OVP") << "pcl";
     run = Play("Velmora ML-4200", "7",
                "file \"C:\\FORMS\\MEMO\"\n"
                "click \"Load...\"\n"
-               "expect 1102 selection \"MEMO.OVS\"\n"
+               "expect 1102 selection \"MEMO.OVP\"\n"
                "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
-    EXPECT_TRUE(Contains(run.output, "MEMO.OVS")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "MEMO.OVP")) << run.output;
     KeepPicture("409", "7", "overlay-page-ml.png");
     run = Play("Velmora IJ-980", "7", "expect 1102 selection \"(Keine Überlagerung)\"\ncancel\n",
                "407");
