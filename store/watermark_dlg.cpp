@@ -144,12 +144,13 @@ constexpr std::array<int, 4> kTipControls = {kWatermarkListLabelId, kWatermarkTe
                                              kWatermarkAngleGroupId, kWatermarkFaceLabelId};
 
 // The editing controls an unavailable watermark disables.
-constexpr std::array<int, 17> kEditingControls = {
-    kWatermarkListId,   kWatermarkTextId,  kWatermarkFaceId, kWatermarkStyleId,
-    kWatermarkColourId, kWatermarkShadeId, kWatermarkSizeId, kWatermarkSizeSpinId,
-    kAngleZeroId,       kAngleNinetyId,    kAngleCustomId,   kCustomAngleId,
-    kCustomAngleSpinId, kFirstPageOnlyId,  kAddWatermarkId,  kUpdateWatermarkId,
-    kDeleteWatermarkId};
+constexpr std::array<int, 21> kEditingControls = {
+    kWatermarkListId,      kWatermarkTextId,       kWatermarkFaceId,      kWatermarkStyleId,
+    kWatermarkColourId,    kWatermarkShadeId,      kWatermarkSizeId,      kWatermarkSizeSpinId,
+    kAngleZeroId,          kAngleNinetyId,         kAngleCustomId,        kCustomAngleId,
+    kCustomAngleSpinId,    kFirstPageOnlyId,       kAddWatermarkId,       kUpdateWatermarkId,
+    kDeleteWatermarkId,    kWatermarkStyleLabelId, kWatermarkSizeLabelId, kWatermarkColourLabelId,
+    kWatermarkShadeLabelId};
 
 std::u16string TextOf(HWND window) {
     std::array<WCHAR, kTextLimit + 2> text{};
