@@ -319,6 +319,9 @@ TEST_F(OverlayDlgTest, TheSelectingComboListsAndAppliesLikeTheEditor) {
     EXPECT_EQ(FieldText("ovrFileName"), u"C:\\OV\\A.OVL");
     kx::WriteNumber(working.data(), kx::FieldNamed("ovrLoadCreate"), 2);
     EXPECT_FALSE(kx::COverlayCombo::EditorButtonEnabled(working.data(), false));
+    // The entries own their items: they go with the entries, before the
+    // box is let go.
+    choice.Clear();
     choice.UnsubclassWindow();
     DestroyWindow(combo);
 }
