@@ -26,10 +26,13 @@ struct SampleModel {
     DWORD attributes;
 };
 
-// One printer per model, each on another kind of port.
+// One printer per model, each on another kind of port. A printer on a
+// TCP/IP port of this machine is a local printer (attribute 0x40, not the
+// network attribute 0x10 of a printer shared by a server): overlays can be
+// chosen on it.
 constexpr SampleModel kModels[] = {
     {u"Velmora ML-4200", u"Velmora ML-4200", u"VML42", u"IP_127.0.0.1",
-     u"Network printer on this machine, port 9100", 0x50},
+     u"Network printer on this machine, port 9100", 0x40},
     {u"Velmora CL-6500", u"Velmora CL-6500", u"VCL65", u"FILE:", u"Prints to a file", 0x40},
     {u"Velmora IJ-980", u"Velmora IJ-980", u"VIJ98", u"NUL:", u"Prints nowhere", 0x40},
 };

@@ -167,8 +167,10 @@ void IgnoreInactiveSettings(Scratch& scratch, const BYTE* a, const BYTE* b,
     if (configuration == Configuration::Ignore) {
         // Whole fields, texts included: a difference after a text's
         // terminator is no difference in the configuration.
-        for (const DevmodeField* field : kPrinterConfigurationGroup)
-            scratch.Ignore(*field);
+        for (const DevmodeField* field : kPrinterConfigurationGroup) {
+            if (IsConfigurationOf(*field, profile))
+                scratch.Ignore(*field);
+        }
     }
     if (BothZero(a, b, FieldNamed("ovrLoadCreate")))
         scratch.Ignore(FieldNamed("ovrFileName"));

@@ -31,10 +31,20 @@ void MergeDevmode(BYTE* target, const BYTE* source) {
     std::memcpy(target + kPublicDevmodeSize, source + kPublicDevmodeSize, kPrivateDevmodeSize);
 }
 
+bool IsConfigurationOf(const DevmodeField& field, const ModelProfile& profile) {
+    return field.view != FieldView::Office || profile.UsesOfficeView();
+}
+
 void CopyPrinterConfiguration(BYTE* target, const BYTE* source) {
+    CopyPrinterConfiguration(target, source, ActiveModelProfile());
+}
+
+void CopyPrinterConfiguration(BYTE* target, const BYTE* source, const ModelProfile& profile) {
     if (target == source)
         return;
     for (const DevmodeField* field : kPrinterConfigurationGroup) {
+        if (!IsConfigurationOf(*field, profile))
+            continue;
         if (field->type == FieldType::Text)
             CopyTextField(target, source, *field);
         else

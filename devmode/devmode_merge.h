@@ -3,6 +3,7 @@
 // configuration. Records are 3,555-byte device modes.
 #pragma once
 
+#include "devmode/devmode_field.h"
 #include "devmode/model_profile.h"
 #include "platform/base/win_types.h"
 
@@ -14,8 +15,16 @@ namespace kx {
 void MergeDevmode(BYTE* target, const BYTE* source);
 
 /// Copies the fields that describe the installed printer and the user's
-/// account on it; the two account texts as zero-terminated strings.
+/// account on it; the two account texts as zero-terminated strings. On a
+/// model of the deco view the office fields are the stamp's bytes and are
+/// left alone.
+void CopyPrinterConfiguration(BYTE* target, const BYTE* source, const ModelProfile& profile);
+/// The same with the module's active model profile.
 void CopyPrinterConfiguration(BYTE* target, const BYTE* source);
+
+/// Whether a field of the printer configuration group is configuration on
+/// this model (the office fields are not on a model of the deco view).
+bool IsConfigurationOf(const DevmodeField& field, const ModelProfile& profile);
 
 enum class Configuration { Include, Ignore };
 

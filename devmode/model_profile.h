@@ -133,6 +133,12 @@ public:
     bool OffersMemorySizes() const {
         return !PrinterMemorySizes.empty() && PrinterMemorySizes[0] != 0;
     }
+    /// The block the stamp's note, date and face share holds the job
+    /// account, memory size, mailbox and encryption on a model with any of
+    /// them (the office view); otherwise it holds the stamp (the deco view).
+    bool UsesOfficeView() const {
+        return PrinterJobAccounting != 0 || OffersMemorySizes() || PrinterMailBox != 0;
+    }
 
     // Lookups; per-number keys are read on demand, language section first.
     bool TrayAcceptsPaper(int32_t tray, int32_t paper) const;

@@ -140,6 +140,7 @@ constexpr int32_t kProfileRasterDefault = 0x12345679;
     X(LIST, PrinterPowerSave, "PrinterPowerSave", 0)                                               \
     X(LIST, PrinterEmulation, "PrinterEmulation", 0)                                               \
     X(LIST, PrinterMemorySizes, "PrinterMemorySizes", 0)                                           \
+    X(LIST, InstalledOverlay, "InstalledOverlay", 0)                                               \
     X(NUMBER, CriticalMemorySize, "CriticalMemorySize", 0)                                         \
     X(NUMBER, EncryptionMode, "EncryptionMode", 0)                                                 \
     X(NUMBER, PrinterOptOutBin, "PrinterOptOutBin", 0)                                             \

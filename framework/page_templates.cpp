@@ -35,7 +35,7 @@ constexpr std::array<PageTemplateRow, 30> kPageTemplates = {{
     {"CPrinterDlg", 3111, Printer, false},
     {"CPrinter2Dlg", 3036, Printer, false},
     {"CPrinter3Dlg", 3112, Printer, false},
-    {"CWatermarkDlg", 3018, Printer, true},
+    {"CWatermarkDlg", 3018, None, true}, // draws its own picture
     {"COverlayDlg", 3021, Printer, true},
     {"CDecoDlg", 3030, Stamp, true},
     {"CDeco2Dlg", 3032, Stamp, true},

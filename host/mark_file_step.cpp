@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_merge.h"
 #include "devmode/printer_queries.h"
+#include "framework/kx_cursors.h"
 #include "platform/base/devmode_public.h"
 
 #include <cstring>
@@ -41,7 +42,6 @@ bool MarkFileStep::TakeIfChanged(const BYTE* devmode) {
     return true;
 }
 
-// FIXME: no wait cursor is shown while the files are made.
 void MarkFileStep::Run(const SheetContextView& context, const ModelProfile& profile) {
     const bool watermark = profile.CheckWaterMarkFile != 0;
     const bool deco = profile.CheckDecoFile != 0;
@@ -58,6 +58,7 @@ void MarkFileStep::Run(const SheetContextView& context, const ModelProfile& prof
                     ReadNumber(devmode, kFrameStyle) != 0 ? kStatusPending : 0);
     if (!TakeIfChanged(devmode))
         return;
+    const CKxWaitCur wait;
     if (watermark && ReadNumber(devmode, kWaterMarkStatus) != 0) {
         WriteNumber(devmode, kWaterMarkStatus, ReadNumber(devmode, kWaterMarkStatus) - 1);
         Generate(devmode, DMORIENT_PORTRAIT, MarkFile::Watermark, 0);

@@ -25,8 +25,8 @@ public:
 
     void Run(const SheetContextView& context, const ModelProfile& profile);
 
-    /// FIXME: the watermark and stamp jobs plug in here; until then nothing
-    /// is generated.
+    /// The module installs the watermark and stamp jobs here when it
+    /// starts; without one nothing is generated.
     void SetGenerator(MarkFileGenerator generator) { m_generator = std::move(generator); }
     /// Forgets the last device mode handled (tests).
     void Forget() { m_last.reset(); }

@@ -6,14 +6,19 @@
 #include "framework/kromaui_app.h"
 #include "framework/preview_watermark.h"
 #include "framework/printer_texts.h"
+#include "host/mark_file_step.h"
 #include "host/module_instance.h"
 #include "host/module_texts.h"
 #include "host/page_dispatcher.h"
 #include "host/spooler_printer_queries.h"
 #include "pages/graphic_controls.h"
+#include "pages/mark_file_job.h"
 #include "pages/preview_factory.h"
+#include "store/deco_dlg.h"
+#include "store/overlay_dlg.h"
 #include "store/registry_user_store.h"
 #include "store/stored_item_kinds.h"
+#include "store/watermark_dlg.h"
 #include "utilities/link_launcher.h"
 #include "utilities/printer_reachability.h"
 #include "utilities/trouble_dlg.h"
@@ -77,6 +82,15 @@ void EnsureModuleStarted() {
     InstallPreviewFactory();
     InstallTroublePageControls();
     InstallGraphicPageControls();
+    InstallWatermarkPageControls();
+    InstallDecoPageControls();
+    InstallOverlayPageControls();
+    MarkFileStep::Instance().SetGenerator(
+        [](BYTE* devmode, SHORT orientation, MarkFile kind, int paperCode) {
+            (void)MakeMarkFile(devmode, orientation,
+                               kind == MarkFile::Stamp ? MarkKind::Stamp : MarkKind::Watermark,
+                               paperCode);
+        });
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {
@@ -96,6 +110,7 @@ void StopModule() {
     DevmodeSetTable::ReleaseInstance();
     InstallLocalPrintingOnlyTest(nullptr);
     SetWaterMarkFileCheck(nullptr);
+    MarkFileStep::Instance().SetGenerator(nullptr);
     ForgetNetworkPortTests();
     TheApp().ExitInstance();
     ReleaseTheApp();

@@ -6,6 +6,9 @@
 #include "pages/graphic2_dlg.h"
 #include "pages/graphic3_dlg.h"
 #include "pages/graphic_dlg.h"
+#include "store/deco_dlg.h"
+#include "store/overlay_dlg.h"
+#include "store/watermark_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
 
@@ -109,6 +112,18 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CGraphic3Dlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CGraphic3Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CWatermarkDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CWatermarkDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "COverlayDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) COverlayDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CDecoDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CDecoDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CDeco2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CDeco2Dlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));

@@ -3,6 +3,7 @@
 
 #include "framework/kx_preview.h"
 #include "pages/color_preview.h"
+#include "pages/deco_preview.h"
 #include "pages/layout_preview_ex.h"
 #include "pages/printer_preview.h"
 
@@ -20,9 +21,7 @@ std::unique_ptr<CKxPreview> MakePagePreview(PreviewRole role) {
     case PreviewRole::Colour:
         return std::make_unique<CColorPreview>();
     case PreviewRole::Stamp:
-        // FIXME: the stamp pictures of the deco stamp; until they exist the
-        // stamp preview shows the plain sample page.
-        break;
+        return std::make_unique<CDecoPreview2>();
     }
     return std::make_unique<CKxPreview>(role);
 }

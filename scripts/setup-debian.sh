@@ -9,6 +9,7 @@ packages=(
   libcairo2-dev libfontconfig-dev libsqlite3-dev libstb-dev fonts-liberation2
   clang libclang-rt-14-dev clang-format
   libsdl2-dev xvfb xdotool
+  ghostscript
 )
 
 missing=()

@@ -4,14 +4,19 @@
 #include "devmode/devmode_record.h"
 #include "framework/item_texts.h"
 #include "framework/kromaui_app.h"
+#include "platform/base/format.h"
 #include "platform/base/text.h"
 #include "platform/files/file_api.h"
+#include "platform/shell/system_version.h"
+#include "platform/spooler/spooler_api.h"
 #include "store/custom_data_key.h"
 #include "store/store_layout.h"
 #include "store/store_operations.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -22,6 +27,7 @@ constexpr size_t kNoOverlayCapacity = 256;
 constexpr int16_t kCreateOverlay = 2;
 constexpr int16_t kUseOverlay = 1;
 constexpr int16_t kNoOverlay = 0;
+constexpr size_t kInstalledNameLimit = 255;
 
 bool FileExists(const std::u16string& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -51,10 +57,8 @@ COverLay COverLay::Load(int item, const BYTE* devmode) {
     COverLay overlay;
     overlay.m_item = item;
     overlay.m_language = OverlayLanguageOf(devmode);
-    // FIXME: loading item 0 of the generic list should first import the
-    // model's installed overlays ("InstalledOverlay" of the profile, files
-    // in the printer driver directory); neither the profile key nor the
-    // driver-directory query exists yet.
+    if (item == 0 && overlay.m_language == OverlayLanguage::Generic)
+        ImportInstalledOverlays();
     CCustomDataKey key;
     key.Open(OverlayKeyOf(overlay.m_language), item, Create::No);
     overlay.m_path = key.ReadText(kOverlayPathValue);
@@ -122,6 +126,45 @@ int COverLay::LoadCount(const BYTE*) const {
     CCustomDataKey key;
     key.Open(OverlayKeyOf(m_language), CCustomDataKey::kNoItem, Create::No);
     return key.ReadNumber(kOverlayCountValue);
+}
+
+std::u16string InstalledOverlayFolder() {
+    std::array<WCHAR, MAX_PATH + 1> folder{};
+    DWORD needed = 0;
+    if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(folder.data()),
+                                    static_cast<DWORD>(sizeof folder), &needed))
+        return {};
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    const bool fourth = GetVersionExW(&version) && version.dwMajorVersion == 4;
+    return std::u16string(folder.data()) + (fourth ? u"\\2\\" : u"\\3\\");
+}
+
+bool ImportInstalledOverlays() {
+    {
+        CCustomDataKey key;
+        key.Open(kOverlayKey, CCustomDataKey::kNoItem, Create::No);
+        WCHAR count[kNumberReadLimit / sizeof(WCHAR)];
+        if (key.ReadText(kOverlayCountValue, count, sizeof count) && count[0] != 0)
+            return false;
+    }
+    const std::vector<int32_t>& installed = TheApp().profile.InstalledOverlay;
+    if (installed.empty())
+        return false;
+    const std::u16string folder = InstalledOverlayFolder();
+    if (folder.empty())
+        return false;
+    // A model file cannot make the store hold more than a list ever reads.
+    const size_t count = std::min(installed.size(), static_cast<size_t>(kMaxStoredItems));
+    TextStore& settings = TheApp().settingsFile;
+    for (size_t i = 0; i < count; ++i) {
+        const std::u16string number = FormatText(u"%d", {installed[i]});
+        const std::u16string name =
+            settings.ReadTextIn(u"Overlay Install", number, kInstalledNameLimit, number);
+        if (COverLay(folder + name, nullptr).Save(static_cast<int>(i)) != ERROR_SUCCESS)
+            return false;
+    }
+    return COverLay().SaveCount(static_cast<int>(count), nullptr) == ERROR_SUCCESS;
 }
 
 LONG DeleteAllOverlayLists() {

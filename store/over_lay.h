@@ -57,6 +57,16 @@ private:
     std::u16string m_path;
 };
 
+/// The folder the model's installed overlays are in: the local
+/// printer-driver folder and the driver version's ("\2\" on a system of
+/// major version 4, "\3\" otherwise). Empty when it cannot be had.
+std::u16string InstalledOverlayFolder();
+/// Copies the model's installed overlays ("InstalledOverlay" of the profile,
+/// names from "Overlay Install" of the settings file) into the generic list
+/// when it has never held a list ("Overlays Num" absent or empty). True
+/// when it did.
+bool ImportInstalledOverlays();
+
 /// Deletes the lists of all three languages; the first list's error.
 [[nodiscard]] LONG DeleteAllOverlayLists();
 

@@ -110,8 +110,16 @@ bool MatchesPattern(std::u16string_view pattern, std::u16string_view name) {
 WIN32_FIND_DATAW FindDataFor(const std::string& path, const std::string& name) {
     WIN32_FIND_DATAW data{};
     struct stat info;
+    // An entry that is a link reports itself as a reparse point, with the
+    // attributes of what it leads to, as the system's symbolic links do.
+    struct stat own;
+    const bool link = lstat(path.c_str(), &own) == 0 && S_ISLNK(own.st_mode);
+    if (link) {
+        data.dwFileAttributes = FILE_ATTRIBUTE_REPARSE_POINT;
+        data.dwReserved0 = IO_REPARSE_TAG_SYMLINK;
+    }
     if (stat(path.c_str(), &info) == 0) {
-        data.dwFileAttributes = AttributesOf(info);
+        data.dwFileAttributes |= AttributesOf(info);
         data.ftCreationTime = FileTimeFrom(info.st_ctim);
         data.ftLastAccessTime = FileTimeFrom(info.st_atim);
         data.ftLastWriteTime = FileTimeFrom(info.st_mtim);

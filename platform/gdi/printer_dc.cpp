@@ -148,6 +148,8 @@ int WINAPI StartDocW(HDC hdc, const DOCINFOW* docInfo) {
         SetLastError(error);
         return SP_ERROR;
     }
+    if (docInfo->lpszDatatype != nullptr)
+        job->SetDatatype(docInfo->lpszDatatype);
     const int id = job->Id();
     dc->SetPageSurface(job->Surface(), kx::kPointsPerInch / geometry.dpiX,
                        kx::kPointsPerInch / geometry.dpiY,

@@ -2,11 +2,13 @@
 #include "platform/gdi/printer_job.h"
 
 #include "platform/files/path_mapping.h"
+#include "platform/spooler/job_journal.h"
 
 #include <atomic>
 #include <cairo-ps.h>
 #include <cstdio>
 #include <mutex>
+#include <span>
 #include <unistd.h>
 
 namespace kx {
@@ -45,6 +47,7 @@ std::unique_ptr<PrinterJob> PrinterJob::Start(const std::u16string& printerName,
     std::unique_ptr<PrinterJob> job(new PrinterJob());
     job->m_printerName = printerName;
     job->m_documentName = documentName;
+    job->m_outputName = output;
     if (output.empty()) {
         if (!HasPortSink()) {
             *error = ERROR_NOT_SUPPORTED;
@@ -85,10 +88,12 @@ cairo_status_t PrinterJob::Write(void* closure, const unsigned char* data, unsig
     auto* job = static_cast<PrinterJob*>(closure);
     switch (job->m_output) {
     case Output::Discard:
+        job->m_buffer.append(reinterpret_cast<const char*>(data), length);
         break;
     case Output::File:
         if (job->m_file == nullptr || std::fwrite(data, 1, length, job->m_file) != length)
             job->m_writeFailed = true;
+        job->m_buffer.append(reinterpret_cast<const char*>(data), length);
         break;
     case Output::Port:
         job->m_buffer.append(reinterpret_cast<const char*>(data), length);
@@ -127,7 +132,27 @@ bool PrinterJob::Finish() {
     bool delivered = rendered && !m_writeFailed;
     if (delivered && m_output == Output::Port)
         delivered = SendJobToPrinterPort(m_printerName, m_documentName, m_buffer);
+    else if (delivered)
+        RecordInJournal();
     return delivered;
+}
+
+// A job to a file or to the null device never reaches the spooler; the
+// journal keeps it all the same, so every job can be inspected. A journal
+// that cannot be written loses nothing the job needed.
+void PrinterJob::RecordInJournal() {
+    JournalEntry entry;
+    entry.printer = m_printerName;
+    entry.document = m_documentName;
+    entry.datatype = m_datatype;
+    entry.port = m_outputName;
+    if (m_output == Output::File)
+        entry.outputFile = m_outputName;
+    entry.status = "delivered";
+    const std::span<const BYTE> bytes(reinterpret_cast<const BYTE*>(m_buffer.data()),
+                                      m_buffer.size());
+    (void)JobJournal::Add(std::move(entry), bytes);
+    m_buffer.clear();
 }
 
 void PrinterJob::Abort() {

@@ -27,6 +27,8 @@ public:
     PrinterJob& operator=(const PrinterJob&) = delete;
 
     int Id() const { return m_id; }
+    /// The data type the document names ("RAW" ...), kept in the journal.
+    void SetDatatype(std::u16string datatype) { m_datatype = std::move(datatype); }
     cairo_surface_t* Surface() const { return m_surface.get(); }
     bool InPage() const { return m_inPage; }
     bool BeginPage();
@@ -40,10 +42,13 @@ private:
     PrinterJob() = default;
     static cairo_status_t Write(void* closure, const unsigned char* data, unsigned int length);
     void CloseOutput();
+    void RecordInJournal();
 
     int m_id = 0;
     std::u16string m_printerName;
     std::u16string m_documentName;
+    std::u16string m_datatype;
+    std::u16string m_outputName;
     enum class Output { Discard, File, Port } m_output = Output::Discard;
     std::string m_filePath;
     FILE* m_file = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/spooler/printer_session.h"
 #include "platform/spooler/printer_store.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -337,6 +338,54 @@ BOOL WINAPI GetPrinterDriverW(HANDLE hPrinter, LPWSTR, DWORD Level, LPBYTE pDriv
             info.pConfigFile = packer.AddText(PrinterStore::DriverFilePath(driver->configFile));
             Store(buffer, 0, info);
         });
+}
+
+BOOL WINAPI GetPrinterDriverDirectoryW(LPWSTR pName, LPWSTR pEnvironment, DWORD Level,
+                                       LPBYTE pDriverDirectory, DWORD cbBuf, LPDWORD pcbNeeded) {
+    if (pcbNeeded != nullptr)
+        *pcbNeeded = 0;
+    if (Level != 1) {
+        SetLastError(ERROR_INVALID_LEVEL);
+        return FALSE;
+    }
+    if (pName != nullptr && *pName != 0) {
+        SetLastError(ERROR_INVALID_NAME);
+        return FALSE;
+    }
+    // The folder of the environment's drivers; this system's own is x64.
+    struct Environment {
+        std::u16string_view name;
+        std::u16string_view folder;
+    };
+    static constexpr Environment kEnvironments[] = {
+        {PrinterStore::kEnvironment, u"x64"},
+        {u"Windows NT x86", u"W32X86"},
+        {u"Windows 4.0", u"WIN40"},
+    };
+    std::u16string_view folder = u"x64";
+    if (pEnvironment != nullptr && *pEnvironment != 0) {
+        const std::u16string_view asked(pEnvironment);
+        const auto* found = std::find_if(std::begin(kEnvironments), std::end(kEnvironments),
+                                         [&](const Environment& environment) {
+                                             return kx::EqualsNoCase(environment.name, asked);
+                                         });
+        if (found == std::end(kEnvironments)) {
+            SetLastError(ERROR_INVALID_ENVIRONMENT);
+            return FALSE;
+        }
+        folder = found->folder;
+    }
+    const std::u16string path =
+        std::u16string(u"C:\\windows\\system32\\spool\\drivers\\") + std::u16string(folder);
+    const DWORD needed = static_cast<DWORD>((path.size() + 1) * sizeof(WCHAR));
+    if (pcbNeeded != nullptr)
+        *pcbNeeded = needed;
+    if (pDriverDirectory == nullptr || cbBuf < needed) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return FALSE;
+    }
+    std::memcpy(pDriverDirectory, path.c_str(), needed);
+    return TRUE;
 }
 
 BOOL WINAPI EnumPortsW(LPWSTR pName, DWORD Level, LPBYTE pPort, DWORD cbBuf, LPDWORD pcbNeeded,

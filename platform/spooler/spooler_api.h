@@ -37,6 +37,7 @@ constexpr DWORD PRINTER_ACCESS_USE = 0x00000008;
 constexpr DWORD PRINTER_ALL_ACCESS = 0x000F000C;
 
 constexpr DWORD ERROR_INVALID_LEVEL = 124;
+constexpr DWORD ERROR_INVALID_ENVIRONMENT = 1805;
 constexpr DWORD ERROR_INVALID_DATATYPE = 1804;
 constexpr DWORD ERROR_SPL_NO_STARTDOC = 3003;
 
@@ -132,6 +133,13 @@ KXAPI DWORD WINAPI GetPrinterDataW(HANDLE hPrinter, LPWSTR pValueName, LPDWORD p
                                    DWORD nSize, LPDWORD pcbNeeded);
 KXAPI DWORD WINAPI SetPrinterDataW(HANDLE hPrinter, LPWSTR pValueName, DWORD Type, LPBYTE pData,
                                    DWORD cbData);
+/// Level 1: the local printer-driver folder of an environment (none: the
+/// current one), without the driver version's folder, as a zero-terminated
+/// text; *pcbNeeded is its size in bytes. Only the local machine (pName
+/// null or empty).
+KXAPI BOOL WINAPI GetPrinterDriverDirectoryW(LPWSTR pName, LPWSTR pEnvironment, DWORD Level,
+                                             LPBYTE pDriverDirectory, DWORD cbBuf,
+                                             LPDWORD pcbNeeded);
 /// Level 2, with the driver's files as full paths of the driver folder.
 KXAPI BOOL WINAPI GetPrinterDriverW(HANDLE hPrinter, LPWSTR pEnvironment, DWORD Level,
                                     LPBYTE pDriverInfo, DWORD cbBuf, LPDWORD pcbNeeded);

@@ -127,7 +127,10 @@ TEST(CopyPrinterConfiguration, CopiesExactlyTheGroup) {
     auto source = Filled(0x11);
     auto target = Filled(0x22);
     kx::WriteText(source.get(), FieldNamed("JobAccountUserID"), u"owner");
-    kx::CopyPrinterConfiguration(target.get(), source.get());
+    // A model with job accounting: the shared block holds the office fields.
+    kx::ModelProfile office;
+    office.PrinterJobAccounting = 1;
+    kx::CopyPrinterConfiguration(target.get(), source.get(), office);
     for (const kx::DevmodeField* field : kx::kPrinterConfigurationGroup) {
         if (field->type == kx::FieldType::Text)
             continue;

@@ -54,7 +54,11 @@ TEST_F(InstallPreviewFactory, EveryRoleDrawsItsOwnPicture) {
         const kxtest::Rendered picture(preview->m_hWnd);
         EXPECT_GE(picture.Count(RECT{0, 0, 160, 160}, row.colour), row.atLeast) << row.label;
     }
-    EXPECT_NE(kx::MakePreview(kx::PreviewRole::Stamp), nullptr);
+    // The stamp picture draws the frame and note of the stamp over the
+    // paper, with the paper's name and size in its two lines.
+    const std::unique_ptr<kx::CKxPreview> stamp = kx::MakePreview(kx::PreviewRole::Stamp);
+    ASSERT_NE(stamp, nullptr);
+    EXPECT_EQ(stamp->lineCount(), 2);
 }
 
 } // namespace

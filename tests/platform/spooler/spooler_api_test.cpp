@@ -1,11 +1,13 @@
 // The spooler calls over the printer store: enumeration round trips in the
 // count-then-data pattern, printer data, drivers, the default device mode
 // and the capabilities of a printer's driver.
+#include "platform/base/text.h"
 #include "platform/registry/registry_api.h"
 #include "platform/spooler/device_capabilities.h"
 
 #include "tests/platform/spooler/spooler_fixture.h"
 
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <vector>
@@ -329,6 +331,60 @@ TEST_F(SpoolerFixture, AHugeStoredPaperCountIsHonouredOnlyUpToTheModulesLimit) {
     EXPECT_EQ(DeviceCapabilitiesW(u"Office Laser", nullptr, DC_PAPERS, nullptr, nullptr), 5)
         << "papers 0 and 999 follow the driver's three; 1000 and 5000 are past the limit";
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+} // namespace
+
+namespace {
+
+TEST(GetPrinterDriverDirectoryW, AnswersTheLocalDriverFolderOfAnEnvironment) {
+    struct Row {
+        const char16_t* environment;
+        const char16_t* folder; // null: refused
+        DWORD error;
+    };
+    const Row rows[] = {
+        {nullptr, u"C:\\windows\\system32\\spool\\drivers\\x64", 0},
+        {u"", u"C:\\windows\\system32\\spool\\drivers\\x64", 0},
+        {u"windows x64", u"C:\\windows\\system32\\spool\\drivers\\x64", 0},
+        {u"Windows NT x86", u"C:\\windows\\system32\\spool\\drivers\\W32X86", 0},
+        {u"Windows 4.0", u"C:\\windows\\system32\\spool\\drivers\\WIN40", 0},
+        {u"Windows IA64", nullptr, ERROR_INVALID_ENVIRONMENT},
+    };
+    for (const Row& row : rows) {
+        std::array<WCHAR, MAX_PATH> buffer{};
+        DWORD needed = 0;
+        std::u16string environment = row.environment != nullptr ? row.environment : u"";
+        const BOOL ok = GetPrinterDriverDirectoryW(
+            nullptr, row.environment != nullptr ? environment.data() : nullptr, 1,
+            reinterpret_cast<LPBYTE>(buffer.data()), sizeof buffer, &needed);
+        if (row.folder == nullptr) {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(GetLastError(), row.error);
+            continue;
+        }
+        ASSERT_TRUE(ok) << kx::Utf16ToUtf8(environment);
+        EXPECT_EQ(std::u16string(buffer.data()), row.folder);
+        EXPECT_EQ(needed, (std::u16string_view(row.folder).size() + 1) * sizeof(WCHAR));
+    }
+}
+
+TEST(GetPrinterDriverDirectoryW, ASmallBufferTellsTheSizeAndOtherLevelsAndMachinesAreRefused) {
+    std::array<WCHAR, 8> small{};
+    DWORD needed = 0;
+    EXPECT_FALSE(GetPrinterDriverDirectoryW(
+        nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(small.data()), sizeof small, &needed));
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_EQ(needed, sizeof(u"C:\\windows\\system32\\spool\\drivers\\x64"));
+    std::array<WCHAR, MAX_PATH> buffer{};
+    EXPECT_FALSE(GetPrinterDriverDirectoryW(
+        nullptr, nullptr, 2, reinterpret_cast<LPBYTE>(buffer.data()), sizeof buffer, &needed));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_LEVEL);
+    std::u16string server = u"\\\\server";
+    EXPECT_FALSE(GetPrinterDriverDirectoryW(server.data(), nullptr, 1,
+                                            reinterpret_cast<LPBYTE>(buffer.data()), sizeof buffer,
+                                            &needed));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_NAME);
 }
 
 } // namespace
