@@ -45,7 +45,22 @@ constexpr std::array<const DevmodeField*, 10> kInstalledOptions = {
     &FieldNamed("sDrvLang"),
 };
 
+uint64_t g_papersGeneration = 0;
+
 } // namespace
+
+uint64_t PapersGeneration() {
+    return g_papersGeneration;
+}
+
+void NotePapersChanged() {
+    ++g_papersGeneration;
+}
+
+void CPrinterLists::ForgetPapers() {
+    m_papers.reset();
+    NotePapersChanged();
+}
 
 PrinterList FilterPapers(const CapabilityList& papers, CustomSizes custom,
                          std::span<const int32_t> largePapers) {
