@@ -18,10 +18,6 @@ constexpr int kFirstGroup[] = {kFirstPageGroupId, kFirstSourceLabelId, kFirstSou
 constexpr int kLastGroup[] = {kLastPageGroupId, kLastSourceLabelId, kLastSourceListId,
                               kLastTypeLabelId, kLastTypeListId};
 
-bool FirstPageOffered(const ModelProfile& profile) {
-    return profile.PaperFirstPage != 0 && HasAdvancedPaperFeature(profile);
-}
-
 BlockingRules RulesFor(const BYTE* devmode) {
     const std::u16string printer = PrinterNameFor(devmode);
     return BlockingRules(TheApp().profile,
@@ -50,7 +46,7 @@ BOOL CFirstLastPageDlg::OnInitDialog() {
         (void)CollapseRow(m_hWnd, {kFirstTypeLabelId, kFirstTypeListId});
         (void)CollapseRow(m_hWnd, {kLastTypeLabelId, kLastTypeListId});
     }
-    if (!FirstPageOffered(profile))
+    if (!FirstPageOnSheet(profile))
         (void)CollapseRow(m_hWnd, kFirstGroup);
     if (profile.PaperLastPage == 0)
         (void)CollapseRow(m_hWnd, kLastGroup);

@@ -127,7 +127,11 @@ BOOL CPaper2Dlg::OnCommand(WPARAM wParam, LPARAM lParam) {
          id == kBannerSheetId)) {
         if (id == kTrayForcedId || id == kTrayAutomaticId) {
             ShowTrayChoice(id == kTrayForcedId);
-            // A tray chosen again shows the record's own source.
+            // A tray chosen again shows the record's own source, and the
+            // automatic source the list showed is gone.
+            if (const int automatic = m_source.FindValue(kAutomaticSource);
+                id == kTrayForcedId && automatic >= 0)
+                m_source.DeleteString(static_cast<UINT>(automatic));
             if (id == kTrayForcedId &&
                 !SelectExactly(m_source, static_cast<WORD>(ReadNumber(
                                              working(), FieldNamed("dmDefaultSource")))) &&

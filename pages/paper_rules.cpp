@@ -19,15 +19,21 @@ constexpr int64_t kFinisherWithBins = 5;
 } // namespace
 
 bool HasAdvancedPaperFeature(const ModelProfile& profile) {
-    return profile.PaperLastPage != 0 || !profile.PaperFrontCover.empty() ||
+    return profile.coverPagesOffered || profile.PaperLastPage != 0 || !profile.PaperFrontCover.empty() ||
            !profile.PaperBackCover.empty() || !profile.PaperFrontBackCover.empty() ||
            profile.PaperSeparatorList.size() > 1;
 }
 
+bool FirstPageOnSheet(const ModelProfile& profile) {
+    // The profile clears PaperFirstPage once the first page has moved to the
+    // sheet, and keeps that it did.
+    return profile.firstPageInCovers ||
+           (profile.PaperFirstPage != 0 && HasAdvancedPaperFeature(profile));
+}
+
 PaperTabs AdvancedPaperTabs(const ModelProfile& profile) {
     PaperTabs tabs;
-    const bool advanced = HasAdvancedPaperFeature(profile);
-    tabs.page = (profile.PaperFirstPage != 0 && advanced) || profile.PaperLastPage != 0;
+    tabs.page = FirstPageOnSheet(profile) || profile.PaperLastPage != 0;
     const int kinds = int{!profile.PaperFrontCover.empty()} + int{!profile.PaperBackCover.empty()} +
                       int{!profile.PaperFrontBackCover.empty()};
     tabs.cover = kinds == 3  ? CoverTab::ThreeKinds

@@ -17,6 +17,9 @@ namespace kx {
 /// and the separator then live on the "Advanced Paper Options" sheet.
 bool HasAdvancedPaperFeature(const ModelProfile& profile);
 
+/// The first page is chosen on the sheet's Page tab.
+bool FirstPageOnSheet(const ModelProfile& profile);
+
 enum class CoverTab { None, OneOrTwoKinds, ThreeKinds };
 
 struct PaperTabs {

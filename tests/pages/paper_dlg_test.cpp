@@ -130,14 +130,15 @@ TEST_F(PaperDlgTest, AdvancedFeaturesMoveSeparatorAndFirstPageOffThePage) {
 TEST_F(PaperDlgTest, TheFirstPageListStartsWithNoneOrSameAsSource) {
     Open("PaperFirstPage=1\n");
     EXPECT_EQ(Selection(kx::kFirstPageListId), u"None");
-    EXPECT_EQ(SendMessageW(Item(kx::kFirstPageListId), CB_GETCOUNT, 0, 0), 5);
+    EXPECT_EQ(SendMessageW(Item(kx::kFirstPageListId), CB_GETCOUNT, 0, 0), 4)
+        << "None, the automatic source, tray 1 and manual feed (no lower tray fitted)";
     TearDown();
     Open("PaperFirstPage=1\nPaperFirstPageNoAuto=1\n");
     EXPECT_EQ(Selection(kx::kFirstPageListId), u"Same As Source");
-    EXPECT_EQ(SendMessageW(Item(kx::kFirstPageListId), CB_GETCOUNT, 0, 0), 4)
+    EXPECT_EQ(SendMessageW(Item(kx::kFirstPageListId), CB_GETCOUNT, 0, 0), 3)
         << "no automatic source";
-    Choose(kx::kFirstPageListId, u"Tray 2");
-    EXPECT_EQ(Working("wCoverSource"), 2);
+    Choose(kx::kFirstPageListId, u"Manual Feed");
+    EXPECT_EQ(Working("wCoverSource"), 4);
     EXPECT_EQ(Working("iDiffPaper"), 1);
 }
 
@@ -179,8 +180,9 @@ TEST_F(PaperDlgTest, LayoutFeaturesAndTheTurnedPageBlockTheScalingGroup) {
         Set("dmPaperSize", row.paper);
         Open(row.profile);
         EXPECT_EQ(Enabled(kx::kScalingListId), !row.tip.has_value()) << row.label;
-        if (row.tip)
+        if (row.tip) {
             EXPECT_EQ(OptionTip(kx::kScalingListId), Reason(*row.tip)) << row.label;
+        }
         TearDown();
         Set(row.field, 0);
     }
@@ -189,9 +191,13 @@ TEST_F(PaperDlgTest, LayoutFeaturesAndTheTurnedPageBlockTheScalingGroup) {
 TEST_F(PaperDlgTest, BlankPrefixedTraysAreSavedIntoBothSourceFields) {
     Open("");
     EXPECT_EQ(Selection(kx::kPaperSourceListId), u"Tray 1") << "shown without the blank";
-    Choose(kx::kPaperSourceListId, u"Tray 2");
-    EXPECT_EQ(Working("dmDefaultSource"), 2);
-    EXPECT_EQ(Working("sDefaultSource"), 2);
+    Choose(kx::kPaperSourceListId, u"Manual Feed");
+    EXPECT_EQ(Working("dmDefaultSource"), 4);
+    EXPECT_EQ(Working("sDefaultSource"), 4);
+    EXPECT_EQ(SendMessageW(Item(kx::kPaperSourceListId), CB_FINDSTRINGEXACT,
+                           static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(u"Tray 2")),
+              CB_ERR)
+        << "the lower tray only with the model's key or a fitted tray";
 }
 
 TEST_F(PaperDlgTest, ASourceTheListLacksShowsTheDefaultRecordsSource) {
@@ -247,12 +253,12 @@ TEST_F(PaperDlgTest, CollateWritesTheDriversFieldAndThePublicOneWhenItIsInUse) {
 
 TEST_F(PaperDlgTest, TheAutomaticTrayWritesTheAutomaticSourceIntoBothFields) {
     Set("iForceTray", 1);
-    Set("dmDefaultSource", 2);
-    Set("sDefaultSource", 2);
+    Set("dmDefaultSource", 4);
+    Set("sDefaultSource", 4);
     Open("PaperTrayRadio=1\n", PaperForm::Variant);
     EXPECT_TRUE(Checked(kx::kTrayForcedId));
     EXPECT_TRUE(Enabled(kx::kPaperSourceListId));
-    EXPECT_EQ(Selection(kx::kPaperSourceListId), u"Tray 2");
+    EXPECT_EQ(Selection(kx::kPaperSourceListId), u"Manual Feed");
     Click(kx::kTrayAutomaticId);
     EXPECT_EQ(Working("iForceTray"), 0);
     EXPECT_EQ(Working("dmDefaultSource"), 7);

@@ -67,6 +67,15 @@ TEST(AdvancedPaperTabs, FollowTheModelsPaperFeatures) {
     }
 }
 
+TEST(AdvancedPaperTabs, TheFirstPageStaysOnTheSheetOnceTheProfileMovedIt) {
+    kx::ModelProfile profile;
+    profile.PaperFrontCover = {1};
+    profile.coverPagesOffered = true;
+    profile.firstPageInCovers = true; // PaperFirstPage is then cleared
+    EXPECT_TRUE(kx::FirstPageOnSheet(profile));
+    EXPECT_TRUE(kx::AdvancedPaperTabs(profile).page);
+}
+
 TEST(PercentageShown, OutsideTheFieldsWidestRangeShows100) {
     const std::pair<int64_t, int32_t> rows[] = {{24, 100},  {25, 25},  {100, 100},  {400, 400},
                                                 {401, 100}, {-1, 100}, {70000, 100}};

@@ -2,6 +2,7 @@
 // papers: one resized or renumbered after the list was read is drawn at
 // its new size once the papers are said to have changed.
 #include "framework/printer_lists.h"
+#include "platform/base/text.h"
 #include "tests/pages/preview_fixture.h"
 
 namespace {

@@ -1,0 +1,138 @@
+// The "Advanced Paper Options" sheet opened from the Paper page as a user
+// opens it: the tabs a model gets, Cancel leaving the record as it was to
+// the byte, OK handing the edited copy back; and the copies field as a
+// user types into it.
+#include "tests/pages/paper_fixture.h"
+
+#include "pages/paper_option_page.h"
+#include "platform/automation/scripted_user.h"
+#include "platform/controls/common_controls.h"
+#include "platform/base/text.h"
+#include "platform/window/paint_api.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+using kxtest::PaperForm;
+
+constexpr const char* kAllPaperFeatures = "PaperFirstPage=1\nPaperLastPage=1\n"
+                                          "PaperFirstLastType=1\nPaperFrontCover=1,2\n"
+                                          "PaperBackCover=1\nPaperCoverSource=1\n"
+                                          "PaperCoverType=1\nPaperSeparator=1,2\n";
+
+class AdvancedPaperOptionsTest : public kxtest::PaperPageFixture {
+protected:
+    /// Opens the sheet; `act` runs inside it and must close it.
+    void OpenSheet(const std::function<void(kx::ScriptedUser&, HWND)>& act) {
+        bool ran = false;
+        user.WhenNextDialogRuns([&](kx::ScriptedUser& me, HWND dialog) {
+            ran = true;
+            act(me, dialog);
+        });
+        Click(kx::kAdvancedPaperId);
+        EXPECT_TRUE(ran) << "the sheet did not open";
+    }
+    static int TabCount(kx::ScriptedUser& me, HWND dialog) {
+        const HWND tabs = me.FindByClass(dialog, u"SysTabControl32");
+        return tabs != nullptr ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+    }
+    /// Keeps a picture of the sheet where KX_PAPER_PNG_DIR says (for people
+    /// who look at it); does nothing otherwise.
+    static void Keep(HWND dialog, const std::string& name) {
+        if (const char* folder = std::getenv("KX_PAPER_PNG_DIR"))
+            (void)kx::RenderWindowToPng(dialog, std::string(folder) + "/" + name + ".png");
+    }
+
+    kx::ScriptedUser user;
+};
+
+TEST_F(AdvancedPaperOptionsTest, CancelLeavesTheWorkingRecordAsItWasToTheByte) {
+    Open(kAllPaperFeatures);
+    std::array<BYTE, kx::kDevmodeSize> before{};
+    std::memcpy(before.data(), page->working(), before.size());
+    OpenSheet([&](kx::ScriptedUser& me, HWND dialog) {
+        EXPECT_EQ(TabCount(me, dialog), 3);
+        Keep(dialog, "options-page");
+        EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kFirstSourceListId), u"Tray 1"));
+        EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kLastTypeListId), u"Thick Paper"));
+        EXPECT_TRUE(me.ChooseTab(me.FindByClass(dialog, u"SysTabControl32"), 1));
+        Keep(dialog, "options-cover");
+        EXPECT_TRUE(me.ChooseTab(me.FindByClass(dialog, u"SysTabControl32"), 2));
+        Keep(dialog, "options-transparency");
+        me.Click(me.FindById(dialog, IDCANCEL));
+    });
+    EXPECT_EQ(std::memcmp(before.data(), page->working(), before.size()), 0);
+}
+
+TEST_F(AdvancedPaperOptionsTest, OkHandsTheEditedCopyBackToThePage) {
+    Open(kAllPaperFeatures);
+    OpenSheet([&](kx::ScriptedUser& me, HWND dialog) {
+        EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kFirstSourceListId), u"Tray 1"));
+        EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kLastSourceListId), u"Manual Feed"));
+        me.Click(me.FindById(dialog, IDOK));
+    });
+    EXPECT_EQ(Working("wCoverSource"), 1);
+    EXPECT_EQ(Working("iDiffPaper"), 1);
+    EXPECT_EQ(Working("sLastPaperSource"), 4);
+}
+
+TEST_F(AdvancedPaperOptionsTest, TabsFollowTheModel) {
+    struct Row {
+        const char* label;
+        const char* profile;
+        int tabs;
+    };
+    const Row rows[] = {
+        {"all three", kAllPaperFeatures, 3},
+        {"a separator list of exactly 0", "PaperLastPage=1\nPaperSeparator=0\n", 1},
+        {"covers alone", "PaperFrontCover=1\nPaperFrontBackCover=2\nPaperBackCover=1\n", 1},
+    };
+    for (const Row& row : rows) {
+        Open(row.profile);
+        OpenSheet([&](kx::ScriptedUser& me, HWND dialog) {
+            EXPECT_EQ(TabCount(me, dialog), row.tabs) << row.label;
+            me.Click(me.FindById(dialog, IDCANCEL));
+        });
+        TearDown();
+    }
+}
+
+TEST_F(AdvancedPaperOptionsTest, ThreeCoverKindsShowTheChosenKindsGroupOnly) {
+    Open("PaperFrontCover=1,2\nPaperBackCover=1\nPaperFrontBackCover=1\nPaperCoverSize=1\n");
+    OpenSheet([&](kx::ScriptedUser& me, HWND dialog) {
+        const HWND kind = me.FindById(dialog, kx::kCoverKindListId);
+        ASSERT_NE(kind, nullptr);
+        const auto option = [&](int group) {
+            return me.FindById(dialog, kx::kFirstCoverGroupId + group * kx::kCoverGroupStride +
+                                           kx::kCoverOptionList);
+        };
+        EXPECT_FALSE(IsWindowVisible(option(0)));
+        EXPECT_TRUE(me.ChooseByText(kind, u"Back Cover"));
+        EXPECT_TRUE(IsWindowVisible(option(1)));
+        EXPECT_FALSE(IsWindowVisible(option(0)));
+        Keep(dialog, "options-cover-ex");
+        me.Click(me.FindById(dialog, IDOK));
+    });
+    EXPECT_EQ(Working("jBackCoverOpt"), 1) << "a kind chosen shows its first cover";
+    EXPECT_EQ(Working("jFrontCoverOpt"), 0);
+}
+
+TEST_F(AdvancedPaperOptionsTest, CopiesTypedAreClampedWhenTheFieldIsLeft) {
+    Open("PaperCopiesMaximumNumber=99\n");
+    const HWND edit = Item(kx::kCopiesEditId);
+    struct Row {
+        const char16_t* typed;
+        const char16_t* shown;
+    };
+    const Row rows[] = {{u"0", u"1"}, {u"7", u"7"}, {u"abc", u"7"}, {u"250", u"99"}};
+    for (const Row& row : rows) {
+        ASSERT_TRUE(user.Type(edit, row.typed));
+        SetFocus(Item(kx::kPaperSizeListId));
+        EXPECT_EQ(Text(kx::kCopiesEditId), row.shown) << "typed " << kx::Utf16ToUtf8(row.typed);
+    }
+    EXPECT_EQ(Working("dmCopies"), 99);
+}
+
+} // namespace
