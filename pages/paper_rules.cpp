@@ -19,9 +19,9 @@ constexpr int64_t kFinisherWithBins = 5;
 } // namespace
 
 bool HasAdvancedPaperFeature(const ModelProfile& profile) {
-    return profile.coverPagesOffered || profile.PaperLastPage != 0 || !profile.PaperFrontCover.empty() ||
-           !profile.PaperBackCover.empty() || !profile.PaperFrontBackCover.empty() ||
-           profile.PaperSeparatorList.size() > 1;
+    return profile.coverPagesOffered || profile.PaperLastPage != 0 ||
+           !profile.PaperFrontCover.empty() || !profile.PaperBackCover.empty() ||
+           !profile.PaperFrontBackCover.empty() || profile.PaperSeparatorList.size() > 1;
 }
 
 bool FirstPageOnSheet(const ModelProfile& profile) {

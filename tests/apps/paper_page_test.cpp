@@ -42,10 +42,11 @@ protected:
 
     /// Makes the printer start from its fresh record changed by `change`.
     void StartFrom(const std::string& printer, const std::function<void(BYTE*)>& change) {
-        const auto fresh = kxtest::RunHost(
-            prefix, "open-sheet '" + printer + "' --pages 1 --actions cancel --out '" +
-                        Path("fresh.dm") + "'",
-            "KX_LANGID=409");
+        const auto fresh =
+            kxtest::RunHost(prefix,
+                            "open-sheet '" + printer + "' --pages 1 --actions cancel --out '" +
+                                Path("fresh.dm") + "'",
+                            "KX_LANGID=409");
         ASSERT_EQ(ExitCode(fresh), 0) << fresh.output;
         std::string record = ReadFile("fresh.dm");
         ASSERT_EQ(record.size(), kx::kDevmodeSize);
@@ -69,37 +70,37 @@ TEST_F(PaperPage, WithoutScaleNoneAnUnscaledRecordShowsReduceEnlarge) {
 }
 
 TEST_F(PaperPage, AStoredRatioOutsideTheRangeShows100AndTheEdgesShowAsTheyAre) {
-    const std::pair<int, const char*> rows[] = {{24, "100"}, {25, "25"}, {400, "400"},
-                                                {401, "100"}};
+    const std::pair<int, const char*> rows[] = {
+        {24, "100"}, {25, "25"}, {400, "400"}, {401, "100"}};
     for (const auto& [ratio, shown] : rows) {
         StartFrom("Velmora IJ-980", [ratio](BYTE* record) {
             kx::WriteNumber(record, kx::FieldNamed("iER"), 1);
             kx::WriteNumber(record, kx::FieldNamed("iERRatio"), ratio);
         });
-        const auto run = Play("Velmora IJ-980",
-                              "expect 1922 selection \"Reduce/Enlarge\"\n"
-                              "expect label \"Percentage (25-400%)\" text \"" +
-                                  std::string(shown) + "\"\ncancel\n");
+        const auto run = Play("Velmora IJ-980", "expect 1922 selection \"Reduce/Enlarge\"\n"
+                                                "expect label \"Percentage (25-400%)\" text \"" +
+                                                    std::string(shown) + "\"\ncancel\n");
         EXPECT_EQ(ExitCode(run), 0) << "iERRatio " << ratio << "\n" << run.output;
     }
 }
 
 TEST_F(PaperPage, TheTypeDecidesBetweenSeparatorAndFirstPageAndOnlyASeparatorOpensTheDialog) {
-    const auto run = Play("Velmora ML-4200", "expect label \"Separator\" disabled\n"
-                                             "expect label \"First Page\" enabled\n"
-                                             "hover label \"Separator\"\n"
-                                             "expect tip \"choose \"\"Transparency\"\"\"\n"
-                                             "choose label \"Type\" \"Transparency\"\n"
-                                             "expect label \"Separator\" enabled\n"
-                                             "expect label \"First Page\" disabled\n"
-                                             "dialog \"Separator\"\n"
-                                             "  expect label \"Separator Source\" selection \"Tray 1\"\n"
-                                             "  check \"Print on Separator\"\n"
-                                             "  ok\n"
-                                             "end\n"
-                                             "choose label \"Separator\" \"Printed Separator...\"\n"
-                                             "choose label \"Separator\" \"No Separator\"\n"
-                                             "ok\n");
+    const auto run =
+        Play("Velmora ML-4200", "expect label \"Separator\" disabled\n"
+                                "expect label \"First Page\" enabled\n"
+                                "hover label \"Separator\"\n"
+                                "expect tip \"choose \"\"Transparency\"\"\"\n"
+                                "choose label \"Type\" \"Transparency\"\n"
+                                "expect label \"Separator\" enabled\n"
+                                "expect label \"First Page\" disabled\n"
+                                "dialog \"Separator\"\n"
+                                "  expect label \"Separator Source\" selection \"Tray 1\"\n"
+                                "  check \"Print on Separator\"\n"
+                                "  ok\n"
+                                "end\n"
+                                "choose label \"Separator\" \"Printed Separator...\"\n"
+                                "choose label \"Separator\" \"No Separator\"\n"
+                                "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "iOhpSpTray: 7 -> 1")) << run.output;
     EXPECT_TRUE(Contains(run.output, "iLocateOhp: 0 -> 1")) << run.output;
@@ -148,18 +149,17 @@ TEST_F(PaperPage, CancellingAdvancedPaperOptionsLeavesTheRecordAsItWas) {
         << kxtest::RunHost(prefix, "devmode compare '" + Path("plain.dm") + "' '" +
                                        Path("cancelled.dm") + "'")
                .output;
-    const auto kept = Play("Velmora CL-6500",
-                           "dialog \"Advanced Paper Options\"\n"
-                           "  choose 2014 \"Heavy Paper\"\n"
-                           "  choose 2012 \"Tray 2\"\n"
-                           "  ok\n"
-                           "end\n"
-                           "click \"Advanced Paper Options...\"\n"
-                           "ok\n");
+    const auto kept = Play("Velmora CL-6500", "dialog \"Advanced Paper Options\"\n"
+                                              "  choose 2014 \"Plain Paper\"\n"
+                                              "  choose 2012 \"Tray 1\"\n"
+                                              "  ok\n"
+                                              "end\n"
+                                              "click \"Advanced Paper Options...\"\n"
+                                              "ok\n");
     ASSERT_EQ(ExitCode(kept), 0) << kept.output;
-    EXPECT_TRUE(Contains(kept.output, "wCoverSource: 0 -> 2")) << kept.output;
+    EXPECT_TRUE(Contains(kept.output, "wCoverSource: 0 -> 1")) << kept.output;
     EXPECT_TRUE(Contains(kept.output, "iDiffPaper: 0 -> 1")) << kept.output;
-    EXPECT_TRUE(Contains(kept.output, "sFirstPaperType: 0 -> 2")) << kept.output;
+    EXPECT_TRUE(Contains(kept.output, "sFirstPaperType: 0 -> 1")) << kept.output;
 }
 
 TEST_F(PaperPage, APaperThatConflictsIsRepairedWithATipAndTheControlsShowTheRepair) {

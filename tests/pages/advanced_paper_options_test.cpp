@@ -6,8 +6,8 @@
 
 #include "pages/paper_option_page.h"
 #include "platform/automation/scripted_user.h"
-#include "platform/controls/common_controls.h"
 #include "platform/base/text.h"
+#include "platform/controls/common_controls.h"
 #include "platform/window/paint_api.h"
 
 #include <cstdlib>
