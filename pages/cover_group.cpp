@@ -85,6 +85,13 @@ void CCoverGroup::Show(bool show) {
     }
 }
 
+void CCoverGroup::ShowEveryRow() {
+    for (const int offset : kGroupControls) {
+        if (const HWND control = m_page->GetDlgItem(Id(offset)))
+            ::ShowWindow(control, SW_SHOW);
+    }
+}
+
 void CCoverGroup::Refresh() {
     const BYTE* devmode = m_page->working();
     if (devmode == nullptr)
@@ -153,11 +160,14 @@ void CCoverGroup::ChooseCoverIfNone() {
     const auto option = m_option.SelectedValue();
     if ((!option || *option == 0) && m_option.GetCount() > 1)
         m_option.SetCurSel(1);
+    FillBlankRows();
 }
 
-bool CCoverGroup::Owns(HWND control) const {
-    return control != nullptr && (control == m_option.m_hWnd || control == m_size.m_hWnd ||
-                                  control == m_source.m_hWnd || control == m_type.m_hWnd);
+void CCoverGroup::FillBlankRows() {
+    for (CIconComboBox* box : {&m_size, &m_source, &m_type}) {
+        if (m_page->Shown(box->GetDlgCtrlID()) && box->GetCurSel() < 0 && box->GetCount() > 0)
+            box->SetCurSel(0);
+    }
 }
 
 } // namespace kx

@@ -18,15 +18,19 @@ public:
     void Attach(CPaperOptionPage& page, int slot, size_t cover);
     /// Hides the rows the model does not offer; the group shrinks.
     void SetUpRows();
-    /// Hides or shows the whole group.
+    /// Hides or shows the whole group (the rows the model offers).
     void Show(bool show);
+    /// Shows every row, offered or not (before SetUpRows closes the gaps).
+    void ShowEveryRow();
     void Refresh();
     /// Writes the group's values; with `offered` false the cover is off.
     void Save(bool offered);
     /// A kind just chosen shows its first cover rather than none.
     void ChooseCoverIfNone();
-    /// Whether an entry of the group's lists is the window `control`.
-    bool Owns(HWND control) const;
+    /// A cover chosen takes a size, tray and type rather than none.
+    void FillBlankRows();
+    /// Whether the window `control` is the group's option list.
+    bool IsOptionList(HWND control) const { return control == m_option.m_hWnd; }
 
     size_t cover() const { return m_cover; }
     int Id(int offset) const;

@@ -106,6 +106,13 @@ void CFirstLastPageDlg::SaveControls() {
 
 BOOL CFirstLastPageDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!m_quiet && HIWORD(wParam) == CBN_SELCHANGE) {
+        // A page given a tray of its own takes a type with it, rather than
+        // none (which no tray accepts).
+        const int id = LOWORD(wParam);
+        CIconComboBox& type = id == kFirstSourceListId ? m_firstType : m_lastType;
+        if ((id == kFirstSourceListId || id == kLastSourceListId) && Shown(type.GetDlgCtrlID()) &&
+            type.GetCurSel() < 0 && type.GetCount() > 0)
+            type.SetCurSel(0);
         OnSettingChanged();
         return TRUE;
     }

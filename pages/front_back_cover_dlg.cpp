@@ -64,6 +64,11 @@ void CFrontBackCoverDlg::SaveControls() {
 
 BOOL CFrontBackCoverDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!m_quiet && HIWORD(wParam) == CBN_SELCHANGE) {
+        const auto control = reinterpret_cast<HWND>(lParam);
+        for (CCoverGroup& group : m_groups) {
+            if (group.IsOptionList(control))
+                group.FillBlankRows();
+        }
         OnSettingChanged();
         return TRUE;
     }

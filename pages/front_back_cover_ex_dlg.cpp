@@ -30,7 +30,9 @@ BOOL CFrontBackCoverExDlg::OnInitDialog() {
         m_groups[i].Attach(*this, static_cast<int>(i), i);
     // The groups share one place: each closes its gaps alone.
     for (size_t i = 0; i < m_groups.size(); ++i) {
-        ShowKind(static_cast<WORD>(i + 1));
+        for (size_t other = 0; other < m_groups.size(); ++other)
+            m_groups[other].Show(false);
+        m_groups[i].ShowEveryRow();
         m_groups[i].SetUpRows();
     }
     ShowKind(0);
@@ -73,6 +75,11 @@ BOOL CFrontBackCoverExDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
             if (kind >= 1 && kind <= m_groups.size())
                 m_groups[kind - 1].ChooseCoverIfNone();
             m_quiet = false;
+        }
+        const auto control = reinterpret_cast<HWND>(lParam);
+        for (CCoverGroup& group : m_groups) {
+            if (group.IsOptionList(control))
+                group.FillBlankRows();
         }
         OnSettingChanged();
         return TRUE;

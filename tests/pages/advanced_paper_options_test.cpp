@@ -76,6 +76,9 @@ TEST_F(AdvancedPaperOptionsTest, OkHandsTheEditedCopyBackToThePage) {
     EXPECT_EQ(Working("wCoverSource"), 1);
     EXPECT_EQ(Working("iDiffPaper"), 1);
     EXPECT_EQ(Working("sLastPaperSource"), 4);
+    // A page given a tray of its own took the first type with it.
+    EXPECT_EQ(Working("sFirstPaperType"), 1);
+    EXPECT_EQ(Working("sLastPaperType"), 1);
 }
 
 TEST_F(AdvancedPaperOptionsTest, TabsFollowTheModel) {
@@ -117,6 +120,7 @@ TEST_F(AdvancedPaperOptionsTest, ThreeCoverKindsShowTheChosenKindsGroupOnly) {
     });
     EXPECT_EQ(Working("jBackCoverOpt"), 1) << "a kind chosen shows its first cover";
     EXPECT_EQ(Working("jFrontCoverOpt"), 0);
+    EXPECT_EQ(Working("sBackPaperSize"), 1) << "and the first size with it";
 }
 
 TEST_F(AdvancedPaperOptionsTest, CopiesTypedAreClampedWhenTheFieldIsLeft) {
