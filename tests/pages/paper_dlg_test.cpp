@@ -203,7 +203,9 @@ TEST_F(PaperDlgTest, BlankPrefixedTraysAreSavedIntoBothSourceFields) {
 TEST_F(PaperDlgTest, ASourceTheListLacksShowsTheDefaultRecordsSource) {
     Set("dmDefaultSource", 5); // an envelope feeder that is not fitted
     Open("");
-    EXPECT_EQ(Selection(kx::kPaperSourceListId), u"Tray 1");
+    kx::WriteNumber(page->defaults(), kx::FieldNamed("dmDefaultSource"), 4);
+    page->RefreshControls();
+    EXPECT_EQ(Selection(kx::kPaperSourceListId), u"Manual Feed");
 }
 
 TEST_F(PaperDlgTest, APaperSizeCanChooseTheTypeAndTheTypeTheResolution) {
