@@ -29,18 +29,18 @@ constexpr TemplateControl kCopiesEdit = {
 constexpr TemplateControl kCopiesSpin = {u"CONTROL", {},    kCopiesSpinId,     180, 34, 8,
                                          12,         kSpin, u"msctls_updown32"};
 constexpr TemplateControl kCollate = Check(u"Co&llate", kCollateId, 108, 54);
-constexpr TemplateControl kSizeLabel = Label(u"Si&ze:", kPaperSizeLabelId, 108, 38);
-constexpr TemplateControl kSizeList = List(kPaperSizeListId, 147, 73);
+constexpr TemplateControl kSizeLabel = Label(u"Si&ze:", kPaperSizeLabelId, 108, 41);
+constexpr TemplateControl kSizeList = List(kPaperSizeListId, 150, 70);
 constexpr TemplateControl kCustomPaper = {
     u"PUSHBUTTON", u"&Custom...", kCustomPaperButtonId, 189, 34, 31, 12, u"WS_GROUP"};
-constexpr TemplateControl kSourceLabel = Label(u"&Source:", kPaperSourceLabelId, 108, 38);
-constexpr TemplateControl kSourceList = List(kPaperSourceListId, 147, 73);
-constexpr TemplateControl kTypeLabel = Label(u"&Type:", kPaperTypeLabelId, 108, 38);
-constexpr TemplateControl kTypeList = List(kPaperTypeListId, 147, 73);
-constexpr TemplateControl kSeparatorLabel = Label(u"Se&parator:", kSeparatorLabelId, 108, 38);
-constexpr TemplateControl kSeparatorList = List(kSeparatorListId, 147, 73);
-constexpr TemplateControl kFirstPageLabel = Label(u"&First Page:", kFirstPageLabelId, 108, 38);
-constexpr TemplateControl kFirstPageList = List(kFirstPageListId, 147, 73);
+constexpr TemplateControl kSourceLabel = Label(u"&Source:", kPaperSourceLabelId, 108, 41);
+constexpr TemplateControl kSourceList = List(kPaperSourceListId, 150, 70);
+constexpr TemplateControl kTypeLabel = Label(u"&Type:", kPaperTypeLabelId, 108, 41);
+constexpr TemplateControl kTypeList = List(kPaperTypeListId, 150, 70);
+constexpr TemplateControl kSeparatorLabel = Label(u"Se&parator:", kSeparatorLabelId, 108, 41);
+constexpr TemplateControl kSeparatorList = List(kSeparatorListId, 150, 70);
+constexpr TemplateControl kFirstPageLabel = Label(u"&First Page:", kFirstPageLabelId, 108, 41);
+constexpr TemplateControl kFirstPageList = List(kFirstPageListId, 150, 70);
 constexpr TemplateControl kAdvanced = {
     u"PUSHBUTTON",           u"Advanced Paper &Options...", kAdvancedPaperId, 108, 34, 112, 13,
     u"WS_GROUP | WS_TABSTOP"};
