@@ -5,6 +5,7 @@
 #include "tests/pages/paper_fixture.h"
 
 #include "pages/paper_option_page.h"
+#include "pages/separator_dlg.h"
 #include "platform/automation/scripted_user.h"
 #include "platform/base/text.h"
 #include "platform/controls/common_controls.h"
@@ -137,6 +138,33 @@ TEST_F(AdvancedPaperOptionsTest, CopiesTypedAreClampedWhenTheFieldIsLeft) {
         EXPECT_EQ(Text(kx::kCopiesEditId), row.shown) << "typed " << kx::Utf16ToUtf8(row.typed);
     }
     EXPECT_EQ(Working("dmCopies"), 99);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AdvancedPaperOptionsTest, ASeparatorKindOpensTheSeparatorDialogOnTheFirstTwoTrays) {
+    Set("iPaperType", 3);
+    Set("iOhpSpTray", 7);
+    Open("PaperSeparator=1\nPrinterTray34=1\n");
+    bool opened = false;
+    user.WhenNextDialogRuns([&](kx::ScriptedUser& me, HWND dialog) {
+        opened = true;
+        const HWND sources = me.FindById(dialog, kx::kSeparatorSourceListId);
+        EXPECT_EQ(SendMessageW(sources, CB_GETCOUNT, 0, 0), 2) << "trays 1 and 2 only";
+        EXPECT_EQ(SendMessageW(sources, CB_GETCURSEL, 0, 0), 0)
+            << "the automatic tray stored shows the first offered";
+        Keep(dialog, "separator");
+        EXPECT_TRUE(me.ChooseByText(sources, u"Tray 2"));
+        EXPECT_TRUE(me.SetCheck(me.FindById(dialog, kx::kLocateOhpId), true));
+        me.Click(me.FindById(dialog, IDOK));
+    });
+    Choose(kx::kSeparatorListId, u"Blank Separator...");
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(Working("iOhp"), 2);
+    EXPECT_EQ(Working("iOhpSpTray"), 2);
+    EXPECT_EQ(Working("iLocateOhp"), 1);
 }
 
 } // namespace
