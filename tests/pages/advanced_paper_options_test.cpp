@@ -168,3 +168,30 @@ TEST_F(AdvancedPaperOptionsTest, ASeparatorKindOpensTheSeparatorDialogOnTheFirst
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AdvancedPaperOptionsTest, CopiesThatLeaveTheColourCopiesAskOnceAndNoPutsThemBack) {
+    Set("iGrayMode", 1);
+    Set("sMonoCopies", 1);
+    Set("sColorCopies", 0);
+    Open("GraphicsCopiesSetting=1\nGraphicsColorMode=1\n");
+    const HWND edit = Item(kx::kCopiesEditId);
+    user.AnswerNextMessageBox(IDNO);
+    ASSERT_TRUE(user.Type(edit, u"3"));
+    EXPECT_EQ(Text(kx::kCopiesEditId), u"1") << "No puts the copies back";
+    EXPECT_EQ(Working("dmCopies"), 1);
+    EXPECT_EQ(Working("sMonoCopies"), 1);
+
+    user.AnswerNextMessageBox(IDYES);
+    ASSERT_TRUE(user.Type(edit, u"3"));
+    EXPECT_EQ(Working("dmCopies"), 3);
+    EXPECT_EQ(Working("sMonoCopies"), 0) << "all copies print in colour";
+    EXPECT_EQ(Working("sColorCopies"), 3);
+    int boxes = 0;
+    for (const kx::UiEvent& event : user.Log())
+        boxes += event.kind == kx::UiEventKind::MessageBox ? 1 : 0;
+    EXPECT_EQ(boxes, 2) << "one question for each change";
+}
+
+} // namespace
