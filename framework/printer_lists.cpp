@@ -216,7 +216,9 @@ CapabilityList CPrinterLists::Read(WORD numbers, WORD names, size_t slot, size_t
     int nameCount = 0;
     const std::vector<BYTE> nameBytes = Ask(names, slot * sizeof(WCHAR), devmode, &nameCount);
     std::vector<WCHAR> text(nameBytes.size() / sizeof(WCHAR));
-    std::memcpy(text.data(), nameBytes.data(), text.size() * sizeof(WCHAR));
+    // A printer that answers nothing leaves both buffers empty (and null).
+    if (!text.empty())
+        std::memcpy(text.data(), nameBytes.data(), text.size() * sizeof(WCHAR));
     for (int i = 0; i < nameCount; ++i)
         list.names.push_back(TextFromField(text.data() + static_cast<size_t>(i) * slot, slot));
     list.names.resize(std::min(list.names.size(), list.numbers.size()));
