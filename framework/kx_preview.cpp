@@ -8,6 +8,7 @@
 #include "framework/kx_paint_scope.h"
 #include "framework/preview_gdi.h"
 #include "framework/preview_sample_page.h"
+#include "framework/printer_lists.h"
 #include "platform/base/standard_papers.h"
 #include "platform/controls/classic_look.h"
 #include "platform/spooler/device_capabilities.h"
@@ -124,8 +125,10 @@ PaperDimensions CKxPreview::PaperSize(int32_t paper) {
         }
         return nullptr;
     };
-    // A custom paper the list lacks may have been added since it was read.
-    const bool stale = m_papersRead && paper > kLastStandardPaper && find() == nullptr;
+    // A custom paper the list lacks may have been added since it was read;
+    // one it holds may have been resized or renumbered since.
+    const bool stale = m_papersRead && ((paper > kLastStandardPaper && find() == nullptr) ||
+                                        m_papersGeneration != PapersGeneration());
     if (!m_papersRead || printer != m_paperPrinter || stale) {
         // The driver answers for the record with fit-to-page on, without
         // touching the caller's record.
@@ -135,6 +138,7 @@ PaperDimensions CKxPreview::PaperSize(int32_t paper) {
         m_paperSizes = PaperCapability<POINT>(printer, DC_PAPERSIZE, query.data());
         m_paperPrinter = printer;
         m_papersRead = true;
+        m_papersGeneration = PapersGeneration();
     }
     const POINT* size = find();
     if (size == nullptr || size->x <= 0 || size->y <= 0)

@@ -121,6 +121,7 @@ private:
     std::vector<WORD> m_paperNumbers;
     std::vector<POINT> m_paperSizes;
     bool m_papersRead = false;
+    uint64_t m_papersGeneration = 0;
 };
 
 /// Makes the preview object of a role; the pages install their pictures.

@@ -45,7 +45,22 @@ constexpr std::array<const DevmodeField*, 10> kInstalledOptions = {
     &FieldNamed("sDrvLang"),
 };
 
+uint64_t g_papersGeneration = 0;
+
 } // namespace
+
+uint64_t PapersGeneration() {
+    return g_papersGeneration;
+}
+
+void NotePapersChanged() {
+    ++g_papersGeneration;
+}
+
+void CPrinterLists::ForgetPapers() {
+    m_papers.reset();
+    NotePapersChanged();
+}
 
 PrinterList FilterPapers(const CapabilityList& papers, CustomSizes custom,
                          std::span<const int32_t> largePapers) {
@@ -201,7 +216,9 @@ CapabilityList CPrinterLists::Read(WORD numbers, WORD names, size_t slot, size_t
     int nameCount = 0;
     const std::vector<BYTE> nameBytes = Ask(names, slot * sizeof(WCHAR), devmode, &nameCount);
     std::vector<WCHAR> text(nameBytes.size() / sizeof(WCHAR));
-    std::memcpy(text.data(), nameBytes.data(), text.size() * sizeof(WCHAR));
+    // A printer that answers nothing leaves both buffers empty (and null).
+    if (!text.empty())
+        std::memcpy(text.data(), nameBytes.data(), text.size() * sizeof(WCHAR));
     for (int i = 0; i < nameCount; ++i)
         list.names.push_back(TextFromField(text.data() + static_cast<size_t>(i) * slot, slot));
     list.names.resize(std::min(list.names.size(), list.numbers.size()));

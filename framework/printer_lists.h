@@ -93,8 +93,9 @@ public:
     PrinterList Media(const BYTE* devmode);
     PrinterList OutputBins(const BYTE* devmode);
 
-    /// The user's custom papers changed: the papers are asked again.
-    void ForgetPapers() { m_papers.reset(); }
+    /// The user's custom papers changed: the papers are asked again, here
+    /// and by every other holder of a paper list.
+    void ForgetPapers();
     /// Everything is asked again.
     void Forget();
 
@@ -119,6 +120,12 @@ private:
     std::optional<CapabilityList> m_media;
     std::optional<CapabilityList> m_outputBins;
 };
+
+/// Counts the changes of the user's papers (a custom paper added, resized,
+/// renamed or renumbered) in this module; whoever keeps a paper list of its
+/// own reads it again when the count moved.
+uint64_t PapersGeneration();
+void NotePapersChanged();
 
 /// The lists of the sheet that `devmode` belongs to (its working copy, or a
 /// copy of it with its device name), made on the first question of that

@@ -13,6 +13,7 @@
 #include "host/spooler_printer_queries.h"
 #include "pages/graphic_controls.h"
 #include "pages/mark_file_job.h"
+#include "pages/paper_controls.h"
 #include "pages/preview_factory.h"
 #include "store/deco_dlg.h"
 #include "store/overlay_dlg.h"
@@ -91,6 +92,7 @@ void EnsureModuleStarted() {
                                kind == MarkFile::Stamp ? MarkKind::Stamp : MarkKind::Watermark,
                                paperCode);
         });
+    InstallPaperPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

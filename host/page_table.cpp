@@ -9,6 +9,8 @@
 #include "store/deco_dlg.h"
 #include "store/overlay_dlg.h"
 #include "store/watermark_dlg.h"
+#include "pages/paper2_dlg.h"
+#include "pages/paper_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
 
@@ -124,6 +126,12 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CDeco2Dlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CDeco2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CPaperDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CPaperDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CPaper2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CPaper2Dlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));
