@@ -11,6 +11,7 @@
 #include "host/page_dispatcher.h"
 #include "host/spooler_printer_queries.h"
 #include "pages/graphic_controls.h"
+#include "pages/layout_controls.h"
 #include "pages/preview_factory.h"
 #include "store/registry_user_store.h"
 #include "store/stored_item_kinds.h"
@@ -77,6 +78,7 @@ void EnsureModuleStarted() {
     InstallPreviewFactory();
     InstallTroublePageControls();
     InstallGraphicPageControls();
+    InstallLayoutPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

@@ -4,6 +4,8 @@
 #include "framework/page_templates.h"
 #include "host/host_records.h"
 #include "pages/graphic_dlg.h"
+#include "pages/layout2_dlg.h"
+#include "pages/layout_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
 
@@ -101,6 +103,12 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CGraphicDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CGraphicDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CLayoutDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CLayoutDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CLayout2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CLayout2Dlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));
