@@ -121,7 +121,7 @@ void CLayoutDlg::SaveControls() {
 }
 
 BOOL CLayoutDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (busy())
+    if (busy() || !Refreshed())
         return COrientationDlg::OnCommand(wParam, lParam);
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) == CBN_SELCHANGE && id == kLayoutTypeListId) {
@@ -144,7 +144,7 @@ BOOL CLayoutDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CLayoutDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (!busy() && m_rows.OnNotify(lParam, result)) {
+    if (!busy() && Refreshed() && m_rows.OnNotify(lParam, result)) {
         OnSettingChanged();
         return TRUE;
     }

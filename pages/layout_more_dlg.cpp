@@ -182,8 +182,10 @@ BOOL CLayoutMoreDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnSettingChanged();
         return TRUE;
     }
+    const int32_t ratio = m_ratio.Value();
     if (m_ratio.OnCommand(wParam, lParam)) {
-        OnSettingChanged();
+        if (m_ratio.Value() != ratio)
+            OnSettingChanged();
         return TRUE;
     }
     switch (m_rows.OnCommand(wParam, lParam)) {

@@ -209,8 +209,10 @@ RowChange CLayoutRows::OnCommand(WPARAM wParam, LPARAM lParam) {
     bool changed = false;
     if (m_overlap.OnCommand(wParam, lParam, &changed))
         return changed ? RowChange::Value : RowChange::Handled;
+    // Setting the field's text notifies too: only a moved value is a change.
+    const int32_t scale = m_scale.Value();
     if (m_scale.OnCommand(wParam, lParam))
-        return code == EN_CHANGE ? RowChange::Value : RowChange::Handled;
+        return m_scale.Value() != scale ? RowChange::Value : RowChange::Handled;
     if (code == CBN_SELCHANGE) {
         switch (id) {
         case kPagesPerSideListId: {

@@ -165,6 +165,7 @@ void COrientationDlg::RefreshPage() {
     Check(kMirrorId, Number(devmode, FieldNamed("iMirror")) > 0);
     RefreshDoubleSided();
     RefreshPictures();
+    m_refreshed = true;
 }
 
 void COrientationDlg::PlaceDoubleSidedRadios() {
@@ -272,7 +273,7 @@ void COrientationDlg::Changed() {
 BOOL COrientationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
-    if (busy())
+    if (busy() || !Refreshed())
         return CKxDialog::OnCommand(wParam, lParam);
     if (code == BN_CLICKED) {
         switch (id) {

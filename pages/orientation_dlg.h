@@ -66,6 +66,12 @@ private:
     bool m_rotationList = false;
     bool m_rotationWithNinety = false;
     bool m_printerChoiceShown = true;
+    /// Set by the first refresh: notifications before it (controls being
+    /// filled) are no user's changes.
+    bool m_refreshed = false;
+
+protected:
+    bool Refreshed() const { return m_refreshed; }
 };
 
 } // namespace kx

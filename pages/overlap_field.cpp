@@ -68,9 +68,11 @@ bool COverlapField::OnNotify(LPARAM lParam, LRESULT* result) {
     if (header == nullptr || m_spin.m_hWnd == nullptr || header->hwndFrom != m_spin.m_hWnd ||
         header->code != UDN_DELTAPOS)
         return false;
-    const auto* change = reinterpret_cast<const NMUPDOWN*>(lParam);
+    // The field moves by a millimetre a click and the control follows it.
+    auto* change = reinterpret_cast<NMUPDOWN*>(const_cast<NMHDR*>(header));
     SetValue(m_value + change->iDelta * kOverlapSpinStep);
-    *result = TRUE;
+    change->iDelta = 0;
+    *result = FALSE;
     return true;
 }
 

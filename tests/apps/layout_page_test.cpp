@@ -116,8 +116,9 @@ TEST_F(LayoutPage, TheInkjetWithNoScalingTypeNamesItInTheTip) {
 }
 
 TEST_F(LayoutPage, RotatingAListedPaperBy90BlocksTheRowsAndResetsThePages) {
-    Seed("Velmora CL-6500", {{"dmPaperSize", 20}, {"iNup", 2}});
-    const auto run = Play("Velmora CL-6500", "expect 1711 selection \"Multiple Pages per Side\"\n"
+    Seed("Velmora CL-6500", {{"dmPaperSize", 20}});
+    const auto run = Play("Velmora CL-6500", "choose 1711 \"Multiple Pages per Side\"\n"
+                                             "choose 1713 \"4\"\n"
                                              "expect 1713 selection \"4\"\n"
                                              "choose 1705 \"90\"\n"
                                              "expect 1713 selection \"1\"\n"
@@ -128,7 +129,7 @@ TEST_F(LayoutPage, RotatingAListedPaperBy90BlocksTheRowsAndResetsThePages) {
                                              "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "iRotate: 0 -> 90")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "iNup: 2 -> 0")) << run.output;
+    EXPECT_FALSE(Contains(run.output, "iNup:")) << "back to one page per side: " << run.output;
 }
 
 TEST_F(LayoutPage, NinetyIsOfferedOnlyForTheListedPapers) {
@@ -156,20 +157,28 @@ TEST_F(LayoutPage, TwoPagesInLandscapeOfferDownAndUp) {
 }
 
 TEST_F(LayoutPage, TheOverlapShowsInInchesAndInMillimetres) {
-    Seed("Velmora IJ-980", {{"iPoster", 1}, {"iPosterOverlap", 10}, {"IsMMInch", 1}});
-    auto run = Play("Velmora IJ-980", "expect 1711 selection \"Poster\"\n"
-                                      "expect 1723 text \"0.10\"\n"
-                                      "expect 1725 selection \"Inches\"\n"
-                                      "choose 1725 \"Millimeters\"\n"
-                                      "expect 1723 text \"3\"\n"
-                                      "type 1723 \"25\"\n"
-                                      "ok\n");
+    // The colour laser shows the unit on its preview.
+    Seed("Velmora CL-6500", {{"iPoster", 1}, {"iPosterOverlap", 10}, {"IsMMInch", 1}});
+    auto run = Play("Velmora CL-6500", "expect 1711 selection \"Poster\"\n"
+                                       "expect 1723 text \"0.10\"\n"
+                                       "expect 1725 hidden\n"
+                                       "check \"Millimeters\"\n"
+                                       "expect 1723 text \"3\"\n"
+                                       "type 1723 \"25\"\n"
+                                       "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "IsMMInch: 1 -> 0")) << run.output;
     EXPECT_TRUE(Contains(run.output, "iPosterOverlap: 10 -> 98")) << run.output;
 
-    Seed("Velmora IJ-980", {{"iPoster", 1}, {"iPosterOverlap", 100}, {"IsMMInch", 0}});
-    run = Play("Velmora IJ-980", "expect 1723 text \"25\"\n"
+    // The inkjet has its own units list; its poster is chosen on the page
+    // (a stored one gives way to its high resolution).
+    Seed("Velmora IJ-980", {{"iPosterOverlap", 100}, {"IsMMInch", 0}});
+    run = Play("Velmora IJ-980", "choose 1711 \"Poster\"\n"
+                                 "expect 1725 selection \"Millimeters\"\n"
+                                 "expect 1723 text \"25\"\n"
+                                 "choose 1725 \"Inches\"\n"
+                                 "expect 1723 text \"1.00\"\n"
+                                 "choose 1725 \"Millimeters\"\n"
                                  "spin 1724 1\n"
                                  "expect 1723 text \"25\"\n"
                                  "spin 1724 -2\n"
@@ -181,15 +190,15 @@ TEST_F(LayoutPage, TheOverlapShowsInInchesAndInMillimetres) {
 }
 
 TEST_F(LayoutPage, ManualDoubleSidedIsStoredApartAndSkipsThePrinterChoice) {
-    Seed("Velmora CL-6500", {{"iDuplexUnit", 0}});
-    const auto run = Play("Velmora CL-6500", "expect 1741 hidden\n"
-                                             "expect 1740 text \"Manual Double-Sided\"\n"
-                                             "check \"Short Edge\"\n"
-                                             "click 1745\n"
-                                             "expect \"None\" checked\n"
-                                             "click 1745\n"
-                                             "expect \"Long Edge\" checked\n"
-                                             "ok\n");
+    // The inkjet turns the pages by hand and has no printer's setting.
+    const auto run = Play("Velmora IJ-980", "expect 1741 hidden\n"
+                                            "expect 1740 text \"Manual Double-Sided\"\n"
+                                            "check \"Short Edge\"\n"
+                                            "click 1745\n"
+                                            "expect \"None\" checked\n"
+                                            "click 1745\n"
+                                            "expect \"Long Edge\" checked\n"
+                                            "ok\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "iManualDuplex: 0 -> 1")) << run.output;
     EXPECT_FALSE(Contains(run.output, "iHardwareDuplex")) << run.output;
@@ -204,11 +213,12 @@ TEST_F(LayoutPage, AStoredPrinterChoiceWithoutTheKeyShowsNone) {
 }
 
 TEST_F(LayoutPage, APosterKeepsDoubleSidedPrintingOff) {
-    const auto run = Play("Velmora CL-6500", "choose 1711 \"Poster\"\n"
-                                             "expect 1743 disabled\n"
-                                             "hover 1743\n"
-                                             "expect tip \"anything except Poster and Booklet\"\n"
-                                             "cancel\n");
+    const auto run = Play("Velmora IJ-980", "expect 1743 enabled\n"
+                                            "choose 1711 \"Poster\"\n"
+                                            "expect 1743 disabled\n"
+                                            "hover 1743\n"
+                                            "expect tip \"anything except Poster and Booklet\"\n"
+                                            "cancel\n");
     ASSERT_EQ(ExitCode(run), 0) << run.output;
 }
 
