@@ -42,13 +42,13 @@ void AddOrientationRows(std::vector<TemplateControl>& rows) {
     const TemplateControl controls[] = {
         // The radios name the orientation; their picture stands beside them.
         {u"LTEXT", u"Orientation", kOrientationCaptionId, kLeft, 34, 40, 8, u"NOT WS_VISIBLE"},
-        Picture(kOrientationPictureId, 196, 32, 24, 24),
+        Picture(kOrientationPictureId, 197, 32, 23, 24),
         {u"AUTORADIOBUTTON", u"Portrait", kPortraitId, kLeft, 34, 40, 10, kFirstRadio},
-        {u"AUTORADIOBUTTON", u"Landscape", kLandscapeId, 149, 34, 45, 10},
+        {u"AUTORADIOBUTTON", u"Landscape", kLandscapeId, 149, 34, 47, 10},
         Label(u"Rotate:", kRotationLabelId, kLeft, 46, 26),
         List(kRotationListId, 134, 46, 26),
         Check(u"Rotate 180\u00B0", kRotate180Id, kLeft, 47, 52),
-        Check(u"Mirror", kMirrorId, 162, 47, 34),
+        Check(u"Mirror", kMirrorId, 162, 47, 33),
     };
     rows.insert(rows.end(), std::begin(controls), std::end(controls));
 }
@@ -94,12 +94,12 @@ void AddTypeRows(std::vector<TemplateControl>& rows, int top, bool typeList) {
 void AddDoubleSidedRows(std::vector<TemplateControl>& rows, int top) {
     const TemplateControl controls[] = {
         {u"LTEXT", u"Double-Sided Printing", kDoubleSidedCaptionId, kLeft, top + 1, 88, 8},
-        {u"AUTORADIOBUTTON", u"Printer", kFirstDoubleSidedId, kLeft, top + 9, 46, 9, kFirstRadio},
-        {u"AUTORADIOBUTTON", u"None", kFirstDoubleSidedId + 1, 154, top + 9, 48, 9},
-        {u"AUTORADIOBUTTON", u"Long Edge", kFirstDoubleSidedId + 2, kLeft, top + 18, 46, 9},
-        {u"AUTORADIOBUTTON", u"Short Edge", kFirstDoubleSidedId + 3, 154, top + 18, 48, 9},
+        {u"AUTORADIOBUTTON", u"Printer", kFirstDoubleSidedId, kLeft, top + 9, 47, 8, kFirstRadio},
+        {u"AUTORADIOBUTTON", u"None", kFirstDoubleSidedId + 1, 157, top + 9, 47, 8},
+        {u"AUTORADIOBUTTON", u"Long Edge", kFirstDoubleSidedId + 2, kLeft, top + 18, 47, 8},
+        {u"AUTORADIOBUTTON", u"Short Edge", kFirstDoubleSidedId + 3, 157, top + 18, 47, 8},
         Check(u"Reverse", kReverseId, kLeft, top + 27, 80),
-        Picture(kDoubleSidedPictureId, 203, top - 1, 17, 29),
+        Picture(kDoubleSidedPictureId, 205, top + 1, 15, 26),
     };
     rows.insert(rows.end(), std::begin(controls), std::end(controls));
 }

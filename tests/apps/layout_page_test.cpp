@@ -261,7 +261,7 @@ TEST_F(LayoutPage, CancellingLayoutMoreKeepsTheRecord) {
 
 TEST_F(LayoutPage, TheGermanPageNamesItsRows) {
     const auto run = Play("Velmora CL-6500",
-                          "expect 1701 text \"Hochformat\"\n"
+                          "expect 1701 text \"Hoch\"\n"
                           "expect 1711 selection \"Keine\"\n"
                           "choose 1711 \"Mehrere Seiten pro Blatt\"\n"
                           "expect 1712 text \"Seiten pro Blatt:\"\n"
