@@ -40,7 +40,7 @@ bool CLayoutRows::UnitsShown() const {
     return TheApp().profile.UnitsOnPreview == 0;
 }
 
-void CLayoutRows::Attach(CKxDialog& dialog, const BYTE* devmode, std::u16string_view printer) {
+void CLayoutRows::Attach(CKxDialog& dialog, const BYTE* /*devmode*/, std::u16string_view printer) {
     m_dialog = &dialog;
     const ModelProfile& profile = TheApp().profile;
     TextStore& strings = TheApp().stringFile;
@@ -61,15 +61,34 @@ void CLayoutRows::Attach(CKxDialog& dialog, const BYTE* devmode, std::u16string_
     });
     FillValueList(m_units, kUnits, strings, section);
     FillValueList(m_virtualPosition, kVirtualPositions, strings, section);
-    if (devmode != nullptr && profile.LayoutVirtual != 0)
-        FillPrinterList(
-            m_virtualPaper,
-            SheetPrinterLists(devmode, printer).Papers(devmode, CustomSizes::Excluded, profile));
+    m_printer = std::u16string(printer);
     m_overlap.Attach(dialog.m_hWnd, kOverlapEditId, kOverlapSpinId);
     m_scale.Attach(dialog.m_hWnd, kPosterScaleEditId, kPosterScaleSpinId,
                    {kPosterScaleMin, kPosterScaleMax}, 3, NumberFilter::Digits);
     if (!UnitsShown())
         ::ShowWindow(dialog.GetDlgItem(kUnitsListId), SW_HIDE);
+}
+
+// The printer's papers are asked only when the virtual rows are first
+// needed: most pages never show them.
+void CLayoutRows::FillVirtualPapers(const BYTE* devmode) {
+    const ModelProfile& profile = TheApp().profile;
+    if (m_virtualPapersFilled || devmode == nullptr || profile.LayoutVirtual == 0)
+        return;
+    m_virtualPapersFilled = true;
+    FillPrinterList(
+        m_virtualPaper,
+        SheetPrinterLists(devmode, m_printer).Papers(devmode, CustomSizes::Excluded, profile));
+    ShowVirtualPaper(devmode);
+}
+
+void CLayoutRows::ShowVirtualPaper(const BYTE* devmode) {
+    // A virtual paper the list lacks shows the job's own paper.
+    const int64_t virtualPaper = Number(devmode, FieldNamed("iVirtualPaper"));
+    const int64_t paper = Number(devmode, FieldNamed("dmPaperSize"));
+    const bool listed =
+        virtualPaper > 0 && m_virtualPaper.FindValue(static_cast<WORD>(virtualPaper)) >= 0;
+    ShowValue(m_virtualPaper, static_cast<WORD>(listed ? virtualPaper : paper));
 }
 
 void CLayoutRows::FillOrders(bool landscape) {
@@ -105,12 +124,10 @@ void CLayoutRows::Refresh(const BYTE* devmode, bool blocked) {
     m_overlap.SetValue(OverlapFromStored(Number(devmode, FieldNamed("iPosterOverlap"))));
     m_scale.SetValue(static_cast<int32_t>(std::clamp<int64_t>(
         Number(devmode, FieldNamed("iPoster_Scale")), kPosterScaleMin, kPosterScaleMax)));
-    // A virtual paper the list lacks shows the job's own paper.
-    const int64_t virtualPaper = Number(devmode, FieldNamed("iVirtualPaper"));
-    const int64_t paper = Number(devmode, FieldNamed("dmPaperSize"));
-    const bool listed =
-        virtualPaper > 0 && m_virtualPaper.FindValue(static_cast<WORD>(virtualPaper)) >= 0;
-    ShowValue(m_virtualPaper, static_cast<WORD>(listed ? virtualPaper : paper));
+    if (Number(devmode, FieldNamed("iVirtualPrint")) != 0)
+        FillVirtualPapers(devmode);
+    if (m_virtualPapersFilled)
+        ShowVirtualPaper(devmode);
     ShowValue(m_virtualPosition,
               ClampVirtualPosition(Number(devmode, FieldNamed("iVirtualLayout"))));
 }
@@ -132,6 +149,8 @@ void CLayoutRows::ShowRowsFor(WORD type, bool usable, const BYTE* devmode) {
     const bool multiple = type == kLayoutMultiple && profile.LayoutMultiple != 0;
     const bool poster = type == kLayoutPoster && profile.LayoutPoster != 0;
     const bool virtualPage = type == kLayoutVirtual && profile.LayoutVirtual != 0;
+    if (virtualPage)
+        FillVirtualPapers(devmode);
     for (const int id : kMultipleRows) {
         const bool order = id == kPageOrderLabelId || id == kPageOrderListId;
         show(id, multiple && (!order || profile.LayoutMultipleOrder != 0));

@@ -26,8 +26,9 @@ enum class RowChange {
 
 class CLayoutRows {
 public:
-    /// Takes over the dialog's row controls and fills the fixed lists and
-    /// the virtual paper list of `printer`'s papers (without custom sizes).
+    /// Takes over the dialog's row controls and fills the fixed lists; the
+    /// virtual paper list of `printer`'s papers (without custom sizes) is
+    /// filled when the virtual rows are first needed.
     void Attach(CKxDialog& dialog, const BYTE* devmode, std::u16string_view printer);
 
     /// Shows the record's values. `blocked`: scaling keeps the layout at one
@@ -49,6 +50,8 @@ public:
 
 private:
     void FillOrders(bool landscape);
+    void FillVirtualPapers(const BYTE* devmode);
+    void ShowVirtualPaper(const BYTE* devmode);
     bool UnitsShown() const;
     void EnableRow(int id, bool enable, int tip);
 
@@ -64,6 +67,8 @@ private:
     /// The order list's kind: 0 more than two pages, 1 two in portrait, 2
     /// two in landscape.
     int m_orderKind = -1;
+    std::u16string m_printer;
+    bool m_virtualPapersFilled = false;
 };
 
 } // namespace kx
