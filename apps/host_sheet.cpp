@@ -236,9 +236,18 @@ size_t HostSheet::PositionOf(int index) const {
 
 void HostSheet::Activate(size_t position) {
     m_active = position;
-    const Page& page = m_pages[position];
+    Page& page = m_pages[position];
+    page.beenActive = true;
     Notify(page, PSN_SETACTIVE);
     ShowWindow(page.window, SW_SHOW);
+}
+
+void HostSheet::ReadyForPicture(int index) {
+    const size_t position = PositionOf(index);
+    if (position == m_pages.size() || m_pages[position].beenActive)
+        return;
+    m_pages[position].beenActive = true;
+    Notify(m_pages[position], PSN_SETACTIVE);
 }
 
 bool HostSheet::LeaveActivePage() {

@@ -59,6 +59,10 @@ public:
     std::u16string Caption(int index) const;
     /// The index of the page in front; -1 once the sheet is closed.
     int ActivePage() const;
+    /// Readies a page for drawing: a page that never came to the front has
+    /// not filled its controls yet, so it hears it is shown as a tab the
+    /// user looks at would. Nothing for a page that has been in front.
+    void ReadyForPicture(int index);
     /// Called once when the sheet closes, while its windows still exist.
     void WhenClosing(std::function<void()> handler) { m_whenClosing = std::move(handler); }
     /// What the close box does: cancel, and when a page refuses, close
@@ -78,6 +82,7 @@ private:
         LONG cx;
         LONG cy;
         HWND window = nullptr;
+        bool beenActive = false;
     };
 
     bool Describe(int index, Page& page);

@@ -108,14 +108,16 @@ void PrintShown(const std::vector<ShownWindow>& shown) {
     }
 }
 
-// Every page as it is when the sheet closes; hidden pages are drawn too.
-bool RenderPages(const HostSheet& sheet, const std::string& folder) {
+// Every page as it is when the sheet closes, as if its tab were in front;
+// hidden pages are drawn too.
+bool RenderPages(HostSheet& sheet, const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     bool allWritten = true;
     for (const int index : sheet.PageIndexes()) {
         const std::string path =
             (std::filesystem::path(folder) / ("page-" + std::to_string(index) + ".png")).string();
+        sheet.ReadyForPicture(index);
         if (kx::RenderWindowToPng(sheet.PageWindow(index), path)) {
             std::printf("  wrote %s\n", path.c_str());
         } else {
@@ -155,7 +157,7 @@ int RunSheetScript(const Arguments& arguments) {
     if (!request->pngFolder.empty())
         sheet.WhenClosing([&] { rendered = RenderPages(sheet, request->pngFolder); });
 
-    SheetScriptRunner runner(sheet, user);
+    SheetScriptRunner runner(sheet, user, request->pngFolder);
     const auto failure = runner.Run(std::get<std::vector<ScriptStep>>(parsed));
     if (failure)
         std::fprintf(stderr, "kxhost: %s:%d: %s\n", scriptName.c_str(), failure->line,

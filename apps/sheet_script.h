@@ -43,6 +43,11 @@
 //   apply | ok | cancel          the sheet's buttons; inside a dialog block,
 //                                ok and cancel click the dialog's OK and
 //                                Cancel (IDOK, IDCANCEL)
+//   picture "name.png"           draw the active page, or inside a dialog
+//                                block the dialog, to a PNG file of that name
+//                                in the picture folder (--png-dir, else the
+//                                current folder); the name is letters,
+//                                digits, ".", "-" and "_", ending in ".png"
 //
 // `answer`, `file` and `dialog` prepare for what the next acting line opens
 // (answers are used in the order written): a message box, file dialog or
@@ -100,6 +105,7 @@ enum class StepKind : uint8_t {
     Apply,
     Ok,
     Cancel,
+    Picture,
     Expect,
 };
 
@@ -138,7 +144,8 @@ struct ScriptStep {
     StepKind kind = StepKind::Click;
     bool expectFailure = false;
     Target target;             ///< the control, or the page of page steps
-    std::u16string text;       ///< typed, chosen, expected text; file path; dialog caption
+    std::u16string text;       ///< typed, chosen, expected text; file path; dialog caption;
+                               ///< picture file name
     int number = 0;            ///< spin steps, slider position, button id of an answer
     uint32_t milliseconds = 0; ///< clock
     kx::Key key = kx::Key::Enter;

@@ -34,6 +34,7 @@ enum class Form : uint8_t {
     Button,
     FileAnswer,
     DialogCaption,
+    PictureName,
     Check,
 };
 
@@ -60,6 +61,7 @@ constexpr Keyword kKeywords[] = {
     {"apply", StepKind::Apply, Form::Nothing},
     {"ok", StepKind::Ok, Form::Nothing},
     {"cancel", StepKind::Cancel, Form::Nothing},
+    {"picture", StepKind::Picture, Form::PictureName},
     {"expect", StepKind::Expect, Form::Check},
 };
 
@@ -107,6 +109,21 @@ std::string Lower(std::string_view text) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
+}
+
+constexpr size_t kLongestPictureName = 100;
+
+// A picture is written into the picture folder and nowhere else: a plain
+// file name, no folder, no way up.
+bool IsPictureName(std::u16string_view name) {
+    constexpr std::u16string_view kExtension = u".png";
+    if (name.size() <= kExtension.size() || name.size() > kLongestPictureName ||
+        !name.ends_with(kExtension) || name.front() == u'.')
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'.' || c == u'-' || c == u'_';
+    });
 }
 
 // A keyword is a bare word; a quoted one is always a text.
@@ -312,6 +329,11 @@ std::optional<ScriptError> LineParser::ParseForm(Form form, ScriptStep& step) {
     case Form::DialogCaption:
         if (!AtEnd())
             TakeText(step.text);
+        return std::nullopt;
+    case Form::PictureName:
+        if (!TakeText(step.text) || !IsPictureName(step.text))
+            return Fail("picture needs a file name of letters, digits, '.', '-' and '_' ending in "
+                        "\".png\"");
         return std::nullopt;
     case Form::Check:
         return ParseCheck(step);

@@ -8,10 +8,12 @@
 #include "platform/controls/control_constants.h"
 #include "platform/window/common_dialogs.h"
 #include "platform/window/message_box.h"
+#include "platform/window/paint_api.h"
 #include "platform/window/window_api.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace kxhost {
 
@@ -52,9 +54,10 @@ kx::UiEventKind PreparedFor(StepKind kind) {
 
 } // namespace
 
-SheetScriptRunner::SheetScriptRunner(HostSheet& sheet, kx::ScriptedUser& user)
-    : m_sheet(sheet), m_user(user), m_targets(sheet, user),
-      m_checks(sheet, user, m_targets, m_shown) {
+SheetScriptRunner::SheetScriptRunner(HostSheet& sheet, kx::ScriptedUser& user,
+                                     std::string pictureFolder)
+    : m_sheet(sheet), m_user(user), m_pictureFolder(std::move(pictureFolder)),
+      m_targets(sheet, user), m_checks(sheet, user, m_targets, m_shown) {
     m_userIdle = kx::SetIdleHandler([this](HWND modal) { return OnIdle(modal); });
     m_userSink = kx::SetUiEventSink([this](const kx::UiEvent& event) { OnUiEvent(event); });
 }
@@ -142,9 +145,26 @@ StepOutcome SheetScriptRunner::Act(const ScriptStep& step, HWND dialog) {
         return {true, {}};
     case StepKind::Expect:
         return m_checks.Check(step, dialog);
+    case StepKind::Picture:
+        return DrawPicture(step, dialog);
     default:
         return ActOnControl(step, dialog);
     }
+}
+
+StepOutcome SheetScriptRunner::DrawPicture(const ScriptStep& step, HWND dialog) const {
+    const HWND window = dialog != nullptr ? dialog : m_sheet.PageWindow(m_sheet.ActivePage());
+    if (window == nullptr)
+        return {false, "there is no page or dialog to draw"};
+    std::error_code error;
+    if (!m_pictureFolder.empty())
+        std::filesystem::create_directories(m_pictureFolder, error);
+    const std::filesystem::path path =
+        std::filesystem::path(m_pictureFolder.empty() ? "." : m_pictureFolder) / Narrow(step.text);
+    if (!kx::RenderWindowToPng(window, path.string()))
+        return {false, path.string() + " could not be written"};
+    std::printf("  wrote %s\n", path.string().c_str());
+    return {true, {}};
 }
 
 StepOutcome SheetScriptRunner::ActOnControl(const ScriptStep& step, HWND dialog) {

@@ -29,8 +29,9 @@ struct ScriptFailure {
 class SheetScriptRunner {
 public:
     /// Takes over answering modal loops from `user` for its lifetime; the
-    /// user must outlive the runner.
-    SheetScriptRunner(HostSheet& sheet, kx::ScriptedUser& user);
+    /// user must outlive the runner. `picture` steps write into
+    /// `pictureFolder` (the current folder when empty).
+    SheetScriptRunner(HostSheet& sheet, kx::ScriptedUser& user, std::string pictureFolder = {});
     ~SheetScriptRunner();
     SheetScriptRunner(const SheetScriptRunner&) = delete;
     SheetScriptRunner& operator=(const SheetScriptRunner&) = delete;
@@ -53,6 +54,7 @@ private:
     StepOutcome ActOnControl(const ScriptStep& step, HWND dialog);
     StepOutcome SheetButton(const ScriptStep& step, HWND dialog);
     StepOutcome SwitchPage(const ScriptStep& step);
+    StepOutcome DrawPicture(const ScriptStep& step, HWND dialog) const;
     void Conclude(const ScriptStep& step, const StepOutcome& outcome);
     void Fail(int line, std::string message);
 
@@ -63,6 +65,7 @@ private:
 
     HostSheet& m_sheet;
     kx::ScriptedUser& m_user;
+    std::string m_pictureFolder;
     SheetTargets m_targets;
     std::vector<ShownWindow> m_shown;
     SheetScriptChecks m_checks;

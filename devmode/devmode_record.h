@@ -3,6 +3,7 @@
 #pragma once
 
 #include "devmode/devmode_field_table.h"
+#include "platform/base/byte_access.h"
 #include "platform/base/win_types.h"
 
 #include <cassert>
@@ -18,22 +19,6 @@ using DevmodeBuffer = std::unique_ptr<BYTE[]>;
 
 /// A zeroed 3,555-byte record, or null when memory is short.
 DevmodeBuffer AllocateDevmode();
-
-inline uint16_t LoadU16(const BYTE* at) {
-    return static_cast<uint16_t>(at[0] | (at[1] << 8));
-}
-inline uint32_t LoadU32(const BYTE* at) {
-    return static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8) |
-           (static_cast<uint32_t>(at[2]) << 16) | (static_cast<uint32_t>(at[3]) << 24);
-}
-inline void StoreU16(BYTE* at, uint16_t value) {
-    at[0] = static_cast<BYTE>(value);
-    at[1] = static_cast<BYTE>(value >> 8);
-}
-inline void StoreU32(BYTE* at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        at[i] = static_cast<BYTE>(value >> (8 * i));
-}
 
 /// The value of a number field, signed or unsigned as the field's type says.
 inline int64_t ReadNumber(const BYTE* record, const DevmodeField& field) {
@@ -83,14 +68,6 @@ inline void WriteNumber(BYTE* record, const DevmodeField& field, int64_t value) 
 inline DWORD FieldBits(const BYTE* record) {
     return LoadU32(record + FieldNamed("dmFields").offset);
 }
-
-/// Unaligned UTF-16 text of `capacity` code units at `at`: its length
-/// before the terminator (the capacity when there is none), its text, and a
-/// bounded write of at most capacity - 1 code units and a terminator that
-/// never splits a surrogate pair. The write returns the code units written.
-size_t TextLengthAt(const BYTE* at, size_t capacity);
-std::u16string ReadTextAt(const BYTE* at, size_t capacity);
-size_t WriteTextAt(BYTE* at, size_t capacity, std::u16string_view text);
 
 /// Code units of a text field before its terminator, or its capacity when
 /// the stored text has none.

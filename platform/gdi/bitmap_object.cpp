@@ -10,17 +10,14 @@ namespace kx {
 BitmapObject::BitmapObject(int width, int height, int bitsPerPixel)
     : m_width(width), m_height(height), m_bitsPerPixel(bitsPerPixel) {}
 
-BitmapObject::~BitmapObject() {
-    if (m_surface != nullptr)
-        cairo_surface_destroy(m_surface);
-}
+BitmapObject::~BitmapObject() = default;
 
 std::shared_ptr<BitmapObject> BitmapObject::CreateDevice(int width, int height, int bitsPerPixel) {
     if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
         return nullptr;
     std::shared_ptr<BitmapObject> bitmap(new BitmapObject(width, height, bitsPerPixel));
-    bitmap->m_surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    if (cairo_surface_status(bitmap->m_surface) != CAIRO_STATUS_SUCCESS)
+    bitmap->m_surface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+    if (cairo_surface_status(bitmap->m_surface.get()) != CAIRO_STATUS_SUCCESS)
         return nullptr;
     return bitmap;
 }
@@ -36,14 +33,14 @@ std::shared_ptr<BitmapObject> BitmapObject::CreateDib(const DibLayout& layout) {
         // Cairo takes a negative stride, so bottom-up rows need no copy.
         const int stride = static_cast<int>(layout.stride);
         uint8_t* firstRow = bitmap->m_dib.get() + layout.RowOffset(0);
-        bitmap->m_surface =
+        bitmap->m_surface.reset(
             cairo_image_surface_create_for_data(firstRow, CAIRO_FORMAT_RGB24, layout.width,
-                                                layout.height, layout.topDown ? stride : -stride);
+                                                layout.height, layout.topDown ? stride : -stride));
     } else {
-        bitmap->m_surface =
-            cairo_image_surface_create(CAIRO_FORMAT_RGB24, layout.width, layout.height);
+        bitmap->m_surface.reset(
+            cairo_image_surface_create(CAIRO_FORMAT_RGB24, layout.width, layout.height));
     }
-    if (cairo_surface_status(bitmap->m_surface) != CAIRO_STATUS_SUCCESS)
+    if (cairo_surface_status(bitmap->m_surface.get()) != CAIRO_STATUS_SUCCESS)
         return nullptr;
     return bitmap;
 }
@@ -76,18 +73,18 @@ int BitmapObject::Describe(int size, void* buffer) const {
 
 cairo_surface_t* BitmapObject::BeginUse(int top, int bottom) {
     if (m_dib != nullptr && !SharesRows()) {
-        cairo_surface_flush(m_surface);
+        cairo_surface_flush(m_surface.get());
         for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
             DibRowToPixels(m_layout, m_dib.get() + m_layout.RowOffset(y), PixelRow(y));
     }
     // The owner may have written the rows directly.
     if (m_dib != nullptr)
-        cairo_surface_mark_dirty(m_surface);
-    return m_surface;
+        cairo_surface_mark_dirty(m_surface.get());
+    return m_surface.get();
 }
 
 void BitmapObject::EndDrawing(int top, int bottom, int left, int right) {
-    cairo_surface_flush(m_surface);
+    cairo_surface_flush(m_surface.get());
     if (IsMonochrome()) {
         KeepBlackAndWhite(top, bottom);
         return;
@@ -134,12 +131,12 @@ void BitmapObject::KeepBlackAndWhite(int top, int bottom) {
             row[x] = sum * 2 >= 3 * 255 ? 0x00FFFFFF : 0;
         }
     }
-    cairo_surface_mark_dirty(m_surface);
+    cairo_surface_mark_dirty(m_surface.get());
 }
 
 uint32_t* BitmapObject::PixelRow(int y) {
-    uint8_t* data = cairo_image_surface_get_data(m_surface);
-    const int stride = cairo_image_surface_get_stride(m_surface);
+    uint8_t* data = cairo_image_surface_get_data(m_surface.get());
+    const int stride = cairo_image_surface_get_stride(m_surface.get());
     return reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(stride) * y);
 }
 
@@ -147,7 +144,7 @@ COLORREF BitmapObject::PixelAt(int x, int y) {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return CLR_INVALID;
     BeginUse();
-    cairo_surface_flush(m_surface);
+    cairo_surface_flush(m_surface.get());
     return ColorFromPixel(PixelRow(y)[x]);
 }
 

@@ -6,6 +6,8 @@
 #include "platform/gdi/dib_format.h"
 #include "platform/gdi/gdi_object.h"
 
+#include "platform/gdi/cairo_owner.h"
+
 #include <cairo.h>
 #include <memory>
 
@@ -59,7 +61,7 @@ private:
     int m_bitsPerPixel;
     DibLayout m_layout;
     std::unique_ptr<uint8_t[]> m_dib;
-    cairo_surface_t* m_surface = nullptr;
+    CairoOwner<cairo_surface_t> m_surface;
 };
 
 } // namespace kx

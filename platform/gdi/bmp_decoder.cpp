@@ -1,6 +1,7 @@
 // BMP header checks and decoding through stb_image.
 #include "platform/gdi/bmp_decoder.h"
 
+#include "platform/base/byte_access.h"
 #include "platform/base/contains.h"
 
 #include <algorithm>
@@ -36,13 +37,11 @@ constexpr std::array<uint32_t, 6> kInfoHeaderSizes{12, 40, 52, 56, 108, 124};
 constexpr std::array<int, 6> kDepths{1, 4, 8, 16, 24, 32};
 
 uint16_t Read16(std::span<const uint8_t> bytes, size_t at) {
-    return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+    return LoadU16(&bytes[at]);
 }
 
 uint32_t Read32(std::span<const uint8_t> bytes, size_t at) {
-    return static_cast<uint32_t>(bytes[at]) | (static_cast<uint32_t>(bytes[at + 1]) << 8) |
-           (static_cast<uint32_t>(bytes[at + 2]) << 16) |
-           (static_cast<uint32_t>(bytes[at + 3]) << 24);
+    return LoadU32(&bytes[at]);
 }
 
 struct BmpHeader {

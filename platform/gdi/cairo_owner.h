@@ -1,5 +1,6 @@
 // CairoOwner: the one owner type of every Cairo object the drawing code
-// makes (contexts, surfaces, patterns, font faces, scaled fonts), freeing
+// makes (contexts, surfaces, patterns, font faces, scaled fonts, regions,
+// copied paths), freeing
 // each with its own destroy call.
 #pragma once
 
@@ -33,7 +34,16 @@ struct CairoDestroy<cairo_scaled_font_t> {
     void operator()(cairo_scaled_font_t* font) const { cairo_scaled_font_destroy(font); }
 };
 
-/// Owns one reference; a null owner frees nothing.
+template <>
+struct CairoDestroy<cairo_region_t> {
+    void operator()(cairo_region_t* region) const { cairo_region_destroy(region); }
+};
+template <>
+struct CairoDestroy<cairo_path_t> {
+    void operator()(cairo_path_t* path) const { cairo_path_destroy(path); }
+};
+
+/// Owns one reference (a path: the copy); a null owner frees nothing.
 template <class T>
 using CairoOwner = std::unique_ptr<T, CairoDestroy<T>>;
 

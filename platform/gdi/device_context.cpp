@@ -29,13 +29,9 @@ cairo_surface_t* RecorderSurface() {
 DeviceContext::DeviceContext(DcKind kind) : m_kind(kind) {}
 
 DeviceContext::~DeviceContext() {
+    // The context draws on the job's surface: it goes first.
+    m_cairo.reset();
     m_job.reset();
-    if (m_cairo != nullptr)
-        cairo_destroy(m_cairo);
-    if (m_recorder != nullptr)
-        cairo_destroy(m_recorder);
-    if (m_closedPath != nullptr)
-        cairo_path_destroy(m_closedPath);
 }
 
 int DeviceContext::Save() {
@@ -58,12 +54,10 @@ bool DeviceContext::Restore(int level) {
 }
 
 void DeviceContext::BindCanvas(cairo_surface_t* surface) {
-    if (m_cairo != nullptr)
-        cairo_destroy(m_cairo);
-    m_cairo = surface != nullptr ? cairo_create(surface) : nullptr;
+    m_cairo.reset(surface != nullptr ? cairo_create(surface) : nullptr);
     if (m_cairo != nullptr) {
-        cairo_set_antialias(m_cairo, CAIRO_ANTIALIAS_NONE);
-        cairo_set_font_options(m_cairo, TextFontOptions());
+        cairo_set_antialias(m_cairo.get(), CAIRO_ANTIALIAS_NONE);
+        cairo_set_font_options(m_cairo.get(), TextFontOptions());
     }
     m_clipDirty = true;
 }
@@ -115,21 +109,21 @@ POINT DeviceContext::ToLogical(POINT device) const {
 }
 
 void DeviceContext::ApplyClip() {
-    cairo_reset_clip(m_cairo);
+    cairo_reset_clip(m_cairo.get());
     if (m_state.clip.has_value()) {
-        cairo_identity_matrix(m_cairo);
-        cairo_scale(m_cairo, m_scaleX, m_scaleY);
-        cairo_translate(m_cairo, m_surfaceOffset.x, m_surfaceOffset.y);
-        cairo_new_path(m_cairo);
-        m_state.clip->AppendToPath(m_cairo);
-        cairo_clip(m_cairo);
+        cairo_identity_matrix(m_cairo.get());
+        cairo_scale(m_cairo.get(), m_scaleX, m_scaleY);
+        cairo_translate(m_cairo.get(), m_surfaceOffset.x, m_surfaceOffset.y);
+        cairo_new_path(m_cairo.get());
+        m_state.clip->AppendToPath(m_cairo.get());
+        cairo_clip(m_cairo.get());
     }
     m_clipDirty = false;
 }
 
 void DeviceContext::ApplyLogicalMatrix(cairo_t* cairo) const {
     cairo_identity_matrix(cairo);
-    if (cairo != m_recorder) {
+    if (cairo != m_recorder.get()) {
         cairo_scale(cairo, m_scaleX, m_scaleY);
         cairo_translate(cairo, m_surfaceOffset.x, m_surfaceOffset.y);
     }
@@ -161,15 +155,15 @@ cairo_t* DeviceContext::BeginDraw(const RECT* bounds) {
         m_state.bitmap.object->BeginUse(m_drawArea.top, m_drawArea.bottom);
     if (m_clipDirty)
         ApplyClip();
-    cairo_new_path(m_cairo);
-    ApplyLogicalMatrix(m_cairo);
-    return m_cairo;
+    cairo_new_path(m_cairo.get());
+    ApplyLogicalMatrix(m_cairo.get());
+    return m_cairo.get();
 }
 
 void DeviceContext::EndDraw() {
     if (m_cairo == nullptr)
         return;
-    cairo_new_path(m_cairo);
+    cairo_new_path(m_cairo.get());
     if (m_kind == DcKind::Memory && m_state.bitmap.object != nullptr)
         m_state.bitmap.object->EndDrawing(m_drawArea.top, m_drawArea.bottom, m_drawArea.left,
                                           m_drawArea.right);
@@ -177,11 +171,11 @@ void DeviceContext::EndDraw() {
 
 cairo_t* DeviceContext::PathRecorder() {
     if (m_recorder == nullptr) {
-        m_recorder = cairo_create(RecorderSurface());
-        cairo_set_font_options(m_recorder, TextFontOptions());
+        m_recorder.reset(cairo_create(RecorderSurface()));
+        cairo_set_font_options(m_recorder.get(), TextFontOptions());
     }
-    ApplyLogicalMatrix(m_recorder);
-    return m_recorder;
+    ApplyLogicalMatrix(m_recorder.get());
+    return m_recorder.get();
 }
 
 bool DeviceContext::OpenPath() {
@@ -196,18 +190,16 @@ bool DeviceContext::ClosePath() {
         return false;
     cairo_t* recorder = PathRecorder();
     cairo_identity_matrix(recorder);
-    m_closedPath = cairo_copy_path(recorder);
+    m_closedPath.reset(cairo_copy_path(recorder));
     cairo_new_path(recorder);
     m_pathOpen = false;
     return true;
 }
 
 void DeviceContext::DiscardPath() {
-    if (m_closedPath != nullptr)
-        cairo_path_destroy(m_closedPath);
-    m_closedPath = nullptr;
+    m_closedPath.reset();
     if (m_recorder != nullptr)
-        cairo_new_path(m_recorder);
+        cairo_new_path(m_recorder.get());
     m_pathOpen = false;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/gdi/bitmap_object.h"
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/font_object.h"
 #include "platform/gdi/pen_brush.h"
 #include "platform/gdi/region_object.h"
@@ -115,7 +116,7 @@ public:
     bool ClosePath();
     void DiscardPath();
     /// The closed path (device coordinates), or nullptr.
-    const cairo_path_t* ClosedPath() const { return m_closedPath; }
+    const cairo_path_t* ClosedPath() const { return m_closedPath.get(); }
 
     std::shared_ptr<PenObject> Pen() const { return m_state.pen.object; }
     std::shared_ptr<BrushObject> Brush() const { return m_state.brush.object; }
@@ -131,7 +132,7 @@ private:
     DcState m_state;
     std::vector<DcState> m_saved;
     DeviceGeometry m_geometry;
-    cairo_t* m_cairo = nullptr;
+    CairoOwner<cairo_t> m_cairo;
     double m_scaleX = 1;
     double m_scaleY = 1;
     /// What the drawing under way can touch, in device pixels.
@@ -141,9 +142,9 @@ private:
     std::unique_ptr<PrinterJob> m_job;
     std::u16string m_printerName;
     std::u16string m_printerOutput;
-    cairo_t* m_recorder = nullptr;
+    CairoOwner<cairo_t> m_recorder;
     bool m_pathOpen = false;
-    cairo_path_t* m_closedPath = nullptr;
+    CairoOwner<cairo_path_t> m_closedPath;
 };
 
 HDC AddDeviceContext(std::shared_ptr<DeviceContext> dc);

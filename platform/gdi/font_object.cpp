@@ -57,10 +57,7 @@ FontObject::FontObject(const LOGFONTW& font) : m_font(font) {
     m_font.lfFaceName[LF_FACESIZE - 1] = 0;
 }
 
-FontObject::~FontObject() {
-    if (m_scaled != nullptr)
-        cairo_scaled_font_destroy(m_scaled);
-}
+FontObject::~FontObject() = default;
 
 int FontObject::Describe(int size, void* buffer) const {
     return DescribeAs(m_font, size, buffer);
@@ -97,17 +94,17 @@ void FontObject::Resolve() const {
                 xScale = std::clamp(m_font.lfWidth / naturalAverage, kMinimumSize / em,
                                     kMaximumSize / em);
         }
-        m_scaled =
-            MakeScaledFont(cairoFace, em * xScale, em, m_font.lfQuality != NONANTIALIASED_QUALITY);
+        m_scaled.reset(
+            MakeScaledFont(cairoFace, em * xScale, em, m_font.lfQuality != NONANTIALIASED_QUALITY));
         cairo_font_extents_t scaled{};
-        cairo_scaled_font_extents(m_scaled, &scaled);
+        cairo_scaled_font_extents(m_scaled.get(), &scaled);
         m_metrics.emSize = em;
         m_metrics.xScale = xScale;
         m_metrics.ascent = scaled.ascent;
         m_metrics.descent = scaled.descent;
         m_metrics.lineGap = std::max(0.0, scaled.height - scaled.ascent - scaled.descent);
         m_metrics.maxAdvance = scaled.max_x_advance;
-        m_metrics.averageWidth = Advance(m_scaled, kAverageSample) / 52.0;
+        m_metrics.averageWidth = Advance(m_scaled.get(), kAverageSample) / 52.0;
     });
 }
 
@@ -123,7 +120,7 @@ cairo_font_face_t* FontObject::Face() const {
 
 cairo_scaled_font_t* FontObject::ScaledFont() const {
     Resolve();
-    return m_scaled;
+    return m_scaled.get();
 }
 
 const FontMetrics& FontObject::Metrics() const {

@@ -2,6 +2,7 @@
 // draws it with its metrics in logical units.
 #pragma once
 
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/gdi_object.h"
 
 #include <cairo.h>
@@ -58,7 +59,7 @@ private:
     LOGFONTW m_font;
     mutable std::once_flag m_resolved;
     mutable std::string m_family;
-    mutable cairo_scaled_font_t* m_scaled = nullptr;
+    mutable CairoOwner<cairo_scaled_font_t> m_scaled;
     mutable FontMetrics m_metrics;
     mutable std::once_flag m_measured;
     mutable TEXTMETRICW m_textMetrics{};

@@ -65,9 +65,9 @@ std::unique_ptr<PrinterJob> PrinterJob::Start(const std::u16string& printerName,
         job->m_filePath = *path;
         job->m_output = Output::File;
     }
-    job->m_surface = cairo_ps_surface_create_for_stream(&PrinterJob::Write, job.get(), widthPoints,
-                                                        heightPoints);
-    if (cairo_surface_status(job->m_surface) != CAIRO_STATUS_SUCCESS) {
+    job->m_surface.reset(cairo_ps_surface_create_for_stream(&PrinterJob::Write, job.get(),
+                                                            widthPoints, heightPoints));
+    if (cairo_surface_status(job->m_surface.get()) != CAIRO_STATUS_SUCCESS) {
         job->Abort();
         *error = ERROR_NOT_ENOUGH_MEMORY;
         return nullptr;
@@ -120,10 +120,9 @@ void PrinterJob::CloseOutput() {
 bool PrinterJob::Finish() {
     if (m_surface == nullptr)
         return false;
-    cairo_surface_finish(m_surface);
-    const bool rendered = cairo_surface_status(m_surface) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(m_surface);
-    m_surface = nullptr;
+    cairo_surface_finish(m_surface.get());
+    const bool rendered = cairo_surface_status(m_surface.get()) == CAIRO_STATUS_SUCCESS;
+    m_surface.reset();
     CloseOutput();
     bool delivered = rendered && !m_writeFailed;
     if (delivered && m_output == Output::Port)
@@ -134,9 +133,8 @@ bool PrinterJob::Finish() {
 void PrinterJob::Abort() {
     if (m_surface != nullptr) {
         m_output = Output::Discard;
-        cairo_surface_finish(m_surface);
-        cairo_surface_destroy(m_surface);
-        m_surface = nullptr;
+        cairo_surface_finish(m_surface.get());
+        m_surface.reset();
     }
     CloseOutput();
     if (!m_filePath.empty())

@@ -5,6 +5,8 @@
 #include "platform/base/win_types.h"
 #include "platform/gdi/printer_port.h"
 
+#include "platform/gdi/cairo_owner.h"
+
 #include <cairo.h>
 #include <memory>
 #include <string>
@@ -25,7 +27,7 @@ public:
     PrinterJob& operator=(const PrinterJob&) = delete;
 
     int Id() const { return m_id; }
-    cairo_surface_t* Surface() const { return m_surface; }
+    cairo_surface_t* Surface() const { return m_surface.get(); }
     bool InPage() const { return m_inPage; }
     bool BeginPage();
     bool FinishPage();
@@ -48,7 +50,7 @@ private:
     std::string m_buffer;
     bool m_writeFailed = false;
     bool m_inPage = false;
-    cairo_surface_t* m_surface = nullptr;
+    CairoOwner<cairo_surface_t> m_surface;
 };
 
 } // namespace kx

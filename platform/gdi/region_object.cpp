@@ -23,64 +23,59 @@ Region::Region() : m_region(cairo_region_create()) {}
 
 Region::Region(const RECT& rect) {
     const cairo_rectangle_int_t r = ToCairo(rect);
-    m_region = cairo_region_create_rectangle(&r);
+    m_region.reset(cairo_region_create_rectangle(&r));
 }
 
-Region::Region(const Region& other) : m_region(cairo_region_copy(other.m_region)) {}
+Region::Region(const Region& other) : m_region(cairo_region_copy(other.m_region.get())) {}
 
 Region& Region::operator=(const Region& other) {
-    if (this != &other) {
-        cairo_region_t* copy = cairo_region_copy(other.m_region);
-        cairo_region_destroy(m_region);
-        m_region = copy;
-    }
+    if (this != &other)
+        m_region.reset(cairo_region_copy(other.m_region.get()));
     return *this;
 }
 
-Region::~Region() {
-    cairo_region_destroy(m_region);
-}
+Region::~Region() = default;
 
 int Region::Complexity() const {
-    const int count = cairo_region_num_rectangles(m_region);
+    const int count = cairo_region_num_rectangles(m_region.get());
     return count == 0 ? NULLREGION : count == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 RECT Region::Bounds() const {
-    if (cairo_region_is_empty(m_region))
+    if (cairo_region_is_empty(m_region.get()))
         return RECT{0, 0, 0, 0};
     cairo_rectangle_int_t extents{};
-    cairo_region_get_extents(m_region, &extents);
+    cairo_region_get_extents(m_region.get(), &extents);
     return RECT{extents.x, extents.y, extents.x + extents.width, extents.y + extents.height};
 }
 
 bool Region::Contains(int x, int y) const {
-    return cairo_region_contains_point(m_region, x, y) != 0;
+    return cairo_region_contains_point(m_region.get(), x, y) != 0;
 }
 
 bool Region::Overlaps(const RECT& rect) const {
     const cairo_rectangle_int_t r = ToCairo(rect);
-    return cairo_region_contains_rectangle(m_region, &r) != CAIRO_REGION_OVERLAP_OUT;
+    return cairo_region_contains_rectangle(m_region.get(), &r) != CAIRO_REGION_OVERLAP_OUT;
 }
 
 bool Region::operator==(const Region& other) const {
-    return cairo_region_equal(m_region, other.m_region) != 0;
+    return cairo_region_equal(m_region.get(), other.m_region.get()) != 0;
 }
 
 void Region::Offset(int dx, int dy) {
-    cairo_region_translate(m_region, ClampCoordinate(dx), ClampCoordinate(dy));
+    cairo_region_translate(m_region.get(), ClampCoordinate(dx), ClampCoordinate(dy));
 }
 
 bool Region::Combine(const Region& other, int mode) {
     switch (mode) {
     case RGN_AND:
-        return cairo_region_intersect(m_region, other.m_region) == CAIRO_STATUS_SUCCESS;
+        return cairo_region_intersect(m_region.get(), other.m_region.get()) == CAIRO_STATUS_SUCCESS;
     case RGN_OR:
-        return cairo_region_union(m_region, other.m_region) == CAIRO_STATUS_SUCCESS;
+        return cairo_region_union(m_region.get(), other.m_region.get()) == CAIRO_STATUS_SUCCESS;
     case RGN_XOR:
-        return cairo_region_xor(m_region, other.m_region) == CAIRO_STATUS_SUCCESS;
+        return cairo_region_xor(m_region.get(), other.m_region.get()) == CAIRO_STATUS_SUCCESS;
     case RGN_DIFF:
-        return cairo_region_subtract(m_region, other.m_region) == CAIRO_STATUS_SUCCESS;
+        return cairo_region_subtract(m_region.get(), other.m_region.get()) == CAIRO_STATUS_SUCCESS;
     case RGN_COPY:
         *this = other;
         return true;
@@ -90,12 +85,12 @@ bool Region::Combine(const Region& other, int mode) {
 }
 
 int Region::RectangleCount() const {
-    return cairo_region_num_rectangles(m_region);
+    return cairo_region_num_rectangles(m_region.get());
 }
 
 RECT Region::RectangleAt(int index) const {
     cairo_rectangle_int_t r{};
-    cairo_region_get_rectangle(m_region, index, &r);
+    cairo_region_get_rectangle(m_region.get(), index, &r);
     return RECT{r.x, r.y, r.x + r.width, r.y + r.height};
 }
 
@@ -103,7 +98,7 @@ void Region::AppendToPath(cairo_t* cairo) const {
     const int count = RectangleCount();
     for (int i = 0; i < count; ++i) {
         cairo_rectangle_int_t r{};
-        cairo_region_get_rectangle(m_region, i, &r);
+        cairo_region_get_rectangle(m_region.get(), i, &r);
         cairo_rectangle(cairo, r.x, r.y, r.width, r.height);
     }
 }

@@ -2,6 +2,7 @@
 // regions of rectangles.
 #pragma once
 
+#include "platform/gdi/cairo_owner.h"
 #include "platform/gdi/gdi_object.h"
 
 #include <cairo.h>
@@ -33,7 +34,7 @@ public:
     void AppendToPath(cairo_t* cairo) const;
 
 private:
-    cairo_region_t* m_region;
+    CairoOwner<cairo_region_t> m_region;
 };
 
 class RegionObject final : public GdiObject {

@@ -1,6 +1,7 @@
 // The ".reg" writer.
 #include "platform/registry/reg_file_writer.h"
 
+#include "platform/base/byte_access.h"
 #include "platform/base/text.h"
 
 namespace kx {
@@ -36,13 +37,6 @@ std::u16string TypeText(DWORD type) {
     std::u16string text = HexText(type, 8);
     const size_t first = text.find_first_not_of(u'0');
     return first == std::u16string::npos ? u"0" : text.substr(first);
-}
-
-std::u16string Utf16FromBytes(const std::vector<uint8_t>& data) {
-    std::u16string text(data.size() / 2, u'\0');
-    for (size_t i = 0; i < text.size(); ++i)
-        text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-    return text;
 }
 
 // True when "text" gives back exactly these bytes on import.
@@ -83,8 +77,7 @@ void RegFileWriter::Value(const RegistryValue& value) {
         return;
     }
     if (value.type == kRegDword && value.data.size() == 4) {
-        const uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-                                (static_cast<uint32_t>(value.data[3]) << 24);
+        const uint32_t number = LoadU32(value.data.data());
         m_text += line + u"dword:" + HexText(number, 8) + u"\r\n";
         return;
     }

@@ -75,23 +75,21 @@ DWORD RegistryHive::Initialize(SqliteDatabase::Access access) {
     if (code != SQLITE_OK)
         return RegistryErrorFromSqlite(code);
     // Reading the schema is what reveals a file that is not a database.
-    SqliteStatement* tables = m_database->Prepare("SELECT count(*) FROM sqlite_master", &code);
-    if (!tables)
-        return RegistryErrorFromSqlite(code);
     int64_t tableCount = 0;
     {
-        StatementScope scope(tables);
-        code = tables->Step();
+        SqliteQuery tables(*m_database, "SELECT count(*) FROM sqlite_master");
+        if (!tables)
+            return tables.Error();
+        code = tables.Step();
         if (code != SQLITE_ROW)
             return RegistryErrorFromSqlite(code);
-        tableCount = tables->ColumnInt(0);
+        tableCount = tables.Row().ColumnInt(0);
     }
     if (tableCount > 0) {
-        SqliteStatement* id = m_database->Prepare("PRAGMA application_id", &code);
+        SqliteQuery id(*m_database, "PRAGMA application_id");
         if (!id)
-            return RegistryErrorFromSqlite(code);
-        StatementScope scope(id);
-        if (id->Step() != SQLITE_ROW || id->ColumnInt(0) != kApplicationId)
+            return id.Error();
+        if (id.Step() != SQLITE_ROW || id.Row().ColumnInt(0) != kApplicationId)
             return ERROR_BADDB;
     }
     if (access == SqliteDatabase::Access::ReadOnly)
@@ -114,13 +112,6 @@ DWORD RegistryHive::Initialize(SqliteDatabase::Access access) {
 bool RegistryHive::RefuseWrites() {
     m_readOnly = m_database->Execute("PRAGMA query_only = 1") == SQLITE_OK;
     return m_readOnly;
-}
-
-SqliteStatement* RegistryHive::Statement(const char* sql, DWORD* error) {
-    int code = SQLITE_OK;
-    SqliteStatement* statement = m_database->Prepare(sql, &code);
-    *error = statement ? ERROR_SUCCESS : RegistryErrorFromSqlite(code);
-    return statement;
 }
 
 DWORD RegistryHive::Begin() {
@@ -178,43 +169,33 @@ DWORD RegistryHive::Write(Work&& work) {
 }
 
 DWORD RegistryHive::FindChild(KeyId parent, std::u16string_view name, KeyId* child) {
-    DWORD error;
-    SqliteStatement* find = Statement(kFindChild, &error);
+    SqliteQuery find(*m_database, kFindChild, parent, FoldedNameKey(name));
     if (!find)
-        return error;
-    StatementScope scope(find);
-    find->BindInt(1, parent);
-    find->BindBlob(2, FoldedNameKey(name));
-    const int code = find->Step();
+        return find.Error();
+    const int code = find.Step();
     if (code == SQLITE_ROW) {
-        *child = find->ColumnInt(0);
+        *child = find.Row().ColumnInt(0);
         return ERROR_SUCCESS;
     }
     return code == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : RegistryErrorFromSqlite(code);
 }
 
 DWORD RegistryHive::Depth(KeyId key, size_t* depth) {
-    DWORD error;
-    SqliteStatement* walk = Statement(kKeyDepth, &error);
+    SqliteQuery walk(*m_database, kKeyDepth, key);
     if (!walk)
-        return error;
-    StatementScope scope(walk);
-    walk->BindInt(1, key);
-    const int code = walk->Step();
+        return walk.Error();
+    const int code = walk.Step();
     if (code != SQLITE_ROW)
         return RegistryErrorFromSqlite(code);
-    *depth = static_cast<size_t>(walk->ColumnInt(0));
+    *depth = static_cast<size_t>(walk.Row().ColumnInt(0));
     return ERROR_SUCCESS;
 }
 
 DWORD RegistryHive::CheckKey(KeyId key) {
-    DWORD error;
-    SqliteStatement* exists = Statement(kKeyExists, &error);
+    SqliteQuery exists(*m_database, kKeyExists, key);
     if (!exists)
-        return error;
-    StatementScope scope(exists);
-    exists->BindInt(1, key);
-    const int code = exists->Step();
+        return exists.Error();
+    const int code = exists.Step();
     if (code == SQLITE_ROW)
         return ERROR_SUCCESS;
     return code == SQLITE_DONE ? ERROR_KEY_DELETED : RegistryErrorFromSqlite(code);
@@ -256,14 +237,11 @@ DWORD RegistryHive::CreateKey(KeyId base, std::span<const std::u16string> names,
                 if (depth + names.size() - level > kMaxDepth)
                     return ERROR_INVALID_PARAMETER;
             }
-            SqliteStatement* insert = Statement(kInsertKey, &error);
+            SqliteQuery insert(*m_database, kInsertKey, current, std::u16string_view(name),
+                               FoldedNameKey(name));
             if (!insert)
-                return error;
-            StatementScope scope(insert);
-            insert->BindInt(1, current);
-            insert->BindText16(2, name);
-            insert->BindBlob(3, FoldedNameKey(name));
-            if (const int code = insert->Step(); code != SQLITE_DONE)
+                return insert.Error();
+            if (const int code = insert.Step(); code != SQLITE_DONE)
                 return RegistryErrorFromSqlite(code);
             current = m_database->LastInsertRowId();
             *created = true;
@@ -274,10 +252,10 @@ DWORD RegistryHive::CreateKey(KeyId base, std::span<const std::u16string> names,
 }
 
 DWORD RegistryHive::QueryValue(KeyId key, std::u16string_view name, RegistryValue* value) {
-    const std::vector<BYTE> folded = FoldedNameKey(name);
     return RowOfKey(
-        kQueryValue, key, [&](SqliteStatement& query) { query.BindBlob(2, folded); },
-        [&](SqliteStatement& row) { *value = ValueFromRow(row, 2, 0, 1); }, ERROR_FILE_NOT_FOUND);
+        kQueryValue, key, ERROR_FILE_NOT_FOUND,
+        [&](const SqliteStatement& row) { *value = ValueFromRow(row, 2, 0, 1); },
+        FoldedNameKey(name));
 }
 
 DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
@@ -292,17 +270,11 @@ DWORD RegistryHive::SetValue(KeyId key, std::u16string_view name, DWORD type,
             stored.type == type &&
             std::equal(stored.data.begin(), stored.data.end(), data.begin(), data.end()))
             return ERROR_SUCCESS;
-        DWORD error;
-        SqliteStatement* set = Statement(kSetValue, &error);
+        SqliteQuery set(*m_database, kSetValue, key, name, FoldedNameKey(name), int64_t{type},
+                        data);
         if (!set)
-            return error;
-        StatementScope scope(set);
-        set->BindInt(1, key);
-        set->BindText16(2, name);
-        set->BindBlob(3, FoldedNameKey(name));
-        set->BindInt(4, type);
-        set->BindBlob(5, data);
-        return RegistryErrorFromSqlite(set->Step());
+            return set.Error();
+        return RegistryErrorFromSqlite(set.Step());
     });
 }
 
@@ -310,14 +282,10 @@ DWORD RegistryHive::DeleteValue(KeyId key, std::u16string_view name) {
     return Write([&]() -> DWORD {
         if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
             return error;
-        DWORD error;
-        SqliteStatement* remove = Statement(kDeleteValue, &error);
+        SqliteQuery remove(*m_database, kDeleteValue, key, FoldedNameKey(name));
         if (!remove)
-            return error;
-        StatementScope scope(remove);
-        remove->BindInt(1, key);
-        remove->BindBlob(2, FoldedNameKey(name));
-        if (const int code = remove->Step(); code != SQLITE_DONE)
+            return remove.Error();
+        if (const int code = remove.Step(); code != SQLITE_DONE)
             return RegistryErrorFromSqlite(code);
         return m_database->Changes() > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
@@ -329,26 +297,21 @@ DWORD RegistryHive::DeleteKey(KeyId key) {
             return ERROR_ACCESS_DENIED;
         if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
             return error;
-        DWORD error;
-        SqliteStatement* hasSubKeys = Statement(kHasSubKeys, &error);
-        if (!hasSubKeys)
-            return error;
         {
-            StatementScope scope(hasSubKeys);
-            hasSubKeys->BindInt(1, key);
-            const int code = hasSubKeys->Step();
+            SqliteQuery hasSubKeys(*m_database, kHasSubKeys, key);
+            if (!hasSubKeys)
+                return hasSubKeys.Error();
+            const int code = hasSubKeys.Step();
             if (code == SQLITE_ROW)
                 return ERROR_ACCESS_DENIED;
             if (code != SQLITE_DONE)
                 return RegistryErrorFromSqlite(code);
         }
         for (const char* sql : {kDeleteValuesOf, kDeleteKey}) {
-            SqliteStatement* remove = Statement(sql, &error);
+            SqliteQuery remove(*m_database, sql, key);
             if (!remove)
-                return error;
-            StatementScope scope(remove);
-            remove->BindInt(1, key);
-            if (const int code = remove->Step(); code != SQLITE_DONE)
+                return remove.Error();
+            if (const int code = remove.Step(); code != SQLITE_DONE)
                 return RegistryErrorFromSqlite(code);
         }
         return ERROR_SUCCESS;
@@ -374,64 +337,56 @@ DWORD RegistryHive::DeleteTree(KeyId key, DeleteSelf self) {
             return error;
         if (self == DeleteSelf::Yes)
             return DeleteKey(key);
-        DWORD error;
-        SqliteStatement* remove = Statement(kDeleteValuesOf, &error);
+        SqliteQuery remove(*m_database, kDeleteValuesOf, key);
         if (!remove)
-            return error;
-        StatementScope scope(remove);
-        remove->BindInt(1, key);
-        return RegistryErrorFromSqlite(remove->Step());
+            return remove.Error();
+        return RegistryErrorFromSqlite(remove.Step());
     });
 }
 
-template <typename BindRest, typename ReadRow>
-DWORD RegistryHive::RowOfKey(const char* statement, KeyId key, BindRest bindRest, ReadRow readRow,
-                             DWORD notFound) {
+template <typename ReadRow, typename... Rest>
+DWORD RegistryHive::RowOfKey(const char* statement, KeyId key, DWORD notFound, ReadRow readRow,
+                             const Rest&... rest) {
     std::lock_guard lock(m_mutex);
-    DWORD error;
-    SqliteStatement* query = Statement(statement, &error);
-    if (!query)
-        return error;
-    StatementScope scope(query);
-    query->BindInt(1, key);
-    bindRest(*query);
-    const int code = query->Step();
-    if (code == SQLITE_ROW) {
-        readRow(*query);
-        return ERROR_SUCCESS;
+    {
+        SqliteQuery query(*m_database, statement, key, rest...);
+        if (!query)
+            return query.Error();
+        const int code = query.Step();
+        if (code == SQLITE_ROW) {
+            readRow(query.Row());
+            return ERROR_SUCCESS;
+        }
+        if (code != SQLITE_DONE)
+            return RegistryErrorFromSqlite(code);
     }
-    if (code != SQLITE_DONE)
-        return RegistryErrorFromSqlite(code);
     // No row: the key itself may have gone meanwhile.
-    error = CheckKey(key);
+    const DWORD error = CheckKey(key);
     return error == ERROR_SUCCESS ? notFound : error;
 }
 
 template <typename ReadRow>
 DWORD RegistryHive::EachRowOfKey(const char* statement, KeyId key, ReadRow readRow) {
     std::lock_guard lock(m_mutex);
-    DWORD error;
-    SqliteStatement* query = Statement(statement, &error);
+    SqliteQuery query(*m_database, statement, key);
     if (!query)
-        return error;
-    StatementScope scope(query);
-    query->BindInt(1, key);
+        return query.Error();
     int code;
-    while ((code = query->Step()) == SQLITE_ROW)
-        readRow(*query);
+    while ((code = query.Step()) == SQLITE_ROW)
+        readRow(query.Row());
     return RegistryErrorFromSqlite(code);
 }
 
 DWORD RegistryHive::EnumKey(KeyId key, DWORD index, std::u16string* name) {
     return RowOfKey(
-        kSubKeyAt, key, [&](SqliteStatement& query) { query.BindInt(2, index); },
-        [&](SqliteStatement& row) { *name = row.ColumnText16(0); }, ERROR_NO_MORE_ITEMS);
+        kSubKeyAt, key, ERROR_NO_MORE_ITEMS,
+        [&](const SqliteStatement& row) { *name = row.ColumnText16(0); }, int64_t{index});
 }
 
 DWORD RegistryHive::EnumValue(KeyId key, DWORD index, RegistryValue* value) {
     return RowOfKey(
-        kValueAt, key, [&](SqliteStatement& query) { query.BindInt(2, index); },
-        [&](SqliteStatement& row) { *value = ValueFromRow(row, 0, 1, 2); }, ERROR_NO_MORE_ITEMS);
+        kValueAt, key, ERROR_NO_MORE_ITEMS,
+        [&](const SqliteStatement& row) { *value = ValueFromRow(row, 0, 1, 2); }, int64_t{index});
 }
 
 DWORD RegistryHive::QueryInfo(KeyId key, RegistryKeyInfo* info) {
@@ -439,35 +394,31 @@ DWORD RegistryHive::QueryInfo(KeyId key, RegistryKeyInfo* info) {
     if (const DWORD error = CheckKey(key); error != ERROR_SUCCESS)
         return error;
     // Both are aggregates: they give exactly one row for an existing key.
-    const auto none = [](SqliteStatement&) {};
-    if (const DWORD error = RowOfKey(
-            kSubKeyInfo, key, none,
-            [&](SqliteStatement& row) {
-                info->subKeys = static_cast<DWORD>(row.ColumnInt(0));
-                info->maxSubKeyLength = static_cast<DWORD>(row.ColumnInt(1));
-            },
-            ERROR_CANTREAD);
+    if (const DWORD error = RowOfKey(kSubKeyInfo, key, ERROR_CANTREAD,
+                                     [&](const SqliteStatement& row) {
+                                         info->subKeys = static_cast<DWORD>(row.ColumnInt(0));
+                                         info->maxSubKeyLength =
+                                             static_cast<DWORD>(row.ColumnInt(1));
+                                     });
         error != ERROR_SUCCESS)
         return error;
-    return RowOfKey(
-        kValueInfo, key, none,
-        [&](SqliteStatement& row) {
-            info->values = static_cast<DWORD>(row.ColumnInt(0));
-            info->maxValueNameLength = static_cast<DWORD>(row.ColumnInt(1));
-            info->maxValueLength = static_cast<DWORD>(row.ColumnInt(2));
-        },
-        ERROR_CANTREAD);
+    return RowOfKey(kValueInfo, key, ERROR_CANTREAD, [&](const SqliteStatement& row) {
+        info->values = static_cast<DWORD>(row.ColumnInt(0));
+        info->maxValueNameLength = static_cast<DWORD>(row.ColumnInt(1));
+        info->maxValueLength = static_cast<DWORD>(row.ColumnInt(2));
+    });
 }
 
 DWORD RegistryHive::ListSubKeys(KeyId key, std::vector<RegistrySubKey>* subKeys) {
-    return EachRowOfKey(kSubKeys, key, [&](SqliteStatement& row) {
+    return EachRowOfKey(kSubKeys, key, [&](const SqliteStatement& row) {
         subKeys->push_back({row.ColumnInt(0), row.ColumnText16(1)});
     });
 }
 
 DWORD RegistryHive::ListValues(KeyId key, std::vector<RegistryValue>* values) {
-    return EachRowOfKey(
-        kValues, key, [&](SqliteStatement& row) { values->push_back(ValueFromRow(row, 0, 1, 2)); });
+    return EachRowOfKey(kValues, key, [&](const SqliteStatement& row) {
+        values->push_back(ValueFromRow(row, 0, 1, 2));
+    });
 }
 
 } // namespace kx

@@ -104,13 +104,12 @@ private:
     [[nodiscard]] DWORD DeleteBelow(KeyId key);
     template <typename Work>
     [[nodiscard]] DWORD Write(Work&& work);
-    SqliteStatement* Statement(const char* sql, DWORD* error);
-    /// Runs a one-row statement about a key (parameter 1 the key, the rest
-    /// bound by `bindRest`) and reads its row; `notFound` when there is none
-    /// but the key exists.
-    template <typename BindRest, typename ReadRow>
-    [[nodiscard]] DWORD RowOfKey(const char* statement, KeyId key, BindRest bindRest,
-                                 ReadRow readRow, DWORD notFound);
+    /// Runs a one-row statement about a key (parameter 1 the key, then
+    /// `rest`) and reads its row; `notFound` when there is none but the key
+    /// exists.
+    template <typename ReadRow, typename... Rest>
+    [[nodiscard]] DWORD RowOfKey(const char* statement, KeyId key, DWORD notFound, ReadRow readRow,
+                                 const Rest&... rest);
     /// Runs a statement about a key (parameter 1 the key) and reads each of
     /// its rows; the SQLite error of preparing or stepping, if any.
     template <typename ReadRow>

@@ -1,6 +1,8 @@
 // SQLite connection and statement owners.
 #include "platform/registry/sqlite_database.h"
 
+#include "platform/base/byte_access.h"
+
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -81,11 +83,7 @@ std::span<const uint8_t> SqliteStatement::ColumnBlob(int column) const {
 }
 
 std::u16string SqliteStatement::ColumnText16(int column) const {
-    const auto bytes = ColumnBlob(column);
-    std::u16string text(bytes.size() / 2, u'\0');
-    for (size_t i = 0; i < text.size(); ++i)
-        text[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    return text;
+    return Utf16FromBytes(ColumnBlob(column));
 }
 
 struct SqliteDatabase::Cache {

@@ -60,7 +60,7 @@ public:
     /// Runs statements that return no rows; returns the SQLite result.
     int Execute(const char* sql);
     /// A prepared statement, cached for the connection's life; the caller
-    /// resets it when done (StatementScope does).
+    /// resets it when done (SqliteQuery does).
     SqliteStatement* Prepare(const char* sql, int* code);
     int64_t LastInsertRowId() const;
     int Changes() const;
@@ -76,18 +76,40 @@ private:
     std::unique_ptr<Cache> m_cache;
 };
 
-/// Resets a cached statement when the scope ends, so it never stays busy.
-class StatementScope {
+/// One use of a cached statement: prepared, its parameters bound in order
+/// (numbers, UTF-16 texts, blobs), and reset when the query ends so it
+/// never stays busy. A query that could not be prepared is false and tells
+/// the registry error of it.
+class SqliteQuery {
 public:
-    explicit StatementScope(SqliteStatement* statement) : m_statement(statement) {}
-    ~StatementScope() {
+    template <typename... Parameters>
+    SqliteQuery(SqliteDatabase& database, const char* sql, const Parameters&... parameters)
+        : m_statement(database.Prepare(sql, &m_code)) {
+        int index = 0;
+        if (m_statement)
+            (Bind(++index, parameters), ...);
+    }
+    ~SqliteQuery() {
         if (m_statement)
             m_statement->Reset();
     }
-    StatementScope(const StatementScope&) = delete;
-    StatementScope& operator=(const StatementScope&) = delete;
+    SqliteQuery(const SqliteQuery&) = delete;
+    SqliteQuery& operator=(const SqliteQuery&) = delete;
+
+    explicit operator bool() const { return m_statement != nullptr; }
+    /// The registry error of preparing; meaningful only for a false query.
+    DWORD Error() const { return RegistryErrorFromSqlite(m_code); }
+    /// SQLITE_ROW, SQLITE_DONE or an error code.
+    int Step() { return m_statement->Step(); }
+    /// The row the last step stopped at.
+    const SqliteStatement& Row() const { return *m_statement; }
 
 private:
+    void Bind(int index, int64_t value) { m_statement->BindInt(index, value); }
+    void Bind(int index, std::u16string_view text) { m_statement->BindText16(index, text); }
+    void Bind(int index, std::span<const uint8_t> bytes) { m_statement->BindBlob(index, bytes); }
+
+    int m_code = 0;
     SqliteStatement* m_statement;
 };
 

@@ -1,6 +1,7 @@
 // The version block of a module file and the calls that read it.
 #include "platform/shell/version_resource.h"
 
+#include "platform/base/byte_access.h"
 #include "platform/base/text.h"
 #include "platform/files/path_mapping.h"
 #include "platform/files/whole_file.h"
@@ -75,8 +76,8 @@ const WCHAR* FindInBlock(const BYTE* block, std::u16string_view name, UINT* leng
     const DWORD count = GetDword(block, kCountOffset);
     size_t offset = kStringsOffset;
     for (DWORD i = 0; i < count && offset + 4 <= total; ++i) {
-        const WORD nameLength = static_cast<WORD>(block[offset] | (block[offset + 1] << 8));
-        const WORD valueLength = static_cast<WORD>(block[offset + 2] | (block[offset + 3] << 8));
+        const WORD nameLength = LoadU16(block + offset);
+        const WORD valueLength = LoadU16(block + offset + 2);
         const size_t nameAt = offset + 4;
         const size_t valueAt = nameAt + nameLength * 2u;
         offset = valueAt + valueLength * 2u;

@@ -140,34 +140,34 @@ DWORD SpoolKey::DeleteValue(std::u16string_view name) const {
     return static_cast<DWORD>(RegDeleteValueW(m_key, valueName.c_str()));
 }
 
-std::vector<std::u16string> SpoolKey::SubkeyNames() const {
+// The names an enumeration call gives for index 0, 1, ... until it fails.
+template <typename NameAt>
+std::vector<std::u16string> EnumeratedNames(NameAt nameAt) {
     std::vector<std::u16string> names;
-    if (m_key == nullptr)
-        return names;
     std::u16string name(kNameCapacity, u'\0');
     for (DWORD index = 0;; ++index) {
         DWORD length = kNameCapacity;
-        if (RegEnumKeyExW(m_key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
+        if (nameAt(index, name.data(), &length) != ERROR_SUCCESS)
             break;
         names.emplace_back(name.data(), length);
     }
     return names;
 }
 
-std::vector<std::u16string> SpoolKey::ValueNames() const {
-    std::vector<std::u16string> names;
+std::vector<std::u16string> SpoolKey::SubkeyNames() const {
     if (m_key == nullptr)
-        return names;
-    std::u16string name(kNameCapacity, u'\0');
-    for (DWORD index = 0;; ++index) {
-        DWORD length = kNameCapacity;
-        if (RegEnumValueW(m_key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        names.emplace_back(name.data(), length);
-    }
-    return names;
+        return {};
+    return EnumeratedNames([this](DWORD index, LPWSTR name, DWORD* length) {
+        return RegEnumKeyExW(m_key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
+
+std::vector<std::u16string> SpoolKey::ValueNames() const {
+    if (m_key == nullptr)
+        return {};
+    return EnumeratedNames([this](DWORD index, LPWSTR name, DWORD* length) {
+        return RegEnumValueW(m_key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 DWORD SpoolKey::DeleteTree(std::u16string_view name) const {

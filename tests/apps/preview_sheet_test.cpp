@@ -63,10 +63,11 @@ protected:
         return kxtest::RunHost(prefix, arguments, "KX_LANGID=409");
     }
     std::string Path(const std::string& name) const { return scratch.root() + "/" + name; }
-    kxtest::HostRun Play(const std::string& script, const std::string& folder) {
+    kxtest::HostRun Play(const std::string& script, const std::string& folder,
+                         const std::string& pages = "0") {
         std::ofstream(Path("script.txt")) << script;
-        return Run(std::string("sheet ") + kPrinter + " '" + Path("script.txt") +
-                   "' --pages 0 --png-dir '" + Path(folder) + "'");
+        return Run(std::string("sheet ") + kPrinter + " '" + Path("script.txt") + "' --pages " +
+                   pages + " --png-dir '" + Path(folder) + "'");
     }
 
     kxtest::TestPrefix scratch;
@@ -156,6 +157,26 @@ TEST_F(PreviewThroughTheHost, ANewPrinterShowsItsDefaultsCopiesNotZero) {
         << "the copies line of a new printer does not read \"Copies: 0\"";
     EXPECT_EQ(DifferingPixels(shown, none, kTop, kBottom), 0)
         << "the copies change only the copies line";
+}
+
+TEST_F(PreviewThroughTheHost, APageNeverBroughtToTheFrontIsDrawnAsItsTabShowsIt) {
+    const auto unvisited = Play("", "unvisited", "0,2");
+    ASSERT_EQ(unvisited.status, 0) << unvisited.output;
+    const auto visited = Play("page 2\npage 0\n", "visited", "0,2");
+    ASSERT_EQ(visited.status, 0) << visited.output;
+
+    const Picture never = Load(Path("unvisited/page-2.png"));
+    const Picture seen = Load(Path("visited/page-2.png"));
+    ASSERT_TRUE(never.pixels && seen.pixels);
+    ASSERT_EQ(never.width, seen.width);
+    ASSERT_EQ(never.height, seen.height);
+    // Below the favourites group, which a visit may turn to "Untitled".
+    constexpr int kBelowFavourites = 50;
+    int differing = 0;
+    for (int y = kBelowFavourites; y < seen.height; ++y)
+        for (int x = 0; x < seen.width; ++x)
+            differing += never.At(x, y) != seen.At(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0) << "the Graphics page shows its settings without a visit";
 }
 
 } // namespace

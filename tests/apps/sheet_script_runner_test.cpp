@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -232,7 +234,7 @@ protected:
         module.page0CallBack = StandInPage0CallBack;
     }
 
-    Played Play(std::string_view script) {
+    Played Play(std::string_view script, const std::string& pictureFolder = {}) {
         const auto parsed = kxhost::ParseSheetScript(script);
         const auto* steps = std::get_if<std::vector<kxhost::ScriptStep>>(&parsed);
         if (steps == nullptr) {
@@ -247,7 +249,7 @@ protected:
             ADD_FAILURE() << "the sheet did not open";
             return {};
         }
-        kxhost::SheetScriptRunner runner(sheet, user);
+        kxhost::SheetScriptRunner runner(sheet, user, pictureFolder);
         Played played{runner.Run(*steps), {}};
         sheet.CloseBox();
         played.shown = runner.Shown();
@@ -317,6 +319,40 @@ TEST_F(SheetScriptRunnerTest, RunsADialogBlockInsideTheDialogsLoop) {
     ASSERT_EQ(played.shown.size(), 2u) << Describe(played.shown);
     EXPECT_EQ(played.shown[1].answer, IDOK) << Describe(played.shown);
     EXPECT_FALSE(played.shown[1].byDefault);
+}
+
+// A PNG file's width and height, from its header; 0 x 0 when it is none.
+std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
+    unsigned char header[24] = {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return {0, 0};
+    const size_t read = std::fread(header, 1, sizeof header, file);
+    std::fclose(file);
+    if (read != sizeof header || header[1] != 'P' || header[2] != 'N' || header[3] != 'G')
+        return {0, 0};
+    const auto number = [&](size_t at) {
+        return uint32_t{header[at]} << 24 | uint32_t{header[at + 1]} << 16 |
+               uint32_t{header[at + 2]} << 8 | uint32_t{header[at + 3]};
+    };
+    return {number(16), number(20)};
+}
+
+TEST_F(SheetScriptRunnerTest, DrawsThePageOrTheDialogItActsIn) {
+    const std::string folder = prefix.root() + "/pictures";
+    const Played played = Play("picture \"page.png\"\n"
+                               "dialog\n"
+                               "  picture \"edit-name.png\"\n"
+                               "  ok\n"
+                               "end\n"
+                               "click Edit...\n",
+                               folder);
+    EXPECT_FALSE(played.failure) << played.failure->line << ": " << played.failure->message;
+    const auto page = PngSize(folder + "/page.png");
+    const auto dialog = PngSize(folder + "/edit-name.png");
+    EXPECT_GT(page.first, 0u);
+    EXPECT_GT(dialog.first, 0u);
+    EXPECT_NE(page, dialog) << "the dialog is drawn, not the page behind it";
 }
 
 TEST_F(SheetScriptRunnerTest, HandsAFileAnswerOnlyToAFileDialogThatCame) {

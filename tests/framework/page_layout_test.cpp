@@ -9,40 +9,108 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
-TEST(PageTemplates, EveryTemplateCompilesWithTheFrameworksControls) {
+INT_PTR CALLBACK QuietPage(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+// A page made from its template as the sheet makes it, and what it shows.
+class ShownTemplate {
+public:
+    ShownTemplate(const kx::PageTemplateRow& row, const kx::ModelProfile& profile)
+        : m_binary(kx::CompileDialogScript(kx::PageTemplateScript(row, profile))),
+          m_sheet(CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 800, 800, nullptr, nullptr,
+                                  nullptr, nullptr)) {
+        if (!m_binary.empty())
+            m_page = CreateDialogIndirectParamW(
+                nullptr, reinterpret_cast<const DLGTEMPLATE*>(m_binary.data()), m_sheet, QuietPage,
+                0);
+    }
+    ~ShownTemplate() {
+        if (m_page != nullptr)
+            DestroyWindow(m_page);
+        DestroyWindow(m_sheet);
+    }
+    ShownTemplate(const ShownTemplate&) = delete;
+    ShownTemplate& operator=(const ShownTemplate&) = delete;
+
+    HWND page() const { return m_page; }
+    bool Shows(int id) const {
+        const HWND control = GetDlgItem(m_page, id);
+        return control != nullptr && (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    RECT At(int id) const {
+        RECT rect{};
+        GetWindowRect(GetDlgItem(m_page, id), &rect);
+        MapWindowPoints(nullptr, m_page, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+private:
+    std::vector<DWORD> m_binary;
+    HWND m_sheet;
+    HWND m_page = nullptr;
+};
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(PageTemplates, EveryPageShowsTheFrameworksControlsWithinThePage) {
     for (const int additionalPreview : {0, 1}) {
         kx::ModelProfile profile;
         profile.AdditionalPrinterPreview = additionalPreview;
         for (const std::string_view name :
              {"CLayoutDlg", "CGraphicDlg", "CDecoDlg", "CPrinterDlg", "CTovarisDlg", "CTroubleDlg",
               "CMainDlg", "COverlayDlg"}) {
+            const std::string label =
+                std::string(name) + (additionalPreview ? " with printer preview" : "");
             const kx::PageTemplateRow* row = kx::PageTemplateOf(name);
-            ASSERT_NE(row, nullptr) << name;
-            kx::DialogScriptError error;
-            const auto parsed =
-                kx::ParseDialogScript(kx::PageTemplateScript(*row, profile), &error);
-            ASSERT_TRUE(parsed.has_value())
-                << name << " line " << error.line << ": " << error.message;
-            std::map<DWORD, bool> ids;
-            for (const auto& item : parsed->items)
-                ids[item.id] = true;
-            EXPECT_EQ(ids.count(kx::kFavouritesBoxId) == 1, row->favourites) << name;
-            EXPECT_TRUE(ids.count(kx::kLogoId) && ids.count(kx::kVerticalSeparatorId))
-                << name << ": logo and separator";
+            ASSERT_NE(row, nullptr) << label;
+            const ShownTemplate shown(*row, profile);
+            ASSERT_NE(shown.page(), nullptr) << label << ": the template makes no page";
+            RECT page{};
+            GetClientRect(shown.page(), &page);
+            for (HWND child = GetWindow(shown.page(), GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                const int id = GetDlgCtrlID(child);
+                EXPECT_TRUE(Inside(shown.At(id), page))
+                    << label << ": control " << id << " runs off the page";
+            }
+            EXPECT_EQ(shown.Shows(kx::kFavouritesBoxId), row->favourites) << label;
+            EXPECT_TRUE(shown.Shows(kx::kLogoId)) << label;
+            EXPECT_TRUE(shown.Shows(kx::kVerticalSeparatorId)) << label;
+
             const bool layout = row->preview == kx::TemplatePreview::Layout;
-            EXPECT_EQ(ids.count(kx::kLayoutPreviewId) == 1, layout) << name;
-            EXPECT_EQ(ids.count(kx::kMillimetreButtonId) == 1, layout)
-                << name << ": unit buttons with the layout preview";
-            EXPECT_EQ(ids.count(kx::kPrinterPreviewId) == 1,
-                      row->preview == kx::TemplatePreview::Printer ||
-                          (layout && additionalPreview != 0))
-                << name;
-            EXPECT_EQ(parsed->style & WS_CHILD, static_cast<DWORD>(WS_CHILD)) << name;
-            EXPECT_NE(parsed->style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION))
-                << name << ": no title bar";
+            EXPECT_EQ(shown.Shows(kx::kLayoutPreviewId), layout) << label;
+            EXPECT_EQ(shown.Shows(kx::kMillimetreButtonId), layout) << label;
+            EXPECT_EQ(shown.Shows(kx::kInchButtonId), layout) << label;
+            const bool printer =
+                row->preview == kx::TemplatePreview::Printer || (layout && additionalPreview != 0);
+            EXPECT_EQ(shown.Shows(kx::kPrinterPreviewId), printer) << label;
+            if (layout) {
+                const RECT millimetres = shown.At(kx::kMillimetreButtonId);
+                const RECT inches = shown.At(kx::kInchButtonId);
+                EXPECT_FALSE(Overlap(millimetres, inches)) << label << ": the unit buttons";
+                const RECT preview = shown.At(kx::kLayoutPreviewId);
+                EXPECT_TRUE(millimetres.left >= preview.left && inches.right <= preview.right)
+                    << label << ": the unit buttons stand under the layout picture";
+                if (printer) {
+                    EXPECT_GE(shown.At(kx::kPrinterPreviewId).top, preview.bottom)
+                        << label << ": the printer picture comes below the layout picture";
+                }
+            }
+            const LONG style = GetWindowLongW(shown.page(), GWL_STYLE);
+            EXPECT_EQ(style & WS_CHILD, WS_CHILD) << label;
+            EXPECT_NE(style & WS_CAPTION, WS_CAPTION) << label << ": no title bar";
         }
     }
     EXPECT_EQ(kx::PageTemplateOf("CNoSuchDlg"), nullptr);
