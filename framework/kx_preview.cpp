@@ -298,8 +298,9 @@ void CKxPreview::DrawWatermark(HDC dc, const RECT& rect, Faded faded) {
     style.pixelsPerInch =
         static_cast<double>(m_paper.scale) * 254 * std::min(Width(rect), Height(rect)) / paperSide;
     style.faded = faded;
-    const bool greyPrint = m_devmode != nullptr && profile.GraphicsColorMode != 0 &&
-                           ReadNumber(m_devmode, FieldNamed("iGrayMode")) == 0;
+    // A monochrome model prints every watermark in grey, whatever colour
+    // the record names.
+    const bool greyPrint = m_devmode != nullptr && !InColour();
     style.grey = greyPrint ? GreyWatermark::Yes : GreyWatermark::No;
     DrawPreviewWatermark(dc, rect, m_watermark, style);
 }

@@ -102,9 +102,9 @@ std::u16string PreviewControls(const PageTemplateRow& row, const ModelProfile& p
         const int units = top + kPictureHeight - 14;
         const TemplateControl controls[] = {
             Picture(kLayoutPreviewId, top, kPictureHeight),
-            {u"AUTORADIOBUTTON", u"Millimeters", kMillimetreButtonId, 8, units, 44, 10,
+            {u"AUTORADIOBUTTON", u"Millimeters", kMillimetreButtonId, 5, units, 53, 10,
              u"WS_GROUP"},
-            {u"AUTORADIOBUTTON", u"Inches", kInchButtonId, 54, units, 40, 10},
+            {u"AUTORADIOBUTTON", u"Inches", kInchButtonId, 61, units, 37, 10},
         };
         std::u16string text = TemplateControlsScript(controls);
         if (profile.AdditionalPrinterPreview != 0) {

@@ -12,6 +12,7 @@
 #include "host/page_dispatcher.h"
 #include "host/spooler_printer_queries.h"
 #include "pages/graphic_controls.h"
+#include "pages/layout_controls.h"
 #include "pages/mark_file_job.h"
 #include "pages/paper_controls.h"
 #include "pages/preview_factory.h"
@@ -93,6 +94,7 @@ void EnsureModuleStarted() {
                                paperCode);
         });
     InstallPaperPageControls();
+    InstallLayoutPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

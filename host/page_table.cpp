@@ -6,11 +6,13 @@
 #include "pages/graphic2_dlg.h"
 #include "pages/graphic3_dlg.h"
 #include "pages/graphic_dlg.h"
+#include "pages/layout2_dlg.h"
+#include "pages/layout_dlg.h"
+#include "pages/paper2_dlg.h"
+#include "pages/paper_dlg.h"
 #include "store/deco_dlg.h"
 #include "store/overlay_dlg.h"
 #include "store/watermark_dlg.h"
-#include "pages/paper2_dlg.h"
-#include "pages/paper_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
 
@@ -132,6 +134,12 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CPaper2Dlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CPaper2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CLayoutDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CLayoutDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CLayout2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CLayout2Dlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));

@@ -2,6 +2,7 @@
 #include "pages/layout_preview.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/control_ids.h"
 #include "framework/preview_gdi.h"
 #include "framework/printer_texts.h"
 #include "pages/preview_texts.h"
@@ -12,6 +13,9 @@ namespace kx {
 namespace {
 
 constexpr int kCaptionLineHeight = kCaptionBandHeight / 2;
+// With the unit buttons in the band, three lines: the paper, what the
+// picture does to it, and the buttons.
+constexpr int kUnitBandLineHeight = 15;
 constexpr int kSizeInCaptionLines = 3; // from this many text lines the caption shows the size
 
 // The values of the signature, in order; colour mode and the custom paper
@@ -58,9 +62,20 @@ int64_t CLayoutPreview::Number(const DevmodeField& field) const {
     return devmode() != nullptr ? ReadNumber(devmode(), field) : 0;
 }
 
+bool CLayoutPreview::UnitsInBand() const {
+    if (m_hWnd == nullptr || Profile().UnitsOnPreview == 0)
+        return false;
+    const HWND parent = ::GetParent(m_hWnd);
+    return parent != nullptr && ::GetDlgItem(parent, kMillimetreButtonId) != nullptr;
+}
+
+int CLayoutPreview::CaptionBandHeight() const {
+    return UnitsInBand() ? 3 * kUnitBandLineHeight : kCaptionBandHeight;
+}
+
 RECT CLayoutPreview::PictureRect() const {
     RECT area = CKxPreview::PictureRect();
-    area.bottom -= kCaptionBandHeight;
+    area.bottom -= CaptionBandHeight();
     return area;
 }
 
@@ -69,12 +84,21 @@ RECT CLayoutPreview::CaptionBand() const {
     if (m_hWnd != nullptr)
         GetClientRect(&client);
     const LONG bottom = client.bottom - lineCount() * kPreviewLineHeight;
-    return RECT{client.left, bottom - kCaptionBandHeight, client.right, bottom};
+    return RECT{client.left, bottom - CaptionBandHeight(), client.right, bottom};
+}
+
+RECT CLayoutPreview::CaptionLine(int index) const {
+    const RECT band = CaptionBand();
+    const LONG height = UnitsInBand() ? kUnitBandLineHeight : kCaptionLineHeight;
+    const LONG top = band.top + index * height;
+    return RECT{band.left + kPreviewInset, top, band.right - kPreviewInset, top + height};
 }
 
 RECT CLayoutPreview::UnitArea() const {
     RECT band = CaptionBand();
-    band.top += kCaptionLineHeight;
+    // Without buttons in the band (a dialog's copy of the picture) the
+    // lower line is the one they would take.
+    band.top = UnitsInBand() ? band.bottom - kUnitBandLineHeight : band.top + kCaptionLineHeight;
     return band;
 }
 
@@ -133,11 +157,8 @@ void CLayoutPreview::DrawCaptions(HDC dc) {
     SelectObject(dc, ParentFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    const RECT band = CaptionBand();
     for (size_t i = 0; i < m_captions.size(); ++i) {
-        const LONG top = band.top + static_cast<LONG>(i) * kCaptionLineHeight;
-        RECT line{band.left + kPreviewInset, top, band.right - kPreviewInset,
-                  top + kCaptionLineHeight};
+        RECT line = CaptionLine(static_cast<int>(i));
         DrawTextW(dc, m_captions[i].c_str(), static_cast<int>(m_captions[i].size()), &line,
                   DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }

@@ -27,13 +27,21 @@ public:
     /// Places the paper, takes the record's watermark, and invalidates the
     /// picture only when the signature changed.
     void SetDevmode(const BYTE* devmode) override;
-    /// The lower line of the caption band.
+    /// The line of the caption band the unit buttons take: a third line
+    /// when the page shows them there, else the lower line.
     RECT UnitArea() const override;
+    /// Caption line `index` (0 the paper, 1 what the picture does to it).
+    RECT CaptionLine(int index) const;
 
     /// The values the picture depends on, as decimal numbers one after
     /// another; for custom papers also the name, width and length.
     static std::u16string Signature(const BYTE* devmode, bool colourMode,
                                     std::u16string_view paperName);
+
+    /// The largest font height from `height` down at which the text, turned
+    /// by `angle`, fits `rect`.
+    static int FittedTextHeight(HDC dc, const RECT& rect, std::u16string_view text, int height,
+                                int weight, int angle);
 
     LayoutPicture picture() const { return m_picture; }
     const std::u16string& signature() const { return m_signature; }
@@ -44,6 +52,9 @@ protected:
     /// The names and texts of the record's printer.
     ResolverTexts& Texts() const;
     RECT CaptionBand() const;
+    /// The page has its unit buttons on this preview.
+    bool UnitsInBand() const;
+    int CaptionBandHeight() const;
 
 private:
     void UpdateCaptions();

@@ -207,7 +207,11 @@ void CLayoutPreview::DrawNup(HDC dc, const RECT& paper) {
                 DrawWatermark(dc, page, Faded::No);
             const int number =
                 NupPageNumber(layout, column, row, grid.columns, grid.rows, upsideDown);
-            DrawCentredText(dc, page, FormatNumber(number), Smaller(page), FW_NORMAL, Rotation(),
+            // Two-digit numbers of small pages shrink to stay inside them.
+            const std::u16string text = FormatNumber(number);
+            const int height =
+                FittedTextHeight(dc, page, text, Smaller(page), FW_NORMAL, Rotation());
+            DrawCentredText(dc, page, text, height, FW_NORMAL, Rotation(),
                             GetSysColor(COLOR_WINDOW));
         }
     }
@@ -273,22 +277,31 @@ void CLayoutPreview::DrawCentredText(HDC dc, const RECT& rect, std::u16string_vi
     TextOutW(dc, start.x, start.y, copy.c_str(), static_cast<int>(copy.size()));
 }
 
-void CLayoutPreview::DrawFittedLetter(HDC dc, const RECT& rect, int angle) {
-    const std::u16string& letter = previewLetter();
-    int height = Height(rect) * 3 / 2;
+int CLayoutPreview::FittedTextHeight(HDC dc, const RECT& rect, std::u16string_view text, int height,
+                                     int weight, int angle) {
+    const std::u16string copy(text);
+    // Turned a quarter, the text's width runs along the rectangle's height.
+    const bool across = angle % 180 != 0;
+    const LONG room = across ? Height(rect) : Width(rect);
+    const LONG tall = across ? Width(rect) : Height(rect);
     for (int tries = 0; height > 1 && tries < 8; ++tries) {
-        GdiOwner<HFONT> font = PreviewFont(u"Arial", height, FW_BOLD, false, 0);
+        GdiOwner<HFONT> font = PreviewFont(u"Arial", height, weight, false, 0);
         SelectedObject selected(dc, font.get());
         SIZE extent{};
-        GetTextExtentPoint32W(dc, letter.c_str(), static_cast<int>(letter.size()), &extent);
-        if (extent.cx <= Width(rect) && extent.cy <= Height(rect))
+        GetTextExtentPoint32W(dc, copy.c_str(), static_cast<int>(copy.size()), &extent);
+        if (extent.cx <= room && extent.cy <= tall)
             break;
         // Shrink by the larger overshoot, and a little more to converge.
-        const double fit =
-            std::min(static_cast<double>(Width(rect)) / std::max<LONG>(extent.cx, 1),
-                     static_cast<double>(Height(rect)) / std::max<LONG>(extent.cy, 1));
+        const double fit = std::min(static_cast<double>(room) / std::max<LONG>(extent.cx, 1),
+                                    static_cast<double>(tall) / std::max<LONG>(extent.cy, 1));
         height = std::max(1, static_cast<int>(height * fit * 0.98));
     }
+    return height;
+}
+
+void CLayoutPreview::DrawFittedLetter(HDC dc, const RECT& rect, int angle) {
+    const std::u16string& letter = previewLetter();
+    const int height = FittedTextHeight(dc, rect, letter, Height(rect) * 3 / 2, FW_BOLD, 0);
     DrawCentredText(dc, rect, letter, height, FW_BOLD, angle, EmphasisColour());
 }
 

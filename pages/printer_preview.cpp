@@ -5,6 +5,9 @@
 #include "framework/preview_sample_page.h"
 #include "platform/base/format.h"
 
+#include "framework/preview_gdi.h"
+
+#include <algorithm>
 #include <array>
 
 namespace kx {
@@ -21,6 +24,68 @@ constexpr std::array<const DevmodeField*, 6> kSignatureFields{
 
 int64_t Value(const BYTE* devmode, const DevmodeField& field) {
     return ReadNumber(devmode, field);
+}
+
+// The drawn printer stands in the picture area at most this many pixels
+// wide, 4 to 3.
+constexpr LONG kDrawnWidth = 96;
+constexpr int kMostDrawnTrays = 4;
+
+RECT DrawnPrinterBounds(const RECT& area) {
+    LONG width = std::min<LONG>(Width(area) - 4, kDrawnWidth);
+    LONG height = width * 3 / 4;
+    if (height > Height(area) - 4) {
+        height = std::max<LONG>(Height(area) - 4, 0);
+        width = height * 4 / 3;
+    }
+    const LONG left = (area.left + area.right - width) / 2;
+    const LONG top = (area.top + area.bottom - height) / 2;
+    return RECT{left, top, left + width, top + height};
+}
+
+// A printer drawn from the installed options: the body with its output
+// tray on top, one drawer per optional tray below, a finisher at the side.
+void DrawSchematicPrinter(HDC dc, const RECT& bounds, int trays, bool finisher) {
+    if (Width(bounds) < 12 || Height(bounds) < 9)
+        return;
+    const GdiOwner<HPEN> outline = SolidPen(GetSysColor(COLOR_BTNSHADOW));
+    const GdiOwner<HBRUSH> body = SolidBrush(RGB(226, 226, 226));
+    const GdiOwner<HBRUSH> drawer = SolidBrush(RGB(200, 200, 200));
+    const GdiOwner<HBRUSH> paper = SolidBrush(GetSysColor(COLOR_WINDOW));
+    SavedDc saved(dc);
+    SelectObject(dc, outline.get());
+    trays = std::clamp(trays, 0, kMostDrawnTrays);
+    const LONG sideWidth = finisher ? Width(bounds) / 5 : 0;
+    const LONG drawerHeight = Height(bounds) / 10;
+    const LONG bodyBottom = bounds.bottom - trays * drawerHeight;
+    const RECT main{bounds.left, bounds.top + Height(bounds) / 6, bounds.right - sideWidth,
+                    bodyBottom};
+    // The sheet in the output tray, then the body over its lower half.
+    SelectObject(dc, paper.get());
+    const LONG sheetInset = Width(main) / 4;
+    Rectangle(dc, main.left + sheetInset, bounds.top, main.right - sheetInset,
+              main.top + Height(main) / 4);
+    SelectObject(dc, body.get());
+    Rectangle(dc, main.left, main.top, main.right, main.bottom);
+    const RECT slot{main.left + Width(main) / 6, main.top + Height(main) / 3,
+                    main.right - Width(main) / 6, main.top + Height(main) / 3 + 2};
+    const GdiOwner<HBRUSH> dark = SolidBrush(GetSysColor(COLOR_BTNTEXT));
+    FillRect(dc, &slot, dark.get());
+    const RECT light{main.right - 6, main.bottom - 6, main.right - 3, main.bottom - 3};
+    const GdiOwner<HBRUSH> green = SolidBrush(RGB(0, 160, 0));
+    FillRect(dc, &light, green.get());
+    SelectObject(dc, drawer.get());
+    for (int i = 0; i < trays; ++i) {
+        const LONG top = bodyBottom + i * drawerHeight - 1;
+        Rectangle(dc, main.left + 2, top, main.right - 2, top + drawerHeight + 1);
+        const RECT handle{(main.left + main.right) / 2 - 4, top + drawerHeight / 2,
+                          (main.left + main.right) / 2 + 4, top + drawerHeight / 2 + 1};
+        FillRect(dc, &handle, dark.get());
+    }
+    if (finisher) {
+        SelectObject(dc, body.get());
+        Rectangle(dc, main.right - 1, main.top + Height(main) / 5, bounds.right, bounds.bottom);
+    }
 }
 
 } // namespace
@@ -77,7 +142,7 @@ void CPrinterPreview::SetDevmode(const BYTE* record) {
 
 RECT CPrinterPreview::PictureBounds() const {
     if (m_picture.IsEmpty())
-        return RECT{};
+        return DrawnPrinterBounds(PictureRect());
     const RECT area = PictureRect();
     const SIZE size = m_picture.Size();
     const LONG left = (area.left + area.right) / 2 - size.cx / 2;
@@ -91,7 +156,17 @@ void CPrinterPreview::PaintPreview(HDC dc) {
     area.bottom -= lineCount() * kPreviewLineHeight;
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
     DrawTextLines(dc);
-    m_picture.DrawCentred(dc, PictureRect());
+    if (!m_picture.IsEmpty()) {
+        m_picture.DrawCentred(dc, PictureRect());
+        return;
+    }
+    // A model without a picture for these options gets a drawn printer.
+    if (devmode() == nullptr)
+        return;
+    const bool finisher = Value(devmode(), FieldNamed("iOptFinisher")) > 0 ||
+                          Value(devmode(), FieldNamed("bOptMailBox")) != 0;
+    DrawSchematicPrinter(dc, PictureBounds(),
+                         static_cast<int>(Value(devmode(), FieldNamed("iOptTray"))), finisher);
 }
 
 void CPrinterOutBinPreview::PaintPreview(HDC dc) {

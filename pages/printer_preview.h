@@ -36,7 +36,8 @@ public:
     bool HasPicture() const { return !m_picture.IsEmpty(); }
 
 protected:
-    /// Where the picture was drawn (empty when there is none).
+    /// Where the picture was drawn; without a model picture, where the
+    /// drawn printer stands.
     RECT PictureBounds() const;
 
 private:

@@ -53,8 +53,12 @@ int WINAPI ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
     auto found = kx::FindGdiObjectAs<kx::RegionObject>(region);
     if (found == nullptr)
         return ERROR;
+    // The region is in device units from the DC's origin (a window's client
+    // area); the clip is kept on the surface.
+    kx::Region placed = found->Value();
+    placed.Offset(state.dcOrigin.x, state.dcOrigin.y);
     kx::Region clip = state.clip.has_value() ? *state.clip : kx::Region(dc->SurfaceRect());
-    if (!clip.Combine(found->Value(), mode))
+    if (!clip.Combine(placed, mode))
         return ERROR;
     state.clip = clip;
     dc->ClipChanged();
@@ -73,6 +77,7 @@ int WINAPI GetClipRgn(HDC hdc, HRGN region) {
     if (!dc->State().clip.has_value())
         return 0;
     target->Value() = *dc->State().clip;
+    target->Value().Offset(-dc->State().dcOrigin.x, -dc->State().dcOrigin.y);
     return 1;
 }
 

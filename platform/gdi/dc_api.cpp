@@ -1,6 +1,7 @@
 // The DC calls: creation, saved levels, object selection, attributes,
 // coordinates and device capabilities.
 #include "platform/gdi/coordinates.h"
+#include "platform/gdi/dc_origin.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_api.h"
 #include "platform/gdi/printer_job.h"
@@ -111,6 +112,14 @@ BOOL MoveOrigin(HDC hdc, POINT DcState::*field, POINT origin, bool relative, LPP
 }
 
 } // namespace
+
+BOOL SetDcOrigin(HDC hdc, POINT origin) {
+    auto dc = FindDeviceContext(hdc);
+    if (dc == nullptr)
+        return FALSE;
+    dc->State().dcOrigin = POINT{ClampCoordinate(origin.x), ClampCoordinate(origin.y)};
+    return TRUE;
+}
 
 int ScreenBitsPerPixel() {
     return g_screenBitsPerPixel.load();
@@ -309,6 +318,13 @@ BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
 }
 BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int dx, int dy, LPPOINT previous) {
     return kx::MoveOrigin(hdc, &kx::DcState::viewportOrg, POINT{dx, dy}, true, previous);
+}
+BOOL WINAPI GetDCOrgEx(HDC hdc, LPPOINT origin) {
+    auto dc = kx::FindDeviceContext(hdc);
+    if (dc == nullptr || origin == nullptr)
+        return FALSE;
+    *origin = dc->State().dcOrigin;
+    return TRUE;
 }
 BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT origin) {
     auto dc = kx::FindDeviceContext(hdc);

@@ -16,7 +16,11 @@ HandleTable<DeviceContext>& Contexts() {
 }
 
 cairo_surface_t* RecorderSurface() {
-    static cairo_surface_t* const surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    // Unbounded: cairo drops glyphs that lie outside a bounded target by
+    // more than a margin that grows with the font, so text paths away from
+    // the origin (or in small fonts) would come out empty.
+    static cairo_surface_t* const surface =
+        cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr);
     return surface;
 }
 
@@ -92,14 +96,16 @@ Region DeviceContext::EffectiveClip() const {
 
 POINT DeviceContext::ToDevice(POINT logical) const {
     const DcState& s = m_state;
-    return POINT{ClampCoordinate(int64_t{logical.x} - s.windowOrg.x + s.viewportOrg.x),
-                 ClampCoordinate(int64_t{logical.y} - s.windowOrg.y + s.viewportOrg.y)};
+    return POINT{
+        ClampCoordinate(int64_t{logical.x} - s.windowOrg.x + s.viewportOrg.x + s.dcOrigin.x),
+        ClampCoordinate(int64_t{logical.y} - s.windowOrg.y + s.viewportOrg.y + s.dcOrigin.y)};
 }
 
 POINT DeviceContext::ToLogical(POINT device) const {
     const DcState& s = m_state;
-    return POINT{ClampCoordinate(int64_t{device.x} - s.viewportOrg.x + s.windowOrg.x),
-                 ClampCoordinate(int64_t{device.y} - s.viewportOrg.y + s.windowOrg.y)};
+    return POINT{
+        ClampCoordinate(int64_t{device.x} - s.viewportOrg.x - s.dcOrigin.x + s.windowOrg.x),
+        ClampCoordinate(int64_t{device.y} - s.viewportOrg.y - s.dcOrigin.y + s.windowOrg.y)};
 }
 
 void DeviceContext::ApplyClip() {
@@ -121,8 +127,8 @@ void DeviceContext::ApplyLogicalMatrix(cairo_t* cairo) const {
         cairo_scale(cairo, m_scaleX, m_scaleY);
         cairo_translate(cairo, m_surfaceOffset.x, m_surfaceOffset.y);
     }
-    cairo_translate(cairo, m_state.viewportOrg.x - m_state.windowOrg.x,
-                    m_state.viewportOrg.y - m_state.windowOrg.y);
+    cairo_translate(cairo, m_state.viewportOrg.x + m_state.dcOrigin.x - m_state.windowOrg.x,
+                    m_state.viewportOrg.y + m_state.dcOrigin.y - m_state.windowOrg.y);
 }
 
 cairo_t* DeviceContext::BeginDraw(const RECT* bounds) {

@@ -32,6 +32,10 @@ struct DcState {
     int polyFillMode = ALTERNATE;
     int stretchMode = BLACKONWHITE;
     POINT viewportOrg{0, 0};
+    /// Where the DC's device coordinates start on its surface: a window's
+    /// client area on the canvas it is painted into. Not part of the
+    /// logical mapping: regions in device units are taken from it.
+    POINT dcOrigin{0, 0};
     POINT windowOrg{0, 0};
     POINT position{0, 0};
     std::optional<Region> clip; ///< device coordinates; none means the whole surface

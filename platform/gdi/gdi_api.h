@@ -68,6 +68,7 @@ KXAPI int WINAPI GetMapMode(HDC hdc);
 
 // Coordinates: device = logical - window origin + viewport origin.
 KXAPI BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT previous);
+KXAPI BOOL WINAPI GetDCOrgEx(HDC hdc, LPPOINT origin);
 KXAPI BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT origin);
 KXAPI BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int dx, int dy, LPPOINT previous);
 KXAPI BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT previous);

@@ -16,8 +16,9 @@ BOOL RenderPath(HDC hdc, PathUse use) {
     if (cairo_t* cairo = dc->BeginDraw()) {
         // The path is kept in device coordinates.
         cairo_save(cairo);
-        cairo_translate(cairo, dc->State().windowOrg.x - dc->State().viewportOrg.x,
-                        dc->State().windowOrg.y - dc->State().viewportOrg.y);
+        const DcState& s = dc->State();
+        cairo_translate(cairo, s.windowOrg.x - s.viewportOrg.x - s.dcOrigin.x,
+                        s.windowOrg.y - s.viewportOrg.y - s.dcOrigin.y);
         if (use != PathUse::Stroke) {
             cairo_append_path(cairo, dc->ClosedPath());
             FillWithBrush(cairo, *dc, dc->Brush().get());

@@ -1,6 +1,7 @@
 // Rendering a window tree into a bitmap: each visible window gets its frame
 // and caption drawn here, then WM_ERASEBKGND and WM_PAINT with a DC placed at
 // its client area and clipped to what its parents show, back to front.
+#include "platform/gdi/dc_origin.h"
 #include "platform/window/paint_api.h"
 #include "platform/window/rect_api.h"
 #include "platform/window/screen_damage.h"
@@ -31,7 +32,8 @@ bool IsEmpty(const RECT& r) {
 /// Places the DC so that (0,0) is the given screen point, clipped to the
 /// visible screen rectangle.
 void Place(const Canvas& canvas, POINT at, const RECT& visible) {
-    SetViewportOrgEx(canvas.dc, at.x - canvas.origin.x, at.y - canvas.origin.y, nullptr);
+    SetDcOrigin(canvas.dc, POINT{at.x - canvas.origin.x, at.y - canvas.origin.y});
+    SetViewportOrgEx(canvas.dc, 0, 0, nullptr);
     SelectClipRgn(canvas.dc, nullptr);
     IntersectClipRect(canvas.dc, visible.left - at.x, visible.top - at.y, visible.right - at.x,
                       visible.bottom - at.y);

@@ -178,8 +178,9 @@ TEST_F(OpenSheet, StartsFromThePrintersDefaultDeviceModeOnlyWhenItHasTheRecordsS
 }
 
 // A record with no terminator in any text: applying it runs the mark-file
-// step, which marks the watermark text as present, and the pages' unit
-// buttons save the unit they show; cancelling leaves it all.
+// step, which marks the watermark text as present, and the pages save the
+// values they show (the unit, the Layout page's clamped choices);
+// cancelling leaves it all.
 TEST_F(OpenSheet, ReportsTheFieldsTheSheetChanged) {
     ASSERT_EQ(ExitCode(Run("printers")), 0);
     const auto imported = ImportDefault(std::string(3555, '\xFF'));
@@ -189,7 +190,11 @@ TEST_F(OpenSheet, ReportsTheFieldsTheSheetChanged) {
         const char* report;
     };
     const Case cases[] = {
-        {"ok", "device mode:\n  IsMMInch: 65535 -> 1\n  iWaterMarkStatus: 65535 -> 2\n"},
+        // The Layout page saves what it shows of the garbage: portrait, no
+        // turn, no double-sided printing, the reverse check as 0 or 1.
+        {"ok", "device mode:\n  dmOrientation: -1 -> 1\n  dmDuplex: -1 -> 1\n"
+               "  IsMMInch: 65535 -> 1\n  iHardwareDuplex: -1 -> 0\n"
+               "  iWaterMarkStatus: 65535 -> 2\n  iRotate: -1 -> 0\n  ReverseDuplex: 65535 -> 1\n"},
         {"cancel", "device mode:\n  unchanged\n"},
     };
     for (const Case& c : cases) {

@@ -199,6 +199,7 @@ TEST_F(LayoutPreviewTest, TheSamplePageHasItsLetterInTheCornerAndMirrors) {
 }
 
 TEST_F(LayoutPreviewTest, TheWatermarkShowsUnlessThePrinterCannotPrintIt) {
+    Colour(); // a monochrome model shows its watermarks grey
     Attach(preview);
     Set("dmPaperSize", 8);
     kx::WriteText(record.data(), kx::FieldNamed("cWaterText"), u"WWW");

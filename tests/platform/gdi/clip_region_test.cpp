@@ -2,6 +2,8 @@
 // them to paint child windows into their parent's bitmap.
 #include "tests/platform/gdi/canvas.h"
 
+#include "platform/gdi/dc_origin.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -172,6 +174,43 @@ TEST(Coordinates, WindowAndViewportOrigins) {
     EXPECT_EQ(canvas.At(2, 2), kRed);
     EXPECT_EQ(SetMapMode(canvas.dc(), 2), 0) << "only MM_TEXT";
     EXPECT_EQ(GetMapMode(canvas.dc()), MM_TEXT);
+}
+
+// A window painted into a canvas at an offset: its DC origin is where its
+// client area starts, and a region selected into it is taken from there,
+// as a rectangle intersected into the clip is.
+TEST(Clipping, RegionsAreTakenFromTheOriginOfAWindowsDc) {
+    Canvas canvas(40, 40);
+    HDC dc = canvas.dc();
+    ASSERT_TRUE(kx::SetDcOrigin(dc, POINT{10, 12}));
+    POINT origin{};
+    ASSERT_TRUE(GetDCOrgEx(dc, &origin));
+    EXPECT_EQ(origin.x, 10);
+    GetViewportOrgEx(dc, &origin);
+    EXPECT_EQ(origin.x, 0) << "the origin is not part of the logical mapping";
+    HRGN region = CreateRectRgn(2, 2, 6, 6);
+    ASSERT_NE(ExtSelectClipRgn(dc, region, RGN_AND), ERROR);
+    FillEverything(dc, kRed);
+    EXPECT_EQ(canvas.At(13, 15), kRed) << "inside the region, from the window's origin";
+    EXPECT_EQ(canvas.At(3, 3), kWhite) << "not at the canvas's own corner";
+    EXPECT_EQ(canvas.At(17, 19), kWhite);
+    HRGN copy = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetClipRgn(dc, copy), 1);
+    RECT box{};
+    GetRgnBox(copy, &box);
+    EXPECT_EQ(box.left, 2) << "the clip reads back from the window's origin";
+    EXPECT_EQ(box.bottom, 6);
+
+    // An intersected rectangle and a selected region of the same place
+    // clip alike.
+    SelectClipRgn(dc, nullptr);
+    canvas.Clear(kWhite);
+    IntersectClipRect(dc, 2, 2, 6, 6);
+    FillEverything(dc, kRed);
+    EXPECT_EQ(canvas.At(13, 15), kRed);
+    EXPECT_EQ(canvas.At(17, 19), kWhite);
+    DeleteObject(region);
+    DeleteObject(copy);
 }
 
 } // namespace

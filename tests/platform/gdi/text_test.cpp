@@ -429,4 +429,36 @@ TEST(CreateFontW, ExtremeSizesAndAnglesStayHarmless) {
     }
 }
 
+// Text paths far from the origin, and in fonts of a few pixels, keep their
+// glyphs: a watermark drawn as a stroked path must leave its mark wherever
+// the page puts it.
+TEST(Paths, TextPathsAwayFromTheOriginAndInTinyFontsKeepTheirGlyphs) {
+    const struct {
+        const char* label;
+        int height;
+        POINT at;
+    } cases[] = {
+        {"48 points far from the origin", -64, {250, 220}},
+        {"three pixels near the origin", -3, {4, 4}},
+        {"three pixels far from the origin", -3, {300, 280}},
+        {"ten pixels far from the origin", -10, {330, 150}},
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(400, 320);
+        SelectedFont font(canvas.dc(), c.height, 0, u"Arial", FW_BOLD);
+        SetBkMode(canvas.dc(), TRANSPARENT);
+        ASSERT_TRUE(BeginPath(canvas.dc()));
+        TextOutW(canvas.dc(), c.at.x, c.at.y, u"WM", 2);
+        ASSERT_TRUE(EndPath(canvas.dc()));
+        ASSERT_TRUE(StrokePath(canvas.dc()));
+        const LONG reach = std::max(8, -c.height * 2);
+        const RECT around{std::max<LONG>(c.at.x - 2, 0), std::max<LONG>(c.at.y - 2, 0),
+                          std::min<LONG>(c.at.x + reach * 2, 400),
+                          std::min<LONG>(c.at.y + reach, 320)};
+        EXPECT_GT(canvas.CountNot(kWhite, around), 0) << c.label;
+        EXPECT_EQ(canvas.CountNot(kWhite, RECT{0, 0, 400, 320}), canvas.CountNot(kWhite, around))
+            << c.label << ": the strokes stay where the text is";
+    }
+}
+
 } // namespace
