@@ -157,8 +157,8 @@ std::u16string LayoutMoreScript() {
     rows.insert(rows.end(), std::begin(kMoreTypes), std::end(kMoreTypes));
     AddTypeRows(rows, 64, false);
     const TemplateControl scaling[] = {
-        Label(u"Target Paper:", kFitToLabelId, kLeft, 64, 48),
-        List(kFitToListId, 158, 64, 62),
+        Label(u"Target Paper:", kMoreFitToLabelId, kLeft, 64, 48),
+        List(kMoreFitToListId, 158, 64, 62),
         Label(u"Percentage (25-400%):", kRatioLabelId, kLeft, 64, 80),
         Edit(kRatioEditId, 190, 64, 22),
         Spin(kRatioSpinId, 212, 64),

@@ -44,8 +44,8 @@ enum LayoutControl : int {
     kReverseId = 1746,
     kLayoutMoreButtonId = 1750,
     kFirstMoreTypeId = 1760, ///< the six type radios of Layout More: 1760 to 1765
-    kFitToLabelId = 1766,
-    kFitToListId = 1767,
+    kMoreFitToLabelId = 1766,
+    kMoreFitToListId = 1767,
     kRatioLabelId = 1768,
     kRatioEditId = 1769,
     kRatioSpinId = 1770,

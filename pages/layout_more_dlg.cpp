@@ -98,7 +98,7 @@ BOOL CLayoutMoreDlg::OnInitDialog() {
             ::ShowWindow(GetDlgItem(kFirstMoreTypeId + i), SW_HIDE);
     }
     m_rows.Attach(*this, working(), PrinterName());
-    m_fitTo.SubclassDlgItem(kFitToListId, this);
+    m_fitTo.SubclassDlgItem(kMoreFitToListId, this);
     if (working() != nullptr)
         FillPrinterList(m_fitTo, SheetPrinterLists(working(), PrinterName())
                                      .Papers(working(), CustomSizes::Excluded, profile));
@@ -134,7 +134,7 @@ void CLayoutMoreDlg::ShowRows() {
     m_rows.ShowRowsFor(LayoutTypeOf(chosen), true, working());
     const bool fit = chosen == MoreType::FitToPage;
     const bool ratio = chosen == MoreType::ReduceEnlarge;
-    for (const int id : {kFitToLabelId, kFitToListId})
+    for (const int id : {kMoreFitToLabelId, kMoreFitToListId})
         ::ShowWindow(GetDlgItem(id), fit ? SW_SHOWNA : SW_HIDE);
     for (const int id : {kRatioLabelId, kRatioEditId, kRatioSpinId})
         ::ShowWindow(GetDlgItem(id), ratio ? SW_SHOWNA : SW_HIDE);
@@ -178,7 +178,7 @@ BOOL CLayoutMoreDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnSettingChanged();
         return TRUE;
     }
-    if (code == CBN_SELCHANGE && id == kFitToListId) {
+    if (code == CBN_SELCHANGE && id == kMoreFitToListId) {
         OnSettingChanged();
         return TRUE;
     }
