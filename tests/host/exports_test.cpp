@@ -164,8 +164,9 @@ TEST_F(ExportsTest, SheetInTheHostsCallingOrder) {
     EXPECT_EQ(Notify(paper, PSN_RESET, 1), TRUE);
     EXPECT_EQ(sheet.reset(), 1u);
     EXPECT_EQ(sheet.applied(), 1u) << "applied and later cancelled reports both";
-    // The Paper page marks paper size, copies and source on every save.
-    EXPECT_EQ(kxtest::Load32(devmode + 72), 0x100u | 0x2u | 0x200u)
+    // The Paper page marks paper size, copies and source on every save, the
+    // Layout page the orientation.
+    EXPECT_EQ(kxtest::Load32(devmode + 72), 0x100u | 0x2u | 0x200u | 0x1u)
         << "the merged record keeps its bits";
 
     EXPECT_EQ(m().dialogProc(layout, WM_DESTROY, 0, 0, 0), TRUE);
