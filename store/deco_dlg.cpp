@@ -76,7 +76,7 @@ constexpr TemplateControl kPageControls[] = {
      u"ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | WS_TABSTOP"},
     {u"LTEXT", u"Date", kDecoDateLabelId, 108, 121, 30, 8},
     {u"EDITTEXT", {}, kDecoDateId, 140, 119, 80, 12, u"ES_AUTOHSCROLL | WS_TABSTOP"},
-    {u"AUTOCHECKBOX", u"Border", kDecoNoteBorderId, 108, 107, 31, 10, u"WS_TABSTOP"},
+    {u"AUTOCHECKBOX", u"Border", kDecoNoteBorderId, 106, 107, 34, 10, u"WS_TABSTOP"},
 };
 
 // The controls an unavailable stamp disables; its tip goes on the labels.
