@@ -492,4 +492,24 @@ BOOL CPageDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return CKxDialog::OnNotify(wParam, lParam, result);
 }
 
+void CPageDlg::RefreshCollate(const BYTE* devmode) {
+    if (Shown(kCollateId)) {
+        const int64_t collate = ReadNumber(devmode, FieldNamed("bDrvCollate"));
+        Check(kCollateId, collate >= 0
+                              ? collate > 0
+                              : ReadNumber(devmode, FieldNamed("dmCollate")) == DMCOLLATE_TRUE);
+    }
+}
+
+void CPageDlg::SaveCollate(BYTE* devmode) {
+    if (Shown(kCollateId)) {
+        const bool collate = Checked(kCollateId);
+        if (ReadNumber(devmode, FieldNamed("bDrvCollate")) >= 0)
+            WriteNumber(devmode, FieldNamed("bDrvCollate"), collate ? 1 : 0);
+        if ((FieldBits(devmode) & DM_COLLATE) != 0)
+            WriteNumber(devmode, FieldNamed("dmCollate"),
+                        collate ? DMCOLLATE_TRUE : DMCOLLATE_FALSE);
+    }
+}
+
 } // namespace kx

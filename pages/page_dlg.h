@@ -75,6 +75,12 @@ private:
     bool m_asking = false;
 
 protected:
+    /// The collate check of both forms: the driver's own field when the
+    /// record keeps one (not negative), else the public one while its bit
+    /// is set.
+    void RefreshCollate(const BYTE* devmode);
+    void SaveCollate(BYTE* devmode);
+
     /// Set while the page itself sets its controls: their notifications
     /// are not the user's.
     bool m_quiet = true;

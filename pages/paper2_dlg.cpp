@@ -82,12 +82,7 @@ void CPaper2Dlg::RefreshControls() {
         return;
     const bool wasQuiet = m_quiet;
     m_quiet = true;
-    if (Shown(kCollateId)) {
-        const int64_t collate = ReadNumber(devmode, FieldNamed("bDrvCollate"));
-        Check(kCollateId, collate >= 0
-                              ? collate > 0
-                              : ReadNumber(devmode, FieldNamed("dmCollate")) == DMCOLLATE_TRUE);
-    }
+    RefreshCollate(devmode);
     if (TrayChoiceOffered())
         ShowTrayChoice(ReadNumber(devmode, FieldNamed("iForceTray")) > 0);
     Check(kBannerSheetId, ReadNumber(devmode, FieldNamed("iBannerSheet")) > 0);
@@ -100,14 +95,7 @@ void CPaper2Dlg::SaveControls() {
     BYTE* devmode = working();
     if (devmode == nullptr)
         return;
-    if (Shown(kCollateId)) {
-        const bool collate = Checked(kCollateId);
-        if (ReadNumber(devmode, FieldNamed("bDrvCollate")) >= 0)
-            WriteNumber(devmode, FieldNamed("bDrvCollate"), collate ? 1 : 0);
-        if ((FieldBits(devmode) & DM_COLLATE) != 0)
-            WriteNumber(devmode, FieldNamed("dmCollate"),
-                        collate ? DMCOLLATE_TRUE : DMCOLLATE_FALSE);
-    }
+    SaveCollate(devmode);
     if (TrayChoiceOffered()) {
         WriteNumber(devmode, FieldNamed("iForceTray"), automatic ? 0 : 1);
         if (automatic) {

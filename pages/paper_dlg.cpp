@@ -59,12 +59,7 @@ void CPaperDlg::RefreshControls() {
         return;
     const bool wasQuiet = m_quiet;
     m_quiet = true;
-    if (Shown(kCollateId)) {
-        const int64_t collate = ReadNumber(devmode, FieldNamed("bDrvCollate"));
-        Check(kCollateId, collate >= 0
-                              ? collate > 0
-                              : ReadNumber(devmode, FieldNamed("dmCollate")) == DMCOLLATE_TRUE);
-    }
+    RefreshCollate(devmode);
     RefreshScaling();
     RefreshOutputBin();
     m_quiet = wasQuiet;
@@ -116,14 +111,7 @@ void CPaperDlg::SaveControls() {
     BYTE* devmode = working();
     if (devmode == nullptr)
         return;
-    if (Shown(kCollateId)) {
-        const bool collate = Checked(kCollateId);
-        if (ReadNumber(devmode, FieldNamed("bDrvCollate")) >= 0)
-            WriteNumber(devmode, FieldNamed("bDrvCollate"), collate ? 1 : 0);
-        if ((FieldBits(devmode) & DM_COLLATE) != 0)
-            WriteNumber(devmode, FieldNamed("dmCollate"),
-                        collate ? DMCOLLATE_TRUE : DMCOLLATE_FALSE);
-    }
+    SaveCollate(devmode);
     if (const auto type = m_scaling.SelectedValue()) {
         WriteNumber(devmode, FieldNamed("iFitPage"), *type == kScaleFitToPage ? 1 : 0);
         WriteNumber(devmode, FieldNamed("iER"), *type == kScaleReduceEnlarge ? 1 : 0);
