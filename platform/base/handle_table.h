@@ -36,6 +36,21 @@ public:
         return it == m_objects.end() ? nullptr : it->second;
     }
 
+    /// Of the handles from `first` to `last`, the first whose object passes
+    /// `test`, all looked up under one lock; `last` when none does. A
+    /// search over many handles (a dialog's controls) costs one lock, not
+    /// one a handle.
+    template <typename Iterator, typename ValueOf, typename Test>
+    Iterator FindFirst(Iterator first, Iterator last, ValueOf valueOf, Test test) const {
+        std::lock_guard lock(m_mutex);
+        for (; first != last; ++first) {
+            auto it = m_objects.find(valueOf(*first));
+            if (it != m_objects.end() && test(*it->second))
+                return first;
+        }
+        return last;
+    }
+
     /// Removes and returns the object, or nullptr for an unknown value.
     std::shared_ptr<T> Remove(uint32_t value) {
         std::lock_guard lock(m_mutex);

@@ -163,11 +163,12 @@ KXAPI HWND WINAPI GetDlgItem(HWND dialog, int id) {
     auto window = kx::FindWindowObject(dialog);
     if (!window)
         return nullptr;
-    for (auto it = window->children.rbegin(); it != window->children.rend(); ++it) {
-        auto child = kx::World().windows.Find(HandleValue(*it));
-        if (child && static_cast<int>(child->id) == id)
-            return *it;
-    }
+    const auto& children = window->children;
+    const auto found = kx::World().windows.FindFirst(
+        children.rbegin(), children.rend(), [](HWND child) { return HandleValue(child); },
+        [id](const auto& child) { return static_cast<int>(child.id) == id; });
+    if (found != children.rend())
+        return *found;
     SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
     return nullptr;
 }
