@@ -36,6 +36,13 @@ constexpr int kHiddenInkStep = 1;
 constexpr int kMiddleInkStep = 2;
 constexpr int kLargestInkStep = 0xFF;
 constexpr DWORD kLargestMediaType = 0x7FFF;
+constexpr int kNonDraftTonerSave = 1;
+
+constexpr const kx::DevmodeField* kSpecialPageTypes[] = {
+    &FieldNamed("sFirstPaperType"),     &FieldNamed("sLastPaperType"),
+    &FieldNamed("sFrontPaperType"),     &FieldNamed("sBackPaperType"),
+    &FieldNamed("sFrontBackPaperType"),
+};
 
 // The countries whose office paper is Letter.
 constexpr LANGID kLetterLanguages[] = {
@@ -244,7 +251,21 @@ void WritePrivatePart(BYTE* record, const Choices& choices, const Settings& sett
     kx::WriteNumber(record, FieldNamed("iOhpSpTray"), kAutomaticSource);
     // Media of 32-bit identifiers have no number in the 16-bit media type.
     const DWORD media = choices.media.value_or(0);
-    kx::WriteNumber(record, FieldNamed("iPaperType"), media <= kLargestMediaType ? media : 0);
+    const DWORD paperType = media <= kLargestMediaType ? media : 0;
+    kx::WriteNumber(record, FieldNamed("iPaperType"), paperType);
+    // A first page, last page or cover not chosen yet prints on the job's own
+    // paper type: a type the model cannot print on both sides would block
+    // double-sided printing before the user ever chose such a page.
+    for (const kx::DevmodeField* pageType : kSpecialPageTypes)
+        kx::WriteNumber(record, *pageType, paperType);
+    // A draft-resolution model keeps its toner saving at the setting of its
+    // other resolutions until the user chooses draft.
+    if (settings.Shows(u"GraphicsDraftRes"))
+        kx::WriteNumber(record, FieldNamed("iTonerSave"), kNonDraftTonerSave);
+    // A model that offers no "None" scaling prints unscaled as reduce/enlarge
+    // at 100%, which is what its Paper page shows and saves.
+    if (!settings.Shows(u"PaperScaleNone"))
+        kx::WriteNumber(record, FieldNamed("iER"), 1);
     kx::WriteNumber(record, FieldNamed("iGrayMode"), choices.colour ? 1 : 0);
     kx::WriteNumber(record, FieldNamed("sDrvLang"), kAutomaticLanguage);
     for (const kx::DevmodeField* slider : kColourSliders)

@@ -19,6 +19,8 @@ constexpr const DevmodeField& kFitPagePaper = FieldNamed("iFitPagePaper");
 constexpr const DevmodeField& kPaperType = FieldNamed("iPaperType");
 constexpr const DevmodeField& kFirstPaperType = FieldNamed("sFirstPaperType");
 constexpr const DevmodeField& kLastPaperType = FieldNamed("sLastPaperType");
+constexpr const DevmodeField& kFirstPageSource = FieldNamed("wCoverSource");
+constexpr const DevmodeField& kLastPageSource = FieldNamed("sLastPaperSource");
 constexpr const DevmodeField& kDuplexUnit = FieldNamed("iDuplexUnit");
 constexpr const DevmodeField& kHardwareDuplex = FieldNamed("iHardwareDuplex");
 constexpr const DevmodeField& kManualDuplex = FieldNamed("iManualDuplex");
@@ -92,10 +94,14 @@ ReasonCodes BlockingRules::DoubleSidedBlocked(const BYTE* devmode) const {
     }
     if (!MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, kPaperType))))
         reasons.Add(12);
-    if (p.firstPageInCovers && p.PaperFirstLastType != 0 &&
+    // A first or last page's type counts only while that page is printed
+    // from a source of its own: the resolver clears the type of a blocked
+    // first page, and that cleared type must not then block double-sided
+    // printing (and with it booklet printing) for good.
+    if (p.firstPageInCovers && p.PaperFirstLastType != 0 && Get(devmode, kFirstPageSource) != 0 &&
         !MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, kFirstPaperType))))
         reasons.Add(42);
-    if (p.PaperLastPage != 0 && p.PaperFirstLastType != 0 &&
+    if (p.PaperLastPage != 0 && p.PaperFirstLastType != 0 && Get(devmode, kLastPageSource) != 0 &&
         !MediaAllowsDoubleSided(static_cast<int32_t>(Get(devmode, kLastPaperType))))
         reasons.Add(43);
     for (const auto& cover : kCovers) {

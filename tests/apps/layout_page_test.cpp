@@ -222,6 +222,19 @@ TEST_F(LayoutPage, APosterKeepsDoubleSidedPrintingOff) {
     ASSERT_EQ(ExitCode(run), 0) << run.output;
 }
 
+TEST_F(LayoutPage, BookletOnTheColourLaserSurvivesTheNextChange) {
+    // Booklet clears the type of the first page it blocks; that cleared type
+    // once blocked double-sided printing and so reverted the booklet itself.
+    const auto run = Play("Velmora CL-6500", "expect 1743 enabled\n"
+                                             "choose 1711 \"Booklet Printing\"\n"
+                                             "check \"Landscape\"\n"
+                                             "expect 1711 text \"Booklet Printing\"\n"
+                                             "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "iBooklet: 0 -> 1")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "dmOrientation: 1 -> 2")) << run.output;
+}
+
 TEST_F(LayoutPage, TheOrientationPictureTogglesTheRadios) {
     const auto run = Play("Velmora IJ-980", "expect \"Portrait\" checked\n"
                                             "click 1703\n"

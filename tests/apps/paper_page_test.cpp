@@ -150,7 +150,7 @@ TEST_F(PaperPage, CancellingAdvancedPaperOptionsLeavesTheRecordAsItWas) {
                                        Path("cancelled.dm") + "'")
                .output;
     const auto kept = Play("Velmora CL-6500", "dialog \"Advanced Paper Options\"\n"
-                                              "  choose 2014 \"Plain Paper\"\n"
+                                              "  choose 2014 \"Recycled Paper\"\n"
                                               "  choose 2012 \"Tray 1\"\n"
                                               "  ok\n"
                                               "end\n"
@@ -159,7 +159,7 @@ TEST_F(PaperPage, CancellingAdvancedPaperOptionsLeavesTheRecordAsItWas) {
     ASSERT_EQ(ExitCode(kept), 0) << kept.output;
     EXPECT_TRUE(Contains(kept.output, "wCoverSource: 0 -> 1")) << kept.output;
     EXPECT_TRUE(Contains(kept.output, "iDiffPaper: 0 -> 1")) << kept.output;
-    EXPECT_TRUE(Contains(kept.output, "sFirstPaperType: 0 -> 1")) << kept.output;
+    EXPECT_TRUE(Contains(kept.output, "sFirstPaperType: 1 -> 5")) << kept.output;
 }
 
 TEST_F(PaperPage, APaperThatConflictsIsRepairedWithATipAndTheControlsShowTheRepair) {
