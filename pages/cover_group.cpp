@@ -16,6 +16,7 @@
 #include "store/custom_paper.h"
 
 #include <array>
+#include <utility>
 
 namespace kx {
 namespace {
@@ -116,13 +117,22 @@ void CCoverGroup::Refresh() {
                               [printer] { return PrinterTextsFor(printer).LocalPrintingOnly(); });
     const ReasonCodes blocked = rules.CoverBlocked(devmode, m_cover);
     const int tip = blocked.blocked() ? blocked.codes()[0] : 0;
-    for (const int offset : {kCoverOptionList, kCoverSizeList, kCoverSourceList, kCoverTypeList})
-        m_page->EnableWithTip(Id(offset), !blocked.blocked(), tip);
-    for (const int offset :
-         {kCoverOptionLabel, kCoverSizeLabel, kCoverSourceLabel, kCoverTypeLabel}) {
-        if (const HWND label = m_page->GetDlgItem(Id(offset)))
-            ::EnableWindow(label, !blocked.blocked() && !m_page->IsReadOnly());
+    m_page->EnableWithTip(Id(kCoverOptionList), !blocked.blocked(), tip);
+    EnableLabel(kCoverOptionLabel, !blocked.blocked());
+    // The size, tray and type of "No Covers" are greyed: there is no cover
+    // to give them to.
+    const bool chosen = ReadNumber(devmode, *fields.option) != 0;
+    for (const auto& [list, label] : {std::pair{kCoverSizeList, kCoverSizeLabel},
+                                      {kCoverSourceList, kCoverSourceLabel},
+                                      {kCoverTypeList, kCoverTypeLabel}}) {
+        m_page->EnableWithTip(Id(list), !blocked.blocked() && chosen, tip);
+        EnableLabel(label, !blocked.blocked() && chosen);
     }
+}
+
+void CCoverGroup::EnableLabel(int offset, bool enable) {
+    if (const HWND label = m_page->GetDlgItem(Id(offset)))
+        ::EnableWindow(label, enable && !m_page->IsReadOnly());
 }
 
 void CCoverGroup::Save(bool offered) {

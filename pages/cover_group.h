@@ -36,6 +36,8 @@ public:
     int Id(int offset) const;
 
 private:
+    void EnableLabel(int offset, bool enable);
+
     CPaperOptionPage* m_page = nullptr;
     int m_slot = 0;
     size_t m_cover = 0;

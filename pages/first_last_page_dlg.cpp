@@ -66,21 +66,23 @@ void CFirstLastPageDlg::RefreshControls() {
         FillSources(m_firstSource, true);
         SelectExactly(m_firstSource, ReadNumber(devmode, FieldNamed("wCoverSource")));
         FillPrinterList(m_firstType, media);
-        SelectExactly(m_firstType, ReadNumber(devmode, FieldNamed("sFirstPaperType")));
+        SelectType(m_firstType, FieldNamed("sFirstPaperType"));
         const ReasonCodes blocked = rules.FirstPageBlocked(devmode);
         const int tip = blocked.blocked() ? blocked.codes()[0] : 0;
         for (const int id : kFirstGroup)
             EnableWithTip(id, !blocked.blocked(), tip);
+        EnableTypeRow(kFirstSourceListId, !blocked.blocked());
     }
     if (Shown(kLastSourceListId)) {
         FillSources(m_lastSource, true);
         SelectExactly(m_lastSource, ReadNumber(devmode, FieldNamed("sLastPaperSource")));
         FillPrinterList(m_lastType, media);
-        SelectExactly(m_lastType, ReadNumber(devmode, FieldNamed("sLastPaperType")));
+        SelectType(m_lastType, FieldNamed("sLastPaperType"));
         const ReasonCodes blocked = rules.LastPageBlocked(devmode);
         const int tip = blocked.blocked() ? blocked.codes()[0] : 0;
         for (const int id : kLastGroup)
             EnableWithTip(id, !blocked.blocked(), tip);
+        EnableTypeRow(kLastSourceListId, !blocked.blocked());
     }
     m_quiet = false;
 }
@@ -97,9 +99,11 @@ void CFirstLastPageDlg::SaveControls() {
             WriteNumber(devmode, field, *value);
     };
     save(m_firstSource, FieldNamed("wCoverSource"));
-    save(m_firstType, FieldNamed("sFirstPaperType"));
+    if (ReadNumber(devmode, FieldNamed("wCoverSource")) != 0)
+        save(m_firstType, FieldNamed("sFirstPaperType"));
     save(m_lastSource, FieldNamed("sLastPaperSource"));
-    save(m_lastType, FieldNamed("sLastPaperType"));
+    if (ReadNumber(devmode, FieldNamed("sLastPaperSource")) != 0)
+        save(m_lastType, FieldNamed("sLastPaperType"));
     WriteNumber(devmode, FieldNamed("iDiffPaper"),
                 ReadNumber(devmode, FieldNamed("wCoverSource")) != 0 ? 1 : 0);
 }
@@ -113,10 +117,32 @@ BOOL CFirstLastPageDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         if ((id == kFirstSourceListId || id == kLastSourceListId) && Shown(type.GetDlgCtrlID()) &&
             type.GetCurSel() < 0 && type.GetCount() > 0)
             type.SetCurSel(0);
+        if (id == kFirstSourceListId || id == kLastSourceListId)
+            EnableTypeRow(id, ::IsWindowEnabled(GetDlgItem(id)) != FALSE);
         OnSettingChanged();
         return TRUE;
     }
     return CPaperOptionPage::OnCommand(wParam, lParam);
+}
+
+// A page printed from the job's own tray shows the job's type, greyed: it
+// has no type of its own to choose.
+void CFirstLastPageDlg::SelectType(CIconComboBox& type, const DevmodeField& field) {
+    const BYTE* devmode = working();
+    SelectExactly(type, ReadNumber(devmode, field));
+    if (type.GetCurSel() < 0)
+        SelectExactly(type, ReadNumber(devmode, FieldNamed("iPaperType")));
+}
+
+void CFirstLastPageDlg::EnableTypeRow(int sourceId, bool usable) {
+    const bool first = sourceId == kFirstSourceListId;
+    const auto source = (first ? m_firstSource : m_lastSource).SelectedValue();
+    const bool ownTray = usable && source && *source != 0;
+    for (const int id : {first ? kFirstTypeLabelId : kLastTypeLabelId,
+                         first ? kFirstTypeListId : kLastTypeListId}) {
+        if (const HWND control = GetDlgItem(id))
+            ::EnableWindow(control, ownTray && !IsReadOnly());
+    }
 }
 
 } // namespace kx

@@ -19,6 +19,10 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void SelectType(CIconComboBox& type, const DevmodeField& field);
+    /// The type row is usable only while its page has a tray of its own.
+    void EnableTypeRow(int sourceId, bool usable);
+
     CIconComboBox m_firstSource;
     CIconComboBox m_firstType;
     CIconComboBox m_lastSource;

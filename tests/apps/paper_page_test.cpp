@@ -150,8 +150,9 @@ TEST_F(PaperPage, CancellingAdvancedPaperOptionsLeavesTheRecordAsItWas) {
                                        Path("cancelled.dm") + "'")
                .output;
     const auto kept = Play("Velmora CL-6500", "dialog \"Advanced Paper Options\"\n"
-                                              "  choose 2014 \"Recycled Paper\"\n"
+                                              "  expect 2014 disabled\n"
                                               "  choose 2012 \"Tray 1\"\n"
+                                              "  choose 2014 \"Recycled Paper\"\n"
                                               "  ok\n"
                                               "end\n"
                                               "click \"Advanced Paper Options...\"\n"

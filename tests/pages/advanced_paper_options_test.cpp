@@ -57,6 +57,10 @@ TEST_F(AdvancedPaperOptionsTest, CancelLeavesTheWorkingRecordAsItWasToTheByte) {
         EXPECT_EQ(TabCount(me, dialog), 3);
         Keep(dialog, "options-page");
         EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kFirstSourceListId), u"Tray 1"));
+        // A last page on the job's own tray has no type of its own to choose.
+        EXPECT_FALSE(::IsWindowEnabled(me.FindById(dialog, kx::kLastTypeListId)));
+        EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kLastSourceListId), u"Manual Feed"));
+        EXPECT_TRUE(::IsWindowEnabled(me.FindById(dialog, kx::kLastTypeListId)));
         EXPECT_TRUE(me.ChooseByText(me.FindById(dialog, kx::kLastTypeListId), u"Thick Paper"));
         EXPECT_TRUE(me.ChooseTab(me.FindByClass(dialog, u"SysTabControl32"), 1));
         Keep(dialog, "options-cover");
