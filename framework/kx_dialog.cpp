@@ -10,6 +10,7 @@
 #include "framework/printer_texts.h"
 #include "platform/base/text.h"
 #include "platform/controls/control_constants.h"
+#include "platform/profile/profile_cache.h"
 #include "platform/system/system_api.h"
 #include "platform/window/property_sheet_api.h"
 #include "platform/wow/wow_api.h"
@@ -113,6 +114,7 @@ CKxDialog::~CKxDialog() {
 }
 
 bool CKxDialog::BindToHost(HWND hostWindow, const PageContext& context) {
+    const ProfileReadScope oneLookAtEachFile;
     CKROMAUIApp& app = TheApp();
     m_hostWindow = hostWindow;
     app.stringFile.SetFile(

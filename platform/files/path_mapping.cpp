@@ -84,6 +84,21 @@ bool ApplyNames(std::u16string_view rest, std::vector<std::u16string>& names, Wi
     return true;
 }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsAsciiNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
+}
+
 // Finds the entry of `folder` whose name equals `name` ignoring case; exact
 // matches win.
 std::optional<std::string> FindEntryNoCase(const std::string& folder, const std::string& name) {
@@ -94,9 +109,16 @@ std::optional<std::string> FindEntryNoCase(const std::string& folder, const std:
     if (dir == nullptr)
         return std::nullopt;
     const std::u16string wanted = Utf8ToUtf16(name);
+    const bool asciiWanted = IsAscii(name);
     std::optional<std::string> found;
     while (const dirent* entry = readdir(dir)) {
-        if (EqualsNoCase(Utf8ToUtf16(entry->d_name), wanted)) {
+        const std::string_view candidate = entry->d_name;
+        // Most names are plain ASCII: those are compared without converting
+        // every entry of the folder.
+        const bool same = asciiWanted && IsAscii(candidate)
+                              ? EqualsAsciiNoCase(candidate, name)
+                              : EqualsNoCase(Utf8ToUtf16(candidate), wanted);
+        if (same) {
             found = entry->d_name;
             break;
         }

@@ -5,16 +5,36 @@
 #include "platform/files/path_mapping.h"
 #include "platform/files/prefix.h"
 
+#include <atomic>
+
 namespace kx {
 namespace {
 
 constexpr size_t kMaxMappedPaths = 256;
+
+std::atomic<uint64_t> g_lastScope{0};
+thread_local uint64_t t_scope = 0;
+thread_local int t_scopeDepth = 0;
 
 bool HasFolder(std::u16string_view name) {
     return name.find_first_of(u"\\/:") != std::u16string_view::npos;
 }
 
 } // namespace
+
+ProfileReadScope::ProfileReadScope() {
+    if (t_scopeDepth++ == 0)
+        t_scope = ++g_lastScope;
+}
+
+ProfileReadScope::~ProfileReadScope() {
+    if (--t_scopeDepth == 0)
+        t_scope = 0;
+}
+
+uint64_t ProfileReadScope::Current() {
+    return t_scope;
+}
 
 ProfileCache& ProfileCache::Instance() {
     static ProfileCache cache;
@@ -44,6 +64,18 @@ void ProfileCache::Insert(const std::string& path, const FileStamp& stamp,
 
 std::shared_ptr<const ProfileDocument> ProfileCache::Load(const std::string& path, DWORD* error,
                                                           FileStamp* stamp) {
+    const uint64_t scope = ProfileReadScope::Current();
+    if (scope != 0) {
+        std::lock_guard lock(m_mutex);
+        if (auto it = m_files.find(path);
+            it != m_files.end() && it->second.checkedInScope == scope) {
+            Touch(it->second);
+            *error = ERROR_SUCCESS;
+            if (stamp)
+                *stamp = it->second.stamp;
+            return it->second.document;
+        }
+    }
     FileStamp current;
     *error = StampFile(path, &current);
     std::lock_guard lock(m_mutex);
@@ -55,6 +87,7 @@ std::shared_ptr<const ProfileDocument> ProfileCache::Load(const std::string& pat
         return nullptr;
     }
     if (auto it = m_files.find(path); it != m_files.end() && it->second.stamp == current) {
+        it->second.checkedInScope = scope;
         Touch(it->second);
         if (stamp)
             *stamp = current;
@@ -66,6 +99,7 @@ std::shared_ptr<const ProfileDocument> ProfileCache::Load(const std::string& pat
         return nullptr;
     auto document = ProfileDocument::FromBytes(bytes);
     Insert(path, current, document);
+    m_files.find(path)->second.checkedInScope = scope;
     if (stamp)
         *stamp = current;
     return document;

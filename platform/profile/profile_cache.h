@@ -1,11 +1,12 @@
 // The process's cache of parsed profile files, keyed by Linux path and
-// checked against the file's stamp on every use, and of the Windows paths
-// already mapped to Linux paths.
+// checked against the file's stamp on every use (once a read scope, below),
+// and of the Windows paths already mapped to Linux paths.
 #pragma once
 
 #include "platform/profile/profile_document.h"
 #include "platform/profile/profile_file.h"
 
+#include <cstdint>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -44,6 +45,7 @@ private:
         FileStamp stamp;
         std::shared_ptr<const ProfileDocument> document;
         std::list<std::string>::iterator recent;
+        uint64_t checkedInScope = 0; ///< the read scope that last took its stamp
     };
 
     void Touch(Entry& entry);
@@ -56,6 +58,22 @@ private:
     std::list<std::string> m_recent; // most recent first
     std::string m_pathsRoot;         // the prefix the mapped paths belong to
     std::unordered_map<std::u16string, std::string> m_paths;
+};
+
+/// While one lives on a thread, a file whose stamp that thread took once is
+/// taken as unchanged: a page that reads hundreds of its texts while it is
+/// bound checks its string file once rather than once a text. Writes made
+/// through the profile calls are seen at once, as they update the cache.
+/// Scopes nest; the outermost decides.
+class ProfileReadScope {
+public:
+    ProfileReadScope();
+    ~ProfileReadScope();
+    ProfileReadScope(const ProfileReadScope&) = delete;
+    ProfileReadScope& operator=(const ProfileReadScope&) = delete;
+
+    /// The thread's open scope, 0 when there is none.
+    static uint64_t Current();
 };
 
 } // namespace kx

@@ -53,6 +53,26 @@ TEST(ToUnixPath, FindsExistingNamesInAnyCase) {
     EXPECT_EQ(*fresh, prefix.DriveC() + "/Windows/NewFolder/New.txt");
 }
 
+TEST(ToUnixPath, MatchesAccentedNamesIgnoringCaseAndKeepsAsciiApartFromThem) {
+    kxtest::TestPrefix prefix;
+    prefix.WriteFile("drive_c/Daten/\xC3\x9C"
+                     "bersicht.INI",
+                     "x"); // "Übersicht.INI"
+    prefix.WriteFile("drive_c/Daten/plain.ini", "x");
+    const auto accented = kx::ToUnixPath(u"C:\\daten\\\u00FC"
+                                         u"BERSICHT.ini");
+    ASSERT_TRUE(accented.has_value());
+    EXPECT_EQ(*accented, prefix.DriveC() + "/Daten/\xC3\x9C"
+                                           "bersicht.INI");
+    const auto plain = kx::ToUnixPath(u"C:\\DATEN\\PLAIN.INI");
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(*plain, prefix.DriveC() + "/Daten/plain.ini");
+    // An ASCII name never matches a name that only folds to it.
+    const auto other = kx::ToUnixPath(u"C:\\Daten\\Ubersicht.ini");
+    ASSERT_TRUE(other.has_value());
+    EXPECT_EQ(*other, prefix.DriveC() + "/Daten/Ubersicht.ini");
+}
+
 TEST(ToUnixPath, NeverLeavesTheDrive) {
     kxtest::TestPrefix prefix;
     prefix.WriteFile("secret.txt", "outside the drive");

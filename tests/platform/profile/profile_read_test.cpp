@@ -3,6 +3,7 @@
 #include "platform/profile/profile_api.h"
 
 #include "platform/base/text.h"
+#include "platform/profile/profile_cache.h"
 #include "tests/support/test_prefix.h"
 
 #include <gtest/gtest.h>
@@ -249,3 +250,47 @@ TEST(GetPrivateProfileString, SurvivesHostileFiles) {
 }
 
 } // namespace
+
+namespace {
+
+std::u16string ReadValue(const char16_t* file) {
+    WCHAR buffer[16];
+    GetPrivateProfileStringW(u"Page", u"Caption", u"", buffer, 16, file);
+    return buffer;
+}
+
+} // namespace
+
+TEST(ProfileReadScope, TakesAFileAsUnchangedUntilItEndsButSeesItsOwnWrites) {
+    kxtest::TestPrefix prefix;
+    constexpr const char16_t* kPage = u"C:\\page.ini";
+    prefix.WriteFile("drive_c/page.ini", "[Page]\r\nCaption=One\r\n");
+    EXPECT_EQ(ReadValue(kPage), u"One");
+    {
+        const kx::ProfileReadScope scope;
+        EXPECT_EQ(ReadValue(kPage), u"One");
+        // Another writer's change is seen once the scope has ended ...
+        prefix.WriteFile("drive_c/page.ini", "[Page]\r\nCaption=Second one\r\n");
+        EXPECT_EQ(ReadValue(kPage), u"One");
+        {
+            const kx::ProfileReadScope inner;
+            EXPECT_EQ(ReadValue(kPage), u"One") << "an inner scope is part of the outer one";
+        }
+        EXPECT_EQ(ReadValue(kPage), u"One");
+    }
+    EXPECT_EQ(ReadValue(kPage), u"Second one");
+    {
+        const kx::ProfileReadScope scope;
+        EXPECT_EQ(ReadValue(kPage), u"Second one");
+        // ... and a write through the profile calls at once.
+        ASSERT_TRUE(WritePrivateProfileStringW(u"Page", u"Caption", u"Third", kPage));
+        EXPECT_EQ(ReadValue(kPage), u"Third");
+    }
+    // A file that appears during a scope is found: only files read are kept.
+    {
+        const kx::ProfileReadScope scope;
+        EXPECT_EQ(ReadValue(u"C:\\later.ini"), u"");
+        prefix.WriteFile("drive_c/later.ini", "[Page]\r\nCaption=Later\r\n");
+        EXPECT_EQ(ReadValue(u"C:\\later.ini"), u"Later");
+    }
+}
