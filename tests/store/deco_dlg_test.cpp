@@ -3,118 +3,34 @@
 // another program, and the two models on which the stamp cannot be set.
 #include "store/deco_dlg.h"
 
-#include "devmode/devmode_record.h"
-#include "devmode/devmode_set.h"
-#include "framework/kromaui_app.h"
-#include "framework/page_templates.h"
-#include "framework/printer_texts.h"
 #include "platform/automation/scripted_user.h"
-#include "platform/spooler/printer_store.h"
-#include "platform/window/dialog_state.h"
-#include "platform/windows.h"
-#include "tests/support/test_prefix.h"
+#include "tests/support/page_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
+#include <string>
 
 namespace {
 
 constexpr const char16_t* kPrinter = u"Deco Printer";
 
-class DecoPageTest : public testing::Test {
+class DecoPageTest : public kxtest::PageFixture<kx::CDecoDlg> {
 protected:
     void SetUp() override {
-        ASSERT_EQ(kx::PrinterStore::SaveDriver(
-                      {u"Deco Driver", 3, u"DCU.DLL", u"DC.CAP", u"DCU.DLL", u"DC.CAP"}),
-                  ERROR_SUCCESS);
-        devmode.fill(0);
-        kx::WriteText(devmode.data(), kx::FieldNamed("dmDeviceName"), kPrinter);
-        Set("dmSize", 220);
-        Set("dmDriverExtra", 3335);
+        StartRecord(kPrinter);
         Set("dmPaperSize", 9);
-    }
-    void TearDown() override {
-        page.reset();
-        if (host != nullptr)
-            DestroyWindow(host);
-        if (sheet != nullptr)
-            DestroyWindow(sheet);
-        host = nullptr;
-        sheet = nullptr;
-        kx::DevmodeSetTable::Instance().Clear();
-        kx::ForgetUntitledText();
-        kx::ActiveModelProfile() = kx::ModelProfile{};
-    }
-
-    void Set(std::string_view field, int64_t value) {
-        kx::WriteNumber(devmode.data(), *kx::FindDevmodeField(field), value);
-    }
-    void SetText(std::string_view field, std::u16string_view text) {
-        kx::WriteText(devmode.data(), *kx::FindDevmodeField(field), text);
-    }
-    int64_t Working(std::string_view field) const {
-        return kx::ReadNumber(page->working(), *kx::FindDevmodeField(field));
-    }
-    std::u16string WorkingText(std::string_view field) const {
-        return kx::ReadText(page->working(), *kx::FindDevmodeField(field));
     }
 
     void Open(const std::string& profile, const std::u16string& port = u"NUL:",
               DWORD attributes = 0x40) {
-        kx::PrinterRecord printer;
-        printer.name = kPrinter;
-        printer.driver = u"Deco Driver";
-        printer.port = port;
-        printer.attributes = attributes;
-        ASSERT_EQ(kx::PrinterStore::SavePrinter(printer), ERROR_SUCCESS);
-        prefix.WriteFile("drive_c/G/DCEN.DAT", "[Common]\n[Deco Dialog]\nCaption=Deco\n");
-        prefix.WriteFile("drive_c/G/DCU.INI", "[Common]\nGraphicsColorMode=1\n" + profile);
-        kx::CKROMAUIApp& app = kx::TheApp();
-        app.modelStem = u"C:\\G\\DCEN";
-        app.names.moduleDirectory = u"C:\\G\\";
-        app.stringFile.SetFile(u"C:\\G\\DCEN.DAT", kx::ClearReadOnly::No);
-        app.profile.SetFiles(u"C:\\G\\DCU.INI", u"C:\\G\\DCEN.DAT");
-        app.profile.ReadProfile();
-        kx::PrinterTextsFor(kPrinter).Refresh();
-        kx::ForgetUntitledText();
-        kx::DevmodeSetTable::Instance().Clear();
+        AddPrinter(kPrinter, u"DC", port, attributes);
+        UseModel({u"G", u"DC", "[Common]\nGraphicsColorMode=1\n" + profile,
+                  "[Common]\n[Deco Dialog]\nCaption=Deco\n"});
         kx::InstallDecoPageControls();
-        const auto* row = kx::PageTemplateOf("CDecoDlg");
-        ASSERT_NE(row, nullptr);
-        kx::RegisterDialogResource(app.instance(), kx::kDecoTemplate,
-                                   kx::PageTemplateScript(*row, app.profile));
-        sheet = CreateWindowExW(0, u"Static", u"Sheet", WS_POPUP | WS_VISIBLE, 100, 100, 360, 300,
-                                nullptr, nullptr, nullptr, nullptr);
-        host = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 336, 250, sheet,
-                               nullptr, nullptr, nullptr);
-        page = std::make_unique<kx::CDecoDlg>(kx::kDecoTemplate, u"Deco", 19);
-        kx::PageContext context;
-        context.owner = 0x2300;
-        context.hostDevmode = devmode.data();
-        context.printerName = kPrinter;
-        context.sheetPageWindows = [this] { return std::vector<HWND>{host}; };
-        ASSERT_TRUE(page->BindToHost(host, context));
-        page->RefreshControls();
+        Bind(std::make_unique<kx::CDecoDlg>(kx::kDecoTemplate, u"Deco", 19), "CDecoDlg",
+             kx::kDecoTemplate, 0x2300);
     }
-
-    HWND Item(int id) const { return GetDlgItem(page->m_hWnd, id); }
-    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-    std::u16string Text(int id) const {
-        std::array<WCHAR, 300> text{};
-        GetWindowTextW(Item(id), text.data(), static_cast<int>(text.size()));
-        return text.data();
-    }
-    int Selection(int id) const {
-        return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
-    }
-
-    kxtest::TestPrefix prefix;
-    std::array<BYTE, kx::kDevmodeSize> devmode{};
-    HWND sheet = nullptr;
-    HWND host = nullptr;
-    std::unique_ptr<kx::CDecoDlg> page;
 };
 
 TEST_F(DecoPageTest, StoredFramesOutsideTheListShowAndCommitAsTheLast) {
@@ -180,7 +96,7 @@ TEST_F(DecoPageTest, AFileOfflinePrinterDisablesTheStampAndNothingIsWritten) {
     EXPECT_FALSE(page->available());
     for (const int id : {kx::kFrameStyleId, kx::kDecoNoteId, kx::kDecoFaceId, kx::kDecoDateId})
         EXPECT_FALSE(Enabled(id)) << id;
-    EXPECT_EQ(Selection(kx::kFrameStyleId), -1);
+    EXPECT_EQ(Selection(kx::kFrameStyleId), u"");
     const std::vector<BYTE> before(page->working(), page->working() + kx::kDevmodeSize);
     page->SaveControls();
     EXPECT_TRUE(std::equal(before.begin(), before.end(), page->working()));
