@@ -60,6 +60,23 @@ void CMainDlg::SetUpOwnControls() {
     }
 }
 
+// The rows' texts are read from the string file once: the lists are filled
+// again as the pages per side, the orientation, the paper or the unit change.
+const std::u16string& CMainDlg::Localised(const ValueText& row) {
+    const auto found = m_texts.find(row.text.data());
+    if (found != m_texts.end())
+        return found->second;
+    std::vector<std::u16string> texts =
+        LocalisedTexts(std::span(&row, 1), TheApp().stringFile, pageSection());
+    return m_texts.emplace(row.text.data(), std::move(texts.front())).first->second;
+}
+
+void CMainDlg::FillLocalised(CKxComboBox& box, std::span<const ValueText> rows) {
+    box.ResetContent();
+    for (const ValueText& row : rows)
+        (void)box.AddItem(Localised(row), row.value);
+}
+
 MainMode CMainDlg::mode() const {
     if (Checked(kMainPagesPerSideId))
         return MainMode::PagesPerSide;
@@ -101,8 +118,12 @@ void CMainDlg::RefreshCloneList(bool select) {
     const std::optional<WORD> shown = m_clone.SelectedValue();
     const std::optional<WORD> paper = ChosenPaper();
     const int64_t paperCode = paper ? *paper : ReadNumber(working(), FieldNamed("dmPaperSize"));
-    const std::vector<ValueText> sizes = CloneSizes(paperCode, InchesChosen());
-    FillValueList(m_clone, sizes, TheApp().stringFile, pageSection());
+    // Only a new paper or unit fills the list again.
+    const CloneListKey key{paperCode, InchesChosen()};
+    if (key != m_cloneListKey) {
+        FillLocalised(m_clone, CloneSizes(key.paper, key.inches));
+        m_cloneListKey = key;
+    }
     if (select) {
         if (mode() == MainMode::Clone)
             SelectOrNothing(m_clone, CloneValueShown(ReadNumber(working(), FieldNamed("iClone"))));
@@ -119,8 +140,12 @@ void CMainDlg::RefreshCloneList(bool select) {
 void CMainDlg::RefreshOrderList() {
     const BYTE* devmode = working();
     const bool landscape = orientationState() == 1;
-    FillValueList(m_order, PageOrdersFor(ReadNumber(devmode, FieldNamed("iNup")), landscape),
-                  TheApp().stringFile, pageSection());
+    const std::span<const ValueText> orders =
+        PageOrdersFor(ReadNumber(devmode, FieldNamed("iNup")), landscape);
+    if (orders.data() != m_ordersShown) {
+        FillLocalised(m_order, orders);
+        m_ordersShown = orders.data();
+    }
     WORD order = 0;
     if (mode() == MainMode::PagesPerSide)
         order = ClampPageOrder(ReadNumber(devmode, FieldNamed("iNupLayout")));

@@ -8,6 +8,10 @@
 #include "pages/basics_values.h"
 #include "pages/short_page_dlg.h"
 
+#include <map>
+#include <span>
+#include <string>
+
 namespace kx {
 
 class CMainDlg : public CShortPageDlg {
@@ -35,12 +39,25 @@ private:
     void OnPagesPerSideChosen(CKxComboBox& chosen, CKxComboBox& other);
     void OnModeSwitched(MainMode mode);
     void SaveLayout(BYTE* devmode);
+    const std::u16string& Localised(const ValueText& row);
+    void FillLocalised(CKxComboBox& box, std::span<const ValueText> rows);
+
+    struct CloneListKey {
+        int64_t paper = -1;
+        bool inches = false;
+        bool operator==(const CloneListKey&) const = default;
+    };
 
     CNumberField m_copies;
     CKxComboBox m_pagesPerSide;
     CKxComboBox m_repeat;
     CKxComboBox m_order;
     CKxComboBox m_clone;
+    /// What the clone and order lists were last filled for.
+    CloneListKey m_cloneListKey;
+    const ValueText* m_ordersShown = nullptr;
+    /// The localised texts of the rows by their English text.
+    std::map<const char16_t*, std::u16string> m_texts;
 };
 
 } // namespace kx
