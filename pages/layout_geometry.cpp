@@ -21,9 +21,12 @@ struct GridRow {
     int rows;
     bool turned;
 };
-// By iNup: 1 two pages, 2 four, 3 six, 4 nine, 5 and above sixteen.
+// By iNup: 1 two pages, 2 four, 3 six, 4 nine, 5 and above sixteen, but 6
+// eight (below).
 constexpr std::array<GridRow, 6> kNupGrids{
     {{1, 1, false}, {2, 1, true}, {2, 2, false}, {3, 2, true}, {3, 3, false}, {4, 4, false}}};
+constexpr int kEightPagesNup = 6;
+constexpr GridRow kEightPagesGrid{4, 2, true};
 
 struct PosterRow {
     int poster;
@@ -68,7 +71,11 @@ LayoutPicture SelectLayoutPicture(const BYTE* devmode, bool rotatedBy90) {
 }
 
 NupGrid NupGridOf(int nup, bool landscape) {
-    const GridRow& row = kNupGrids[static_cast<size_t>(std::clamp(nup, 0, 5))];
+    // Eight pages per side are stored after sixteen (only the Main page
+    // offers them).
+    const GridRow& row = nup == kEightPagesNup
+                             ? kEightPagesGrid
+                             : kNupGrids[static_cast<size_t>(std::clamp(nup, 0, 5))];
     NupGrid grid{row.columns, row.rows, row.turned};
     if (grid.turned && landscape)
         std::swap(grid.columns, grid.rows);

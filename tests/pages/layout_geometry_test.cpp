@@ -89,6 +89,17 @@ TEST(NupGridOf, GridsAndTurnedSheets) {
     }
 }
 
+TEST(NupGridOf, EightPagesAreStoredAfterSixteenOnATurnedSheet) {
+    const kx::NupGrid portrait = kx::NupGridOf(6, false);
+    EXPECT_EQ(portrait.columns * portrait.rows, 8);
+    EXPECT_EQ(portrait.columns, 4);
+    EXPECT_TRUE(portrait.turned);
+    const kx::NupGrid landscape = kx::NupGridOf(6, true);
+    EXPECT_EQ(landscape.columns, 2);
+    EXPECT_EQ(landscape.rows, 4);
+    EXPECT_EQ(kx::NupGridOf(7, false).columns * kx::NupGridOf(7, false).rows, 16);
+}
+
 // Six pages in portrait: 3 columns, 2 rows; the numbers row by row.
 TEST(NupPageNumber, EveryPageOrderOnSixPages) {
     struct Row {
