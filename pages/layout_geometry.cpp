@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_record.h"
 #include "framework/preview_gdi.h"
+#include "pages/mark_file_job.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,6 +66,9 @@ LayoutPicture SelectLayoutPicture(const BYTE* devmode, bool rotatedBy90) {
         return LayoutPicture::Poster;
     if (number(FieldNamed("iVirtualPrint")) != 0 && number(FieldNamed("iVirtualPaper")) != paper)
         return LayoutPicture::VirtualPage;
+    // A clone keeps the pages-per-side settings it replaces.
+    if (CloneRatioOf(number(FieldNamed("iClone"))))
+        return LayoutPicture::Clone;
     if (number(FieldNamed("iNup")) > 0)
         return LayoutPicture::Nup;
     return LayoutPicture::Sample;
@@ -79,6 +83,19 @@ NupGrid NupGridOf(int nup, bool landscape) {
     NupGrid grid{row.columns, row.rows, row.turned};
     if (grid.turned && landscape)
         std::swap(grid.columns, grid.rows);
+    return grid;
+}
+
+CloneGrid CloneGridOf(int64_t clone, int paperWidth, int paperHeight, bool landscape) {
+    const std::optional<CloneRatio> photo = CloneRatioOf(clone);
+    if (!photo || paperWidth <= 0 || paperHeight <= 0)
+        return {};
+    // The ratios are the photos' sizes in tenths of a millimetre.
+    CloneGrid grid;
+    grid.width = landscape ? photo->height : photo->width;
+    grid.height = landscape ? photo->width : photo->height;
+    grid.columns = std::max(1, paperWidth / grid.width);
+    grid.rows = std::max(1, paperHeight / grid.height);
     return grid;
 }
 
