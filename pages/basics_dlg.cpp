@@ -83,9 +83,13 @@ void CBasicsDlg::SaveControls() {
         WriteNumber(devmode, FieldNamed("iPaperType"), *type);
     SaveOrientation(devmode);
     // Only the driver's resolution: the public quality stays as the
-    // Graphics page set it.
-    WriteNumber(devmode, FieldNamed("iResolution"),
-                Checked(kBasicsQualityId) ? kQualityOnResolution : kQualityOffResolution);
+    // Graphics page set it. A resolution the button does not name (2400,
+    // say) stays until the button is turned.
+    const bool on = Checked(kBasicsQualityId);
+    if (on != QualityOn(ReadNumber(devmode, FieldNamed("iResolution")),
+                        ReadNumber(devmode, FieldNamed("dmPrintQuality"))))
+        WriteNumber(devmode, FieldNamed("iResolution"),
+                    on ? kQualityOnResolution : kQualityOffResolution);
 }
 
 void CBasicsDlg::OnPaperChosen() {

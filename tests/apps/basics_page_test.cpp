@@ -255,14 +255,36 @@ TEST_F(ShortPages, TheQualityButtonWritesOnlyTheDriversResolution) {
     EXPECT_TRUE(Contains(on.output, "iResolution: 1200 -> 600")) << on.output;
     EXPECT_FALSE(Contains(on.output, "dmPrintQuality:")) << on.output;
 
-    // A record without its own resolution shows the public one.
-    StartFrom(kLaser, [](BYTE* record) {
-        Set(record, "dmPrintQuality", 1200);
-        Set(record, "iResolution", 0);
-    });
-    const auto zero = Play(kLaser, "16", "expect 2468 unchecked\nok\n");
-    ASSERT_EQ(ExitCode(zero), 0) << zero.output;
-    EXPECT_TRUE(Contains(zero.output, "iResolution: 0 -> 1200")) << zero.output;
+    // A resolution the button does not name stays until the button is
+    // turned; a record without its own resolution shows the public one.
+    struct Row {
+        const char* label;
+        int quality;
+        int resolution;
+        const char* script;
+        const char* change; // empty: iResolution stays
+    };
+    const Row rows[] = {
+        {"2400 stays when the page is only visited", 1200, 2400, "expect 2468 unchecked\nok\n", ""},
+        {"2400 becomes 600 when the button is turned on", 1200, 2400, "check 2468\nok\n",
+         "iResolution: 2400 -> 600"},
+        {"none of its own reads the public 1200", 1200, 0, "expect 2468 unchecked\nok\n", ""},
+        {"none of its own reads the public 600", 600, 0, "expect 2468 checked\nuncheck 2468\nok\n",
+         "iResolution: 0 -> 1200"},
+    };
+    for (const Row& row : rows) {
+        StartFrom(kLaser, [&row](BYTE* record) {
+            Set(record, "dmPrintQuality", row.quality);
+            Set(record, "iResolution", row.resolution);
+        });
+        const auto run = Play(kLaser, "16", row.script);
+        ASSERT_EQ(ExitCode(run), 0) << row.label << "\n" << run.output;
+        if (*row.change != '\0')
+            EXPECT_TRUE(Contains(run.output, row.change)) << row.label << "\n" << run.output;
+        else
+            EXPECT_FALSE(Contains(run.output, "iResolution:")) << row.label << "\n" << run.output;
+        EXPECT_FALSE(Contains(run.output, "dmPrintQuality:")) << row.label << "\n" << run.output;
+    }
 }
 
 TEST_F(ShortPages, BothPagesSpeakGermanAndDrawTheirPictures) {
