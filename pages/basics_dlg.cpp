@@ -5,6 +5,7 @@
 #include "framework/kromaui_app.h"
 #include "pages/basics_controls.h"
 #include "pages/basics_values.h"
+#include "pages/paper_values.h"
 #include "platform/base/devmode_public.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/window_constants.h"
@@ -53,15 +54,19 @@ void CBasicsDlg::RefreshControls() {
     m_quiet = wasQuiet;
 }
 
-// A single medium (or none) leaves nothing to choose.
+// A single medium (or none) leaves nothing to choose; a type the
+// administrator locked is not the user's to choose either.
 void CBasicsDlg::RefreshTypes() {
     const PrinterList media = Lists().Media(working());
     FillPrinterList(m_type, media);
     const WORD type = static_cast<WORD>(ReadNumber(working(), FieldNamed("iPaperType")));
     m_type.SetCurSel(m_type.FindValue(type));
-    const bool choice = m_type.GetCount() > 1;
+    const bool locked = (ReadNumber(working(), FieldNamed("bLockedFeatures")) & kTypeLockBit) != 0;
+    const bool choice = m_type.GetCount() > 1 && !locked;
     EnableControl(kBasicsTypeListId, choice);
     EnableControl(kBasicsTypeLabelId, choice);
+    if (const HWND list = GetDlgItem(kBasicsTypeListId))
+        ShowOptionTip(list, kLockedRowTip, locked);
 }
 
 void CBasicsDlg::ApplyBorderlessRule() {

@@ -287,6 +287,19 @@ TEST_F(ShortPages, TheQualityButtonWritesOnlyTheDriversResolution) {
     }
 }
 
+TEST_F(ShortPages, ALockedPaperTypeCannotBeChosenOnTheBasicsPage) {
+    StartFrom(kLaser, [](BYTE* record) { Set(record, "bLockedFeatures", 8); });
+    const auto locked = Play(kLaser, "16",
+                             "expect 2465 disabled\n"
+                             "hover 2465\n"
+                             "expect tip \"locked by Administrator\"\n"
+                             "cancel\n");
+    EXPECT_EQ(ExitCode(locked), 0) << locked.output;
+    StartFrom(kLaser, [](BYTE* record) { Set(record, "bLockedFeatures", 4); });
+    const auto free = Play(kLaser, "16", "expect 2465 enabled\ncancel\n");
+    EXPECT_EQ(ExitCode(free), 0) << "only the type lock counts\n" << free.output;
+}
+
 TEST_F(ShortPages, BothPagesSpeakGermanAndDrawTheirPictures) {
     const auto run = Play(kLaser, "16,21",
                           "expect 2467 selection \"Millimeter\"\n"
