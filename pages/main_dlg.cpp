@@ -189,7 +189,15 @@ void CMainDlg::SaveControls() {
                 FieldBits(devmode) | DM_ORIENTATION | DM_PAPERSIZE | DM_COPIES);
     SavePaper(devmode);
     SaveOrientation(devmode);
-    WriteNumber(devmode, FieldNamed("dmCopies"), m_copies.Value());
+    const int32_t copies = m_copies.Value();
+    // New copies end the split into grayscale and colour copies, as on the
+    // Paper page: they all print in colour.
+    if (TheApp().profile.GraphicsCopiesSetting != 0 &&
+        copies != ReadNumber(devmode, FieldNamed("dmCopies"))) {
+        WriteNumber(devmode, FieldNamed("sMonoCopies"), 0);
+        WriteNumber(devmode, FieldNamed("sColorCopies"), copies);
+    }
+    WriteNumber(devmode, FieldNamed("dmCopies"), copies);
 }
 
 void CMainDlg::SaveLayout(BYTE* devmode) {

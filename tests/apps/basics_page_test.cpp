@@ -300,6 +300,22 @@ TEST_F(ShortPages, ALockedPaperTypeCannotBeChosenOnTheBasicsPage) {
     EXPECT_EQ(ExitCode(free), 0) << "only the type lock counts\n" << free.output;
 }
 
+TEST_F(ShortPages, NewCopiesOnTheMainPageEndTheGrayscaleAndColourSplit) {
+    StartFrom(kLaser, [](BYTE* record) {
+        Set(record, "dmCopies", 5);
+        Set(record, "sMonoCopies", 2);
+        Set(record, "sColorCopies", 3);
+    });
+    const auto same = Play(kLaser, "21", "expect 2471 text \"5\"\nok\n");
+    ASSERT_EQ(ExitCode(same), 0) << same.output;
+    EXPECT_FALSE(Contains(same.output, "sMonoCopies:")) << "the copies stayed\n" << same.output;
+    const auto changed = Play(kLaser, "21", "type 2471 \"7\"\nok\n");
+    ASSERT_EQ(ExitCode(changed), 0) << changed.output;
+    EXPECT_TRUE(Contains(changed.output, "dmCopies: 5 -> 7")) << changed.output;
+    EXPECT_TRUE(Contains(changed.output, "sMonoCopies: 2 -> 0")) << changed.output;
+    EXPECT_TRUE(Contains(changed.output, "sColorCopies: 3 -> 7")) << changed.output;
+}
+
 TEST_F(ShortPages, BothPagesSpeakGermanAndDrawTheirPictures) {
     const auto run = Play(kLaser, "16,21",
                           "expect 2467 selection \"Millimeter\"\n"
