@@ -11,6 +11,7 @@
 #include "host/module_texts.h"
 #include "host/page_dispatcher.h"
 #include "host/spooler_printer_queries.h"
+#include "pages/basics_controls.h"
 #include "pages/graphic_controls.h"
 #include "pages/layout_controls.h"
 #include "pages/mark_file_job.h"
@@ -95,6 +96,8 @@ void EnsureModuleStarted() {
         });
     InstallPaperPageControls();
     InstallLayoutPageControls();
+    // The Basics and Main pages.
+    InstallBasicsPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

@@ -3,11 +3,13 @@
 
 #include "framework/page_templates.h"
 #include "host/host_records.h"
+#include "pages/basics_dlg.h"
 #include "pages/graphic2_dlg.h"
 #include "pages/graphic3_dlg.h"
 #include "pages/graphic_dlg.h"
 #include "pages/layout2_dlg.h"
 #include "pages/layout_dlg.h"
+#include "pages/main_dlg.h"
 #include "pages/paper2_dlg.h"
 #include "pages/paper_dlg.h"
 #include "store/deco_dlg.h"
@@ -143,6 +145,13 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));
+    // The Basics and Main pages.
+    if (choice->className == "CBasicsDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CBasicsDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CMainDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CMainDlg(choice->templateId, choice->pageName, index));
     return std::unique_ptr<CKxDialog>(new (std::nothrow)
                                           CKxDialog(choice->templateId, choice->pageName, index));
 }

@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_record.h"
 #include "framework/preview_gdi.h"
+#include "pages/mark_file_job.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,9 +22,12 @@ struct GridRow {
     int rows;
     bool turned;
 };
-// By iNup: 1 two pages, 2 four, 3 six, 4 nine, 5 and above sixteen.
+// By iNup: 1 two pages, 2 four, 3 six, 4 nine, 5 and above sixteen, but 6
+// eight (below).
 constexpr std::array<GridRow, 6> kNupGrids{
     {{1, 1, false}, {2, 1, true}, {2, 2, false}, {3, 2, true}, {3, 3, false}, {4, 4, false}}};
+constexpr int kEightPagesNup = 6;
+constexpr GridRow kEightPagesGrid{4, 2, true};
 
 struct PosterRow {
     int poster;
@@ -62,16 +66,36 @@ LayoutPicture SelectLayoutPicture(const BYTE* devmode, bool rotatedBy90) {
         return LayoutPicture::Poster;
     if (number(FieldNamed("iVirtualPrint")) != 0 && number(FieldNamed("iVirtualPaper")) != paper)
         return LayoutPicture::VirtualPage;
+    // A clone keeps the pages-per-side settings it replaces.
+    if (CloneRatioOf(number(FieldNamed("iClone"))))
+        return LayoutPicture::Clone;
     if (number(FieldNamed("iNup")) > 0)
         return LayoutPicture::Nup;
     return LayoutPicture::Sample;
 }
 
 NupGrid NupGridOf(int nup, bool landscape) {
-    const GridRow& row = kNupGrids[static_cast<size_t>(std::clamp(nup, 0, 5))];
+    // Eight pages per side are stored after sixteen (only the Main page
+    // offers them).
+    const GridRow& row = nup == kEightPagesNup
+                             ? kEightPagesGrid
+                             : kNupGrids[static_cast<size_t>(std::clamp(nup, 0, 5))];
     NupGrid grid{row.columns, row.rows, row.turned};
     if (grid.turned && landscape)
         std::swap(grid.columns, grid.rows);
+    return grid;
+}
+
+CloneGrid CloneGridOf(int64_t clone, int paperWidth, int paperHeight, bool landscape) {
+    const std::optional<CloneRatio> photo = CloneRatioOf(clone);
+    if (!photo || paperWidth <= 0 || paperHeight <= 0)
+        return {};
+    // The ratios are the photos' sizes in tenths of a millimetre.
+    CloneGrid grid;
+    grid.width = landscape ? photo->height : photo->width;
+    grid.height = landscape ? photo->width : photo->height;
+    grid.columns = std::max(1, paperWidth / grid.width);
+    grid.rows = std::max(1, paperHeight / grid.height);
     return grid;
 }
 

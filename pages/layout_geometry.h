@@ -10,7 +10,16 @@
 
 namespace kx {
 
-enum class LayoutPicture { Sample, FitToPage, Booklet, ReduceEnlarge, Poster, VirtualPage, Nup };
+enum class LayoutPicture {
+    Sample,
+    FitToPage,
+    Booklet,
+    ReduceEnlarge,
+    Poster,
+    VirtualPage,
+    Nup,
+    Clone,
+};
 
 /// The picture of a record: the first layout that applies, or the sample
 /// page (always when the page is turned by 90 degrees).
@@ -22,6 +31,17 @@ struct NupGrid {
     bool turned = false; ///< the sheet is shown turned (2 and 6 pages)
 };
 NupGrid NupGridOf(int nup, bool landscape);
+
+/// The photos of a clone layout on a paper (tenths of a millimetre, as
+/// drawn): one photo size, the whole sheet covered with as many as fit, at
+/// least one. Empty for a record without a clone layout.
+struct CloneGrid {
+    int columns = 0;
+    int rows = 0;
+    int width = 0; ///< one photo, tenths of a millimetre
+    int height = 0;
+};
+CloneGrid CloneGridOf(int64_t clone, int paperWidth, int paperHeight, bool landscape);
 
 /// Q, the 0-based order of the page at column d, row c of a columns x b
 /// rows for the page order `layout`; 0 for an order without a rule.

@@ -46,6 +46,11 @@ std::u16string CLayoutPreview::Signature(const BYTE* devmode, bool colourMode,
         AppendNumber(signature, ReadNumber(devmode, *kSignatureFields[i]));
     AppendNumber(signature, colourMode ? 1 : 0);
     AppendNumber(signature, ReadNumber(devmode, *kSignatureFields.back()));
+    // A clone layout is drawn too; a record without one keeps the 18 values.
+    if (const int64_t clone = ReadNumber(devmode, FieldNamed("iClone")); clone != 0) {
+        signature += u'c';
+        AppendNumber(signature, clone);
+    }
     if (ReadNumber(devmode, FieldNamed("dmPaperSize")) > kLastStandardPaper) {
         signature += paperName;
         AppendNumber(signature, ReadNumber(devmode, FieldNamed("dmPaperWidth")));

@@ -67,6 +67,7 @@ private:
     void DrawVirtualPage(HDC dc);
     void DrawPoster(HDC dc);
     void DrawNup(HDC dc, const RECT& paper);
+    void DrawClone(HDC dc, const RECT& paper);
     void DrawBooklet(HDC dc, const RECT& paper);
     void DrawTwoRects(HDC dc, const TwoRects& picture);
     void FillSmallPage(HDC dc, const RECT& page, bool border);

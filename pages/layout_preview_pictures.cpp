@@ -69,6 +69,9 @@ void CLayoutPreview::DrawPicture(HDC dc) {
     case LayoutPicture::Nup:
         DrawNup(dc, sheet);
         return;
+    case LayoutPicture::Clone:
+        DrawClone(dc, sheet);
+        return;
     case LayoutPicture::Sample:
         break;
     }
@@ -213,6 +216,30 @@ void CLayoutPreview::DrawNup(HDC dc, const RECT& paper) {
                 FittedTextHeight(dc, page, text, Smaller(page), FW_NORMAL, Rotation());
             DrawCentredText(dc, page, text, height, FW_NORMAL, Rotation(),
                             GetSysColor(COLOR_WINDOW));
+        }
+    }
+}
+
+// The sheet covered with photos of the clone size, each a small page,
+// centred on the sheet; photos too small to tell apart are drawn as one
+// block of them.
+void CLayoutPreview::DrawClone(HDC dc, const RECT& paper) {
+    DrawSamplePage(dc, paper, PageContents::No);
+    const bool landscape = Number(FieldNamed("dmOrientation")) == kLandscape;
+    const PaperDimensions size = this->paper().size;
+    const CloneGrid grid =
+        CloneGridOf(Number(FieldNamed("iClone")), size.width, size.length, landscape);
+    if (grid.columns <= 0 || grid.rows <= 0 || size.width <= 0 || size.length <= 0)
+        return;
+    const LONG width = std::max<LONG>(1, Width(paper) * grid.width / size.width);
+    const LONG height = std::max<LONG>(1, Height(paper) * grid.height / size.length);
+    const LONG left = paper.left + (Width(paper) - width * grid.columns) / 2;
+    const LONG top = paper.top + (Height(paper) - height * grid.rows) / 2;
+    for (int row = 0; row < grid.rows; ++row) {
+        for (int column = 0; column < grid.columns; ++column) {
+            const RECT photo{left + column * width, top + row * height, left + (column + 1) * width,
+                             top + (row + 1) * height};
+            FillSmallPage(dc, photo, true);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "pages/advanced_paper_options.h"
 #include "pages/paper_controls.h"
 #include "pages/paper_rules.h"
+#include "pages/paper_size_choice.h"
 #include "pages/paper_values.h"
 #include "pages/separator_dlg.h"
 #include "platform/base/devmode_public.h"
@@ -356,18 +357,8 @@ void CPageDlg::SaveControls() {
 }
 
 void CPageDlg::SaveSize(BYTE* devmode) {
-    const auto paper = m_size.SelectedValue();
-    if (!paper)
-        return;
-    if (*paper < kFirstCustomSize) {
-        WriteNumber(devmode, FieldNamed("dmPaperSize"), *paper);
-        WriteNumber(devmode, FieldNamed("dmFields"),
-                    FieldBits(devmode) & ~(DM_PAPERLENGTH | DM_PAPERWIDTH));
-        return;
-    }
-    const CCustomPaper custom = CCustomPaper::Load(*paper - kFirstCustomSize);
-    if (custom.IsValid(devmode))
-        custom.ApplyTo(devmode);
+    if (const auto paper = m_size.SelectedValue())
+        WritePaperSize(devmode, *paper);
 }
 
 void CPageDlg::OnCopiesChanged() {

@@ -89,6 +89,45 @@ TEST(NupGridOf, GridsAndTurnedSheets) {
     }
 }
 
+TEST(NupGridOf, EightPagesAreStoredAfterSixteenOnATurnedSheet) {
+    const kx::NupGrid portrait = kx::NupGridOf(6, false);
+    EXPECT_EQ(portrait.columns * portrait.rows, 8);
+    EXPECT_EQ(portrait.columns, 4);
+    EXPECT_TRUE(portrait.turned);
+    const kx::NupGrid landscape = kx::NupGridOf(6, true);
+    EXPECT_EQ(landscape.columns, 2);
+    EXPECT_EQ(landscape.rows, 4);
+    EXPECT_EQ(kx::NupGridOf(7, false).columns * kx::NupGridOf(7, false).rows, 16);
+}
+
+TEST(CloneGridOf, AsManyPhotosAsFitTheSheetAndNoneWithoutAClone) {
+    struct Row {
+        const char* label;
+        int64_t clone;
+        int width;
+        int height;
+        bool landscape;
+        kx::CloneGrid expected;
+    };
+    const Row rows[] = {
+        {"35 x 45 mm on A4", 3, 2100, 2970, false, {6, 6, 350, 450}},
+        {"50 x 70 mm on Letter", 4, 2159, 2794, false, {4, 3, 500, 700}},
+        {"50 x 70 mm on Letter across", 4, 2794, 2159, true, {3, 4, 700, 500}},
+        {"a photo larger than the paper", 8, 400, 500, false, {1, 1, 510, 700}},
+        {"no clone", 0, 2100, 2970, false, {}},
+        {"beyond the table", 9, 2100, 2970, false, {}},
+        {"negative", -1, 2100, 2970, false, {}},
+        {"no paper", 3, 0, 2970, false, {}},
+    };
+    for (const Row& row : rows) {
+        const kx::CloneGrid grid = kx::CloneGridOf(row.clone, row.width, row.height, row.landscape);
+        EXPECT_EQ(grid.columns, row.expected.columns) << row.label;
+        EXPECT_EQ(grid.rows, row.expected.rows) << row.label;
+        EXPECT_EQ(grid.width, row.expected.width) << row.label;
+        EXPECT_EQ(grid.height, row.expected.height) << row.label;
+    }
+}
+
 // Six pages in portrait: 3 columns, 2 rows; the numbers row by row.
 TEST(NupPageNumber, EveryPageOrderOnSixPages) {
     struct Row {

@@ -149,6 +149,24 @@ TEST_F(LayoutPreviewTest, ACustomPaperRedrawsWhenItsSizeChanges) {
         << "a standard paper: the 18 values only, colour mode before iMirror";
 }
 
+TEST_F(LayoutPreviewTest, AClonePhotoSizeRedrawsAndShowsThePhotos) {
+    Attach(preview);
+    preview.SetDevmode(record.data());
+    const int first = preview.pictureInvalidations();
+    Set("iNup", 2);
+    Set("iClone", 3);
+    preview.SetDevmode(record.data());
+    EXPECT_EQ(preview.picture(), LayoutPicture::Clone) << "the clone wins over the kept iNup";
+    const int second = preview.pictureInvalidations();
+    EXPECT_GT(second, first);
+    Set("iClone", 4);
+    preview.SetDevmode(record.data());
+    EXPECT_GT(preview.pictureInvalidations(), second) << "another photo size";
+    Set("iClone", 0);
+    preview.SetDevmode(record.data());
+    EXPECT_EQ(preview.picture(), LayoutPicture::Nup);
+}
+
 TEST_F(LayoutPreviewTest, TextLinesShowCopiesAndResolution) {
     Attach(preview);
     Set("dmCopies", 3);
