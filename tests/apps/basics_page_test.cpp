@@ -5,7 +5,7 @@
 // rule on the inkjet model, the quality button and the German texts.
 #include "devmode/devmode_record.h"
 #include "tests/support/host_runner.h"
-#include "tests/support/test_prefix.h"
+#include "tests/support/sheet_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,51 +21,15 @@ using kxtest::ExitCode;
 constexpr const char* kLaser = "Velmora ML-4200";
 constexpr const char* kInkjet = "Velmora IJ-980";
 
-class ShortPages : public testing::Test {
+class ShortPages : public kxtest::SheetFixture {
 protected:
-    std::string Path(const std::string& name) const { return scratch.root() + "/" + name; }
-
     kxtest::HostRun Play(const std::string& printer, const std::string& pages,
                          const std::string& script, const std::string& language = "409") {
-        std::ofstream(Path("script.txt")) << script;
-        return kxtest::RunHost(prefix,
-                               "sheet '" + printer + "' '" + Path("script.txt") + "' --pages " +
-                                   pages + " --png-dir '" + scratch.root() + "'",
-                               "KX_LANGID=" + language + " KX_HEADLESS=1");
+        return PlaySheet(printer, pages, script, "", language);
     }
-
-    std::string ReadFile(const std::string& name) const {
-        std::string bytes(kx::kDevmodeSize, '\0');
-        std::ifstream file(Path(name), std::ios::binary);
-        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<size_t>(file.gcount()));
-        return bytes;
-    }
-
-    /// Makes the printer start from its fresh record changed by `change`.
     void StartFrom(const std::string& printer, const std::function<void(BYTE*)>& change) {
-        const auto fresh =
-            kxtest::RunHost(prefix,
-                            "open-sheet '" + printer + "' --pages 21 --actions cancel --out '" +
-                                Path("fresh.dm") + "'",
-                            "KX_LANGID=409");
-        ASSERT_EQ(ExitCode(fresh), 0) << fresh.output;
-        std::string record = ReadFile("fresh.dm");
-        ASSERT_EQ(record.size(), kx::kDevmodeSize);
-        change(reinterpret_cast<BYTE*>(record.data()));
-        const auto imported =
-            kxtest::ImportPrinterDefault(prefix, printer, record, Path("default.reg"));
-        ASSERT_EQ(imported.status, 0) << imported.output;
+        SheetFixture::StartFrom(printer, change, "21");
     }
-
-    static void Set(BYTE* record, const char* name, int64_t value) {
-        const kx::DevmodeField* field = kx::FindDevmodeField(name);
-        ASSERT_NE(field, nullptr) << name;
-        kx::WriteNumber(record, *field, value);
-    }
-
-    kxtest::TestPrefix scratch;
-    std::string prefix = scratch.root() + "/prefix";
 };
 
 TEST_F(ShortPages, AStoredCloneOpensInCloneModeWithItsPhotoSizeInTheUnitShown) {
