@@ -1,6 +1,8 @@
 // Closing the gap a hidden row leaves.
 #include "framework/row_collapse.h"
 
+#include "framework/dialog_geometry.h"
+
 #include "platform/base/text.h"
 #include "platform/controls/control_constants.h"
 #include "platform/window/rect_api.h"
@@ -29,13 +31,6 @@ bool IsGroupBox(HWND window) {
     GetClassNameW(window, name.data(), static_cast<int>(name.size()));
     return EqualsNoCase(std::u16string_view(name.data()), u"Button") &&
            (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-}
-
-RECT RectOnPage(HWND page, HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 std::vector<Child> ShownChildren(HWND page) {

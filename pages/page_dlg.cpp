@@ -3,6 +3,7 @@
 
 #include "devmode/devmode_record.h"
 #include "devmode/resolution_table.h"
+#include "framework/dialog_geometry.h"
 #include "framework/kromaui_app.h"
 #include "framework/value_list.h"
 #include "pages/advanced_paper_options.h"
@@ -65,19 +66,6 @@ constexpr PageRow kRows[] = {
 };
 constexpr int kFirstRowTop = 34;
 constexpr int kGroupBottomMargin = 2;
-
-int DialogUnitsY(HWND dialog, int units) {
-    RECT rect{0, 0, 0, units};
-    ::MapDialogRect(dialog, &rect);
-    return rect.bottom;
-}
-
-RECT RectIn(HWND dialog, HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 } // namespace
 
@@ -196,7 +184,7 @@ void CPageDlg::PlaceRows() {
             const HWND window = control.id != 0 ? GetDlgItem(control.id) : nullptr;
             if (window == nullptr)
                 continue;
-            const RECT rect = RectIn(m_hWnd, window);
+            const RECT rect = kx::RectOnPage(m_hWnd, window);
             ::SetWindowPos(window, nullptr, rect.left, DialogUnitsY(m_hWnd, top + control.offset),
                            0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
@@ -207,7 +195,7 @@ void CPageDlg::PlaceRows() {
         top += row.step;
     }
     if (group != nullptr) {
-        const RECT rect = RectIn(m_hWnd, group);
+        const RECT rect = kx::RectOnPage(m_hWnd, group);
         const int height = DialogUnitsY(m_hWnd, top + kGroupBottomMargin - groupTop);
         ::SetWindowPos(group, nullptr, 0, 0, rect.right - rect.left, height,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -216,14 +204,14 @@ void CPageDlg::PlaceRows() {
     const HWND logo = GetDlgItem(kLogoId);
     if (logo == nullptr)
         return;
-    const RECT logoRect = RectIn(m_hWnd, logo);
+    const RECT logoRect = kx::RectOnPage(m_hWnd, logo);
     if (DialogUnitsY(m_hWnd, top) <= logoRect.top)
         return;
     // Under the picture (and the printer preview below it), at the left.
     RECT picture{};
     for (const int id : {static_cast<int>(kLayoutPreviewId), static_cast<int>(kPrinterPreviewId)}) {
         if (const HWND window = GetDlgItem(id)) {
-            const RECT rect = RectIn(m_hWnd, window);
+            const RECT rect = kx::RectOnPage(m_hWnd, window);
             picture.left = picture.right == 0 ? rect.left : std::min(picture.left, rect.left);
             picture.right = std::max(picture.right, rect.right);
         }

@@ -2,6 +2,7 @@
 #include "pages/short_page_dlg.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/dialog_geometry.h"
 #include "framework/kromaui_app.h"
 #include "framework/value_list.h"
 #include "pages/layout_values.h"
@@ -18,19 +19,6 @@ namespace {
 constexpr size_t kTextCapacity = 512;
 constexpr int kFirstRowTop = 34;
 constexpr int kLogoGap = 2;
-
-int DialogUnitsY(HWND dialog, int units) {
-    RECT rect{0, 0, 0, units};
-    ::MapDialogRect(dialog, &rect);
-    return rect.bottom;
-}
-
-RECT RectIn(HWND dialog, HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 } // namespace
 
@@ -101,7 +89,7 @@ void CShortPageDlg::PlaceRows() {
             const HWND window = control.id != 0 ? GetDlgItem(control.id) : nullptr;
             if (window == nullptr)
                 continue;
-            const RECT rect = RectIn(m_hWnd, window);
+            const RECT rect = kx::RectOnPage(m_hWnd, window);
             ::SetWindowPos(window, nullptr, rect.left, DialogUnitsY(m_hWnd, top + control.offset),
                            0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
@@ -111,10 +99,10 @@ void CShortPageDlg::PlaceRows() {
     const HWND picture = GetDlgItem(kLayoutPreviewId);
     if (logo == nullptr || picture == nullptr)
         return;
-    const RECT logoRect = RectIn(m_hWnd, logo);
+    const RECT logoRect = kx::RectOnPage(m_hWnd, logo);
     if (DialogUnitsY(m_hWnd, top) <= logoRect.top)
         return;
-    const RECT pictureRect = RectIn(m_hWnd, picture);
+    const RECT pictureRect = kx::RectOnPage(m_hWnd, picture);
     const int width = logoRect.right - logoRect.left;
     const int left = pictureRect.left + (pictureRect.right - pictureRect.left - width) / 2;
     ::SetWindowPos(logo, nullptr, left, pictureRect.bottom + DialogUnitsY(m_hWnd, kLogoGap), 0, 0,
