@@ -14,6 +14,7 @@
 #include "pages/graphic_controls.h"
 #include "pages/layout_controls.h"
 #include "pages/mark_file_job.h"
+#include "pages/output_controls.h"
 #include "pages/paper_controls.h"
 #include "pages/preview_factory.h"
 #include "store/deco_dlg.h"
@@ -95,6 +96,8 @@ void EnsureModuleStarted() {
         });
     InstallPaperPageControls();
     InstallLayoutPageControls();
+    // The Output page.
+    InstallOutputPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {
