@@ -136,10 +136,10 @@ void COptionsDlg::SetUpRows() {
 int COptionsDlg::PlaceWatermarkRow(int top) {
     if (!Shown(kOutputWatermarkListId))
         return top;
-    PlaceControl(kOutputWatermarkLabelId, top + 2);
-    PlaceControl(kOutputWatermarkListId, top);
-    PlaceControl(kOutputWatermarkEditId, top);
-    return top + kListRowStep;
+    PlaceControl(kOutputWatermarkLabelId, top);
+    PlaceControl(kOutputWatermarkListId, top + kCaptionRowStep);
+    PlaceControl(kOutputWatermarkEditId, top + kCaptionRowStep);
+    return top + kCaptionRowStep + kListRowStep;
 }
 
 int COptionsDlg::PlaceOptionRows(int top) {

@@ -34,7 +34,9 @@ constexpr Row kRows[] = {
     {{kOutputCopiesLabelId, kOutputCopiesEditId, kOutputCopiesSpinId}, 0, 14},
     {{kOutputPagesLabelId, kOutputPagesListId, 0}, 0, 14},
     {{kOutputBorderId, 0, 0}, 1, 13},
-    {{kOutputNupOrderLabelId, kOutputNupOrderListId, 0}, 0, 14},
+    // The orders' texts take the whole column: their list has a line of its own.
+    {{kOutputNupOrderLabelId, 0, 0}, -2, 10},
+    {{kOutputNupOrderListId, 0, 0}, 0, 14},
     {{kOutputCloneLabelId, kOutputCloneListId, 0}, 0, 14},
 };
 

@@ -14,10 +14,10 @@ constexpr std::u16string_view kList = u"CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABST
 constexpr std::u16string_view kSpin =
     u"UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_SETBUDDYINT";
 
-constexpr TemplateControl Label(std::u16string_view text, int id, int width = 44) {
+constexpr TemplateControl Label(std::u16string_view text, int id, int width = 45) {
     return {u"LTEXT", text, id, 108, 36, width, 8};
 }
-constexpr TemplateControl List(int id, int x = 152, int width = 68) {
+constexpr TemplateControl List(int id, int x = 154, int width = 66) {
     return {u"COMBOBOX", {}, id, x, 34, width, 90, kList};
 }
 constexpr TemplateControl Check(std::u16string_view text, int id) {
@@ -29,12 +29,12 @@ constexpr TemplateControl Button(std::u16string_view text, int id, int x, int wi
 
 // In tab order: each label names the control after it.
 constexpr TemplateControl kOptionRows[] = {
-    Label(u"&Watermark:", kOutputWatermarkLabelId),
-    List(kOutputWatermarkListId, 152, 44),
-    Button(u"Edit", kOutputWatermarkEditId, 198, 22),
+    Label(u"&Watermark:", kOutputWatermarkLabelId, 112),
+    List(kOutputWatermarkListId, 108, 84),
+    Button(u"Edit", kOutputWatermarkEditId, 194, 26),
     Label(u"O&verlay:", kOutputOverlayLabelId, 112),
-    List(kOutputOverlayListId, 108, 88),
-    Button(u"Edit", kOutputOverlayEditId, 198, 22),
+    List(kOutputOverlayListId, 108, 84),
+    Button(u"Edit", kOutputOverlayEditId, 194, 26),
     Check(u"&Reprint When Jammed", kOutputReprintJamId),
     Check(u"&Quick Print", kOutputQuickPrintId),
     Check(u"Print &Time", kOutputPrintTimeId),
@@ -70,8 +70,8 @@ constexpr TemplateControl kOutput2Controls[] = {
     Label(u"&Pages per Side:", kOutputPagesLabelId, 60),
     List(kOutputPagesListId, 170, 50),
     Check(u"Page &Border", kOutputBorderId),
-    Label(u"Page &Order:", kOutputNupOrderLabelId, 60),
-    List(kOutputNupOrderListId, 170, 50),
+    Label(u"Page &Order:", kOutputNupOrderLabelId, 112),
+    List(kOutputNupOrderListId, 108, 112),
     Label(u"C&lone:", kOutputCloneLabelId, 60),
     List(kOutputCloneListId, 148, 72),
 };

@@ -22,6 +22,8 @@ constexpr size_t kNameCapacity = 128;
 constexpr int kColumnTop = 34;
 constexpr int kListRowStep = 13;
 constexpr int kButtonRowStep = 15;
+// The watermark's caption stands on a line of its own above its list.
+constexpr int kWatermarkRowUnits = 23;
 // The bottom row holds the print-and-hold and more buttons, left of the
 // logo and under the picture.
 constexpr int kBottomRowHeight = 20;
@@ -88,7 +90,7 @@ int COutputDlg::ColumnUnits() const {
 
 int COutputDlg::FixedRowUnits() const {
     const ModelProfile& profile = TheApp().profile;
-    int units = kListRowStep; // the watermark row
+    int units = kWatermarkRowUnits;
     for (const ListRow& row : kListRows) {
         if (ListShown(profile, row.list))
             units += kListRowStep;

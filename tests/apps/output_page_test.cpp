@@ -173,7 +173,7 @@ TEST_F(OutputPage, RowsThePageHasNoRoomForAreInTheMoreDialog) {
 
 TEST_F(OutputPage, ThePageAndTheHoldDialogAreGerman) {
     const auto run = Play("Velmora ML-4200",
-                          "expect label \"Ablage\" selection \"Druckervorgabe\"\n"
+                          "expect label \"Ablage\" selection \"Vorgabe\"\n"
                           "expect label \"Heften\" selection \"Keine\"\n"
                           "dialog \"Speichern und Drucken\"\n"
                           "  expect label \"Modus\" selection \"Normal\"\n"
