@@ -62,6 +62,9 @@ protected:
 };
 
 TEST_F(OutputPage, TheSideTraySelectsReverseAllPages) {
+    // The trays exist with the optional output bin installed.
+    StartFrom("Velmora ML-4200",
+              [](BYTE* record) { kx::WriteNumber(record, kx::FieldNamed("iOptionalOutBin"), 1); });
     const auto run =
         Play("Velmora ML-4200", "expect label \"Page Order\" selection \"Normal\"\n"
                                 "choose label \"Output Tray\" \"Side Tray (Face Up)\"\n"

@@ -37,6 +37,7 @@ constexpr const char16_t* kOutputPrinter = u"Output Printer";
 
 // A laser printer with every output row, a disk option and four hold lists.
 constexpr const char* kProfile = "ExtrasPageOrder=1\nExtrasDestination=1\nPrinterStapler=1\n"
+                                 "PrinterFinisher=1\nPrinterOptOutBin=1\n"
                                  "PrinterStacker=1\nMultiBinMode=1\nStapleIndex=0,1,2\n"
                                  "MultiBinModeIndex=1,2\nPrinterHDD=1\nCriticalMemorySize=64\n"
                                  "JobSettingHDDOn=0,1,2,3,4,5,6\nJobSettingHDDOff=0,1\n"
@@ -171,6 +172,8 @@ protected:
 };
 
 TEST_F(OutputDlgTest, TheSideTraySelectsReverseOrder) {
+    // The trays exist with the optional output bin installed.
+    Set("iOptionalOutBin", 1);
     Open(kProfile);
     EXPECT_EQ(Selection(Item(kx::kOutputOrderListId)), u"Normal");
     Choose(Item(kx::kOutputTrayListId), u"Side Tray (Face Up)");
@@ -263,8 +266,9 @@ TEST_F(OutputDlgTest, StoredModesShowWithTheirVariant) {
                 row.stored >= 6 ? kx::kOutputHoldVariant2Id : kx::kOutputHoldVariantId;
             const kx::ControlSnapshot box = me.Read(me.FindById(dialog, variant));
             EXPECT_EQ(box.visible, row.variantVisible) << row.stored;
-            if (row.variantVisible)
+            if (row.variantVisible) {
                 EXPECT_EQ(box.checked == BST_CHECKED, row.variantChecked) << row.stored;
+            }
             me.Click(me.FindById(dialog, IDCANCEL));
         });
     }

@@ -133,7 +133,7 @@ TEST(SplitOptionRows, RowsThatDoNotFitMoveTogetherInOrder) {
         size_t onPage;
     };
     // 5 rows in all: the overlay takes two.
-    const Row cases[] = {{5, 4}, {9, 4}, {4, 2}, {3, 2}, {2, 1}, {1, 0}, {0, 0}, {-3, 0}};
+    const Row cases[] = {{5, 4}, {9, 4}, {4, 3}, {3, 2}, {2, 1}, {1, 0}, {0, 0}, {-3, 0}};
     for (const Row& row : cases) {
         const kx::OptionRowSplit split = kx::SplitOptionRows(rows, row.held);
         EXPECT_EQ(split.onPage.size(), row.onPage) << "held " << row.held;
