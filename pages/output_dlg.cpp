@@ -216,8 +216,12 @@ void COutputDlg::RefreshControls() {
         if (!Shown(kListRows[i].list))
             continue;
         const int64_t stored = ReadNumber(devmode, *FindDevmodeField(kListRows[i].field));
-        (void)ShowValue(*boxes[i], static_cast<WORD>(std::clamp<int64_t>(stored, 0, 0xFFFF)));
+        m_shown[i] =
+            ShowValue(*boxes[i], static_cast<WORD>(std::clamp<int64_t>(stored, 0, 0xFFFF)));
     }
+    const bool multiBin = MultiBinUsable(devmode);
+    EnableControl(kOutputMultiBinLabelId, multiBin);
+    EnableControl(kOutputMultiBinListId, multiBin);
     m_quiet = wasQuiet;
 }
 
@@ -230,7 +234,11 @@ void COutputDlg::SaveControls() {
     for (size_t i = 0; i < kListRows.size(); ++i) {
         if (!Shown(kListRows[i].list))
             continue;
-        if (const auto value = boxes[i]->SelectedValue())
+        // A stored value the list lacks shows as its nearest entry; it is
+        // written only when the user chooses an entry, so an untouched list
+        // never changes the record.
+        const auto value = boxes[i]->SelectedValue();
+        if (value && value != m_shown[i])
             WriteNumber(devmode, *FindDevmodeField(kListRows[i].field), *value);
     }
 }
@@ -298,6 +306,8 @@ BOOL COutputDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         for (const ListRow& row : kListRows) {
             if (row.list == id) {
                 OnSettingChanged();
+                if (id == kOutputStapleListId || id == kOutputOffsetListId)
+                    RefreshControls();
                 return TRUE;
             }
         }

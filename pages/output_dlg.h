@@ -7,7 +7,9 @@
 #include "framework/kx_combo_box.h"
 #include "pages/options_dlg.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 
 namespace kx {
 
@@ -58,6 +60,8 @@ private:
     CKxComboBox m_offset;
     CKxComboBox m_multiBin;
     OptionRowSplit m_split;
+    /// What each list showed at the last refresh, in row order.
+    std::array<std::optional<WORD>, 5> m_shown{};
 };
 
 } // namespace kx

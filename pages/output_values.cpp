@@ -46,6 +46,11 @@ int16_t CloneOfEntry(WORD entry) {
     return static_cast<int16_t>(entry != 0 ? entry - kCloneOffset : 0);
 }
 
+bool MultiBinUsable(const BYTE* devmode) {
+    return Field(devmode, FieldNamed("iOptFinisher")) == kMultiBinFinisher &&
+           Field(devmode, FieldNamed("iStaple")) == 0 && Field(devmode, FieldNamed("bOffset")) == 0;
+}
+
 int RowWeight(OptionRow row) {
     return row == OptionRow::Overlay ? 2 : 1;
 }

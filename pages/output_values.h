@@ -59,6 +59,12 @@ WORD CloneEntryOf(int64_t stored);
 /// The iClone a clone list entry stores.
 int16_t CloneOfEntry(WORD entry);
 
+/// The finisher whose bins the multi-bin modes sort into (iOptFinisher).
+constexpr int64_t kMultiBinFinisher = 5;
+/// The multi-bin modes work only on that finisher, with neither staple nor
+/// offset chosen (the conflict rules clear the mode otherwise).
+bool MultiBinUsable(const BYTE* devmode);
+
 /// One print-and-hold mode: its entry number in the model's lists is its
 /// position in kHoldModes. A mode with a variant stores value + 1 when the
 /// variant is set.

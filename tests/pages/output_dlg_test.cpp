@@ -6,6 +6,7 @@
 #include "pages/hold_dlg.h"
 #include "pages/more_dlg.h"
 #include "pages/output_controls.h"
+#include "pages/output_values.h"
 
 #include "devmode/devmode_record.h"
 #include "devmode/devmode_set.h"
@@ -195,6 +196,15 @@ TEST_F(OutputDlgTest, StapleAndMultiBinNamesComeFromTheirSections) {
     EXPECT_EQ(Items(Item(kx::kOutputMultiBinListId)),
               (std::vector<std::u16string>{u"Mailbox", u"Mode 2"}));
     EXPECT_EQ(Selection(Item(kx::kOutputMultiBinListId)), u"Mode 2") << "clamped into the list";
+    const int64_t stored = Working("bMultiBinMode");
+    page->SaveControls();
+    EXPECT_EQ(Working("bMultiBinMode"), stored) << "an untouched list keeps the record's value";
+    EXPECT_FALSE(IsWindowEnabled(Item(kx::kOutputMultiBinListId))) << "not while stapling";
+    kx::WriteNumber(page->working(), kx::FieldNamed("iOptFinisher"), kx::kMultiBinFinisher);
+    Choose(Item(kx::kOutputStapleListId), u"None");
+    ASSERT_TRUE(IsWindowEnabled(Item(kx::kOutputMultiBinListId)));
+    Choose(Item(kx::kOutputMultiBinListId), u"Mailbox");
+    EXPECT_EQ(Working("bMultiBinMode"), 1);
 }
 
 TEST_F(OutputDlgTest, RowsTheModelLacksAreHidden) {
