@@ -16,6 +16,7 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +53,8 @@ public:
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmDriverExtra"), 3335);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmPaperSize"), 9);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmCopies"), 1);
+        // A finisher is installed: the offset row is usable.
+        kx::WriteNumber(m_host.data(), kx::FieldNamed("iOptFinisher"), 1);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("iPaperType"), 1);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmDefaultSource"), 7);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("iERRatio"), 100);
@@ -103,7 +106,11 @@ void ChangeCycleOnTheOutputPage(benchmark::State& state) {
         benchmark::DoNotOptimize(page.working());
     }
     if (offset == nullptr || kx::ReadNumber(page.working(), kx::FieldNamed("bOffset")) != chosen)
-        state.SkipWithError("the page did not take the change");
+        state.SkipWithError(
+            ("the page did not take the change: bOffset " +
+             std::to_string(kx::ReadNumber(page.working(), kx::FieldNamed("bOffset"))) + " for " +
+             std::to_string(chosen))
+                .c_str());
 }
 BENCHMARK(ChangeCycleOnTheOutputPage)->Unit(benchmark::kMicrosecond);
 

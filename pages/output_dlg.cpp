@@ -219,6 +219,14 @@ void COutputDlg::RefreshControls() {
         m_shown[i] =
             ShowValue(*boxes[i], static_cast<WORD>(std::clamp<int64_t>(stored, 0, 0xFFFF)));
     }
+    // The finisher rows follow what the printer has installed; the
+    // conflict rules would undo a choice made without it.
+    const std::optional<int> staple = StapleBlockedTip(devmode);
+    EnableWithTip(kOutputStapleListId, !staple, staple.value_or(0));
+    EnableControl(kOutputStapleLabelId, !staple);
+    const std::optional<int> offset = OffsetBlockedTip(devmode);
+    EnableWithTip(kOutputOffsetListId, !offset, offset.value_or(0));
+    EnableControl(kOutputOffsetLabelId, !offset);
     const bool multiBin = MultiBinUsable(devmode);
     EnableControl(kOutputMultiBinLabelId, multiBin);
     EnableControl(kOutputMultiBinListId, multiBin);
@@ -237,9 +245,16 @@ void COutputDlg::SaveControls() {
         // A stored value the list lacks shows as its nearest entry; it is
         // written only when the user chooses an entry, so an untouched list
         // never changes the record.
+        const DevmodeField& field = *FindDevmodeField(kListRows[i].field);
         const auto value = boxes[i]->SelectedValue();
-        if (value && value != m_shown[i])
-            WriteNumber(devmode, *FindDevmodeField(kListRows[i].field), *value);
+        if (!value)
+            continue;
+        const bool clampedAndUntouched =
+            m_shown[i] == value && ReadNumber(devmode, field) != *m_shown[i];
+        if (clampedAndUntouched)
+            continue;
+        WriteNumber(devmode, field, *value);
+        m_shown[i].reset();
     }
 }
 

@@ -46,6 +46,20 @@ int16_t CloneOfEntry(WORD entry) {
     return static_cast<int16_t>(entry != 0 ? entry - kCloneOffset : 0);
 }
 
+std::optional<int> StapleBlockedTip(const BYTE* devmode) {
+    if (Field(devmode, FieldNamed("iOptFinisher")) == 0)
+        return kStapleFinisherTip;
+    if (Field(devmode, FieldNamed("iPoster")) > 0 || Field(devmode, FieldNamed("iBooklet")) != 0)
+        return kStapleLayoutTip;
+    return std::nullopt;
+}
+
+std::optional<int> OffsetBlockedTip(const BYTE* devmode) {
+    if (Field(devmode, FieldNamed("iOptFinisher")) == 0)
+        return kOffsetFinisherTip;
+    return std::nullopt;
+}
+
 bool MultiBinUsable(const BYTE* devmode) {
     return Field(devmode, FieldNamed("iOptFinisher")) == kMultiBinFinisher &&
            Field(devmode, FieldNamed("iStaple")) == 0 && Field(devmode, FieldNamed("bOffset")) == 0;

@@ -65,6 +65,16 @@ constexpr int64_t kMultiBinFinisher = 5;
 /// offset chosen (the conflict rules clear the mode otherwise).
 bool MultiBinUsable(const BYTE* devmode);
 
+/// The usage tips of the finisher rows.
+constexpr int kStapleLayoutTip = 23;
+constexpr int kStapleFinisherTip = 24;
+constexpr int kOffsetFinisherTip = 25;
+/// Why the staple row cannot be used now (its tip), none when it can: it
+/// needs a finisher and neither a poster nor a booklet.
+std::optional<int> StapleBlockedTip(const BYTE* devmode);
+/// Why the offset row cannot be used now: it needs a finisher.
+std::optional<int> OffsetBlockedTip(const BYTE* devmode);
+
 /// One print-and-hold mode: its entry number in the model's lists is its
 /// position in kHoldModes. A mode with a variant stores value + 1 when the
 /// variant is set.

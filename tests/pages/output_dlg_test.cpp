@@ -201,10 +201,32 @@ TEST_F(OutputDlgTest, StapleAndMultiBinNamesComeFromTheirSections) {
     EXPECT_EQ(Working("bMultiBinMode"), stored) << "an untouched list keeps the record's value";
     EXPECT_FALSE(IsWindowEnabled(Item(kx::kOutputMultiBinListId))) << "not while stapling";
     kx::WriteNumber(page->working(), kx::FieldNamed("iOptFinisher"), kx::kMultiBinFinisher);
+    page->RefreshControls();
     Choose(Item(kx::kOutputStapleListId), u"None");
     ASSERT_TRUE(IsWindowEnabled(Item(kx::kOutputMultiBinListId)));
     Choose(Item(kx::kOutputMultiBinListId), u"Mailbox");
     EXPECT_EQ(Working("bMultiBinMode"), 1);
+    Choose(Item(kx::kOutputMultiBinListId), u"Mode 2");
+    EXPECT_EQ(Working("bMultiBinMode"), 2) << "choosing the entry first shown back is a choice";
+}
+
+TEST_F(OutputDlgTest, StapleAndOffsetWaitForAFinisher) {
+    Open(kProfile);
+    const HWND staple = Item(kx::kOutputStapleListId);
+    const HWND offset = Item(kx::kOutputOffsetListId);
+    EXPECT_FALSE(IsWindowEnabled(staple));
+    EXPECT_FALSE(IsWindowEnabled(offset));
+    kx::WriteNumber(page->working(), kx::FieldNamed("iOptFinisher"), 1);
+    kx::WriteNumber(page->working(), kx::FieldNamed("iBooklet"), 1);
+    page->RefreshControls();
+    EXPECT_FALSE(IsWindowEnabled(staple)) << "not in a booklet";
+    EXPECT_TRUE(IsWindowEnabled(offset));
+    kx::WriteNumber(page->working(), kx::FieldNamed("iBooklet"), 0);
+    page->RefreshControls();
+    EXPECT_TRUE(IsWindowEnabled(staple));
+    Choose(offset, u"Offset Each Set");
+    EXPECT_EQ(Working("bOffset"), 1);
+    EXPECT_EQ(kx::StapleBlockedTip(page->working()), std::nullopt);
 }
 
 TEST_F(OutputDlgTest, RowsTheModelLacksAreHidden) {
