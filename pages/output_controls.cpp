@@ -14,7 +14,7 @@ constexpr std::u16string_view kList = u"CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABST
 constexpr std::u16string_view kSpin =
     u"UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_SETBUDDYINT";
 
-constexpr TemplateControl Label(std::u16string_view text, int id, int width = 45) {
+constexpr TemplateControl Label(std::u16string_view text, int id, int width = 47) {
     return {u"LTEXT", text, id, 108, 36, width, 8};
 }
 constexpr TemplateControl List(int id, int x = 154, int width = 66) {
