@@ -349,6 +349,8 @@ TEST_F(OutputDlgTest, DelaySavesTheTimeAndAnInvalidDateBecomesTheCurrentTime) {
     Set("iInHard", 1);
     kx::WriteText(devmode.data(), kx::FieldNamed("cPrintingTime"), u"2026:02:30:10:00");
     Open(kProfile);
+    // The module's first binding gives the record the user's name.
+    kx::WriteText(page->working(), kx::FieldNamed("cUserId"), u"");
     const INT_PTR result = RunHold([](kx::ScriptedUser& me, HWND dialog) {
         me.ChooseByText(me.FindById(dialog, kx::kOutputHoldModeListId), u"Delay");
         EXPECT_TRUE(me.Read(me.FindById(dialog, kx::kOutputHoldDateId)).enabled);
