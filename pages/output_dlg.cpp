@@ -227,6 +227,9 @@ void COutputDlg::RefreshControls() {
     const std::optional<int> offset = OffsetBlockedTip(devmode);
     EnableWithTip(kOutputOffsetListId, !offset, offset.value_or(0));
     EnableControl(kOutputOffsetLabelId, !offset);
+    const bool tray = OutputTrayUsable(devmode);
+    EnableControl(kOutputTrayLabelId, tray);
+    EnableControl(kOutputTrayListId, tray);
     const bool multiBin = MultiBinUsable(devmode);
     EnableControl(kOutputMultiBinLabelId, multiBin);
     EnableControl(kOutputMultiBinListId, multiBin);

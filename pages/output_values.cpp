@@ -60,6 +60,14 @@ std::optional<int> OffsetBlockedTip(const BYTE* devmode) {
     return std::nullopt;
 }
 
+bool OutputTrayUsable(const BYTE* devmode) {
+    const int64_t multiBin = Field(devmode, FieldNamed("bMultiBinMode"));
+    return (Field(devmode, FieldNamed("iOptionalOutBin")) != 0 ||
+            Field(devmode, FieldNamed("bOptMailBox")) != 0 ||
+            Field(devmode, FieldNamed("iOptFinisher")) == kMultiBinFinisher) &&
+           (multiBin == 0 || multiBin == 1);
+}
+
 bool MultiBinUsable(const BYTE* devmode) {
     return Field(devmode, FieldNamed("iOptFinisher")) == kMultiBinFinisher &&
            Field(devmode, FieldNamed("iStaple")) == 0 && Field(devmode, FieldNamed("bOffset")) == 0;

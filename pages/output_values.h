@@ -75,6 +75,11 @@ std::optional<int> StapleBlockedTip(const BYTE* devmode);
 /// Why the offset row cannot be used now: it needs a finisher.
 std::optional<int> OffsetBlockedTip(const BYTE* devmode);
 
+/// The output trays exist with an optional output bin, a mailbox or the
+/// multi-bin finisher installed (the conflict rules clear the tray
+/// otherwise).
+bool OutputTrayUsable(const BYTE* devmode);
+
 /// One print-and-hold mode: its entry number in the model's lists is its
 /// position in kHoldModes. A mode with a variant stores value + 1 when the
 /// variant is set.

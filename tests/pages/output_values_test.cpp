@@ -266,6 +266,29 @@ TEST(ParsePrintingTime, RealDatesAndTimesOnly) {
     EXPECT_EQ(kx::FormatPrintingTime(*time, *time), u"2026:03:07:09:05");
 }
 
+TEST(OutputTrayUsable, NeedsAnOutputDeviceThatKeepsTheTray) {
+    const struct {
+        const char* label;
+        int optionalBin, mailbox, finisher, multiBin;
+        bool usable;
+    } rows[] = {
+        {"nothing installed", 0, 0, 0, 0, false},
+        {"optional output bin", 1, 0, 0, 0, true},
+        {"mailbox", 0, 1, 0, 1, true},
+        {"multi-bin finisher", 0, 0, 5, 0, true},
+        {"another finisher", 0, 0, 1, 0, false},
+        {"a multi-bin mode that sorts", 1, 0, 0, 2, false},
+    };
+    for (const auto& row : rows) {
+        Record record;
+        record.Set("iOptionalOutBin", row.optionalBin)
+            .Set("bOptMailBox", row.mailbox)
+            .Set("iOptFinisher", row.finisher)
+            .Set("bMultiBinMode", row.multiBin);
+        EXPECT_EQ(kx::OutputTrayUsable(record.data()), row.usable) << row.label;
+    }
+}
+
 TEST(CloneEntries, StoredClonesMapOntoTheListAndBack) {
     EXPECT_EQ(kx::CloneEntryOf(0), 0);
     EXPECT_EQ(kx::CloneEntryOf(3), 9);
