@@ -53,8 +53,10 @@ public:
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmDriverExtra"), 3335);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmPaperSize"), 9);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmCopies"), 1);
-        // A finisher is installed: the offset row is usable.
+        // A finisher and an optional output bin are installed: the offset
+        // and tray rows are usable.
         kx::WriteNumber(m_host.data(), kx::FieldNamed("iOptFinisher"), 1);
+        kx::WriteNumber(m_host.data(), kx::FieldNamed("iOptionalOutBin"), 1);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("iPaperType"), 1);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("dmDefaultSource"), 7);
         kx::WriteNumber(m_host.data(), kx::FieldNamed("iERRatio"), 100);
