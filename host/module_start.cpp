@@ -15,6 +15,7 @@
 #include "pages/graphic_controls.h"
 #include "pages/layout_controls.h"
 #include "pages/mark_file_job.h"
+#include "pages/output_controls.h"
 #include "pages/paper_controls.h"
 #include "pages/preview_factory.h"
 #include "store/deco_dlg.h"
@@ -98,6 +99,8 @@ void EnsureModuleStarted() {
     InstallLayoutPageControls();
     // The Basics and Main pages.
     InstallBasicsPageControls();
+    // The Output page.
+    InstallOutputPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

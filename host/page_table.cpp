@@ -4,12 +4,14 @@
 #include "framework/page_templates.h"
 #include "host/host_records.h"
 #include "pages/basics_dlg.h"
+#include "pages/extras_dlg.h"
 #include "pages/graphic2_dlg.h"
 #include "pages/graphic3_dlg.h"
 #include "pages/graphic_dlg.h"
 #include "pages/layout2_dlg.h"
 #include "pages/layout_dlg.h"
 #include "pages/main_dlg.h"
+#include "pages/output2_dlg.h"
 #include "pages/paper2_dlg.h"
 #include "pages/paper_dlg.h"
 #include "store/deco_dlg.h"
@@ -142,6 +144,16 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CLayout2Dlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CLayout2Dlg(choice->templateId, choice->pageName, index));
+    // The Output page forms.
+    if (choice->className == "CExtrasDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CExtrasDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CExtras2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CExtras2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "COutput2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) COutput2Dlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));

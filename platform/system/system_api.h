@@ -23,6 +23,10 @@ KXAPI HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
 
 KXAPI DWORD WINAPI GetCurrentProcessId();
 KXAPI DWORD WINAPI GetCurrentThreadId();
+
+/// The current date and time in the local time zone (milliseconds
+/// included); the pinned time when one is set.
+KXAPI void WINAPI GetLocalTime(SYSTEMTIME* time);
 }
 
 namespace kx {
@@ -31,6 +35,10 @@ namespace kx {
 std::u16string CurrentUserName();
 /// Tests and the host may pin the user name; an empty name clears it.
 void SetUserNameOverride(std::u16string name);
+
+/// Pins what GetLocalTime answers (tests, scripted sessions); nullptr
+/// returns it to the system clock.
+void SetLocalTimeOverride(const SYSTEMTIME* time);
 
 /// The language identifier of a POSIX locale name ("de_DE.UTF-8" gives
 /// 0x0407, "pt" gives 0x0816); 0 when the name is unknown.
