@@ -24,6 +24,8 @@
 #include "utilities/link_launcher.h"
 #include "utilities/printer_reachability.h"
 #include "utilities/trouble_dlg.h"
+// The Printer page.
+#include "utilities/printer_controls.h"
 
 #include <cstdlib>
 #include <optional>
@@ -95,6 +97,8 @@ void EnsureModuleStarted() {
         });
     InstallPaperPageControls();
     InstallLayoutPageControls();
+    // The Printer page.
+    InstallPrinterPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {
