@@ -17,8 +17,8 @@ constexpr std::u16string_view kCheck = u"AUTOCHECKBOX";
 // into the place of the rows a model lacks.
 constexpr TemplateControl kPrinterControls[] = {
     {u"LTEXT", u"Optional Trays:", kPrinterTrayLabelId, 110, 4, 58, 8},
-    {u"PUSHBUTTON", u"Tray Check", kPrinterTrayCheckId, 170, 2, 50, 11},
     {u"COMBOBOX", {}, kPrinterTrayListId, 110, 14, 110, 90, kDropList},
+    {u"PUSHBUTTON", u"Tray Check", kPrinterTrayCheckId, 170, 2, 50, 11},
     {u"LTEXT", u"Finisher:", kPrinterFinisherLabelId, 110, 31, 46, 8},
     {u"COMBOBOX", {}, kPrinterFinisherListId, 158, 29, 62, 80, kDropList},
     {u"LTEXT", u"Mailbox:", kPrinterMailBoxLabelId, 110, 46, 46, 8},
