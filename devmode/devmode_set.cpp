@@ -286,12 +286,20 @@ void FillUserIds(BYTE* record) {
         FillUserName(record, kJobAccountUserId);
 }
 
-int CompareWithHostRecord(const BYTE* host, const BYTE* working) {
-    if (host == nullptr || working == nullptr)
-        return host == working ? 0 : 1;
-    std::vector<BYTE> seen(host, host + kDevmodeSize);
+std::vector<BYTE> AsSheetSees(const BYTE* record) {
+    std::vector<BYTE> seen(record, record + kDevmodeSize);
     FillUserIds(seen.data());
-    return CompareDevmodes(seen.data(), working, nullptr, Configuration::Include);
+    return seen;
+}
+
+int CompareAsSheetSees(const BYTE* record, const BYTE* working, Configuration configuration) {
+    if (record == nullptr || working == nullptr)
+        return record == working ? 0 : 1;
+    return CompareDevmodes(AsSheetSees(record).data(), working, nullptr, configuration);
+}
+
+int CompareWithHostRecord(const BYTE* host, const BYTE* working) {
+    return CompareAsSheetSees(host, working, Configuration::Include);
 }
 
 LONG SaveDefaultDevmode(const BYTE* record) {

@@ -3,6 +3,7 @@
 // each set's cache of favourites.
 #pragma once
 
+#include "devmode/devmode_merge.h"
 #include "devmode/devmode_record.h"
 
 #include <array>
@@ -123,6 +124,12 @@ void FillUserIds(BYTE* record);
 /// not), the host's record taken with the user's IDs a sheet starts with:
 /// an untouched sheet leaves the host's record as it came.
 [[nodiscard]] int CompareWithHostRecord(const BYTE* host, const BYTE* working);
+/// A copy of a whole record with the user's IDs a sheet starts with.
+std::vector<BYTE> AsSheetSees(const BYTE* record);
+/// CompareDevmodes of a record the sheet did not make (the host's, a stored
+/// favourite) with a working copy, the record taken with the user's IDs.
+[[nodiscard]] int CompareAsSheetSees(const BYTE* record, const BYTE* working,
+                                     Configuration configuration);
 
 /// Stores record as the user's default device mode; the store's result.
 [[nodiscard]] LONG SaveDefaultDevmode(const BYTE* record);

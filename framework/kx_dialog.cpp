@@ -319,8 +319,10 @@ PageResult CKxDialog::ApplyPage() {
     BYTE* host = m_context->hostDevmode;
     if (CompareWithHostRecord(host, m_working) == 0)
         return PageResult::Done;
+    // The report lists the user's changes: the IDs the sheet filled in are
+    // merged, but they are no change of the user's.
     if (TheApp().profile.ShowDevmodeChanges != 0)
-        ReportDevmodeChanges(m_hWnd, host, m_working);
+        ReportDevmodeChanges(m_hWnd, AsSheetSees(host).data(), m_working);
     MergeDevmode(host, m_working);
     return PageResult::Done;
 }

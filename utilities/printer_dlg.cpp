@@ -306,8 +306,10 @@ void CPrinterDlg::RefreshLists() {
         {&m_highAltList, &FieldNamed("iHighAlt")},
     };
     for (const auto& [box, field] : selections) {
-        if (box->GetSafeHwnd() != nullptr)
-            box->SelectValue(static_cast<WORD>(Read(devmode, *field)));
+        if (box->GetSafeHwnd() == nullptr)
+            continue;
+        box->SelectValue(static_cast<WORD>(Read(devmode, *field)));
+        m_shownAtRefresh[box->GetDlgCtrlID()] = box->SelectedValue();
     }
     if (m_trayList.GetSafeHwnd() != nullptr) {
         // A negative configuration is the printer's own: no entry names it.
@@ -419,8 +421,18 @@ void CPrinterDlg::SaveControls() {
     const auto saveList = [&](bool keyed, CKxComboBox& box, const DevmodeField& field) {
         if (!keyed || box.GetSafeHwnd() == nullptr)
             return;
-        if (const std::optional<WORD> value = box.SelectedValue())
-            WriteNumber(devmode, field, *value);
+        const std::optional<WORD> value = box.SelectedValue();
+        if (!value)
+            return;
+        // A record that names no value (0) where the list has no such entry
+        // shows the nearest one; it takes it only when the user chooses, so
+        // a visit changes nothing.
+        const auto shown = m_shownAtRefresh.find(box.GetDlgCtrlID());
+        const int64_t stored = ReadNumber(devmode, field);
+        if (stored == 0 && box.FindValue(0) < 0 && shown != m_shownAtRefresh.end() &&
+            shown->second == value)
+            return;
+        WriteNumber(devmode, field, *value);
     };
     saveList(profile.PrinterFinisher != 0, m_finisherList, FieldNamed("iOptFinisher"));
     saveList(profile.PrinterMailBox != 0, m_mailBoxList, FieldNamed("bOptMailBox"));
@@ -440,10 +452,7 @@ void CPrinterDlg::SaveControls() {
         const bool on = Checked(kPrinterPowerSaveCheckId) && time.has_value();
         WriteNumber(devmode, FieldNamed("iPowerSave"), on ? *time : 0);
     }
-    if (!profile.PrinterEmulation.empty() && m_languageList.GetSafeHwnd() != nullptr) {
-        if (const std::optional<WORD> language = m_languageList.SelectedValue())
-            WriteNumber(devmode, FieldNamed("sDrvLang"), static_cast<int16_t>(*language));
-    }
+    saveList(!profile.PrinterEmulation.empty(), m_languageList, FieldNamed("sDrvLang"));
     saveList(profile.OffersMemorySizes(), m_memoryList, FieldNamed("sPrinterMemory"));
     SaveStatusMonitor();
     saveList(profile.PrinterOptOutBin != 0, m_outBinList, FieldNamed("iOptionalOutBin"));

@@ -12,6 +12,8 @@
 #include "framework/kx_dialog.h"
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,6 +62,8 @@ private:
     CKxComboBox m_languageList;
     CKxComboBox m_powerSaveList;
     CKxComboBox m_highAltList;
+    /// The entry each list showed for the record at the last refresh.
+    std::map<int, std::optional<WORD>> m_shownAtRefresh;
     int16_t m_trays = 0;
     /// What "SMEnabled" held when last read or written.
     DWORD m_statusMonitor = 1;
