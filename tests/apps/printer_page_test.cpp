@@ -272,8 +272,7 @@ namespace {
 // dialog: no encryption, no permission.
 TEST_F(PrinterPage, ThePlainJobAccountingDialogHasNeitherEncryptionNorPermission) {
     ASSERT_EQ(ExitCode(Play("Velmora ML-4200", "cancel\n")), 0);
-    const std::string ini =
-        prefix + "/drive_c/windows/system32/spool/drivers/x64/3/VML42U.INI";
+    const std::string ini = prefix + "/drive_c/windows/system32/spool/drivers/x64/3/VML42U.INI";
     std::string settings = ReadWhole(ini);
     const std::string key = "PrinterJobAccountingAuthSelect=1";
     const size_t at = settings.find(key);
