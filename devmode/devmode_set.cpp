@@ -1,6 +1,8 @@
 // The device-mode set table and the favourites cache of each set.
 #include "devmode/devmode_set.h"
 
+#include "devmode/devmode_merge.h"
+#include "devmode/model_profile.h"
 #include "devmode/printer_queries.h"
 #include "devmode/user_store.h"
 #include "platform/system/system_api.h"
@@ -9,6 +11,7 @@
 #include <cstring>
 #include <new>
 #include <utility>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -91,13 +94,13 @@ std::optional<DevmodeCopies> DevmodeSetTable::Acquire(DevmodeOwner owner, BYTE* 
         set = DevmodeSet{};
         return std::nullopt;
     }
-    // The default copy first: with no stored default it gives the host's
-    // record the user's IDs, which the working copy must carry too, or the
-    // first apply would clear them again and an untouched sheet would
-    // already differ from the host's record.
-    MakeDefaultCopy(set, hostDevmode, printerName);
+    // The host's record is the host's: the sheet's copies carry the user's
+    // IDs, and the host's record gains them only when an apply merges a
+    // real change (see CompareWithHostRecord).
     std::memcpy(set.working.get(), hostDevmode, kDevmodeSize);
-    std::memcpy(set.reference.get(), hostDevmode, kDevmodeSize);
+    FillUserIds(set.working.get());
+    std::memcpy(set.reference.get(), set.working.get(), kDevmodeSize);
+    MakeDefaultCopy(set, set.working.get(), printerName);
     set.owner = owner;
     set.printerName = std::u16string(printerName);
     set.referenceCount = 1;
@@ -107,15 +110,13 @@ std::optional<DevmodeCopies> DevmodeSetTable::Acquire(DevmodeOwner owner, BYTE* 
 
 // The default copy is the printer's global default carrying the user's own
 // IDs, or the user's stored default when the spooler has no global default.
-void DevmodeSetTable::MakeDefaultCopy(DevmodeSet& set, BYTE* hostDevmode,
+void DevmodeSetTable::MakeDefaultCopy(DevmodeSet& set, const BYTE* sheetStart,
                                       std::u16string_view printerName) {
     BYTE* defaults = set.defaults.get();
     UserStore& store = CurrentUserStore();
     if (!store.ReadDefaultDevmode(defaults)) {
-        FillUserName(hostDevmode, kUserId);
-        FillUserName(hostDevmode, kJobAccountUserId);
-        (void)store.SaveDefaultDevmode(hostDevmode);
-        std::memcpy(defaults, hostDevmode, kDevmodeSize);
+        (void)store.SaveDefaultDevmode(sheetStart);
+        std::memcpy(defaults, sheetStart, kDevmodeSize);
     }
     auto global = CurrentPrinterQueries().GlobalDefaultDevmode(printerName);
     // A global default of another size has another layout: reading it by
@@ -275,6 +276,30 @@ void FillUserName(BYTE* field, size_t capacity) {
 
 void FillUserName(BYTE* record, const DevmodeField& field) {
     FillUserName(record + field.offset, field.Capacity());
+}
+
+void FillUserIds(BYTE* record) {
+    FillUserName(record, kUserId);
+    // On a model whose shared block holds the stamp, these bytes are the
+    // stamp's note: the user's name is no note.
+    if (ActiveModelProfile().UsesOfficeView())
+        FillUserName(record, kJobAccountUserId);
+}
+
+std::vector<BYTE> AsSheetSees(const BYTE* record) {
+    std::vector<BYTE> seen(record, record + kDevmodeSize);
+    FillUserIds(seen.data());
+    return seen;
+}
+
+int CompareAsSheetSees(const BYTE* record, const BYTE* working, Configuration configuration) {
+    if (record == nullptr || working == nullptr)
+        return record == working ? 0 : 1;
+    return CompareDevmodes(AsSheetSees(record).data(), working, nullptr, configuration);
+}
+
+int CompareWithHostRecord(const BYTE* host, const BYTE* working) {
+    return CompareAsSheetSees(host, working, Configuration::Include);
 }
 
 LONG SaveDefaultDevmode(const BYTE* record) {

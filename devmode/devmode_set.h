@@ -3,6 +3,7 @@
 // each set's cache of favourites.
 #pragma once
 
+#include "devmode/devmode_merge.h"
 #include "devmode/devmode_record.h"
 
 #include <array>
@@ -96,7 +97,7 @@ private:
     int SlotOf(DevmodeOwner owner) const;
     DevmodeSet* SetFor(const BYTE* devmode);
     const DevmodeSet* SetFor(const BYTE* devmode) const;
-    void MakeDefaultCopy(DevmodeSet& set, BYTE* hostDevmode, std::u16string_view printerName);
+    void MakeDefaultCopy(DevmodeSet& set, const BYTE* sheetStart, std::u16string_view printerName);
 
     std::array<DevmodeSet, kSlotCount> m_slots;
 };
@@ -115,6 +116,20 @@ std::u16string PrinterNameFor(const BYTE* devmode);
 /// code units at `field` (unaligned); a field that holds text is left alone.
 void FillUserName(BYTE* field, size_t capacity);
 void FillUserName(BYTE* record, const DevmodeField& field);
+/// The user's IDs a sheet starts with: the user's name in an empty cUserId,
+/// and in an empty JobAccountUserID where the model's shared block holds
+/// the office view.
+void FillUserIds(BYTE* record);
+/// Whether a sheet's working copy differs from the host's record (0 when
+/// not), the host's record taken with the user's IDs a sheet starts with:
+/// an untouched sheet leaves the host's record as it came.
+[[nodiscard]] int CompareWithHostRecord(const BYTE* host, const BYTE* working);
+/// A copy of a whole record with the user's IDs a sheet starts with.
+std::vector<BYTE> AsSheetSees(const BYTE* record);
+/// CompareDevmodes of a record the sheet did not make (the host's, a stored
+/// favourite) with a working copy, the record taken with the user's IDs.
+[[nodiscard]] int CompareAsSheetSees(const BYTE* record, const BYTE* working,
+                                     Configuration configuration);
 
 /// Stores record as the user's default device mode; the store's result.
 [[nodiscard]] LONG SaveDefaultDevmode(const BYTE* record);

@@ -319,10 +319,12 @@ PageResult CKxDialog::ApplyPage() {
     if (!m_context || m_context->hostDevmode == nullptr || m_working == nullptr)
         return PageResult::Done;
     BYTE* host = m_context->hostDevmode;
-    if (CompareDevmodes(host, m_working, nullptr, Configuration::Include) == 0)
+    if (CompareWithHostRecord(host, m_working) == 0)
         return PageResult::Done;
+    // The report lists the user's changes: the IDs the sheet filled in are
+    // merged, but they are no change of the user's.
     if (TheApp().profile.ShowDevmodeChanges != 0)
-        ReportDevmodeChanges(m_hWnd, host, m_working);
+        ReportDevmodeChanges(m_hWnd, AsSheetSees(host).data(), m_working);
     MergeDevmode(host, m_working);
     return PageResult::Done;
 }
@@ -351,7 +353,7 @@ void CKxDialog::ReportChange() {
     if (sheet == nullptr)
         return;
     if (m_context->hostDevmode != nullptr &&
-        CompareDevmodes(m_context->hostDevmode, m_working, nullptr, Configuration::Include) != 0) {
+        CompareWithHostRecord(m_context->hostDevmode, m_working) != 0) {
         ::SendMessageW(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hostWindow), 0);
         return;
     }

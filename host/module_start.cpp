@@ -26,6 +26,8 @@
 #include "utilities/link_launcher.h"
 #include "utilities/printer_reachability.h"
 #include "utilities/trouble_dlg.h"
+// The Printer page.
+#include "utilities/printer_controls.h"
 
 #include <cstdlib>
 #include <optional>
@@ -101,6 +103,8 @@ void EnsureModuleStarted() {
     InstallBasicsPageControls();
     // The Output page.
     InstallOutputPageControls();
+    // The Printer page.
+    InstallPrinterPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

@@ -18,6 +18,8 @@
 #include "store/overlay_dlg.h"
 #include "store/watermark_dlg.h"
 #include "utilities/trouble_dlg.h"
+// The Printer page and its forms at index 20.
+#include "utilities/printer_dlg.h"
 #include <array>
 
 #include <new>
@@ -164,6 +166,16 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CMainDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CMainDlg(choice->templateId, choice->pageName, index));
+    // The Printer page and its forms at index 20.
+    if (choice->className == "CPrinterDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CPrinterDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CPrinter2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CPrinter2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CPrinter3Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CPrinter3Dlg(choice->templateId, choice->pageName, index));
     return std::unique_ptr<CKxDialog>(new (std::nothrow)
                                           CKxDialog(choice->templateId, choice->pageName, index));
 }

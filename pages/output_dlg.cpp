@@ -11,6 +11,7 @@
 #include "platform/window/rect_api.h"
 #include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
+#include "utilities/job_acc_dlg.h"
 
 #include <algorithm>
 #include <array>
@@ -42,11 +43,6 @@ constexpr std::array<ListRow, 5> kListRows = {{
     {kOutputMultiBinLabelId, kOutputMultiBinListId, "bMultiBinMode"},
 }};
 
-JobAccountingOpener& Opener() {
-    static JobAccountingOpener opener;
-    return opener;
-}
-
 bool ListShown(const ModelProfile& profile, int list) {
     switch (list) {
     case kOutputOrderListId:
@@ -64,18 +60,10 @@ bool ListShown(const ModelProfile& profile, int list) {
 }
 
 bool JobAccountingOffered(const ModelProfile& profile) {
-    return profile.PrinterJobAccounting != 0 && JobAccountingOpenerInstalled();
+    return profile.PrinterJobAccounting != 0;
 }
 
 } // namespace
-
-void InstallJobAccountingOpener(JobAccountingOpener opener) {
-    Opener() = std::move(opener);
-}
-
-bool JobAccountingOpenerInstalled() {
-    return static_cast<bool>(Opener());
-}
 
 COutputDlg::COutputDlg(UINT templateId, std::u16string_view pageName, int pageIndex)
     : COptionsDlg(templateId, pageName, pageIndex) {}
@@ -287,13 +275,10 @@ void COutputDlg::OpenMore() {
     RunDialog(dialog);
 }
 
+// The same dialog the Printer page opens; a saved dialog runs the page's
+// change, which refreshes it.
 void COutputDlg::OpenJobAccounting() {
-    if (!Opener())
-        return;
-    if (Opener()(ForDialogs()) == IDOK) {
-        RefreshControls();
-        OnSettingChanged();
-    }
+    (void)RunJobAccounting(*this);
 }
 
 BOOL COutputDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -8,17 +8,9 @@
 #include "pages/options_dlg.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace kx {
-
-/// Opens the job accounting dialog on a page's copies; IDOK (or any
-/// result the dialog counts as accepted) when it saved. The module installs
-/// it; without one the page offers no job accounting button.
-using JobAccountingOpener = std::function<INT_PTR(const OpenerCopies& opener)>;
-void InstallJobAccountingOpener(JobAccountingOpener opener);
-bool JobAccountingOpenerInstalled();
 
 class COutputDlg : public COptionsDlg {
 public:

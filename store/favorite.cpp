@@ -85,7 +85,7 @@ bool CFavorite::IsValid(const BYTE*) const {
 
 bool CFavorite::IsSelectedIn(const BYTE* devmode) const {
     return devmode != nullptr && m_record && !m_name.empty() &&
-           CompareDevmodes(m_record.get(), devmode, nullptr, Configuration::Ignore) == 0;
+           CompareAsSheetSees(m_record.get(), devmode, Configuration::Ignore) == 0;
 }
 
 std::u16string CFavorite::GetName() const {
@@ -93,8 +93,11 @@ std::u16string CFavorite::GetName() const {
 }
 
 void CFavorite::ApplyTo(BYTE* devmode) const {
-    if (devmode != nullptr && m_record)
-        std::memcpy(devmode, m_record.get(), kDevmodeSize);
+    if (devmode == nullptr || !m_record)
+        return;
+    std::memcpy(devmode, m_record.get(), kDevmodeSize);
+    // A favourite kept without the user's IDs gives the ones a sheet starts with.
+    FillUserIds(devmode);
 }
 
 bool CFavorite::TakeSettings(std::u16string_view name, const BYTE* devmode) {

@@ -47,10 +47,18 @@ std::optional<int32_t> PowerSaveSelection(int32_t devmodeMinutes, std::span<cons
     return Listed(minutes, fallback) ? std::optional<int32_t>(fallback) : std::nullopt;
 }
 
+namespace {
+
+std::u16string StatusMonitorKey(std::u16string_view printerName) {
+    return u"Software\\Kestim\\" + std::u16string(printerName);
+}
+
+} // namespace
+
 std::optional<DWORD> StatusMonitorEnabled(std::u16string_view printerName) {
     if (printerName.empty())
         return std::nullopt;
-    const std::u16string path = u"Software\\Kestim\\" + std::u16string(printerName);
+    const std::u16string path = StatusMonitorKey(printerName);
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return std::nullopt;
@@ -63,6 +71,20 @@ std::optional<DWORD> StatusMonitorEnabled(std::u16string_view printerName) {
     if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value)
         return std::nullopt;
     return value;
+}
+
+bool WriteStatusMonitorEnabled(std::u16string_view printerName, DWORD enabled) {
+    if (printerName.empty())
+        return false;
+    const std::u16string path = StatusMonitorKey(printerName);
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const LSTATUS status = RegSetValueExW(key, u"SMEnabled", 0, REG_DWORD,
+                                          reinterpret_cast<const BYTE*>(&enabled), sizeof enabled);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
 }
 
 } // namespace kx

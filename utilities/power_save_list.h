@@ -39,5 +39,7 @@ std::optional<int32_t> PowerSaveSelection(int32_t devmodeMinutes, std::span<cons
 /// "SMEnabled" under HKEY_LOCAL_MACHINE "Software\Kestim\" + printer; none
 /// when absent.
 std::optional<DWORD> StatusMonitorEnabled(std::u16string_view printerName);
+/// Writes "SMEnabled", creating the key; false when it cannot be written.
+bool WriteStatusMonitorEnabled(std::u16string_view printerName, DWORD enabled);
 
 } // namespace kx

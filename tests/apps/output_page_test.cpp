@@ -5,7 +5,7 @@
 // more dialog, and the page's texts in German.
 #include "devmode/devmode_record.h"
 #include "tests/support/host_runner.h"
-#include "tests/support/test_prefix.h"
+#include "tests/support/sheet_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,46 +20,27 @@ namespace {
 using kxtest::Contains;
 using kxtest::ExitCode;
 
-class OutputPage : public testing::Test {
+class OutputPage : public kxtest::SheetFixture {
 protected:
-    std::string Path(const std::string& name) const { return scratch.root() + "/" + name; }
-
     kxtest::HostRun Play(const std::string& printer, const std::string& script,
                          const std::string& language = "409") {
-        std::ofstream(Path("script.txt")) << script;
-        return kxtest::RunHost(prefix,
-                               "sheet '" + printer + "' '" + Path("script.txt") +
-                                   "' --pages 3 --png-dir '" + scratch.root() + "'",
-                               "KX_LANGID=" + language + " KX_HEADLESS=1");
+        return PlaySheet(printer, "3", script, "", language);
     }
-
-    std::string ReadFile(const std::string& name) const {
-        std::string bytes(kx::kDevmodeSize, '\0');
-        std::ifstream file(Path(name), std::ios::binary);
-        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<size_t>(file.gcount()));
-        return bytes;
-    }
-
-    /// Makes the printer start from its fresh record changed by `change`.
     void StartFrom(const std::string& printer, const std::function<void(BYTE*)>& change) {
-        const auto fresh =
-            kxtest::RunHost(prefix,
-                            "open-sheet '" + printer + "' --pages 3 --actions cancel --out '" +
-                                Path("fresh.dm") + "'",
-                            "KX_LANGID=409");
-        ASSERT_EQ(ExitCode(fresh), 0) << fresh.output;
-        std::string record = ReadFile("fresh.dm");
-        ASSERT_EQ(record.size(), kx::kDevmodeSize);
-        change(reinterpret_cast<BYTE*>(record.data()));
-        const auto imported =
-            kxtest::ImportPrinterDefault(prefix, printer, record, Path("default.reg"));
-        ASSERT_EQ(imported.status, 0) << imported.output;
+        SheetFixture::StartFrom(printer, change, "3");
     }
-
-    kxtest::TestPrefix scratch;
-    std::string prefix = scratch.root() + "/prefix";
 };
+
+TEST_F(OutputPage, JobAccountingOpensFromTheOutputPageToo) {
+    const auto run = Play("Velmora ML-4200", "dialog \"Job Accounting\"\n"
+                                             "  type label \"User ID\" \"ben\"\n"
+                                             "  ok\n"
+                                             "end\n"
+                                             "click \"Job Accounting...\"\n"
+                                             "ok\n");
+    ASSERT_EQ(ExitCode(run), 0) << run.output;
+    EXPECT_TRUE(Contains(run.output, "JobAccountUserID: \"\" -> \"ben\"")) << run.output;
+}
 
 TEST_F(OutputPage, TheSideTraySelectsReverseAllPages) {
     // The trays exist with the optional output bin installed.

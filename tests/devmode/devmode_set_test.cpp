@@ -2,6 +2,7 @@
 // the favourites cache.
 #include "devmode/devmode_set.h"
 
+#include "devmode/model_profile.h"
 #include "devmode/printer_queries.h"
 #include "devmode/user_store.h"
 #include "platform/system/system_api.h"
@@ -48,6 +49,11 @@ protected:
     }
 
     static DevmodeSetTable& table() { return DevmodeSetTable::Instance(); }
+    static DevmodeBuffer Copy(const BYTE* record) {
+        DevmodeBuffer copy = kx::AllocateDevmode();
+        std::memcpy(copy.get(), record, kDevmodeSize);
+        return copy;
+    }
     static DevmodeBuffer Record(std::u16string_view deviceName) {
         DevmodeBuffer record = kx::AllocateDevmode();
         kx::WriteText(record.get(), FieldNamed("dmDeviceName"), deviceName);
@@ -64,6 +70,8 @@ protected:
 
 TEST_F(DevmodeSetTest, TwoPagesOfOneContextShareOneSet) {
     kx::WriteNumber(m_host.get(), FieldNamed("iNup"), 4);
+    // The host's record names its user: the copies are the record as it is.
+    kx::WriteText(m_host.get(), FieldNamed("cUserId"), u"someone");
     m_store.SetStoredDefault(StoredImage(0));
     const auto first = table().Acquire(0x1000, m_host.get(), u"Office Laser");
     const auto second = table().Acquire(0x1000, m_host.get(), u"Office Laser");
@@ -100,17 +108,60 @@ TEST_F(DevmodeSetTest, NinthContextGetsNoSetUntilOneCloses) {
 TEST_F(DevmodeSetTest, FirstAcquisitionStoresTheHostRecordWithTheUserName) {
     const std::u16string longName = u"abcdefghijklmnopqrstuvwxyz0123456789ABCDEF"; // 42 units
     kx::SetUserNameOverride(longName);
+    kx::ActiveModelProfile().PrinterJobAccounting = 1; // the office view of the shared block
+    const DevmodeBuffer hostBefore = Copy(m_host.get());
+    const auto copies = table().Acquire(1, m_host.get(), u"Office Laser");
+    kx::ActiveModelProfile() = kx::ModelProfile{};
+    ASSERT_TRUE(copies);
+    EXPECT_EQ(std::memcmp(m_host.get(), hostBefore.get(), kDevmodeSize), 0)
+        << "the host's record is the host's until an apply";
+    EXPECT_EQ(kx::ReadText(copies->working, FieldNamed("cUserId")), longName.substr(0, 19));
+    EXPECT_EQ(kx::ReadText(copies->working, FieldNamed("JobAccountUserID")),
+              longName.substr(0, 32));
+    ASSERT_EQ(m_store.StoredDefault().size(), kDevmodeSize);
+    EXPECT_EQ(std::memcmp(m_store.StoredDefault().data(), copies->working, kDevmodeSize), 0);
+    EXPECT_EQ(std::memcmp(copies->defaults, copies->working, kDevmodeSize), 0);
+    EXPECT_EQ(std::memcmp(copies->reference, copies->working, kDevmodeSize), 0);
+    EXPECT_EQ(kx::CompareWithHostRecord(m_host.get(), copies->working), 0)
+        << "the IDs the sheet filled in are no change of the user's";
+    EXPECT_EQ(m_printers.lastPrinter, u"Office Laser");
+}
+
+// A model whose shared block holds the stamp keeps its note: the user's
+// name goes only into the hold job's ID.
+TEST_F(DevmodeSetTest, TheStampsNoteNeverGetsTheUserName) {
     const auto copies = table().Acquire(1, m_host.get(), u"Office Laser");
     ASSERT_TRUE(copies);
-    EXPECT_EQ(kx::ReadText(m_host.get(), FieldNamed("cUserId")), longName.substr(0, 19));
-    EXPECT_EQ(kx::ReadText(m_host.get(), FieldNamed("JobAccountUserID")), longName.substr(0, 32));
-    ASSERT_EQ(m_store.StoredDefault().size(), kDevmodeSize);
-    EXPECT_EQ(std::memcmp(m_store.StoredDefault().data(), m_host.get(), kDevmodeSize), 0);
-    EXPECT_EQ(std::memcmp(copies->defaults, m_host.get(), kDevmodeSize), 0);
-    EXPECT_EQ(std::memcmp(copies->working, m_host.get(), kDevmodeSize), 0)
-        << "the working copy carries the IDs, so applying keeps them";
-    EXPECT_EQ(std::memcmp(copies->reference, m_host.get(), kDevmodeSize), 0);
-    EXPECT_EQ(m_printers.lastPrinter, u"Office Laser");
+    EXPECT_EQ(kx::ReadText(copies->working, FieldNamed("cUserId")), u"user");
+    EXPECT_EQ(kx::ReadText(copies->working, FieldNamed("StrDecoNote")), u"");
+    EXPECT_EQ(kx::ReadText(m_store.StoredDefault().data(), FieldNamed("StrDecoNote")), u"");
+}
+
+TEST_F(DevmodeSetTest, ARealChangeOfTheUserIdsStillCounts) {
+    const auto copies = table().Acquire(1, m_host.get(), u"Office Laser");
+    ASSERT_TRUE(copies);
+    struct Case {
+        const char* label;
+        std::u16string hostId;
+        std::u16string workingId;
+        bool differs;
+    };
+    const Case cases[] = {
+        {"filled by the sheet", u"", u"user", false},
+        {"typed by the user", u"", u"bob", true},
+        {"cleared by the user", u"", u"", true},
+        {"the host's own, kept", u"alice", u"alice", false},
+        {"the host's own, changed", u"alice", u"user", true},
+    };
+    for (const Case& c : cases) {
+        DevmodeBuffer host = Copy(m_host.get());
+        DevmodeBuffer working = Copy(copies->working);
+        std::memset(host.get() + FieldNamed("cUserId").offset, 0, FieldNamed("cUserId").width);
+        std::memset(working.get() + FieldNamed("cUserId").offset, 0, FieldNamed("cUserId").width);
+        kx::WriteText(host.get(), FieldNamed("cUserId"), c.hostId);
+        kx::WriteText(working.get(), FieldNamed("cUserId"), c.workingId);
+        EXPECT_EQ(kx::CompareWithHostRecord(host.get(), working.get()) != 0, c.differs) << c.label;
+    }
 }
 
 TEST_F(DevmodeSetTest, DefaultCopyComesFromStoreAndGlobalDefault) {

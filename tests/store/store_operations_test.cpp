@@ -201,11 +201,13 @@ TEST_F(RegistryUserStoreTest, FirstSetStoresTheHostDevmodeAsDefault) {
     const auto copies = kx::AcquireDevmodeSet(1, m_host.get(), u"Office Laser");
     ASSERT_TRUE(copies.has_value());
     const std::vector<BYTE> host(m_host.get(), m_host.get() + kDevmodeSize);
-    EXPECT_NE(host, before) << "the user's name was not filled in";
+    EXPECT_EQ(host, before) << "the host's record stays the host's until an apply";
+    const std::vector<BYTE> start(copies->working, copies->working + kDevmodeSize);
+    EXPECT_NE(start, before) << "the user's name was not filled in";
     const auto stored = GetRaw({}, kx::kDefaultDevmodeValue);
     ASSERT_TRUE(stored.has_value());
-    EXPECT_EQ(stored->bytes, host);
-    EXPECT_EQ(std::memcmp(copies->defaults, host.data(), kDevmodeSize), 0);
+    EXPECT_EQ(stored->bytes, start);
+    EXPECT_EQ(std::memcmp(copies->defaults, start.data(), kDevmodeSize), 0);
 }
 
 TEST_F(RegistryUserStoreTest, StoredDefaultFeedsTheDefaultCopyAndStays) {
