@@ -13,6 +13,9 @@
 #include "store/deco_dlg.h"
 #include "store/overlay_dlg.h"
 #include "store/watermark_dlg.h"
+#include "utilities/about_variants.h"
+#include "utilities/merrow_dlg.h"
+#include "utilities/tovaris_dlg.h"
 #include "utilities/trouble_dlg.h"
 #include <array>
 
@@ -143,6 +146,31 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     if (choice->className == "CTroubleDlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));
+    // The About variants.
+    if (choice->className == "CTovarisDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CTovarisDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CTovaris2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CTovaris2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CHarvoDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CHarvoDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CMerrowDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CMerrowDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CTessanDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CTessanDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "COemDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) COemDlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CMerrow2Dlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CMerrow2Dlg(choice->templateId, choice->pageName, index));
+    if (choice->className == "CPellanDlg")
+        return std::unique_ptr<CKxDialog>(
+            new (std::nothrow) CPellanDlg(choice->templateId, choice->pageName, index));
     return std::unique_ptr<CKxDialog>(new (std::nothrow)
                                           CKxDialog(choice->templateId, choice->pageName, index));
 }
