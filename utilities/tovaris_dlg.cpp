@@ -13,7 +13,7 @@ BOOL CTovarisDlg::OnInitDialog() {
     const ModelProfile& profile = TheApp().profile;
     m_description =
         ExpandedText(DescriptionKey(profile.GraphicsBlackOnly, profile.GraphicsColorMode), u"");
-    if (!HasCaptionArea())
+    if (!HasCaptionArea() && !modelCaption().empty())
         m_description = modelCaption() + u" " + m_description;
     const struct {
         int id;
