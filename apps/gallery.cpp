@@ -164,11 +164,11 @@ PrinterGallery DrawPrinter(const kx::PrinterRecord& printer, const std::string& 
     return gallery;
 }
 
-void WritePage(std::ostream& out, const PagePicture& page, const IndexTexts& texts) {
+void WritePage(std::ostream& out, const std::string& slug, const PagePicture& page,
+               const IndexTexts& texts) {
     const std::string caption = HtmlEscaped(page.caption);
     const std::string_view fields = GalleryPageOf(page.index).fields;
-    out << "<article class=\"page\" id=\""
-        << "p" << page.index << "\">\n"
+    out << "<article class=\"page\" id=\"" << slug << "-page-" << page.index << "\">\n"
         << "<h3>" << texts.page << " " << page.index << ": " << caption << "</h3>\n"
         << "<p class=\"facts\">" << texts.size << " " << page.size.cx << " &times; " << page.size.cy
         << "</p>\n"
@@ -214,7 +214,7 @@ bool WriteIndex(const std::string& path, const std::vector<PrinterGallery>& prin
         out << "<section id=\"" << printer.slug << "\">\n<h2>" << HtmlEscaped(printer.name)
             << "</h2>\n<div class=\"pages\">\n";
         for (const PagePicture& page : printer.pages)
-            WritePage(out, page, texts);
+            WritePage(out, printer.slug, page, texts);
         out << "</div>\n</section>\n";
     }
     out << "</body>\n</html>\n";
