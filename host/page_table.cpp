@@ -163,8 +163,8 @@ std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CTessanDlg(choice->templateId, choice->pageName, index));
     if (choice->className == "COemDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) COemDlg(choice->templateId, choice->pageName, index));
+        return std::unique_ptr<CKxDialog>(new (std::nothrow)
+                                              COemDlg(choice->templateId, choice->pageName, index));
     if (choice->className == "CMerrow2Dlg")
         return std::unique_ptr<CKxDialog>(
             new (std::nothrow) CMerrow2Dlg(choice->templateId, choice->pageName, index));

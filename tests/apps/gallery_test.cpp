@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -24,7 +27,16 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
-constexpr auto kMainJobBudget = std::chrono::seconds(5);
+constexpr double kMainJobBudget = 5.0; // seconds
+
+double ChildrenCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 std::string ReadWhole(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -89,12 +101,18 @@ TEST(Gallery, MainJobDrawsEveryPageOfEveryPrinterInTime) {
     kxtest::TestPrefix scratch;
     const std::string prefix = scratch.root() + "/prefix";
     const auto start = std::chrono::steady_clock::now();
+    const double cpuBefore = ChildrenCpuSeconds();
     const auto run = kxtest::RunHost(prefix, "demo", "KX_LANGID=409 KX_HEADLESS=1");
-    const auto took = std::chrono::steady_clock::now() - start;
+    const double cpu = ChildrenCpuSeconds() - cpuBefore;
+    const auto wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
     ASSERT_EQ(ExitCode(run), 0) << run.output;
+    // The processor time is what the job costs; the time on the clock also
+    // counts the other programs a shared machine runs meanwhile.
+    std::printf("the main job took %.2f s on the clock, %.2f s of processor time\n", wall.count(),
+                cpu);
     if (!kSanitized) {
-        EXPECT_LT(took, kMainJobBudget)
-            << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms";
+        EXPECT_LT(cpu, kMainJobBudget) << cpu << " s";
+        EXPECT_LT(wall.count(), 3 * kMainJobBudget) << wall.count() << " s";
     }
     const std::string out = prefix + "/out";
     const std::string index = ReadWhole(out + "/index.html");
