@@ -33,6 +33,18 @@ bool OnlyLineBreaks(std::u16string_view text) {
 
 } // namespace
 
+std::u16string AboutDriverInformation(std::u16string_view section) {
+    CKROMAUIApp& app = TheApp();
+    app.stringFile.SelectSection(section);
+    std::u16string information = app.DriverInformationText();
+    // A model that keeps its information lines with the shared texts.
+    if (OnlyLineBreaks(information)) {
+        app.stringFile.SelectSection(u"");
+        information = app.DriverInformationText();
+    }
+    return information;
+}
+
 CAboutDlg::CAboutDlg(UINT templateId, std::u16string_view pageName, int pageIndex)
     : CUrlDlg(templateId, pageName, pageIndex), m_layout(&LayoutFor(templateId)) {}
 
@@ -56,14 +68,7 @@ BOOL CAboutDlg::OnInitDialog() {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, client.right, client.bottom,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    CKROMAUIApp& app = TheApp();
-    app.stringFile.SelectSection(pageSection());
-    m_information = app.DriverInformationText();
-    // A model that keeps its information lines with the shared texts.
-    if (OnlyLineBreaks(m_information)) {
-        app.stringFile.SelectSection(u"");
-        m_information = app.DriverInformationText();
-    }
+    m_information = AboutDriverInformation(pageSection());
     m_mainLink = ExpandedText(u"Ref_URL_0", u"");
     if (const HWND information = GetDlgItem(kAboutInformationId))
         ::SetWindowTextW(information, m_information.c_str());

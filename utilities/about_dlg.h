@@ -15,6 +15,10 @@
 
 namespace kx {
 
+/// The driver information lines of a page's section of the string file;
+/// from "Common" when the section holds none.
+std::u16string AboutDriverInformation(std::u16string_view section);
+
 class CAboutDlg : public CUrlDlg {
 public:
     /// A page of the host's sheet.

@@ -5,6 +5,7 @@
 #include "platform/window/dialog_state.h"
 #include "platform/window/window_api.h"
 #include "utilities/about_controls.h"
+#include "utilities/about_dlg.h"
 
 namespace kx {
 
@@ -21,9 +22,7 @@ BOOL CStdAboutDlg::OnInitDialog() {
     const BOOL result = CKxDialog::OnInitDialog();
     const std::u16string title = GetWindowText() + u" " + PrinterName();
     ::SetWindowTextW(m_hWnd, title.c_str());
-    CKROMAUIApp& app = TheApp();
-    app.stringFile.SelectSection(pageSection());
-    m_information = app.DriverInformationText();
+    m_information = AboutDriverInformation(pageSection());
     if (const HWND information = GetDlgItem(kAboutInformationId))
         ::SetWindowTextW(information, m_information.c_str());
     return result;

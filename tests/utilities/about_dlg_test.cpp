@@ -4,6 +4,8 @@
 // information and the main link.
 #include "utilities/tovaris_dlg.h"
 
+#include "utilities/std_about_dlg.h"
+
 #include "devmode/devmode_record.h"
 #include "devmode/devmode_set.h"
 #include "framework/kromaui_app.h"
@@ -198,6 +200,19 @@ TEST_F(AboutPage, PictureOnlyUnderTheModulesNameIsShownAndAMissingOneHidden) {
     Open(kTovarisIndex, "", "");
     EXPECT_FALSE(page->picture().HasPicture());
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(page->m_hWnd, kx::kAboutPictureId)));
+}
+
+TEST_F(AboutPage, PlainAboutBoxIsTitledWithThePrinterAndShowsTheInformation) {
+    Open(kTovarisIndex, "", "Model=Office 1\n");
+    kx::CStdAboutDlg about(page->ForDialogs());
+    kx::RegisterDialogResource(kx::TheApp().instance(), kx::kStdAboutTemplate,
+                               kx::StdAboutScript());
+    ASSERT_TRUE(about.Create(sheet));
+    std::array<WCHAR, 128> title{};
+    GetWindowTextW(about.m_hWnd, title.data(), static_cast<int>(title.size()));
+    EXPECT_EQ(std::u16string(title.data()), u"About Office Printer");
+    EXPECT_EQ(about.driverInformation().substr(0, 19), u"The model's driver\n");
+    about.DestroyWindow();
 }
 
 } // namespace
