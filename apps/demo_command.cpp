@@ -1,7 +1,9 @@
 // The main job: the host on the bundled sample prefix. It prepares the
 // prefix, lists its printers, loads each printer's driver module to show the
-// pages it offers, and plays a short user script on the first printer's
-// sheet, leaving the pictures of its pages in the prefix.
+// pages it offers, draws every page and every dialog of every printer into
+// the gallery (out/index.html), and plays a short user script on the first
+// printer's sheet, leaving the pictures of its pages in the prefix.
+#include "apps/gallery.h"
 #include "apps/host_command.h"
 
 #include "platform/files/prefix.h"
@@ -52,6 +54,8 @@ int RunDemo(const Arguments&) {
     int status = RunCommand("printers", {});
     std::printf("\n== pages of each printer's module\n");
     status |= RunCommand("pages", {});
+    std::printf("\n== the gallery: every page and dialog of every printer\n");
+    status |= MakeGallery(kx::Prefix::Current().Root() + "/out");
     status |= PlayDemoSheet();
     return status;
 }

@@ -223,6 +223,13 @@ std::u16string HostSheet::Caption(int index) const {
     return position == m_pages.size() ? std::u16string() : m_pages[position].caption;
 }
 
+SIZE HostSheet::PageSize(int index) const {
+    const size_t position = PositionOf(index);
+    if (position == m_pages.size())
+        return SIZE{};
+    return SIZE{m_pages[position].cx, m_pages[position].cy};
+}
+
 int HostSheet::ActivePage() const {
     return m_open ? m_pages[m_active].index : -1;
 }

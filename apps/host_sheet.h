@@ -57,6 +57,9 @@ public:
     /// sheet has no page for, and nullptr once the sheet is closed.
     HWND PageWindow(int index) const;
     std::u16string Caption(int index) const;
+    /// The page's size as the module reported it; 0 x 0 for an index the
+    /// sheet has no page for.
+    SIZE PageSize(int index) const;
     /// The index of the page in front; -1 once the sheet is closed.
     int ActivePage() const;
     /// Readies a page for drawing: a page that never came to the front has

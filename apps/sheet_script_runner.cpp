@@ -68,6 +68,7 @@ SheetScriptRunner::~SheetScriptRunner() {
 }
 
 std::optional<ScriptFailure> SheetScriptRunner::Run(const std::vector<ScriptStep>& steps) {
+    m_failure.reset();
     RunSteps(steps, nullptr);
     // Whatever happens after the script (the sheet closing) gets no answer
     // the script prepared.

@@ -38,7 +38,8 @@ public:
 
     /// Runs the steps in order and stops at the first line that does not go
     /// as written (a failed action, an unmet check, an answer nobody asked
-    /// for). Lines marked as expected to fail print what refused them.
+    /// for). Lines marked as expected to fail print what refused them. Each
+    /// run starts afresh: a failure of an earlier run does not stop it.
     std::optional<ScriptFailure> Run(const std::vector<ScriptStep>& steps);
 
     /// In the order they appeared, including those of the sheet's closing.

@@ -44,12 +44,13 @@ constexpr std::array<PageTemplateRow, 30> kPageTemplates = {{
     {"CMainDlg", 3115, Layout, true},
     {"CTovarisDlg", 3014, None, false},
     {"CTovarisPreviewDlg", 3059, Printer, false},
-    {"CTovaris2Dlg", 3116, None, false},
+    {"CTovaris2Dlg", 3033, None, false},
     {"CHarvoDlg", 3069, None, false},
     {"CHarvoPreviewDlg", 3070, Printer, false},
-    {"CMerrowDlg", 3117, None, false},
-    {"CMerrow2Dlg", 3118, None, false},
-    {"CTessanDlg", 3119, None, false},
+    {"CMerrowDlg", 3015, None, false},
+    {"CMerrow2Dlg", 3020, None, false},
+    {"CTessanDlg", 3016, None, false},
+    // Not 3024: that is the 16-bit host's font probe.
     {"COemDlg", 3120, None, false},
     {"CPellanDlg", 3121, None, false},
 }};

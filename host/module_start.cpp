@@ -23,6 +23,7 @@
 #include "store/registry_user_store.h"
 #include "store/stored_item_kinds.h"
 #include "store/watermark_dlg.h"
+#include "utilities/about_controls.h"
 #include "utilities/link_launcher.h"
 #include "utilities/printer_reachability.h"
 #include "utilities/trouble_dlg.h"
@@ -105,6 +106,7 @@ void EnsureModuleStarted() {
     InstallOutputPageControls();
     // The Printer page.
     InstallPrinterPageControls();
+    InstallAboutPageControls();
     // Previews draw a watermark only where its file can print (strictly:
     // a FILE: printer that works offline makes none).
     SetWaterMarkFileCheck([](const BYTE* devmode) {

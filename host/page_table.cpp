@@ -17,12 +17,15 @@
 #include "store/deco_dlg.h"
 #include "store/overlay_dlg.h"
 #include "store/watermark_dlg.h"
-#include "utilities/trouble_dlg.h"
-// The Printer page and its forms at index 20.
+#include "utilities/about_variants.h"
+#include "utilities/merrow_dlg.h"
 #include "utilities/printer_dlg.h"
-#include <array>
+#include "utilities/tovaris_dlg.h"
+#include "utilities/trouble_dlg.h"
 
+#include <array>
 #include <new>
+#include <string_view>
 
 namespace kx {
 namespace {
@@ -109,75 +112,51 @@ std::optional<PageChoice> ChoosePage(int index, const ModelProfile& profile) {
     return PageChoice{row.pageName, chosen.name, templateId};
 }
 
+namespace {
+
+using PageMaker = std::unique_ptr<CKxDialog> (*)(const PageChoice& choice, int index);
+
+template <class Page>
+std::unique_ptr<CKxDialog> MakePage(const PageChoice& choice, int index) {
+    return std::unique_ptr<CKxDialog>(new (std::nothrow)
+                                          Page(choice.templateId, choice.pageName, index));
+}
+
+struct PageClassMaker {
+    std::string_view className;
+    PageMaker make;
+};
+
+// The page classes built so far; an index whose class is not here shows the
+// framework's plain page.
+constexpr PageClassMaker kPageMakers[] = {
+    {"CGraphicDlg", MakePage<CGraphicDlg>},   {"CGraphic2Dlg", MakePage<CGraphic2Dlg>},
+    {"CGraphic3Dlg", MakePage<CGraphic3Dlg>}, {"CWatermarkDlg", MakePage<CWatermarkDlg>},
+    {"COverlayDlg", MakePage<COverlayDlg>},   {"CDecoDlg", MakePage<CDecoDlg>},
+    {"CDeco2Dlg", MakePage<CDeco2Dlg>},       {"CPaperDlg", MakePage<CPaperDlg>},
+    {"CPaper2Dlg", MakePage<CPaper2Dlg>},     {"CLayoutDlg", MakePage<CLayoutDlg>},
+    {"CLayout2Dlg", MakePage<CLayout2Dlg>},   {"CExtrasDlg", MakePage<CExtrasDlg>},
+    {"CExtras2Dlg", MakePage<CExtras2Dlg>},   {"COutput2Dlg", MakePage<COutput2Dlg>},
+    {"CTroubleDlg", MakePage<CTroubleDlg>},   {"CBasicsDlg", MakePage<CBasicsDlg>},
+    {"CMainDlg", MakePage<CMainDlg>},         {"CPrinterDlg", MakePage<CPrinterDlg>},
+    {"CPrinter2Dlg", MakePage<CPrinter2Dlg>}, {"CPrinter3Dlg", MakePage<CPrinter3Dlg>},
+    {"CTovarisDlg", MakePage<CTovarisDlg>},   {"CTovaris2Dlg", MakePage<CTovaris2Dlg>},
+    {"CHarvoDlg", MakePage<CHarvoDlg>},       {"CMerrowDlg", MakePage<CMerrowDlg>},
+    {"CTessanDlg", MakePage<CTessanDlg>},     {"COemDlg", MakePage<COemDlg>},
+    {"CMerrow2Dlg", MakePage<CMerrow2Dlg>},   {"CPellanDlg", MakePage<CPellanDlg>},
+};
+
+} // namespace
+
 std::unique_ptr<CKxDialog> CreatePage(int index, const ModelProfile& profile) {
     const auto choice = ChoosePage(index, profile);
     if (!choice)
         return nullptr;
-    if (choice->className == "CGraphicDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CGraphicDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CGraphic2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CGraphic2Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CGraphic3Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CGraphic3Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CWatermarkDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CWatermarkDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "COverlayDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) COverlayDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CDecoDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CDecoDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CDeco2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CDeco2Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CPaperDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CPaperDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CPaper2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CPaper2Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CLayoutDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CLayoutDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CLayout2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CLayout2Dlg(choice->templateId, choice->pageName, index));
-    // The Output page forms.
-    if (choice->className == "CExtrasDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CExtrasDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CExtras2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CExtras2Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "COutput2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) COutput2Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CTroubleDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CTroubleDlg(choice->templateId, choice->pageName, index));
-    // The Basics and Main pages.
-    if (choice->className == "CBasicsDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CBasicsDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CMainDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CMainDlg(choice->templateId, choice->pageName, index));
-    // The Printer page and its forms at index 20.
-    if (choice->className == "CPrinterDlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CPrinterDlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CPrinter2Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CPrinter2Dlg(choice->templateId, choice->pageName, index));
-    if (choice->className == "CPrinter3Dlg")
-        return std::unique_ptr<CKxDialog>(
-            new (std::nothrow) CPrinter3Dlg(choice->templateId, choice->pageName, index));
-    return std::unique_ptr<CKxDialog>(new (std::nothrow)
-                                          CKxDialog(choice->templateId, choice->pageName, index));
+    for (const PageClassMaker& maker : kPageMakers) {
+        if (choice->className == maker.className)
+            return maker.make(*choice, index);
+    }
+    return MakePage<CKxDialog>(*choice, index);
 }
 
 } // namespace kx

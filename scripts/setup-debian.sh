@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libsdl2-dev xvfb xdotool
   ghostscript
+  chromium
 )
 
 missing=()

@@ -14,6 +14,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -22,10 +23,14 @@ constexpr std::u16string_view kPrintScheme = u"print://";
 constexpr std::u16string_view kBrowserKey = u"Applications\\iexplore.exe\\shell\\open\\command";
 
 // Launches still running, so the module can wait for them before it goes.
+// Their threads are joined, not detached: a thread that has said it is done
+// still runs the module's code on its way out, and the module must not be
+// unmapped under it.
 struct RunningLaunches {
     std::mutex mutex;
     std::condition_variable finished;
     int count = 0;
+    std::vector<std::thread> threads;
 };
 
 // Never destroyed at process exit, where a launcher may still be running;
@@ -91,15 +96,34 @@ std::u16string ProgramArguments(std::u16string_view printerName) {
     return text.substr(0, kLaunchBufferLength - 1);
 }
 
+// Joins the threads of launches that have all ended; they are past their
+// work and end at once.
+void JoinEndedLaunches() {
+    std::vector<std::thread> ended;
+    {
+        RunningLaunches& running = Running();
+        std::lock_guard lock(running.mutex);
+        if (running.count != 0)
+            return;
+        ended.swap(running.threads);
+    }
+    for (std::thread& thread : ended)
+        thread.join();
+}
+
 void RunOnWorker(std::unique_ptr<LaunchRequest> request) {
+    JoinEndedLaunches();
     LaunchStarted();
     LaunchRequest* handed = request.get();
     try {
-        std::thread([handed] {
-            const std::unique_ptr<LaunchRequest> owned(handed);
+        RunningLaunches& running = Running();
+        std::lock_guard lock(running.mutex);
+        running.threads.emplace_back([handed] {
+            std::unique_ptr<LaunchRequest> owned(handed);
             RunLaunch(*owned);
+            owned.reset();
             LaunchEnded();
-        }).detach();
+        });
         static_cast<void>(request.release());
         return;
     } catch (const std::system_error&) {
@@ -213,10 +237,15 @@ void RunLaunch(const LaunchRequest& request) {
 }
 
 bool WaitForLinkLaunches(unsigned milliseconds) {
-    RunningLaunches& running = Running();
-    std::unique_lock lock(running.mutex);
-    return running.finished.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                                     [&running] { return running.count == 0; });
+    {
+        RunningLaunches& running = Running();
+        std::unique_lock lock(running.mutex);
+        if (!running.finished.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                       [&running] { return running.count == 0; }))
+            return false;
+    }
+    JoinEndedLaunches();
+    return true;
 }
 
 void ForgetLinkLaunches() {

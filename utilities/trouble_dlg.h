@@ -6,6 +6,7 @@
 
 #include "framework/kx_dialog.h"
 #include "framework/kx_statics.h"
+#include "utilities/trouble_controls.h"
 #include "utilities/trouble_links.h"
 
 #include <array>
@@ -13,17 +14,6 @@
 #include <string>
 
 namespace kx {
-
-/// The page's own controls.
-enum TroubleControl : int {
-    kTestPageGroupId = 1400,
-    kTestPageListId = 1401,
-    kTestPagePrintId = 1402,
-    kLinkGroupId = 1410,
-    kFirstLinkId = 1411, ///< links 1 to 6 are 1411 to 1416
-    kLastStatusInfoId = 1420,
-    kStatusCheckId = 1421,
-};
 
 /// Adds the page's controls to its template; the module does it at start.
 void InstallTroublePageControls();

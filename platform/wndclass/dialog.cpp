@@ -126,6 +126,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     LRESULT result = 0;
     if (!self->OnWndMsg(message, wParam, lParam, &result))
         return FALSE;
+    // A colour message's answer is the brush itself, not a message result.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+        return static_cast<INT_PTR>(result);
     if (IsWindow(window))
         SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;

@@ -7,6 +7,7 @@
 #include "platform/shell/desktop_requests.h"
 #include "tests/utilities/utility_fixture.h"
 
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -262,6 +263,29 @@ TEST_F(LinkOpening, LongTargetsAreCutToTheirBuffers) {
     const auto recorded = OpenAndWait(longTarget);
     ASSERT_EQ(recorded.size(), 1u);
     EXPECT_EQ(recorded[0].target.size(), kx::kLaunchBufferLength - 1);
+}
+
+// The threads of the process, from the system's own list.
+size_t ThreadCount() {
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
+        ++count;
+    return count;
+}
+
+TEST_F(LinkOpening, WaitingForTheLaunchesEndsTheirThreads) {
+    // A launch's thread still runs the module's code after it says it is
+    // done: once the wait returns, none may be left to run it while the
+    // module is unloaded.
+    const size_t before = ThreadCount();
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 6; ++i)
+            kx::OpenLinkTarget(nullptr, u"Laser", u"https://support.example/",
+                               {u"C:\\Drv\\", u"C:\\Drv\\M"});
+        ASSERT_TRUE(kx::WaitForLinkLaunches(10000));
+        EXPECT_EQ(ThreadCount(), before) << "round " << round;
+    }
+    EXPECT_EQ(kx::DesktopRequests::Instance().Recorded().size(), 18u);
 }
 
 } // namespace
