@@ -393,6 +393,30 @@ void CKxDialog::EnableControl(int id, bool enable) {
         ::EnableWindow(control, enable && !IsReadOnly() ? TRUE : FALSE);
 }
 
+void CKxDialog::EnableWithTip(int id, bool enable, int tip, HWND related) {
+    EnableControl(id, enable);
+    if (const HWND control = GetDlgItem(id))
+        ShowOptionTip(control, tip, !enable, related);
+}
+
+bool CKxDialog::Shown(int id) const {
+    const HWND control = GetDlgItem(id);
+    return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+bool CKxDialog::Checked(int id) const {
+    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+}
+
+void CKxDialog::Check(int id, bool checked) {
+    ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CKxDialog::Hide(int id) {
+    if (const HWND control = GetDlgItem(id))
+        ::ShowWindow(control, SW_HIDE);
+}
+
 void CKxDialog::OnOK() {
     if (m_kind != -1)
         return;

@@ -110,6 +110,14 @@ public:
 
     /// Enables a control by the page's own rule, never on a read-only sheet.
     void EnableControl(int id, bool enable);
+    /// Enables a control as EnableControl does and shows the explanation
+    /// tip `tip` on it while it is disabled.
+    void EnableWithTip(int id, bool enable, int tip, HWND related = nullptr);
+    /// Whether control `id` exists and is shown.
+    bool Shown(int id) const;
+    bool Checked(int id) const;
+    void Check(int id, bool checked);
+    void Hide(int id);
     bool IsReadOnly() const { return (m_sheetFlags & kSheetReadOnly) != 0; }
 
     const std::u16string& pageName() const { return m_pageName; }

@@ -68,11 +68,6 @@ std::u16string CGraphicDlg::PageText(std::u16string_view key) {
     return strings.ReadText(key, kTextCapacity, key);
 }
 
-void CGraphicDlg::Hide(int id) {
-    if (const HWND control = GetDlgItem(id))
-        ::ShowWindow(control, SW_HIDE);
-}
-
 BOOL CGraphicDlg::OnInitDialog() {
     const BOOL result = TDarknessDlg<CKxDialog>::OnInitDialog();
     SetUpResolutions();
@@ -144,12 +139,6 @@ void CGraphicDlg::HideGroupsOffThePage() {
 void CGraphicDlg::LayOutRows() {
     const auto groups = ReadingOrder();
     FlowRows(m_hWnd, groups, kPageColumns);
-}
-
-void CGraphicDlg::EnableWithTip(int id, bool enable, int tip) {
-    EnableControl(id, enable);
-    if (const HWND control = GetDlgItem(id))
-        ShowOptionTip(control, tip, !enable);
 }
 
 void CGraphicDlg::RefreshControls() {

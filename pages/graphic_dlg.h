@@ -50,7 +50,6 @@ protected:
             OnSettingChanged();
         }
     }
-    void Hide(int id);
 
 private:
     void SetUpResolutions();
@@ -65,7 +64,6 @@ private:
     void LockColourRows();
     void EnableCopiesSplit();
     void OpenAdvancedOptions();
-    void EnableWithTip(int id, bool enable, int tip);
     std::u16string PageText(std::u16string_view key);
 
     std::vector<int> m_entries;

@@ -63,30 +63,6 @@ COptionsDlg::COptionsDlg(UINT templateId, std::u16string_view pageName, const Op
     m_watermarks.m_kind = kWatermarkKind;
 }
 
-bool COptionsDlg::Shown(int id) const {
-    const HWND control = GetDlgItem(id);
-    return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool COptionsDlg::Checked(int id) const {
-    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
-
-void COptionsDlg::Check(int id, bool checked) {
-    ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void COptionsDlg::Hide(int id) {
-    if (const HWND control = GetDlgItem(id))
-        ::ShowWindow(control, SW_HIDE);
-}
-
-void COptionsDlg::EnableWithTip(int id, bool enable, int tip, HWND related) {
-    EnableControl(id, enable);
-    if (const HWND control = GetDlgItem(id))
-        ShowOptionTip(control, tip, !enable, related);
-}
-
 std::u16string COptionsDlg::PageText(std::u16string_view key, std::u16string_view fallback) const {
     return TheApp().stringFile.ReadTextIn(pageSection(), key, kTextCapacity, fallback);
 }

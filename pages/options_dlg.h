@@ -27,7 +27,6 @@ public:
 
     /// The further option rows this dialog shows.
     const std::vector<OptionRow>& optionRows() const { return m_rows; }
-    bool Shown(int id) const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -37,10 +36,6 @@ protected:
     virtual bool ShowsWatermarkRow() const { return true; }
     void SetOptionRows(std::vector<OptionRow> rows) { m_rows = std::move(rows); }
 
-    bool Checked(int id) const;
-    void Check(int id, bool checked);
-    void Hide(int id);
-    void EnableWithTip(int id, bool enable, int tip, HWND related = nullptr);
     std::u16string PageText(std::u16string_view key, std::u16string_view fallback) const;
     /// Moves a control's top to `top` dialog units (plus its offset).
     void PlaceControl(int id, int top);

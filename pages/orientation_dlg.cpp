@@ -31,29 +31,6 @@ int64_t Number(const BYTE* devmode, const DevmodeField& field) {
 COrientationDlg::COrientationDlg(UINT templateId, std::u16string_view pageName, int pageIndex)
     : CKxDialog(templateId, pageName, pageIndex) {}
 
-bool COrientationDlg::Shown(int id) const {
-    return ControlShown(m_hWnd, id);
-}
-
-bool COrientationDlg::Checked(int id) const {
-    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
-
-void COrientationDlg::Check(int id, bool checked) {
-    ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void COrientationDlg::Hide(int id) {
-    if (const HWND control = GetDlgItem(id))
-        ::ShowWindow(control, SW_HIDE);
-}
-
-void COrientationDlg::EnableWithTip(int id, bool enable, int tip) {
-    EnableControl(id, enable);
-    if (const HWND control = GetDlgItem(id))
-        ShowOptionTip(control, tip, !enable);
-}
-
 std::u16string COrientationDlg::PageText(std::u16string_view key) {
     TextStore& strings = TheApp().stringFile;
     strings.SelectSection(pageSection());

@@ -40,11 +40,6 @@ protected:
     /// The user chose a rotation in the list.
     virtual void OnRotationChosen(WORD rotation);
 
-    bool Shown(int id) const;
-    bool Checked(int id) const;
-    void Check(int id, bool checked);
-    void Hide(int id);
-    void EnableWithTip(int id, bool enable, int tip);
     std::u16string PageText(std::u16string_view key);
     /// A change on the page: the change cycle, then the page's own rows.
     void Changed();

@@ -53,11 +53,6 @@ bool IsLabel(int id) {
 COutput2Dlg::COutput2Dlg(UINT templateId, std::u16string_view pageName, int pageIndex)
     : CKxDialog(templateId, pageName, pageIndex) {}
 
-bool COutput2Dlg::Shown(int id) const {
-    const HWND control = GetDlgItem(id);
-    return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
 BOOL COutput2Dlg::OnInitDialog() {
     const BOOL result = CKxDialog::OnInitDialog();
     const ModelProfile& profile = TheApp().profile;

@@ -25,7 +25,6 @@ private:
     void FillClones();
     void EnableRows();
     void PlaceRows();
-    bool Shown(int id) const;
 
     CNumberField m_copies;
     CKxComboBox m_pages;

@@ -72,30 +72,6 @@ constexpr int kGroupBottomMargin = 2;
 CPageDlg::CPageDlg(UINT templateId, std::u16string_view pageName, int pageIndex)
     : CKxDialog(templateId, pageName, pageIndex) {}
 
-bool CPageDlg::Shown(int id) const {
-    const HWND control = GetDlgItem(id);
-    return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool CPageDlg::Checked(int id) const {
-    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
-
-void CPageDlg::Check(int id, bool checked) {
-    ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void CPageDlg::Hide(int id) {
-    if (const HWND control = GetDlgItem(id))
-        ::ShowWindow(control, SW_HIDE);
-}
-
-void CPageDlg::EnableWithTip(int id, bool enable, int tip, HWND related) {
-    EnableControl(id, enable);
-    if (const HWND control = GetDlgItem(id))
-        ShowOptionTip(control, tip, !enable, related);
-}
-
 std::u16string CPageDlg::PageText(std::u16string_view key, std::u16string_view fallback) {
     TextStore& strings = TheApp().stringFile;
     const std::u16string saved = strings.section();

@@ -33,11 +33,6 @@ protected:
     /// Whether the source list offers the automatic source.
     virtual bool OffersAutomaticSource() const { return true; }
 
-    bool Shown(int id) const;
-    bool Checked(int id) const;
-    void Check(int id, bool checked);
-    void Hide(int id);
-    void EnableWithTip(int id, bool enable, int tip, HWND related = nullptr);
     std::u16string PageText(std::u16string_view key, std::u16string_view fallback);
     /// Fills a size list from the printer's papers; selects `paper` or, when
     /// the list lacks it, nothing.

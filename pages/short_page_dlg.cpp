@@ -26,24 +26,6 @@ CShortPageDlg::CShortPageDlg(UINT templateId, std::u16string_view pageName, int 
                              ShortPageIds ids)
     : CKxDialog(templateId, pageName, pageIndex), m_ids(ids) {}
 
-bool CShortPageDlg::Shown(int id) const {
-    const HWND control = GetDlgItem(id);
-    return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool CShortPageDlg::Checked(int id) const {
-    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
-
-void CShortPageDlg::Check(int id, bool checked) {
-    ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void CShortPageDlg::Hide(int id) {
-    if (const HWND control = GetDlgItem(id))
-        ::ShowWindow(control, SW_HIDE);
-}
-
 std::u16string CShortPageDlg::PageText(std::u16string_view key) {
     TextStore& strings = TheApp().stringFile;
     const std::u16string saved = strings.section();

@@ -70,10 +70,6 @@ protected:
     void SavePaper(BYTE* devmode) const;
     void SaveOrientation(BYTE* devmode) const;
 
-    bool Shown(int id) const;
-    bool Checked(int id) const;
-    void Check(int id, bool checked);
-    void Hide(int id);
     std::u16string PageText(std::u16string_view key);
     CPrinterLists& Lists();
 

@@ -141,25 +141,6 @@ std::u16string CPrinterDlg::PageText(std::u16string_view key) {
     return TheApp().stringFile.ReadTextIn(pageSection(), key, kTextCapacity, key);
 }
 
-bool CPrinterDlg::Shown(int id) const {
-    return ShownByStyle(GetDlgItem(id));
-}
-
-bool CPrinterDlg::Checked(int id) const {
-    const HWND control = GetDlgItem(id);
-    return control != nullptr && ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void CPrinterDlg::Check(int id, bool checked) {
-    if (const HWND control = GetDlgItem(id))
-        ::SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void CPrinterDlg::Hide(int id) {
-    if (const HWND control = GetDlgItem(id))
-        ::ShowWindow(control, SW_HIDE);
-}
-
 BOOL CPrinterDlg::OnInitDialog() {
     const BOOL result = CKxDialog::OnInitDialog();
     const std::pair<CKxComboBox*, int> lists[] = {

@@ -48,10 +48,6 @@ private:
     /// `basePass`, then the language pass.
     void ReadProfileAgain(bool basePass);
     void SendMaintenance(int id);
-    bool Shown(int id) const;
-    bool Checked(int id) const;
-    void Check(int id, bool checked);
-    void Hide(int id);
     std::u16string PageText(std::u16string_view key);
 
     CKxComboBox m_trayList;
