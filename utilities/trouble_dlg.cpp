@@ -9,6 +9,7 @@
 #include "platform/window/rect_api.h"
 #include "platform/window/window_api.h"
 #include "platform/window/window_constants.h"
+#include "utilities/link_controls.h"
 #include "utilities/link_launcher.h"
 #include "utilities/network_address.h"
 #include "utilities/raw_job.h"
@@ -114,24 +115,7 @@ void CTroubleDlg::FillTestPages() {
 void CTroubleDlg::SetUpLinks() {
     m_links = ResolveTroubleLinks([this](int number) { return PageText(LinkTargetKey(number)); },
                                   [this] { return NetworkAddress(); });
-    for (int number = 1; number <= kTroubleLinkCount; ++number) {
-        const HWND control = GetDlgItem(LinkId(number));
-        if (control == nullptr)
-            continue;
-        const TroubleLink& link = m_links[static_cast<size_t>(number - 1)];
-        switch (link.state) {
-        case LinkState::Hidden:
-            ::ShowWindow(control, SW_HIDE);
-            break;
-        case LinkState::Disabled:
-            ::EnableWindow(control, FALSE);
-            break;
-        case LinkState::Shown:
-            m_toolWnd.RemoveControlTip(control);
-            m_toolWnd.AddControlTip(control, link.target);
-            break;
-        }
-    }
+    ShowLinkStates(m_hWnd, m_links, kFirstLinkId, m_toolWnd);
     if (SecondColumnEmpty(m_links))
         PlaceLinks();
 }

@@ -5,6 +5,7 @@
 #include "platform/controls/control_constants.h"
 #include "platform/window/window_api.h"
 #include "utilities/about_controls.h"
+#include "utilities/link_controls.h"
 #include "utilities/link_launcher.h"
 #include "utilities/network_address.h"
 
@@ -45,24 +46,7 @@ void CUrlDlg::SetUpLinks() {
     m_links =
         ResolveTroubleLinks([this](int number) { return ExpandedText(LinkTargetKey(number), u""); },
                             [this] { return NetworkAddress(); });
-    for (int number = 1; number <= kTroubleLinkCount; ++number) {
-        const HWND control = GetDlgItem(LinkId(number));
-        if (control == nullptr)
-            continue;
-        const TroubleLink& link = m_links[static_cast<size_t>(number - 1)];
-        switch (link.state) {
-        case LinkState::Hidden:
-            ::ShowWindow(control, SW_HIDE);
-            break;
-        case LinkState::Disabled:
-            ::EnableWindow(control, FALSE);
-            break;
-        case LinkState::Shown:
-            m_toolWnd.RemoveControlTip(control);
-            m_toolWnd.AddControlTip(control, link.target);
-            break;
-        }
-    }
+    ShowLinkStates(m_hWnd, m_links, kAboutFirstLinkId, m_toolWnd);
 }
 
 void CUrlDlg::OpenLink(int number) {
