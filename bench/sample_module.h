@@ -1,7 +1,6 @@
-// The sample colour laser's module started in a scratch prefix made from the
-// sample template, with one page family's template registered and a host
-// sheet and page window to bind its page to: what the page benchmarks bind
-// and click on.
+// A sample printer's module (the colour laser unless told) started in a scratch prefix made from
+// the sample template, with one page family's template registered and a host sheet and page window
+// to bind its page to: what the page benchmarks bind and click on.
 #pragma once
 
 #include "devmode/devmode_record.h"
@@ -17,6 +16,7 @@
 
 #include <array>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -24,12 +24,28 @@
 
 namespace kxbench {
 
+/// A sample printer: its name and its module's file.
+struct SamplePrinter {
+    const char16_t* name;
+    const char* module;
+};
+inline constexpr SamplePrinter kColourLaser{u"Velmora CL-6500", "VCL65U.DLL"};
+inline constexpr SamplePrinter kMonoLaser{u"Velmora ML-4200", "VML42U.DLL"};
+
+/// A value of the host's record beside the sample's own.
+struct FieldValue {
+    std::string_view field;
+    int64_t value;
+};
+
 class SampleModule {
 public:
     /// `name` tells the benchmark's scratch prefix from others; `install`
     /// installs the page family's controls before the template of
-    /// `className` is made.
-    SampleModule(const std::string& name, void (*install)(), std::string_view className)
+    /// `className` is made; `extra` fields are set in the host's record.
+    SampleModule(const std::string& name, void (*install)(), std::string_view className,
+                 const SamplePrinter& printer = kColourLaser,
+                 std::initializer_list<FieldValue> extra = {})
         : m_root((std::filesystem::temp_directory_path() /
                   ("kx-" + name + "-bench-" + std::to_string(getpid())))
                      .string()) {
@@ -39,7 +55,7 @@ public:
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         kx::Prefix::Current().SetRoot(m_root);
         const std::string folder = m_root + "/drive_c/windows/system32/spool/drivers/x64/3";
-        m_module = kx::RegisterModule(folder + "/VCL65U.DLL", nullptr);
+        m_module = kx::RegisterModule(folder + "/" + printer.module, nullptr);
         kx::TheApp().SetInstance(m_module);
         kx::TheApp().InitInstance();
         kx::ForgetUntitledText();
@@ -55,10 +71,12 @@ public:
                                      m_sheet, nullptr, nullptr, nullptr);
         for (const auto& [field, value] : kSampleRecord)
             kx::WriteNumber(m_host.data(), *kx::FindDevmodeField(field), value);
-        kx::WriteText(m_host.data(), kx::FieldNamed("dmDeviceName"), kPrinter);
+        for (const auto& [field, value] : extra)
+            kx::WriteNumber(m_host.data(), *kx::FindDevmodeField(field), value);
+        kx::WriteText(m_host.data(), kx::FieldNamed("dmDeviceName"), printer.name);
         m_context.owner = 0x1300;
         m_context.hostDevmode = m_host.data();
-        m_context.printerName = kPrinter;
+        m_context.printerName = printer.name;
         const HWND hostPage = m_hostPage;
         m_context.sheetPageWindows = [hostPage] { return std::vector<HWND>{hostPage}; };
     }
@@ -77,11 +95,6 @@ public:
     HWND hostPage() const { return m_hostPage; }
 
 private:
-    static constexpr const char16_t* kPrinter = u"Velmora CL-6500";
-    struct FieldValue {
-        std::string_view field;
-        int64_t value;
-    };
     static constexpr FieldValue kSampleRecord[] = {
         {"dmSize", 220},        {"dmDriverExtra", 3335}, {"dmPaperSize", 9},
         {"dmOrientation", 1},   {"dmCopies", 1},         {"iPaperType", 1},
