@@ -6,11 +6,13 @@
 #include "apps/gallery.h"
 #include "apps/host_command.h"
 
+#include "framework/control_ids.h"
 #include "platform/files/prefix.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <string_view>
 
 namespace kxhost {
@@ -25,21 +27,27 @@ int RunCommand(std::string_view name, const Arguments& arguments) {
 }
 
 constexpr const char* kDemoPrinter = "Velmora ML-4200";
-constexpr const char* kDemoScript =
-    "# The user looks at the pages, switches the unit to inches and applies.\n"
-    "page \"Layout\"\n"
-    "expect \"Millimeters\" checked\n"
-    "check \"Inches\"\n"
-    "page 1\n"
-    "page 2\n"
-    "apply\n"
-    "ok\n";
+// The unit buttons by their identifiers: their texts are the user's language.
+std::string DemoScript() {
+    return "# The user looks at the pages, switches the unit to inches and applies.\n"
+           "page 0\n"
+           "expect " +
+           std::to_string(kx::kMillimetreButtonId) +
+           " checked\n"
+           "check " +
+           std::to_string(kx::kInchButtonId) +
+           "\n"
+           "page 1\n"
+           "page 2\n"
+           "apply\n"
+           "ok\n";
+}
 
 int PlayDemoSheet() {
     const std::string folder = kx::Prefix::Current().Root() + "/out";
     const std::string script = folder + "/demo-sheet.txt";
     std::filesystem::create_directories(folder);
-    std::ofstream(script) << kDemoScript;
+    std::ofstream(script) << DemoScript();
     std::printf("\n== a user's session on the %s sheet (script %s)\n", kDemoPrinter,
                 script.c_str());
     return RunCommand("sheet",
