@@ -2,6 +2,7 @@
 #include "pages/options_dlg.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/dialog_geometry.h"
 #include "framework/kromaui_app.h"
 #include "pages/output_controls.h"
 #include "platform/controls/control_constants.h"
@@ -36,13 +37,6 @@ constexpr int kWatermarkRow[] = {kOutputWatermarkLabelId, kOutputWatermarkListId
                                  kOutputWatermarkEditId};
 constexpr int kOverlayRow[] = {kOutputOverlayLabelId, kOutputOverlayListId, kOutputOverlayEditId};
 
-RECT RectIn(HWND dialog, HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 bool Offers(std::span<const OptionRow> rows, OptionRow row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
@@ -68,18 +62,11 @@ std::u16string COptionsDlg::PageText(std::u16string_view key, std::u16string_vie
 }
 
 int COptionsDlg::DialogUnitsY(int units) const {
-    RECT rect{0, 0, 0, units};
-    ::MapDialogRect(m_hWnd, &rect);
-    return rect.bottom;
+    return kx::DialogUnitsY(m_hWnd, units);
 }
 
 void COptionsDlg::PlaceControl(int id, int top) {
-    const HWND window = GetDlgItem(id);
-    if (window == nullptr)
-        return;
-    const RECT rect = RectIn(m_hWnd, window);
-    ::SetWindowPos(window, nullptr, rect.left, DialogUnitsY(top), 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveControlTop(m_hWnd, GetDlgItem(id), top);
 }
 
 BOOL COptionsDlg::OnInitDialog() {

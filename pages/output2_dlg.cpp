@@ -2,6 +2,7 @@
 #include "pages/output2_dlg.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/dialog_geometry.h"
 #include "framework/kromaui_app.h"
 #include "framework/value_list.h"
 #include "pages/basics_values.h"
@@ -83,16 +84,8 @@ void COutput2Dlg::PlaceRows() {
         if (!Shown(row.ids[0]))
             continue;
         for (const int id : row.ids) {
-            const HWND window = id != 0 ? GetDlgItem(id) : nullptr;
-            if (window == nullptr)
-                continue;
-            RECT rect{};
-            ::GetWindowRect(window, &rect);
-            ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-            RECT units{0, top + row.offset + (IsLabel(id) ? 2 : 0), 0, 0};
-            ::MapDialogRect(m_hWnd, &units);
-            ::SetWindowPos(window, nullptr, rect.left, units.top, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            if (id != 0)
+                MoveControlTop(m_hWnd, GetDlgItem(id), top + row.offset + (IsLabel(id) ? 2 : 0));
         }
         top += row.step;
     }

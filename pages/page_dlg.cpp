@@ -32,12 +32,8 @@ constexpr int kCopiesDigits = 3;
 // One row of the page: its controls with their offsets from the row's top,
 // and the dialog units it takes. The group box opens a group whose height
 // follows the rows inside it.
-struct RowControl {
-    int id = 0;
-    int offset = 0;
-};
 struct PageRow {
-    std::array<RowControl, 4> controls;
+    std::array<RowPlace, 4> controls;
     int step;
     bool opensGroup = false;
 };
@@ -151,19 +147,8 @@ void CPageDlg::PlaceRows() {
     HWND group = nullptr;
     int groupTop = 0;
     for (const PageRow& row : kRows) {
-        bool any = false;
-        for (const RowControl& control : row.controls)
-            any = any || (control.id != 0 && Shown(control.id));
-        if (!any)
+        if (!PlaceRow(m_hWnd, row.controls, top))
             continue;
-        for (const RowControl& control : row.controls) {
-            const HWND window = control.id != 0 ? GetDlgItem(control.id) : nullptr;
-            if (window == nullptr)
-                continue;
-            const RECT rect = kx::RectOnPage(m_hWnd, window);
-            ::SetWindowPos(window, nullptr, rect.left, DialogUnitsY(m_hWnd, top + control.offset),
-                           0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
         if (row.opensGroup) {
             group = GetDlgItem(row.controls[0].id);
             groupTop = top;

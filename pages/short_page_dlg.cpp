@@ -62,19 +62,8 @@ BOOL CShortPageDlg::OnInitDialog() {
 void CShortPageDlg::PlaceRows() {
     int top = kFirstRowTop;
     for (const ShortPageRow& row : Rows()) {
-        bool any = false;
-        for (const auto& control : row.controls)
-            any = any || (control.id != 0 && Shown(control.id));
-        if (!any)
+        if (!PlaceRow(m_hWnd, row.controls, top))
             continue;
-        for (const auto& control : row.controls) {
-            const HWND window = control.id != 0 ? GetDlgItem(control.id) : nullptr;
-            if (window == nullptr)
-                continue;
-            const RECT rect = kx::RectOnPage(m_hWnd, window);
-            ::SetWindowPos(window, nullptr, rect.left, DialogUnitsY(m_hWnd, top + control.offset),
-                           0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
         top += row.step;
     }
     const HWND logo = GetDlgItem(kLogoId);

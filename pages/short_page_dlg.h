@@ -3,6 +3,7 @@
 // placing of the rows the page shows from the top of its column down.
 #pragma once
 
+#include "framework/dialog_geometry.h"
 #include "framework/icon_combo_box.h"
 #include "framework/kx_combo_box.h"
 #include "framework/kx_dialog.h"
@@ -26,11 +27,7 @@ struct ShortPageIds {
 /// One row of a page's column: its controls with their offsets from the
 /// row's top, and the dialog units it takes.
 struct ShortPageRow {
-    struct Control {
-        int id = 0;
-        int offset = 0;
-    };
-    std::array<Control, 3> controls;
+    std::array<RowPlace, 3> controls;
     int step = 13;
 };
 

@@ -2,6 +2,7 @@
 #include "utilities/printer_dlg.h"
 
 #include "devmode/devmode_record.h"
+#include "framework/dialog_geometry.h"
 #include "framework/kromaui_app.h"
 #include "framework/printer_texts.h"
 #include "framework/value_list.h"
@@ -73,13 +74,6 @@ void FillNamed(CKxComboBox& box, const std::vector<NamedEntry>& entries) {
         box.AddItem(entry.text, entry.value);
 }
 
-RECT RectIn(HWND page, HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 bool ShownByStyle(HWND control) {
     return control != nullptr && (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -94,7 +88,7 @@ void StackColumn(HWND page, const Row (&rows)[N]) {
             const HWND control = id != 0 ? ::GetDlgItem(page, id) : nullptr;
             if (control == nullptr)
                 continue;
-            const RECT rect = RectIn(page, control);
+            const RECT rect = RectOnPage(page, control);
             tops[i] = std::min(tops[i].value_or(rect.top), rect.top);
             bottoms[i] = std::max(bottoms[i], rect.bottom);
         }
@@ -116,7 +110,7 @@ void StackColumn(HWND page, const Row (&rows)[N]) {
             const HWND control = id != 0 ? ::GetDlgItem(page, id) : nullptr;
             if (control == nullptr || shift == 0)
                 continue;
-            const RECT rect = RectIn(page, control);
+            const RECT rect = RectOnPage(page, control);
             ::SetWindowPos(control, nullptr, rect.left, rect.top - shift, 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
