@@ -40,16 +40,7 @@ BENCHMARK(ChangeCycleOnTheLayoutPage)->Unit(benchmark::kMicrosecond);
 
 void BindingTheLayoutPage(benchmark::State& state) {
     const kxbench::SampleModule sample("layout", InstallLayoutPage, "CLayoutDlg");
-    bool bound = true;
-    for (auto _ : state) {
-        kx::CLayoutDlg page(sample.templateId(), u"Layout", kLayoutIndex);
-        bound = page.BindToHost(sample.hostPage(), sample.context()) && bound;
-        page.RefreshControls();
-        benchmark::DoNotOptimize(page.m_hWnd);
-        page.DestroyPage();
-    }
-    if (!bound)
-        state.SkipWithError("the page did not bind");
+    kxbench::BindPageRepeatedly<kx::CLayoutDlg>(state, sample, u"Layout", kLayoutIndex);
 }
 BENCHMARK(BindingTheLayoutPage)->Unit(benchmark::kMicrosecond);
 

@@ -72,17 +72,7 @@ void ChoosingTheSideTray(benchmark::State& state) {
 BENCHMARK(ChoosingTheSideTray)->Unit(benchmark::kMicrosecond);
 
 void BindingTheOutputPage(benchmark::State& state) {
-    const kxbench::SampleModule module = SampleOutput();
-    for (auto _ : state) {
-        kx::CExtrasDlg page(module.templateId(), u"Extras", kOutputIndex);
-        if (!page.BindToHost(module.hostPage(), module.context())) {
-            state.SkipWithError("the page did not bind");
-            break;
-        }
-        page.RefreshControls();
-        benchmark::DoNotOptimize(page.m_hWnd);
-        page.DestroyPage();
-    }
+    kxbench::BindPageRepeatedly<kx::CExtrasDlg>(state, SampleOutput(), u"Extras", kOutputIndex);
 }
 BENCHMARK(BindingTheOutputPage)->Unit(benchmark::kMicrosecond);
 

@@ -36,16 +36,7 @@ BENCHMARK(ChangeCycleOnThePaperPage)->Unit(benchmark::kMicrosecond);
 
 void BindingThePaperPage(benchmark::State& state) {
     const kxbench::SampleModule module("paper", kx::InstallPaperPageControls, "CPaperDlg");
-    for (auto _ : state) {
-        kx::CPaperDlg page(module.templateId(), u"Paper", kPaperIndex);
-        if (!page.BindToHost(module.hostPage(), module.context())) {
-            state.SkipWithError("the page did not bind");
-            break;
-        }
-        page.RefreshControls();
-        benchmark::DoNotOptimize(page.m_hWnd);
-        page.DestroyPage();
-    }
+    kxbench::BindPageRepeatedly<kx::CPaperDlg>(state, module, u"Paper", kPaperIndex);
 }
 BENCHMARK(BindingThePaperPage)->Unit(benchmark::kMicrosecond);
 

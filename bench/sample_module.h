@@ -14,6 +14,8 @@
 #include "platform/window/dialog_state.h"
 #include "platform/windows.h"
 
+#include <benchmark/benchmark.h>
+
 #include <array>
 #include <filesystem>
 #include <initializer_list>
@@ -109,5 +111,22 @@ private:
     std::array<BYTE, kx::kDevmodeSize> m_host{};
     kx::PageContext m_context;
 };
+
+/// Binds a fresh page of class `Page` to the module's host page, refreshes
+/// and destroys it, once an iteration: what opening the page costs.
+template <class Page>
+void BindPageRepeatedly(benchmark::State& state, const SampleModule& module,
+                        std::u16string_view pageName, int pageIndex) {
+    for (auto _ : state) {
+        Page page(module.templateId(), pageName, pageIndex);
+        if (!page.BindToHost(module.hostPage(), module.context())) {
+            state.SkipWithError("the page did not bind");
+            break;
+        }
+        page.RefreshControls();
+        benchmark::DoNotOptimize(page.m_hWnd);
+        page.DestroyPage();
+    }
+}
 
 } // namespace kxbench

@@ -8,6 +8,7 @@
 #include "devmode/devmode_merge.h"
 #include "devmode/devmode_record.h"
 #include "platform/base/win_types.h"
+#include "platform/profile/profile_cache.h"
 
 #include <cstring>
 #include <string_view>
@@ -55,6 +56,8 @@ void RunChangeCycle(Page& page, bool& busy, const ChangeCycleCopies& copies,
     if (busy || copies.working == nullptr || copies.defaults == nullptr)
         return;
     const FlagScope running(busy);
+    // The texts the tips and preview captions read take each file's stamp once.
+    const ProfileReadScope oneLookAtEachFile;
     page.SaveControls();
     ConflictReport report;
     int adjusted = ResolveSettings(copies.working, copies.defaults, nullptr, printerName, &report);

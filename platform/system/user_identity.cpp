@@ -91,9 +91,15 @@ std::u16string CurrentUserName() {
     }
     if (const char* pinned = std::getenv("KX_USER_NAME"); pinned != nullptr && *pinned != '\0')
         return Utf8ToUtf16(pinned);
-    if (const passwd* entry = getpwuid(geteuid()); entry != nullptr && entry->pw_name != nullptr)
-        return Utf8ToUtf16(entry->pw_name);
-    return u"user";
+    // The account a process runs as does not change while it runs: the
+    // password database is read once.
+    static const std::u16string account = [] {
+        if (const passwd* entry = getpwuid(geteuid());
+            entry != nullptr && entry->pw_name != nullptr)
+            return Utf8ToUtf16(entry->pw_name);
+        return std::u16string(u"user");
+    }();
+    return account;
 }
 
 void SetUserNameOverride(std::u16string name) {
